@@ -1,0 +1,53 @@
+// Command registry and argument parsing.
+#include "common/befehl.h"
+
+#include <algorithm>
+
+namespace zalvor::cli {
+
+std::map<std::string, Befehl>& befehle() {
+    static std::map<std::string, Befehl> alle;
+    return alle;
+}
+
+Registrierung::Registrierung(Befehl b) {
+    auto name = b.name;
+    befehle().emplace(std::move(name), std::move(b));
+}
+
+std::optional<std::string> Argumente::wert(const std::string& name) {
+    auto it = std::find(liste_.begin(), liste_.end(), name);
+    if (it == liste_.end()) return std::nullopt;
+    if (it + 1 == liste_.end()) throw Aufruffehler(name + " braucht einen Wert");
+    std::string w = *(it + 1);
+    liste_.erase(it, it + 2);
+    return w;
+}
+
+std::vector<std::string> Argumente::werte(const std::string& name) {
+    std::vector<std::string> alle;
+    while (auto w = wert(name)) alle.push_back(*w);
+    return alle;
+}
+
+bool Argumente::schalter(const std::string& name) {
+    auto it = std::find(liste_.begin(), liste_.end(), name);
+    if (it == liste_.end()) return false;
+    liste_.erase(it);
+    return true;
+}
+
+std::string Argumente::position(const std::string& bezeichnung) {
+    auto it = std::find_if(liste_.begin(), liste_.end(),
+                           [](const std::string& a) { return a.rfind("--", 0) != 0; });
+    if (it == liste_.end()) throw Aufruffehler(bezeichnung + " fehlt");
+    std::string w = *it;
+    liste_.erase(it);
+    return w;
+}
+
+void Argumente::fertig() const {
+    if (!liste_.empty()) throw Aufruffehler("unbekanntes Argument: " + liste_.front());
+}
+
+} // namespace zalvor::cli

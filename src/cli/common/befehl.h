@@ -1,0 +1,72 @@
+// Command registry and the context every zalvor-cli command runs in.
+#pragma once
+
+#include "files/sitzung.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zalvor::cli {
+
+enum class Format { Tsv, Csv, Json };
+
+// Exit status of a command.
+inline constexpr int kFertig = 0;
+inline constexpr int kAbgelehnt = 1;   // refused by a check; its message was printed
+inline constexpr int kFalscherAufruf = 2;
+inline constexpr int kEAFehler = 3;
+
+class Argumente {
+public:
+    explicit Argumente(std::vector<std::string> a) : liste_(std::move(a)) {}
+    // Takes "--name WERT" out of the list; nullopt when absent. Throws on a missing value.
+    std::optional<std::string> wert(const std::string& name);
+    // All values of a repeated option.
+    std::vector<std::string> werte(const std::string& name);
+    // Takes the flag "--name" out of the list.
+    bool schalter(const std::string& name);
+    // The next positional argument; throws a usage error when missing.
+    std::string position(const std::string& bezeichnung);
+    // Fails with a usage error when anything is left.
+    void fertig() const;
+    bool leer() const { return liste_.empty(); }
+
+private:
+    std::vector<std::string> liste_;
+};
+
+// Thrown for wrong usage; the message goes to stderr, exit status 2.
+class Aufruffehler : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Kontext {
+    Sitzung& sitzung;
+    std::ostream& out;
+    std::ostream& err;
+    Format format;
+    Argumente args;
+};
+
+using Befehlsfunktion = std::function<int(Kontext&)>;
+
+struct Befehl {
+    std::string name;
+    std::string aufruf;       // usage line after the name
+    std::string beschreibung; // one line for --help
+    Befehlsfunktion ausfuehren;
+};
+
+std::map<std::string, Befehl>& befehle();
+
+// Registers a command at static initialisation: `static Registrierung r{{...}};`.
+struct Registrierung {
+    explicit Registrierung(Befehl b);
+};
+
+} // namespace zalvor::cli

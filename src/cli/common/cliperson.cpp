@@ -1,0 +1,114 @@
+// Command-line implementation of the person interface.
+#include "common/cliperson.h"
+
+#include "common/befehl.h"
+#include "common/zeichensatz.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace zalvor::cli {
+
+namespace {
+
+std::string zeilenumbrueche(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            out += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string klein(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+} // namespace
+
+std::string knopfText(const Frage& f, Knopf k) {
+    switch (k) {
+    case Knopf::Ok: return "OK";
+    case Knopf::Abbruch: return "Abbruch";
+    case Knopf::Ja: return "Ja";
+    case Knopf::Nein: return "Nein";
+    case Knopf::Eigen1:
+    case Knopf::Eigen2:
+    case Knopf::Eigen3: {
+        auto i = static_cast<std::size_t>(k) - static_cast<std::size_t>(Knopf::Eigen1);
+        return i < f.eigeneTexte.size() ? ansiNachUtf8(f.eigeneTexte[i]) : "?";
+    }
+    }
+    return "?";
+}
+
+void CliPerson::ausgeben(const std::string& titel, const std::string& text) {
+    ++meldungen_;
+    err_ << "[" << ansiNachUtf8(titel) << "] " << ansiNachUtf8(zeilenumbrueche(text)) << "\n";
+}
+
+void CliPerson::meldung(const std::string& titel, const std::string& text, Symbol) {
+    ausgeben(titel, text);
+}
+
+void CliPerson::nachricht(const std::string& titel, const std::string& text) {
+    ausgeben(titel, text);
+}
+
+std::optional<Knopf> CliPerson::frage(const Frage& f) {
+    ausgeben(f.titel, f.text);
+    --meldungen_; // a question is not a refusal
+    if (antworten_.empty()) {
+        std::optional<Knopf> sicher;
+        for (Knopf k : {Knopf::Abbruch, Knopf::Nein})
+            if (!sicher && std::find(f.knoepfe.begin(), f.knoepfe.end(), k) != f.knoepfe.end())
+                sicher = k;
+        err_ << "-> " << (sicher ? knopfText(f, *sicher) : std::string("(geschlossen)"))
+             << "  (keine Antwort mehr in --antworten)\n";
+        return sicher;
+    }
+    std::string antwort = antworten_.front();
+    antworten_.pop_front();
+    for (Knopf k : f.knoepfe) {
+        if (klein(knopfText(f, k)) == klein(antwort)) {
+            err_ << "-> " << knopfText(f, k) << "\n";
+            return k;
+        }
+    }
+    throw Aufruffehler("Antwort \"" + antwort + "\" passt zu keinem Knopf der Frage");
+}
+
+std::optional<std::string> CliPerson::eingabe(const std::string& titel, const std::string& prompt,
+                                              const std::string&) {
+    ausgeben(titel, prompt);
+    --meldungen_;
+    if (antworten_.empty()) {
+        err_ << "-> (Abbruch)  (keine Antwort mehr in --antworten)\n";
+        return std::nullopt;
+    }
+    std::string antwort = antworten_.front();
+    antworten_.pop_front();
+    err_ << "-> " << antwort << "\n";
+    return utf8NachAnsi(antwort);
+}
+
+void CliPerson::fortschrittZeigen(const std::string& titel, const std::string& text) {
+    fortschrittTitel_ = titel;
+    err_ << "[" << ansiNachUtf8(titel) << "] " << ansiNachUtf8(text) << "\n";
+}
+
+void CliPerson::fortschritt(int) {}
+
+void CliPerson::fortschrittText(const std::string& text) {
+    err_ << "[" << ansiNachUtf8(fortschrittTitel_) << "] " << ansiNachUtf8(text) << "\n";
+}
+
+void CliPerson::fortschrittSchliessen() {}
+
+} // namespace zalvor::cli

@@ -1,0 +1,41 @@
+// The person on the command line: messages on stderr, answers from the --antworten list.
+#pragma once
+
+#include "common/person.h"
+
+#include <deque>
+#include <ostream>
+#include <string>
+
+namespace zalvor::cli {
+
+class CliPerson : public Person {
+public:
+    CliPerson(std::ostream& err, std::deque<std::string> antworten)
+        : err_(err), antworten_(std::move(antworten)) {}
+
+    void meldung(const std::string& titel, const std::string& text, Symbol symbol) override;
+    void nachricht(const std::string& titel, const std::string& text) override;
+    std::optional<Knopf> frage(const Frage& f) override;
+    std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
+                                       const std::string& vorgabe) override;
+    void fortschrittZeigen(const std::string& titel, const std::string& text) override;
+    void fortschritt(int prozent) override;
+    void fortschrittText(const std::string& text) override;
+    void fortschrittSchliessen() override;
+
+    // Messages shown so far (a refused check prints at least one).
+    int anzahlMeldungen() const { return meldungen_; }
+
+private:
+    void ausgeben(const std::string& titel, const std::string& text);
+    std::ostream& err_;
+    std::deque<std::string> antworten_;
+    std::string fortschrittTitel_;
+    int meldungen_ = 0;
+};
+
+// Button caption as the CLI prints and matches it.
+std::string knopfText(const Frage& f, Knopf k);
+
+} // namespace zalvor::cli

@@ -1,0 +1,140 @@
+// Global options, the person on stderr, and the error boundary of every command.
+#include "common/lauf.h"
+
+#include "common/befehl.h"
+#include "common/betrag.h"
+#include "common/cliperson.h"
+#include "common/fehler.h"
+#include "common/waehrung.h"
+#include "common/zeichensatz.h"
+
+#include <deque>
+#include <memory>
+#include <sstream>
+
+namespace zalvor::cli {
+
+namespace {
+
+const char* const kHilfeKopf =
+    R"(zalvor-cli: die Kassenbuch-Maschine ohne Fenster
+
+Aufruf: zalvor-cli [--heute JJJJ-MM-TT] [--antworten LISTE] [--format tsv|csv|json] BEFEHL ARGUMENTE
+
+  --heute JJJJ-MM-TT   das heutige Datum (Vorgabe: Systemdatum); bestimmt Kalenderjahr,
+                       Vorgabedatum und automatische Buchungen
+  --antworten LISTE    Antworten auf die Fragen des Befehls, der Reihe nach, mit Kommas
+                       getrennt: ja, nein, ok, abbruch oder der Text eines Knopfes
+                       (z.B. Einnahme). Eine Texteingabe nimmt den nächsten Eintrag.
+                       Ist die Liste leer, gilt die sichere Antwort (Nein, bzw. Abbruch).
+  --format             Tabellen als tsv (Vorgabe), csv oder json, UTF-8 auf stdout
+
+Meldungen gehen nach stderr: "[Titel] Text"; nach einer Frage folgt "-> Antwort".
+Rückgabewert: 0 erledigt, 1 von einer Prüfung abgelehnt, 2 falscher Aufruf,
+3 Ein-/Ausgabefehler ("E/A-Fehler %d").
+DATEI ist eine Buchungsdatei mit zweistelligem Jahr (Verein.26); ohne ".JJ" gilt das
+Kalenderjahr.
+
+Befehle:
+)";
+
+void hilfe(std::ostream& out) {
+    out << kHilfeKopf;
+    for (const auto& [name, b] : befehle()) {
+        out << "  " << name << (b.aufruf.empty() ? "" : " ") << b.aufruf << "\n      "
+            << b.beschreibung << "\n";
+    }
+}
+
+std::deque<std::string> antwortListe(const std::string& liste) {
+    std::deque<std::string> out;
+    std::string teil;
+    std::istringstream in(liste);
+    while (std::getline(in, teil, ',')) out.push_back(teil);
+    return out;
+}
+
+Datum datumLesen(const std::string& text) {
+    int j = 0, m = 0, t = 0;
+    char a = 0, b = 0;
+    std::istringstream in(text);
+    if (!(in >> j >> a >> m >> b >> t) || a != '-' || b != '-' || m < 1 || m > 12 || t < 1 ||
+        t > 31 || j < 1900 || j > 2090)
+        throw Aufruffehler("--heute erwartet JJJJ-MM-TT: " + text);
+    return Datum{j, m, t};
+}
+
+} // namespace
+
+int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
+               const std::string& programmVerzeichnis) {
+    std::unique_ptr<CliPerson> person;
+    try {
+        std::vector<std::string> rest;
+        std::optional<Datum> heute;
+        std::string antworten;
+        Format format = Format::Tsv;
+        std::size_t i = 0;
+        for (; i < argumente.size(); ++i) {
+            const std::string& a = argumente[i];
+            auto wert = [&]() -> std::string {
+                if (i + 1 >= argumente.size()) throw Aufruffehler(a + " braucht einen Wert");
+                return argumente[++i];
+            };
+            if (a == "--help" || a == "-h" || a == "hilfe") {
+                hilfe(out);
+                return kFertig;
+            } else if (a == "--heute") {
+                heute = datumLesen(wert());
+            } else if (a == "--antworten") {
+                antworten = wert();
+            } else if (a == "--format") {
+                std::string f = wert();
+                if (f == "tsv") format = Format::Tsv;
+                else if (f == "csv") format = Format::Csv;
+                else if (f == "json") format = Format::Json;
+                else throw Aufruffehler("unbekanntes Format: " + f);
+            } else {
+                break;
+            }
+        }
+        if (i >= argumente.size()) throw Aufruffehler("kein Befehl angegeben");
+        auto it = befehle().find(argumente[i]);
+        if (it == befehle().end()) throw Aufruffehler("unbekannter Befehl: " + argumente[i]);
+        std::vector<std::string> befehlsArgumente(argumente.begin() + static_cast<long>(i) + 1,
+                                                  argumente.end());
+
+        SystemUhr systemUhr;
+        FesteUhr feste(heute.value_or(Datum{}));
+        const Uhr& uhr = heute ? static_cast<const Uhr&>(feste) : systemUhr;
+        person = std::make_unique<CliPerson>(err, antwortListe(antworten));
+        Sitzung sitzung(*person, uhr, programmVerzeichnis);
+        sitzung.euroText = euroTextLaden(programmVerzeichnis);
+        sitzung.datei.jahr = Kalenderjahr(uhr);
+        sitzung.vorgabeDatumZuruecksetzen();
+        Kontext k{sitzung, out, err, format, Argumente(std::move(befehlsArgumente))};
+        try {
+            return it->second.ausfuehren(k);
+        } catch (const Aufruffehler& e) {
+            err << "zalvor-cli " << it->first << ": " << e.what() << "\n"
+                << "Aufruf: zalvor-cli " << it->first << " " << it->second.aufruf << "\n";
+            return kFalscherAufruf;
+        }
+    } catch (const Aufruffehler& e) {
+        err << "zalvor-cli: " << e.what() << " (zalvor-cli --help zeigt die Befehle)\n";
+        return kFalscherAufruf;
+    } catch (const EAFehler& e) {
+        err << "[Zalvor 4.5] E/A-Fehler " << e.nummer() << "\n";
+        return kEAFehler;
+    } catch (const UeberlaufFehler&) {
+        err << "[Zalvor 4.5] " << ansiNachUtf8(A("Gleitkommaüberlauf")) << "\n";
+        return kAbgelehnt;
+    } catch (const BefehlAbgebrochen&) {
+        return kAbgelehnt;
+    } catch (const ProgrammEnde&) {
+        err << "zalvor-cli: Programmende\n";
+        return kAbgelehnt;
+    }
+}
+
+} // namespace zalvor::cli

@@ -1,0 +1,15 @@
+// The zalvor-cli front door: global options, dispatch, the error boundary.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zalvor::cli {
+
+// Runs one command line (without the program name). `programmVerzeichnis` is where
+// "EUROSYMB" lives. Returns the exit status.
+int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std::ostream& err,
+               const std::string& programmVerzeichnis);
+
+} // namespace zalvor::cli

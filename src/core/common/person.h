@@ -1,0 +1,55 @@
+// The one interface through which the engine talks to the person at the keyboard.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zalvor {
+
+// All texts passed here are in the engine's Windows form (Windows-1252); the implementation
+// converts them where they meet the person.
+enum class Symbol { Keins, Information, Warnung, Fehler, Frage, Stopp };
+
+enum class Knopf { Ok, Abbruch, Ja, Nein, Eigen1, Eigen2, Eigen3 };
+
+struct Frage {
+    std::string titel;
+    std::string text;
+    Symbol symbol = Symbol::Frage;
+    std::vector<Knopf> knoepfe;
+    Knopf vorwahl = Knopf::Ok;
+    // Texts of Eigen1.. buttons, in order ("Einnahme", "Ausgabe").
+    std::vector<std::string> eigeneTexte;
+    int hilfeKontext = 0;
+};
+
+class Person {
+public:
+    virtual ~Person() = default;
+
+    // The platform message box with one OK button.
+    virtual void meldung(const std::string& titel, const std::string& text, Symbol symbol) = 0;
+    // The program's own message box (caption, text with line breaks and markup, OK).
+    virtual void nachricht(const std::string& titel, const std::string& text) = 0;
+    // A question with buttons; the answer is the button pressed, or nullopt when the box was
+    // closed another way.
+    virtual std::optional<Knopf> frage(const Frage& f) = 0;
+    // A line of text (input box); nullopt on cancel.
+    virtual std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
+                                               const std::string& vorgabe) = 0;
+
+    // Progress window of long operations.
+    virtual void fortschrittZeigen(const std::string& titel, const std::string& text) = 0;
+    virtual void fortschritt(int prozent) = 0;
+    virtual void fortschrittText(const std::string& text) = 0;
+    virtual void fortschrittSchliessen() = 0;
+};
+
+// Convenience for the common two-button questions.
+inline Frage jaNeinFrage(std::string titel, std::string text, Symbol symbol,
+                         Knopf vorwahl = Knopf::Ja) {
+    return Frage{std::move(titel), std::move(text), symbol, {Knopf::Ja, Knopf::Nein}, vorwahl, {}, 0};
+}
+
+} // namespace zalvor

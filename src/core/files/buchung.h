@@ -1,0 +1,40 @@
+// The 70-byte booking record (also the template record), packed little-endian by hand.
+#pragma once
+
+#include "common/real6.h"
+#include "common/textfeld.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zalvor {
+
+struct TBuchung {
+    static constexpr std::size_t kGroesse = 70;
+
+    std::uint8_t typcode = 0;
+    std::uint8_t einnahme = 0;  // 0 = expense, other = income
+    std::uint8_t geplant = 0;   // 0 = booked, other = planned
+    TextFeld<30> text;          // DOS form
+    std::uint8_t tag = 0;
+    std::uint8_t monat = 0;
+    Real6 betrag;               // 0 = deleted
+    TextFeld<4> beleg;
+    TextFeld<4> bunr;
+    TextFeld<15> anVon;         // DOS form
+    std::uint8_t kontoVon = 0;  // from-account (expense, transfer source)
+    std::uint8_t kontoNach = 0; // to-account (income, transfer target)
+
+    bool geloescht() const { return betrag.istNull(); }
+    bool istEinnahme() const { return einnahme != 0; }
+    bool istGeplant() const { return geplant != 0; }
+    bool istUmbuchung() const { return typcode == 21; }
+    bool istAnfangsbestand() const { return bunr.text() == "AB"; }
+
+    std::array<std::uint8_t, kGroesse> packen() const;
+    static TBuchung entpacken(const std::uint8_t* bytes);
+
+    friend bool operator==(const TBuchung&, const TBuchung&) = default;
+};
+
+} // namespace zalvor

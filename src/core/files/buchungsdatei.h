@@ -1,0 +1,51 @@
+// Booking file operations: count, read, append, rewrite, delete, next booking number.
+#pragma once
+
+#include "files/buchung.h"
+#include "files/sitzung.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zalvor {
+
+inline constexpr std::uint32_t kMaxSaetze = 65535;
+
+struct AnhaengenOptionen {
+    bool umrechnen = false;          // convert between the currencies
+    bool inLandeswaehrung = false;   // typed in Euro: towards the national currency
+    bool indizes = false;            // file the record into indexes 1..9
+    bool fehlendenIndexAnlegen = false;
+};
+
+// Whole records of a file (a partial tail is not counted).
+std::uint32_t satzAnzahl(const std::string& dateiname);
+// Bytes after the last whole record (0 for a sound file).
+std::uint32_t unvollstaendigeBytes(const std::string& dateiname);
+
+TBuchung buchungLesen(const std::string& dateiname, std::uint32_t satz);
+// All whole records in file order, read in one pass.
+std::vector<TBuchung> alleBuchungenLesen(const std::string& dateiname);
+
+// Appends to the active booking file (record count N afterwards), advances the next booking
+// number and files record N-1 into the indexes when asked.
+void buchungAnhaengen(Sitzung& s, TBuchung b, const AnhaengenOptionen& opt);
+// Appends to another file of booking records (the template file); no number, no indexes.
+void satzAnhaengen(Sitzung& s, const std::string& dateiname, TBuchung b,
+                   const AnhaengenOptionen& opt);
+
+// Rewrites the record in place; the caller re-files it in the indexes.
+void buchungUeberschreiben(const std::string& dateiname, std::uint32_t satz, const TBuchung& b);
+// Sets the amount to 0 and rewrites the record in place; indexes untouched.
+void buchungLoeschen(const std::string& dateiname, std::uint32_t satz);
+
+// Next booking number from the last record (1 for an empty file or a non-number).
+void naechsteNummerFinden(Sitzung& s);
+// Rule after an append: a decimal booking number v gives v + 1, otherwise + 1.
+void naechsteNummerNachAnhaengen(TBuchungsdatei& d, const TBuchung& b);
+
+// Text of a booking number as the dialogs propose it.
+std::string nummerText(std::int32_t nummer);
+
+} // namespace zalvor

@@ -1,0 +1,43 @@
+// The nine index files: sort orders, filing, re-filing, the check at open.
+#pragma once
+
+#include "files/buchung.h"
+#include "files/sitzung.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zalvor {
+
+// Name of index k (1..9) of the active file: base name + "." + year + digit.
+std::string indexdateiName(const TBuchungsdatei& d, int k);
+
+// True when record a sorts before-or-equal record b in the order of index k.
+bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b);
+
+// Files record number `satz` into index k. A missing index is created with the single
+// entry 0 when `fehlendenAnlegen` is set, otherwise reported ("Eine Indexdatei fehlt! Bitte
+// Reorganisieren!").
+void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
+                    bool fehlendenAnlegen);
+// Removes `satz` from index k and files it again at the place the changed record needs.
+void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
+                       bool fehlendenAnlegen);
+
+// Record numbers of index k in order.
+std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k);
+
+enum class IndexBefund { InOrdnung, Fehlt, Beschaedigt, Zugriffsfehler };
+// First problem among indexes 1..9 compared with the record count.
+IndexBefund indizesPruefen(const TBuchungsdatei& d);
+// The check at open: message and question; Yes starts the reorganisation. Returns the
+// finding.
+IndexBefund indexCheckBeimOeffnen(Sitzung& s);
+
+// The index pair of a sort order: plain lists, lists with expenses before incomes (0 = file
+// order).
+std::pair<int, int> indexPaar(Sortierung sortierung);
+
+} // namespace zalvor

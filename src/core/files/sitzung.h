@@ -1,0 +1,80 @@
+// Program-wide state: the one active booking file and everything that belongs to it.
+#pragma once
+
+#include "common/person.h"
+#include "common/uhr.h"
+#include "files/definitionen.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zalvor {
+
+enum class Sortierung { Nummer, Typ, Text, Betrag, Datum };
+
+// The active booking file: base name (full path without extension), two-digit year, next
+// booking number.
+struct TBuchungsdatei {
+    std::string basisname;
+    std::string jahr;
+    std::int32_t naechsteNummer = 0;
+
+    bool aktiv() const { return !basisname.empty(); }
+    std::string dateiname() const { return basisname + "." + jahr; }
+};
+
+enum class TabellenModus { Voll, Anhaengen, Auffrischen };
+
+// What the engine asks of the front end besides talking to the person: redraw the booking
+// table, recompute the status bar, enable commands. The defaults do nothing.
+class Oberflaeche {
+public:
+    virtual ~Oberflaeche() = default;
+    virtual void tabelleFuellen(TabellenModus) {}
+    virtual void statuszeileAktualisieren() {}
+    virtual void nachDemOeffnenFreigeben() {}
+    virtual void tabellenTitel(const std::string&) {}
+};
+
+struct Sitzung {
+    Sitzung(Person& p, const Uhr& u, std::string verzeichnis = {})
+        : person(p), uhr(u), programmVerzeichnis(std::move(verzeichnis)) {}
+
+    Person& person;
+    const Uhr& uhr;
+    std::string programmVerzeichnis;
+    Oberflaeche* oberflaeche = nullptr;
+    std::string euroText = "EUR";
+
+    TBuchungsdatei datei;
+    TDefinitionen def;
+    Sortierung sortierung = Sortierung::Nummer;
+    std::string vorgabeTag;   // default date of new bookings, texts of up to 2 characters
+    std::string vorgabeMonat;
+    bool nurLesen = false;    // opened with the read-only code
+    bool planvorgaben = false; // plan values loaded for the file
+    bool dateiOffen = false;  // a file has been opened or created in this run
+    std::vector<std::string> buchungstexte; // drop-down list of booking texts of this run
+
+    const std::string& dateijahr() const { return datei.jahr; }
+    bool inEuro() const { return DateiInEuro(def.waehrung, datei.jahr); }
+    bool beideWaehrungen() const { return BeideWaehrungen(def.waehrung, datei.jahr); }
+    std::string waehrungstext() const {
+        return dateiWaehrungstext(def.waehrung, datei.jahr, euroText);
+    }
+    std::string andererWaehrungstext() const {
+        return zalvor::andererWaehrungstext(def.waehrung, datei.jahr, euroText);
+    }
+
+    void tabelle(TabellenModus m) {
+        if (oberflaeche) oberflaeche->tabelleFuellen(m);
+    }
+    void statuszeile() {
+        if (oberflaeche) oberflaeche->statuszeileAktualisieren();
+    }
+    // Default day and month become today's.
+    void vorgabeDatumZuruecksetzen();
+};
+
+} // namespace zalvor

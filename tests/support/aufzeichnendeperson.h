@@ -1,0 +1,60 @@
+// A person for tests: records every message in UTF-8 and answers from a scripted queue.
+#pragma once
+
+#include "common/person.h"
+
+#include <deque>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zalvor::test {
+
+enum class Art { Meldung, Nachricht, Frage, Eingabe, Fortschritt };
+
+struct Eintrag {
+    Art art;
+    std::string titel; // UTF-8
+    std::string text;  // UTF-8, CR kept
+    Symbol symbol = Symbol::Keins;
+    std::vector<Knopf> knoepfe;
+    Knopf vorwahl = Knopf::Ok;
+};
+
+class AufzeichnendePerson : public Person {
+public:
+    // Answers for questions (a Knopf, or std::nullopt for "closed") and text inputs (a
+    // string, UTF-8, or std::nullopt for cancel), in the order they are asked.
+    using Antwort = std::variant<Knopf, std::string, std::nullopt_t>;
+    void antworte(Antwort a) { antworten_.push_back(std::move(a)); }
+    void antworte(std::initializer_list<Antwort> liste) {
+        for (const auto& a : liste) antworten_.push_back(a);
+    }
+
+    void meldung(const std::string& titel, const std::string& text, Symbol symbol) override;
+    void nachricht(const std::string& titel, const std::string& text) override;
+    std::optional<Knopf> frage(const Frage& f) override;
+    std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
+                                       const std::string& vorgabe) override;
+    void fortschrittZeigen(const std::string& titel, const std::string& text) override;
+    void fortschritt(int prozent) override;
+    void fortschrittText(const std::string& text) override;
+    void fortschrittSchliessen() override;
+
+    const std::vector<Eintrag>& eintraege() const { return eintraege_; }
+    // Messages and questions only (no progress entries).
+    std::vector<Eintrag> meldungen() const;
+    std::vector<int> prozente() const { return prozente_; }
+    bool antwortenAufgebraucht() const { return antworten_.empty(); }
+    void leeren() {
+        eintraege_.clear();
+        prozente_.clear();
+    }
+
+private:
+    std::vector<Eintrag> eintraege_;
+    std::deque<Antwort> antworten_;
+    std::vector<int> prozente_;
+};
+
+} // namespace zalvor::test
