@@ -1,6 +1,7 @@
 // Program-wide state: the one active booking file and everything that belongs to it.
 #pragma once
 
+#include "common/masken.h"
 #include "common/person.h"
 #include "common/uhr.h"
 #include "files/definitionen.h"
@@ -45,6 +46,7 @@ struct Sitzung {
     const Uhr& uhr;
     std::string programmVerzeichnis;
     Oberflaeche* oberflaeche = nullptr;
+    Masken* masken = nullptr; // forms of the front end; must be set before new file/next year
     std::string euroText = "EUR";
 
     TBuchungsdatei datei;
