@@ -1,0 +1,102 @@
+// zalvor-cli definitionen: everything the definitions file holds, as key/value lines.
+#include "common/befehl.h"
+#include "common/betrag.h"
+#include "common/dateiargument.h"
+#include "common/raster.h"
+#include "common/zeichensatz.h"
+#include "files/definitionen.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zalvor::cli {
+
+namespace {
+
+using Paare = std::vector<std::pair<std::string, std::string>>;
+
+// Keys in a fixed order; values in the Windows form (account names converted from DOS form).
+Paare definitionsPaare(const TDefinitionen& d) {
+    Paare p;
+    const Typverwaltung& t = d.typen;
+    auto nr = [](const char* vor, int n, const char* nach = "") {
+        return std::string(vor) + "." + std::to_string(n) + nach;
+    };
+    for (int n = 1; n <= kTypen; ++n)
+        p.emplace_back(nr("Ausgabetyp", n), t.typName(Seite::Ausgabe, n));
+    for (int n = 1; n <= kTypen; ++n)
+        p.emplace_back(nr("Einnahmetyp", n), t.typName(Seite::Einnahme, n));
+    for (int g = 1; g <= kGruppen; ++g)
+        p.emplace_back(nr("Ausgabegruppe", g), t.gruppenName(Seite::Ausgabe, g));
+    for (int g = 1; g <= kGruppen; ++g)
+        p.emplace_back(nr("Einnahmegruppe", g), t.gruppenName(Seite::Einnahme, g));
+    for (auto [seite, wort] :
+         {std::pair{Seite::Ausgabe, "Ausgabe"}, std::pair{Seite::Einnahme, "Einnahme"}}) {
+        const std::string typ = std::string(wort) + "typ";
+        const std::string gruppe = std::string(wort) + "gruppe";
+        for (int n = 1; n <= kTypen; ++n)
+            p.emplace_back(nr(typ.c_str(), n, ".Gruppe"), std::to_string(t.gruppeVon(seite, n)));
+        for (int g = 1; g <= kGruppen; ++g)
+            p.emplace_back(nr(gruppe.c_str(), g, ".Gruppe"),
+                           std::to_string(t.gruppeVon(seite, Typverwaltung::gruppeZuPosten(g))));
+    }
+    for (int k = 1; k <= kKonten; ++k)
+        p.emplace_back(nr("Konto", k), OemNachAnsi(d.konten[static_cast<std::size_t>(k)]));
+    p.emplace_back("Mitgliedseinstellung", std::to_string(d.mitgliedEinstellung));
+    p.emplace_back("Standardbeitrag", festkomma(d.standardBeitrag, 2));
+    for (int f = 1; f <= 5; ++f)
+        p.emplace_back(nr("FreiesFeld", f), d.freiFelder[static_cast<std::size_t>(f)]);
+    p.emplace_back("MwSt", festkomma(d.mwstSatz, 2));
+    p.emplace_back("Waehrung", d.waehrung.Waehrung);
+    p.emplace_back("Kurs", festkomma(d.waehrung.Kurs, 6));
+    p.emplace_back("Umstellungsjahr", d.waehrung.Umstellungsjahr);
+    p.emplace_back("UmstellungBis", d.waehrung.UmstellungBis);
+    return p;
+}
+
+// A value must stay on its line and in its column.
+std::string eineZelle(std::string s) {
+    for (char& c : s)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return s;
+}
+
+int definitionen(Kontext& k) {
+    const std::string name = k.args.position("DATEI");
+    const bool neuSchreiben = k.args.schalter("--neu-schreiben");
+    k.args.fertig();
+    dateiArgument(k, name);
+    Sitzung& s = k.sitzung;
+    definitionenLesen(s.datei.basisname, s.def, s.person);
+    if (neuSchreiben && !definitionenSchreiben(s.datei.basisname, s.def, s.person))
+        return kAbgelehnt;
+
+    const Paare paare = definitionsPaare(s.def);
+    if (k.format == Format::Tsv) {
+        for (const auto& [schluessel, wert] : paare)
+            k.out << schluessel << '\t' << ansiNachUtf8(eineZelle(wert)) << '\n';
+        return kFertig;
+    }
+    Raster r{A("Definitionen ") + utf8NachAnsi(definitionsdateiName(s.datei.basisname)),
+             {A("Schlüssel"), "Wert"},
+             {}};
+    for (const auto& [schluessel, wert] : paare)
+        r.zeilen.push_back({schluessel, wert});
+    rasterAusgeben(k.out, k.format, r);
+    return kFertig;
+}
+
+const Registrierung registrierung{Befehl{
+    "definitionen", "DATEI [--neu-schreiben]",
+    "zeigt die Definitionen der Datei als Zeilen Schlüssel<TAB>Wert, in dieser Reihenfolge: "
+    "Ausgabetyp.1..50, Einnahmetyp.1..50, Ausgabegruppe.1..49, Einnahmegruppe.1..49, "
+    "Ausgabetyp.N.Gruppe, Ausgabegruppe.N.Gruppe, Einnahmetyp.N.Gruppe, Einnahmegruppe.N.Gruppe "
+    "(Gruppennummer, 0 = keine), Konto.1..9, Mitgliedseinstellung, Standardbeitrag, "
+    "FreiesFeld.1..5, MwSt, Waehrung, Kurs, Umstellungsjahr, UmstellungBis; Hinweise zu "
+    "älteren Formaten auf stderr. --neu-schreiben schreibt die Datei im aktuellen Format neu.",
+    definitionen}};
+
+} // namespace
+
+} // namespace zalvor::cli
