@@ -1,4 +1,4 @@
-// Index files: comparison of the nine orders, filing and re-filing of one record.
+// Index files: comparison of the nine orders, filing and re-filing of one record, the check.
 #include "files/indexdatei.h"
 
 #include "common/betrag.h"
@@ -7,6 +7,7 @@
 #include "common/typverwaltung.h"
 #include "common/zeichensatz.h"
 #include "files/buchungsdatei.h"
+#include "files/reorganisation.h"
 
 #include <algorithm>
 #include <optional>
@@ -15,49 +16,14 @@ namespace zalvor {
 
 namespace {
 
-int ea(const TBuchung& b) { return b.einnahme != 0 ? 1 : 0; }
-
-int typOrdnung(const TBuchung& b) { return Typverwaltung::typcodeZuPosten(b.typcode); }
-
-long nummerWert(const TBuchung& b) {
-    auto v = ganzzahlLesen(b.bunr.text());
-    return v ? *v : 0;
-}
-
-int datum(const TBuchung& b) { return b.monat * 256 + b.tag; }
-
 // -1, 0, 1 for a < b, equal, a > b.
 template <typename T>
 int vergleich(const T& a, const T& b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-int textVergleich(const TBuchung& a, const TBuchung& b) {
-    // std::string compares bytes as unsigned values; a shorter prefix sorts first.
-    return vergleich(a.text.text(), b.text.text());
-}
-
-int schluesselVergleich(int k, const TBuchung& a, const TBuchung& b) {
-    int c = 0;
-    switch (k) {
-    case 1: return textVergleich(a, b);
-    case 2: return vergleich(a.betrag.wert(), b.betrag.wert());
-    case 3:
-        c = vergleich(typOrdnung(a), typOrdnung(b));
-        return c != 0 ? c : vergleich(ea(a), ea(b));
-    case 8: return vergleich(datum(a), datum(b));
-    default: break;
-    }
-    c = vergleich(ea(a), ea(b));
-    if (c != 0) return c;
-    switch (k) {
-    case 4: return vergleich(nummerWert(a), nummerWert(b));
-    case 5: return textVergleich(a, b);
-    case 6: return vergleich(a.betrag.wert(), b.betrag.wert());
-    case 7: return vergleich(typOrdnung(a), typOrdnung(b));
-    case 9: return vergleich(datum(a), datum(b));
-    default: return 0;
-    }
+bool mitEaZuerst(int k) {
+    return k >= 4 && k != 8;
 }
 
 std::vector<std::uint16_t> eintraegeLesen(const std::string& name) {
@@ -72,15 +38,127 @@ std::vector<std::uint16_t> eintraegeLesen(const std::string& name) {
     return eintraege;
 }
 
-// Rewrites an index through the working copy base name + ".tmp": the new content is
-// written there first and then takes the index's name, so a crash never leaves half an index.
-void eintraegeSchreiben(const TBuchungsdatei& d, const std::string& name,
-                        const std::vector<std::uint16_t>& eintraege) {
+void fehlendenIndexMelden(Sitzung& s) {
+    s.person.meldung(A("Fehler"), A("Eine Indexdatei fehlt! Bitte Reorganisieren!"),
+                     Symbol::Fehler);
+}
+
+// Records of the booking file, read once when a filing needs more than the last entry.
+class SatzQuelle {
+  public:
+    explicit SatzQuelle(std::string dateiname) : dateiname_(std::move(dateiname)) {}
+    const TBuchung& satz(std::uint16_t nr) {
+        if (!alle_) alle_ = alleBuchungenLesen(dateiname_);
+        // An entry beyond the file counts as an empty record rather than a crash.
+        if (nr >= alle_->size()) return leer_;
+        return (*alle_)[nr];
+    }
+    TBuchung einzeln(std::uint16_t nr) {
+        if (alle_) return satz(nr);
+        if (nr >= satzAnzahl(dateiname_)) return TBuchung{};
+        return buchungLesen(dateiname_, nr);
+    }
+
+  private:
+    std::string dateiname_;
+    std::optional<std::vector<TBuchung>> alle_;
+    TBuchung leer_;
+};
+
+// Steps 2-4 of filing on entries in memory. Returns true when the index must be rewritten
+// (false: the new entry goes at the end and can be appended).
+bool einfuegen(int k, std::vector<std::uint16_t>& eintraege, std::uint16_t satz,
+               const TBuchung& neu, SatzQuelle& quelle) {
+    if (eintraege.empty()) {
+        eintraege.push_back(satz);
+        return false;
+    }
+    const Sortierschluessel n = sortierschluessel(k, neu);
+    if (vergleicheSchluessel(k, sortierschluessel(k, quelle.einzeln(eintraege.back())), n) <= 0) {
+        eintraege.push_back(satz);
+        return false;
+    }
+    // Copying stops at the first entry that sorts after the new record, as the file copy
+    // does; an index out of order is not searched further.
+    std::size_t pos = 0;
+    while (pos < eintraege.size() &&
+           vergleicheSchluessel(k, sortierschluessel(k, quelle.satz(eintraege[pos])), n) <= 0)
+        ++pos;
+    eintraege.insert(eintraege.begin() + static_cast<std::ptrdiff_t>(pos), satz);
+    return true;
+}
+
+} // namespace
+
+Sortierschluessel sortierschluessel(int k, const TBuchung& b) {
+    Sortierschluessel s;
+    s.ea = b.einnahme != 0 ? 1 : 0;
+    switch (k) {
+    case 1:
+    case 5:
+        s.text =
+            std::string_view(reinterpret_cast<const char*>(b.text.roh.data() + 1), b.text.laenge());
+        break;
+    case 2:
+    case 6:
+        s.betrag = b.betrag.wert();
+        break;
+    case 3:
+    case 7:
+        s.zahl = Typverwaltung::typcodeZuPosten(b.typcode);
+        break;
+    case 4: {
+        // A booking number that is not a number sorts as 0.
+        auto v = ganzzahlLesen(b.bunr.text());
+        s.zahl = v ? *v : 0;
+        break;
+    }
+    default:
+        s.zahl = b.monat * 256 + b.tag;
+        break;
+    }
+    return s;
+}
+
+int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortierschluessel& b) {
+    if (mitEaZuerst(k)) {
+        const int c = vergleich(a.ea, b.ea);
+        if (c != 0) return c;
+    }
+    switch (k) {
+    case 1:
+    case 5:
+        // string_view compares bytes as unsigned values; a shorter prefix sorts first.
+        return vergleich(a.text, b.text);
+    case 2:
+    case 6:
+        return vergleich(a.betrag, b.betrag);
+    case 3: {
+        const int c = vergleich(a.zahl, b.zahl);
+        return c != 0 ? c : vergleich(a.ea, b.ea);
+    }
+    default:
+        return vergleich(a.zahl, b.zahl);
+    }
+}
+
+std::string indexdateiName(const TBuchungsdatei& d, int k) {
+    return d.basisname + "." + d.jahr + static_cast<char>('0' + k);
+}
+
+bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b) {
+    return vergleicheSchluessel(k, sortierschluessel(k, a), sortierschluessel(k, b)) <= 0;
+}
+
+void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege) {
     std::vector<std::uint8_t> roh(eintraege.size() * 2);
     for (std::size_t i = 0; i < eintraege.size(); ++i) {
         roh[2 * i] = static_cast<std::uint8_t>(eintraege[i] & 0xFF);
         roh[2 * i + 1] = static_cast<std::uint8_t>(eintraege[i] >> 8);
     }
+    // The working copy base name + ".tmp" is written first and then takes the index's name,
+    // so a failure never leaves half an index behind.
+    const std::string name = aufgeloest(indexdateiName(d, k));
     const std::string temp = d.basisname + ".tmp";
     dateiLoeschen(temp);
     BinaerDatei datei(temp, BinaerDatei::Modus::Neu);
@@ -88,6 +166,8 @@ void eintraegeSchreiben(const TBuchungsdatei& d, const std::string& name,
     datei.schliessen();
     dateiUmbenennen(temp, name);
 }
+
+namespace {
 
 void eintragAnhaengen(const std::string& name, std::uint16_t satz) {
     const std::uint8_t roh[2] = {static_cast<std::uint8_t>(satz & 0xFF),
@@ -99,83 +179,32 @@ void eintragAnhaengen(const std::string& name, std::uint16_t satz) {
     datei.schliessen();
 }
 
-void fehlendenIndexMelden(Sitzung& s) {
-    s.person.meldung(A("Fehler"), A("Eine Indexdatei fehlt! Bitte Reorganisieren!"),
-                     Symbol::Fehler);
-}
-
-// Records of the booking file, read once when a filing needs more than the last entry.
-class SatzQuelle {
-public:
-    explicit SatzQuelle(std::string dateiname) : dateiname_(std::move(dateiname)) {}
-    TBuchung satz(std::uint16_t nr) {
-        if (!alle_) alle_ = alleBuchungenLesen(dateiname_);
-        // An entry beyond the file counts as an empty record rather than a crash.
-        if (nr >= alle_->size()) return TBuchung{};
-        return (*alle_)[nr];
-    }
-    TBuchung einzeln(std::uint16_t nr) {
-        if (alle_) return satz(nr);
-        if (nr >= satzAnzahl(dateiname_)) return TBuchung{};
-        return buchungLesen(dateiname_, nr);
-    }
-
-private:
-    std::string dateiname_;
-    std::optional<std::vector<TBuchung>> alle_;
-};
-
-// Steps 2-4 of filing on entries in memory. Returns true when the index must be rewritten
-// (false: the new entry goes at the end and can be appended).
-bool einfuegen(int k, std::vector<std::uint16_t>& eintraege, std::uint16_t satz,
-               const TBuchung& neu, SatzQuelle& quelle) {
-    if (eintraege.empty()) {
-        eintraege.push_back(satz);
-        return false;
-    }
-    if (sortiertVorOderGleich(k, quelle.einzeln(eintraege.back()), neu)) {
-        eintraege.push_back(satz);
-        return false;
-    }
-    std::size_t pos = 0;
-    while (pos < eintraege.size() && sortiertVorOderGleich(k, quelle.satz(eintraege[pos]), neu))
-        ++pos;
-    eintraege.insert(eintraege.begin() + static_cast<long>(pos), satz);
-    return true;
-}
-
 } // namespace
-
-std::string indexdateiName(const TBuchungsdatei& d, int k) {
-    return d.basisname + "." + d.jahr + static_cast<char>('0' + k);
-}
-
-bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b) {
-    return schluesselVergleich(k, a, b) <= 0;
-}
 
 void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                     bool fehlendenAnlegen) {
-    const std::string name = indexdateiName(s.datei, k);
+    const std::string name = aufgeloest(indexdateiName(s.datei, k));
     if (!dateiExistiert(name)) {
         if (!fehlendenAnlegen) {
             fehlendenIndexMelden(s);
             return;
         }
-        eintraegeSchreiben(s.datei, name, {satz});
+        // Only the first record of a file gets here, so the entry is 0; the record's own
+        // number keeps the index right should it ever be another one.
+        indexSchreiben(s.datei, k, {satz});
         return;
     }
     std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
-    SatzQuelle quelle(s.datei.dateiname());
+    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
     if (einfuegen(k, eintraege, satz, b, quelle))
-        eintraegeSchreiben(s.datei, name, eintraege);
+        indexSchreiben(s.datei, k, eintraege);
     else
         eintragAnhaengen(name, satz);
 }
 
 void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                        bool fehlendenAnlegen) {
-    const std::string name = indexdateiName(s.datei, k);
+    const std::string name = aufgeloest(indexdateiName(s.datei, k));
     if (!dateiExistiert(name)) {
         indexEinordnen(s, k, satz, b, fehlendenAnlegen);
         return;
@@ -183,22 +212,72 @@ void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
     std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
     auto alt = std::find(eintraege.begin(), eintraege.end(), satz);
     if (alt != eintraege.end()) eintraege.erase(alt);
-    SatzQuelle quelle(s.datei.dateiname());
+    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
     einfuegen(k, eintraege, satz, b, quelle);
-    eintraegeSchreiben(s.datei, name, eintraege);
+    indexSchreiben(s.datei, k, eintraege);
 }
 
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k) {
     return eintraegeLesen(aufgeloest(indexdateiName(d, k)));
 }
 
+IndexBefund indizesPruefen(const TBuchungsdatei& d) {
+    const std::uint32_t n = satzAnzahl(aufgeloest(d.dateiname()));
+    // A missing index is named even when an earlier one is damaged: the message then tells
+    // the more telling of the two problems.
+    std::optional<IndexBefund> erster;
+    for (int k = 1; k <= 9; ++k) {
+        const std::string name = aufgeloest(indexdateiName(d, k));
+        if (!dateiExistiert(name)) return IndexBefund::Fehlt;
+        if (erster) continue;
+        try {
+            // Opened for writing, as every filing does.
+            BinaerDatei datei(name, BinaerDatei::Modus::LesenSchreiben);
+            const std::uint64_t eintraege = datei.groesse() / 2;
+            datei.schliessen();
+            if (eintraege % 65536 != n % 65536) erster = IndexBefund::Beschaedigt;
+        } catch (const EAFehler&) {
+            erster = IndexBefund::Zugriffsfehler;
+        }
+    }
+    return erster.value_or(IndexBefund::InOrdnung);
+}
+
+IndexBefund indexCheckBeimOeffnen(Sitzung& s) {
+    if (satzAnzahl(aufgeloest(s.datei.dateiname())) == 0) return IndexBefund::InOrdnung;
+    const IndexBefund befund = indizesPruefen(s.datei);
+    if (befund == IndexBefund::InOrdnung) return befund;
+    std::string text;
+    switch (befund) {
+    case IndexBefund::Fehlt:
+        text = A("Min. eine Indexdatei fehlt!");
+        break;
+    case IndexBefund::Beschaedigt:
+        text = A("Min. eine Indexdatei ist beschädigt!");
+        break;
+    default:
+        text = A("Fehler beim Zugriff auf eine Indexdatei!");
+        break;
+    }
+    auto antwort = s.person.frage(jaNeinFrage(
+        A("Index-Datei-Check"),
+        text + "\r" + A("Wollen Sie zur Reparatur eine Reorganisation starten?"), Symbol::Fehler));
+    if (antwort == Knopf::Ja) reorganisieren(s, false);
+    return befund;
+}
+
 std::pair<int, int> indexPaar(Sortierung sortierung) {
     switch (sortierung) {
-    case Sortierung::Nummer: return {0, 4};
-    case Sortierung::Typ: return {3, 7};
-    case Sortierung::Text: return {1, 5};
-    case Sortierung::Betrag: return {2, 6};
-    case Sortierung::Datum: return {8, 9};
+    case Sortierung::Nummer:
+        return {0, 4};
+    case Sortierung::Typ:
+        return {3, 7};
+    case Sortierung::Text:
+        return {1, 5};
+    case Sortierung::Betrag:
+        return {2, 6};
+    case Sortierung::Datum:
+        return {8, 9};
     }
     return {0, 4};
 }

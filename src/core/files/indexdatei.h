@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,21 @@ std::string indexdateiName(const TBuchungsdatei& d, int k);
 
 // True when record a sorts before-or-equal record b in the order of index k.
 bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b);
+
+// The keys of one record that order k looks at; `text` points into the record, which must
+// outlive the key.
+struct Sortierschluessel {
+    std::string_view text;
+    long double betrag = 0;
+    long zahl = 0; // type order number, booking number or month * 256 + day
+    int ea = 0;    // 0 = expense, 1 = income
+};
+Sortierschluessel sortierschluessel(int k, const TBuchung& b);
+// -1, 0, 1 as record a sorts before, equal to or after record b in order k.
+int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortierschluessel& b);
+
+// Replaces index k with the given entries, through the working copy base name + ".tmp".
+void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege);
 
 // Files record number `satz` into index k. A missing index is created with the single
 // entry 0 when `fehlendenAnlegen` is set, otherwise reported ("Eine Indexdatei fehlt! Bitte

@@ -1,0 +1,86 @@
+// Choosing the current sort order and checking the files it needs.
+#include "files/ListSort.h"
+
+#include "common/dateisystem.h"
+#include "common/zeichensatz.h"
+#include "files/indexdatei.h"
+#include "files/reorganisation.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace zalvor {
+
+std::string sortierungText(Sortierung s) {
+    switch (s) {
+    case Sortierung::Nummer:
+        return "Buchungs&Nummer";
+    case Sortierung::Typ:
+        return "Buchungs&Typ";
+    case Sortierung::Text:
+        return "BuchungsTe&xt";
+    case Sortierung::Betrag:
+        return "Buchungs&Betrag";
+    case Sortierung::Datum:
+        return "Buchungs&Datum";
+    }
+    return "Buchungs&Nummer";
+}
+
+std::string sortierungName(Sortierung s) {
+    switch (s) {
+    case Sortierung::Nummer:
+        return "nummer";
+    case Sortierung::Typ:
+        return "typ";
+    case Sortierung::Text:
+        return "text";
+    case Sortierung::Betrag:
+        return "betrag";
+    case Sortierung::Datum:
+        return "datum";
+    }
+    return "nummer";
+}
+
+std::optional<Sortierung> sortierungAusName(std::string_view name) {
+    std::string klein(name);
+    std::transform(klein.begin(), klein.end(), klein.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (Sortierung s : kSortierungen)
+        if (sortierungName(s) == klein) return s;
+    return std::nullopt;
+}
+
+SortierErgebnis sortierungWaehlen(Sitzung& s, Sortierung neu) {
+    s.sortierung = neu;
+    const auto [schlicht, eaZuerst] = indexPaar(neu);
+    const std::string erste =
+        schlicht == 0 ? s.datei.dateiname() : indexdateiName(s.datei, schlicht);
+    const bool vorhanden = dateiExistiert(aufgeloest(erste)) &&
+                           dateiExistiert(aufgeloest(indexdateiName(s.datei, eaZuerst)));
+    if (vorhanden) {
+        s.statuszeile();
+        return SortierErgebnis::Gesetzt;
+    }
+
+    Frage f{A("Hinweis"),
+            A("Eine Indexdatei existiert nicht, die für diese Sortierung notwendig ist. Sie muß "
+              "durch eine Reorganisation neu erstellt werden. Mit OK starten Sie eine "
+              "Reorganisation..."),
+            Symbol::Warnung,
+            {Knopf::Ok, Knopf::Abbruch},
+            Knopf::Ok,
+            {},
+            0};
+    if (s.person.frage(f) != Knopf::Ok) {
+        s.statuszeile();
+        return SortierErgebnis::OhneReorganisation;
+    }
+    const bool reorganisiert = reorganisieren(s, false);
+    s.tabelle(TabellenModus::Voll);
+    s.statuszeile();
+    return reorganisiert ? SortierErgebnis::Reorganisiert : SortierErgebnis::OhneReorganisation;
+}
+
+} // namespace zalvor
