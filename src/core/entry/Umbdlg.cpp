@@ -1,0 +1,104 @@
+// The transfer dialog on the engine side.
+#include "entry/Umbdlg.h"
+
+#include "common/betrag.h"
+#include "common/zeichensatz.h"
+#include "entry/buchungsfelder.h"
+#include "files/buchungsdatei.h"
+
+namespace zalvor {
+
+UmbuchungsDlgInhalt umbuchungsDlgFuellen(Sitzung& s, std::optional<std::uint32_t> satz,
+                                         const TBuchung& buchung) {
+    UmbuchungsDlgInhalt inhalt;
+    UmbuchungsMaske& m = inhalt.maske;
+    UmbuchungsEingaben& e = inhalt.eingaben;
+    const bool neu = !satz;
+
+    m.aendern = !neu;
+    m.satz = satz;
+    if (neu) {
+        m.buchung = TBuchung{};
+        m.buchung.text.setze("Umbuchung ");
+        m.buchung.bunr.setze(nummerText(s.datei.naechsteNummer));
+    } else {
+        m.buchung = buchung;
+    }
+    const TBuchung& b = m.buchung;
+
+    m.titel = neu ? std::string("Umbuchung") : std::string("Umbuchung") + A(" ändern");
+    m.jahrText = jahrText(s);
+    m.konten = kontenListe(s);
+    m.waehrungen = buchungsWaehrungen(s);
+    m.waehrungWaehlbar = waehrungWaehlbar(s, neu);
+    m.nurLesen = s.nurLesen;
+
+    e.tag = s.vorgabeTag;
+    e.monat = s.vorgabeMonat;
+    e.bunr = b.bunr.text();
+    e.beleg = b.beleg.text();
+    e.betrag = neu ? std::string() : BetragText(b.betrag.wert(), 5);
+    e.waehrung = m.waehrungen.front();
+    if (neu) {
+        e.von = m.konten.empty() ? std::string() : m.konten.front();
+        e.nach = e.von;
+    } else {
+        e.von = kontoEintrag(s, b.kontoVon);
+        e.nach = kontoEintrag(s, b.kontoNach);
+    }
+    e.text = OemNachAnsi(b.text.text());
+    buchungstextMerken(s, e.text);
+    m.textListe = s.buchungstexte;
+    return inhalt;
+}
+
+bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& m, const UmbuchungsEingaben& e) {
+    if (m.nurLesen) return false;
+    const bool euro = inEuroGetippt(s, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+
+    auto werte = betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Nachricht);
+    if (!werte) return false;
+    if (e.bunr.empty()) {
+        eingabeFehler(s, FehlerBox::Nachricht, "Keine Buchungsnummer!");
+        return false;
+    }
+    const int von = kontoAusEintrag(m.konten, e.von);
+    if (von == 0) {
+        eingabeFehler(s, FehlerBox::Nachricht, "Kein Quellkonto angegeben!");
+        return false;
+    }
+    const int nach = kontoAusEintrag(m.konten, e.nach);
+    if (nach == 0) {
+        eingabeFehler(s, FehlerBox::Nachricht, "Kein Zielkonto angegeben!");
+        return false;
+    }
+    if (von == nach) {
+        eingabeFehler(s, FehlerBox::Nachricht, "Quell- und Zielkonto sind identisch!");
+        return false;
+    }
+
+    TBuchung b = m.buchung;
+    b.typcode = kCodeUmbuchung;
+    b.einnahme = 0;
+    b.geplant = 0;
+    b.betrag = Real6::aus(werte->betrag);
+    b.tag = werte->tag;
+    b.monat = werte->monat;
+    b.bunr.setze(e.bunr);
+    b.beleg.setze(e.beleg);
+    b.kontoVon = static_cast<std::uint8_t>(von);
+    b.kontoNach = static_cast<std::uint8_t>(nach);
+    b.text.setze(AnsiNachOem(e.text));
+    buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
+
+    buchungSpeichern(s, m.satz, b, euro);
+    s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
+    return true;
+}
+
+void umbuchungsDlgGeschlossen(Sitzung& s, bool ausMenue) {
+    s.vorgabeDatumZuruecksetzen();
+    if (ausMenue) s.statuszeile();
+}
+
+} // namespace zalvor

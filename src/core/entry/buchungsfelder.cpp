@@ -1,0 +1,113 @@
+// Fields and steps shared by the booking and the transfer dialog.
+#include "entry/buchungsfelder.h"
+
+#include "common/betrag.h"
+#include "common/fehler.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/indexdatei.h"
+
+#include <algorithm>
+
+namespace zalvor {
+
+namespace {
+
+// A whole number as the date fields take it: leading blanks allowed, nothing after it.
+std::optional<long> ganzeZahl(const std::string& text) {
+    std::size_t i = text.find_first_not_of(' ');
+    if (i == std::string::npos) return std::nullopt;
+    return ganzzahlLesen(std::string_view(text).substr(i));
+}
+
+} // namespace
+
+void eingabeFehler(Sitzung& s, FehlerBox box, const std::string& text) {
+    if (box == FehlerBox::Meldung)
+        s.person.meldung(A("Fehler!"), text, Symbol::Warnung);
+    else
+        s.person.nachricht(A("Fehler!"), text);
+}
+
+std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::string& betrag,
+                                                    const std::string& tag,
+                                                    const std::string& monat, FehlerBox leerBox) {
+    if (betrag.empty()) {
+        eingabeFehler(s, leerBox, A("Kein Betrag angegeben!"));
+        return std::nullopt;
+    }
+    const std::string punkt = kommaZuPunkt(betrag);
+    std::optional<long double> wert;
+    try {
+        wert = BetragLesen(punkt);
+    } catch (const UeberlaufFehler&) {
+        // Too large for the stored format: a typing error, not a reason to lose the entries.
+        wert.reset();
+    }
+    if (!wert) {
+        eingabeFehler(s, FehlerBox::Nachricht, punkt + A(" hat kein gültiges Betragsformat!"));
+        return std::nullopt;
+    }
+    auto t = ganzeZahl(tag);
+    if (!t || *t < 1 || *t > 31) {
+        eingabeFehler(s, FehlerBox::Nachricht, tag + A(" ist kein Tag eines Monats!"));
+        return std::nullopt;
+    }
+    auto m = ganzeZahl(monat);
+    if (!m || *m < 1 || *m > 12) {
+        eingabeFehler(s, FehlerBox::Nachricht, monat + A(" ist kein Monat!"));
+        return std::nullopt;
+    }
+    return BetragUndDatum{*wert, static_cast<std::uint8_t>(*t), static_cast<std::uint8_t>(*m)};
+}
+
+std::vector<std::string> buchungsWaehrungen(const Sitzung& s) {
+    return {s.waehrungstext(), s.andererWaehrungstext()};
+}
+
+bool waehrungWaehlbar(const Sitzung& s, bool neu) {
+    return neu && s.beideWaehrungen();
+}
+
+bool inEuroGetippt(const Sitzung& s, const std::vector<std::string>& waehrungen, bool waehlbar,
+                   const std::string& gewaehlt) {
+    // Decided by position, so that a national label equal to the Euro label cannot confuse it.
+    const bool andere = waehlbar && waehrungen.size() == 2 && gewaehlt == waehrungen[1] &&
+                        waehrungen[0] != waehrungen[1];
+    return s.inEuro() != andere;
+}
+
+void buchungstextMerken(Sitzung& s, const std::string& text) {
+    if (text.empty()) return;
+    auto& liste = s.buchungstexte;
+    if (std::find(liste.begin(), liste.end(), text) == liste.end()) liste.push_back(text);
+}
+
+int kontoAusEintrag(const std::vector<std::string>& konten, const std::string& eintrag) {
+    if (eintrag.empty() || std::find(konten.begin(), konten.end(), eintrag) == konten.end())
+        return 0;
+    const char c = eintrag.front();
+    return c >= '1' && c <= '9' ? c - '0' : 0;
+}
+
+void buchungSpeichern(Sitzung& s, std::optional<std::uint32_t> satz, const TBuchung& b,
+                      bool euroGetippt) {
+    if (!satz) {
+        AnhaengenOptionen opt;
+        opt.umrechnen = true;
+        opt.inLandeswaehrung = euroGetippt;
+        opt.indizes = true;
+        opt.fehlendenIndexAnlegen = false;
+        buchungAnhaengen(s, b, opt);
+        return;
+    }
+    buchungUeberschreiben(s.datei.dateiname(), *satz, b);
+    for (int k = 1; k <= 9; ++k)
+        indexNeuEinordnen(s, k, static_cast<std::uint16_t>(*satz), b, false);
+}
+
+std::string jahrText(const Sitzung& s) {
+    return "." + s.dateijahr();
+}
+
+} // namespace zalvor

@@ -1,0 +1,54 @@
+// Fields and steps shared by the booking and the transfer dialog.
+#pragma once
+
+#include "files/buchung.h"
+#include "files/sitzung.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zalvor {
+
+// Where a failed check is shown: the platform box (caption "Fehler!", warning icon) or the
+// program's own box (caption "Fehler!").
+enum class FehlerBox { Meldung, Nachricht };
+void eingabeFehler(Sitzung& s, FehlerBox box, const std::string& text);
+
+struct BetragUndDatum {
+    long double betrag = 0;
+    std::uint8_t tag = 0;
+    std::uint8_t monat = 0;
+};
+
+// The amount, day and month checks in their order; the empty amount is shown in `leerBox`,
+// the others in the program's own box. nullopt after a message.
+std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::string& betrag,
+                                                    const std::string& tag,
+                                                    const std::string& monat, FehlerBox leerBox);
+
+// Currency list: the file's label first, then the other one; selectable only for a new
+// booking while both currencies apply.
+std::vector<std::string> buchungsWaehrungen(const Sitzung& s);
+bool waehrungWaehlbar(const Sitzung& s, bool neu);
+// True when the amount was typed in Euro: the selected entry names the Euro. An entry that
+// cannot be selected counts as the file's currency.
+bool inEuroGetippt(const Sitzung& s, const std::vector<std::string>& waehrungen, bool waehlbar,
+                   const std::string& gewaehlt);
+
+// Adds a booking text (Windows form) to the drop-down list of this run.
+void buchungstextMerken(Sitzung& s, const std::string& text);
+
+// Account number of a list entry (its first character), 0 when the entry is not in the list.
+int kontoAusEintrag(const std::vector<std::string>& konten, const std::string& eintrag);
+
+// New (satz nullopt): append with currency conversion, indexes filed. Change: rewrite in
+// place and re-file in all nine indexes.
+void buchungSpeichern(Sitzung& s, std::optional<std::uint32_t> satz, const TBuchung& b,
+                      bool euroGetippt);
+
+// "." + two-digit year, shown beside the date fields.
+std::string jahrText(const Sitzung& s);
+
+} // namespace zalvor

@@ -1,0 +1,209 @@
+// The booking dialog (income or expense) on the engine side.
+#include "entry/budlg.h"
+
+#include "common/betrag.h"
+#include "common/zeichensatz.h"
+#include "entry/buchungsfelder.h"
+#include "entry/einoderaus.h"
+#include "files/buchungsdatei.h"
+
+#include <algorithm>
+
+namespace zalvor {
+
+namespace {
+
+// Shown number of a type entry: its first two characters.
+std::optional<int> eintragsNummer(const std::string& eintrag) {
+    std::string kopf = eintrag.substr(0, 2);
+    kopf.erase(0, kopf.find_first_not_of(' '));
+    auto n = ganzzahlLesen(kopf);
+    if (!n) return std::nullopt;
+    return static_cast<int>(*n);
+}
+
+std::string typEintrag(int nummer, const std::string& name) {
+    return (nummer < 10 ? " " : "") + std::to_string(nummer) + ": " + name;
+}
+
+bool enthaelt(const std::vector<std::string>& liste, const std::string& eintrag) {
+    return std::find(liste.begin(), liste.end(), eintrag) != liste.end();
+}
+
+} // namespace
+
+SchablonenAnlage& schablonenAnlage() {
+    static SchablonenAnlage anlage;
+    return anlage;
+}
+
+std::optional<std::uint8_t> typcodeAusNummer(int nummer) {
+    if (nummer >= 0 && nummer <= 20) return static_cast<std::uint8_t>(nummer);
+    if (nummer >= 21 && nummer <= kTypen) return static_cast<std::uint8_t>(nummer + 2);
+    if (nummer == kUmbuchungsMarke) return kCodeUmbuchung;
+    if (nummer == kBeitragsMarke) return kCodeBeitrag;
+    return std::nullopt;
+}
+
+int nummerAusTypcode(std::uint8_t code) {
+    if (code <= 20) return code;
+    if (code == kCodeUmbuchung) return kUmbuchungsMarke;
+    if (code == kCodeBeitrag) return kBeitragsMarke;
+    if (code <= kTypen + 2) return code - 2;
+    return -1;
+}
+
+std::vector<std::string> typListe(const Sitzung& s, bool einnahme) {
+    const Seite seite = einnahme ? Seite::Einnahme : Seite::Ausgabe;
+    std::vector<std::string> liste;
+    liste.reserve(kTypen + 1);
+    liste.push_back(typEintrag(0, "Sonstige"));
+    for (int n = 1; n <= kTypen; ++n)
+        liste.push_back(typEintrag(n, s.def.typen.typName(seite, n)));
+    return liste;
+}
+
+std::vector<std::string> kontenListe(const Sitzung& s) {
+    std::vector<std::string> liste;
+    for (int n = 1; n <= kKonten; ++n) {
+        if (!s.def.kontoBenannt(n)) continue;
+        liste.push_back(std::to_string(n) + ": " +
+                        OemNachAnsi(s.def.konten[static_cast<std::size_t>(n)]));
+    }
+    return liste;
+}
+
+std::string kontoEintrag(const Sitzung& s, int n) {
+    const auto liste = kontenListe(s);
+    for (const auto& e : liste)
+        if (kontoAusEintrag(liste, e) == n) return e;
+    return {};
+}
+
+BuchungsStart buchungStarten(Sitzung& s, std::optional<std::uint32_t> satz,
+                             std::optional<bool> einnahme) {
+    BuchungsStart start;
+    if (satz && *satz >= satzAnzahl(s.datei.dateiname())) satz.reset();
+    if (!satz) {
+        if (s.nurLesen) return start;
+        if (!einnahme) einnahme = einnahmeOderAusgabe(s.person);
+        if (!einnahme) return start;
+        start.dialog = BuchungsDialog::Buchung;
+        start.einnahme = *einnahme;
+        return start;
+    }
+    start.satz = satz;
+    start.buchung = buchungLesen(s.datei.dateiname(), *satz);
+    s.vorgabeTag = std::to_string(start.buchung.tag);
+    s.vorgabeMonat = std::to_string(start.buchung.monat);
+    if (start.buchung.istUmbuchung()) {
+        start.dialog = BuchungsDialog::Umbuchung;
+        return start;
+    }
+    start.dialog = BuchungsDialog::Buchung;
+    start.einnahme = start.buchung.istEinnahme();
+    return start;
+}
+
+BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
+    BuchungsDlgInhalt inhalt;
+    BuchungsMaske& m = inhalt.maske;
+    BuchungsEingaben& e = inhalt.eingaben;
+    const bool neu = !start.satz;
+
+    m.aendern = !neu;
+    m.einnahme = start.einnahme;
+    m.satz = start.satz;
+    if (neu) {
+        m.buchung = TBuchung{};
+        m.buchung.bunr.setze(nummerText(s.datei.naechsteNummer));
+    } else {
+        m.buchung = start.buchung;
+    }
+    const TBuchung& b = m.buchung;
+
+    m.titel = std::string(start.einnahme ? "Einnahme " : "Ausgabe ") +
+              (neu ? std::string("buchen") : A("ändern"));
+    m.jahrText = jahrText(s);
+    m.waehrungen = buchungsWaehrungen(s);
+    m.waehrungWaehlbar = waehrungWaehlbar(s, neu);
+    if (!neu && b.typcode == kCodeBeitrag)
+        m.typen = {typEintrag(kBeitragsMarke, "Beitrag")};
+    else
+        m.typen = typListe(s, start.einnahme);
+    m.konten = kontenListe(s);
+    m.nurLesen = s.nurLesen;
+
+    e.tag = s.vorgabeTag;
+    e.monat = s.vorgabeMonat;
+    e.bunr = b.bunr.text();
+    e.beleg = b.beleg.text();
+    e.betrag = neu ? std::string() : BetragText(b.betrag.wert(), 5);
+    e.waehrung = m.waehrungen.front();
+    if (neu) {
+        e.typ = m.typen.front();
+        e.konto = m.konten.empty() ? std::string() : m.konten.front();
+    } else {
+        const int nummer = nummerAusTypcode(b.typcode);
+        for (const auto& eintrag : m.typen)
+            if (eintragsNummer(eintrag) == nummer) e.typ = eintrag;
+        e.konto = kontoEintrag(s, start.einnahme ? b.kontoNach : b.kontoVon);
+    }
+    e.anVon = OemNachAnsi(b.anVon.text());
+    e.text = OemNachAnsi(b.text.text());
+    buchungstextMerken(s, e.text);
+    m.textListe = s.buchungstexte;
+    e.schablone = false;
+    return inhalt;
+}
+
+bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingaben& e, bool planen) {
+    if (m.nurLesen) return false;
+    const bool euro = inEuroGetippt(s, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+
+    auto werte = betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Meldung);
+    if (!werte) return false;
+    if (e.bunr.empty()) {
+        eingabeFehler(s, FehlerBox::Meldung, "Keine Buchungsnummer!");
+        return false;
+    }
+    std::optional<std::uint8_t> typcode;
+    if (enthaelt(m.typen, e.typ))
+        if (auto nummer = eintragsNummer(e.typ)) typcode = typcodeAusNummer(*nummer);
+    if (!typcode) {
+        eingabeFehler(s, FehlerBox::Meldung, "Kein Buchungstyp angegeben!");
+        return false;
+    }
+    const int konto = kontoAusEintrag(m.konten, e.konto);
+    if (konto == 0) {
+        eingabeFehler(s, FehlerBox::Meldung, "Kein Konto angegeben!");
+        return false;
+    }
+
+    TBuchung b = m.buchung;
+    b.geplant = planen ? 1 : 0;
+    b.betrag = Real6::aus(werte->betrag);
+    b.tag = werte->tag;
+    b.monat = werte->monat;
+    b.bunr.setze(e.bunr);
+    b.beleg.setze(e.beleg);
+    b.typcode = *typcode;
+    b.einnahme = m.einnahme ? 1 : 0;
+    b.kontoNach = m.einnahme ? static_cast<std::uint8_t>(konto) : 0;
+    b.kontoVon = m.einnahme ? 0 : static_cast<std::uint8_t>(konto);
+    b.anVon.setze(AnsiNachOem(e.anVon));
+    b.text.setze(AnsiNachOem(e.text));
+    buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
+
+    buchungSpeichern(s, m.satz, b, euro);
+    if (e.schablone && schablonenAnlage()) schablonenAnlage()(s, b, euro);
+    s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
+    return true;
+}
+
+void buchungsDlgGeschlossen(Sitzung& s) {
+    s.vorgabeDatumZuruecksetzen();
+    s.statuszeile();
+}
+
+} // namespace zalvor

@@ -1,0 +1,23 @@
+// Deleting the selected booking of the booking table.
+#include "mainwindow/loeschen.h"
+
+#include "common/person.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+
+namespace zalvor {
+
+bool satzLoeschen(Sitzung& s, std::uint32_t satz) {
+    // A file seen with the read-only code must not change, whichever way the command came.
+    if (s.nurLesen) return false;
+    const std::string dateiname = s.datei.dateiname();
+    if (satz >= satzAnzahl(dateiname)) return false;
+    auto antwort =
+        s.person.frage(jaNeinFrage(A("Löschen!"), A("Satz wirklich löschen?"), Symbol::Warnung));
+    if (antwort != Knopf::Ja) return false;
+    buchungLoeschen(dateiname, satz);
+    s.tabelle(TabellenModus::Auffrischen);
+    return true;
+}
+
+} // namespace zalvor
