@@ -9,7 +9,9 @@ namespace zalvor {
 
 namespace {
 
-bool ziffer(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool ziffer(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 bool punktAlsDrittletztes(const std::string& name) {
     return name.size() >= 3 && name[name.size() - 3] == '.';
@@ -38,7 +40,9 @@ std::optional<Dateiwahl> dateinamePruefen(Sitzung& s, std::string name) {
 }
 
 Dateiwahl neuerDateiname(const std::string& eingabe, const std::string& kalenderjahr) {
-    if (punktAlsDrittletztes(eingabe))
+    // Only two digits after the point make a year; "Kasse.ab" is a base name.
+    if (punktAlsDrittletztes(eingabe) && ziffer(eingabe.back()) &&
+        ziffer(eingabe[eingabe.size() - 2]))
         return Dateiwahl{eingabe.substr(0, eingabe.size() - 3), eingabe.substr(eingabe.size() - 2)};
     return Dateiwahl{eingabe, kalenderjahr};
 }

@@ -1,0 +1,36 @@
+// zalvor-cli oeffnen: opens a file as the desktop program does and prints the status bar.
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "files/oeffnen.h"
+#include "mainwindow/statuszeile.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int oeffnen(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    switch (dateiOeffnenBefehl(k.sitzung, datei)) {
+    case OeffnenErgebnis::NameAbgelehnt:
+        return kAbgelehnt;
+    case OeffnenErgebnis::NichtVorhanden:
+        throw Aufruffehler("Buchungsdatei nicht gefunden: " + datei);
+    case OeffnenErgebnis::Geoeffnet:
+        break;
+    }
+    for (const auto& feld : statuszeilenTexte(k.sitzung))
+        k.out << ansiNachUtf8(feld) << "\n";
+    return kFertig;
+}
+
+const Registrierung registrierung{
+    {"oeffnen", "DATEI",
+     "öffnet die Datei wie das Programm (Index-Check, Hinweise) und zeigt die vier Felder der "
+     "Statuszeile, eines je Zeile",
+     oeffnen}};
+
+} // namespace
+
+} // namespace zalvor::cli

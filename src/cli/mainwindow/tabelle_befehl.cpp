@@ -1,0 +1,39 @@
+// zalvor-cli tabelle: the booking table of a file.
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/raster.h"
+#include "files/buchungsdatei.h"
+#include "mainwindow/mtab.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+Raster buchungstabelle(const Sitzung& s) {
+    Raster r;
+    r.titel = s.datei.dateiname();
+    const auto kopf = tabellenKopf(s);
+    r.kopf.assign(kopf.begin(), kopf.end());
+    for (const auto& b : alleBuchungenLesen(s.datei.dateiname())) {
+        const auto zeile = tabellenZeile(b, s.def.typen);
+        r.zeilen.emplace_back(zeile.begin(), zeile.end());
+    }
+    return r;
+}
+
+int tabelle(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei);
+    rasterAusgeben(k.out, k.format, buchungstabelle(k.sitzung));
+    return kFertig;
+}
+
+const Registrierung registrierung{{"tabelle", "DATEI",
+                                   "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
+                                   "in Dateireihenfolge",
+                                   tabelle}};
+
+} // namespace
+
+} // namespace zalvor::cli

@@ -1,0 +1,188 @@
+// Next year: carried balances and planned bookings, the Euro changeover, the new indexes.
+#include "files/NJahr.h"
+
+#include "common/betrag.h"
+#include "common/dateisystem.h"
+#include "common/fehler.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/indexdatei.h"
+#include "files/oeffnen.h"
+#include "files/reorganisation.h"
+
+#include <cctype>
+#include <vector>
+
+namespace zalvor {
+
+namespace {
+
+bool zweiZiffern(const std::string& t) {
+    return t.size() == 2 && std::isdigit(static_cast<unsigned char>(t[0])) &&
+           std::isdigit(static_cast<unsigned char>(t[1]));
+}
+
+std::string vorschlag(Sitzung& s) {
+    auto y = ganzzahlLesen(s.datei.jahr);
+    if (!y) {
+        s.datei.jahr = Kalenderjahr(s.uhr);
+        y = ganzzahlLesen(s.datei.jahr);
+    }
+    return zweistellig(static_cast<int>((*y + 1) % 100));
+}
+
+// The dialog until a two-digit year is confirmed; nullopt on "&Abbruch".
+std::optional<std::string> jahrErfragen(Sitzung& s) {
+    std::string text = vorschlag(s);
+    while (true) {
+        auto eingabe = s.masken ? s.masken->naechstesJahr(s, text) : std::nullopt;
+        if (!eingabe) return std::nullopt;
+        text = eingabe->substr(0, 2);
+        // Two digits: a sign would read as a number but is no year.
+        if (zweiZiffern(text)) return text;
+        s.person.nachricht(A("Fehler!"), "\r\r" + text + A(" ist kein Jahr (zweistellige Zahl!)"));
+    }
+}
+
+// Asks before the first Euro year; false ends the year change.
+bool euroUmstellungBestaetigt(Sitzung& s) {
+    const auto& w = s.def.waehrung;
+    if (w.Kurs < kKursSchwelle) {
+        s.person.meldung(
+            A("Achtung!"),
+            A("Laut Euro-Einstellungen (Menü Optionen) soll im ausgewählten Jahr in Euro "
+              "gerechnet werden, aber es wurde noch kein Euro-Kurs eingegeben! Modifizieren Sie "
+              "die Währungseinstellungen!"),
+            Symbol::Warnung);
+        return false;
+    }
+    Frage f{A("WICHTIG!"),
+            A("Laut Euro-Einstellungen (Menü Optionen) soll im ausgewählten Jahr in Euro "
+              "gerechnet werden! Sie haben den EuroKurs ") +
+                festkomma(w.Kurs, 6) +
+                A(" eingestellt! Falls der nicht stimmt, oder falls Sie die Umstellung auf ein "
+                  "späteres Jahr verschieben wollen, BRECHEN SIE JETZT AB und ändern Sie die "
+                  "Währungseinstellungen!"),
+            Symbol::Warnung,
+            {Knopf::Ok, Knopf::Abbruch},
+            Knopf::Ok,
+            {},
+            0};
+    return s.person.frage(f) == Knopf::Ok;
+}
+
+TBuchung anfangsbestand(int konto, long double betrag) {
+    TBuchung b;
+    b.einnahme = 1;
+    b.text.setze("Anfangsbestand");
+    b.tag = 1;
+    b.monat = 1;
+    b.betrag = Real6::aus(betrag);
+    b.bunr.setze("AB");
+    b.kontoNach = static_cast<std::uint8_t>(konto);
+    return b;
+}
+
+long double saldo(const std::vector<TBuchung>& saetze, int konto) {
+    long double summe = 0;
+    for (const auto& b : saetze) {
+        if (b.istGeplant()) continue;
+        if (b.kontoNach == konto) summe += b.betrag.wert();
+        if (b.kontoVon == konto) summe -= b.betrag.wert();
+    }
+    return summe;
+}
+
+} // namespace
+
+long double kontostand(const Sitzung& s, int konto) {
+    return saldo(alleBuchungenLesen(s.datei.dateiname()), konto);
+}
+
+void naechstesJahr(Sitzung& s) {
+    if (!s.datei.aktiv()) {
+        s.person.meldung(A("Fehler!"), A("Es ist keine Datei geöffnet."), Symbol::Fehler);
+        return;
+    }
+    auto neuesJahr = jahrErfragen(s);
+    if (!neuesJahr) return;
+
+    const auto& w = s.def.waehrung;
+    const bool umstellung =
+        JahrVor(s.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
+    if (umstellung && !euroUmstellungBestaetigt(s)) return;
+
+    const std::string neuerName = s.datei.basisname + "." + *neuesJahr;
+    if (dateiExistiert(neuerName)) {
+        Frage f{"",
+                utf8NachAnsi(neuerName) +
+                    A(" existiert bereits. Überschreiben?\r\r(Nein : Öffnen)"),
+                Symbol::Frage,
+                {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
+                Knopf::Abbruch,
+                {},
+                0};
+        auto antwort = s.person.frage(f);
+        if (antwort == Knopf::Nein) {
+            s.datei.jahr = *neuesJahr;
+            buchungsdateiOeffnen(s);
+            s.statuszeile();
+            return;
+        }
+        if (antwort != Knopf::Ja) return;
+    }
+
+    // The previous year's records, read before anything of the new year is written.
+    const std::vector<TBuchung> vorjahr = alleBuchungenLesen(s.datei.dateiname());
+    auto umrechnen = [&](long double betrag) { return umstellung ? InEuro(w, betrag) : betrag; };
+
+    s.datei.jahr = *neuesJahr;
+    s.planvorgaben = false;
+    for (int k = 1; k <= 9; ++k)
+        dateiLoeschen(indexdateiName(s.datei, k));
+    try {
+        leereDateiAnlegen(s.datei.dateiname());
+    } catch (const EAFehler&) {
+        s.person.meldung(A("Fehler!"), A("Schreiben der Datei nicht möglich!"), Symbol::Fehler);
+        s.datei.basisname.clear();
+        return;
+    }
+
+    std::vector<std::uint8_t> inhalt;
+    auto schreiben = [&](const TBuchung& b) {
+        const auto bytes = b.packen();
+        inhalt.insert(inhalt.end(), bytes.begin(), bytes.end());
+    };
+    for (int konto = 1; konto <= kKonten; ++konto)
+        schreiben(anfangsbestand(konto, umrechnen(saldo(vorjahr, konto))));
+    for (TBuchung b : vorjahr) {
+        if (!b.istGeplant()) continue;
+        b.tag = 1;
+        b.monat = 1;
+        b.bunr.setze("0");
+        if (b.typcode == kCodeBeitrag) b.typcode = 0;
+        b.betrag = Real6::aus(umrechnen(b.betrag.wert()));
+        schreiben(b);
+    }
+    {
+        BinaerDatei neu(s.datei.dateiname(), BinaerDatei::Modus::LesenSchreiben);
+        if (!inhalt.empty()) neu.schreiben(0, inhalt.data(), inhalt.size());
+        neu.schliessen();
+    }
+    s.datei.naechsteNummer = 1;
+
+    s.person.nachricht("\"Zwischenstop\"",
+                       A("\rAnfangsbestände erstellt! Um die Indexdateien zu erstellen, wird nun "
+                         "eine Reorganisation vorgenommen!"));
+    reorganisieren(s, umstellung);
+    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
+    s.tabelle(TabellenModus::Voll);
+    s.person.meldung(A("Achtung!!"),
+                     A("Wenn Sie noch Buchungen im Vorjahr durchführen, stimmen diese neuen "
+                       "Anfangsbestände (") +
+                         *neuesJahr + A(") nicht mehr!!"),
+                     Symbol::Warnung);
+    s.statuszeile();
+}
+
+} // namespace zalvor

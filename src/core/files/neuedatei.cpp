@@ -1,0 +1,161 @@
+// New file: name and overwrite question, first settings, empty files, opening balances.
+#include "files/neuedatei.h"
+
+#include "common/betrag.h"
+#include "common/dateisystem.h"
+#include "common/fehler.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/dateiname.h"
+#include "files/definitionen.h"
+#include "files/indexdatei.h"
+#include "files/reorganisation.h"
+
+namespace zalvor {
+
+namespace {
+
+bool dateiSchonDa(const Dateiwahl& w) {
+    return dateiExistiert(aufgeloest(w.basisname + ".DEF")) ||
+           dateiExistiert(w.basisname + "." + w.jahr);
+}
+
+// Step 4: a new club starts from clean definitions. The VAT rate and the free member field
+// names are reset too, so that nothing of the previously open club is carried into the new
+// club's definitions file; the currency settings stay as proposals for the currency dialog.
+void definitionenZuruecksetzen(TDefinitionen& d) {
+    for (int n = 1; n <= kKonten; ++n)
+        d.konten[static_cast<std::size_t>(n)] = kUnbenannt;
+    d.typen.namenLeeren();
+    d.typen.zuordnungenLeeren();
+    d.standardBeitrag = 0;
+    d.mitgliedEinstellung = 1;
+    d.mwstSatz = 0;
+    d.freiFelder = TDefinitionen{}.freiFelder;
+}
+
+TBuchung anfangsbestand(int konto, long double betrag) {
+    TBuchung b;
+    b.typcode = 0;
+    b.einnahme = 1;
+    b.geplant = 0;
+    b.text.setze("Anfangsbestand");
+    b.tag = 1;
+    b.monat = 1;
+    b.betrag = Real6::aus(betrag);
+    b.bunr.setze("AB");
+    b.kontoVon = 0;
+    b.kontoNach = static_cast<std::uint8_t>(konto);
+    return b;
+}
+
+bool dateienAnlegen(Sitzung& s) {
+    try {
+        for (int k = 1; k <= 9; ++k)
+            dateiLoeschen(indexdateiName(s.datei, k));
+        leereDateiAnlegen(s.datei.dateiname());
+        // The member register belongs to the club, not to the year: an existing one is kept.
+        const std::string mitglieder = aufgeloest(s.datei.basisname + ".MGB");
+        if (!dateiExistiert(mitglieder)) leereDateiAnlegen(mitglieder);
+        return true;
+    } catch (const EAFehler&) {
+        return false;
+    }
+}
+
+// One pass of the opening balances form: true when all nine rows were valid and stored.
+bool anfangsbestaendeSpeichern(Sitzung& s, const std::array<std::string, 9>& eingaben) {
+    for (int n = 1; n <= kKonten; ++n) {
+        const std::string& roh = eingaben[static_cast<std::size_t>(n - 1)];
+        if (roh.empty()) {
+            s.person.meldung(A("Fehler!"), A("Kein Betrag angegeben!"), Symbol::Fehler);
+            return false;
+        }
+        const std::string text = kommaZuPunkt(roh);
+        auto betrag = BetragLesen(text);
+        if (!betrag) {
+            s.person.nachricht(A("Fehler"), A("Konto ") + std::to_string(n) + ": " + text +
+                                                A(" hat kein gültiges Betragsformat!"));
+            return false;
+        }
+        buchungAnhaengen(s, anfangsbestand(n, *betrag), AnhaengenOptionen{});
+    }
+    return true;
+}
+
+} // namespace
+
+void anfangsbestaendeErfassen(Sitzung& s) {
+    std::array<std::string, 9> eingaben;
+    eingaben.fill("0.00");
+    while (true) {
+        // Records of an earlier attempt are discarded.
+        leereDateiAnlegen(s.datei.dateiname());
+        auto antwort = s.masken ? s.masken->anfangsbestaende(s, eingaben) : std::nullopt;
+        if (!antwort) break;
+        eingaben = *antwort;
+        if (anfangsbestaendeSpeichern(s, eingaben)) break;
+    }
+    s.person.nachricht(
+        A("Anmerkung"),
+        A("Um die Indexdateien zu erstellen, wird nun eine Reorganisation gestartet."));
+    reorganisieren(s, false);
+}
+
+bool neueDatei(Sitzung& s) {
+    Dateiwahl wahl;
+    while (true) {
+        auto name = s.person.eingabe(A("Neue Datei"), A("Dateiname:"), "");
+        if (!name || name->empty()) return false;
+        wahl = neuerDateiname(*name, Kalenderjahr(s.uhr));
+        if (!dateiSchonDa(wahl)) break;
+        auto antwort = s.person.frage(jaNeinFrage(
+            A("ALARM!"), A("Datei  existiert bereits!\rüberschreiben ?"), Symbol::Warnung));
+        if (antwort == Knopf::Ja) break;
+    }
+
+    s.datei.basisname = wahl.basisname;
+    s.datei.jahr = wahl.jahr;
+    s.datei.naechsteNummer = 1;
+    s.nurLesen = false;
+    s.planvorgaben = false;
+    definitionenZuruecksetzen(s.def);
+
+    s.person.nachricht(
+        A("Einstellungen"),
+        A("Legen Sie zunächst die Währungseinstellungen fest, d.h. geben Sie an, ab welchem Jahr "
+          "Sie in Euro rechnen wollen (oder ein früheres Jahr, wenn Sie sofort in Euro abrechnen "
+          "wollen!), welche Währung Sie davor benutz(t)en (DM,ÖS,...) sowie den Eurokurs."));
+    const bool waehrungGespeichert = s.masken && s.masken->waehrungseinstellungen(s, false);
+
+    s.person.nachricht(
+        A("Einstellungen"),
+        A("Sie werden im nächsten Dialog aufgefordert, die Namen für bestimmte Ein- bzw. "
+          "Auszahlungstypen festzulegen. Nach diesen Typen, sowie dem Typ \"Sonstige\" werden "
+          "ihre Buchungen sortiert und im Abschluß werden die Summen für jeden Typ einzeln "
+          "summiert."));
+    s.person.nachricht(
+        A("Weiter..."),
+        A("Nachher können Sie auch Typen zu Gruppen zusammenfassen (s. Hilfe) Außerdem legen Sie "
+          "noch die Namen für die Konten fest. Diese Einstellungen können Sie jederzeit "
+          "nachträglich ändern per \"Buchungen|Einstellungen\"."));
+    const bool einstellungenGespeichert = s.masken && s.masken->dateieinstellungen(s);
+    // Both forms cancelled: the new club still gets its definitions file, so that opening it
+    // later finds one and no definitions of an earlier club stay behind under this name.
+    if (!waehrungGespeichert && !einstellungenGespeichert)
+        definitionenSchreiben(s.datei.basisname, s.def, s.person);
+
+    s.sortierung = Sortierung::Nummer;
+    if (!dateienAnlegen(s)) {
+        s.person.meldung(A("Fehler!"), A("Schreiben der Dateien nicht möglich!"), Symbol::Fehler);
+        s.datei.basisname.clear();
+        return true;
+    }
+    anfangsbestaendeErfassen(s);
+    s.datei.naechsteNummer = 1;
+    s.dateiOffen = true;
+    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
+    return true;
+}
+
+} // namespace zalvor

@@ -1,0 +1,64 @@
+// Opening a booking file: the steps in their fixed order.
+#include "files/oeffnen.h"
+
+#include "common/dateisystem.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/dateiname.h"
+#include "files/definitionen.h"
+#include "files/indexdatei.h"
+
+namespace zalvor {
+
+namespace {
+
+// A file cut short (for example by a full disk) still shows its whole records; the person
+// hears of the loose bytes once, and appending asks before writing over them.
+void unvollstaendigMelden(Sitzung& s) {
+    const std::uint32_t rest = unvollstaendigeBytes(s.datei.dateiname());
+    if (rest == 0) return;
+    s.person.meldung(A("Achtung!"),
+                     A("Die Buchungsdatei ") + utf8NachAnsi(s.datei.dateiname()) +
+                         A(" endet mit ") + std::to_string(rest) +
+                         A(" Bytes, die keinen vollständigen Datensatz bilden. Angezeigt und "
+                           "ausgewertet werden nur die vollständigen Datensätze."),
+                     Symbol::Warnung);
+}
+
+bool planDateiVorhanden(const Sitzung& s) {
+    return dateiExistiert(aufgeloest(s.datei.dateiname() + "s"));
+}
+
+} // namespace
+
+void buchungsdateiOeffnen(Sitzung& s) {
+    // 1. Next booking number; index check when there is anything to check.
+    naechsteNummerFinden(s);
+    unvollstaendigMelden(s);
+    if (satzAnzahl(s.datei.dateiname()) > 0) indexCheckBeimOeffnen(s);
+    // 2. Definitions.
+    definitionenLesen(s.datei.basisname, s.def, s.person);
+    // 3./4. Member file, contribution rates, plan values, commands, code word.
+    s.planvorgaben = planDateiVorhanden(s);
+    s.nurLesen = false;
+    s.dateiOffen = true;
+    if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();
+    // 5. Sort order.
+    s.sortierung = Sortierung::Nummer;
+    // 6. Table.
+    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
+    s.tabelle(TabellenModus::Voll);
+}
+
+OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName) {
+    auto wahl = dateinamePruefen(s, gewaehlterName);
+    if (!wahl) return OeffnenErgebnis::NameAbgelehnt;
+    if (!dateiExistiert(wahl->basisname + "." + wahl->jahr)) return OeffnenErgebnis::NichtVorhanden;
+    s.datei.basisname = wahl->basisname;
+    s.datei.jahr = wahl->jahr;
+    buchungsdateiOeffnen(s);
+    s.statuszeile();
+    return OeffnenErgebnis::Geoeffnet;
+}
+
+} // namespace zalvor

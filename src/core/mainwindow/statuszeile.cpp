@@ -1,0 +1,25 @@
+// Status bar texts of the active file.
+#include "mainwindow/statuszeile.h"
+
+#include "common/dateisystem.h"
+#include "files/buchungsdatei.h"
+#include "files/sitzung.h"
+
+namespace zalvor {
+
+std::array<std::string, 4> statuszeilenTexte(const Sitzung& s) {
+    std::array<std::string, 4> t;
+    if (!s.datei.aktiv()) {
+        t[3] = "  0 Datens\xE4tze";
+        return t;
+    }
+    t[0] = s.planvorgaben ? "Planvorgaben" : "";
+    t[1] = dateiExistiert(aufgeloest(s.datei.basisname + ".SBD")) ? "Schablonen" : "";
+    t[2] = dateiExistiert(aufgeloest(s.datei.basisname + ".PWD")) ? "Code" : "";
+    std::uint32_t anzahl = 0;
+    if (dateiExistiert(s.datei.dateiname())) anzahl = satzAnzahl(s.datei.dateiname());
+    t[3] = "  " + std::to_string(anzahl % 65536) + " Datens\xE4tze";
+    return t;
+}
+
+} // namespace zalvor
