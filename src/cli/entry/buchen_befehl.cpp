@@ -1,0 +1,207 @@
+// zalvor-cli buchen and umbuchen: the booking and transfer dialogs, filled from the options.
+#include "common/befehl.h"
+#include "common/betrag.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "entry/buchen.h"
+#include "entry/satzzeile.h"
+#include "files/buchungsdatei.h"
+
+#include <algorithm>
+
+namespace zalvor::cli {
+
+namespace {
+
+// What the person would type; nullopt keeps what the dialog proposes.
+struct Felder {
+    std::optional<std::string> betrag, tag, monat, bunr, beleg, text;
+    std::optional<std::string> typ, konto, anVon, von, nach;
+    bool planen = false;
+    bool euro = false;
+    bool schablone = false;
+
+    bool nurBuchung() const { return typ || konto || anVon || planen || schablone; }
+};
+
+Felder felderLesen(Argumente& a, bool buchung) {
+    Felder f;
+    f.betrag = a.wert("--betrag");
+    f.tag = a.wert("--tag");
+    f.monat = a.wert("--monat");
+    f.bunr = a.wert("--bunr");
+    f.beleg = a.wert("--beleg");
+    f.text = a.wert("--text");
+    f.euro = a.schalter("--euro");
+    if (buchung) {
+        f.typ = a.wert("--typ");
+        f.konto = a.wert("--konto");
+        f.anVon = a.wert("--an-von");
+        f.planen = a.schalter("--planen");
+        f.schablone = a.schalter("--schablone");
+    } else {
+        f.von = a.wert("--von");
+        f.nach = a.wert("--nach");
+    }
+    return f;
+}
+
+// The list entry that begins with `kopf`; an empty value selects nothing.
+std::string eintragWaehlen(const std::vector<std::string>& liste, const std::string& option,
+                           const std::string& wert, const std::string& kopf) {
+    if (wert.empty()) return {};
+    for (const auto& e : liste)
+        if (e.rfind(kopf, 0) == 0) return e;
+    throw Aufruffehler(option + " " + wert + " steht nicht in der Liste des Dialogs");
+}
+
+std::string typKopf(const std::string& option, const std::string& wert) {
+    auto n = ganzzahlLesen(wert);
+    if (!n || *n < 0 || *n > 99) throw Aufruffehler(option + " erwartet eine Typnummer: " + wert);
+    return (*n < 10 ? " " : "") + std::to_string(*n) + ": ";
+}
+
+std::string kontoKopf(const std::string& option, const std::string& wert) {
+    auto n = ganzzahlLesen(wert);
+    if (!n || *n < 1 || *n > 9)
+        throw Aufruffehler(option + " erwartet eine Kontonummer von 1 bis 9: " + wert);
+    return std::to_string(*n) + ": ";
+}
+
+class CliBuchungsFenster : public BuchungsFenster {
+  public:
+    CliBuchungsFenster(const Sitzung& s, Felder f) : sitzung_(s), f_(std::move(f)) {}
+
+    DlgKnopf buchung(const BuchungsMaske& m, BuchungsEingaben& e) override {
+        if (zweitesMal()) return DlgKnopf::Abbruch;
+        gemeinsam(e.betrag, e.tag, e.monat, e.bunr, e.beleg, e.text);
+        e.waehrung = waehrung(m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+        if (f_.typ) e.typ = eintragWaehlen(m.typen, "--typ", *f_.typ, typKopf("--typ", *f_.typ));
+        if (f_.konto)
+            e.konto =
+                eintragWaehlen(m.konten, "--konto", *f_.konto, kontoKopf("--konto", *f_.konto));
+        if (f_.anVon) e.anVon = feldText("--an-von", *f_.anVon, 15);
+        e.schablone = f_.schablone;
+        return f_.planen ? DlgKnopf::Planen : DlgKnopf::Buchen;
+    }
+
+    DlgKnopf umbuchung(const UmbuchungsMaske& m, UmbuchungsEingaben& e) override {
+        if (f_.nurBuchung())
+            throw Aufruffehler("der Satz ist eine Umbuchung: --typ, --konto, --an-von, --planen "
+                               "und --schablone gelten dort nicht (zalvor-cli umbuchen)");
+        if (zweitesMal()) return DlgKnopf::Abbruch;
+        gemeinsam(e.betrag, e.tag, e.monat, e.bunr, e.beleg, e.text);
+        e.waehrung = waehrung(m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+        if (f_.von) e.von = eintragWaehlen(m.konten, "--von", *f_.von, kontoKopf("--von", *f_.von));
+        if (f_.nach)
+            e.nach = eintragWaehlen(m.konten, "--nach", *f_.nach, kontoKopf("--nach", *f_.nach));
+        return DlgKnopf::Buchen;
+    }
+
+  private:
+    // A check refused the entries: the person reads the message and cancels.
+    bool zweitesMal() {
+        if (!gezeigt_) {
+            gezeigt_ = true;
+            return false;
+        }
+        return true;
+    }
+
+    void gemeinsam(std::string& betrag, std::string& tag, std::string& monat, std::string& bunr,
+                   std::string& beleg, std::string& text) {
+        if (f_.betrag) betrag = utf8NachAnsi(*f_.betrag);
+        if (f_.tag) tag = feldText("--tag", *f_.tag, 2);
+        if (f_.monat) monat = feldText("--monat", *f_.monat, 2);
+        if (f_.bunr) bunr = feldText("--bunr", *f_.bunr, 4);
+        if (f_.beleg) beleg = feldText("--beleg", *f_.beleg, 4);
+        if (f_.text) text = feldText("--text", *f_.text, 30);
+    }
+
+    std::string waehrung(const std::vector<std::string>& liste, bool waehlbar,
+                         const std::string& gewaehlt) {
+        if (!f_.euro) return gewaehlt;
+        auto it = std::find(liste.begin(), liste.end(), sitzung_.euroText);
+        if (it == liste.begin()) return *it;
+        if (it != liste.end() && waehlbar) return *it;
+        throw Aufruffehler("--euro: die Währungsauswahl ist für diese Buchung gesperrt");
+    }
+
+    const Sitzung& sitzung_;
+    Felder f_;
+    bool gezeigt_ = false;
+};
+
+// A refused check, a closed question or a refused read-only booking end with status 1.
+int ergebnis(Kontext& k, bool gespeichert, std::optional<std::uint32_t> satz) {
+    if (!gespeichert) return kAbgelehnt;
+    satzAusgeben(k, satz ? *satz : satzAnzahl(k.sitzung.datei.dateiname()) - 1);
+    return kFertig;
+}
+
+int buchen(Kontext& k) {
+    const bool einnahme = k.args.schalter("--einnahme");
+    const bool ausgabe = k.args.schalter("--ausgabe");
+    const auto aendern = k.args.wert("--aendern");
+    Felder felder = felderLesen(k.args, true);
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
+    dateiLaden(k, datei);
+    Sitzung& s = k.sitzung;
+
+    std::optional<std::uint32_t> satz;
+    if (aendern) {
+        satz = satzNummer(s, "--aendern", *aendern);
+        if (*satz == satzAnzahl(s.datei.dateiname()))
+            satz.reset(); // the empty last row
+        else if (einnahme || ausgabe)
+            throw Aufruffehler("--einnahme/--ausgabe gelten nur für neue Buchungen");
+    }
+    std::optional<bool> art;
+    if (einnahme || ausgabe) art = einnahme;
+    CliBuchungsFenster fenster(s, std::move(felder));
+    const bool gespeichert = buchenBefehl(s, satz, fenster, art);
+    return ergebnis(k, gespeichert, satz);
+}
+
+int umbuchen(Kontext& k) {
+    const auto aendern = k.args.wert("--aendern");
+    Felder felder = felderLesen(k.args, false);
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei);
+    Sitzung& s = k.sitzung;
+
+    std::optional<std::uint32_t> satz;
+    if (aendern) {
+        satz = satzNummer(s, "--aendern", *aendern);
+        if (*satz == satzAnzahl(s.datei.dateiname()))
+            satz.reset();
+        else if (!buchungLesen(s.datei.dateiname(), *satz).istUmbuchung())
+            throw Aufruffehler("Satz " + *aendern + " ist keine Umbuchung (zalvor-cli buchen)");
+    }
+    CliBuchungsFenster fenster(s, std::move(felder));
+    const bool gespeichert = satz ? buchenBefehl(s, satz, fenster) : umbuchenBefehl(s, fenster);
+    return ergebnis(k, gespeichert, satz);
+}
+
+const Registrierung buchenRegistrierung{
+    {"buchen",
+     "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
+     "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
+     "[--schablone] [--aendern SATZNR]",
+     "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
+     "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
+     "weggelassene Felder behalten den Vorschlag des Dialogs",
+     buchen}};
+
+const Registrierung umbuchenRegistrierung{
+    {"umbuchen",
+     "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
+     "[--text T] [--euro] [--aendern SATZNR]",
+     "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog", umbuchen}};
+
+} // namespace
+
+} // namespace zalvor::cli

@@ -1,0 +1,36 @@
+// zalvor-cli loeschen: deletes a booking as the table's "&Löschen" does.
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "entry/satzzeile.h"
+#include "files/buchungsdatei.h"
+#include "mainwindow/loeschen.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int loeschen(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    const std::string nummer = k.args.position("SATZNR");
+    k.args.fertig();
+    dateiLaden(k, datei);
+    const std::uint32_t satz = satzNummer(k.sitzung, "SATZNR", nummer);
+    if (satz == satzAnzahl(k.sitzung.datei.dateiname())) {
+        k.err << "zalvor-cli loeschen: Satz " << satz
+              << " ist die leere letzte Zeile der Tabelle, nichts zu löschen\n";
+        return kFertig;
+    }
+    if (!satzLoeschen(k.sitzung, satz)) return kAbgelehnt;
+    satzAusgeben(k, satz);
+    return kFertig;
+}
+
+const Registrierung registrierung{
+    {"loeschen", "DATEI SATZNR",
+     "löscht Satz SATZNR (ab 0) nach der Frage \"Satz wirklich löschen?\" (--antworten ja): "
+     "der Betrag wird 0, Satz und Indexe bleiben",
+     loeschen}};
+
+} // namespace
+
+} // namespace zalvor::cli

@@ -1,0 +1,42 @@
+// zalvor-cli mwst: the VAT rate dialog "Mehrwertsteuer".
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "entry/UMwSt.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int mwst(Kontext& k) {
+    const bool aus = k.args.schalter("--aus");
+    const auto satz = k.args.wert("--satz");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    if (aus == satz.has_value()) throw Aufruffehler("entweder --aus oder --satz TEXT");
+    dateiLaden(k, datei);
+    Sitzung& s = k.sitzung;
+    bool gezeigt = false;
+    const bool gespeichert = mwstDialog(s, [&](MwStEingaben& e) {
+        if (gezeigt) return false; // refused: the person cancels after the message
+        gezeigt = true;
+        e.aktiv = !aus;
+        if (satz) e.satz = utf8NachAnsi(*satz);
+        return true;
+    });
+    if (!gespeichert) return kAbgelehnt;
+    const MwStEingaben jetzt = mwstDlgFuellen(s);
+    k.out << "Steuersatz\t" << ansiNachUtf8(jetzt.satz) << "\n"
+          << "Aktiv\t" << (jetzt.aktiv ? "ja" : "nein") << "\n";
+    return kFertig;
+}
+
+const Registrierung registrierung{
+    {"mwst", "DATEI (--aus | --satz TEXT)",
+     "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
+     "schaltet die Berechnung aus",
+     mwst}};
+
+} // namespace
+
+} // namespace zalvor::cli

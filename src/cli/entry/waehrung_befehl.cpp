@@ -1,0 +1,57 @@
+// zalvor-cli waehrung: the currency settings dialog as opened from the menu.
+#include "common/befehl.h"
+#include "common/betrag.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "entry/USetEuro.h"
+
+#include <algorithm>
+
+namespace zalvor::cli {
+
+namespace {
+
+int waehrung(Kontext& k) {
+    const auto name = k.args.wert("--waehrung");
+    const auto kurs = k.args.wert("--kurs");
+    const auto jahr = k.args.wert("--umstellungsjahr");
+    const auto bis = k.args.wert("--umstellung-bis");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei);
+    Sitzung& s = k.sitzung;
+    bool gezeigt = false;
+    const bool gespeichert = waehrungsDialog(s, true, [&](WaehrungsEingaben& e) {
+        if (gezeigt) return false; // refused: the person cancels after the message
+        gezeigt = true;
+        if (name) {
+            // Choosing an entry of the list fills the rate as the dialog does; options given
+            // as well are typed afterwards.
+            e.waehrung = utf8NachAnsi(*name).substr(0, 3);
+            const auto liste = waehrungsListe();
+            if (std::find(liste.begin(), liste.end(), e.waehrung) != liste.end())
+                waehrungGewaehlt(e.waehrung, e);
+        }
+        if (kurs) e.kurs = kurs->substr(0, 10);
+        if (jahr) e.umstellungsjahr = jahr->substr(0, 2);
+        if (bis) e.umstellungBis = bis->substr(0, 2);
+        return true;
+    });
+    if (!gespeichert) return kAbgelehnt;
+    const WaehrungsEinstellungen& w = s.def.waehrung;
+    k.out << "Waehrung\t" << ansiNachUtf8(w.Waehrung) << "\n"
+          << "Kurs\t" << festkomma(w.Kurs, 6) << "\n"
+          << "Umstellungsjahr\t" << w.Umstellungsjahr << "\n"
+          << "UmstellungBis\t" << w.UmstellungBis << "\n";
+    return kFertig;
+}
+
+const Registrierung registrierung{
+    {"waehrung", "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
+     "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
+     "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
+     waehrung}};
+
+} // namespace
+
+} // namespace zalvor::cli

@@ -1,0 +1,61 @@
+// Test surroundings for booking entry: a session on an empty file with its nine indexes,
+// accounts 1 "Kasse" and 3 "Bank" named, a recording person and a recording front end.
+#pragma once
+
+#include "aufzeichnendeperson.h"
+#include "common/dateisystem.h"
+#include "common/uhr.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/indexdatei.h"
+#include "files/sitzung.h"
+#include "tempverzeichnis.h"
+
+#include <string>
+#include <vector>
+
+namespace zalvor::test {
+
+// Records what the engine asks of the front end.
+struct AufzeichnendeOberflaeche : Oberflaeche {
+    std::vector<TabellenModus> tabellen;
+    int statuszeilen = 0;
+    void tabelleFuellen(TabellenModus m) override { tabellen.push_back(m); }
+    void statuszeileAktualisieren() override { ++statuszeilen; }
+};
+
+class Eingabeumgebung {
+  public:
+    explicit Eingabeumgebung(const std::string& jahr = "26")
+        : uhr(Datum{2026, 3, 5}), s(person, uhr, dir.pfad()) {
+        s.datei.basisname = dir.datei("Verein");
+        s.datei.jahr = jahr;
+        s.datei.naechsteNummer = 1;
+        s.oberflaeche = &ui;
+        leereDateiAnlegen(s.datei.dateiname());
+        for (int k = 1; k <= 9; ++k)
+            leereDateiAnlegen(indexdateiName(s.datei, k));
+        for (int k = 1; k <= 9; ++k)
+            s.def.konten[static_cast<std::size_t>(k)] = "unbenannt";
+        s.def.konten[1] = "Kasse";
+        s.def.konten[3] = "Bank";
+        s.def.typen.setzeTypName(Seite::Ausgabe, 1, "Miete");
+        s.def.typen.setzeTypName(Seite::Ausgabe, 21, "Porto");
+        s.def.typen.setzeTypName(Seite::Einnahme, 1, A("Spenden"));
+        s.vorgabeDatumZuruecksetzen();
+    }
+
+    std::string datei() const { return s.datei.dateiname(); }
+    std::uint32_t anzahl() const { return satzAnzahl(datei()); }
+    TBuchung satz(std::uint32_t n) const { return buchungLesen(datei(), n); }
+    std::vector<std::uint8_t> index(int k) const { return bytesLesen(indexdateiName(s.datei, k)); }
+    std::vector<Eintrag> meldungen() const { return person.meldungen(); }
+
+    TempVerzeichnis dir;
+    AufzeichnendePerson person;
+    FesteUhr uhr;
+    AufzeichnendeOberflaeche ui;
+    Sitzung s;
+};
+
+} // namespace zalvor::test
