@@ -24,7 +24,9 @@ long double aufCent(long double wert) {
 
 } // namespace
 
-bool JahrVor(std::string_view a, std::string_view b) { return jahrZahl(a) < jahrZahl(b); }
+bool JahrVor(std::string_view a, std::string_view b) {
+    return jahrZahl(a) < jahrZahl(b);
+}
 
 bool DateiInEuro(const WaehrungsEinstellungen& w, std::string_view dateijahr) {
     return w.kursVorhanden() && !JahrVor(dateijahr, w.Umstellungsjahr);
@@ -58,7 +60,9 @@ std::string zweistellig(int jahr) {
     return j < 10 ? "0" + s : s;
 }
 
-std::string Kalenderjahr(const Uhr& uhr) { return zweistellig(uhr.heute().jahr); }
+std::string Kalenderjahr(const Uhr& uhr) {
+    return zweistellig(uhr.heute().jahr);
+}
 
 int volljahr(std::string_view jahr) {
     auto v = ganzzahlLesen(jahr.substr(0, 2));
@@ -67,7 +71,8 @@ int volljahr(std::string_view jahr) {
 }
 
 std::string euroTextLaden(const std::string& programmVerzeichnis) {
-    const std::string pfad = pfadVerbinden(programmVerzeichnis, "EUROSYMB");
+    // File names compare without regard to letter case.
+    const std::string pfad = aufgeloest(pfadVerbinden(programmVerzeichnis, "EUROSYMB"));
     if (!dateiExistiert(pfad)) return "EUR";
     auto zeilen = textdateiLesen(pfad);
     std::string zeile = zeilen.empty() ? std::string() : zeilen.front();
