@@ -46,26 +46,20 @@ Felder felderLesen(Argumente& a, bool buchung) {
     return f;
 }
 
-// The list entry that begins with `kopf`; an empty value selects nothing.
+// The list entry of a shown number (a type "NN: ..." or an account "N: ..."); an empty value
+// selects nothing.
 std::string eintragWaehlen(const std::vector<std::string>& liste, const std::string& option,
-                           const std::string& wert, const std::string& kopf) {
+                           const std::string& wert, bool konto) {
     if (wert.empty()) return {};
+    auto n = ganzzahlLesen(wert);
+    const long hoechstens = konto ? 9 : 99;
+    if (!n || *n < (konto ? 1 : 0) || *n > hoechstens)
+        throw Aufruffehler(option + " erwartet eine " + (konto ? "Kontonummer" : "Typnummer") +
+                           ": " + wert);
+    const std::string kopf = (!konto && *n < 10 ? " " : "") + std::to_string(*n) + ": ";
     for (const auto& e : liste)
         if (e.rfind(kopf, 0) == 0) return e;
     throw Aufruffehler(option + " " + wert + " steht nicht in der Liste des Dialogs");
-}
-
-std::string typKopf(const std::string& option, const std::string& wert) {
-    auto n = ganzzahlLesen(wert);
-    if (!n || *n < 0 || *n > 99) throw Aufruffehler(option + " erwartet eine Typnummer: " + wert);
-    return (*n < 10 ? " " : "") + std::to_string(*n) + ": ";
-}
-
-std::string kontoKopf(const std::string& option, const std::string& wert) {
-    auto n = ganzzahlLesen(wert);
-    if (!n || *n < 1 || *n > 9)
-        throw Aufruffehler(option + " erwartet eine Kontonummer von 1 bis 9: " + wert);
-    return std::to_string(*n) + ": ";
 }
 
 class CliBuchungsFenster : public BuchungsFenster {
@@ -76,10 +70,8 @@ class CliBuchungsFenster : public BuchungsFenster {
         if (zweitesMal()) return DlgKnopf::Abbruch;
         gemeinsam(e.betrag, e.tag, e.monat, e.bunr, e.beleg, e.text);
         e.waehrung = waehrung(m.waehrungen, m.waehrungWaehlbar, e.waehrung);
-        if (f_.typ) e.typ = eintragWaehlen(m.typen, "--typ", *f_.typ, typKopf("--typ", *f_.typ));
-        if (f_.konto)
-            e.konto =
-                eintragWaehlen(m.konten, "--konto", *f_.konto, kontoKopf("--konto", *f_.konto));
+        if (f_.typ) e.typ = eintragWaehlen(m.typen, "--typ", *f_.typ, false);
+        if (f_.konto) e.konto = eintragWaehlen(m.konten, "--konto", *f_.konto, true);
         if (f_.anVon) e.anVon = feldText("--an-von", *f_.anVon, 15);
         e.schablone = f_.schablone;
         return f_.planen ? DlgKnopf::Planen : DlgKnopf::Buchen;
@@ -92,9 +84,8 @@ class CliBuchungsFenster : public BuchungsFenster {
         if (zweitesMal()) return DlgKnopf::Abbruch;
         gemeinsam(e.betrag, e.tag, e.monat, e.bunr, e.beleg, e.text);
         e.waehrung = waehrung(m.waehrungen, m.waehrungWaehlbar, e.waehrung);
-        if (f_.von) e.von = eintragWaehlen(m.konten, "--von", *f_.von, kontoKopf("--von", *f_.von));
-        if (f_.nach)
-            e.nach = eintragWaehlen(m.konten, "--nach", *f_.nach, kontoKopf("--nach", *f_.nach));
+        if (f_.von) e.von = eintragWaehlen(m.konten, "--von", *f_.von, true);
+        if (f_.nach) e.nach = eintragWaehlen(m.konten, "--nach", *f_.nach, true);
         return DlgKnopf::Buchen;
     }
 
