@@ -1,0 +1,180 @@
+// Opening a booking file: name checks, the order of the steps, an incomplete file.
+#include "aufzeichnendeperson.h"
+#include "tempverzeichnis.h"
+
+#include "common/dateisystem.h"
+#include "files/buchungsdatei.h"
+#include "files/dateiname.h"
+#include "files/definitionen.h"
+#include "files/indexdatei.h"
+#include "files/oeffnen.h"
+#include "mainwindow/statuszeile.h"
+
+#include <gtest/gtest.h>
+
+namespace zalvor {
+namespace {
+
+using test::Art;
+
+// Records what the engine asks of the front end, in order.
+class ProtokollOberflaeche : public Oberflaeche {
+  public:
+    std::vector<std::string> schritte;
+    void tabelleFuellen(TabellenModus m) override {
+        schritte.push_back(m == TabellenModus::Voll ? "tabelle voll" : "tabelle");
+    }
+    void statuszeileAktualisieren() override { schritte.push_back("status"); }
+    void nachDemOeffnenFreigeben() override { schritte.push_back("freigeben"); }
+    void tabellenTitel(const std::string& t) override { schritte.push_back("titel " + t); }
+};
+
+class OeffnenTest : public ::testing::Test {
+  protected:
+    test::TempVerzeichnis dir;
+    test::AufzeichnendePerson person;
+    FesteUhr uhr{Datum{2026, 12, 7}};
+    Sitzung s{person, uhr};
+    ProtokollOberflaeche ui;
+
+    void SetUp() override {
+        s.datei.jahr = "26";
+        s.oberflaeche = &ui;
+    }
+
+    // A file with n bookings, consistent indexes and a definitions file.
+    void anlegen(const std::string& name, int n) {
+        Sitzung a{person, uhr};
+        a.datei.basisname = dir.datei(name);
+        a.datei.jahr = "26";
+        a.def.konten[1] = "Kasse";
+        definitionenSchreiben(a.datei.basisname, a.def, person);
+        leereDateiAnlegen(a.datei.dateiname());
+        for (int i = 0; i < n; ++i) {
+            TBuchung b;
+            b.betrag = Real6::aus(i + 1);
+            b.bunr.setze(std::to_string(i + 1));
+            buchungAnhaengen(a, b, {false, false, true, true});
+        }
+        person.leeren();
+    }
+};
+
+TEST_F(OeffnenTest, NameOhneEndungBekommtDasAktiveJahr) {
+    anlegen("Verein", 2);
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein")), OeffnenErgebnis::Geoeffnet);
+    EXPECT_EQ(s.datei.basisname, dir.datei("Verein"));
+    EXPECT_EQ(s.datei.jahr, "26");
+    EXPECT_EQ(s.datei.naechsteNummer, 3);
+    EXPECT_EQ(s.def.konten[1], "Kasse");
+    EXPECT_TRUE(s.dateiOffen);
+    EXPECT_TRUE(person.meldungen().empty());
+    std::vector<std::string> erwartet{"freigeben", "titel " + dir.datei("Verein.26"),
+                                      "tabelle voll", "status"};
+    EXPECT_EQ(ui.schritte, erwartet);
+}
+
+TEST_F(OeffnenTest, SicherungskopieWirdAbgelehntAuchWennSieExistiert) {
+    anlegen("Verein", 1);
+    test::textSchreiben(dir.datei("~erein.26"), "");
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("~erein.26")), OeffnenErgebnis::NameAbgelehnt);
+    auto m = person.meldungen();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].titel, "Fehler!");
+    EXPECT_EQ(m[0].text, "Dateien, die mit ~ beginnen, können nicht geladen werden! Sie sind "
+                         "i.A. Sicherungskopien einer Reorganisation, für die keine "
+                         "Definitionsdatei besteht!");
+    EXPECT_EQ(m[0].symbol, Symbol::Fehler);
+    EXPECT_FALSE(s.datei.aktiv());
+}
+
+TEST_F(OeffnenTest, TildeNurInDenLetzten13Zeichen) {
+    // "~" far before the end (a folder name) does not count.
+    Dateiwahl erwartet{"/a~b/sehr-langer-Vereinsname", "26"};
+    auto w = dateinamePruefen(s, "/a~b/sehr-langer-Vereinsname.26");
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->basisname, erwartet.basisname);
+    EXPECT_FALSE(dateinamePruefen(s, "/x/Verei~n.26"));
+}
+
+TEST_F(OeffnenTest, NichtNumerischeEndungIstKeineBuchungsdatei) {
+    for (const char* name : {"Verein.a1", "Verein.2b", "Verein.xy"}) {
+        person.leeren();
+        EXPECT_FALSE(dateinamePruefen(s, name)) << name;
+        ASSERT_EQ(person.meldungen().size(), 1u);
+        EXPECT_EQ(person.meldungen()[0].text, "Es handelt sich hier NICHT um eine Buchungsdatei!");
+    }
+}
+
+TEST_F(OeffnenTest, FehlendeDateiLaesstAllesUnveraendert) {
+    s.datei.basisname = "vorher";
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Nichts.26")), OeffnenErgebnis::NichtVorhanden);
+    EXPECT_EQ(s.datei.basisname, "vorher");
+    EXPECT_TRUE(ui.schritte.empty());
+}
+
+TEST_F(OeffnenTest, FehlenderIndexFragtNachReorganisation) {
+    anlegen("Verein", 3);
+    dateiLoeschen(dir.datei("Verein.265"));
+    person.antworte(Knopf::Nein);
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
+    auto m = person.meldungen();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].titel, "Index-Datei-Check");
+    EXPECT_EQ(m[0].text, "Min. eine Indexdatei fehlt!\rWollen Sie zur Reparatur eine "
+                         "Reorganisation starten?");
+}
+
+TEST_F(OeffnenTest, LeereDateiPrueftKeineIndizes) {
+    anlegen("Leer", 0);
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Leer.26")), OeffnenErgebnis::Geoeffnet);
+    EXPECT_TRUE(person.meldungen().empty());
+    EXPECT_EQ(s.datei.naechsteNummer, 1);
+}
+
+TEST_F(OeffnenTest, UnvollstaendigeDateiWirdEinmalGemeldetUndGelesen) {
+    anlegen("Kaputt", 2);
+    auto bytes = test::bytesLesen(dir.datei("Kaputt.26"));
+    bytes.resize(bytes.size() + 11, 0xAB);
+    test::bytesSchreiben(dir.datei("Kaputt.26"), bytes);
+
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Kaputt.26")), OeffnenErgebnis::Geoeffnet);
+    auto m = person.meldungen();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].titel, "Achtung!");
+    EXPECT_NE(m[0].text.find("endet mit 11 Bytes"), std::string::npos);
+    EXPECT_EQ(satzAnzahl(dir.datei("Kaputt.26")), 2u);
+    EXPECT_EQ(statuszeilenTexte(s)[3], "  2 Datens\xE4tze");
+    // The loose bytes are still there: opening wrote nothing.
+    EXPECT_EQ(test::bytesLesen(dir.datei("Kaputt.26")).size(), 2 * 70u + 11);
+}
+
+TEST_F(OeffnenTest, StatuszeileZeigtDateienUndAnzahl) {
+    anlegen("Verein", 3);
+    ASSERT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
+    auto t = statuszeilenTexte(s);
+    EXPECT_EQ(t[0], "");
+    EXPECT_EQ(t[1], "");
+    EXPECT_EQ(t[2], "");
+    EXPECT_EQ(t[3], "  3 Datens\xE4tze");
+
+    test::textSchreiben(dir.datei("Verein.SBD"), "");
+    test::textSchreiben(dir.datei("Verein.pwd"), "x\r\n");
+    test::textSchreiben(dir.datei("Verein.26s"), "");
+    ASSERT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
+    t = statuszeilenTexte(s);
+    EXPECT_EQ(t[0], "Planvorgaben");
+    EXPECT_EQ(t[1], "Schablonen");
+    EXPECT_EQ(t[2], "Code");
+}
+
+TEST(NeuerDateiname, JahrNurAusZweiZiffern) {
+    EXPECT_EQ(neuerDateiname("Verein.98", "26").jahr, "98");
+    EXPECT_EQ(neuerDateiname("Verein.98", "26").basisname, "Verein");
+    EXPECT_EQ(neuerDateiname("Verein", "26").jahr, "26");
+    EXPECT_EQ(neuerDateiname("Kasse.ab", "26").basisname, "Kasse.ab");
+    EXPECT_EQ(neuerDateiname("Kasse.ab", "26").jahr, "26");
+}
+
+} // namespace
+} // namespace zalvor
