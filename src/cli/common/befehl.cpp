@@ -26,7 +26,8 @@ std::optional<std::string> Argumente::wert(const std::string& name) {
 
 std::vector<std::string> Argumente::werte(const std::string& name) {
     std::vector<std::string> alle;
-    while (auto w = wert(name)) alle.push_back(*w);
+    while (auto w = wert(name))
+        alle.push_back(*w);
     return alle;
 }
 

@@ -16,12 +16,12 @@ enum class Format { Tsv, Csv, Json };
 
 // Exit status of a command.
 inline constexpr int kFertig = 0;
-inline constexpr int kAbgelehnt = 1;   // refused by a check; its message was printed
+inline constexpr int kAbgelehnt = 1; // refused by a check; its message was printed
 inline constexpr int kFalscherAufruf = 2;
 inline constexpr int kEAFehler = 3;
 
 class Argumente {
-public:
+  public:
     explicit Argumente(std::vector<std::string> a) : liste_(std::move(a)) {}
     // Takes "--name WERT" out of the list; nullopt when absent. Throws on a missing value.
     std::optional<std::string> wert(const std::string& name);
@@ -35,13 +35,13 @@ public:
     void fertig() const;
     bool leer() const { return liste_.empty(); }
 
-private:
+  private:
     std::vector<std::string> liste_;
 };
 
 // Thrown for wrong usage; the message goes to stderr, exit status 2.
 class Aufruffehler : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -34,10 +34,14 @@ std::string klein(std::string s) {
 
 std::string knopfText(const Frage& f, Knopf k) {
     switch (k) {
-    case Knopf::Ok: return "OK";
-    case Knopf::Abbruch: return "Abbruch";
-    case Knopf::Ja: return "Ja";
-    case Knopf::Nein: return "Nein";
+    case Knopf::Ok:
+        return "OK";
+    case Knopf::Abbruch:
+        return "Abbruch";
+    case Knopf::Ja:
+        return "Ja";
+    case Knopf::Nein:
+        return "Nein";
     case Knopf::Eigen1:
     case Knopf::Eigen2:
     case Knopf::Eigen3: {

@@ -10,7 +10,7 @@
 namespace zalvor::cli {
 
 class CliPerson : public Person {
-public:
+  public:
     CliPerson(std::ostream& err, std::deque<std::string> antworten)
         : err_(err), antworten_(std::move(antworten)) {}
 
@@ -27,7 +27,7 @@ public:
     // Messages shown so far (a refused check prints at least one).
     int anzahlMeldungen() const { return meldungen_; }
 
-private:
+  private:
     void ausgeben(const std::string& titel, const std::string& text);
     std::ostream& err_;
     std::deque<std::string> antworten_;

@@ -50,7 +50,8 @@ std::deque<std::string> antwortListe(const std::string& liste) {
     std::deque<std::string> out;
     std::string teil;
     std::istringstream in(liste);
-    while (std::getline(in, teil, ',')) out.push_back(teil);
+    while (std::getline(in, teil, ','))
+        out.push_back(teil);
     return out;
 }
 
@@ -90,10 +91,14 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
                 antworten = wert();
             } else if (a == "--format") {
                 std::string f = wert();
-                if (f == "tsv") format = Format::Tsv;
-                else if (f == "csv") format = Format::Csv;
-                else if (f == "json") format = Format::Json;
-                else throw Aufruffehler("unbekanntes Format: " + f);
+                if (f == "tsv")
+                    format = Format::Tsv;
+                else if (f == "csv")
+                    format = Format::Csv;
+                else if (f == "json")
+                    format = Format::Json;
+                else
+                    throw Aufruffehler("unbekanntes Format: " + f);
             } else {
                 break;
             }

@@ -19,7 +19,8 @@ void tsv(std::ostream& out, const Raster& r) {
         out << '\n';
     };
     zeile(r.kopf);
-    for (const auto& z : r.zeilen) zeile(z);
+    for (const auto& z : r.zeilen)
+        zeile(z);
 }
 
 std::string csvZelle(const std::string& ansi) {
@@ -44,7 +45,8 @@ void csv(std::ostream& out, const Raster& r) {
         out << "\r\n";
     };
     zeile(r.kopf);
-    for (const auto& z : r.zeilen) zeile(z);
+    for (const auto& z : r.zeilen)
+        zeile(z);
     out << "\r\n";
 }
 
@@ -52,11 +54,21 @@ std::string jsonText(const std::string& ansi) {
     std::string o = "\"";
     for (char c : ansiNachUtf8(ansi)) {
         switch (c) {
-        case '"': o += "\\\""; break;
-        case '\\': o += "\\\\"; break;
-        case '\n': o += "\\n"; break;
-        case '\r': o += "\\r"; break;
-        case '\t': o += "\\t"; break;
+        case '"':
+            o += "\\\"";
+            break;
+        case '\\':
+            o += "\\\\";
+            break;
+        case '\n':
+            o += "\\n";
+            break;
+        case '\r':
+            o += "\\r";
+            break;
+        case '\t':
+            o += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char buf[8];
@@ -72,7 +84,8 @@ std::string jsonText(const std::string& ansi) {
 
 void jsonListe(std::ostream& out, const std::vector<std::string>& zellen) {
     out << "[";
-    for (std::size_t i = 0; i < zellen.size(); ++i) out << (i ? ", " : "") << jsonText(zellen[i]);
+    for (std::size_t i = 0; i < zellen.size(); ++i)
+        out << (i ? ", " : "") << jsonText(zellen[i]);
     out << "]";
 }
 
@@ -95,7 +108,8 @@ void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>&
         out << "\n]\n";
         return;
     }
-    for (const auto& r : raster) (format == Format::Tsv ? tsv : csv)(out, r);
+    for (const auto& r : raster)
+        (format == Format::Tsv ? tsv : csv)(out, r);
 }
 
 } // namespace zalvor::cli

@@ -100,10 +100,7 @@ long double kontostand(const Sitzung& s, int konto) {
 }
 
 void naechstesJahr(Sitzung& s) {
-    if (!s.datei.aktiv()) {
-        s.person.meldung(A("Fehler!"), A("Es ist keine Datei geöffnet."), Symbol::Fehler);
-        return;
-    }
+    s.dateiErforderlich();
     auto neuesJahr = jahrErfragen(s);
     if (!neuesJahr) return;
 

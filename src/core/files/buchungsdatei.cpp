@@ -28,8 +28,7 @@ std::uint64_t schreibposition(Sitzung& s, BinaerDatei& datei) {
     if (rest == 0) return groesse;
     auto antwort = s.person.frage(jaNeinFrage(
         A("Unvollständiger Datensatz"),
-        A("Die Datei ") + utf8NachAnsi(datei.pfad()) + A(" endet mit ") +
-            std::to_string(rest) +
+        A("Die Datei ") + utf8NachAnsi(datei.pfad()) + A(" endet mit ") + std::to_string(rest) +
             A(" Bytes, die keinen vollständigen Datensatz bilden.\rSollen diese Bytes "
               "verworfen werden, damit die neue Buchung angehängt werden kann?"),
         Symbol::Warnung, Knopf::Nein));
@@ -95,6 +94,7 @@ void naechsteNummerNachAnhaengen(TBuchungsdatei& d, const TBuchung& b) {
 }
 
 void buchungAnhaengen(Sitzung& s, TBuchung b, const AnhaengenOptionen& opt) {
+    s.dateiErforderlich();
     umrechnen(s, b, opt);
     const std::string dateiname = s.datei.dateiname();
     const std::uint32_t n = anhaengenAn(s, dateiname, b);
@@ -136,6 +136,8 @@ void naechsteNummerFinden(Sitzung& s) {
     s.datei.naechsteNummer = v ? static_cast<std::int32_t>(*v + 1) : 1;
 }
 
-std::string nummerText(std::int32_t nummer) { return std::to_string(nummer); }
+std::string nummerText(std::int32_t nummer) {
+    return std::to_string(nummer);
+}
 
 } // namespace zalvor

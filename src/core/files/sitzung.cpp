@@ -1,12 +1,24 @@
 // Program-wide state of the active file.
 #include "files/sitzung.h"
 
+#include "common/fehler.h"
+#include "common/zeichensatz.h"
+
 namespace zalvor {
 
 void Sitzung::vorgabeDatumZuruecksetzen() {
     Datum d = uhr.heute();
     vorgabeTag = std::to_string(d.tag);
     vorgabeMonat = std::to_string(d.monat);
+}
+
+void Sitzung::dateiErforderlich() {
+    if (datei.aktiv()) return;
+    person.meldung(A("Fehler!"),
+                   A("Es ist keine Buchungsdatei geöffnet. Öffnen Sie eine Datei oder legen Sie "
+                     "eine neue an."),
+                   Symbol::Fehler);
+    throw BefehlAbgebrochen();
 }
 
 } // namespace zalvor

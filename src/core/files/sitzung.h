@@ -30,7 +30,7 @@ enum class TabellenModus { Voll, Anhaengen, Auffrischen };
 // What the engine asks of the front end besides talking to the person: redraw the booking
 // table, recompute the status bar, enable commands. The defaults do nothing.
 class Oberflaeche {
-public:
+  public:
     virtual ~Oberflaeche() = default;
     virtual void tabelleFuellen(TabellenModus) {}
     virtual void statuszeileAktualisieren() {}
@@ -52,11 +52,11 @@ struct Sitzung {
     TBuchungsdatei datei;
     TDefinitionen def;
     Sortierung sortierung = Sortierung::Nummer;
-    std::string vorgabeTag;   // default date of new bookings, texts of up to 2 characters
+    std::string vorgabeTag; // default date of new bookings, texts of up to 2 characters
     std::string vorgabeMonat;
-    bool nurLesen = false;    // opened with the read-only code
-    bool planvorgaben = false; // plan values loaded for the file
-    bool dateiOffen = false;  // a file has been opened or created in this run
+    bool nurLesen = false;                  // opened with the read-only code
+    bool planvorgaben = false;              // plan values loaded for the file
+    bool dateiOffen = false;                // a file has been opened or created in this run
     std::vector<std::string> buchungstexte; // drop-down list of booking texts of this run
 
     const std::string& dateijahr() const { return datei.jahr; }
@@ -77,6 +77,9 @@ struct Sitzung {
     }
     // Default day and month become today's.
     void vorgabeDatumZuruecksetzen();
+    // After a failed creation no base name is active: commands that would write say so and
+    // end (BefehlAbgebrochen) instead of writing into a nameless file.
+    void dateiErforderlich();
 };
 
 } // namespace zalvor

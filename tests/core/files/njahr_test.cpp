@@ -4,6 +4,7 @@
 #include "testmasken.h"
 
 #include "common/dateisystem.h"
+#include "common/fehler.h"
 #include "files/NJahr.h"
 #include "files/buchungsdatei.h"
 #include "files/definitionen.h"
@@ -201,7 +202,7 @@ TEST_F(NaechstesJahrTest, VorhandeneDateiNeinOeffnetSieAbbruchEndet) {
 
 TEST_F(NaechstesJahrTest, OhneAktiveDateiWirdNichtsGeschrieben) {
     s.masken = &masken;
-    naechstesJahr(s);
+    EXPECT_THROW(naechstesJahr(s), BefehlAbgebrochen);
     EXPECT_TRUE(masken.gezeigteJahre.empty());
     ASSERT_EQ(person.meldungen().size(), 1u);
 }
@@ -214,6 +215,24 @@ TEST_F(NaechstesJahrTest, KontostandZaehltNurGebuchtes) {
     buchungAnhaengen(s, umbuchung, {});
     EXPECT_EQ(kontostand(s, 4), durchReal6(100) - durchReal6(40) - durchReal6(25));
     EXPECT_EQ(kontostand(s, 5), durchReal6(25));
+}
+
+} // namespace
+} // namespace zalvor
+
+namespace zalvor {
+namespace {
+
+TEST(OhneDatei, AnhaengenSchreibtNichtInEineNamenloseDatei) {
+    test::TempVerzeichnis dir;
+    test::AufzeichnendePerson person;
+    FesteUhr uhr{Datum{2026, 1, 2}};
+    Sitzung s{person, uhr};
+    s.datei.jahr = "26";
+    EXPECT_THROW(buchungAnhaengen(s, TBuchung{}, {}), BefehlAbgebrochen);
+    ASSERT_EQ(person.meldungen().size(), 1u);
+    EXPECT_EQ(person.meldungen()[0].titel, "Fehler!");
+    EXPECT_FALSE(dateiExistiert(".26"));
 }
 
 } // namespace
