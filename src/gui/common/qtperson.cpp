@@ -1,0 +1,139 @@
+// QtPerson: messages, questions, input and progress through Qt.
+#include "gui/common/qtperson.h"
+
+#include "gui/common/iMsgBox.h"
+#include "gui/common/qtext.h"
+#include "gui/files/WB.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <map>
+
+namespace zalvor::gui {
+
+namespace {
+
+QMessageBox::Icon icon(Symbol s) {
+    switch (s) {
+    case Symbol::Information:
+        return QMessageBox::Information;
+    case Symbol::Warnung:
+        return QMessageBox::Warning;
+    case Symbol::Fehler:
+    case Symbol::Stopp:
+        return QMessageBox::Critical;
+    case Symbol::Frage:
+        return QMessageBox::Question;
+    case Symbol::Keins:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Line breaks of the engine's texts are CR; Qt breaks on LF.
+QString meldungstext(const std::string& text) {
+    QString t = ausAnsi(text);
+    t.replace("\r\n", "\n");
+    t.replace('\r', '\n');
+    return t;
+}
+
+} // namespace
+
+QtPerson::QtPerson(QWidget* fenster) : fenster_(fenster) {}
+
+QtPerson::~QtPerson() = default;
+
+TWMsgBox& QtPerson::msgBox() {
+    if (!msgBox_) msgBox_ = std::make_unique<TWMsgBox>(fenster_);
+    return *msgBox_;
+}
+
+TReorgWB& QtPerson::fortschrittsfenster() {
+    if (!wb_) wb_ = std::make_unique<TReorgWB>(fenster_);
+    return *wb_;
+}
+
+void QtPerson::meldung(const std::string& titel, const std::string& text, Symbol symbol) {
+    QMessageBox box(icon(symbol), ausAnsi(titel), meldungstext(text), QMessageBox::Ok,
+                    QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtPerson::nachricht(const std::string& titel, const std::string& text) {
+    msgBox().zeigen(ausAnsi(titel), ausAnsi(text));
+}
+
+std::optional<Knopf> QtPerson::frage(const Frage& f) {
+    QMessageBox box(icon(f.symbol), ausAnsi(f.titel), meldungstext(f.text), QMessageBox::NoButton,
+                    QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
+    std::map<QAbstractButton*, Knopf> knoepfe;
+    std::size_t eigener = 0;
+    for (Knopf k : f.knoepfe) {
+        QAbstractButton* b = nullptr;
+        switch (k) {
+        case Knopf::Ok:
+            b = box.addButton(QMessageBox::Ok);
+            break;
+        case Knopf::Abbruch:
+            b = box.addButton(QMessageBox::Cancel);
+            break;
+        case Knopf::Ja:
+            b = box.addButton(QMessageBox::Yes);
+            break;
+        case Knopf::Nein:
+            b = box.addButton(QMessageBox::No);
+            break;
+        case Knopf::Eigen1:
+        case Knopf::Eigen2:
+        case Knopf::Eigen3: {
+            const QString text =
+                eigener < f.eigeneTexte.size() ? ausAnsi(f.eigeneTexte[eigener]) : QString();
+            ++eigener;
+            b = box.addButton(text, QMessageBox::AcceptRole);
+            break;
+        }
+        }
+        knoepfe[b] = k;
+        if (k == f.vorwahl) box.setDefaultButton(qobject_cast<QPushButton*>(b));
+    }
+    if (knoepfe.empty()) knoepfe[box.addButton(QMessageBox::Ok)] = Knopf::Ok;
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    auto it = knoepfe.find(box.clickedButton());
+    if (it == knoepfe.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<std::string> QtPerson::eingabe(const std::string& titel, const std::string& prompt,
+                                             const std::string& vorgabe) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        QApplication::activeWindow() ? QApplication::activeWindow() : fenster_, ausAnsi(titel),
+        ausAnsi(prompt), QLineEdit::Normal, ausAnsi(vorgabe), &ok);
+    if (!ok) return std::nullopt;
+    return nachAnsi(text);
+}
+
+void QtPerson::fortschrittZeigen(const std::string& titel, const std::string& text) {
+    fortschrittsfenster().beginnen(ausAnsi(titel), ausAnsi(text));
+}
+
+void QtPerson::fortschritt(int prozent) {
+    fortschrittsfenster().setProzent(prozent);
+}
+
+void QtPerson::fortschrittText(const std::string& text) {
+    fortschrittsfenster().setText(ausAnsi(text));
+}
+
+void QtPerson::fortschrittSchliessen() {
+    fortschrittsfenster().beenden();
+}
+
+} // namespace zalvor::gui

@@ -1,0 +1,39 @@
+// QtPerson: the engine's person interface with Qt message boxes and the program's dialogs.
+#pragma once
+
+#include "common/person.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace zalvor::gui {
+
+class TWMsgBox;
+class TReorgWB;
+
+class QtPerson : public zalvor::Person {
+  public:
+    explicit QtPerson(QWidget* fenster);
+    ~QtPerson() override;
+
+    void meldung(const std::string& titel, const std::string& text, Symbol symbol) override;
+    void nachricht(const std::string& titel, const std::string& text) override;
+    std::optional<Knopf> frage(const Frage& f) override;
+    std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
+                                       const std::string& vorgabe) override;
+    void fortschrittZeigen(const std::string& titel, const std::string& text) override;
+    void fortschritt(int prozent) override;
+    void fortschrittText(const std::string& text) override;
+    void fortschrittSchliessen() override;
+
+    TWMsgBox& msgBox();
+    TReorgWB& fortschrittsfenster();
+
+  private:
+    QWidget* fenster_;
+    std::unique_ptr<TWMsgBox> msgBox_;
+    std::unique_ptr<TReorgWB> wb_;
+};
+
+} // namespace zalvor::gui

@@ -1,0 +1,52 @@
+// THilfe: the program's help window: a topic by context number, contents and index.
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class QListWidget;
+class QLineEdit;
+class QTabWidget;
+class QTextBrowser;
+
+namespace zalvor::gui {
+
+struct Hilfethema {
+    int kontext;
+    const char* titel;      // UTF-8
+    const char* stichworte; // UTF-8, separated by ";"
+    const char* html;       // UTF-8
+};
+
+// Every topic of the program, in the order of the contents page.
+const std::vector<Hilfethema>& hilfethemen();
+const Hilfethema* hilfethema(int kontext);
+
+// Context numbers the windows and dialogs use.
+inline constexpr int kHilfeHilfe = 900;
+
+class THilfe : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit THilfe(QWidget* parent = nullptr);
+
+    // Shows the topic of a context number; an unknown number shows the contents.
+    void zeigen(int kontext);
+    void index();
+    void hilfeZurHilfe() { zeigen(kHilfeHilfe); }
+    int aktuellerKontext() const { return aktuell_; }
+
+  private:
+    void indexFiltern(const QString& text);
+
+    QTabWidget* reiter_;
+    QListWidget* inhalt_;
+    QLineEdit* suche_;
+    QListWidget* stichworte_;
+    QTextBrowser* text_;
+    int aktuell_ = 0;
+};
+
+} // namespace zalvor::gui

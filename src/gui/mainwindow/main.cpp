@@ -1,0 +1,58 @@
+// Program start: application, main window, an optional booking file to open at once.
+#include "common/uhr.h"
+#include "gui/common/hilfeaufruf.h"
+#include "gui/mainwindow/movelmain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QStringList>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Hidden option for the documentation: --screenshot PNG [DATEI] grabs the main window.
+int bildschirmfoto(zalvor::gui::TMainForm& form, const QString& png) {
+    form.resize(980, 620);
+    form.show();
+    QApplication::processEvents();
+    const bool ok = form.grab().save(png);
+    std::fprintf(stderr, ok ? "%s geschrieben\n" : "%s konnte nicht geschrieben werden\n",
+                 png.toLocal8Bit().constData());
+    return ok ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(zalvor::gui::kProgrammTitel);
+
+    const zalvor::SystemUhr uhr;
+    zalvor::gui::TMainForm form(
+        QDir(QApplication::applicationDirPath()).absolutePath().toStdString(), uhr);
+    zalvor::gui::hilfeAufrufSetzen([&form](int kontext) { form.hilfeZeigen(kontext); });
+
+    QStringList argumente = QApplication::arguments();
+    argumente.removeFirst();
+    QString foto;
+    if (argumente.size() >= 2 && argumente.front() == "--screenshot") {
+        argumente.removeFirst();
+        foto = argumente.takeFirst();
+    }
+    if (!argumente.isEmpty()) {
+        const QString datei = argumente.front();
+        form.befehl([&] {
+            if (form.dateiOeffnen(datei) == zalvor::OeffnenErgebnis::NichtVorhanden &&
+                foto.isEmpty())
+                form.oeffnenBefehl();
+        });
+        if (form.programmBeendet()) return 0;
+    }
+    if (!foto.isEmpty()) return bildschirmfoto(form, foto);
+
+    form.show();
+    return QApplication::exec();
+}

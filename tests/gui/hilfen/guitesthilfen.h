@@ -1,0 +1,45 @@
+// Helpers of the GUI tests and the GUI benchmark: records, booking files, the main window.
+#pragma once
+
+#include "aufzeichnendeperson.h"
+#include "common/uhr.h"
+#include "files/buchung.h"
+#include "files/definitionen.h"
+#include "gui/mainwindow/movelmain.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zalvor::guitest {
+
+struct Neu {
+    std::string bunr = "1";
+    int tag = 3;
+    int monat = 11;
+    long double betrag = 10;
+    bool einnahme = true;
+    int kontoVon = 0;
+    int kontoNach = 1;
+    int typ = 0;
+    bool geplant = false;
+    std::string text = "Spende";
+};
+zalvor::TBuchung buchung(const Neu& n);
+
+// Definitions file, booking file and nine consistent index files under base name + year.
+void dateiAnlegen(const std::string& basisname, const std::string& jahr,
+                  const std::vector<zalvor::TBuchung>& buchungen,
+                  const zalvor::TDefinitionen& def = {});
+// The same with n records of varied content.
+void grosseDateiAnlegen(const std::string& basisname, const std::string& jahr, std::uint32_t n);
+
+// A main window that talks to a recording person, with a fixed clock (2026-06-15).
+struct Fenster {
+    Fenster();
+    zalvor::test::AufzeichnendePerson person;
+    zalvor::FesteUhr uhr{zalvor::Datum{2026, 6, 15}};
+    std::unique_ptr<zalvor::gui::TMainForm> form;
+};
+
+} // namespace zalvor::guitest
