@@ -1,0 +1,153 @@
+// The transfer dialog TUmbuchungDlg: layout, filling and taking back the entries.
+#include "gui/entry/Umbdlg.h"
+
+#include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zalvor::gui {
+
+namespace {
+
+QLabel* beschriftung(const QString& text, QWidget* feld) {
+    auto* l = new QLabel(text);
+    l->setBuddy(feld);
+    return l;
+}
+
+} // namespace
+
+TUmbuchungDlg::TUmbuchungDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TUmbuchungDlg"));
+    setModal(true);
+
+    EditTag = new QLineEdit;
+    EditTag->setObjectName(QStringLiteral("EditTag"));
+    feldFuer(EditTag, 2);
+    EditMonat = new QLineEdit;
+    EditMonat->setObjectName(QStringLiteral("EditMonat"));
+    feldFuer(EditMonat, 2);
+    LabelJahr = new QLabel;
+    EditBuNr = new QLineEdit;
+    EditBuNr->setObjectName(QStringLiteral("EditBuNr"));
+    feldFuer(EditBuNr, 4, QLatin1Char('W'));
+    EditBeleg = new QLineEdit;
+    EditBeleg->setObjectName(QStringLiteral("EditBeleg"));
+    feldFuer(EditBeleg, 4, QLatin1Char('W'));
+    EZBetrag = new QLineEdit;
+    EZBetrag->setObjectName(QStringLiteral("EZBetrag"));
+    feldFuer(EZBetrag, 12);
+    EZBetrag->setMaxLength(32767);
+    CBWaehrung = new QComboBox;
+    CBWaehrung->setObjectName(QStringLiteral("CBWaehrung"));
+    CBVon = new QComboBox;
+    CBVon->setObjectName(QStringLiteral("CBVon"));
+    CBNach = new QComboBox;
+    CBNach->setObjectName(QStringLiteral("CBNach"));
+    CBText = new QComboBox;
+    CBText->setObjectName(QStringLiteral("CBText"));
+    CBText->setEditable(true);
+    CBText->setInsertPolicy(QComboBox::NoInsert);
+    CBText->lineEdit()->setMaxLength(30);
+    CBText->setMinimumContentsLength(30);
+
+    auto* datum = new QHBoxLayout;
+    datum->addWidget(EditTag);
+    datum->addWidget(new QLabel(QStringLiteral(".")));
+    datum->addWidget(EditMonat);
+    datum->addWidget(LabelJahr);
+    datum->addSpacing(fontMetrics().averageCharWidth() * 3);
+    datum->addWidget(beschriftung(QStringLiteral("Bu-&Nr."), EditBuNr));
+    datum->addWidget(EditBuNr);
+    datum->addSpacing(fontMetrics().averageCharWidth() * 2);
+    datum->addWidget(beschriftung(QStringLiteral("Bele&g"), EditBeleg));
+    datum->addWidget(EditBeleg);
+    datum->addStretch();
+
+    auto* betrag = new QHBoxLayout;
+    betrag->addWidget(EZBetrag);
+    betrag->addWidget(beschriftung(QStringLiteral("&Währung"), CBWaehrung));
+    betrag->addWidget(CBWaehrung);
+    betrag->addStretch();
+
+    auto* form = new QFormLayout;
+    form->addRow(beschriftung(QStringLiteral("&Datum"), EditTag), datum);
+    form->addRow(beschriftung(QStringLiteral("&Betrag"), EZBetrag), betrag);
+    form->addRow(beschriftung(QStringLiteral("&Von Konto"), CBVon), CBVon);
+    form->addRow(beschriftung(QStringLiteral("Nach &Konto"), CBNach), CBNach);
+    form->addRow(beschriftung(QStringLiteral("Buchungste&xt"), CBText), CBText);
+
+    auto* knoepfe = new QDialogButtonBox;
+    BtnBuchen = neuerKnopf(knoepfe, QStringLiteral("Bu&chen"), QDialogButtonBox::AcceptRole);
+    BtnBuchen->setObjectName(QStringLiteral("BtnBuchen"));
+    BtnBuchen->setDefault(true);
+    hilfeKnopf(knoepfe, kHilfeUmbuchung);
+    BtnAbbruch = neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    BtnAbbruch->setObjectName(QStringLiteral("BtnAbbruch"));
+
+    connect(BtnBuchen, &QPushButton::clicked, this, [this] {
+        knopf_ = DlgKnopf::Buchen;
+        accept();
+    });
+    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addLayout(form);
+    haupt->addWidget(knoepfe);
+    haupt->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TUmbuchungDlg::fuellen(const UmbuchungsMaske& m, const UmbuchungsEingaben& e) {
+    knopf_ = DlgKnopf::Abbruch;
+    setWindowTitle(ausAnsi(m.titel));
+    LabelJahr->setText(ausAnsi(m.jahrText));
+
+    CBWaehrung->clear();
+    CBWaehrung->addItems(ausAnsi(m.waehrungen));
+    CBWaehrung->setEnabled(m.waehrungWaehlbar);
+    CBVon->clear();
+    CBVon->addItems(ausAnsi(m.konten));
+    CBNach->clear();
+    CBNach->addItems(ausAnsi(m.konten));
+    CBText->clear();
+    CBText->addItems(ausAnsi(m.textListe));
+
+    EditTag->setText(ausAnsi(e.tag));
+    EditMonat->setText(ausAnsi(e.monat));
+    EditBuNr->setText(ausAnsi(e.bunr));
+    EditBeleg->setText(ausAnsi(e.beleg));
+    EZBetrag->setText(ausAnsi(e.betrag));
+    listenEintragWaehlen(CBWaehrung, e.waehrung);
+    listenEintragWaehlen(CBVon, e.von);
+    listenEintragWaehlen(CBNach, e.nach);
+    listenEintragWaehlen(CBText, e.text);
+
+    BtnBuchen->setEnabled(!m.nurLesen);
+    BtnBuchen->setDefault(true);
+    EditTag->setFocus();
+    EditTag->selectAll();
+}
+
+UmbuchungsEingaben TUmbuchungDlg::eingaben() const {
+    UmbuchungsEingaben e;
+    e.tag = nachAnsi(EditTag->text());
+    e.monat = nachAnsi(EditMonat->text());
+    e.bunr = nachAnsi(EditBuNr->text());
+    e.beleg = nachAnsi(EditBeleg->text());
+    e.betrag = nachAnsi(EZBetrag->text());
+    e.von = listenEintrag(CBVon);
+    e.nach = listenEintrag(CBNach);
+    e.waehrung = listenEintrag(CBWaehrung);
+    e.text = listenEintrag(CBText);
+    return e;
+}
+
+} // namespace zalvor::gui

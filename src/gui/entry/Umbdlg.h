@@ -1,0 +1,42 @@
+// The transfer dialog TUmbuchungDlg: money from one account to another.
+#pragma once
+
+#include "entry/Umbdlg.h"
+#include "entry/buchen.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zalvor::gui {
+
+class TUmbuchungDlg : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TUmbuchungDlg(QWidget* parent = nullptr);
+
+    void fuellen(const UmbuchungsMaske& m, const UmbuchungsEingaben& e);
+    UmbuchungsEingaben eingaben() const;
+    DlgKnopf knopf() const { return knopf_; }
+
+    QLineEdit* EditTag;
+    QLineEdit* EditMonat;
+    QLabel* LabelJahr;
+    QLineEdit* EditBuNr;
+    QLineEdit* EditBeleg;
+    QLineEdit* EZBetrag;
+    QComboBox* CBWaehrung;
+    QComboBox* CBVon;
+    QComboBox* CBNach;
+    QComboBox* CBText;
+    QPushButton* BtnBuchen;
+    QPushButton* BtnAbbruch;
+
+  private:
+    DlgKnopf knopf_ = DlgKnopf::Abbruch;
+};
+
+} // namespace zalvor::gui

@@ -1,0 +1,43 @@
+// Menu commands of booking entry and money: booking, transfer, change, VAT, currency, Euro label.
+#include "gui/entry/UEURSymb.h"
+#include "gui/entry/UMwSt.h"
+#include "gui/entry/USetEuro.h"
+#include "gui/entry/buchungsfenster.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/movelmain.h"
+#include "gui/mainwindow/mtab.h"
+
+#include <QObject>
+
+namespace zalvor::gui {
+
+namespace {
+
+// The booking and transfer dialogs live as long as the main window and are reused.
+class Buchungsdialoge : public QObject {
+  public:
+    explicit Buchungsdialoge(TMainForm& f) : QObject(&f), fenster(&f) {}
+    QtBuchungsFenster fenster;
+};
+
+void verbinden(TMainForm& f) {
+    auto* dialoge = new Buchungsdialoge(f);
+    f.verdrahten("buchen",
+                 [&f, dialoge] { buchenBefehl(f.sitzung(), std::nullopt, dialoge->fenster); });
+    f.verdrahten("umbuchen", [&f, dialoge] { umbuchenBefehl(f.sitzung(), dialoge->fenster); });
+    f.verdrahten("anzeigenAendern", [&f, dialoge] {
+        const int zeile = f.tabelle()->ausgewaehlteZeile();
+        std::optional<std::uint32_t> satz;
+        if (zeile >= 0) satz = static_cast<std::uint32_t>(zeile);
+        buchenBefehl(f.sitzung(), satz, dialoge->fenster);
+    });
+    f.verdrahten("mwst", [&f] { mwstBefehl(f.sitzung(), &f); });
+    f.verdrahten("waehrung", [&f] { waehrungsBefehl(f.sitzung(), true, &f); });
+    f.verdrahten("euroSymbol", [&f] { euroSymbolBefehl(f.sitzung(), &f); });
+}
+
+const BefehlsgruppeAnmeldung anmeldung{{"Buchungseingabe", verbinden, {}}};
+
+} // namespace
+
+} // namespace zalvor::gui

@@ -1,0 +1,173 @@
+// The booking dialog TBuchungsDlg: layout, filling and taking back the entries.
+#include "gui/entry/budlg.h"
+
+#include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zalvor::gui {
+
+namespace {
+
+QLabel* beschriftung(const QString& text, QWidget* feld) {
+    auto* l = new QLabel(text);
+    l->setBuddy(feld);
+    return l;
+}
+
+} // namespace
+
+TBuchungsDlg::TBuchungsDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TBuchungsDlg"));
+    setModal(true);
+
+    EditTag = new QLineEdit;
+    EditTag->setObjectName(QStringLiteral("EditTag"));
+    feldFuer(EditTag, 2);
+    EditMonat = new QLineEdit;
+    EditMonat->setObjectName(QStringLiteral("EditMonat"));
+    feldFuer(EditMonat, 2);
+    LabelJahr = new QLabel;
+    EditBuNr = new QLineEdit;
+    EditBuNr->setObjectName(QStringLiteral("EditBuNr"));
+    feldFuer(EditBuNr, 4, QLatin1Char('W'));
+    EditBeleg = new QLineEdit;
+    EditBeleg->setObjectName(QStringLiteral("EditBeleg"));
+    feldFuer(EditBeleg, 4, QLatin1Char('W'));
+    EZBetrag = new QLineEdit;
+    EZBetrag->setObjectName(QStringLiteral("EZBetrag"));
+    feldFuer(EZBetrag, 12);
+    EZBetrag->setMaxLength(32767);
+    CBWaehrung = new QComboBox;
+    CBWaehrung->setObjectName(QStringLiteral("CBWaehrung"));
+    CBTyp = new QComboBox;
+    CBTyp->setObjectName(QStringLiteral("CBTyp"));
+    CBTyp->setMaxVisibleItems(20);
+    CBKonto = new QComboBox;
+    CBKonto->setObjectName(QStringLiteral("CBKonto"));
+    EditAnVon = new QLineEdit;
+    EditAnVon->setObjectName(QStringLiteral("EditAnVon"));
+    feldFuer(EditAnVon, 15, QLatin1Char('x'));
+    CBText = new QComboBox;
+    CBText->setObjectName(QStringLiteral("CBText"));
+    CBText->setEditable(true);
+    CBText->setInsertPolicy(QComboBox::NoInsert);
+    CBText->lineEdit()->setMaxLength(30);
+    CBText->setMinimumContentsLength(30);
+    CBSchablone = new QCheckBox(QStringLiteral("&Schablone erstellen"));
+    CBSchablone->setObjectName(QStringLiteral("CBSchablone"));
+
+    auto* datum = new QHBoxLayout;
+    datum->addWidget(EditTag);
+    datum->addWidget(new QLabel(QStringLiteral(".")));
+    datum->addWidget(EditMonat);
+    datum->addWidget(LabelJahr);
+    datum->addSpacing(fontMetrics().averageCharWidth() * 3);
+    datum->addWidget(beschriftung(QStringLiteral("Bu-&Nr."), EditBuNr));
+    datum->addWidget(EditBuNr);
+    datum->addSpacing(fontMetrics().averageCharWidth() * 2);
+    datum->addWidget(beschriftung(QStringLiteral("Bele&g"), EditBeleg));
+    datum->addWidget(EditBeleg);
+    datum->addStretch();
+
+    auto* betrag = new QHBoxLayout;
+    betrag->addWidget(EZBetrag);
+    betrag->addWidget(beschriftung(QStringLiteral("&Währung"), CBWaehrung));
+    betrag->addWidget(CBWaehrung);
+    betrag->addStretch();
+
+    auto* form = new QFormLayout;
+    form->addRow(beschriftung(QStringLiteral("&Datum"), EditTag), datum);
+    form->addRow(beschriftung(QStringLiteral("&Betrag"), EZBetrag), betrag);
+    form->addRow(beschriftung(QStringLiteral("&Typ"), CBTyp), CBTyp);
+    form->addRow(beschriftung(QStringLiteral("&Konto"), CBKonto), CBKonto);
+    form->addRow(beschriftung(QStringLiteral("An/&Von:"), EditAnVon), EditAnVon);
+    form->addRow(beschriftung(QStringLiteral("Buchungste&xt"), CBText), CBText);
+    form->addRow(QString(), CBSchablone);
+
+    auto* knoepfe = new QDialogButtonBox;
+    BtnBuchen = neuerKnopf(knoepfe, QStringLiteral("Bu&chen"), QDialogButtonBox::AcceptRole);
+    BtnBuchen->setObjectName(QStringLiteral("BtnBuchen"));
+    BtnBuchen->setDefault(true);
+    BtnPlanen = neuerKnopf(knoepfe, QStringLiteral("&Planen"), QDialogButtonBox::ActionRole);
+    BtnPlanen->setObjectName(QStringLiteral("BtnPlanen"));
+    hilfeKnopf(knoepfe, kHilfeBuchung);
+    BtnAbbruch = neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    BtnAbbruch->setObjectName(QStringLiteral("BtnAbbruch"));
+
+    connect(BtnBuchen, &QPushButton::clicked, this, [this] {
+        knopf_ = DlgKnopf::Buchen;
+        accept();
+    });
+    connect(BtnPlanen, &QPushButton::clicked, this, [this] {
+        knopf_ = DlgKnopf::Planen;
+        accept();
+    });
+    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addLayout(form);
+    haupt->addWidget(knoepfe);
+    haupt->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TBuchungsDlg::fuellen(const BuchungsMaske& m, const BuchungsEingaben& e) {
+    knopf_ = DlgKnopf::Abbruch;
+    setWindowTitle(ausAnsi(m.titel));
+    LabelJahr->setText(ausAnsi(m.jahrText));
+
+    CBWaehrung->clear();
+    CBWaehrung->addItems(ausAnsi(m.waehrungen));
+    CBWaehrung->setEnabled(m.waehrungWaehlbar);
+    CBTyp->clear();
+    CBTyp->addItems(ausAnsi(m.typen));
+    CBKonto->clear();
+    CBKonto->addItems(ausAnsi(m.konten));
+    CBText->clear();
+    CBText->addItems(ausAnsi(m.textListe));
+
+    EditTag->setText(ausAnsi(e.tag));
+    EditMonat->setText(ausAnsi(e.monat));
+    EditBuNr->setText(ausAnsi(e.bunr));
+    EditBeleg->setText(ausAnsi(e.beleg));
+    EZBetrag->setText(ausAnsi(e.betrag));
+    listenEintragWaehlen(CBWaehrung, e.waehrung);
+    listenEintragWaehlen(CBTyp, e.typ);
+    listenEintragWaehlen(CBKonto, e.konto);
+    EditAnVon->setText(ausAnsi(e.anVon));
+    listenEintragWaehlen(CBText, e.text);
+    CBSchablone->setChecked(e.schablone);
+
+    BtnBuchen->setEnabled(!m.nurLesen);
+    BtnPlanen->setEnabled(!m.nurLesen);
+    BtnBuchen->setDefault(true);
+    EditTag->setFocus();
+    EditTag->selectAll();
+}
+
+BuchungsEingaben TBuchungsDlg::eingaben() const {
+    BuchungsEingaben e;
+    e.tag = nachAnsi(EditTag->text());
+    e.monat = nachAnsi(EditMonat->text());
+    e.bunr = nachAnsi(EditBuNr->text());
+    e.beleg = nachAnsi(EditBeleg->text());
+    e.betrag = nachAnsi(EZBetrag->text());
+    e.typ = listenEintrag(CBTyp);
+    e.konto = listenEintrag(CBKonto);
+    e.waehrung = listenEintrag(CBWaehrung);
+    e.anVon = nachAnsi(EditAnVon->text());
+    e.text = listenEintrag(CBText);
+    e.schablone = CBSchablone->isChecked();
+    return e;
+}
+
+} // namespace zalvor::gui

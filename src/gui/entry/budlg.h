@@ -1,0 +1,48 @@
+// The booking dialog TBuchungsDlg: an income or an expense on one account.
+#pragma once
+
+#include "entry/buchen.h"
+#include "entry/budlg.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zalvor::gui {
+
+class TBuchungsDlg : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TBuchungsDlg(QWidget* parent = nullptr);
+
+    // Shows the entries `e` with the lists and switches of `m`; the date field gets the focus.
+    void fuellen(const BuchungsMaske& m, const BuchungsEingaben& e);
+    BuchungsEingaben eingaben() const;
+    // The button that closed the dialog last.
+    DlgKnopf knopf() const { return knopf_; }
+
+    QLineEdit* EditTag;
+    QLineEdit* EditMonat;
+    QLabel* LabelJahr;
+    QLineEdit* EditBuNr;
+    QLineEdit* EditBeleg;
+    QLineEdit* EZBetrag;
+    QComboBox* CBWaehrung;
+    QComboBox* CBTyp;
+    QComboBox* CBKonto;
+    QLineEdit* EditAnVon;
+    QComboBox* CBText;
+    QCheckBox* CBSchablone;
+    QPushButton* BtnBuchen;
+    QPushButton* BtnPlanen;
+    QPushButton* BtnAbbruch;
+
+  private:
+    DlgKnopf knopf_ = DlgKnopf::Abbruch;
+};
+
+} // namespace zalvor::gui

@@ -1,0 +1,34 @@
+// The settings dialog TDSetDef "Datei-Einstellungen": names of the types and accounts.
+#pragma once
+
+#include "files/USetDef.h"
+#include "files/sitzung.h"
+
+#include <QDialog>
+
+class QTableWidget;
+class QPushButton;
+
+namespace zalvor::gui {
+
+class TDSetDef : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TDSetDef(QWidget* parent = nullptr);
+
+    void fuellen(const SetDefZellen& zellen);
+    SetDefZellen zellen() const;
+
+    QTableWidget* SGAus;
+    QTableWidget* SGEin;
+    QTableWidget* SGKonto;
+    QPushButton* BtnOk;
+
+    void accept() override;
+};
+
+// Shows the dialog with the names of the active file; OK stores them and writes the
+// definitions file. true when stored.
+bool einstellungenDialog(Sitzung& s, QWidget* eltern);
+
+} // namespace zalvor::gui

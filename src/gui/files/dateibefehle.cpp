@@ -1,0 +1,67 @@
+// Menu commands of the bookkeeping files: new file, next year, settings, sort order.
+#include "common/zeichensatz.h"
+#include "files/neuedatei.h"
+#include "gui/common/qtext.h"
+#include "gui/files/ListSort.h"
+#include "gui/files/NJahr.h"
+#include "gui/files/USetDef.h"
+#include "gui/files/qtmasken.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/movelmain.h"
+#include "gui/mainwindow/mtab.h"
+
+#include <QAction>
+
+namespace zalvor::gui {
+
+namespace {
+
+// Account list items carry the account names; renamed accounts show at once.
+void kontenlistenBeschriften(TMainForm& f) {
+    const auto& def = f.sitzung().def;
+    for (int n = 1; n <= kKonten; ++n) {
+        const QString id = QStringLiteral("kontenliste%1").arg(n);
+        QString name = ausAnsi(OemNachAnsi(def.konten[static_cast<std::size_t>(n)]));
+        f.aktion(id)->setText(name.replace(QLatin1Char('&'), QStringLiteral("&&")));
+        f.aktion(id)->setEnabled(f.verdrahtet(id) && def.kontoBenannt(n));
+    }
+}
+
+void neu(TMainForm& f) {
+    const bool nameEingegeben = neueDatei(f.sitzung());
+    // Windows of the previous file close before the person can use them again.
+    if (nameEingegeben) emit f.dateiWirdGewechselt();
+    f.nachNeuerDatei(nameEingegeben);
+}
+
+void naechstes(TMainForm& f) {
+    auto& s = f.sitzung();
+    const std::string vorher = s.datei.dateiname();
+    naechstesJahr(s);
+    if (!s.datei.aktiv() || s.datei.dateiname() == vorher) {
+        f.statuszeileAktualisieren();
+        return;
+    }
+    emit f.dateiWirdGewechselt();
+    f.tabelle()->setHilfeKontext(1);
+    // The due templates of the new year are booked like after opening a file.
+    emit f.dateiGeoeffnet();
+    f.statuszeileAktualisieren();
+}
+
+void verbinden(TMainForm& f) {
+    f.sitzung().masken = new QtMasken(&f);
+    f.verdrahten("neu", [&f] { neu(f); });
+    f.verdrahten("naechstesJahr", [&f] { naechstes(f); });
+    f.verdrahten("einstellungen", [&f] {
+        if (einstellungenDialog(f.sitzung(), &f)) kontenlistenBeschriften(f);
+        f.sitzung().tabelle(TabellenModus::Voll);
+    });
+    f.verdrahten("sortieren", [&f] { sortierenBefehl(f.sitzung(), &f); });
+}
+
+const BefehlsgruppeAnmeldung anmeldung{{"Dateien", verbinden, {}}};
+
+} // namespace
+
+} // namespace zalvor::gui

@@ -1,0 +1,64 @@
+// Small helpers the entry dialogs share.
+#include "gui/files/dialoghilfe.h"
+
+#include "gui/common/hilfeaufruf.h"
+#include "gui/common/qtext.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace zalvor::gui {
+
+QStringList ausAnsi(const std::vector<std::string>& eintraege) {
+    QStringList liste;
+    for (const auto& e : eintraege)
+        liste << ausAnsi(std::string_view(e));
+    return liste;
+}
+
+void feldFuer(QLineEdit* feld, int n, QChar muster) {
+    feld->setMaxLength(n);
+    QFontMetrics fm(feld->font());
+    QStyleOptionFrame opt;
+    opt.initFrom(feld);
+    opt.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, feld);
+    // One spare character for the cursor and the margins of the style.
+    int inhalt = fm.horizontalAdvance(QString(n + 1, muster));
+    QSize s = feld->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(inhalt, fm.height()),
+                                              feld);
+    feld->setMinimumWidth(s.width());
+}
+
+std::string listenEintrag(const QComboBox* liste) {
+    if (liste->isEditable()) return nachAnsi(liste->currentText());
+    if (liste->currentIndex() < 0) return {};
+    return nachAnsi(liste->currentText());
+}
+
+void listenEintragWaehlen(QComboBox* liste, const std::string& eintrag) {
+    if (liste->isEditable()) {
+        liste->setEditText(ausAnsi(eintrag));
+        return;
+    }
+    liste->setCurrentIndex(eintrag.empty() ? -1 : liste->findText(ausAnsi(eintrag)));
+}
+
+QPushButton* neuerKnopf(QDialogButtonBox* knoepfe, const QString& text, int rolle) {
+    auto* k = new QPushButton(text, knoepfe);
+    knoepfe->addButton(k, static_cast<QDialogButtonBox::ButtonRole>(rolle));
+    return k;
+}
+
+QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext) {
+    QPushButton* k = neuerKnopf(knoepfe, QStringLiteral("&Hilfe"), QDialogButtonBox::HelpRole);
+    k->setAutoDefault(false);
+    QObject::connect(k, &QPushButton::clicked, knoepfe, [kontext] { hilfeAufrufen(kontext); });
+    return k;
+}
+
+} // namespace zalvor::gui

@@ -1,0 +1,47 @@
+// Small helpers the entry dialogs share: field widths, list filling, the help button.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QDialogButtonBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zalvor::gui {
+
+// Engine list entries (Windows form) as Qt strings.
+QStringList ausAnsi(const std::vector<std::string>& eintraege);
+
+// Width of a line edit for n characters of the given sample, so that nothing is clipped at any
+// scaling; the maximum length is set to n as well.
+void feldFuer(QLineEdit* feld, int n, QChar muster = QLatin1Char('0'));
+
+// The selected entry of a list, or an empty text when nothing is selected.
+std::string listenEintrag(const QComboBox* liste);
+// Selects the entry with the given text (Windows form); nothing selected when it is missing.
+void listenEintragWaehlen(QComboBox* liste, const std::string& eintrag);
+
+// Adds "&Hilfe" to the button box; it shows the topic `kontext` in the program's help window.
+QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext);
+
+// A push button with a role in the box (own texts with mnemonics instead of the standard ones).
+QPushButton* neuerKnopf(QDialogButtonBox* knoepfe, const QString& text, int rolle);
+
+// Help topics of the dialogs.
+inline constexpr int kHilfeBuchung = 100;
+inline constexpr int kHilfeUmbuchung = 100;
+inline constexpr int kHilfeMwSt = 110;
+inline constexpr int kHilfeWaehrung = 102;
+inline constexpr int kHilfeEuroSymbol = 102;
+inline constexpr int kHilfeEinstellungen = 19;
+inline constexpr int kHilfeSortieren = 16;
+inline constexpr int kHilfeAnfangsbestaende = 19;
+inline constexpr int kHilfeNaechstesJahr = 103;
+
+} // namespace zalvor::gui

@@ -1,0 +1,72 @@
+// A two-column grid whose second column is edited, with a length limit on the editor.
+#include "gui/files/namensraster.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+namespace zalvor::gui {
+
+namespace {
+
+// The editor of a cell takes no more characters than the stored field holds.
+class LaengenDelegat : public QStyledItemDelegate {
+  public:
+    LaengenDelegat(int laenge, QObject* eltern) : QStyledItemDelegate(eltern), laenge_(laenge) {}
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* w = QStyledItemDelegate::createEditor(eltern, option, index);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) e->setMaxLength(laenge_);
+        return w;
+    }
+
+  private:
+    int laenge_;
+};
+
+} // namespace
+
+QTableWidget* namensraster(const QString& kopf1, const QString& kopf2, int zeilen, int laenge,
+                           int breite1, int breite2, QWidget* eltern) {
+    auto* r = new QTableWidget(zeilen, 2, eltern);
+    r->setHorizontalHeaderLabels({kopf1, kopf2});
+    r->verticalHeader()->hide();
+    r->setSelectionMode(QAbstractItemView::SingleSelection);
+    r->setTabKeyNavigation(false);
+    r->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    r->setItemDelegateForColumn(1, new LaengenDelegat(laenge, r));
+    r->horizontalHeader()->setStretchLastSection(true);
+    r->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    const int zeichen = r->fontMetrics().averageCharWidth();
+    const int rand = 2 * r->frameWidth() + r->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    r->setColumnWidth(0, zeichen * breite1 + 12);
+    r->setMinimumWidth(zeichen * (breite1 + breite2) + 24 + rand);
+    for (int i = 0; i < zeilen; ++i) {
+        auto* nr = new QTableWidgetItem;
+        nr->setFlags(Qt::ItemIsEnabled);
+        r->setItem(i, 0, nr);
+        r->setItem(i, 1, new QTableWidgetItem);
+    }
+    return r;
+}
+
+void rasterZeile(QTableWidget* raster, int r, const QString& links, const QString& rechts) {
+    raster->item(r, 0)->setText(links);
+    raster->item(r, 1)->setText(rechts);
+}
+
+QString rasterWert(const QTableWidget* raster, int r) {
+    return raster->item(r, 1)->text();
+}
+
+void rasterHoehe(QTableWidget* raster, int sichtbareZeilen) {
+    raster->resizeRowsToContents();
+    int h = raster->horizontalHeader()->sizeHint().height() + 2 * raster->frameWidth();
+    for (int i = 0; i < sichtbareZeilen && i < raster->rowCount(); ++i)
+        h += raster->rowHeight(i);
+    raster->setMinimumHeight(h);
+    raster->setMaximumHeight(h + (sichtbareZeilen >= raster->rowCount() ? 0 : 10000));
+}
+
+} // namespace zalvor::gui

@@ -1,0 +1,24 @@
+// A two-column grid "Nr" / "Name" (or "Konto" / "Betrag") whose second column is edited.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTableWidget;
+class QWidget;
+
+namespace zalvor::gui {
+
+// Grid with the given header and rows; the first column is read-only, the second editable
+// with at most `laenge` characters. `namen` widths give the columns room for the texts.
+QTableWidget* namensraster(const QString& kopf1, const QString& kopf2, int zeilen, int laenge,
+                           int breite1, int breite2, QWidget* eltern = nullptr);
+
+// Sets row r's two cells.
+void rasterZeile(QTableWidget* raster, int r, const QString& links, const QString& rechts);
+// Text of the editable cell of row r.
+QString rasterWert(const QTableWidget* raster, int r);
+// Height for the given number of visible rows (header included, no clipping).
+void rasterHoehe(QTableWidget* raster, int sichtbareZeilen);
+
+} // namespace zalvor::gui

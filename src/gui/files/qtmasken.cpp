@@ -1,0 +1,37 @@
+// The entry forms of the engine's sequences as Qt dialogs.
+#include "gui/files/qtmasken.h"
+
+#include "gui/common/qtext.h"
+#include "gui/entry/USetEuro.h"
+#include "gui/files/DGetAB.h"
+#include "gui/files/NJahr.h"
+#include "gui/files/USetDef.h"
+
+namespace zalvor::gui {
+
+QtMasken::QtMasken(QWidget* eltern) : QObject(eltern), eltern_(eltern) {}
+
+bool QtMasken::waehrungseinstellungen(Sitzung& s, bool ausMenue) {
+    return waehrungsBefehl(s, ausMenue, eltern_);
+}
+
+bool QtMasken::dateieinstellungen(Sitzung& s) {
+    return einstellungenDialog(s, eltern_);
+}
+
+std::optional<std::array<std::string, 9>>
+QtMasken::anfangsbestaende(Sitzung& s, const std::array<std::string, 9>& vorher) {
+    TWGetAB dlg(eltern_);
+    dlg.fuellen(s.def, vorher);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return dlg.betraege();
+}
+
+std::optional<std::string> QtMasken::naechstesJahr(Sitzung&, const std::string& vorschlag) {
+    TDNJahr dlg(eltern_);
+    dlg.fuellen(ausAnsi(vorschlag));
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+    return nachAnsi(dlg.jahr());
+}
+
+} // namespace zalvor::gui
