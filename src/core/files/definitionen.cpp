@@ -286,9 +286,7 @@ std::vector<std::string> dateiZeilen(const TDefinitionen& d) {
         name(t.gruppenName(Seite::Einnahme, g));
     for (int n = 11; n <= kAlteTypen; ++n)
         name(t.typName(Seite::Einnahme, n));
-    std::string mwst = festkomma(d.mwstSatz, 2);
-    if (mwst.size() < 2) mwst.insert(0, 2 - mwst.size(), ' ');
-    z.push_back(mwst);
+    z.push_back(festkomma(d.mwstSatz, 2)); // never shorter than "0.00"
     z.push_back(einzeilig(d.waehrung.Waehrung.substr(0, 3)));
     z.push_back(festkomma(d.waehrung.Kurs, 6));
     z.push_back(einzeilig(d.waehrung.Umstellungsjahr));
