@@ -16,16 +16,6 @@ namespace zalvor {
 
 namespace {
 
-// -1, 0, 1 for a < b, equal, a > b.
-template <typename T>
-int vergleich(const T& a, const T& b) {
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-bool mitEaZuerst(int k) {
-    return k >= 4 && k != 8;
-}
-
 std::vector<std::uint16_t> eintraegeLesen(const std::string& name) {
     BinaerDatei datei(name, BinaerDatei::Modus::Lesen);
     const std::uint64_t n = datei.groesse() / 2;
@@ -43,26 +33,32 @@ void fehlendenIndexMelden(Sitzung& s) {
                      Symbol::Fehler);
 }
 
-// Records of the booking file, read once when a filing needs more than the last entry.
+// Records of the booking file, read in one piece when a filing needs more than the last
+// entry; records are unpacked only when the scan reaches them.
 class SatzQuelle {
   public:
     explicit SatzQuelle(std::string dateiname) : dateiname_(std::move(dateiname)) {}
-    const TBuchung& satz(std::uint16_t nr) {
-        if (!alle_) alle_ = alleBuchungenLesen(dateiname_);
+    TBuchung satz(std::uint16_t nr) {
+        if (!roh_) {
+            BinaerDatei datei(dateiname_, BinaerDatei::Modus::Lesen);
+            const std::uint64_t ganze = datei.groesse() / TBuchung::kGroesse;
+            roh_.emplace(ganze * TBuchung::kGroesse);
+            if (!roh_->empty()) datei.lesen(0, roh_->data(), roh_->size());
+            datei.schliessen();
+        }
         // An entry beyond the file counts as an empty record rather than a crash.
-        if (nr >= alle_->size()) return leer_;
-        return (*alle_)[nr];
+        if (std::size_t{nr} * TBuchung::kGroesse >= roh_->size()) return TBuchung{};
+        return TBuchung::entpacken(roh_->data() + std::size_t{nr} * TBuchung::kGroesse);
     }
     TBuchung einzeln(std::uint16_t nr) {
-        if (alle_) return satz(nr);
+        if (roh_) return satz(nr);
         if (nr >= satzAnzahl(dateiname_)) return TBuchung{};
         return buchungLesen(dateiname_, nr);
     }
 
   private:
     std::string dateiname_;
-    std::optional<std::vector<TBuchung>> alle_;
-    TBuchung leer_;
+    std::optional<std::vector<std::uint8_t>> roh_;
 };
 
 // Steps 2-4 of filing on entries in memory. Returns true when the index must be rewritten
@@ -81,9 +77,10 @@ bool einfuegen(int k, std::vector<std::uint16_t>& eintraege, std::uint16_t satz,
     // Copying stops at the first entry that sorts after the new record, as the file copy
     // does; an index out of order is not searched further.
     std::size_t pos = 0;
-    while (pos < eintraege.size() &&
-           vergleicheSchluessel(k, sortierschluessel(k, quelle.satz(eintraege[pos])), n) <= 0)
-        ++pos;
+    for (; pos < eintraege.size(); ++pos) {
+        const TBuchung e = quelle.satz(eintraege[pos]);
+        if (vergleicheSchluessel(k, sortierschluessel(k, e), n) > 0) break;
+    }
     eintraege.insert(eintraege.begin() + static_cast<std::ptrdiff_t>(pos), satz);
     return true;
 }
@@ -118,28 +115,6 @@ Sortierschluessel sortierschluessel(int k, const TBuchung& b) {
         break;
     }
     return s;
-}
-
-int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortierschluessel& b) {
-    if (mitEaZuerst(k)) {
-        const int c = vergleich(a.ea, b.ea);
-        if (c != 0) return c;
-    }
-    switch (k) {
-    case 1:
-    case 5:
-        // string_view compares bytes as unsigned values; a shorter prefix sorts first.
-        return vergleich(a.text, b.text);
-    case 2:
-    case 6:
-        return vergleich(a.betrag, b.betrag);
-    case 3: {
-        const int c = vergleich(a.zahl, b.zahl);
-        return c != 0 ? c : vergleich(a.ea, b.ea);
-    }
-    default:
-        return vergleich(a.zahl, b.zahl);
-    }
 }
 
 std::string indexdateiName(const TBuchungsdatei& d, int k) {

@@ -27,8 +27,37 @@ struct Sortierschluessel {
     int ea = 0;    // 0 = expense, 1 = income
 };
 Sortierschluessel sortierschluessel(int k, const TBuchung& b);
-// -1, 0, 1 as record a sorts before, equal to or after record b in order k.
-int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortierschluessel& b);
+namespace detail {
+template <typename T>
+int vergleich(const T& a, const T& b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+} // namespace detail
+
+// -1, 0, 1 as record a sorts before, equal to or after record b in order k. Inline, so that
+// sorting with a fixed k needs no call per comparison.
+inline int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortierschluessel& b) {
+    using detail::vergleich;
+    if (k >= 4 && k != 8) { // expenses before incomes
+        const int c = vergleich(a.ea, b.ea);
+        if (c != 0) return c;
+    }
+    switch (k) {
+    case 1:
+    case 5:
+        // string_view compares bytes as unsigned values; a shorter prefix sorts first.
+        return vergleich(a.text, b.text);
+    case 2:
+    case 6:
+        return vergleich(a.betrag, b.betrag);
+    case 3: {
+        const int c = vergleich(a.zahl, b.zahl);
+        return c != 0 ? c : vergleich(a.ea, b.ea);
+    }
+    default:
+        return vergleich(a.zahl, b.zahl);
+    }
+}
 
 // Replaces index k with the given entries, through the working copy base name + ".tmp".
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege);

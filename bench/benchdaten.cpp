@@ -1,0 +1,98 @@
+// Generated booking files for the benchmarks.
+#include "benchdaten.h"
+
+#include "common/dateisystem.h"
+#include "files/indexdatei.h"
+#include "files/reorganisation.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <stdexcept>
+
+namespace zalvor::bench {
+
+std::vector<TBuchung> buchungenErzeugen(std::uint32_t n, unsigned saat) {
+    std::mt19937 zufall(saat);
+    auto w = [&](unsigned m) { return zufall() % m; };
+    const char* const texte[] = {"Miete",        "Strom",           "Beitrag",     "Spende",
+                                 "Porto",        "B\x81romaterial", "Getr\x84nke", "Zinsen",
+                                 "Versicherung", "Hallenmiete"};
+    std::vector<TBuchung> out;
+    out.reserve(n);
+    for (std::uint32_t i = 0; i < n; ++i) {
+        TBuchung b;
+        b.typcode = static_cast<std::uint8_t>(w(53));
+        b.einnahme = static_cast<std::uint8_t>(w(2));
+        b.text.setze(std::string(texte[w(10)]) + " " + std::to_string(w(100)));
+        b.monat = static_cast<std::uint8_t>(1 + i * 12 / n);
+        b.tag = static_cast<std::uint8_t>(1 + w(28));
+        b.betrag = i % 10 == 9 ? Real6{} : Real6::aus(static_cast<long double>(w(100000)) / 100);
+        b.bunr.setze(std::to_string(1 + i % 9999));
+        b.anVon.setze("Mitglied");
+        if (b.einnahme != 0)
+            b.kontoNach = static_cast<std::uint8_t>(1 + w(9));
+        else
+            b.kontoVon = static_cast<std::uint8_t>(1 + w(9));
+        out.push_back(b);
+    }
+    return out;
+}
+
+Arbeitsordner::Arbeitsordner() {
+    std::string vorlage = (std::filesystem::temp_directory_path() / "zalvor-bench-XXXXXX").string();
+    if (::mkdtemp(vorlage.data()) == nullptr) throw std::runtime_error("mkdtemp");
+    pfad = vorlage;
+    s.datei.basisname = pfad + "/Verein";
+    s.datei.jahr = "26";
+    s.datei.naechsteNummer = 1;
+}
+
+Arbeitsordner::~Arbeitsordner() {
+    std::error_code ec;
+    std::filesystem::remove_all(pfad, ec);
+}
+
+void Arbeitsordner::fuellen(const std::vector<TBuchung>& saetze) {
+    std::vector<std::uint8_t> roh;
+    roh.reserve(saetze.size() * TBuchung::kGroesse);
+    for (const auto& b : saetze) {
+        const auto p = b.packen();
+        roh.insert(roh.end(), p.begin(), p.end());
+    }
+    dateiSchreiben(s.datei.dateiname(), roh);
+    // The indexes are written straight from the orders (deleted records included), as
+    // filing record by record would leave them.
+    std::vector<TBuchung> kopie = saetze;
+    for (int k = 1; k <= 9; ++k) {
+        std::vector<std::uint16_t> e(saetze.size());
+        for (std::size_t i = 0; i < e.size(); ++i)
+            e[i] = static_cast<std::uint16_t>(i);
+        std::stable_sort(e.begin(), e.end(), [&](std::uint16_t a, std::uint16_t b) {
+            return !sortiertVorOderGleich(k, kopie[b], kopie[a]);
+        });
+        indexSchreiben(s.datei, k, e);
+    }
+}
+
+void Arbeitsordner::sicherungenLoeschen() {
+    const std::string b = sicherungsname(s.datei.basisname) + "." + s.datei.jahr;
+    dateiLoeschen(b);
+    for (int k = 1; k <= 9; ++k)
+        dateiLoeschen(b + static_cast<char>('0' + k));
+}
+
+std::vector<std::uint8_t> dateiLesen(const std::string& name) {
+    BinaerDatei d(name, BinaerDatei::Modus::Lesen);
+    std::vector<std::uint8_t> inhalt(d.groesse());
+    if (!inhalt.empty()) d.lesen(0, inhalt.data(), inhalt.size());
+    return inhalt;
+}
+
+void dateiSchreiben(const std::string& name, const std::vector<std::uint8_t>& inhalt) {
+    BinaerDatei d(name, BinaerDatei::Modus::Neu);
+    if (!inhalt.empty()) d.schreiben(0, inhalt.data(), inhalt.size());
+    d.schliessen();
+}
+
+} // namespace zalvor::bench

@@ -1,0 +1,57 @@
+// Generated booking files for the benchmarks: a silent person and a session on a fresh file.
+#pragma once
+
+#include "common/person.h"
+#include "common/uhr.h"
+#include "files/buchung.h"
+#include "files/sitzung.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zalvor::bench {
+
+// Answers every question with the given button and shows nothing.
+class StillePerson : public Person {
+  public:
+    Knopf antwort = Knopf::Ja;
+    void meldung(const std::string&, const std::string&, Symbol) override {}
+    void nachricht(const std::string&, const std::string&) override {}
+    std::optional<Knopf> frage(const Frage&) override { return antwort; }
+    std::optional<std::string> eingabe(const std::string&, const std::string&,
+                                       const std::string&) override {
+        return std::nullopt;
+    }
+    void fortschrittZeigen(const std::string&, const std::string&) override {}
+    void fortschritt(int) override {}
+    void fortschrittText(const std::string&) override {}
+    void fortschrittSchliessen() override {}
+};
+
+// n bookings with keys spread as a year's bookings are; every tenth is deleted.
+std::vector<TBuchung> buchungenErzeugen(std::uint32_t n, unsigned saat = 7);
+
+// A folder of its own, removed when the object goes; the booking file Verein.26 in it.
+class Arbeitsordner {
+  public:
+    Arbeitsordner();
+    ~Arbeitsordner();
+    Arbeitsordner(const Arbeitsordner&) = delete;
+    Arbeitsordner& operator=(const Arbeitsordner&) = delete;
+
+    // Writes the records as the booking file and builds its nine indexes.
+    void fuellen(const std::vector<TBuchung>& saetze);
+    // Removes the backups a reorganisation left.
+    void sicherungenLoeschen();
+
+    StillePerson person;
+    FesteUhr uhr{Datum{2026, 6, 1}};
+    Sitzung s{person, uhr};
+    std::string pfad;
+};
+
+std::vector<std::uint8_t> dateiLesen(const std::string& name);
+void dateiSchreiben(const std::string& name, const std::vector<std::uint8_t>& inhalt);
+
+} // namespace zalvor::bench

@@ -1,0 +1,140 @@
+// Benchmarks of the booking files: reorganisation, the index check at open, filing one
+// booking out of order into full indexes, and the texts of the whole booking table.
+#include "benchdaten.h"
+
+#include "common/dateisystem.h"
+#include "files/buchungsdatei.h"
+#include "files/indexdatei.h"
+#include "files/reorganisation.h"
+#include "mainwindow/mtab.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+
+namespace zalvor::bench {
+namespace {
+
+struct Gesichert {
+    std::vector<std::uint8_t> datei;
+    std::array<std::vector<std::uint8_t>, 10> indizes;
+
+    explicit Gesichert(const Arbeitsordner& o) {
+        datei = dateiLesen(o.s.datei.dateiname());
+        for (int k = 1; k <= 9; ++k)
+            indizes[static_cast<std::size_t>(k)] = dateiLesen(indexdateiName(o.s.datei, k));
+    }
+    void indizesZurueck(const Arbeitsordner& o) const {
+        for (int k = 1; k <= 9; ++k)
+            dateiSchreiben(indexdateiName(o.s.datei, k), indizes[static_cast<std::size_t>(k)]);
+    }
+};
+
+void Reorganisation(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    Arbeitsordner o;
+    o.fuellen(buchungenErzeugen(n));
+    const Gesichert alt(o);
+    for (auto _ : state) {
+        state.PauseTiming();
+        o.sicherungenLoeschen();
+        dateiSchreiben(o.s.datei.dateiname(), alt.datei);
+        alt.indizesZurueck(o);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(reorganisieren(o.s, false));
+    }
+    state.counters["Saetze"] = n;
+}
+
+void IndexCheckBeimOeffnen(benchmark::State& state) {
+    Arbeitsordner o;
+    o.fuellen(buchungenErzeugen(static_cast<std::uint32_t>(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(indexCheckBeimOeffnen(o.s));
+}
+
+// A booking that sorts before the last entry of every order, so all nine indexes are
+// copied.
+TBuchung ausserDerReihe() {
+    TBuchung b;
+    b.text.setze("");
+    b.bunr.setze("0");
+    b.betrag = Real6::aus(-1000000);
+    b.tag = 1;
+    b.monat = 1;
+    b.kontoVon = 1;
+    return b;
+}
+
+// The file holds n - 1 bookings; the appended one makes it n, the indexes n entries.
+void EinordnenAusserDerReihe(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    Arbeitsordner o;
+    o.fuellen(buchungenErzeugen(n - 1));
+    const Gesichert alt(o);
+    const TBuchung neu = ausserDerReihe();
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            BinaerDatei d(o.s.datei.dateiname(), BinaerDatei::Modus::LesenSchreiben);
+            d.kuerzen(alt.datei.size());
+            d.schliessen();
+        }
+        alt.indizesZurueck(o);
+        state.ResumeTiming();
+        buchungAnhaengen(o.s, neu, {false, false, true, false});
+    }
+}
+
+void EinordnenEinIndex(benchmark::State& state) {
+    const auto n = static_cast<std::uint32_t>(state.range(0));
+    Arbeitsordner o;
+    auto saetze = buchungenErzeugen(n);
+    saetze.back() = ausserDerReihe();
+    o.fuellen(saetze);
+    std::vector<std::uint16_t> ohne = indexLesen(o.s.datei, 1);
+    ohne.erase(std::find(ohne.begin(), ohne.end(), static_cast<std::uint16_t>(n - 1)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        indexSchreiben(o.s.datei, 1, ohne);
+        state.ResumeTiming();
+        indexEinordnen(o.s, 1, static_cast<std::uint16_t>(n - 1), saetze.back(), false);
+    }
+}
+
+void Buchungstabelle(benchmark::State& state) {
+    Arbeitsordner o;
+    o.fuellen(buchungenErzeugen(static_cast<std::uint32_t>(state.range(0))));
+    for (int t = 1; t <= 50; ++t) {
+        o.s.def.typen.setzeTypName(Seite::Ausgabe, t, "Ausgabe " + std::to_string(t));
+        o.s.def.typen.setzeTypName(Seite::Einnahme, t, "Einnahme " + std::to_string(t));
+    }
+    for (auto _ : state) {
+        const auto kopf = tabellenKopf(o.s);
+        benchmark::DoNotOptimize(kopf);
+        for (const auto& b : alleBuchungenLesen(o.s.datei.dateiname())) {
+            auto zeile = tabellenZeile(b, o.s.def.typen);
+            benchmark::DoNotOptimize(zeile);
+        }
+    }
+}
+
+constexpr int kGroessen[] = {1000, 10000, 65535};
+
+void groessen(benchmark::internal::Benchmark* b) {
+    for (int n : kGroessen)
+        b->Arg(n);
+    b->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(Reorganisation)->Apply(groessen)->Iterations(10);
+BENCHMARK(IndexCheckBeimOeffnen)->Apply(groessen);
+BENCHMARK(EinordnenAusserDerReihe)->Apply(groessen)->Iterations(20);
+BENCHMARK(EinordnenEinIndex)->Apply(groessen)->Iterations(20);
+BENCHMARK(Buchungstabelle)->Apply(groessen);
+
+} // namespace
+} // namespace zalvor::bench
+
+BENCHMARK_MAIN();
