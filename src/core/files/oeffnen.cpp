@@ -36,7 +36,9 @@ void buchungsdateiOeffnen(Sitzung& s) {
     naechsteNummerFinden(s);
     unvollstaendigMelden(s);
     if (satzAnzahl(s.datei.dateiname()) > 0) indexCheckBeimOeffnen(s);
-    // 2. Definitions.
+    // 2. Definitions. They start afresh, so that an older or missing definitions file never
+    // inherits the currency or field names of the club that was open before.
+    s.def = TDefinitionen{};
     definitionenLesen(s.datei.basisname, s.def, s.person);
     // 3./4. Member file, contribution rates, plan values, commands, code word.
     s.planvorgaben = planDateiVorhanden(s);

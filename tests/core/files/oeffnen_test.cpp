@@ -178,3 +178,24 @@ TEST(NeuerDateiname, JahrNurAusZweiZiffern) {
 
 } // namespace
 } // namespace zalvor
+
+namespace zalvor {
+namespace {
+
+TEST_F(OeffnenTest, DefinitionenDesVorigenVereinsBleibenNichtHaengen) {
+    anlegen("Verein", 1);
+    // A definitions file of the oldest format: no currency lines.
+    std::string alt;
+    for (int i = 0; i < 46; ++i)
+        alt += (i >= 30 && i < 39 ? "Konto\r\n"
+                                  : (i == 39 ? "1\r\n" : (i == 40 ? "0.00\r\n" : "\r\n")));
+    test::textSchreiben(dir.datei("Verein.def"), alt);
+    s.def.waehrung.Waehrung = "CHF";
+    person.antworte({});
+    EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
+    EXPECT_EQ(s.def.waehrung.Waehrung, "DM");
+    EXPECT_EQ(s.def.konten[1], "Konto");
+}
+
+} // namespace
+} // namespace zalvor
