@@ -42,6 +42,7 @@ bool mwstDlgOk(Sitzung& s, const MwStEingaben& e) {
 }
 
 bool mwstDialog(Sitzung& s, const std::function<bool(MwStEingaben&)>& zeigen) {
+    s.dateiErforderlich();
     MwStEingaben e = mwstDlgFuellen(s);
     while (zeigen(e))
         if (mwstDlgOk(s, e)) return true;

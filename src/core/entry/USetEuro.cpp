@@ -127,6 +127,7 @@ bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue) {
 
 bool waehrungsDialog(Sitzung& s, bool ausMenue,
                      const std::function<bool(WaehrungsEingaben&)>& zeigen) {
+    s.dateiErforderlich();
     if (ausMenue) waehrungsWarnungen(s);
     WaehrungsEingaben e = waehrungsDlgFuellen(s, ausMenue);
     bool gespeichert = false;

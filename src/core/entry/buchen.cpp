@@ -24,6 +24,7 @@ bool umbuchungZeigen(Sitzung& s, UmbuchungsDlgInhalt inhalt, BuchungsFenster& fe
 
 bool buchenBefehl(Sitzung& s, std::optional<std::uint32_t> satz, BuchungsFenster& fenster,
                   std::optional<bool> einnahme) {
+    s.dateiErforderlich();
     const BuchungsStart start = buchungStarten(s, satz, einnahme);
     if (start.dialog == BuchungsDialog::Keiner) return false;
     if (start.dialog == BuchungsDialog::Umbuchung)
@@ -45,6 +46,7 @@ bool buchenBefehl(Sitzung& s, std::optional<std::uint32_t> satz, BuchungsFenster
 }
 
 bool umbuchenBefehl(Sitzung& s, BuchungsFenster& fenster) {
+    s.dateiErforderlich();
     return umbuchungZeigen(s, umbuchungsDlgFuellen(s, std::nullopt), fenster, true);
 }
 

@@ -10,6 +10,7 @@ namespace zalvor {
 bool satzLoeschen(Sitzung& s, std::uint32_t satz) {
     // A file seen with the read-only code must not change, whichever way the command came.
     if (s.nurLesen) return false;
+    if (!s.datei.aktiv()) return false;
     const std::string dateiname = s.datei.dateiname();
     if (satz >= satzAnzahl(dateiname)) return false;
     auto antwort =
