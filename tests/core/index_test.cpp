@@ -85,6 +85,18 @@ TEST(Index, ErsteBuchungLegtAlleNeunAn) {
         EXPECT_EQ(test::bytesLesen(kb.index(k)), le({0}));
 }
 
+TEST(Index, AngelegterIndexNenntDenWirklichenSatz) {
+    // Created later than for the first record, the index holds the record's own number
+    // and not a 0 that would point at another booking.
+    Kassenbuch kb;
+    kb.buchen({.bunr = "1"});
+    kb.buchen({.bunr = "2"});
+    dateiLoeschen(kb.index(5));
+    kb.buchen({.bunr = "3"});
+    EXPECT_EQ(kb.eintraege(5), (E{2}));
+    EXPECT_TRUE(kb.person.meldungen().empty());
+}
+
 TEST(Index, LeererIndexBekommtDenSatzAlsEinzigenEintrag) {
     Kassenbuch kb;
     kb.buchen({});

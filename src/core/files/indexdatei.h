@@ -27,6 +27,7 @@ struct Sortierschluessel {
     int ea = 0;    // 0 = expense, 1 = income
 };
 Sortierschluessel sortierschluessel(int k, const TBuchung& b);
+
 namespace detail {
 template <typename T>
 int vergleich(const T& a, const T& b) {
@@ -62,9 +63,9 @@ inline int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortier
 // Replaces index k with the given entries, through the working copy base name + ".tmp".
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege);
 
-// Files record number `satz` into index k. A missing index is created with the single
-// entry 0 when `fehlendenAnlegen` is set, otherwise reported ("Eine Indexdatei fehlt! Bitte
-// Reorganisieren!").
+// Files record number `satz` into index k. A missing index is created with `satz` as its
+// single entry (0 for the first record of a file) when `fehlendenAnlegen` is set, otherwise
+// reported ("Eine Indexdatei fehlt! Bitte Reorganisieren!").
 void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                     bool fehlendenAnlegen);
 // Removes `satz` from index k and files it again at the place the changed record needs.
