@@ -71,18 +71,6 @@ bool euroUmstellungBestaetigt(Sitzung& s) {
     return s.person.frage(f) == Knopf::Ok;
 }
 
-TBuchung anfangsbestand(int konto, long double betrag) {
-    TBuchung b;
-    b.einnahme = 1;
-    b.text.setze("Anfangsbestand");
-    b.tag = 1;
-    b.monat = 1;
-    b.betrag = Real6::aus(betrag);
-    b.bunr.setze("AB");
-    b.kontoNach = static_cast<std::uint8_t>(konto);
-    return b;
-}
-
 long double saldo(const std::vector<TBuchung>& saetze, int konto) {
     long double summe = 0;
     for (const auto& b : saetze) {
@@ -151,7 +139,7 @@ void naechstesJahr(Sitzung& s) {
         inhalt.insert(inhalt.end(), bytes.begin(), bytes.end());
     };
     for (int konto = 1; konto <= kKonten; ++konto)
-        schreiben(anfangsbestand(konto, umrechnen(saldo(vorjahr, konto))));
+        schreiben(anfangsbestandsBuchung(konto, umrechnen(saldo(vorjahr, konto))));
     for (TBuchung b : vorjahr) {
         if (!b.istGeplant()) continue;
         b.tag = 1;

@@ -22,6 +22,21 @@ std::array<std::uint8_t, TBuchung::kGroesse> TBuchung::packen() const {
     return b;
 }
 
+TBuchung anfangsbestandsBuchung(int konto, long double betrag) {
+    TBuchung b;
+    b.typcode = 0;
+    b.einnahme = 1;
+    b.geplant = 0;
+    b.text.setze("Anfangsbestand");
+    b.tag = 1;
+    b.monat = 1;
+    b.betrag = Real6::aus(betrag);
+    b.bunr.setze("AB");
+    b.kontoVon = 0;
+    b.kontoNach = static_cast<std::uint8_t>(konto);
+    return b;
+}
+
 TBuchung TBuchung::entpacken(const std::uint8_t* b) {
     TBuchung r;
     r.typcode = b[0];

@@ -13,12 +13,12 @@ struct TBuchung {
     static constexpr std::size_t kGroesse = 70;
 
     std::uint8_t typcode = 0;
-    std::uint8_t einnahme = 0;  // 0 = expense, other = income
-    std::uint8_t geplant = 0;   // 0 = booked, other = planned
-    TextFeld<30> text;          // DOS form
+    std::uint8_t einnahme = 0; // 0 = expense, other = income
+    std::uint8_t geplant = 0;  // 0 = booked, other = planned
+    TextFeld<30> text;         // DOS form
     std::uint8_t tag = 0;
     std::uint8_t monat = 0;
-    Real6 betrag;               // 0 = deleted
+    Real6 betrag; // 0 = deleted
     TextFeld<4> beleg;
     TextFeld<4> bunr;
     TextFeld<15> anVon;         // DOS form
@@ -36,5 +36,8 @@ struct TBuchung {
 
     friend bool operator==(const TBuchung&, const TBuchung&) = default;
 };
+
+// The opening-balance booking of an account: "AB", income, "Anfangsbestand", 1 January.
+TBuchung anfangsbestandsBuchung(int konto, long double betrag);
 
 } // namespace zalvor

@@ -34,21 +34,6 @@ void definitionenZuruecksetzen(TDefinitionen& d) {
     d.freiFelder = TDefinitionen{}.freiFelder;
 }
 
-TBuchung anfangsbestand(int konto, long double betrag) {
-    TBuchung b;
-    b.typcode = 0;
-    b.einnahme = 1;
-    b.geplant = 0;
-    b.text.setze("Anfangsbestand");
-    b.tag = 1;
-    b.monat = 1;
-    b.betrag = Real6::aus(betrag);
-    b.bunr.setze("AB");
-    b.kontoVon = 0;
-    b.kontoNach = static_cast<std::uint8_t>(konto);
-    return b;
-}
-
 bool dateienAnlegen(Sitzung& s) {
     try {
         for (int k = 1; k <= 9; ++k)
@@ -78,7 +63,7 @@ bool anfangsbestaendeSpeichern(Sitzung& s, const std::array<std::string, 9>& ein
                                                 A(" hat kein gültiges Betragsformat!"));
             return false;
         }
-        buchungAnhaengen(s, anfangsbestand(n, *betrag), AnhaengenOptionen{});
+        buchungAnhaengen(s, anfangsbestandsBuchung(n, *betrag), AnhaengenOptionen{});
     }
     return true;
 }
