@@ -253,6 +253,16 @@ TEST(Reorganisation, SchreibfehlerLaesstDieAltenDatenInDerSicherung) {
     EXPECT_EQ(test::bytesLesen(kb.dir.datei("~erein.26")), alt);
 }
 
+TEST(Reorganisation, DateiIstNieIhreEigeneSicherung) {
+    Kassenbuch kb("~erein");
+    kb.buchen({});
+    const auto vorher = alleDateien(kb.dir.pfad());
+    EXPECT_FALSE(reorganisieren(kb.s, false));
+    ASSERT_EQ(kb.person.meldungen().size(), 1u);
+    EXPECT_EQ(kb.person.meldungen()[0].titel, "Fehler!");
+    EXPECT_EQ(alleDateien(kb.dir.pfad()), vorher);
+}
+
 TEST(Reorganisation, ZuVieleLebendeSaetzeWerdenAbgelehnt) {
     Kassenbuch kb;
     const auto satz = test::buchung({}).packen();

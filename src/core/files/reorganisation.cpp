@@ -167,6 +167,16 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
     const std::string b = sicherungsname(s.datei.basisname);
     const std::string sicherung = b + "." + s.datei.jahr;
     const std::string dateiname = aufgeloest(s.datei.dateiname());
+    if (b == s.datei.basisname) {
+        // A name that already begins with "~" (or has no name part) would be its own backup:
+        // the overwrite question would delete the booking file itself.
+        s.person.meldung(A("Fehler!"),
+                         A("Für die Datei ") + utf8NachAnsi(dateiname) +
+                             A(" lässt sich kein Sicherungsname bilden. Die Reorganisation "
+                               "wird nicht durchgeführt."),
+                         Symbol::Fehler);
+        return false;
+    }
 
     const std::vector<TBuchung> alle = alleBuchungenLesen(dateiname);
     const auto lebend =
