@@ -91,7 +91,7 @@ void BuchungsdialogTest::neueEinnahmeMitDerTastatur() {
         .dann("Einnahme buchen",
               [&](QDialog& d) {
                   auto& dlg = static_cast<zalvor::gui::TBuchungsDlg&>(d);
-                  QCOMPARE(QApplication::focusWidget(), dlg.EditTag);
+                  QCOMPARE(dlg.focusWidget(), dlg.EditTag);
                   QCOMPARE(dlg.EditTag->text(), u("15"));
                   QCOMPARE(dlg.EditMonat->text(), u("6"));
                   QCOMPARE(dlg.LabelJahr->text(), u(".26"));

@@ -81,7 +81,7 @@ void NeueDateiTest::neueDateiDurchAlleDialoge() {
               [&](QDialog& d) {
                   waehlen(feld<QComboBox>(d, "CBWaehrg"), QStringLiteral("DM"));
                   bild(d, QStringLiteral("neue-datei-3-waehrung.png"));
-                  klicken(d, QStringLiteral("OK"));
+                  QVERIFY(klicken(d, QStringLiteral("OK")));
               })
         .dann("Einstellungen", [](QDialog& d) { d.accept(); })
         .dann("Weiter...", [](QDialog& d) { d.accept(); })
@@ -93,13 +93,14 @@ void NeueDateiTest::neueDateiDurchAlleDialoge() {
                 zelleTippen(feld<QTableWidget>(d, "SGKonto"), 0, 1, QStringLiteral("Kasse"));
                 zelleTippen(feld<QTableWidget>(d, "SGKonto"), 1, 1, QString::fromUtf8("Bank Süd"));
                 bild(d, QStringLiteral("neue-datei-4-einstellungen.png"));
-                klicken(d, QStringLiteral("&OK"));
+                QVERIFY(klicken(d, QStringLiteral("&OK")));
             })
         .dann(QString::fromUtf8("Anfangsbestände"),
               [&](QDialog& d) {
                   zelleTippen(feld<QTableWidget>(d, "SGKonto"), 0, 1, QStringLiteral("12.345"));
+            qDebug() << "ZELLE" << feld<QTableWidget>(d, "SGKonto")->item(0, 1)->text() << static_cast<zalvor::gui::TWGetAB&>(d).betraege()[0].c_str();
                   bild(d, QStringLiteral("neue-datei-5-anfangsbestaende.png"));
-                  klicken(d, QStringLiteral("OK"));
+                  QVERIFY(klicken(d, QStringLiteral("OK")));
               })
         .dann("Fehler",
               [&](QDialog& d) {
@@ -111,7 +112,7 @@ void NeueDateiTest::neueDateiDurchAlleDialoge() {
                   auto* raster = feld<QTableWidget>(d, "SGKonto");
                   behalten = raster->item(0, 1)->text();
                   zelleTippen(raster, 0, 1, QStringLiteral("12,5"));
-                  klicken(d, QStringLiteral("OK"));
+                  QVERIFY(klicken(d, QStringLiteral("OK")));
               })
         .dann("Anmerkung", [](QDialog& d) { d.accept(); }) // "Anmerkung": reorganisation follows
         .dann("Fertig", [](QDialog& d) { d.accept(); });   // "Fertig"
@@ -180,11 +181,11 @@ void NeueDateiTest::naechstesJahrSchlaegtNullNullVorUndPrueftDieEingabe() {
                   vorschlag = jahr->text();
                   QCOMPARE(jahr->maxLength(), 2);
                   tippen(jahr, QStringLiteral("x"));
-                  klicken(d, QStringLiteral("OK"));
+                  QVERIFY(klicken(d, QStringLiteral("OK")));
               })
         .dann(QString::fromUtf8("Nächstes Jahr"), [&](QDialog& d) {
             tippen(feld<QLineEdit>(d, "EditJahr"), QStringLiteral("00"));
-            klicken(d, QStringLiteral("OK"));
+            QVERIFY(klicken(d, QStringLiteral("OK")));
         });
     f.form->aktion(QStringLiteral("naechstesJahr"))->trigger();
 

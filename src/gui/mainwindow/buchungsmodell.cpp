@@ -20,13 +20,21 @@ int TBuchungsModell::columnCount(const QModelIndex& eltern) const {
     return eltern.isValid() ? 0 : zalvor::kTabellenSpalten;
 }
 
+zalvor::TabellenZeile TBuchungsModell::zeile(int z) const {
+    if (z < 0 || z >= saetze()) return {};
+    if (z != zwischenZeile_) {
+        zwischen_ = zalvor::tabellenZeile(saetze_[static_cast<std::size_t>(z)], typen_);
+        zwischenZeile_ = z;
+    }
+    return zwischen_;
+}
+
 QVariant TBuchungsModell::data(const QModelIndex& index, int rolle) const {
     if (!index.isValid()) return {};
-    const int z = index.row();
     const int s = index.column();
     if (rolle == Qt::DisplayRole) {
-        if (z >= saetze()) return QString();
-        return ausAnsi(zeilen_[static_cast<std::size_t>(z)][static_cast<std::size_t>(s)]);
+        if (index.row() >= saetze()) return QString();
+        return ausAnsi(zeile(index.row())[static_cast<std::size_t>(s)]);
     }
     if (rolle == Qt::FontRole && s == 4) return fest_;
     return {};
@@ -45,28 +53,31 @@ Qt::ItemFlags TBuchungsModell::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-void TBuchungsModell::setzen(zalvor::TabellenZeile kopf,
-                             std::vector<zalvor::TabellenZeile> zeilen) {
+void TBuchungsModell::setzen(zalvor::TabellenZeile kopf, std::vector<zalvor::TBuchung> saetze,
+                             const zalvor::Typverwaltung& typen) {
     beginResetModel();
     kopf_ = std::move(kopf);
-    zeilen_ = std::move(zeilen);
+    saetze_ = std::move(saetze);
+    typen_ = typen;
+    zwischenZeile_ = -1;
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, zalvor::kTabellenSpalten - 1);
 }
 
-void TBuchungsModell::anhaengen(zalvor::TabellenZeile zeile) {
+void TBuchungsModell::anhaengen(const zalvor::TBuchung& satz) {
     // The new record takes the place of the empty row; a new empty row follows it.
     const int neu = saetze() + 1;
     beginInsertRows({}, neu, neu);
-    zeilen_.push_back(std::move(zeile));
+    saetze_.push_back(satz);
     endInsertRows();
     emit dataChanged(index(neu - 1, 0), index(neu - 1, zalvor::kTabellenSpalten - 1));
 }
 
-void TBuchungsModell::ersetzen(int zeile, zalvor::TabellenZeile texte) {
-    if (zeile < 0 || zeile >= saetze()) return;
-    zeilen_[static_cast<std::size_t>(zeile)] = std::move(texte);
-    emit dataChanged(index(zeile, 0), index(zeile, zalvor::kTabellenSpalten - 1));
+void TBuchungsModell::ersetzen(int z, const zalvor::TBuchung& satz) {
+    if (z < 0 || z >= saetze()) return;
+    saetze_[static_cast<std::size_t>(z)] = satz;
+    if (z == zwischenZeile_) zwischenZeile_ = -1;
+    emit dataChanged(index(z, 0), index(z, zalvor::kTabellenSpalten - 1));
 }
 
 } // namespace zalvor::gui

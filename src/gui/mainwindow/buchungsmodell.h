@@ -1,6 +1,8 @@
-// Table model of the booking table: the engine's row texts of every record plus one empty row.
+// Table model of the booking table: every record of the file plus one empty row.
 #pragma once
 
+#include "common/typverwaltung.h"
+#include "files/buchung.h"
 #include "mainwindow/mtab.h"
 
 #include <QAbstractTableModel>
@@ -10,6 +12,8 @@
 
 namespace zalvor::gui {
 
+// Holds the records as read and the type names of the fill; the row texts of a record are
+// made when the view asks for them, so a fill costs one pass over the file and no more.
 class TBuchungsModell : public QAbstractTableModel {
     Q_OBJECT
 
@@ -22,19 +26,24 @@ class TBuchungsModell : public QAbstractTableModel {
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Header and rows in the Windows form, as the engine makes them.
-    void setzen(zalvor::TabellenZeile kopf, std::vector<zalvor::TabellenZeile> zeilen);
-    void anhaengen(zalvor::TabellenZeile zeile);
-    void ersetzen(int zeile, zalvor::TabellenZeile texte);
+    void setzen(zalvor::TabellenZeile kopf, std::vector<zalvor::TBuchung> saetze,
+                const zalvor::Typverwaltung& typen);
+    void anhaengen(const zalvor::TBuchung& satz);
+    void ersetzen(int zeile, const zalvor::TBuchung& satz);
 
     // Number of records shown (the empty last row not counted).
-    int saetze() const { return static_cast<int>(zeilen_.size()); }
-    const zalvor::TabellenZeile& zeile(int z) const { return zeilen_[static_cast<std::size_t>(z)]; }
+    int saetze() const { return static_cast<int>(saetze_.size()); }
+    // Cell texts of a record row, Windows form.
+    zalvor::TabellenZeile zeile(int z) const;
 
   private:
     zalvor::TabellenZeile kopf_{"BuNr", "Datum", "Typ", "Buchungstext", "Betrag", "E/A", "Kto"};
-    std::vector<zalvor::TabellenZeile> zeilen_;
+    std::vector<zalvor::TBuchung> saetze_;
+    zalvor::Typverwaltung typen_;
     QFont fest_ = festeSchrift();
+    // The view asks for the seven cells of a row one after the other.
+    mutable int zwischenZeile_ = -1;
+    mutable zalvor::TabellenZeile zwischen_;
 
     static QFont festeSchrift();
 };

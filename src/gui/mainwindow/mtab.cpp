@@ -67,27 +67,20 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
     case zalvor::TabellenModus::Voll: {
         // A file that cannot be opened leaves the table as it was, without a message.
         if (!s.datei.aktiv() || !std::ifstream(name, std::ios::binary)) return;
-        const auto buchungen = zalvor::alleBuchungenLesen(name);
-        std::vector<zalvor::TabellenZeile> zeilen;
-        zeilen.reserve(buchungen.size());
-        for (const auto& b : buchungen)
-            zeilen.push_back(zalvor::tabellenZeile(b, s.def.typen));
-        modell_->setzen(zalvor::tabellenKopf(s), std::move(zeilen));
+        modell_->setzen(zalvor::tabellenKopf(s), zalvor::alleBuchungenLesen(name), s.def.typen);
         zeileWaehlen(0);
         break;
     }
     case zalvor::TabellenModus::Anhaengen: {
         const auto satz = static_cast<std::uint32_t>(modell_->saetze());
-        modell_->anhaengen(zalvor::tabellenZeile(zalvor::buchungLesen(name, satz), s.def.typen));
+        modell_->anhaengen(zalvor::buchungLesen(name, satz));
         break;
     }
     case zalvor::TabellenModus::Auffrischen: {
         const int zeile = ausgewaehlteZeile();
         // The empty last row has no record to read again.
         if (zeile < 0 || zeile >= modell_->saetze()) return;
-        modell_->ersetzen(
-            zeile, zalvor::tabellenZeile(
-                       zalvor::buchungLesen(name, static_cast<std::uint32_t>(zeile)), s.def.typen));
+        modell_->ersetzen(zeile, zalvor::buchungLesen(name, static_cast<std::uint32_t>(zeile)));
         break;
     }
     }
