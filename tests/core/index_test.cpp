@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace zalvor {
@@ -279,6 +280,11 @@ TEST(IndexCheck, ZugriffsfehlerBeimOeffnen) {
     Kassenbuch kb;
     kb.buchen({});
     // A running program cannot be opened for writing, not even by the administrator.
+    const int probe = ::open("/proc/self/exe", O_RDWR | O_CLOEXEC);
+    if (probe >= 0) {
+        ::close(probe);
+        GTEST_SKIP() << "this system lets a running program be opened for writing";
+    }
     dateiLoeschen(kb.index(4));
     ASSERT_EQ(::symlink("/proc/self/exe", kb.index(4).c_str()), 0);
     kb.person.antworte(Knopf::Nein);
