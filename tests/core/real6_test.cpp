@@ -16,7 +16,7 @@ TEST(Real6, BekannteBitmuster) {
     EXPECT_EQ(Real6::aus(0).bytes, (B{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Real6::aus(1).bytes, (B{0x81, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Real6::aus(-1).bytes, (B{0x81, 0, 0, 0, 0, 0x80}));
-    EXPECT_EQ(Real6::aus(12.5L).bytes, (B{0x84, 0, 0, 0, 0, 0x48}));   // 1.5625 * 8
+    EXPECT_EQ(Real6::aus(12.5L).bytes, (B{0x84, 0, 0, 0, 0, 0x48})); // 1.5625 * 8
     EXPECT_EQ(Real6::aus(0.1L).bytes, (B{0x7D, 0xCD, 0xCC, 0xCC, 0xCC, 0x4C}));
     EXPECT_EQ(Real6::aus(0.01L).bytes, (B{0x7A, 0x71, 0x3D, 0x0A, 0xD7, 0x23}));
     // 1e9 = 1.862645149230957 * 2^29: fraction 0x6E6B280000 exactly.

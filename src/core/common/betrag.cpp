@@ -13,7 +13,8 @@ namespace zalvor {
 
 std::optional<long double> zahlLesen(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     std::string_view rest = text.substr(i);
     if (rest.empty()) return std::nullopt;
     bool negativ = false;
@@ -27,8 +28,8 @@ std::optional<long double> zahlLesen(std::string_view text) {
     if (!std::isdigit(static_cast<unsigned char>(rest.front())) && rest.front() != '.')
         return std::nullopt;
     long double wert = 0;
-    auto [ende, fehler] = std::from_chars(rest.data(), rest.data() + rest.size(), wert,
-                                          std::chars_format::general);
+    auto [ende, fehler] =
+        std::from_chars(rest.data(), rest.data() + rest.size(), wert, std::chars_format::general);
     if (fehler == std::errc::result_out_of_range) {
         // Too large or too small for the working precision: let the store decide.
         wert = std::strtold(std::string(rest).c_str(), nullptr);
@@ -61,7 +62,8 @@ std::string festkomma(long double wert, int nachkommastellen) {
 
 std::string BetragText(long double wert, int breite) {
     std::string s = festkomma(wert, 2);
-    if (static_cast<int>(s.size()) < breite) s.insert(0, static_cast<std::size_t>(breite) - s.size(), ' ');
+    if (static_cast<int>(s.size()) < breite)
+        s.insert(0, static_cast<std::size_t>(breite) - s.size(), ' ');
     return s;
 }
 
@@ -73,7 +75,8 @@ std::optional<long> ganzzahlLesen(std::string_view text) {
         negativ = text[0] == '-';
         i = 1;
     }
-    if (i >= text.size()) return std::nullopt;
+    // from_chars takes a sign of its own: after ours only digits may follow.
+    if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
     long wert = 0;
     auto [ende, fehler] = std::from_chars(text.data() + i, text.data() + text.size(), wert);
     if (fehler != std::errc() || ende != text.data() + text.size()) return std::nullopt;

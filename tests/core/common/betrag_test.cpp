@@ -71,7 +71,8 @@ TEST(Zahlentexte, GanzzahlLesen) {
     EXPECT_EQ(ganzzahlLesen("-3"), -3);
     EXPECT_EQ(ganzzahlLesen("+4"), 4);
     EXPECT_EQ(ganzzahlLesen("007"), 7);
-    for (const char* text : {"", "+", "1 ", " 1", "1.0", "x", "99999999999999999999"})
+    for (const char* text :
+         {"", "+", "1 ", " 1", "1.0", "x", "99999999999999999999", "+-5", "--5", "-+5"})
         EXPECT_FALSE(ganzzahlLesen(text).has_value()) << text;
 }
 
