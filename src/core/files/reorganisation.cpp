@@ -164,6 +164,7 @@ std::string sicherungsname(const std::string& basisname) {
 }
 
 bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
+    s.dateiErforderlich();
     const std::string b = sicherungsname(s.datei.basisname);
     const std::string sicherung = b + "." + s.datei.jahr;
     const std::string dateiname = aufgeloest(s.datei.dateiname());
