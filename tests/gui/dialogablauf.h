@@ -94,19 +94,30 @@ inline void tippen(QLineEdit* e, const QString& text) {
         schreiben(e, text);
 }
 
-// Types into a grid cell: the cell becomes current and takes the text like a person's typing.
-inline void zelleTippen(QTableWidget* raster, int zeile, int spalte, const QString& text) {
+// Types into a grid cell: the cell becomes current and takes the text like a person's typing;
+// with `abschliessen` false the cell editor stays open (the next click goes to a button).
+inline void zelleTippen(QTableWidget* raster, int zeile, int spalte, const QString& text,
+                        bool abschliessen = true) {
     raster->setFocus();
     raster->setCurrentCell(zeile, spalte);
-    if (raster->findChild<QLineEdit*>() == nullptr) raster->editItem(raster->item(zeile, spalte));
-    auto* editor = raster->findChild<QLineEdit*>();
+    // Closed editors linger hidden until deleted; the open one is the visible one.
+    auto offenerEditor = [raster]() -> QLineEdit* {
+        for (auto* e : raster->viewport()->findChildren<QLineEdit*>())
+            if (e->isVisible()) return e;
+        return nullptr;
+    };
+    if (!offenerEditor()) raster->editItem(raster->item(zeile, spalte));
+    auto* editor = offenerEditor();
     QVERIFY(editor);
     editor->selectAll();
     if (text.isEmpty())
         QTest::keyClick(editor, Qt::Key_Delete);
     else
         schreiben(editor, text);
+    if (!abschliessen) return;
     QTest::keyClick(editor, Qt::Key_Return);
+    // The grid takes the text over on its next turn of the event loop.
+    QCoreApplication::processEvents();
 }
 
 // Picks a list entry the way a person does (the list's activation signals fire).

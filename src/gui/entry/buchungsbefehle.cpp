@@ -21,6 +21,8 @@ class Buchungsdialoge : public QObject {
 };
 
 void verbinden(TMainForm& f) {
+    // The date proposed for new bookings is today's from the start.
+    f.sitzung().vorgabeDatumZuruecksetzen();
     auto* dialoge = new Buchungsdialoge(f);
     f.verdrahten("buchen",
                  [&f, dialoge] { buchenBefehl(f.sitzung(), std::nullopt, dialoge->fenster); });

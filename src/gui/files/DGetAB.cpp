@@ -71,7 +71,7 @@ std::array<std::string, 9> TWGetAB::betraege() const {
 
 void TWGetAB::accept() {
     // A cell still being edited (OK reached by its mnemonic) hands its text over first.
-    BtnOk->setFocus();
+    SGKonto->eingabeUebernehmen();
     QDialog::accept();
 }
 

@@ -9,9 +9,10 @@
 #include <string>
 
 class QPushButton;
-class QTableWidget;
 
 namespace zalvor::gui {
+
+class TNamensraster;
 
 class TXaLabel;
 
@@ -24,7 +25,7 @@ class TWGetAB : public QDialog {
     void fuellen(const TDefinitionen& def, const std::array<std::string, 9>& betraege);
     std::array<std::string, 9> betraege() const;
 
-    QTableWidget* SGKonto;
+    TNamensraster* SGKonto;
     TXaLabel* XaLabel1;
     QPushButton* BtnOk;
 

@@ -102,7 +102,9 @@ SetDefZellen TDSetDef::zellen() const {
 
 void TDSetDef::accept() {
     // A cell still being edited (OK reached by its mnemonic) hands its text over first.
-    BtnOk->setFocus();
+    SGAus->eingabeUebernehmen();
+    SGEin->eingabeUebernehmen();
+    SGKonto->eingabeUebernehmen();
     QDialog::accept();
 }
 

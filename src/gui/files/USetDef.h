@@ -6,10 +6,11 @@
 
 #include <QDialog>
 
-class QTableWidget;
 class QPushButton;
 
 namespace zalvor::gui {
+
+class TNamensraster;
 
 class TDSetDef : public QDialog {
     Q_OBJECT
@@ -19,9 +20,9 @@ class TDSetDef : public QDialog {
     void fuellen(const SetDefZellen& zellen);
     SetDefZellen zellen() const;
 
-    QTableWidget* SGAus;
-    QTableWidget* SGEin;
-    QTableWidget* SGKonto;
+    TNamensraster* SGAus;
+    TNamensraster* SGEin;
+    TNamensraster* SGKonto;
     QPushButton* BtnOk;
 
     void accept() override;

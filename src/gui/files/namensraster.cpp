@@ -27,9 +27,15 @@ class LaengenDelegat : public QStyledItemDelegate {
 
 } // namespace
 
-QTableWidget* namensraster(const QString& kopf1, const QString& kopf2, int zeilen, int laenge,
-                           int breite1, int breite2, QWidget* eltern) {
-    auto* r = new QTableWidget(zeilen, 2, eltern);
+void TNamensraster::eingabeUebernehmen() {
+    if (state() != QAbstractItemView::EditingState) return;
+    for (auto* editor : viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible()) commitData(editor);
+}
+
+TNamensraster* namensraster(const QString& kopf1, const QString& kopf2, int zeilen, int laenge,
+                            int breite1, int breite2, QWidget* eltern) {
+    auto* r = new TNamensraster(zeilen, 2, eltern);
     r->setHorizontalHeaderLabels({kopf1, kopf2});
     r->verticalHeader()->hide();
     r->setSelectionMode(QAbstractItemView::SingleSelection);

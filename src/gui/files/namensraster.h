@@ -4,15 +4,23 @@
 #include <QString>
 #include <QStringList>
 
-class QTableWidget;
-class QWidget;
+#include <QTableWidget>
 
 namespace zalvor::gui {
 
+// The grid; OK of a dialog takes over a cell that is still being edited.
+class TNamensraster : public QTableWidget {
+    Q_OBJECT
+  public:
+    using QTableWidget::QTableWidget;
+    // The text of an open cell editor goes into its cell now.
+    void eingabeUebernehmen();
+};
+
 // Grid with the given header and rows; the first column is read-only, the second editable
 // with at most `laenge` characters. `namen` widths give the columns room for the texts.
-QTableWidget* namensraster(const QString& kopf1, const QString& kopf2, int zeilen, int laenge,
-                           int breite1, int breite2, QWidget* eltern = nullptr);
+TNamensraster* namensraster(const QString& kopf1, const QString& kopf2, int zeilen, int laenge,
+                            int breite1, int breite2, QWidget* eltern = nullptr);
 
 // Sets row r's two cells.
 void rasterZeile(QTableWidget* raster, int r, const QString& links, const QString& rechts);
