@@ -3,6 +3,8 @@
 
 #include "common/fehler.h"
 #include "common/zeichensatz.h"
+#include "gui/common/hilfeaufruf.h"
+#include "gui/mainwindow/buchungsmodell.h"
 #include "gui/mainwindow/hilfe.h"
 #include "gui/mainwindow/mtab.h"
 
@@ -62,8 +64,12 @@ class HauptfensterTest : public QObject {
     void nachDemOeffnenFreigegeben() {
         dateiAnlegen(pfad("verein"), "26", {buchung({})});
         Fenster f;
+        QSignalSpy wechsel(f.form.get(), &gui::TMainForm::dateiWirdGewechselt);
+        QSignalSpy geoeffnet(f.form.get(), &gui::TMainForm::dateiGeoeffnet);
         QCOMPARE(f.form->dateiOeffnen(QString::fromStdString(pfad("verein.26"))),
                  OeffnenErgebnis::Geoeffnet);
+        QCOMPARE(wechsel.count(), 1);
+        QCOMPARE(geoeffnet.count(), 1);
         for (const char* id : kErstMitDatei)
             QVERIFY2(f.form->aktion(id)->isEnabled() == f.form->verdrahtet(id), id);
         for (const char* id : {"reorganisieren", "tabelleNeu", "loeschen"})
@@ -191,8 +197,31 @@ class HauptfensterTest : public QObject {
         QCOMPARE(m[0].symbol, Symbol::Stopp);
         QCOMPARE(m[1].text, std::string("Gleitkommaüberlauf"));
         QVERIFY(!f.form->programmBeendet());
+        f.form->befehl([] { throw std::logic_error("kaputt"); });
+        QCOMPARE(f.person.meldungen().back().text, std::string("Interner Fehler: kaputt"));
         f.form->befehl([] { throw ProgrammEnde(); });
         QVERIFY(f.form->programmBeendet());
+    }
+
+    void reorganisierenFuelltTabelleUndStatuszeileNeu() {
+        std::vector<TBuchung> saetze;
+        for (int i = 0; i < 10; ++i) {
+            Neu n;
+            n.bunr = std::to_string(i + 1);
+            n.betrag = i % 3 == 1 ? 0 : 5;
+            saetze.push_back(buchung(n));
+        }
+        dateiAnlegen(pfad("reorg"), "26", saetze);
+        Fenster f;
+        f.form->dateiOeffnen(QString::fromStdString(pfad("reorg.26")));
+        QCOMPARE(f.form->tabelle()->modell()->rowCount(), 11);
+        f.form->aktion("reorganisieren")->trigger();
+        QCOMPARE(f.form->tabelle()->modell()->rowCount(), 8);
+        QCOMPARE(f.form->tabelle()->modell()->zeile(2)[0], std::string("4"));
+        QCOMPARE(f.form->statuszeile()[3], u("  7 Datensätze"));
+        const auto m = f.person.meldungen();
+        QVERIFY(!m.empty());
+        QCOMPARE(m.back().titel, std::string("Fertig"));
     }
 
     void menuesUndTastenkuerzel() {
@@ -259,6 +288,9 @@ class HauptfensterTest : public QObject {
 
     void hilfeZeigtDasThemaDerTabelle() {
         Fenster f;
+        // Dialogs reach the help through the main window.
+        gui::hilfeAufrufen(40);
+        QCOMPARE(f.form->hilfe()->aktuellerKontext(), 40);
         f.form->aktion("hilfe")->trigger();
         QCOMPARE(f.form->hilfe()->aktuellerKontext(), 18);
         for (int kontext : {1, 16, 18, 19, 21, 26, 32, 40}) {

@@ -1,6 +1,5 @@
 // Program start: application, main window, an optional booking file to open at once.
 #include "common/uhr.h"
-#include "gui/common/hilfeaufruf.h"
 #include "gui/mainwindow/movelmain.h"
 
 #include <QApplication>
@@ -33,7 +32,6 @@ int main(int argc, char** argv) {
     const zalvor::SystemUhr uhr;
     zalvor::gui::TMainForm form(
         QDir(QApplication::applicationDirPath()).absolutePath().toStdString(), uhr);
-    zalvor::gui::hilfeAufrufSetzen([&form](int kontext) { form.hilfeZeigen(kontext); });
 
     QStringList argumente = QApplication::arguments();
     argumente.removeFirst();

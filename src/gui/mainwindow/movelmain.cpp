@@ -3,6 +3,7 @@
 
 #include "common/fehler.h"
 #include "common/zeichensatz.h"
+#include "gui/common/hilfeaufruf.h"
 #include "gui/common/qtext.h"
 #include "gui/common/qtperson.h"
 #include "gui/mainwindow/befehlsgruppen.h"
@@ -67,6 +68,7 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     hilfe_ = std::make_unique<THilfe>();
+    hilfeAufrufSetzen([this](int kontext) { hilfeZeigen(kontext); });
 
     menuesAnlegen();
     werkzeugleisteAnlegen();
@@ -86,6 +88,7 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
 }
 
 TMainForm::~TMainForm() {
+    hilfeAufrufSetzen({});
     // The table talks to the session while it is destroyed with the window.
     sitzung_->oberflaeche = nullptr;
 }
@@ -142,6 +145,11 @@ void TMainForm::befehl(const std::function<void()>& f) {
     } catch (const std::bad_alloc&) {
         // A command that ran out of memory ends; the files are as far written as they got.
         p.meldung(kProgrammTitel, zalvor::A("Nicht genügend Arbeitsspeicher."), Symbol::Stopp);
+    } catch (const std::exception& e) {
+        // Any other failure ends only the command: everything written so far stays written,
+        // and the window must not vanish with the person's work in view.
+        p.meldung(kProgrammTitel, zalvor::A("Interner Fehler: ") + zalvor::utf8NachAnsi(e.what()),
+                  Symbol::Stopp);
     }
 }
 
