@@ -94,6 +94,42 @@ class HauptfensterTest : public QObject {
         QCOMPARE(laeufe, 1);
     }
 
+    void mitgliederpunkteFolgenDerMitgliederdatei() {
+        dateiAnlegen(pfad("mitglieder"), "26", {});
+        Fenster f;
+        for (const char* id : {"mitgliederListe", "mitgliedNeu", "beitraegeBuchen"})
+            f.form->verdrahten(id, [] {});
+        f.form->dateiOeffnen(QString::fromStdString(pfad("mitglieder.26")));
+        QVERIFY(f.form->aktion("mitgliederListe")->isEnabled());
+        f.form->mitgliederFreigeben(false);
+        QVERIFY(!f.form->aktion("mitgliederListe")->isEnabled());
+        QVERIFY(!f.form->aktion("beitraegeBuchen")->isEnabled());
+        QVERIFY(f.form->aktion("mitgliedNeu")->isEnabled());
+        // A later enabling of all items keeps the empty member file's items off.
+        f.form->nachDemOeffnenFreigeben();
+        QVERIFY(!f.form->aktion("mitgliederListe")->isEnabled());
+        f.form->mitgliederFreigeben(true);
+        QVERIFY(f.form->aktion("mitgliederListe")->isEnabled());
+    }
+
+    void nurLesenSperrtDieAenderndenBefehle() {
+        dateiAnlegen(pfad("lesen"), "26", {buchung({})});
+        Fenster f;
+        for (const char* id : {"buchen", "anzeigenAendern", "mitgliedNeu", "mitgliederListe"})
+            f.form->verdrahten(id, [] {});
+        f.form->dateiOeffnen(QString::fromStdString(pfad("lesen.26")));
+        f.form->sitzung().nurLesen = true;
+        f.form->nachDemOeffnenFreigeben();
+        for (const char* id :
+             {"buchen", "loeschen", "reorganisieren", "naechstesJahr", "codeschutz", "mitgliedNeu"})
+            QVERIFY2(!f.form->aktion(id)->isEnabled(), id);
+        QVERIFY(!menueAn(*f.form, "buchungen"));
+        // Looking at a booking and at the member list stays possible.
+        QVERIFY(f.form->aktion("anzeigenAendern")->isEnabled());
+        QVERIFY(f.form->aktion("mitgliederListe")->isEnabled());
+        QVERIFY(f.form->aktion("tabelleNeu")->isEnabled());
+    }
+
     void kontenlistenHeissenWieDieKonten() {
         TDefinitionen def;
         for (int n = 1; n <= 9; ++n)

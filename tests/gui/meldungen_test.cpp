@@ -188,6 +188,28 @@ class MeldungenTest : public QObject {
         QCOMPARE(person.msgBox().label()->caption(), QString("Um die Indexdateien zu erstellen"));
     }
 
+    void fortschrittUeberDiePerson() {
+        QWidget fenster;
+        QtPerson person(&fenster);
+        person.fortschrittZeigen("Reorganisation...", "Datei wird neu geschrieben");
+        auto& wb = person.fortschrittsfenster();
+        QVERIFY(wb.isVisible());
+        QCOMPARE(wb.prozentText(), QString("0"));
+        person.fortschritt(33);
+        QCOMPARE(wb.prozentText(), QString("33"));
+        person.fortschrittText("Reorganisiere die Schablonen-Datei...");
+        QCOMPARE(wb.text(), QString("Reorganisiere die Schablonen-Datei..."));
+        person.fortschritt(0);
+        QCOMPARE(wb.prozentText(), QString("0"));
+        person.fortschrittSchliessen();
+        QVERIFY(!wb.isVisible());
+        // The window is reused for the next run.
+        person.fortschrittZeigen("Reorganisation...", "Zweiter Lauf");
+        QCOMPARE(&person.fortschrittsfenster(), &wb);
+        QCOMPARE(wb.prozentText(), QString("0"));
+        person.fortschrittSchliessen();
+    }
+
     void eingabeLiefertWindowsTextOderNichts() {
         QWidget fenster;
         QtPerson person(&fenster);
