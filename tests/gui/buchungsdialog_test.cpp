@@ -111,6 +111,7 @@ void BuchungsdialogTest::neueEinnahmeMitDerTastatur() {
                   tippen(dlg.EditAnVon, u("Müller"));
                   tippen(dlg.CBText->lineEdit(), u("Spende für Jugend"));
                   tippen(dlg.EZBetrag, u("12,5"));
+                  bild(d, u("buchungsdialog.png"));
                   // Enter in the amount field presses the default button "Bu&chen".
                   QTest::keyClick(dlg.EZBetrag, Qt::Key_Return);
               })

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -140,6 +141,14 @@ inline bool klicken(QDialog& dlg, const QString& text) {
         }
     }
     return false;
+}
+
+// With ZALVOR_BILDER set to a folder, a window is saved there as a picture (for the manual).
+inline void bild(QWidget& w, const QString& name) {
+    const QString ordner = qEnvironmentVariable("ZALVOR_BILDER");
+    if (ordner.isEmpty()) return;
+    QDir().mkpath(ordner);
+    QVERIFY(w.grab().save(ordner + QLatin1Char('/') + name));
 }
 
 } // namespace zalvor::guitest

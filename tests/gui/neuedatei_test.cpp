@@ -28,14 +28,6 @@ using zalvor::gui::TMainForm;
 
 namespace {
 
-// With ZALVOR_BILDER set to a folder, the dialogs of the sequence are saved there as pictures.
-void bild(QWidget& w, const QString& name) {
-    const QString ordner = qEnvironmentVariable("ZALVOR_BILDER");
-    if (ordner.isEmpty()) return;
-    QDir().mkpath(ordner);
-    QVERIFY(w.grab().save(ordner + QLatin1Char('/') + name));
-}
-
 QString nachrichtText(QDialog& d) {
     auto* box = qobject_cast<zalvor::gui::TWMsgBox*>(&d);
     return box ? box->label()->caption() : QString();

@@ -31,7 +31,7 @@ void feldFuer(QLineEdit* feld, int n, QChar muster) {
     int inhalt = fm.horizontalAdvance(QString(n + 1, muster));
     QSize s = feld->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, QSize(inhalt, fm.height()),
                                               feld);
-    feld->setMinimumWidth(s.width());
+    feld->setFixedWidth(s.width());
 }
 
 std::string listenEintrag(const QComboBox* liste) {

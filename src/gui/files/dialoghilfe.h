@@ -18,8 +18,8 @@ namespace zalvor::gui {
 // Engine list entries (Windows form) as Qt strings.
 QStringList ausAnsi(const std::vector<std::string>& eintraege);
 
-// Width of a line edit for n characters of the given sample, so that nothing is clipped at any
-// scaling; the maximum length is set to n as well.
+// Fixed width of a line edit for n characters of the given sample, so that nothing is clipped at
+// any scaling; the maximum length is set to n as well.
 void feldFuer(QLineEdit* feld, int n, QChar muster = QLatin1Char('0'));
 
 // The selected entry of a list, or an empty text when nothing is selected.

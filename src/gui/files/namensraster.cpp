@@ -51,6 +51,7 @@ TNamensraster* namensraster(const QString& kopf1, const QString& kopf2, int zeil
     for (int i = 0; i < zeilen; ++i) {
         auto* nr = new QTableWidgetItem;
         nr->setFlags(Qt::ItemIsEnabled);
+        nr->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         r->setItem(i, 0, nr);
         r->setItem(i, 1, new QTableWidgetItem);
     }
