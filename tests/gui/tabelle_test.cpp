@@ -161,9 +161,10 @@ class TabelleTest : public QObject {
         QVERIFY(f.person.meldungen().empty());
 
         // A full fill reads the whole file again.
+        t.zeileWaehlen(4);
         f.form->aktion("tabelleNeu")->trigger();
         QCOMPARE(zeile(t, 3)[3], u("Geändert"));
-        QCOMPARE(t.ausgewaehlteZeile(), 0);
+        QCOMPARE(t.ausgewaehlteZeile(), 4);
     }
 
     void loeschenFragtUndSchreibtNull() {
@@ -197,6 +198,19 @@ class TabelleTest : public QObject {
                  (QStringList{"7", "--.--.", "* gelöscht *", "", " -------", " -", "---"}));
         QCOMPARE(satzAnzahl(name), 5u);
         QCOMPARE(f.form->statuszeile()[3], u("  5 Datensätze"));
+    }
+
+    void andereDateiBeginntOben() {
+        dateiAnlegen(basis("erste"), "26", alleArten());
+        dateiAnlegen(basis("zweite"), "26", {buchung({})});
+        Fenster f;
+        auto& t = *f.form->tabelle();
+        f.form->dateiOeffnen(datei("erste"));
+        t.zeileWaehlen(4);
+        f.form->dateiOeffnen(datei("zweite"));
+        QCOMPARE(t.ausgewaehlteZeile(), 0);
+        QCOMPARE(t.modell()->rowCount(), 2);
+        QCOMPARE(t.windowTitle(), datei("zweite"));
     }
 
     void unlesbareDateiLaesstDieTabelleStehen() {

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <fstream>
 
 namespace zalvor::gui {
@@ -67,8 +68,11 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
     case zalvor::TabellenModus::Voll: {
         // A file that cannot be opened leaves the table as it was, without a message.
         if (!s.datei.aktiv() || !std::ifstream(name, std::ios::binary)) return;
+        // Redrawing the same file keeps the selected row; another file starts at the top.
+        const int vorher = name == gefuellteDatei_ ? ausgewaehlteZeile() : 0;
         modell_->setzen(zalvor::tabellenKopf(s), zalvor::alleBuchungenLesen(name), s.def.typen);
-        zeileWaehlen(0);
+        gefuellteDatei_ = name;
+        zeileWaehlen(std::clamp(vorher, 0, modell_->saetze()));
         break;
     }
     case zalvor::TabellenModus::Anhaengen: {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QTableView;
 class QMenu;
 
@@ -52,6 +54,7 @@ class TMainTab : public QWidget {
     QTableView* ansicht_;
     TBuchungsModell* modell_;
     QMenu* popup_;
+    std::string gefuellteDatei_;
     bool freigegeben_ = false;
     int hilfeKontext_ = 18;
 };
