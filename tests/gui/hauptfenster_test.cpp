@@ -291,6 +291,25 @@ class HauptfensterTest : public QObject {
                                       u("&Abschluß"), "&Optionen", "&Fenster", "&Hilfe"}));
     }
 
+    void tastenkuerzelWirkenInDerTabelle() {
+        dateiAnlegen(pfad("tasten"), "26", {buchung({})});
+        Fenster f;
+        int buchen = 0;
+        f.form->verdrahten("buchen", [&] { ++buchen; });
+        f.form->dateiOeffnen(QString::fromStdString(pfad("tasten.26")));
+        f.form->show();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QWidget* ansicht = f.form->tabelle()->findChild<QWidget*>("StringGrid1");
+        ansicht->setFocus();
+        QTest::keyClick(ansicht, Qt::Key_F2);
+        QCOMPARE(buchen, 1);
+        f.person.antworte(Knopf::Nein);
+        QTest::keyClick(ansicht, Qt::Key_Delete);
+        QCOMPARE(f.person.meldungen().size(), std::size_t(1));
+        QCOMPARE(f.person.meldungen()[0].text, std::string("Satz wirklich löschen?"));
+    }
+
     void werkzeugleisteInGruppen() {
         Fenster f;
         auto* leiste = f.form->findChild<QToolBar*>("werkzeugleiste");
