@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QMenu>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -198,6 +199,22 @@ class TabelleTest : public QObject {
                  (QStringList{"7", "--.--.", "* gelöscht *", "", " -------", " -", "---"}));
         QCOMPARE(satzAnzahl(name), 5u);
         QCOMPARE(f.form->statuszeile()[3], u("  5 Datensätze"));
+    }
+
+    void popupMenueErstMitDatei() {
+        dateiAnlegen(basis("popup"), "26", alleArten());
+        Fenster f;
+        auto& t = *f.form->tabelle();
+        auto* popup = t.findChild<QMenu*>();
+        QVERIFY(popup);
+        emit t.ansicht()->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(!popup->isVisible());
+        f.form->dateiOeffnen(datei("popup"));
+        emit t.ansicht()->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->defaultAction()->text(), u("&Anzeigen/Ändern"));
+        QCOMPARE(popup->actions().at(1)->text(), u("&Löschen"));
+        popup->hide();
     }
 
     void andereDateiBeginntOben() {
