@@ -143,6 +143,7 @@ void EinstellungsdialogeTest::waehrungJahrfelderNurZiffernUndPruefungen() {
                   QCOMPARE(feld<QLineEdit>(d, "EditKurs")->text(), u("0.000000"));
                   // No rate yet: the currency field starts empty.
                   QCOMPARE(feld<QComboBox>(d, "CBWaehrg")->currentText(), QString());
+                  bild(d, u("waehrung.png"));
                   tippen(uj, u("0a"));
                   QCOMPARE(uj->text(), u("0"));
                   auto* bis = feld<QLineEdit>(d, "EditUBis");
@@ -222,6 +223,7 @@ void EinstellungsdialogeTest::euroSymbolJaNeinAbbrechen() {
         }
         QCOMPARE(schriften,
                  (QStringList{"Arial", "Times New Roman", "Courier New", "MS Sans Serif"}));
+        bild(d, u("euro-symbol.png"));
         QVERIFY(klicken(d, u("&Ja")));
     });
     o.ausloesen("euroSymbol");
@@ -281,6 +283,7 @@ void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation()
         QCOMPARE(dlg.gewaehlt(), zalvor::Sortierung::Nummer);
         QCOMPARE(dlg.RGKriterium->buttons().size(), 5);
         QTest::mouseClick(dlg.RGKriterium->button(4), Qt::LeftButton);
+        bild(d, u("sortieren.png"));
         QCOMPARE(dlg.RGKriterium->button(4)->text(), u("Buchungs&Datum"));
         QVERIFY(klicken(d, u("OK")));
     });
