@@ -1,0 +1,167 @@
+// Layout of the entry dialogs: nothing clipped or outside its window, at normal and double size.
+#include "guitesthilfen.h"
+
+#include "gui/common/XaLabel.h"
+#include "gui/entry/UEURSymb.h"
+#include "gui/entry/UMwSt.h"
+#include "gui/entry/USetEuro.h"
+#include "gui/entry/Umbdlg.h"
+#include "gui/entry/budlg.h"
+#include "gui/files/DGetAB.h"
+#include "gui/files/ListSort.h"
+#include "gui/files/NJahr.h"
+#include "gui/files/USetDef.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString u(const char* t) {
+    return QString::fromUtf8(t);
+}
+
+// Every visible control lies inside the dialog, shows its whole text and, for short fields,
+// has room for as many characters as it takes.
+void pruefen(QDialog& dlg) {
+    dlg.show();
+    QCoreApplication::processEvents();
+    const QRect fenster = dlg.rect();
+    const QString name = dlg.objectName();
+    for (QWidget* w : dlg.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->parentWidget() == nullptr) continue;
+        // Cell editors and the line of an editable list belong to their owner's geometry.
+        const bool innen = qobject_cast<QAbstractItemView*>(w->parentWidget()) ||
+                           (w->inherits("QLineEdit") && w->parentWidget()->inherits("QComboBox"));
+        if (innen) continue;
+        const QRect r(w->mapTo(&dlg, QPoint(0, 0)), w->size());
+        const QString wer = name + QStringLiteral("/") + w->metaObject()->className() +
+                            QStringLiteral(" ") + w->objectName();
+        QVERIFY2(fenster.contains(r), qPrintable(wer + QStringLiteral(" liegt außerhalb")));
+        if (auto* k = qobject_cast<QAbstractButton*>(w))
+            QVERIFY2(k->width() >= k->sizeHint().width() &&
+                         k->height() >= k->minimumSizeHint().height(),
+                     qPrintable(wer + QStringLiteral(" ") + k->text()));
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (l->wordWrap())
+                QVERIFY2(l->height() >= l->heightForWidth(l->width()), qPrintable(wer + l->text()));
+            else
+                QVERIFY2(l->width() >= l->sizeHint().width(), qPrintable(wer + l->text()));
+        }
+        if (auto* e = qobject_cast<QLineEdit*>(w); e && e->maxLength() <= 15)
+            QVERIFY2(e->width() > e->fontMetrics().horizontalAdvance(
+                                      QString(e->maxLength(), QLatin1Char('0'))),
+                     qPrintable(wer));
+        if (auto* c = qobject_cast<QComboBox*>(w); c && c->count() > 0)
+            QVERIFY2(c->width() >= c->minimumSizeHint().width(), qPrintable(wer));
+        if (auto* x = qobject_cast<zalvor::gui::TXaLabel*>(w))
+            QVERIFY2(x->height() >= x->anordnung().hoehe, qPrintable(wer));
+    }
+    dlg.hide();
+}
+
+zalvor::BuchungsMaske maske() {
+    zalvor::BuchungsMaske m;
+    m.titel = "Ausgabe buchen";
+    m.jahrText = ".26";
+    for (int i = 0; i <= 50; ++i)
+        m.typen.push_back((i < 10 ? " " : "") + std::to_string(i) + ": Reparaturkosten");
+    m.konten = {"1: Girokonto A", "2: Kasse"};
+    m.waehrungen = {"EUR", "DM"};
+    m.waehrungWaehlbar = true;
+    m.textListe = {"Miete Vereinsheim Dezember 2026"};
+    return m;
+}
+
+} // namespace
+
+class DialoganordnungTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void nichtsAbgeschnitten();
+    void auchBeiDoppelterGroesse();
+};
+
+void DialoganordnungTest::nichtsAbgeschnitten() {
+    using namespace zalvor::gui;
+    {
+        TBuchungsDlg d;
+        zalvor::BuchungsEingaben e;
+        e.tag = "31";
+        e.monat = "12";
+        e.bunr = "9999";
+        e.betrag = "-12345.67";
+        e.anVon = "Mustermann GmbH";
+        e.text = "Miete Vereinsheim Dezember 2026";
+        d.fuellen(maske(), e);
+        pruefen(d);
+    }
+    {
+        TUmbuchungDlg d;
+        zalvor::UmbuchungsMaske m;
+        m.titel = "Umbuchung";
+        m.jahrText = ".26";
+        m.konten = {"1: Girokonto A", "2: Kasse"};
+        m.waehrungen = {"EUR", "DM"};
+        d.fuellen(m, {});
+        pruefen(d);
+    }
+    {
+        TDMwSt d;
+        d.fuellen({"16.00", true});
+        pruefen(d);
+    }
+    {
+        TDSetEuro d;
+        d.fuellen({"SFr", "13.760300", "02", "03"});
+        pruefen(d);
+    }
+    {
+        TDEurSymb d;
+        pruefen(d);
+    }
+    {
+        TDSetDef d;
+        pruefen(d);
+    }
+    {
+        TWListSort d;
+        pruefen(d);
+    }
+    {
+        TWGetAB d;
+        zalvor::TDefinitionen def;
+        std::array<std::string, 9> b;
+        b.fill("1234567.89");
+        d.fuellen(def, b);
+        pruefen(d);
+    }
+    {
+        TDNJahr d;
+        d.fuellen(u("27"));
+        pruefen(d);
+    }
+}
+
+void DialoganordnungTest::auchBeiDoppelterGroesse() {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) QSKIP("läuft bereits vergrößert");
+    QProcess lauf;
+    auto umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    lauf.setProcessEnvironment(umgebung);
+    lauf.start(QCoreApplication::applicationFilePath(), {QStringLiteral("nichtsAbgeschnitten")});
+    QVERIFY(lauf.waitForFinished(60000));
+    QVERIFY2(lauf.exitCode() == 0, lauf.readAllStandardOutput().constData());
+}
+
+QTEST_MAIN(DialoganordnungTest)
+#include "dialoganordnung_test.moc"
