@@ -180,7 +180,12 @@ void NeueDateiTest::naechstesJahrSchlaegtNullNullVorUndPrueftDieEingabe() {
             tippen(feld<QLineEdit>(d, "EditJahr"), QStringLiteral("00"));
             QVERIFY(klicken(d, QStringLiteral("OK")));
         });
+    QSignalSpy gewechselt(f.form.get(), &TMainForm::dateiWirdGewechselt);
+    QSignalSpy geoeffnet(f.form.get(), &TMainForm::dateiGeoeffnet);
     f.form->aktion(QStringLiteral("naechstesJahr"))->trigger();
+    // Windows of 99 close; the due templates of 00 are booked like after opening.
+    QCOMPARE(gewechselt.count(), 1);
+    QCOMPARE(geoeffnet.count(), 1);
 
     QVERIFY2(ablauf.fertig(), qPrintable(ablauf.gezeigt().join(", ")));
     QCOMPARE(vorschlag, QStringLiteral("00"));

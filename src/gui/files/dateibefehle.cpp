@@ -27,8 +27,25 @@ void kontenlistenBeschriften(TMainForm& f) {
     }
 }
 
+// An input/output failure in the middle of a sequence that already switched to the new file:
+// the windows of the previous file close before the failure is reported.
+template <class Befehl>
+void mitDateiwechsel(TMainForm& f, const std::string& vorher, Befehl befehl) {
+    try {
+        befehl();
+    } catch (...) {
+        if (f.sitzung().datei.dateiname() != vorher) {
+            emit f.dateiWirdGewechselt();
+            f.statuszeileAktualisieren();
+        }
+        throw;
+    }
+}
+
 void neu(TMainForm& f) {
-    const bool nameEingegeben = neueDatei(f.sitzung());
+    bool nameEingegeben = false;
+    mitDateiwechsel(f, f.sitzung().datei.dateiname(),
+                    [&] { nameEingegeben = neueDatei(f.sitzung()); });
     // Windows of the previous file close before the person can use them again.
     if (nameEingegeben) emit f.dateiWirdGewechselt();
     f.nachNeuerDatei(nameEingegeben);
@@ -37,7 +54,7 @@ void neu(TMainForm& f) {
 void naechstes(TMainForm& f) {
     auto& s = f.sitzung();
     const std::string vorher = s.datei.dateiname();
-    naechstesJahr(s);
+    mitDateiwechsel(f, vorher, [&] { naechstesJahr(s); });
     if (!s.datei.aktiv() || s.datei.dateiname() == vorher) {
         f.statuszeileAktualisieren();
         return;
