@@ -108,6 +108,12 @@ void EinstellungsdialogeTest::mwstKommaAbgelehntPunktGespeichert() {
     QCOMPARE(m[0].text, std::string("Ungültige Eingabe als Steuersatz: Zahl eingeben!"));
     QCOMPARE(m[0].symbol, Symbol::Fehler);
     QCOMPARE(static_cast<double>(o.gespeichert().mwstSatz), 16.5);
+    // Line 97 of the definitions file holds the rate with two decimals.
+    const std::string def = zalvor::test::textLesen(zalvor::definitionsdateiName(o.basis));
+    std::size_t zeile = 0;
+    for (int i = 1; i < 97; ++i)
+        zeile = def.find("\r\n", zeile) + 2;
+    QCOMPARE(def.substr(zeile, def.find("\r\n", zeile) - zeile), std::string("16.50"));
 
     // Shown again with the stored rate; unchecking switches the calculation off.
     ablauf.dann("Mehrwertsteuer", [](QDialog& d) {
