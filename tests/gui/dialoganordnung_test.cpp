@@ -13,11 +13,13 @@
 #include "gui/files/USetDef.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -89,6 +91,7 @@ class DialoganordnungTest : public QObject {
   private slots:
     void nichtsAbgeschnitten();
     void auchBeiDoppelterGroesse();
+    void tabulatorFolgtDenFeldern();
 };
 
 void DialoganordnungTest::nichtsAbgeschnitten() {
@@ -161,6 +164,25 @@ void DialoganordnungTest::auchBeiDoppelterGroesse() {
     lauf.start(QCoreApplication::applicationFilePath(), {QStringLiteral("nichtsAbgeschnitten")});
     QVERIFY(lauf.waitForFinished(60000));
     QVERIFY2(lauf.exitCode() == 0, lauf.readAllStandardOutput().constData());
+}
+
+void DialoganordnungTest::tabulatorFolgtDenFeldern() {
+    zalvor::gui::TBuchungsDlg d;
+    d.fuellen(maske(), {});
+    d.show();
+    // The fields in the order a person fills them, as the Tab key visits them.
+    QList<QWidget*> erwartet;
+    for (QWidget* f : std::initializer_list<QWidget*>{
+             d.EditTag, d.EditMonat, d.EditBuNr, d.EditBeleg, d.EZBetrag, d.CBWaehrung, d.CBTyp,
+             d.CBKonto, d.EditAnVon, d.CBText, d.CBSchablone, d.BtnBuchen, d.BtnPlanen})
+        erwartet << f;
+    QList<QWidget*> besucht;
+    QWidget* w = d.EditTag;
+    do {
+        if (erwartet.contains(w) && !besucht.contains(w)) besucht << w;
+        w = w->nextInFocusChain();
+    } while (w != d.EditTag);
+    QCOMPARE(besucht, erwartet);
 }
 
 QTEST_MAIN(DialoganordnungTest)
