@@ -28,7 +28,7 @@ run: build
 	scripts/run-demo $(BUILD)
 
 bench: build
-	scripts/run-bench $(BUILD)
+	ZALVOR_BUILD=$(BUILD) scripts/run-bench
 
 screenshot: build
 	scripts/screenshot $(BUILD)
