@@ -146,6 +146,8 @@ void TBuchungsDlg::fuellen(const BuchungsMaske& m, const BuchungsEingaben& e) {
     EditAnVon->setText(ausAnsi(e.anVon));
     listenEintragWaehlen(CBText, e.text);
     CBSchablone->setChecked(e.schablone);
+    // Until templates can be stored, the box would promise what nothing keeps.
+    CBSchablone->setEnabled(static_cast<bool>(zalvor::schablonenAnlage()));
 
     BtnBuchen->setEnabled(!m.nurLesen);
     BtnPlanen->setEnabled(!m.nurLesen);

@@ -78,6 +78,9 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
     case zalvor::TabellenModus::Anhaengen: {
         const auto satz = static_cast<std::uint32_t>(modell_->saetze());
         modell_->anhaengen(zalvor::buchungLesen(name, satz));
+        // The new booking becomes visible and selected, as after typing it in.
+        ansicht_->selectRow(static_cast<int>(satz));
+        ansicht_->scrollTo(modell_->index(static_cast<int>(satz), 0));
         break;
     }
     case zalvor::TabellenModus::Auffrischen: {
