@@ -161,6 +161,9 @@ class MeldungenTest : public QObject {
             QVERIFY(box);
             QCOMPARE(box->icon(), QMessageBox::Warning);
             QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+            // The buttons speak German whatever Qt translations are installed.
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), u("&Ja"));
+            QCOMPARE(box->button(QMessageBox::No)->text(), u("&Nein"));
             box->button(QMessageBox::Yes)->click();
         });
         QCOMPARE(person.frage(jn), std::optional<Knopf>(Knopf::Ja));

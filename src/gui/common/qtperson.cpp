@@ -77,17 +77,22 @@ std::optional<Knopf> QtPerson::frage(const Frage& f) {
     for (Knopf k : f.knoepfe) {
         QAbstractButton* b = nullptr;
         switch (k) {
+        // German captions whatever translations are installed: the program speaks German.
         case Knopf::Ok:
             b = box.addButton(QMessageBox::Ok);
+            b->setText(QStringLiteral("OK"));
             break;
         case Knopf::Abbruch:
             b = box.addButton(QMessageBox::Cancel);
+            b->setText(QStringLiteral("Abbrechen"));
             break;
         case Knopf::Ja:
             b = box.addButton(QMessageBox::Yes);
+            b->setText(QStringLiteral("&Ja"));
             break;
         case Knopf::Nein:
             b = box.addButton(QMessageBox::No);
+            b->setText(QStringLiteral("&Nein"));
             break;
         case Knopf::Eigen1:
         case Knopf::Eigen2:
@@ -112,12 +117,14 @@ std::optional<Knopf> QtPerson::frage(const Frage& f) {
 
 std::optional<std::string> QtPerson::eingabe(const std::string& titel, const std::string& prompt,
                                              const std::string& vorgabe) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(
-        QApplication::activeWindow() ? QApplication::activeWindow() : fenster_, ausAnsi(titel),
-        ausAnsi(prompt), QLineEdit::Normal, ausAnsi(vorgabe), &ok);
-    if (!ok) return std::nullopt;
-    return nachAnsi(text);
+    QInputDialog box(QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
+    box.setWindowTitle(ausAnsi(titel));
+    box.setLabelText(ausAnsi(prompt));
+    box.setTextValue(ausAnsi(vorgabe));
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return nachAnsi(box.textValue());
 }
 
 void QtPerson::fortschrittZeigen(const std::string& titel, const std::string& text) {

@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QStringList>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -28,6 +31,12 @@ int bildschirmfoto(zalvor::gui::TMainForm& form, const QString& png) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(zalvor::gui::kProgrammTitel);
+    // Qt's own dialogs (file dialog, context menus of fields) in German where the
+    // translations are installed.
+    QTranslator qtDeutsch;
+    if (qtDeutsch.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtDeutsch);
 
     const zalvor::SystemUhr uhr;
     zalvor::gui::TMainForm form(
