@@ -4,6 +4,7 @@
 #include "common/fehler.h"
 #include "common/zeichensatz.h"
 #include "gui/common/hilfeaufruf.h"
+#include "gui/files/dialoghilfe.h"
 #include "gui/mainwindow/buchungsmodell.h"
 #include "gui/mainwindow/hilfe.h"
 #include "gui/mainwindow/mtab.h"
@@ -46,6 +47,14 @@ class HauptfensterTest : public QObject {
     std::string pfad(const char* name) { return (dir_.path() + "/" + name).toStdString(); }
 
   private slots:
+    void jederDialogHatSeinHilfethema() {
+        using namespace zalvor::gui;
+        for (int kontext : {kHilfeBuchung, kHilfeUmbuchung, kHilfeMwSt, kHilfeWaehrung,
+                            kHilfeEuroSymbol, kHilfeEinstellungen, kHilfeSortieren,
+                            kHilfeAnfangsbestaende, kHilfeNaechstesJahr, 1, 18, 19, 26, 40})
+            QVERIFY2(hilfethema(kontext) != nullptr, qPrintable(QString::number(kontext)));
+    }
+
     void vorDemOeffnenNurDateibefehle() {
         Fenster f;
         for (const char* id : {"oeffnen", "verlassen", "voriges", "naechstes", "hilfe",

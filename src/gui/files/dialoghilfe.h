@@ -39,8 +39,8 @@ inline constexpr int kHilfeUmbuchung = 100;
 inline constexpr int kHilfeMwSt = 110;
 inline constexpr int kHilfeWaehrung = 102;
 inline constexpr int kHilfeEuroSymbol = 102;
-inline constexpr int kHilfeEinstellungen = 19;
-inline constexpr int kHilfeSortieren = 16;
+inline constexpr int kHilfeEinstellungen = 105;
+inline constexpr int kHilfeSortieren = 106;
 inline constexpr int kHilfeAnfangsbestaende = 19;
 inline constexpr int kHilfeNaechstesJahr = 103;
 

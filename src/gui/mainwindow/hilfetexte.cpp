@@ -70,6 +70,25 @@ const std::vector<Hilfethema>& hilfethemen() {
          "aktuellen Kontostände werden als Anfangsbestände übernommen, geplante Buchungen als "
          "Planungen zum 1. Januar. Buchen Sie danach noch im alten Jahr, stimmen die neuen "
          "Anfangsbestände nicht mehr.</p>"},
+        {110, "Mehrwertsteuer", "MwSt;Mehrwertsteuer;Steuersatz;Vorsteuer",
+         "<h2>Mehrwertsteuer</h2>"
+         "<p>Unter <b>Abschluß | Mehrwertsteuer...</b> (oder <b>Optionen</b>) schalten Sie die "
+         "Berechnung der in den Ausgaben enthaltenen Mehrwertsteuer ein und geben den Steuersatz "
+         "in Prozent ein, mit Punkt als Dezimalzeichen (z.B. <b>19</b> oder <b>16.5</b>). Der "
+         "Abschluß rechnet dann aus der Summe der Ausgaben den Steueranteil heraus. Das Ergebnis "
+         "stimmt nur, wenn alle Ausgaben diesem Satz unterlagen.</p>"},
+        {105, "Datei-Einstellungen", "Einstellungen;Typen;Kontennamen;Ausgabetypen;Einnahmetypen",
+         "<h2>Datei-Einstellungen</h2>"
+         "<p>Unter <b>Buchungen | Einstellungen...</b> benennen Sie bis zu 50 Ausgabe- und 50 "
+         "Einnahmetypen (je höchstens 15 Zeichen) und die neun Konten (höchstens 10 Zeichen). "
+         "Ein Konto namens <b>unbenannt</b> wird nicht benutzt und erscheint in keiner "
+         "Kontenliste. Die Namen gelten für alle Jahre des Vereins.</p>"},
+        {106, "Sortieren", "Sortieren;Reihenfolge;Index;Listen",
+         "<h2>Listen sortieren</h2>"
+         "<p>Unter <b>Listen | Sortieren nach...</b> wählen Sie, in welcher Reihenfolge die "
+         "Listen die Buchungen zeigen: nach Nummer, Typ, Text, Betrag oder Datum. Fehlt eine "
+         "dafür nötige Indexdatei, bietet das Programm eine Reorganisation an, die sie neu "
+         "erstellt.</p>"},
         {16, "Listenfenster", "Liste;E/A-Liste;Kontenliste;Einfachliste",
          "<h2>Listen</h2>"
          "<p>Ein Listenfenster zeigt die Buchungen in der unter <b>Listen | Sortieren nach...</b> "
