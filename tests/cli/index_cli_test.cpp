@@ -1,4 +1,4 @@
-// zalvor-cli pruefen, index, reorganisieren and sortieren on the demo club.
+// zalvor-cli pruefen, index and reorganisieren on the demo club.
 #include "clihilfe.h"
 #include "tempverzeichnis.h"
 
@@ -92,21 +92,6 @@ TEST_F(IndexCli, ReorganisierenMitSicherung) {
         << e.err;
     EXPECT_EQ(test::bytesLesen(dir.datei("~portverein.26")), sicherung);
     EXPECT_EQ(cli({"--antworten", "ja", "reorganisieren", datei}).status, 0);
-}
-
-TEST_F(IndexCli, Sortieren) {
-    auto e = cli({"sortieren", datei, "datum"});
-    EXPECT_EQ(e.status, 0) << e.err;
-    EXPECT_EQ(e.out, "BuchungsDatum: Index 8, E/A-Liste Index 9\n");
-    EXPECT_EQ(cli({"sortieren", datei, "groesse"}).status, 2);
-
-    dateiLoeschen(datei + "7");
-    e = cli({"sortieren", datei, "typ"});
-    EXPECT_EQ(e.status, 1);
-    EXPECT_NE(e.err.find("[Hinweis] Eine Indexdatei existiert nicht"), std::string::npos);
-    e = cli({"--antworten", "ok", "sortieren", datei, "typ"});
-    EXPECT_EQ(e.status, 0) << e.err;
-    EXPECT_TRUE(dateiExistiert(datei + "7"));
 }
 
 } // namespace

@@ -1,14 +1,10 @@
-// zalvor-cli reorganisieren, pruefen, index, sortieren: the index files of a booking file.
+// zalvor-cli reorganisieren, pruefen, index: the index files of a booking file.
 #include "common/befehl.h"
 #include "common/betrag.h"
 #include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "files/ListSort.h"
 #include "files/buchungsdatei.h"
 #include "files/indexdatei.h"
 #include "files/reorganisation.h"
-
-#include <algorithm>
 
 namespace zalvor::cli {
 
@@ -20,11 +16,11 @@ void zusammenfassung(Kontext& k) {
 }
 
 int reorganisierenBefehl(Kontext& k) {
-    const bool umrechnen = k.args.schalter("--schablonen-umrechnen");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     dateiLaden(k, datei);
-    if (!reorganisieren(k.sitzung, umrechnen)) return kAbgelehnt;
+    // Templates are converted only by the year change into the Euro, never by the menu.
+    if (!reorganisieren(k.sitzung, false)) return kAbgelehnt;
     zusammenfassung(k);
     return kFertig;
 }
@@ -67,23 +63,7 @@ int indexBefehl(Kontext& k) {
     return kFertig;
 }
 
-int sortierenBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    const std::string name = k.args.position("ORDNUNG");
-    k.args.fertig();
-    const auto sortierung = sortierungAusName(name);
-    if (!sortierung)
-        throw Aufruffehler("ORDNUNG ist nummer, typ, text, betrag oder datum: " + name);
-    dateiLaden(k, datei);
-    const SortierErgebnis e = sortierungWaehlen(k.sitzung, *sortierung);
-    const auto [schlicht, eaZuerst] = indexPaar(*sortierung);
-    std::string text = ansiNachUtf8(sortierungText(*sortierung));
-    text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-    k.out << text << ": Index " << schlicht << ", E/A-Liste Index " << eaZuerst << "\n";
-    return e == SortierErgebnis::OhneReorganisation ? kAbgelehnt : kFertig;
-}
-
-const Registrierung r1{{"reorganisieren", "DATEI [--schablonen-umrechnen]",
+const Registrierung r1{{"reorganisieren", "DATEI",
                         "entfernt gelöschte Buchungen und Schablonen, baut die neun "
                         "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
                         reorganisierenBefehl}};
@@ -95,11 +75,6 @@ const Registrierung r3{{"index", "DATEI K",
                         "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
                         "Zeile",
                         indexBefehl}};
-const Registrierung r4{{"sortieren", "DATEI nummer|typ|text|betrag|datum",
-                        "wählt die Sortierung der Listen und prüft, ob ihre Indexdateien "
-                        "vorhanden sind",
-                        sortierenBefehl}};
-
 } // namespace
 
 } // namespace zalvor::cli
