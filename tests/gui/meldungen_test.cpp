@@ -1,7 +1,9 @@
 // Message box, markup label and progress window; the Qt person's boxes and buttons.
+#include "entry/einoderaus.h"
 #include "gui/common/XaLabel.h"
 #include "gui/common/iMsgBox.h"
 #include "gui/common/qtperson.h"
+#include "gui/entry/einoderaus.h"
 #include "gui/files/WB.h"
 
 #include <QApplication>
@@ -167,6 +169,31 @@ class MeldungenTest : public QObject {
             box->button(QMessageBox::Yes)->click();
         });
         QCOMPARE(person.frage(jn), std::optional<Knopf>(Knopf::Ja));
+    }
+
+    void einnahmeOderAusgabeImEigenenDialog() {
+        QWidget fenster;
+        QtPerson person(&fenster);
+        for (const char* knopf : {"Ausgabe", "Einnahme"}) {
+            beimNaechstenDialog([knopf](QWidget* w) {
+                auto* d = qobject_cast<TDEinoderAus*>(w);
+                QVERIFY(d);
+                QCOMPARE(d->windowTitle(), u("Buchen: E/A?"));
+                QVERIFY(d->einnahmeKnopf()->isDefault());
+                QCOMPARE(d->ausgabeKnopf()->text(), u("Ausgabe"));
+                (QString(knopf) == "Ausgabe" ? d->ausgabeKnopf() : d->einnahmeKnopf())->click();
+            });
+            const auto antwort = einnahmeOderAusgabe(person);
+            QVERIFY(antwort.has_value());
+            QCOMPARE(*antwort, QString(knopf) == "Einnahme");
+        }
+        // The same dialog serves every question; Escape leaves it without an answer.
+        TDEinoderAus* erster = &person.einOderAus();
+        beimNaechstenDialog([erster](QWidget* w) {
+            QCOMPARE(w, static_cast<QWidget*>(erster));
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        QVERIFY(!einnahmeOderAusgabe(person).has_value());
     }
 
     void meldungMitSymbolUndNachrichtImEigenenFenster() {

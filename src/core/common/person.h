@@ -22,10 +22,12 @@ struct Frage {
     // Texts of Eigen1.. buttons, in order ("Einnahme", "Ausgabe").
     std::vector<std::string> eigeneTexte;
     int hilfeKontext = 0;
+    // Name of the program's own dialog for this question (empty: the platform message box).
+    std::string dialog;
 };
 
 class Person {
-public:
+  public:
     virtual ~Person() = default;
 
     // The platform message box with one OK button.
@@ -49,7 +51,8 @@ public:
 // Convenience for the common two-button questions.
 inline Frage jaNeinFrage(std::string titel, std::string text, Symbol symbol,
                          Knopf vorwahl = Knopf::Ja) {
-    return Frage{std::move(titel), std::move(text), symbol, {Knopf::Ja, Knopf::Nein}, vorwahl, {}, 0};
+    return Frage{
+        std::move(titel), std::move(text), symbol, {Knopf::Ja, Knopf::Nein}, vorwahl, {}, 0, {}};
 }
 
 } // namespace zalvor

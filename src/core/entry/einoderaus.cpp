@@ -13,6 +13,7 @@ std::optional<bool> einnahmeOderAusgabe(Person& person) {
     f.knoepfe = {Knopf::Eigen1, Knopf::Eigen2};
     f.vorwahl = Knopf::Eigen1;
     f.eigeneTexte = {"Einnahme", "Ausgabe"};
+    f.dialog = "TDEinoderAus";
     auto antwort = person.frage(f);
     if (antwort == Knopf::Eigen1) return true;
     if (antwort == Knopf::Eigen2) return false;

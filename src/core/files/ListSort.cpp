@@ -72,7 +72,8 @@ SortierErgebnis sortierungWaehlen(Sitzung& s, Sortierung neu) {
             {Knopf::Ok, Knopf::Abbruch},
             Knopf::Ok,
             {},
-            0};
+            0,
+            {}};
     if (s.person.frage(f) != Knopf::Ok) {
         s.statuszeile();
         return SortierErgebnis::OhneReorganisation;

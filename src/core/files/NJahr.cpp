@@ -67,7 +67,8 @@ bool euroUmstellungBestaetigt(Sitzung& s) {
             {Knopf::Ok, Knopf::Abbruch},
             Knopf::Ok,
             {},
-            0};
+            0,
+            {}};
     return s.person.frage(f) == Knopf::Ok;
 }
 
@@ -106,7 +107,8 @@ void naechstesJahr(Sitzung& s) {
                 {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
                 Knopf::Abbruch,
                 {},
-                0};
+                0,
+                {}};
         auto antwort = s.person.frage(f);
         if (antwort == Knopf::Nein) {
             s.datei.jahr = *neuesJahr;

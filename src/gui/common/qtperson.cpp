@@ -3,6 +3,7 @@
 
 #include "gui/common/iMsgBox.h"
 #include "gui/common/qtext.h"
+#include "gui/entry/einoderaus.h"
 #include "gui/files/WB.h"
 
 #include <QAbstractButton>
@@ -58,6 +59,11 @@ TReorgWB& QtPerson::fortschrittsfenster() {
     return *wb_;
 }
 
+TDEinoderAus& QtPerson::einOderAus() {
+    if (!einOderAus_) einOderAus_ = std::make_unique<TDEinoderAus>(fenster_);
+    return *einOderAus_;
+}
+
 void QtPerson::meldung(const std::string& titel, const std::string& text, Symbol symbol) {
     QMessageBox box(icon(symbol), ausAnsi(titel), meldungstext(text), QMessageBox::Ok,
                     QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
@@ -70,6 +76,18 @@ void QtPerson::nachricht(const std::string& titel, const std::string& text) {
 }
 
 std::optional<Knopf> QtPerson::frage(const Frage& f) {
+    if (f.dialog == "TDEinoderAus" && f.eigeneTexte.size() >= 2) {
+        switch (einOderAus().fragen(ausAnsi(f.titel), meldungstext(f.text),
+                                    ausAnsi(f.eigeneTexte[0]), ausAnsi(f.eigeneTexte[1]),
+                                    f.vorwahl == Knopf::Eigen2)) {
+        case TDEinoderAus::Einnahme:
+            return Knopf::Eigen1;
+        case TDEinoderAus::Ausgabe:
+            return Knopf::Eigen2;
+        case TDEinoderAus::Geschlossen:
+            return std::nullopt;
+        }
+    }
     QMessageBox box(icon(f.symbol), ausAnsi(f.titel), meldungstext(f.text), QMessageBox::NoButton,
                     QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
     std::map<QAbstractButton*, Knopf> knoepfe;

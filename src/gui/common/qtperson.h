@@ -11,6 +11,7 @@ namespace zalvor::gui {
 
 class TWMsgBox;
 class TReorgWB;
+class TDEinoderAus;
 
 class QtPerson : public zalvor::Person {
   public:
@@ -29,11 +30,13 @@ class QtPerson : public zalvor::Person {
 
     TWMsgBox& msgBox();
     TReorgWB& fortschrittsfenster();
+    TDEinoderAus& einOderAus();
 
   private:
     QWidget* fenster_;
     std::unique_ptr<TWMsgBox> msgBox_;
     std::unique_ptr<TReorgWB> wb_;
+    std::unique_ptr<TDEinoderAus> einOderAus_;
 };
 
 } // namespace zalvor::gui
