@@ -22,9 +22,7 @@ TDMwSt::TDMwSt(QWidget* parent) : QDialog(parent) {
     text->setWordWrap(true);
     text->setMinimumWidth(fontMetrics().averageCharWidth() * 55);
 
-    EditSatz = new QLineEdit;
-    EditSatz->setObjectName(QStringLiteral("EditSatz"));
-    feldFuer(EditSatz, 5);
+    EditSatz = neuesFeld("EditSatz", 5);
     CBAktiv = new QCheckBox(QStringLiteral("MwSt-&Berechnung aktivieren"));
     CBAktiv->setObjectName(QStringLiteral("CBAktiv"));
 

@@ -31,22 +31,15 @@ TDSetEuro::TDSetEuro(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("\"Alte\" Währung und Euro"));
     const int zeichen = fontMetrics().averageCharWidth();
 
-    CBWaehrg = new QComboBox;
-    CBWaehrg->setObjectName(QStringLiteral("CBWaehrg"));
+    CBWaehrg = benannt(new QComboBox, "CBWaehrg");
     CBWaehrg->setEditable(true);
     CBWaehrg->setInsertPolicy(QComboBox::NoInsert);
     CBWaehrg->addItems(ausAnsi(waehrungsListe()));
     CBWaehrg->lineEdit()->setMaxLength(3);
     CBWaehrg->setMinimumContentsLength(4);
-    EditKurs = new QLineEdit;
-    EditKurs->setObjectName(QStringLiteral("EditKurs"));
-    feldFuer(EditKurs, 10);
-    EditUJ = new QLineEdit;
-    EditUJ->setObjectName(QStringLiteral("EditUJ"));
-    feldFuer(EditUJ, 2);
-    EditUBis = new QLineEdit;
-    EditUBis->setObjectName(QStringLiteral("EditUBis"));
-    feldFuer(EditUBis, 2);
+    EditKurs = neuesFeld("EditKurs", 10);
+    EditUJ = neuesFeld("EditUJ", 2);
+    EditUBis = neuesFeld("EditUBis", 2);
 
     auto* einleitung = new QHBoxLayout;
     auto* t1 = text(QStringLiteral(

@@ -15,45 +15,21 @@
 
 namespace zalvor::gui {
 
-namespace {
-
-QLabel* beschriftung(const QString& text, QWidget* feld) {
-    auto* l = new QLabel(text);
-    l->setBuddy(feld);
-    return l;
-}
-
-} // namespace
-
 TUmbuchungDlg::TUmbuchungDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TUmbuchungDlg"));
     setModal(true);
 
-    EditTag = new QLineEdit;
-    EditTag->setObjectName(QStringLiteral("EditTag"));
-    feldFuer(EditTag, 2);
-    EditMonat = new QLineEdit;
-    EditMonat->setObjectName(QStringLiteral("EditMonat"));
-    feldFuer(EditMonat, 2);
+    EditTag = neuesFeld("EditTag", 2);
+    EditMonat = neuesFeld("EditMonat", 2);
     LabelJahr = new QLabel;
-    EditBuNr = new QLineEdit;
-    EditBuNr->setObjectName(QStringLiteral("EditBuNr"));
-    feldFuer(EditBuNr, 4, QLatin1Char('W'));
-    EditBeleg = new QLineEdit;
-    EditBeleg->setObjectName(QStringLiteral("EditBeleg"));
-    feldFuer(EditBeleg, 4, QLatin1Char('W'));
-    EZBetrag = new QLineEdit;
-    EZBetrag->setObjectName(QStringLiteral("EZBetrag"));
-    feldFuer(EZBetrag, 12);
+    EditBuNr = neuesFeld("EditBuNr", 4, QLatin1Char('W'));
+    EditBeleg = neuesFeld("EditBeleg", 4, QLatin1Char('W'));
+    EZBetrag = neuesFeld("EZBetrag", 12);
     EZBetrag->setMaxLength(32767);
-    CBWaehrung = new QComboBox;
-    CBWaehrung->setObjectName(QStringLiteral("CBWaehrung"));
-    CBVon = new QComboBox;
-    CBVon->setObjectName(QStringLiteral("CBVon"));
-    CBNach = new QComboBox;
-    CBNach->setObjectName(QStringLiteral("CBNach"));
-    CBText = new QComboBox;
-    CBText->setObjectName(QStringLiteral("CBText"));
+    CBWaehrung = benannt(new QComboBox, "CBWaehrung");
+    CBVon = benannt(new QComboBox, "CBVon");
+    CBNach = benannt(new QComboBox, "CBNach");
+    CBText = benannt(new QComboBox, "CBText");
     CBText->setEditable(true);
     CBText->setInsertPolicy(QComboBox::NoInsert);
     CBText->lineEdit()->setMaxLength(30);

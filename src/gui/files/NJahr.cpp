@@ -21,9 +21,7 @@ TDNJahr::TDNJahr(QWidget* parent) : QDialog(parent) {
                                            "Namen und gleicher Definition für das folgende Jahr:"));
     text->setWordWrap(true);
     text->setMinimumWidth(zeichen * 45);
-    EditJahr = new QLineEdit;
-    EditJahr->setObjectName(QStringLiteral("EditJahr"));
-    feldFuer(EditJahr, 2);
+    EditJahr = neuesFeld("EditJahr", 2);
     auto* label = new QLabel(QStringLiteral("&Neues Jahr:"));
     label->setBuddy(EditJahr);
     auto* form = new QFormLayout;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -52,6 +53,18 @@ QPushButton* neuerKnopf(QDialogButtonBox* knoepfe, const QString& text, int roll
     auto* k = new QPushButton(text, knoepfe);
     knoepfe->addButton(k, static_cast<QDialogButtonBox::ButtonRole>(rolle));
     return k;
+}
+
+QLineEdit* neuesFeld(const char* name, int n, QChar muster) {
+    auto* feld = benannt(new QLineEdit, name);
+    feldFuer(feld, n, muster);
+    return feld;
+}
+
+QLabel* beschriftung(const QString& text, QWidget* feld) {
+    auto* l = new QLabel(text);
+    l->setBuddy(feld);
+    return l;
 }
 
 QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext) {

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -21,6 +22,17 @@ QStringList ausAnsi(const std::vector<std::string>& eintraege);
 // Fixed width of a line edit for n characters of the given sample, so that nothing is clipped at
 // any scaling; the maximum length is set to n as well.
 void feldFuer(QLineEdit* feld, int n, QChar muster = QLatin1Char('0'));
+// A line edit with the control name of the dialog's form, sized by feldFuer.
+QLineEdit* neuesFeld(const char* name, int n, QChar muster = QLatin1Char('0'));
+// A label whose mnemonic moves the focus to its field.
+QLabel* beschriftung(const QString& text, QWidget* feld);
+
+// Gives a new control the name it has in the dialog's form (tests find it by that name).
+template <class W>
+W* benannt(W* w, const char* name) {
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
 
 // The selected entry of a list, or an empty text when nothing is selected.
 std::string listenEintrag(const QComboBox* liste);
