@@ -102,8 +102,7 @@ void buchungSpeichern(Sitzung& s, std::optional<std::uint32_t> satz, const TBuch
         return;
     }
     buchungUeberschreiben(s.datei.dateiname(), *satz, b);
-    for (int k = 1; k <= 9; ++k)
-        indexNeuEinordnen(s, k, static_cast<std::uint16_t>(*satz), b, false);
+    alleIndizesNeuEinordnen(s, static_cast<std::uint16_t>(*satz), b);
 }
 
 std::string jahrText(const Sitzung& s) {

@@ -100,8 +100,7 @@ void buchungAnhaengen(Sitzung& s, TBuchung b, const AnhaengenOptionen& opt) {
     const std::uint32_t n = anhaengenAn(s, dateiname, b);
     naechsteNummerNachAnhaengen(s.datei, b);
     if (opt.indizes) {
-        for (int k = 1; k <= 9; ++k)
-            indexEinordnen(s, k, static_cast<std::uint16_t>(n - 1), b, opt.fehlendenIndexAnlegen);
+        alleIndizesEinordnen(s, static_cast<std::uint16_t>(n - 1), b, opt.fehlendenIndexAnlegen);
     }
 }
 

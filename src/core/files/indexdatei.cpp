@@ -156,8 +156,10 @@ void eintragAnhaengen(const std::string& name, std::uint16_t satz) {
 
 } // namespace
 
-void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
-                    bool fehlendenAnlegen) {
+namespace {
+
+void einordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen,
+               SatzQuelle& quelle) {
     const std::string name = aufgeloest(indexdateiName(s.datei, k));
     if (!dateiExistiert(name)) {
         if (!fehlendenAnlegen) {
@@ -170,26 +172,52 @@ void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
         return;
     }
     std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
     if (einfuegen(k, eintraege, satz, b, quelle))
         indexSchreiben(s.datei, k, eintraege);
     else
         eintragAnhaengen(name, satz);
 }
 
-void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
-                       bool fehlendenAnlegen) {
+void neuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen,
+                  SatzQuelle& quelle) {
     const std::string name = aufgeloest(indexdateiName(s.datei, k));
     if (!dateiExistiert(name)) {
-        indexEinordnen(s, k, satz, b, fehlendenAnlegen);
+        einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
         return;
     }
     std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
     auto alt = std::find(eintraege.begin(), eintraege.end(), satz);
     if (alt != eintraege.end()) eintraege.erase(alt);
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
     einfuegen(k, eintraege, satz, b, quelle);
     indexSchreiben(s.datei, k, eintraege);
+}
+
+} // namespace
+
+void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
+                    bool fehlendenAnlegen) {
+    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+}
+
+void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
+                       bool fehlendenAnlegen) {
+    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    neuEinordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+}
+
+// The nine filings of one record share one read of the booking file.
+void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
+                          bool fehlendenAnlegen) {
+    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    for (int k = 1; k <= 9; ++k)
+        einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+}
+
+void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b) {
+    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    for (int k = 1; k <= 9; ++k)
+        neuEinordnen(s, k, satz, b, false, quelle);
 }
 
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k) {

@@ -71,6 +71,9 @@ void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
 // Removes `satz` from index k and files it again at the place the changed record needs.
 void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                        bool fehlendenAnlegen);
+// Indexes 1..9 in order: after an append, and after a change (no index is created then).
+void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen);
+void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b);
 
 // Record numbers of index k in order.
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k);
