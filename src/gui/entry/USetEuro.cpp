@@ -83,12 +83,7 @@ TDSetEuro::TDSetEuro(QWidget* parent) : QDialog(parent) {
     zeitGitter->setColumnStretch(2, 1);
 
     auto* knoepfe = new QDialogButtonBox;
-    hilfeKnopf(knoepfe, kHilfeWaehrung);
-    BtnOk = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    BtnOk->setDefault(true);
-    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeWaehrung);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(einleitung);

@@ -38,12 +38,7 @@ TWGetAB::TWGetAB(QWidget* parent) : QDialog(parent) {
     xaGroesse(XaLabel1, breite);
 
     auto* knoepfe = new QDialogButtonBox;
-    hilfeKnopf(knoepfe, kHilfeAnfangsbestaende);
-    BtnOk = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    BtnOk->setDefault(true);
-    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeAnfangsbestaende);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(text);

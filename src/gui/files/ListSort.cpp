@@ -27,12 +27,7 @@ TWListSort::TWListSort(QWidget* parent) : QDialog(parent) {
     }
 
     auto* knoepfe = new QDialogButtonBox;
-    hilfeKnopf(knoepfe, kHilfeSortieren);
-    BtnOk = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    BtnOk->setDefault(true);
-    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeSortieren);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(gruppe);

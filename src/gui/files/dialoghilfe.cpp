@@ -5,6 +5,7 @@
 #include "gui/common/qtext.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -65,6 +66,16 @@ QLabel* beschriftung(const QString& text, QWidget* feld) {
     auto* l = new QLabel(text);
     l->setBuddy(feld);
     return l;
+}
+
+QPushButton* hilfeOkAbbruch(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext) {
+    hilfeKnopf(knoepfe, kontext);
+    QPushButton* ok = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return ok;
 }
 
 QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QComboBox;
+class QDialog;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
@@ -41,6 +42,10 @@ void listenEintragWaehlen(QComboBox* liste, const std::string& eintrag);
 
 // Adds "&Hilfe" to the button box; it shows the topic `kontext` in the program's help window.
 QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext);
+
+// "&Hilfe", "OK" (the default button, accepts the dialog) and "&Abbruch" (rejects it) in that
+// order; returns the OK button.
+QPushButton* hilfeOkAbbruch(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext);
 
 // A push button with a role in the box (own texts with mnemonics instead of the standard ones).
 QPushButton* neuerKnopf(QDialogButtonBox* knoepfe, const QString& text, int rolle);
