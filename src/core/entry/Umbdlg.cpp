@@ -27,18 +27,8 @@ UmbuchungsDlgInhalt umbuchungsDlgFuellen(Sitzung& s, std::optional<std::uint32_t
     const TBuchung& b = m.buchung;
 
     m.titel = neu ? std::string("Umbuchung") : std::string("Umbuchung") + A(" ändern");
-    m.jahrText = jahrText(s);
     m.konten = kontenListe(s);
-    m.waehrungen = buchungsWaehrungen(s);
-    m.waehrungWaehlbar = waehrungWaehlbar(s, neu);
-    m.nurLesen = s.nurLesen;
-
-    e.tag = s.vorgabeTag;
-    e.monat = s.vorgabeMonat;
-    e.bunr = b.bunr.text();
-    e.beleg = b.beleg.text();
-    e.betrag = neu ? std::string() : BetragText(b.betrag.wert(), 5);
-    e.waehrung = m.waehrungen.front();
+    gemeinsameFelderFuellen(s, b, neu, m, e);
     if (neu) {
         e.von = m.konten.empty() ? std::string() : m.konten.front();
         e.nach = e.von;

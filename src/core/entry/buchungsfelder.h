@@ -1,6 +1,7 @@
 // Fields and steps shared by the booking and the transfer dialog.
 #pragma once
 
+#include "common/betrag.h"
 #include "files/buchung.h"
 #include "files/sitzung.h"
 
@@ -50,5 +51,22 @@ void buchungSpeichern(Sitzung& s, std::optional<std::uint32_t> satz, const TBuch
 
 // "." + two-digit year, shown beside the date fields.
 std::string jahrText(const Sitzung& s);
+
+// The part both dialogs show alike: year text, currency list, read-only state, and the date,
+// number, voucher, amount and currency entries of record `b` (the default date, an empty
+// amount for a new booking).
+template <class Maske, class Eingaben>
+void gemeinsameFelderFuellen(const Sitzung& s, const TBuchung& b, bool neu, Maske& m, Eingaben& e) {
+    m.jahrText = jahrText(s);
+    m.waehrungen = buchungsWaehrungen(s);
+    m.waehrungWaehlbar = waehrungWaehlbar(s, neu);
+    m.nurLesen = s.nurLesen;
+    e.tag = s.vorgabeTag;
+    e.monat = s.vorgabeMonat;
+    e.bunr = b.bunr.text();
+    e.beleg = b.beleg.text();
+    e.betrag = neu ? std::string() : BetragText(b.betrag.wert(), 5);
+    e.waehrung = m.waehrungen.front();
+}
 
 } // namespace zalvor

@@ -124,22 +124,12 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
 
     m.titel = std::string(start.einnahme ? "Einnahme " : "Ausgabe ") +
               (neu ? std::string("buchen") : A("ändern"));
-    m.jahrText = jahrText(s);
-    m.waehrungen = buchungsWaehrungen(s);
-    m.waehrungWaehlbar = waehrungWaehlbar(s, neu);
     if (!neu && b.typcode == kCodeBeitrag)
         m.typen = {typEintrag(kBeitragsMarke, "Beitrag")};
     else
         m.typen = typListe(s, start.einnahme);
     m.konten = kontenListe(s);
-    m.nurLesen = s.nurLesen;
-
-    e.tag = s.vorgabeTag;
-    e.monat = s.vorgabeMonat;
-    e.bunr = b.bunr.text();
-    e.beleg = b.beleg.text();
-    e.betrag = neu ? std::string() : BetragText(b.betrag.wert(), 5);
-    e.waehrung = m.waehrungen.front();
+    gemeinsameFelderFuellen(s, b, neu, m, e);
     if (neu) {
         e.typ = m.typen.front();
         e.konto = m.konten.empty() ? std::string() : m.konten.front();
