@@ -2,6 +2,7 @@
 #include "gui/entry/Umbdlg.h"
 
 #include "gui/common/qtext.h"
+#include "gui/entry/dialogfelder.h"
 #include "gui/files/dialoghilfe.h"
 
 #include <QComboBox>
@@ -83,46 +84,20 @@ TUmbuchungDlg::TUmbuchungDlg(QWidget* parent) : QDialog(parent) {
 
 void TUmbuchungDlg::fuellen(const UmbuchungsMaske& m, const UmbuchungsEingaben& e) {
     knopf_ = DlgKnopf::Abbruch;
-    setWindowTitle(ausAnsi(m.titel));
-    LabelJahr->setText(ausAnsi(m.jahrText));
-
-    CBWaehrung->clear();
-    CBWaehrung->addItems(ausAnsi(m.waehrungen));
-    CBWaehrung->setEnabled(m.waehrungWaehlbar);
     CBVon->clear();
     CBVon->addItems(ausAnsi(m.konten));
     CBNach->clear();
     CBNach->addItems(ausAnsi(m.konten));
-    CBText->clear();
-    CBText->addItems(ausAnsi(m.textListe));
-
-    EditTag->setText(ausAnsi(e.tag));
-    EditMonat->setText(ausAnsi(e.monat));
-    EditBuNr->setText(ausAnsi(e.bunr));
-    EditBeleg->setText(ausAnsi(e.beleg));
-    EZBetrag->setText(ausAnsi(e.betrag));
-    listenEintragWaehlen(CBWaehrung, e.waehrung);
     listenEintragWaehlen(CBVon, e.von);
     listenEintragWaehlen(CBNach, e.nach);
-    listenEintragWaehlen(CBText, e.text);
-
-    BtnBuchen->setEnabled(!m.nurLesen);
-    BtnBuchen->setDefault(true);
-    EditTag->setFocus();
-    EditTag->selectAll();
+    gemeinsameFelderZeigen(*this, m, e);
 }
 
 UmbuchungsEingaben TUmbuchungDlg::eingaben() const {
     UmbuchungsEingaben e;
-    e.tag = nachAnsi(EditTag->text());
-    e.monat = nachAnsi(EditMonat->text());
-    e.bunr = nachAnsi(EditBuNr->text());
-    e.beleg = nachAnsi(EditBeleg->text());
-    e.betrag = nachAnsi(EZBetrag->text());
+    gemeinsameFelderLesen(*this, e);
     e.von = listenEintrag(CBVon);
     e.nach = listenEintrag(CBNach);
-    e.waehrung = listenEintrag(CBWaehrung);
-    e.text = listenEintrag(CBText);
     return e;
 }
 

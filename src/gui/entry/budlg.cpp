@@ -2,6 +2,7 @@
 #include "gui/entry/budlg.h"
 
 #include "gui/common/qtext.h"
+#include "gui/entry/dialogfelder.h"
 #include "gui/files/dialoghilfe.h"
 
 #include <QCheckBox>
@@ -96,52 +97,26 @@ TBuchungsDlg::TBuchungsDlg(QWidget* parent) : QDialog(parent) {
 
 void TBuchungsDlg::fuellen(const BuchungsMaske& m, const BuchungsEingaben& e) {
     knopf_ = DlgKnopf::Abbruch;
-    setWindowTitle(ausAnsi(m.titel));
-    LabelJahr->setText(ausAnsi(m.jahrText));
-
-    CBWaehrung->clear();
-    CBWaehrung->addItems(ausAnsi(m.waehrungen));
-    CBWaehrung->setEnabled(m.waehrungWaehlbar);
     CBTyp->clear();
     CBTyp->addItems(ausAnsi(m.typen));
     CBKonto->clear();
     CBKonto->addItems(ausAnsi(m.konten));
-    CBText->clear();
-    CBText->addItems(ausAnsi(m.textListe));
-
-    EditTag->setText(ausAnsi(e.tag));
-    EditMonat->setText(ausAnsi(e.monat));
-    EditBuNr->setText(ausAnsi(e.bunr));
-    EditBeleg->setText(ausAnsi(e.beleg));
-    EZBetrag->setText(ausAnsi(e.betrag));
-    listenEintragWaehlen(CBWaehrung, e.waehrung);
     listenEintragWaehlen(CBTyp, e.typ);
     listenEintragWaehlen(CBKonto, e.konto);
     EditAnVon->setText(ausAnsi(e.anVon));
-    listenEintragWaehlen(CBText, e.text);
     CBSchablone->setChecked(e.schablone);
     // Until templates can be stored, the box would promise what nothing keeps.
     CBSchablone->setEnabled(static_cast<bool>(zalvor::schablonenAnlage()));
-
-    BtnBuchen->setEnabled(!m.nurLesen);
     BtnPlanen->setEnabled(!m.nurLesen);
-    BtnBuchen->setDefault(true);
-    EditTag->setFocus();
-    EditTag->selectAll();
+    gemeinsameFelderZeigen(*this, m, e);
 }
 
 BuchungsEingaben TBuchungsDlg::eingaben() const {
     BuchungsEingaben e;
-    e.tag = nachAnsi(EditTag->text());
-    e.monat = nachAnsi(EditMonat->text());
-    e.bunr = nachAnsi(EditBuNr->text());
-    e.beleg = nachAnsi(EditBeleg->text());
-    e.betrag = nachAnsi(EZBetrag->text());
+    gemeinsameFelderLesen(*this, e);
     e.typ = listenEintrag(CBTyp);
     e.konto = listenEintrag(CBKonto);
-    e.waehrung = listenEintrag(CBWaehrung);
     e.anVon = nachAnsi(EditAnVon->text());
-    e.text = listenEintrag(CBText);
     e.schablone = CBSchablone->isChecked();
     return e;
 }
