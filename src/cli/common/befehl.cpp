@@ -5,14 +5,10 @@
 
 namespace zalvor::cli {
 
-std::map<std::string, Befehl>& befehle() {
-    static std::map<std::string, Befehl> alle;
-    return alle;
-}
-
-Registrierung::Registrierung(Befehl b) {
-    auto name = b.name;
-    befehle().emplace(std::move(name), std::move(b));
+const Befehl* befehlSuchen(const std::string& name) {
+    for (const auto& b : befehle())
+        if (b.name == name) return &b;
+    return nullptr;
 }
 
 std::optional<std::string> Argumente::wert(const std::string& name) {

@@ -4,7 +4,6 @@
 #include "files/sitzung.h"
 
 #include <functional>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -62,11 +61,9 @@ struct Befehl {
     Befehlsfunktion ausfuehren;
 };
 
-std::map<std::string, Befehl>& befehle();
-
-// Registers a command at static initialisation: `static Registrierung r{{...}};`.
-struct Registrierung {
-    explicit Registrierung(Befehl b);
-};
+// Every command of zalvor-cli, in the order --help lists them (befehlstabelle.cpp).
+const std::vector<Befehl>& befehle();
+// The command of that name, or null.
+const Befehl* befehlSuchen(const std::string& name);
 
 } // namespace zalvor::cli

@@ -1,11 +1,10 @@
 // Booking file arguments of the CLI commands.
 #include "common/dateiargument.h"
 
+#include "common/befehlsregeln.h"
 #include "common/dateisystem.h"
 #include "common/fehler.h"
-#include "files/buchungsdatei.h"
 #include "files/dateiname.h"
-#include "files/definitionen.h"
 
 namespace zalvor::cli {
 
@@ -18,11 +17,17 @@ void dateiArgument(Kontext& k, const std::string& name, bool mussExistieren) {
         throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
 }
 
-void dateiLaden(Kontext& k, const std::string& name) {
-    dateiArgument(k, name, true);
-    definitionenLesen(k.sitzung.datei.basisname, k.sitzung.def, k.sitzung.person);
-    naechsteNummerFinden(k.sitzung);
-    k.sitzung.dateiOffen = true;
+void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId,
+                const OeffnenOptionen& optionen) {
+    switch (dateiOeffnenBefehl(k.sitzung, name, optionen)) {
+    case OeffnenErgebnis::NameAbgelehnt:
+        throw BefehlAbgebrochen();
+    case OeffnenErgebnis::NichtVorhanden:
+        throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
+    case OeffnenErgebnis::Geoeffnet:
+        break;
+    }
+    if (!befehlsId.empty()) befehlPruefen(k.sitzung, befehlsId);
 }
 
 } // namespace zalvor::cli

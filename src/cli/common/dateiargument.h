@@ -1,7 +1,8 @@
-// Booking file arguments of the CLI commands: name rules of the open command.
+// Booking file arguments of the CLI commands: name rules and the one opening sequence.
 #pragma once
 
 #include "common/befehl.h"
+#include "files/oeffnen.h"
 
 #include <string>
 
@@ -12,9 +13,10 @@ namespace zalvor::cli {
 // With `mussExistieren`, a missing booking file is a usage error.
 void dateiArgument(Kontext& k, const std::string& name, bool mussExistieren = true);
 
-// dateiArgument, then the definitions of the file are read (with their notices), the next
-// booking number is found: what a command needs to work on an existing file without the
-// full open sequence.
-void dateiLaden(Kontext& k, const std::string& name);
+// Opens the file through the engine's opening sequence (index check, definitions, members,
+// rates, plan values, code word), as every command that works on a booking file does; then
+// the command's rules are checked (read-only mode refuses a command that writes).
+void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId = {},
+                const OeffnenOptionen& optionen = {});
 
 } // namespace zalvor::cli

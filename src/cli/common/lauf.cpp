@@ -40,20 +40,35 @@ Befehle:
 
 void hilfe(std::ostream& out) {
     out << kHilfeKopf;
-    for (const auto& [name, b] : befehle()) {
-        out << "  " << name << (b.aufruf.empty() ? "" : " ") << b.aufruf << "\n      "
+    for (const auto& b : befehle()) {
+        out << "  " << b.name << (b.aufruf.empty() ? "" : " ") << b.aufruf << "\n      "
             << b.beschreibung << "\n";
     }
 }
 
+} // namespace
+
+// Items are separated by commas; "\\," is a comma and "\\\\" a backslash inside an item.
 std::deque<std::string> antwortListe(const std::string& liste) {
     std::deque<std::string> out;
+    if (liste.empty()) return out;
     std::string teil;
-    std::istringstream in(liste);
-    while (std::getline(in, teil, ','))
-        out.push_back(teil);
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const char c = liste[i];
+        if (c == '\\' && i + 1 < liste.size() && (liste[i + 1] == ',' || liste[i + 1] == '\\')) {
+            teil += liste[++i];
+        } else if (c == ',') {
+            out.push_back(std::move(teil));
+            teil.clear();
+        } else {
+            teil += c;
+        }
+    }
+    out.push_back(std::move(teil));
     return out;
 }
+
+namespace {
 
 Datum datumLesen(const std::string& text) {
     int j = 0, m = 0, t = 0;
@@ -104,8 +119,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
             }
         }
         if (i >= argumente.size()) throw Aufruffehler("kein Befehl angegeben");
-        auto it = befehle().find(argumente[i]);
-        if (it == befehle().end()) throw Aufruffehler("unbekannter Befehl: " + argumente[i]);
+        const Befehl* befehl = befehlSuchen(argumente[i]);
+        if (!befehl) throw Aufruffehler("unbekannter Befehl: " + argumente[i]);
         std::vector<std::string> befehlsArgumente(argumente.begin() + static_cast<long>(i) + 1,
                                                   argumente.end());
 
@@ -119,10 +134,10 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         sitzung.vorgabeDatumZuruecksetzen();
         Kontext k{sitzung, out, err, format, Argumente(std::move(befehlsArgumente))};
         try {
-            return it->second.ausfuehren(k);
+            return befehl->ausfuehren(k);
         } catch (const Aufruffehler& e) {
-            err << "zalvor-cli " << it->first << ": " << e.what() << "\n"
-                << "Aufruf: zalvor-cli " << it->first << " " << it->second.aufruf << "\n";
+            err << "zalvor-cli " << befehl->name << ": " << e.what() << "\n"
+                << "Aufruf: zalvor-cli " << befehl->name << " " << befehl->aufruf << "\n";
             return kFalscherAufruf;
         }
     } catch (const Aufruffehler& e) {

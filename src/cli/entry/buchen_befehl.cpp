@@ -138,7 +138,7 @@ int buchen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
-    dateiLaden(k, datei);
+    dateiLaden(k, datei, aendern ? "anzeigenAendern" : "buchen");
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
@@ -161,7 +161,7 @@ int umbuchen(Kontext& k) {
     Felder felder = felderLesen(k.args, false);
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei);
+    dateiLaden(k, datei, aendern ? "anzeigenAendern" : "umbuchen");
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
@@ -177,22 +177,29 @@ int umbuchen(Kontext& k) {
     return ergebnis(k, gespeichert, satz);
 }
 
-const Registrierung buchenRegistrierung{
-    {"buchen",
-     "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
-     "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
-     "[--schablone] [--aendern SATZNR]",
-     "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
-     "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
-     "weggelassene Felder behalten den Vorschlag des Dialogs",
-     buchen}};
+const Befehl kBuchen{
+    "buchen",
+    "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
+    "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
+    "[--schablone] [--aendern SATZNR]",
+    "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
+    "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
+    "weggelassene Felder behalten den Vorschlag des Dialogs",
+    buchen};
 
-const Registrierung umbuchenRegistrierung{
-    {"umbuchen",
-     "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
-     "[--text T] [--euro] [--aendern SATZNR]",
-     "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog", umbuchen}};
+const Befehl kUmbuchen{
+    "umbuchen",
+    "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
+    "[--text T] [--euro] [--aendern SATZNR]",
+    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog", umbuchen};
 
 } // namespace
+
+Befehl befehlBuchen() {
+    return kBuchen;
+}
+Befehl befehlUmbuchen() {
+    return kUmbuchen;
+}
 
 } // namespace zalvor::cli

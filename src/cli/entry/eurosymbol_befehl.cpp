@@ -17,12 +17,16 @@ int eurosymbol(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung registrierung{
-    {"eurosymbol", "(--ja | --nein)",
-     "beantwortet \"Euro-Symbol verwenden?\": --ja nimmt das Zeichen €, --nein \"EUR\"; "
-     "geschrieben in die Datei EUROSYMB beim Programm",
-     eurosymbol}};
+const Befehl kEurosymbol{
+    "eurosymbol", "(--ja | --nein)",
+    "beantwortet \"Euro-Symbol verwenden?\": --ja nimmt das Zeichen €, --nein \"EUR\"; "
+    "geschrieben in die Datei EUROSYMB beim Programm",
+    eurosymbol};
 
 } // namespace
+
+Befehl befehlEurosymbol() {
+    return kEurosymbol;
+}
 
 } // namespace zalvor::cli

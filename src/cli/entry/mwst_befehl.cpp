@@ -14,7 +14,7 @@ int mwst(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (aus == satz.has_value()) throw Aufruffehler("entweder --aus oder --satz TEXT");
-    dateiLaden(k, datei);
+    dateiLaden(k, datei, "mwst");
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
     const bool gespeichert = mwstDialog(s, [&](MwStEingaben& e) {
@@ -31,12 +31,16 @@ int mwst(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung registrierung{
-    {"mwst", "DATEI (--aus | --satz TEXT)",
-     "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
-     "schaltet die Berechnung aus",
-     mwst}};
+const Befehl kMwst{
+    "mwst", "DATEI (--aus | --satz TEXT)",
+    "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
+    "schaltet die Berechnung aus",
+    mwst};
 
 } // namespace
+
+Befehl befehlMwst() {
+    return kMwst;
+}
 
 } // namespace zalvor::cli

@@ -1,8 +1,8 @@
 // Output of one record of the booking table after a command changed it.
 #include "entry/satzzeile.h"
 
+#include "common/ausgabe.h"
 #include "common/betrag.h"
-#include "common/raster.h"
 #include "common/zeichensatz.h"
 #include "files/buchungsdatei.h"
 #include "mainwindow/mtab.h"

@@ -18,7 +18,7 @@ int waehrung(Kontext& k) {
     const auto bis = k.args.wert("--umstellung-bis");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei);
+    dateiLaden(k, datei, "waehrung");
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
     const bool gespeichert = waehrungsDialog(s, true, [&](WaehrungsEingaben& e) {
@@ -46,12 +46,16 @@ int waehrung(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung registrierung{
-    {"waehrung", "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
-     "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
-     "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
-     waehrung}};
+const Befehl kWaehrung{
+    "waehrung", "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
+    "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
+    "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
+    waehrung};
 
 } // namespace
+
+Befehl befehlWaehrung() {
+    return kWaehrung;
+}
 
 } // namespace zalvor::cli

@@ -1,8 +1,8 @@
 // zalvor-cli definitionen: everything the definitions file holds, as key/value lines.
+#include "common/ausgabe.h"
 #include "common/befehl.h"
 #include "common/betrag.h"
 #include "common/dateiargument.h"
-#include "common/raster.h"
 #include "common/zeichensatz.h"
 #include "files/definitionen.h"
 
@@ -66,9 +66,8 @@ int definitionen(Kontext& k) {
     const std::string name = k.args.position("DATEI");
     const bool neuSchreiben = k.args.schalter("--neu-schreiben");
     k.args.fertig();
-    dateiArgument(k, name);
+    dateiLaden(k, name, neuSchreiben ? "einstellungen" : "");
     Sitzung& s = k.sitzung;
-    definitionenLesen(s.datei.basisname, s.def, s.person);
     if (neuSchreiben && !definitionenSchreiben(s.datei.basisname, s.def, s.person))
         return kAbgelehnt;
 
@@ -78,16 +77,16 @@ int definitionen(Kontext& k) {
             k.out << schluessel << '\t' << ansiNachUtf8(eineZelle(wert)) << '\n';
         return kFertig;
     }
-    Raster r{A("Definitionen ") + utf8NachAnsi(definitionsdateiName(s.datei.basisname)),
-             {A("Schlüssel"), "Wert"},
-             {}};
+    Raster r;
+    r.titel = A("Definitionen ") + utf8NachAnsi(definitionsdateiName(s.datei.basisname));
+    r.kopf = {A("Schlüssel"), "Wert"};
     for (const auto& [schluessel, wert] : paare)
         r.zeilen.push_back({schluessel, wert});
     rasterAusgeben(k.out, k.format, r);
     return kFertig;
 }
 
-const Registrierung registrierung{Befehl{
+const Befehl kDefinitionen{
     "definitionen", "DATEI [--neu-schreiben]",
     "zeigt die Definitionen der Datei als Zeilen Schlüssel<TAB>Wert, in dieser Reihenfolge: "
     "Ausgabetyp.1..50, Einnahmetyp.1..50, Ausgabegruppe.1..49, Einnahmegruppe.1..49, "
@@ -95,8 +94,12 @@ const Registrierung registrierung{Befehl{
     "(Gruppennummer, 0 = keine), Konto.1..9, Mitgliedseinstellung, Standardbeitrag, "
     "FreiesFeld.1..5, MwSt, Waehrung, Kurs, Umstellungsjahr, UmstellungBis; Hinweise zu "
     "älteren Formaten auf stderr. --neu-schreiben schreibt die Datei im aktuellen Format neu.",
-    definitionen}};
+    definitionen};
 
 } // namespace
+
+Befehl befehlDefinitionen() {
+    return kDefinitionen;
+}
 
 } // namespace zalvor::cli

@@ -243,11 +243,14 @@ int demo(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung registrierung{
-    {"demo", "VERZEICHNIS",
-     "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres) und nennt die Datei",
-     demo}};
+const Befehl kDemo{
+    "demo", "VERZEICHNIS",
+    "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres) und nennt die Datei", demo};
 
 } // namespace
+
+Befehl befehlDemo() {
+    return kDemo;
+}
 
 } // namespace zalvor::cli

@@ -18,7 +18,7 @@ void zusammenfassung(Kontext& k) {
 int reorganisierenBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei);
+    dateiLaden(k, datei, "reorganisieren");
     // Templates are converted only by the year change into the Euro, never by the menu.
     if (!reorganisieren(k.sitzung, false)) return kAbgelehnt;
     zusammenfassung(k);
@@ -42,8 +42,9 @@ const char* befundText(IndexBefund b) {
 int pruefenBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
+    // The check is the opening's first step; its finding is what this command reports.
     dateiLaden(k, datei);
-    const IndexBefund befund = indexCheckBeimOeffnen(k.sitzung);
+    const IndexBefund befund = k.sitzung.indexBefund;
     k.out << befundText(befund) << "\n";
     return befund == IndexBefund::InOrdnung ? kFertig : kAbgelehnt;
 }
@@ -55,7 +56,7 @@ int indexBefehl(Kontext& k) {
     const auto kWert = ganzzahlLesen(nummer);
     if (!kWert || *kWert < 1 || *kWert > 9)
         throw Aufruffehler("K ist eine Indexnummer von 1 bis 9: " + nummer);
-    dateiArgument(k, datei, true);
+    dateiLaden(k, datei);
     std::string text;
     for (std::uint16_t e : indexLesen(k.sitzung.datei, static_cast<int>(*kWert)))
         text += std::to_string(e) + "\n";
@@ -63,18 +64,28 @@ int indexBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung r1{{"reorganisieren", "DATEI",
-                        "entfernt gelöschte Buchungen und Schablonen, baut die neun "
-                        "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
-                        reorganisierenBefehl}};
-const Registrierung r2{{"pruefen", "DATEI",
-                        "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
-                        "Befund); Ja startet die Reorganisation",
-                        pruefenBefehl}};
-const Registrierung r3{{"index", "DATEI K",
-                        "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
-                        "Zeile",
-                        indexBefehl}};
+const Befehl kReorganisieren{"reorganisieren", "DATEI",
+                             "entfernt gelöschte Buchungen und Schablonen, baut die neun "
+                             "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
+                             reorganisierenBefehl};
+const Befehl kPruefen{"pruefen", "DATEI",
+                      "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
+                      "Befund); Ja startet die Reorganisation",
+                      pruefenBefehl};
+const Befehl kIndex{"index", "DATEI K",
+                    "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
+                    "Zeile",
+                    indexBefehl};
 } // namespace
+
+Befehl befehlReorganisieren() {
+    return kReorganisieren;
+}
+Befehl befehlPruefen() {
+    return kPruefen;
+}
+Befehl befehlIndex() {
+    return kIndex;
+}
 
 } // namespace zalvor::cli

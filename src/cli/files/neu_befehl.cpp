@@ -72,26 +72,32 @@ int naechstesJahrBefehl(Kontext& k) {
     masken.jahr = k.args.wert("--jahr");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei);
+    dateiLaden(k, datei, "naechstesJahr");
     k.sitzung.masken = &masken;
     naechstesJahr(k.sitzung);
     return masken.abgelehnt ? kAbgelehnt : kFertig;
 }
 
-const Registrierung neuRegistrierung{
-    {"neu",
-     "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ] "
-     "[--konto N=NAME]... [--ausgabetyp N=NAME]... [--einnahmetyp N=NAME]... "
-     "[--anfangsbestand N=BETRAG]...",
-     "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
-     "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
-     neu}};
+const Befehl kNeu{"neu",
+                  "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ] "
+                  "[--konto N=NAME]... [--ausgabetyp N=NAME]... [--einnahmetyp N=NAME]... "
+                  "[--anfangsbestand N=BETRAG]...",
+                  "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
+                  "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
+                  neu};
 
-const Registrierung jahrRegistrierung{
-    {"naechstes-jahr", "DATEI [--jahr JJ]",
-     "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
-     naechstesJahrBefehl}};
+const Befehl kNaechstesJahr{
+    "naechstes-jahr", "DATEI [--jahr JJ]",
+    "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
+    naechstesJahrBefehl};
 
 } // namespace
+
+Befehl befehlNeu() {
+    return kNeu;
+}
+Befehl befehlNaechstesJahr() {
+    return kNaechstesJahr;
+}
 
 } // namespace zalvor::cli

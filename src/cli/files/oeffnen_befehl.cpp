@@ -25,12 +25,16 @@ int oeffnen(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung registrierung{
-    {"oeffnen", "DATEI",
-     "öffnet die Datei wie das Programm (Index-Check, Hinweise) und zeigt die vier Felder der "
-     "Statuszeile, eines je Zeile",
-     oeffnen}};
+const Befehl kOeffnen{
+    "oeffnen", "DATEI",
+    "öffnet die Datei wie das Programm (Index-Check, Hinweise) und zeigt die vier Felder der "
+    "Statuszeile, eines je Zeile",
+    oeffnen};
 
 } // namespace
+
+Befehl befehlOeffnen() {
+    return kOeffnen;
+}
 
 } // namespace zalvor::cli

@@ -1,7 +1,7 @@
 // zalvor-cli tabelle: the booking table of a file.
+#include "common/ausgabe.h"
 #include "common/befehl.h"
 #include "common/dateiargument.h"
-#include "common/raster.h"
 #include "files/buchungsdatei.h"
 #include "mainwindow/mtab.h"
 
@@ -29,11 +29,15 @@ int tabelle(Kontext& k) {
     return kFertig;
 }
 
-const Registrierung registrierung{{"tabelle", "DATEI",
-                                   "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
-                                   "in Dateireihenfolge",
-                                   tabelle}};
+const Befehl kTabelle{"tabelle", "DATEI",
+                      "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
+                      "in Dateireihenfolge",
+                      tabelle};
 
 } // namespace
+
+Befehl befehlTabelle() {
+    return kTabelle;
+}
 
 } // namespace zalvor::cli

@@ -124,6 +124,7 @@ void naechstesJahr(Sitzung& s) {
     auto umrechnen = [&](long double betrag) { return umstellung ? InEuro(w, betrag) : betrag; };
 
     s.datei.jahr = *neuesJahr;
+    s.melden({Ereignis::Art::DateiGewechselt});
     s.planvorgaben = false;
     for (int k = 1; k <= 9; ++k)
         dateiLoeschen(indexdateiName(s.datei, k));

@@ -78,7 +78,6 @@ void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b);
 // Record numbers of index k in order.
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k);
 
-enum class IndexBefund { InOrdnung, Fehlt, Beschaedigt, Zugriffsfehler };
 // First problem among indexes 1..9 compared with the record count.
 IndexBefund indizesPruefen(const TBuchungsdatei& d);
 // The check at open: message and question; Yes starts the reorganisation. Returns the

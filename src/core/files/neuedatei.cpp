@@ -101,6 +101,7 @@ bool neueDatei(Sitzung& s) {
 
     s.datei.basisname = wahl.basisname;
     s.datei.jahr = wahl.jahr;
+    s.melden({Ereignis::Art::DateiGewechselt});
     s.datei.naechsteNummer = 1;
     s.nurLesen = false;
     s.planvorgaben = false;

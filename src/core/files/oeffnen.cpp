@@ -26,16 +26,18 @@ void unvollstaendigMelden(Sitzung& s) {
 }
 
 bool planDateiVorhanden(const Sitzung& s) {
-    return dateiExistiert(aufgeloest(s.datei.dateiname() + "s"));
+    return dateiExistiert(s.datei.dateien().planwerte());
 }
 
 } // namespace
 
-void buchungsdateiOeffnen(Sitzung& s) {
+void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
+    s.melden({Ereignis::Art::DateiGewechselt});
     // 1. Next booking number; index check when there is anything to check.
     naechsteNummerFinden(s);
     unvollstaendigMelden(s);
-    if (satzAnzahl(s.datei.dateiname()) > 0) indexCheckBeimOeffnen(s);
+    s.indexBefund = IndexBefund::InOrdnung;
+    if (satzAnzahl(s.datei.dateiname()) > 0) s.indexBefund = indexCheckBeimOeffnen(s);
     // 2. Definitions. They start afresh, so that an older or missing definitions file never
     // inherits the currency or field names of the club that was open before.
     s.def = TDefinitionen{};
@@ -50,15 +52,17 @@ void buchungsdateiOeffnen(Sitzung& s) {
     // 6. Table.
     if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
     s.tabelle(TabellenModus::Voll);
+    (void)optionen;
 }
 
-OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName) {
+OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
+                                   const OeffnenOptionen& optionen) {
     auto wahl = dateinamePruefen(s, gewaehlterName);
     if (!wahl) return OeffnenErgebnis::NameAbgelehnt;
     if (!dateiExistiert(wahl->basisname + "." + wahl->jahr)) return OeffnenErgebnis::NichtVorhanden;
     s.datei.basisname = wahl->basisname;
     s.datei.jahr = wahl->jahr;
-    buchungsdateiOeffnen(s);
+    buchungsdateiOeffnen(s, optionen);
     s.statuszeile();
     return OeffnenErgebnis::Geoeffnet;
 }

@@ -1,4 +1,4 @@
-// Opening a booking file: the fixed order of steps, and the open command's name handling.
+// Opening a booking file: the one sequence every command of both front ends goes through.
 #pragma once
 
 #include "files/sitzung.h"
@@ -7,15 +7,24 @@
 
 namespace zalvor {
 
+struct OeffnenOptionen {
+    // The automatic bookings of due templates run only after "Ö&ffnen..." (and after next
+    // year); commands that only read or change one thing open without them.
+    bool automatischeBuchungen = false;
+};
+
 // Makes base name + "." + year (already set in s.datei) the active file and loads all that
-// belongs to it: next booking number and index check, definitions, sort order reset, table.
-void buchungsdateiOeffnen(Sitzung& s);
+// belongs to it, in the fixed order: next booking number and index check, definitions,
+// member file, contribution rates, plan values, enabling, code word check, sort order,
+// table; then, when asked, the automatic bookings.
+void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen = {});
 
 enum class OeffnenErgebnis { Geoeffnet, NameAbgelehnt, NichtVorhanden };
 
 // The open command after the file dialog: name checks with their messages, the existence
 // check (NichtVorhanden: the caller shows the dialog again), then open. Releasing list
 // windows is the front end's business.
-OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName);
+OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
+                                   const OeffnenOptionen& optionen = {});
 
 } // namespace zalvor

@@ -152,17 +152,6 @@ void schablonenNeuAufbauen(Sitzung& s, const std::string& schablonen, const std:
 
 } // namespace
 
-std::string sicherungsname(const std::string& basisname) {
-    const auto trenner = basisname.rfind('/');
-    const std::size_t i = trenner == std::string::npos ? 0 : trenner + 1;
-    if (i >= basisname.size()) return basisname;
-    // The whole first character is replaced, also when it takes several bytes in UTF-8.
-    std::size_t ende = i + 1;
-    while (ende < basisname.size() && (static_cast<unsigned char>(basisname[ende]) & 0xC0) == 0x80)
-        ++ende;
-    return basisname.substr(0, i) + "~" + basisname.substr(ende);
-}
-
 bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
     s.dateiErforderlich();
     const std::string b = sicherungsname(s.datei.basisname);

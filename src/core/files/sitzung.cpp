@@ -21,4 +21,12 @@ void Sitzung::dateiErforderlich() {
     throw BefehlAbgebrochen();
 }
 
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis) {
+    auto s = std::make_unique<Sitzung>(p, u, std::move(programmVerzeichnis));
+    s->datei.jahr = Kalenderjahr(u);
+    s->euroText = euroTextLaden(s->programmVerzeichnis);
+    s->vorgabeDatumZuruecksetzen();
+    return s;
+}
+
 } // namespace zalvor

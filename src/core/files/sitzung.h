@@ -4,15 +4,20 @@
 #include "common/masken.h"
 #include "common/person.h"
 #include "common/uhr.h"
+#include "files/dateisatz.h"
 #include "files/definitionen.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace zalvor {
 
 enum class Sortierung { Nummer, Typ, Text, Betrag, Datum };
+
+// Finding of the index check at opening.
+enum class IndexBefund { InOrdnung, Fehlt, Beschaedigt, Zugriffsfehler };
 
 // The active booking file: base name (full path without extension), two-digit year, next
 // booking number.
@@ -23,9 +28,24 @@ struct TBuchungsdatei {
 
     bool aktiv() const { return !basisname.empty(); }
     std::string dateiname() const { return basisname + "." + jahr; }
+    // Every file of this club and year.
+    Dateisatz dateien() const { return Dateisatz(basisname, jahr); }
 };
 
 enum class TabellenModus { Voll, Anhaengen, Auffrischen };
+
+// What changed, as the engine tells the front end: windows of another file close, views of
+// the file or of one record are brought up to date.
+struct Ereignis {
+    enum class Art {
+        DateiGewechselt, // another booking file became the active one (or none)
+        DateiGeaendert,  // the active file changed as a whole (records, indexes, definitions)
+        SatzGeaendert,   // record `satz` was rewritten in place
+        SatzAngehaengt,  // record `satz` was appended
+    };
+    Art art;
+    std::uint32_t satz = 0;
+};
 
 // What the engine asks of the front end besides talking to the person: redraw the booking
 // table, recompute the status bar, enable commands. The defaults do nothing.
@@ -36,6 +56,7 @@ class Oberflaeche {
     virtual void statuszeileAktualisieren() {}
     virtual void nachDemOeffnenFreigeben() {}
     virtual void tabellenTitel(const std::string&) {}
+    virtual void ereignis(const Ereignis&) {}
 };
 
 struct Sitzung {
@@ -54,10 +75,11 @@ struct Sitzung {
     Sortierung sortierung = Sortierung::Nummer;
     std::string vorgabeTag; // default date of new bookings, texts of up to 2 characters
     std::string vorgabeMonat;
-    bool nurLesen = false;                  // opened with the read-only code
-    bool planvorgaben = false;              // plan values loaded for the file
-    bool dateiOffen = false;                // a file has been opened or created in this run
-    std::vector<std::string> buchungstexte; // drop-down list of booking texts of this run
+    bool nurLesen = false;     // opened with the read-only code
+    bool planvorgaben = false; // plan values loaded for the file
+    bool dateiOffen = false;   // a file has been opened or created in this run
+    IndexBefund indexBefund = IndexBefund::InOrdnung; // of the last opening
+    std::vector<std::string> buchungstexte;           // drop-down list of booking texts of this run
 
     const std::string& dateijahr() const { return datei.jahr; }
     bool inEuro() const { return DateiInEuro(def.waehrung, datei.jahr); }
@@ -75,11 +97,18 @@ struct Sitzung {
     void statuszeile() {
         if (oberflaeche) oberflaeche->statuszeileAktualisieren();
     }
+    void melden(Ereignis e) {
+        if (oberflaeche) oberflaeche->ereignis(e);
+    }
     // Default day and month become today's.
     void vorgabeDatumZuruecksetzen();
     // After a failed creation no base name is active: commands that would write say so and
     // end (BefehlAbgebrochen) instead of writing into a nameless file.
     void dateiErforderlich();
 };
+
+// The session of a front end, built the same way everywhere: the calendar year as the
+// active year, the Euro label from beside the program, today as the default date.
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis);
 
 } // namespace zalvor

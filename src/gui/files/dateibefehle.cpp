@@ -27,39 +27,21 @@ void kontenlistenBeschriften(TMainForm& f) {
     }
 }
 
-// An input/output failure in the middle of a sequence that already switched to the new file:
-// the windows of the previous file close before the failure is reported.
-template <class Befehl>
-void mitDateiwechsel(TMainForm& f, const std::string& vorher, Befehl befehl) {
-    try {
-        befehl();
-    } catch (...) {
-        if (f.sitzung().datei.dateiname() != vorher) {
-            emit f.dateiWirdGewechselt();
-            f.statuszeileAktualisieren();
-        }
-        throw;
-    }
-}
-
+// The engine reports the switch to the new file (the windows of the previous file close then,
+// also when the sequence fails midway).
 void neu(TMainForm& f) {
-    bool nameEingegeben = false;
-    mitDateiwechsel(f, f.sitzung().datei.dateiname(),
-                    [&] { nameEingegeben = neueDatei(f.sitzung()); });
-    // Windows of the previous file close before the person can use them again.
-    if (nameEingegeben) emit f.dateiWirdGewechselt();
+    const bool nameEingegeben = neueDatei(f.sitzung());
     f.nachNeuerDatei(nameEingegeben);
 }
 
 void naechstes(TMainForm& f) {
     auto& s = f.sitzung();
     const std::string vorher = s.datei.dateiname();
-    mitDateiwechsel(f, vorher, [&] { naechstesJahr(s); });
+    naechstesJahr(s);
     if (!s.datei.aktiv() || s.datei.dateiname() == vorher) {
         f.statuszeileAktualisieren();
         return;
     }
-    emit f.dateiWirdGewechselt();
     f.tabelle()->setHilfeKontext(1);
     // The due templates of the new year are booked like after opening a file.
     emit f.dateiGeoeffnet();

@@ -1,6 +1,7 @@
 // TMainForm: session, enabling of the commands, error boundary, opening a file.
 #include "gui/mainwindow/movelmain.h"
 
+#include "common/befehlsregeln.h"
 #include "common/fehler.h"
 #include "common/zeichensatz.h"
 #include "gui/common/hilfeaufruf.h"
@@ -29,12 +30,6 @@
 namespace zalvor::gui {
 
 namespace {
-
-// Items that read-only mode takes away (besides the whole "&Buchungen" menu).
-const std::set<QString> kNurLesenGesperrt = {
-    "naechstesJahr",  "reorganisieren",          "codeschutz", "mitgliedNeu", "beitraegeBuchen",
-    "beitraegeReset", "mitgliederEinstellungen", "buchen",     "umbuchen",    "loeschen",
-    "schablonen"};
 
 // Items of "&Mitglieder" that follow whether the member file holds a member.
 const std::set<QString> kMitgliederAbhaengig = {"mitgliederListe", "mitgliedAnzeigen",
@@ -125,7 +120,9 @@ void TMainForm::aktualisiereVerfuegbarkeit(const QString& id) {
     if (erstNachOeffnen_.count(id)) an = an && s.dateiOffen;
     if (const int n = kontenlisteNummer(id))
         an = an && (s.dateiOffen ? s.def.kontoBenannt(n) : n == 1);
-    if (s.nurLesen && kNurLesenGesperrt.count(id)) an = false;
+    // Read-only mode takes away what the engine's rules refuse.
+    QString regel = id == "optionenMwst" ? "mwst" : id == "optionenWaehrung" ? "waehrung" : id;
+    if (s.nurLesen && !zalvor::befehlVerfuegbar(s, regel.toStdString())) an = false;
     if (kMitgliederAbhaengig.count(id) && a->property("mitgliederGesperrt").toBool()) an = false;
     a->setEnabled(an);
 }
@@ -184,7 +181,6 @@ void TMainForm::statuszeileAktualisieren() {
 
 void TMainForm::nachDemOeffnenFreigeben() {
     auto& s = *sitzung_;
-    s.dateiOffen = true;
     for (int n = 1; n <= zalvor::kKonten; ++n) {
         QString name = ausAnsi(zalvor::OemNachAnsi(s.def.konten[static_cast<std::size_t>(n)]));
         aktion(QString("kontenliste%1").arg(n))->setText(name.replace("&", "&&"));
@@ -203,8 +199,8 @@ void TMainForm::nurLesenAnwenden() {
     menues_.value("buchungen")
         ->menuAction()
         ->setEnabled(sitzung_->dateiOffen && !sitzung_->nurLesen);
-    for (const auto& id : kNurLesenGesperrt)
-        aktualisiereVerfuegbarkeit(id);
+    for (auto it = aktionen_.cbegin(); it != aktionen_.cend(); ++it)
+        aktualisiereVerfuegbarkeit(it.key());
 }
 
 void TMainForm::mitgliederFreigeben(bool hatMitglieder) {
@@ -215,8 +211,8 @@ void TMainForm::mitgliederFreigeben(bool hatMitglieder) {
 }
 
 zalvor::OeffnenErgebnis TMainForm::dateiOeffnen(const QString& name) {
-    emit dateiWirdGewechselt();
-    const auto ergebnis = zalvor::dateiOeffnenBefehl(*sitzung_, name.toStdString());
+    const auto ergebnis =
+        zalvor::dateiOeffnenBefehl(*sitzung_, name.toStdString(), {.automatischeBuchungen = true});
     if (ergebnis == zalvor::OeffnenErgebnis::Geoeffnet) {
         tabelle_->setHilfeKontext(1);
         nurLesenAnwenden();
@@ -257,6 +253,10 @@ void TMainForm::nachNeuerDatei(bool nameEingegeben) {
         nurLesenAnwenden();
     }
     statuszeileAktualisieren();
+}
+
+void TMainForm::ereignis(const zalvor::Ereignis& e) {
+    if (e.art == zalvor::Ereignis::Art::DateiGewechselt) emit dateiWirdGewechselt();
 }
 
 void TMainForm::hilfeZeigen(int kontext) {

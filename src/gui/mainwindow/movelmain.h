@@ -54,6 +54,7 @@ class TMainForm : public QMainWindow, public zalvor::Oberflaeche {
     void statuszeileAktualisieren() override;
     void nachDemOeffnenFreigeben() override;
     void tabellenTitel(const std::string& titel) override;
+    void ereignis(const zalvor::Ereignis& e) override;
 
     // Member items: enabled when the member file holds a member, disabled when it is empty.
     void mitgliederFreigeben(bool hatMitglieder);

@@ -1,0 +1,174 @@
+// Grid writers.
+#include "common/ausgabe.h"
+
+#include "common/zeichensatz.h"
+
+#include <cstdio>
+
+namespace zalvor::cli {
+
+namespace {
+
+// A TAB, CR or LF inside a stored text would split rows and cells: shown as a blank.
+std::string tsvZelle(const std::string& ansi) {
+    std::string t = ansiNachUtf8(ansi);
+    for (char& c : t)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return t;
+}
+
+void tsv(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    out << "## " << tsvZelle(r.titel) << "\n";
+    auto zeile = [&](const std::vector<std::string>& zellen) {
+        for (std::size_t i = 0; i < zellen.size(); ++i) {
+            if (i) out << '\t';
+            out << tsvZelle(zellen[i]);
+        }
+        out << '\n';
+    };
+    zeile(r.kopf);
+    for (std::size_t z = 0; z < zeilen; ++z)
+        zeile(r.zeilen[z]);
+}
+
+std::string csvZelle(const std::string& ansi) {
+    std::string t = ansiNachUtf8(ansi);
+    if (t.find_first_of(";\"\n\r\t") == std::string::npos) return t;
+    std::string o = "\"";
+    for (char c : t) {
+        if (c == '"') o += '"';
+        o += c;
+    }
+    return o + "\"";
+}
+
+void csv(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    // Semicolons, as German spreadsheets expect; the title as a comment-like first row.
+    out << csvZelle(r.titel) << "\n";
+    auto zeile = [&](const std::vector<std::string>& zellen) {
+        for (std::size_t i = 0; i < zellen.size(); ++i) {
+            if (i) out << ';';
+            out << csvZelle(zellen[i]);
+        }
+        out << "\r\n";
+    };
+    zeile(r.kopf);
+    for (std::size_t z = 0; z < zeilen; ++z)
+        zeile(r.zeilen[z]);
+    out << "\r\n";
+}
+
+std::string jsonText(const std::string& ansi) {
+    std::string o = "\"";
+    for (char c : ansiNachUtf8(ansi)) {
+        switch (c) {
+        case '"':
+            o += "\\\"";
+            break;
+        case '\\':
+            o += "\\\\";
+            break;
+        case '\n':
+            o += "\\n";
+            break;
+        case '\r':
+            o += "\\r";
+            break;
+        case '\t':
+            o += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(c));
+                o += buf;
+            } else {
+                o += c;
+            }
+        }
+    }
+    return o + "\"";
+}
+
+void jsonListe(std::ostream& out, const std::vector<std::string>& zellen) {
+    out << "[";
+    for (std::size_t i = 0; i < zellen.size(); ++i)
+        out << (i ? ", " : "") << jsonText(zellen[i]);
+    out << "]";
+}
+
+void jsonRaster(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    out << "{\"titel\": " << jsonText(r.titel) << ", \"kopf\": ";
+    jsonListe(out, r.kopf);
+    out << ", \"zeilen\": [";
+    for (std::size_t z = 0; z < zeilen; ++z) {
+        out << (z ? ",\n   " : "\n   ");
+        jsonListe(out, r.zeilen[z]);
+    }
+    out << "]}";
+}
+
+// Grids with the number of rows to print; a text line has no header (kopf empty, titel the
+// text) and is marked by `text`.
+struct Eintrag {
+    Raster raster;
+    std::size_t zeilen = 0;
+    bool text = false;
+};
+
+void ausgeben(std::ostream& out, Format format, const std::vector<Eintrag>& eintraege) {
+    if (format == Format::Json) {
+        out << "[";
+        for (std::size_t i = 0; i < eintraege.size(); ++i) {
+            out << (i ? ",\n " : "\n ");
+            if (eintraege[i].text)
+                out << "{\"text\": " << jsonText(eintraege[i].raster.titel) << "}";
+            else
+                jsonRaster(out, eintraege[i].raster, eintraege[i].zeilen);
+        }
+        out << "\n]\n";
+        return;
+    }
+    for (const auto& e : eintraege) {
+        if (e.text)
+            out << "# "
+                << (format == Format::Tsv ? tsvZelle(e.raster.titel) : csvZelle(e.raster.titel))
+                << (format == Format::Tsv ? "\n" : "\r\n");
+        else if (format == Format::Tsv)
+            tsv(out, e.raster, e.zeilen);
+        else
+            csv(out, e.raster, e.zeilen);
+    }
+}
+
+} // namespace
+
+void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster) {
+    std::vector<Eintrag> e;
+    for (const auto& r : raster)
+        e.push_back({r, r.zeilen.size(), false});
+    ausgeben(out, format, e);
+}
+
+void berichtAusgeben(std::ostream& out, Format format, const Bericht& b) {
+    std::vector<Eintrag> e;
+    if (!b.waehrungszeile.empty()) {
+        Raster zeile;
+        zeile.titel = b.waehrungszeile;
+        e.push_back({zeile, 0, true});
+    }
+    for (const auto& reiter : b.reiter) {
+        for (const auto& r : reiter.raster) {
+            if (!r.sichtbar) continue;
+            Raster t = r;
+            t.titel = b.fenstertitel;
+            for (const std::string* teil : {&reiter.titel, &r.ueberschrift})
+                if (!teil->empty()) t.titel += " | " + *teil;
+            const std::size_t n = t.gefuellteZeilen();
+            e.push_back({std::move(t), n, false});
+        }
+    }
+    ausgeben(out, format, e);
+}
+
+} // namespace zalvor::cli

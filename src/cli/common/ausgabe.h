@@ -1,0 +1,23 @@
+// Output of grids and reports as TSV, CSV or JSON, UTF-8.
+#pragma once
+
+#include "common/befehl.h"
+#include "common/raster.h"
+
+#include <ostream>
+#include <vector>
+
+namespace zalvor::cli {
+
+// Grids that stand alone, each titled with its own title; every row is printed.
+void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster);
+inline void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
+    rasterAusgeben(out, format, std::vector<Raster>{r});
+}
+
+// A report window: the currency line as "# text", then every shown grid in the window's
+// order titled "window caption | tab | caption line" (empty parts left out), its rows up to
+// the last non-empty one.
+void berichtAusgeben(std::ostream& out, Format format, const Bericht& b);
+
+} // namespace zalvor::cli

@@ -1,0 +1,33 @@
+// The table of all commands: --help and the dispatcher read it, in this order.
+#include "common/befehl.h"
+
+namespace zalvor::cli {
+
+// Each command's source file defines its entry (name, usage line, description, function).
+Befehl befehlTabelle();
+Befehl befehlOeffnen();
+Befehl befehlNeu();
+Befehl befehlNaechstesJahr();
+Befehl befehlBuchen();
+Befehl befehlUmbuchen();
+Befehl befehlLoeschen();
+Befehl befehlReorganisieren();
+Befehl befehlPruefen();
+Befehl befehlIndex();
+Befehl befehlMwst();
+Befehl befehlWaehrung();
+Befehl befehlEurosymbol();
+Befehl befehlDefinitionen();
+Befehl befehlDemo();
+
+const std::vector<Befehl>& befehle() {
+    static const std::vector<Befehl> alle = {
+        befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
+        befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
+        befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
+        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),
+    };
+    return alle;
+}
+
+} // namespace zalvor::cli
