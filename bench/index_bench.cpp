@@ -6,7 +6,7 @@
 #include "files/buchungsdatei.h"
 #include "files/indexdatei.h"
 #include "files/reorganisation.h"
-#include "mainwindow/mtab.h"
+#include "mainwindow/tabellentexte.h"
 
 #include <benchmark/benchmark.h>
 

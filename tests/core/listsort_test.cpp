@@ -1,7 +1,7 @@
 // The sort order choice: item texts, command-line names, the check of the files it needs.
 #include "files/buchungsdaten.h"
 
-#include "files/ListSort.h"
+#include "files/sortierung.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "files/buchungsdaten.h"
 
 #include "common/zeichensatz.h"
-#include "mainwindow/mtab.h"
+#include "mainwindow/tabellentexte.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 #include "tempverzeichnis.h"
 
 #include "common/zeichensatz.h"
+#include "entry/budlg.h"
 #include "files/buchungsdatei.h"
 #include "files/indexdatei.h"
-#include "gui/entry/budlg.h"
-#include "gui/mainwindow/movelmain.h"
-#include "gui/mainwindow/mtab.h"
+#include "mainwindow/movelmain.h"
+#include "mainwindow/mtab.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,16 +1,16 @@
 // Layout of the entry dialogs: nothing clipped or outside its window, at normal and double size.
 #include "guitesthilfen.h"
 
-#include "gui/common/XaLabel.h"
-#include "gui/entry/UEURSymb.h"
-#include "gui/entry/UMwSt.h"
-#include "gui/entry/USetEuro.h"
-#include "gui/entry/Umbdlg.h"
-#include "gui/entry/budlg.h"
-#include "gui/files/DGetAB.h"
-#include "gui/files/ListSort.h"
-#include "gui/files/NJahr.h"
-#include "gui/files/USetDef.h"
+#include "common/XaLabel.h"
+#include "entry/UEURSymb.h"
+#include "entry/UMwSt.h"
+#include "entry/USetEuro.h"
+#include "entry/Umbdlg.h"
+#include "entry/budlg.h"
+#include "files/DGetAB.h"
+#include "files/ListSort.h"
+#include "files/NJahr.h"
+#include "files/USetDef.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

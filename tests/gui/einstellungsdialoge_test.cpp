@@ -4,11 +4,11 @@
 #include "tempverzeichnis.h"
 
 #include "common/zeichensatz.h"
+#include "entry/UEURSymb.h"
+#include "files/ListSort.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
-#include "gui/entry/UEURSymb.h"
-#include "gui/files/ListSort.h"
-#include "gui/mainwindow/movelmain.h"
+#include "mainwindow/movelmain.h"
 
 #include <QAction>
 #include <QButtonGroup>

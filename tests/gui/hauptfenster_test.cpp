@@ -2,12 +2,12 @@
 #include "guitesthilfen.h"
 
 #include "common/fehler.h"
+#include "common/hilfeaufruf.h"
 #include "common/zeichensatz.h"
-#include "gui/common/hilfeaufruf.h"
-#include "gui/files/dialoghilfe.h"
-#include "gui/mainwindow/buchungsmodell.h"
-#include "gui/mainwindow/hilfe.h"
-#include "gui/mainwindow/mtab.h"
+#include "files/dialoghilfe.h"
+#include "mainwindow/buchungsmodell.h"
+#include "mainwindow/hilfe.h"
+#include "mainwindow/mtab.h"
 
 #include <QAction>
 #include <QMenu>

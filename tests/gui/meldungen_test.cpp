@@ -1,10 +1,10 @@
 // Message box, markup label and progress window; the Qt person's boxes and buttons.
+#include "common/XaLabel.h"
+#include "common/iMsgBox.h"
+#include "common/qtperson.h"
 #include "entry/einoderaus.h"
-#include "gui/common/XaLabel.h"
-#include "gui/common/iMsgBox.h"
-#include "gui/common/qtperson.h"
-#include "gui/entry/einoderaus.h"
-#include "gui/files/WB.h"
+#include "entry/einoderausfrage.h"
+#include "files/WB.h"
 
 #include <QApplication>
 #include <QInputDialog>

@@ -3,15 +3,15 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
+#include "common/XaLabel.h"
+#include "common/iMsgBox.h"
 #include "common/zeichensatz.h"
+#include "files/DGetAB.h"
+#include "files/NJahr.h"
+#include "files/USetDef.h"
 #include "files/buchungsdatei.h"
-#include "gui/common/XaLabel.h"
-#include "gui/common/iMsgBox.h"
-#include "gui/files/DGetAB.h"
-#include "gui/files/NJahr.h"
-#include "gui/files/USetDef.h"
-#include "gui/mainwindow/movelmain.h"
-#include "gui/mainwindow/mtab.h"
+#include "mainwindow/movelmain.h"
+#include "mainwindow/mtab.h"
 
 #include <QAction>
 #include <QDir>

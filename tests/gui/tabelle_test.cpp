@@ -2,8 +2,8 @@
 #include "guitesthilfen.h"
 
 #include "files/buchungsdatei.h"
-#include "gui/mainwindow/buchungsmodell.h"
-#include "gui/mainwindow/mtab.h"
+#include "mainwindow/buchungsmodell.h"
+#include "mainwindow/mtab.h"
 
 #include <QAction>
 #include <QHeaderView>

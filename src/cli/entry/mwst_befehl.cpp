@@ -2,7 +2,7 @@
 #include "common/befehl.h"
 #include "common/dateiargument.h"
 #include "common/zeichensatz.h"
-#include "entry/UMwSt.h"
+#include "entry/mwstsatz.h"
 
 namespace zalvor::cli {
 

@@ -5,7 +5,7 @@
 #include "common/betrag.h"
 #include "common/zeichensatz.h"
 #include "files/buchungsdatei.h"
-#include "mainwindow/mtab.h"
+#include "mainwindow/tabellentexte.h"
 
 namespace zalvor::cli {
 

@@ -3,7 +3,7 @@
 #include "common/betrag.h"
 #include "common/dateiargument.h"
 #include "common/zeichensatz.h"
-#include "entry/USetEuro.h"
+#include "entry/waehrungspruefung.h"
 
 #include <algorithm>
 

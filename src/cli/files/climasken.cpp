@@ -3,8 +3,8 @@
 
 #include "common/betrag.h"
 #include "common/zeichensatz.h"
-#include "entry/USetEuro.h"
-#include "files/USetDef.h"
+#include "entry/waehrungspruefung.h"
+#include "files/dateieinstellungen.h"
 #include "files/sitzung.h"
 
 namespace zalvor::cli {

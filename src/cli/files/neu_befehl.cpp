@@ -3,8 +3,8 @@
 #include "common/cliperson.h"
 #include "common/dateiargument.h"
 #include "common/zeichensatz.h"
-#include "files/NJahr.h"
 #include "files/climasken.h"
+#include "files/naechstesjahr.h"
 #include "files/neuedatei.h"
 
 #include <deque>

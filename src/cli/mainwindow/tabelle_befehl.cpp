@@ -3,7 +3,7 @@
 #include "common/befehl.h"
 #include "common/dateiargument.h"
 #include "files/buchungsdatei.h"
-#include "mainwindow/mtab.h"
+#include "mainwindow/tabellentexte.h"
 
 namespace zalvor::cli {
 

@@ -1,8 +1,8 @@
 // The booking commands as a whole: start, dialog shown until stored or cancelled, reset.
 #pragma once
 
-#include "entry/Umbdlg.h"
-#include "entry/budlg.h"
+#include "entry/buchungseingabe.h"
+#include "entry/umbuchungseingabe.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,5 +1,5 @@
 // TXaLabel: measuring and painting the engine-free layout with Qt fonts.
-#include "gui/common/XaLabel.h"
+#include "common/XaLabel.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The help call that dialogs use.
-#include "gui/common/hilfeaufruf.h"
+#include "common/hilfeaufruf.h"
 
 namespace zalvor::gui {
 

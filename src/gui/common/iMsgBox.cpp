@@ -1,8 +1,8 @@
 // TWMsgBox: fixed size, centred text, reused for every message.
-#include "gui/common/iMsgBox.h"
+#include "common/iMsgBox.h"
 
-#include "gui/common/XaLabel.h"
-#include "gui/common/hilfeaufruf.h"
+#include "common/XaLabel.h"
+#include "common/hilfeaufruf.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>

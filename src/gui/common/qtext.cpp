@@ -1,5 +1,5 @@
 // Windows-1252 <-> QString through the engine's one conversion table.
-#include "gui/common/qtext.h"
+#include "common/qtext.h"
 
 #include "common/zeichensatz.h"
 

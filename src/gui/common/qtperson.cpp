@@ -1,10 +1,10 @@
 // QtPerson: messages, questions, input and progress through Qt.
-#include "gui/common/qtperson.h"
+#include "common/qtperson.h"
 
-#include "gui/common/iMsgBox.h"
-#include "gui/common/qtext.h"
-#include "gui/entry/einoderaus.h"
-#include "gui/files/WB.h"
+#include "common/iMsgBox.h"
+#include "common/qtext.h"
+#include "entry/einoderaus.h"
+#include "files/WB.h"
 
 #include <QAbstractButton>
 #include <QApplication>

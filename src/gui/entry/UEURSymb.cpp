@@ -1,9 +1,9 @@
 // The Euro symbol dialog TDEurSymb: the € in four fonts, and the answer.
-#include "gui/entry/UEURSymb.h"
+#include "entry/UEURSymb.h"
 
-#include "gui/common/XaLabel.h"
-#include "gui/common/qtext.h"
-#include "gui/files/xahoehe.h"
+#include "common/XaLabel.h"
+#include "common/qtext.h"
+#include "files/xahoehe.h"
 
 #include <QDialogButtonBox>
 #include <QFontInfo>

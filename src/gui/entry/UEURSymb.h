@@ -1,7 +1,7 @@
 // The Euro symbol dialog TDEurSymb "Euro-Symbol verwenden?".
 #pragma once
 
-#include "entry/UEURSymb.h"
+#include "entry/eurosymbolwahl.h"
 
 #include <QDialog>
 

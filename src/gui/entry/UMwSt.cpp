@@ -1,8 +1,8 @@
 // The VAT rate dialog TDMwSt: layout and the menu command.
-#include "gui/entry/UMwSt.h"
+#include "entry/UMwSt.h"
 
-#include "gui/common/qtext.h"
-#include "gui/files/dialoghilfe.h"
+#include "common/qtext.h"
+#include "files/dialoghilfe.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 // The VAT rate dialog TDMwSt "Mehrwertsteuer".
 #pragma once
 
-#include "entry/UMwSt.h"
+#include "entry/mwstsatz.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 // The currency settings dialog TDSetEuro: layout, list choice, digits-only year fields.
-#include "gui/entry/USetEuro.h"
+#include "entry/USetEuro.h"
 
-#include "gui/common/qtext.h"
-#include "gui/files/dialoghilfe.h"
+#include "common/qtext.h"
+#include "files/dialoghilfe.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 // The currency settings dialog TDSetEuro "\"Alte\" Währung und Euro".
 #pragma once
 
-#include "entry/USetEuro.h"
+#include "entry/waehrungspruefung.h"
 
 #include <QDialog>
 

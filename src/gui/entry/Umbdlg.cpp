@@ -1,9 +1,9 @@
 // The transfer dialog TUmbuchungDlg: layout, filling and taking back the entries.
-#include "gui/entry/Umbdlg.h"
+#include "entry/Umbdlg.h"
 
-#include "gui/common/qtext.h"
-#include "gui/entry/dialogfelder.h"
-#include "gui/files/dialoghilfe.h"
+#include "common/qtext.h"
+#include "entry/dialogfelder.h"
+#include "files/dialoghilfe.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 // The transfer dialog TUmbuchungDlg: money from one account to another.
 #pragma once
 
-#include "entry/Umbdlg.h"
 #include "entry/buchen.h"
+#include "entry/umbuchungseingabe.h"
 
 #include <QDialog>
 

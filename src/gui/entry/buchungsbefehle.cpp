@@ -1,11 +1,11 @@
 // Menu commands of booking entry and money: booking, transfer, change, VAT, currency, Euro label.
-#include "gui/entry/UEURSymb.h"
-#include "gui/entry/UMwSt.h"
-#include "gui/entry/USetEuro.h"
-#include "gui/entry/buchungsfenster.h"
-#include "gui/mainwindow/befehlsgruppen.h"
-#include "gui/mainwindow/movelmain.h"
-#include "gui/mainwindow/mtab.h"
+#include "entry/UEURSymb.h"
+#include "entry/UMwSt.h"
+#include "entry/USetEuro.h"
+#include "entry/buchungsfenster.h"
+#include "mainwindow/befehlsgruppen.h"
+#include "mainwindow/movelmain.h"
+#include "mainwindow/mtab.h"
 
 #include <QObject>
 

@@ -1,5 +1,5 @@
 // The Qt side of the booking commands.
-#include "gui/entry/buchungsfenster.h"
+#include "entry/buchungsfenster.h"
 
 namespace zalvor::gui {
 

@@ -1,8 +1,8 @@
 // The Qt side of the booking commands: the two dialogs, created once and shown for each use.
 #pragma once
 
-#include "gui/entry/Umbdlg.h"
-#include "gui/entry/budlg.h"
+#include "entry/Umbdlg.h"
+#include "entry/budlg.h"
 
 #include <QPointer>
 

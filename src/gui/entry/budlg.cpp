@@ -1,9 +1,9 @@
 // The booking dialog TBuchungsDlg: layout, filling and taking back the entries.
-#include "gui/entry/budlg.h"
+#include "entry/budlg.h"
 
-#include "gui/common/qtext.h"
-#include "gui/entry/dialogfelder.h"
-#include "gui/files/dialoghilfe.h"
+#include "common/qtext.h"
+#include "entry/dialogfelder.h"
+#include "files/dialoghilfe.h"
 
 #include <QCheckBox>
 #include <QComboBox>

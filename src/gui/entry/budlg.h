@@ -2,7 +2,7 @@
 #pragma once
 
 #include "entry/buchen.h"
-#include "entry/budlg.h"
+#include "entry/buchungseingabe.h"
 
 #include <QDialog>
 

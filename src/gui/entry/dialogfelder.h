@@ -1,8 +1,8 @@
 // The fields the booking and the transfer dialog share: shown and read alike in both.
 #pragma once
 
-#include "gui/common/qtext.h"
-#include "gui/files/dialoghilfe.h"
+#include "common/qtext.h"
+#include "files/dialoghilfe.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The opening balances dialog TWGetAB: one amount per account.
-#include "gui/files/DGetAB.h"
+#include "files/DGetAB.h"
 
+#include "common/XaLabel.h"
+#include "common/qtext.h"
 #include "common/zeichensatz.h"
-#include "gui/common/XaLabel.h"
-#include "gui/common/qtext.h"
-#include "gui/files/dialoghilfe.h"
-#include "gui/files/namensraster.h"
-#include "gui/files/xahoehe.h"
+#include "files/dialoghilfe.h"
+#include "files/namensraster.h"
+#include "files/xahoehe.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The sort dialog TWListSort: the radio group of the five orders.
-#include "gui/files/ListSort.h"
+#include "files/ListSort.h"
 
-#include "gui/common/qtext.h"
-#include "gui/files/dialoghilfe.h"
+#include "common/qtext.h"
+#include "files/dialoghilfe.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

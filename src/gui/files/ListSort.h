@@ -1,7 +1,7 @@
 // The sort dialog TWListSort "Listen sortieren nach".
 #pragma once
 
-#include "files/ListSort.h"
+#include "files/sortierung.h"
 
 #include <QDialog>
 

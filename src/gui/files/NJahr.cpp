@@ -1,7 +1,7 @@
 // The dialog TDNJahr: text, the two-digit field and the note.
-#include "gui/files/NJahr.h"
+#include "files/NJahr.h"
 
-#include "gui/files/dialoghilfe.h"
+#include "files/dialoghilfe.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,7 +1,7 @@
 // The dialog TDNJahr "Nächstes Jahr": the year of the next booking file.
 #pragma once
 
-#include "files/NJahr.h"
+#include "files/naechstesjahr.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
 // The settings dialog TDSetDef: three grids of names, OK stores them.
-#include "gui/files/USetDef.h"
+#include "files/USetDef.h"
 
-#include "gui/common/qtext.h"
-#include "gui/files/dialoghilfe.h"
-#include "gui/files/namensraster.h"
+#include "common/qtext.h"
+#include "files/dialoghilfe.h"
+#include "files/namensraster.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

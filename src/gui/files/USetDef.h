@@ -1,7 +1,7 @@
 // The settings dialog TDSetDef "Datei-Einstellungen": names of the types and accounts.
 #pragma once
 
-#include "files/USetDef.h"
+#include "files/dateieinstellungen.h"
 #include "files/sitzung.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 // TReorgWB: no close button; repaints between records at a bounded rate.
-#include "gui/files/WB.h"
+#include "files/WB.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

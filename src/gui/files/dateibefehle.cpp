@@ -1,14 +1,14 @@
 // Menu commands of the bookkeeping files: new file, next year, settings, sort order.
+#include "common/qtext.h"
 #include "common/zeichensatz.h"
+#include "files/ListSort.h"
+#include "files/NJahr.h"
+#include "files/USetDef.h"
 #include "files/neuedatei.h"
-#include "gui/common/qtext.h"
-#include "gui/files/ListSort.h"
-#include "gui/files/NJahr.h"
-#include "gui/files/USetDef.h"
-#include "gui/files/qtmasken.h"
-#include "gui/mainwindow/befehlsgruppen.h"
-#include "gui/mainwindow/movelmain.h"
-#include "gui/mainwindow/mtab.h"
+#include "files/qtmasken.h"
+#include "mainwindow/befehlsgruppen.h"
+#include "mainwindow/movelmain.h"
+#include "mainwindow/mtab.h"
 
 #include <QAction>
 

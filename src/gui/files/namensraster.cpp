@@ -1,5 +1,5 @@
 // A two-column grid whose second column is edited, with a length limit on the editor.
-#include "gui/files/namensraster.h"
+#include "files/namensraster.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // The entry forms of the engine's sequences as Qt dialogs.
-#include "gui/files/qtmasken.h"
+#include "files/qtmasken.h"
 
-#include "gui/common/qtext.h"
-#include "gui/entry/USetEuro.h"
-#include "gui/files/DGetAB.h"
-#include "gui/files/NJahr.h"
-#include "gui/files/USetDef.h"
+#include "common/qtext.h"
+#include "entry/USetEuro.h"
+#include "files/DGetAB.h"
+#include "files/NJahr.h"
+#include "files/USetDef.h"
 
 namespace zalvor::gui {
 

@@ -1,7 +1,7 @@
 // Fixes a markup label to a width and the height its wrapped lines need.
-#include "gui/files/xahoehe.h"
+#include "files/xahoehe.h"
 
-#include "gui/common/XaLabel.h"
+#include "common/XaLabel.h"
 
 namespace zalvor::gui {
 

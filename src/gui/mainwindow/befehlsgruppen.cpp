@@ -1,5 +1,5 @@
 // The static list of registered command groups.
-#include "gui/mainwindow/befehlsgruppen.h"
+#include "mainwindow/befehlsgruppen.h"
 
 namespace zalvor::gui {
 

@@ -1,7 +1,7 @@
 // Table model of the booking table.
-#include "gui/mainwindow/buchungsmodell.h"
+#include "mainwindow/buchungsmodell.h"
 
-#include "gui/common/qtext.h"
+#include "common/qtext.h"
 
 #include <QFontDatabase>
 

@@ -3,7 +3,7 @@
 
 #include "common/typverwaltung.h"
 #include "files/buchung.h"
-#include "mainwindow/mtab.h"
+#include "mainwindow/tabellentexte.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

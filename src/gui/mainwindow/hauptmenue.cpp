@@ -1,9 +1,9 @@
 // The main window's menus, tool bar and status bar, and the commands it runs itself.
-#include "gui/common/qtext.h"
-#include "gui/mainwindow/hilfe.h"
-#include "gui/mainwindow/movelmain.h"
-#include "gui/mainwindow/mtab.h"
-#include "gui/mainwindow/symbole.h"
+#include "common/qtext.h"
+#include "mainwindow/hilfe.h"
+#include "mainwindow/movelmain.h"
+#include "mainwindow/mtab.h"
+#include "mainwindow/symbole.h"
 
 #include "files/reorganisation.h"
 

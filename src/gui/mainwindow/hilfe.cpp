@@ -1,5 +1,5 @@
 // THilfe: contents, index and the text of the chosen topic.
-#include "gui/mainwindow/hilfe.h"
+#include "mainwindow/hilfe.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

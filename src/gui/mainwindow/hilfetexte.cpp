@@ -1,5 +1,5 @@
 // The help topics of the program, by context number.
-#include "gui/mainwindow/hilfe.h"
+#include "mainwindow/hilfe.h"
 
 namespace zalvor::gui {
 

@@ -1,15 +1,15 @@
 // TMainForm: session, enabling of the commands, error boundary, opening a file.
-#include "gui/mainwindow/movelmain.h"
+#include "mainwindow/movelmain.h"
 
 #include "common/befehlsregeln.h"
 #include "common/fehler.h"
+#include "common/hilfeaufruf.h"
+#include "common/qtext.h"
+#include "common/qtperson.h"
 #include "common/zeichensatz.h"
-#include "gui/common/hilfeaufruf.h"
-#include "gui/common/qtext.h"
-#include "gui/common/qtperson.h"
-#include "gui/mainwindow/befehlsgruppen.h"
-#include "gui/mainwindow/hilfe.h"
-#include "gui/mainwindow/mtab.h"
+#include "mainwindow/befehlsgruppen.h"
+#include "mainwindow/hilfe.h"
+#include "mainwindow/mtab.h"
 #include "mainwindow/statuszeile.h"
 
 #include <QAction>

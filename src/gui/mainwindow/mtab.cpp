@@ -1,12 +1,12 @@
 // TMainTab: filling the booking table from the file, selection, pop-up menu, deleting.
-#include "gui/mainwindow/mtab.h"
+#include "mainwindow/mtab.h"
 
 #include "common/dateisystem.h"
 #include "files/buchungsdatei.h"
-#include "gui/mainwindow/buchungsmodell.h"
-#include "gui/mainwindow/movelmain.h"
+#include "mainwindow/buchungsmodell.h"
 #include "mainwindow/loeschen.h"
-#include "mainwindow/mtab.h"
+#include "mainwindow/movelmain.h"
+#include "mainwindow/tabellentexte.h"
 
 #include <QAction>
 #include <QHeaderView>

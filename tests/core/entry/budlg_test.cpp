@@ -1,7 +1,7 @@
 // The booking dialog: start logic, what it shows, its checks in order, storing and re-filing.
 #include "eingabeumgebung.h"
 
-#include "entry/budlg.h"
+#include "entry/buchungseingabe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The VAT rate dialog: field text, check box, the number rule and the definitions file.
 #include "eingabeumgebung.h"
 
-#include "entry/UMwSt.h"
+#include "entry/mwstsatz.h"
 #include "files/definitionen.h"
 
 #include <gtest/gtest.h>

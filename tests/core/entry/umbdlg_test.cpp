@@ -1,8 +1,8 @@
 // The transfer dialog: proposals, its checks (all in the program's own box), storing.
 #include "eingabeumgebung.h"
 
-#include "entry/Umbdlg.h"
 #include "entry/buchen.h"
+#include "entry/umbuchungseingabe.h"
 
 #include <gtest/gtest.h>
 

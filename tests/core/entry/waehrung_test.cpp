@@ -1,7 +1,7 @@
 // The currency settings dialog: warnings, field fill, list entries, year fields, checks.
 #include "eingabeumgebung.h"
 
-#include "entry/USetEuro.h"
+#include "entry/waehrungspruefung.h"
 #include "files/definitionen.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "common/dateisystem.h"
 #include "common/real6.h"
 #include "common/zeichensatz.h"
-#include "files/USetDef.h"
+#include "files/dateieinstellungen.h"
 #include "files/definitionen.h"
 
 #include <gtest/gtest.h>

@@ -5,10 +5,10 @@
 
 #include "common/dateisystem.h"
 #include "common/fehler.h"
-#include "files/NJahr.h"
 #include "files/buchungsdatei.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "files/naechstesjahr.h"
 
 #include <gtest/gtest.h>
 

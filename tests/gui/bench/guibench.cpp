@@ -1,8 +1,8 @@
 // Benchmark: opening a 65,535-record booking file and filling the booking table, offscreen.
 #include "guitesthilfen.h"
 
-#include "gui/mainwindow/buchungsmodell.h"
-#include "gui/mainwindow/mtab.h"
+#include "mainwindow/buchungsmodell.h"
+#include "mainwindow/mtab.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 #include "common/uhr.h"
 #include "files/buchung.h"
 #include "files/definitionen.h"
-#include "gui/mainwindow/movelmain.h"
+#include "mainwindow/movelmain.h"
 
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
 // The Euro symbol option "Euro-Symbol verwenden?" on the engine side.
-#include "entry/UEURSymb.h"
+#include "entry/eurosymbolwahl.h"
 
 #include "common/waehrung.h"
 #include "common/zeichensatz.h"

@@ -1,5 +1,5 @@
 // Row texts of the booking table.
-#include "mainwindow/mtab.h"
+#include "mainwindow/tabellentexte.h"
 
 #include "common/betrag.h"
 #include "common/zeichensatz.h"

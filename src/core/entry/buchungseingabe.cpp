@@ -1,10 +1,10 @@
 // The booking dialog (income or expense) on the engine side.
-#include "entry/budlg.h"
+#include "entry/buchungseingabe.h"
 
 #include "common/betrag.h"
 #include "common/zeichensatz.h"
 #include "entry/buchungsfelder.h"
-#include "entry/einoderaus.h"
+#include "entry/einoderausfrage.h"
 #include "files/buchungsdatei.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // The transfer dialog on the engine side.
-#include "entry/Umbdlg.h"
+#include "entry/umbuchungseingabe.h"
 
 #include "common/betrag.h"
 #include "common/zeichensatz.h"

@@ -1,5 +1,5 @@
 // The currency settings dialog "\"Alte\" Währung und Euro" on the engine side.
-#include "entry/USetEuro.h"
+#include "entry/waehrungspruefung.h"
 
 #include "common/betrag.h"
 #include "common/fehler.h"

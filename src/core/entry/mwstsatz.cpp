@@ -1,5 +1,5 @@
 // The VAT rate dialog "Mehrwertsteuer" on the engine side.
-#include "entry/UMwSt.h"
+#include "entry/mwstsatz.h"
 
 #include "common/betrag.h"
 #include "common/fehler.h"

@@ -1,5 +1,5 @@
 // Choosing the current sort order and checking the files it needs.
-#include "files/ListSort.h"
+#include "files/sortierung.h"
 
 #include "common/dateisystem.h"
 #include "common/zeichensatz.h"

@@ -1,5 +1,5 @@
 // Next year: carried balances and planned bookings, the Euro changeover, the new indexes.
-#include "files/NJahr.h"
+#include "files/naechstesjahr.h"
 
 #include "common/betrag.h"
 #include "common/dateisystem.h"

@@ -1,5 +1,5 @@
 // Cell texts of the settings dialog and storing what was edited in it.
-#include "files/USetDef.h"
+#include "files/dateieinstellungen.h"
 
 #include "common/zeichensatz.h"
 

@@ -1,5 +1,5 @@
 // The question "Buchen: E/A?" that comes before a new booking.
-#include "entry/einoderaus.h"
+#include "entry/einoderausfrage.h"
 
 #include "common/zeichensatz.h"
 
