@@ -19,13 +19,32 @@ Befehl befehlWaehrung();
 Befehl befehlEurosymbol();
 Befehl befehlDefinitionen();
 Befehl befehlDemo();
+Befehl befehlSchablonen();
+Befehl befehlSchabloneBuchen();
+Befehl befehlSchabloneLoeschen();
+Befehl befehlSchabloneWiederholung();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
-        befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
-        befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
-        befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
-        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),
+        befehlTabelle(),
+        befehlOeffnen(),
+        befehlNeu(),
+        befehlNaechstesJahr(),
+        befehlBuchen(),
+        befehlUmbuchen(),
+        befehlLoeschen(),
+        befehlReorganisieren(),
+        befehlPruefen(),
+        befehlIndex(),
+        befehlMwst(),
+        befehlWaehrung(),
+        befehlEurosymbol(),
+        befehlDefinitionen(),
+        befehlDemo(),
+        befehlSchablonen(),
+        befehlSchabloneBuchen(),
+        befehlSchabloneLoeschen(),
+        befehlSchabloneWiederholung(),
     };
     return alle;
 }

@@ -6,6 +6,7 @@
 #include "entry/buchungsfelder.h"
 #include "entry/einoderausfrage.h"
 #include "files/buchungsdatei.h"
+#include "templates/schablonendatei.h"
 
 #include <algorithm>
 
@@ -31,11 +32,6 @@ bool enthaelt(const std::vector<std::string>& liste, const std::string& eintrag)
 }
 
 } // namespace
-
-SchablonenAnlage& schablonenAnlage() {
-    static SchablonenAnlage anlage;
-    return anlage;
-}
 
 std::optional<std::uint8_t> typcodeAusNummer(int nummer) {
     if (nummer >= 0 && nummer <= 20) return static_cast<std::uint8_t>(nummer);
@@ -186,7 +182,7 @@ bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingabe
     buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
 
     buchungSpeichern(s, m.satz, b, euro);
-    if (e.schablone && schablonenAnlage()) schablonenAnlage()(s, b, euro);
+    if (e.schablone) schabloneAnlegen(s, b, euro);
     s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
     return true;
 }
