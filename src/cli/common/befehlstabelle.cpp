@@ -20,13 +20,33 @@ Befehl befehlEurosymbol();
 Befehl befehlDefinitionen();
 Befehl befehlDemo();
 Befehl befehlListe();
+Befehl befehlSchablonen();
+Befehl befehlSchabloneBuchen();
+Befehl befehlSchabloneLoeschen();
+Befehl befehlSchabloneWiederholung();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
-        befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
-        befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
-        befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
-        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),     befehlListe(),
+        befehlTabelle(),
+        befehlOeffnen(),
+        befehlNeu(),
+        befehlNaechstesJahr(),
+        befehlBuchen(),
+        befehlUmbuchen(),
+        befehlLoeschen(),
+        befehlReorganisieren(),
+        befehlPruefen(),
+        befehlIndex(),
+        befehlMwst(),
+        befehlWaehrung(),
+        befehlEurosymbol(),
+        befehlDefinitionen(),
+        befehlDemo(),
+        befehlListe(),
+        befehlSchablonen(),
+        befehlSchabloneBuchen(),
+        befehlSchabloneLoeschen(),
+        befehlSchabloneWiederholung(),
     };
     return alle;
 }

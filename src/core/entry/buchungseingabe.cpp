@@ -6,6 +6,7 @@
 #include "entry/buchungsfelder.h"
 #include "entry/einoderausfrage.h"
 #include "files/buchungsdatei.h"
+#include "templates/schablonendatei.h"
 
 #include <algorithm>
 
@@ -31,11 +32,6 @@ bool enthaelt(const std::vector<std::string>& liste, const std::string& eintrag)
 }
 
 } // namespace
-
-SchablonenAnlage& schablonenAnlage() {
-    static SchablonenAnlage anlage;
-    return anlage;
-}
 
 // The type store holds the one mapping between shown numbers and type codes; here only the
 // numbers that the type list does not show are told apart.
@@ -183,7 +179,7 @@ bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingabe
     buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
 
     buchungSpeichern(s, m.satz, b, euro);
-    if (e.schablone && schablonenAnlage()) schablonenAnlage()(s, b, euro);
+    if (e.schablone) schabloneAnlegen(s, b, euro);
     s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
     return true;
 }
