@@ -24,6 +24,7 @@ Befehl befehlSchablonen();
 Befehl befehlSchabloneBuchen();
 Befehl befehlSchabloneLoeschen();
 Befehl befehlSchabloneWiederholung();
+Befehl befehlDruckoptionen();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -47,6 +48,7 @@ const std::vector<Befehl>& befehle() {
         befehlSchabloneBuchen(),
         befehlSchabloneLoeschen(),
         befehlSchabloneWiederholung(),
+        befehlDruckoptionen(),
     };
     return alle;
 }
