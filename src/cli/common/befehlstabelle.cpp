@@ -19,13 +19,14 @@ Befehl befehlWaehrung();
 Befehl befehlEurosymbol();
 Befehl befehlDefinitionen();
 Befehl befehlDemo();
+Befehl befehlCodeschutz();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
         befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
         befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
         befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
-        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),
+        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),     befehlCodeschutz(),
     };
     return alle;
 }

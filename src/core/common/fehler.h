@@ -9,25 +9,26 @@ namespace zalvor {
 // An input/output failure the operation does not check itself. The command boundary
 // reports it as "E/A-Fehler %d" and the program goes on.
 class EAFehler : public std::runtime_error {
-public:
+  public:
     EAFehler(int fehlernummer, const std::string& wo)
         : std::runtime_error(wo), nummer_(fehlernummer) {}
     int nummer() const { return nummer_; }
 
-private:
+  private:
     int nummer_;
 };
 
 // A value too large for the stored real format. Reported like an I/O failure, with its own text.
 class UeberlaufFehler : public std::runtime_error {
-public:
+  public:
     UeberlaufFehler() : std::runtime_error("Gleitkommaüberlauf") {}
 };
 
-// The program has to end now (a guarded file opened without the right code word).
+// The program has to end now (a guarded file opened without the right code word). The
+// reason is for front ends that say why they stop (UTF-8).
 class ProgrammEnde : public std::runtime_error {
-public:
-    ProgrammEnde() : std::runtime_error("Programmende") {}
+  public:
+    explicit ProgrammEnde(const std::string& grund = "Programmende") : std::runtime_error(grund) {}
 };
 
 } // namespace zalvor
@@ -36,7 +37,7 @@ namespace zalvor {
 
 // The person declined to go on; the command ends without a further message.
 class BefehlAbgebrochen : public std::runtime_error {
-public:
+  public:
     BefehlAbgebrochen() : std::runtime_error("abgebrochen") {}
 };
 

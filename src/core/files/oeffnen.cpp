@@ -7,6 +7,7 @@
 #include "files/dateiname.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "protection/codeschutz.h"
 
 namespace zalvor {
 
@@ -44,7 +45,7 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     definitionenLesen(s.datei.basisname, s.def, s.person);
     // 3./4. Member file, contribution rates, plan values, commands, code word.
     s.planvorgaben = planDateiVorhanden(s);
-    s.nurLesen = false;
+    codewortPruefen(s);
     s.dateiOffen = true;
     if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();
     // 5. Sort order.
