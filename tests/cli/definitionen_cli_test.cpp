@@ -80,11 +80,19 @@ class DefinitionenCli : public ::testing::Test {
     test::TempVerzeichnis tmp;
     std::string datei = tmp.datei("Verein.26");
     void SetUp() override { test::textSchreiben(datei, ""); }
+    // The V3.01 file is guarded (13): its code word file holds "x", which is stored as is.
+    test::CliErgebnis mitCode(std::vector<std::string> args) {
+        test::textSchreiben(tmp.datei("Verein.PWD"), "x\r\n");
+        args.insert(args.begin(), {"--antworten", "x"});
+        return cli(args);
+    }
 };
+
+const char* const kCodeAbfrage = "[Bitte Codewort eingeben!] Hier Passwort eingeben:\n-> #\n";
 
 TEST_F(DefinitionenCli, AlleSchluesselInFesterReihenfolge) {
     test::textSchreiben(tmp.datei("Verein.def"), v301Datei());
-    auto e = cli({"definitionen", datei});
+    auto e = mitCode({"definitionen", datei});
     ASSERT_EQ(e.status, 0) << e.err;
     const auto z = zeilen(e.out);
     const auto schluessel = erwarteteSchluessel();
@@ -111,33 +119,36 @@ TEST_F(DefinitionenCli, AlleSchluesselInFesterReihenfolge) {
     EXPECT_EQ(werte["Kurs"], "0.000000");
     EXPECT_EQ(werte["Umstellungsjahr"], "02");
     EXPECT_EQ(werte["UmstellungBis"], "03");
-    // Both notices of the old format, in order, on stderr.
-    EXPECT_EQ(e.err,
-              "[Bitte beachten Sie diese Versionsänderung] Die Definitionsdatei hat noch das "
-              "Format der Version 3.01! Seit Version 4 werden zusätzlich Euro-Kurs, \"alte\" "
-              "Währung und Euro-Startjahr gespeichert.\n"
-              "[Bitte beachten Sie diese Versionsänderung!] Die Definitionsdatei hat noch das "
-              "alte Format (bis V4.2), seit Version 4.5 können zusätzliche Buchungstypen und "
-              "-Gruppen erstellt werden. Bei der nächsten Änderung der wird die Datei im neuen "
-              "Format gespeichert. Ältere Programmversionen können die Datei dann trotzdem noch "
-              "lesen, so lange Sie nicht mehr als 20 Typen für Einnahmen und Ausgaben und nicht "
-              "mehr als jeweils 19 Typengruppen verwenden. Schreibzugriffe mit älteren Versionen "
-              "von Zalvor können zum Verlust der nur von Version 4.5 unterstützten Informationen "
-              "(Typen mit Nr. > 20, mehr als 19 Gruppen) führen!\n");
+    // Both notices of the old format, in order, on stderr; then the code entry.
+    EXPECT_EQ(
+        e.err,
+        std::string(
+            "[Bitte beachten Sie diese Versionsänderung] Die Definitionsdatei hat noch das "
+            "Format der Version 3.01! Seit Version 4 werden zusätzlich Euro-Kurs, \"alte\" "
+            "Währung und Euro-Startjahr gespeichert.\n"
+            "[Bitte beachten Sie diese Versionsänderung!] Die Definitionsdatei hat noch das "
+            "alte Format (bis V4.2), seit Version 4.5 können zusätzliche Buchungstypen und "
+            "-Gruppen erstellt werden. Bei der nächsten Änderung der wird die Datei im neuen "
+            "Format gespeichert. Ältere Programmversionen können die Datei dann trotzdem noch "
+            "lesen, so lange Sie nicht mehr als 20 Typen für Einnahmen und Ausgaben und nicht "
+            "mehr als jeweils 19 Typengruppen verwenden. Schreibzugriffe mit älteren Versionen "
+            "von Zalvor können zum Verlust der nur von Version 4.5 unterstützten Informationen "
+            "(Typen mit Nr. > 20, mehr als 19 Gruppen) führen!\n") +
+            kCodeAbfrage);
     // Showing changes nothing.
     EXPECT_EQ(test::textLesen(tmp.datei("Verein.def")), v301Datei());
 }
 
 TEST_F(DefinitionenCli, NeuSchreibenRuestetAuf) {
     test::textSchreiben(tmp.datei("Verein.def"), v301Datei());
-    auto vorher = cli({"definitionen", datei});
-    auto e = cli({"definitionen", "--neu-schreiben", datei});
+    auto vorher = mitCode({"definitionen", datei});
+    auto e = mitCode({"definitionen", "--neu-schreiben", datei});
     ASSERT_EQ(e.status, 0) << e.err;
     EXPECT_EQ(e.out, vorher.out);
     EXPECT_EQ(textdateiLesen(tmp.datei("Verein.def")).size(), 371u);
-    auto danach = cli({"definitionen", datei});
+    auto danach = mitCode({"definitionen", datei});
     EXPECT_EQ(danach.status, 0);
-    EXPECT_EQ(danach.err, "");
+    EXPECT_EQ(danach.err, kCodeAbfrage);
     EXPECT_EQ(danach.out, vorher.out);
 }
 

@@ -10,7 +10,7 @@
 
 namespace zalvor::test {
 
-enum class Art { Meldung, Nachricht, Frage, Eingabe, Fortschritt };
+enum class Art { Meldung, Nachricht, Frage, Eingabe, Fortschritt, Code };
 
 struct Eintrag {
     Art art;
@@ -19,16 +19,18 @@ struct Eintrag {
     Symbol symbol = Symbol::Keins;
     std::vector<Knopf> knoepfe;
     Knopf vorwahl = Knopf::Ok;
+    CodeBild bild = CodeBild::Keins; // of a code entry
 };
 
 class AufzeichnendePerson : public Person {
-public:
+  public:
     // Answers for questions (a Knopf, or std::nullopt for "closed") and text inputs (a
     // string, UTF-8, or std::nullopt for cancel), in the order they are asked.
     using Antwort = std::variant<Knopf, std::string, std::nullopt_t>;
     void antworte(Antwort a) { antworten_.push_back(std::move(a)); }
     void antworte(std::initializer_list<Antwort> liste) {
-        for (const auto& a : liste) antworten_.push_back(a);
+        for (const auto& a : liste)
+            antworten_.push_back(a);
     }
 
     void meldung(const std::string& titel, const std::string& text, Symbol symbol) override;
@@ -36,6 +38,8 @@ public:
     std::optional<Knopf> frage(const Frage& f) override;
     std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
                                        const std::string& vorgabe) override;
+    // Recorded as Art::Code with the picture; answered like a text input.
+    std::optional<std::string> codeEingabe(const std::string& titel, CodeBild bild) override;
     void fortschrittZeigen(const std::string& titel, const std::string& text) override;
     void fortschritt(int prozent) override;
     void fortschrittText(const std::string& text) override;
@@ -51,7 +55,8 @@ public:
         prozente_.clear();
     }
 
-private:
+  private:
+    std::optional<std::string> textAntwort(const std::string& wofuer);
     std::vector<Eintrag> eintraege_;
     std::deque<Antwort> antworten_;
     std::vector<int> prozente_;

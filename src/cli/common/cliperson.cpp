@@ -101,18 +101,27 @@ std::optional<Knopf> CliPerson::frage(const Frage& f) {
     throw Aufruffehler("Antwort \"" + antwort + "\" passt zu keinem Knopf der Frage");
 }
 
-std::optional<std::string> CliPerson::eingabe(const std::string& titel, const std::string& prompt,
-                                              const std::string&) {
+std::optional<std::string> CliPerson::naechsterText(const std::string& titel,
+                                                    const std::string& prompt, bool verdeckt) {
     ausgeben(titel, prompt);
     --meldungen_;
     if (antworten_.empty()) {
         err_ << "-> (Abbruch)  (keine Antwort mehr in --antworten)\n";
         return std::nullopt;
     }
-    std::string antwort = antworten_.front();
+    std::string antwort = utf8NachAnsi(antworten_.front());
     antworten_.pop_front();
-    err_ << "-> " << antwort << "\n";
-    return utf8NachAnsi(antwort);
+    err_ << "-> " << (verdeckt ? std::string(antwort.size(), '#') : ansiNachUtf8(antwort)) << "\n";
+    return antwort;
+}
+
+std::optional<std::string> CliPerson::eingabe(const std::string& titel, const std::string& prompt,
+                                              const std::string&) {
+    return naechsterText(titel, prompt, false);
+}
+
+std::optional<std::string> CliPerson::codeEingabe(const std::string& titel, CodeBild) {
+    return naechsterText(titel, "Hier Passwort eingeben:", true);
 }
 
 void CliPerson::fortschrittZeigen(const std::string& titel, const std::string& text) {

@@ -19,6 +19,8 @@ class CliPerson : public Person {
     std::optional<Knopf> frage(const Frage& f) override;
     std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
                                        const std::string& vorgabe) override;
+    // Takes the next item like a text input; the echo shows "#" per character.
+    std::optional<std::string> codeEingabe(const std::string& titel, CodeBild bild) override;
     void fortschrittZeigen(const std::string& titel, const std::string& text) override;
     void fortschritt(int prozent) override;
     void fortschrittText(const std::string& text) override;
@@ -29,6 +31,8 @@ class CliPerson : public Person {
 
   private:
     void ausgeben(const std::string& titel, const std::string& text);
+    std::optional<std::string> naechsterText(const std::string& titel, const std::string& prompt,
+                                             bool verdeckt);
     std::ostream& err_;
     std::deque<std::string> antworten_;
     std::string fortschrittTitel_;

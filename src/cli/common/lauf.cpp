@@ -153,8 +153,9 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         return kAbgelehnt;
     } catch (const BefehlAbgebrochen&) {
         return kAbgelehnt;
-    } catch (const ProgrammEnde&) {
-        err << "zalvor-cli: Programmende\n";
+    } catch (const ProgrammEnde& e) {
+        // Where the desktop program closes, the command ends: nothing more of the file is read.
+        err << "zalvor-cli: Programmende (" << e.what() << ")\n";
         return kAbgelehnt;
     }
 }

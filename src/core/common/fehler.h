@@ -27,10 +27,11 @@ class UeberlaufFehler : public std::runtime_error {
     UeberlaufFehler() : std::runtime_error(A("Gleitkommaüberlauf")) {}
 };
 
-// The program has to end now (a guarded file opened without the right code word).
+// The program has to end now (a guarded file opened without the right code word). The
+// reason is for front ends that say why they stop (UTF-8).
 class ProgrammEnde : public std::runtime_error {
   public:
-    ProgrammEnde() : std::runtime_error("Programmende") {}
+    explicit ProgrammEnde(const std::string& grund = "Programmende") : std::runtime_error(grund) {}
 };
 
 } // namespace zalvor

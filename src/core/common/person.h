@@ -13,6 +13,10 @@ enum class Symbol { Keins, Information, Warnung, Fehler, Frage, Stopp };
 
 enum class Knopf { Ok, Abbruch, Ja, Nein, Eigen1, Eigen2, Eigen3 };
 
+// The picture of the code entry beside the first one, which is always shown: an existing
+// code is asked for, or a new code is repeated.
+enum class CodeBild { Keins, VorhandenerCode, Wiederholung };
+
 struct Frage {
     std::string titel;
     std::string text;
@@ -40,6 +44,11 @@ class Person {
     // A line of text (input box); nullopt on cancel.
     virtual std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
                                                const std::string& vorgabe) = 0;
+    // The code entry: one masked field ("#" per character), emptied on every show; nullopt
+    // on cancel. A person without its own form asks through the input box.
+    virtual std::optional<std::string> codeEingabe(const std::string& titel, CodeBild) {
+        return eingabe(titel, "Hier Passwort eingeben:", {});
+    }
 
     // Progress window of long operations.
     virtual void fortschrittZeigen(const std::string& titel, const std::string& text) = 0;

@@ -9,6 +9,7 @@
 #include "files/indexdatei.h"
 #include "members/beitragssaetze.h"
 #include "members/mitgliederimport.h"
+#include "protection/codeschutz.h"
 #include "templates/autobuchung.h"
 
 namespace zalvor {
@@ -49,7 +50,7 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     mitgliederBeimOeffnen(s);
     beitragssaetzeLesen(s);
     s.planvorgaben = planDateiVorhanden(s);
-    s.nurLesen = false;
+    codewortPruefen(s);
     s.dateiOffen = true;
     if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();
     // 5. Sort order.

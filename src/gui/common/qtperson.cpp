@@ -5,6 +5,7 @@
 #include "common/qtext.h"
 #include "entry/einoderaus.h"
 #include "files/WB.h"
+#include "protection/codeedit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,6 +63,11 @@ TReorgWB& QtPerson::fortschrittsfenster() {
 TDEinoderAus& QtPerson::einOderAus() {
     if (!einOderAus_) einOderAus_ = std::make_unique<TDEinoderAus>(fenster_);
     return *einOderAus_;
+}
+
+Tcodeinput& QtPerson::codeinput() {
+    if (!codeinput_) codeinput_ = std::make_unique<Tcodeinput>(fenster_);
+    return *codeinput_;
 }
 
 void QtPerson::meldung(const std::string& titel, const std::string& text, Symbol symbol) {
@@ -143,6 +149,12 @@ std::optional<std::string> QtPerson::eingabe(const std::string& titel, const std
     box.setCancelButtonText(QStringLiteral("Abbrechen"));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return nachAnsi(box.textValue());
+}
+
+std::optional<std::string> QtPerson::codeEingabe(const std::string& titel, CodeBild bild) {
+    auto eingabe = codeinput().abfragen(ausAnsi(titel), bild);
+    if (!eingabe) return std::nullopt;
+    return nachAnsi(*eingabe);
 }
 
 void QtPerson::fortschrittZeigen(const std::string& titel, const std::string& text) {

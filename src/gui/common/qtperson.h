@@ -12,6 +12,7 @@ namespace zalvor::gui {
 class TWMsgBox;
 class TReorgWB;
 class TDEinoderAus;
+class Tcodeinput;
 
 class QtPerson : public zalvor::Person {
   public:
@@ -23,6 +24,7 @@ class QtPerson : public zalvor::Person {
     std::optional<Knopf> frage(const Frage& f) override;
     std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
                                        const std::string& vorgabe) override;
+    std::optional<std::string> codeEingabe(const std::string& titel, CodeBild bild) override;
     void fortschrittZeigen(const std::string& titel, const std::string& text) override;
     void fortschritt(int prozent) override;
     void fortschrittText(const std::string& text) override;
@@ -31,12 +33,14 @@ class QtPerson : public zalvor::Person {
     TWMsgBox& msgBox();
     TReorgWB& fortschrittsfenster();
     TDEinoderAus& einOderAus();
+    Tcodeinput& codeinput();
 
   private:
     QWidget* fenster_;
     std::unique_ptr<TWMsgBox> msgBox_;
     std::unique_ptr<TReorgWB> wb_;
     std::unique_ptr<TDEinoderAus> einOderAus_;
+    std::unique_ptr<Tcodeinput> codeinput_;
 };
 
 } // namespace zalvor::gui

@@ -106,7 +106,13 @@ const std::vector<Hilfethema>& hilfethemen() {
          "einem Codewort, das beim Öffnen abgefragt wird. Zusätzlich kann ein Nur-Lese-Code "
          "festgelegt werden: Wer ihn eingibt, kann die Buchungen ansehen, aber nicht ändern.</p>"
          "<p>Geben Sie ein leeres Codewort ein, wird der Schutz entfernt. Vergessen Sie das "
-         "Codewort nicht: ohne es lässt sich die Datei nicht mehr öffnen.</p>"},
+         "Codewort nicht: ohne es lässt sich die Datei nicht mehr öffnen.</p>"
+         "<p><b>Wichtig:</b> Der Codeschutz regelt nur den Zugang über dieses Programm. Er ist "
+         "keine Verschlüsselung: Buchungen, Mitglieder und Einstellungen liegen unverändert in "
+         "ihren Dateien und lassen sich mit jedem anderen Werkzeug lesen und ändern. Auch das "
+         "Codewort selbst ist nur verschoben, nicht sicher verwahrt.</p>"
+         "<p>Ein Codewort, das sich nicht als eine Zeile der Code-Datei speichern lässt, wird "
+         "abgelehnt; wählen Sie dann ein anderes.</p>"},
         {32, "Planvorgaben", "Plan;Soll-Ist;Budget;Haushalt",
          "<h2>Planvorgaben</h2>"
          "<p>Unter <b>Buchungen | Planvorgaben</b> tragen Sie für jeden Typ und jede "

@@ -1,0 +1,34 @@
+// zalvor-cli codeschutz: the "Codeschutz..." procedure, every entry and answer from --antworten.
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "protection/codeschutz.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int codeschutz(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, "codeschutz");
+    const bool geaendert = codeschutzBefehl(k.sitzung);
+    k.out << "Codeschutz\t" << (k.sitzung.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
+          << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung) ? "ja" : "nein") << "\n";
+    return geaendert ? kFertig : kAbgelehnt;
+}
+
+const Befehl kCodeschutz{
+    "codeschutz", "DATEI",
+    "setzt, ändert oder entfernt das Codewort wie \"Codeschutz...\": altes Codewort (falls "
+    "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
+    "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
+    "verschlüsselt nichts",
+    codeschutz};
+
+} // namespace
+
+Befehl befehlCodeschutz() {
+    return kCodeschutz;
+}
+
+} // namespace zalvor::cli
