@@ -59,7 +59,8 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
     s.tabelle(TabellenModus::Voll);
     // 7. Due templates.
-    if (optionen.automatischeBuchungen) automatischeBuchungen(s);
+    // They write: a file opened with the read-only code gets none.
+    if (optionen.automatischeBuchungen && !s.nurLesen) automatischeBuchungen(s);
 }
 
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
