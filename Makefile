@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 GEN        := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps build build-asan test run bench clean screenshot
+.PHONY: all deps build build-asan test run bench clean screenshot install package
 
 all: build
 
@@ -32,6 +32,15 @@ bench: build
 
 screenshot: build
 	scripts/screenshot $(BUILD)
+
+# Installs the programs, menu entry, icon and docs under PREFIX (make install PREFIX=~/.local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package zalvor_<version>_<arch>.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
