@@ -16,8 +16,8 @@ if(ZALVOR_GUI)
     endif()
 endif()
 # The help is part of the program; the manual with its pictures goes beside the docs.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR}
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zalvor)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zalvor
         FILES_MATCHING PATTERN "*.png" PATTERN "*.md")
 
 set(CPACK_GENERATOR DEB)
