@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build build-asan test run bench clean screenshot
+.PHONY: all deps build build-asan test run bench clean screenshot install package
 
 all: build
 
@@ -32,6 +32,15 @@ bench: build
 
 screenshot: build
 	scripts/screenshot $(BUILD)
+
+# Installs the programs, menu entry, icon and docs under PREFIX (make install PREFIX=~/.local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package zalvor_<version>_<arch>.deb in $(BUILD).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -285,7 +285,13 @@ class HauptfensterTest : public QObject {
             {"jahresabschluss", "&Jahresabschluß", QKeySequence(Qt::Key_F6)},
             {"voriges", "&Voriges", QKeySequence(Qt::SHIFT | Qt::Key_F9)},
             {"naechstes", "&Nächstes", QKeySequence(Qt::Key_F9)},
-            {"oeffnen", "Ö&ffnen...", QKeySequence()},
+            // Standard keys of desktop programs where the menu names none.
+            {"oeffnen", "Ö&ffnen...", QKeySequence(QKeySequence::Open)},
+            {"neu", "&Neu...", QKeySequence(QKeySequence::New)},
+            {"verlassen", "&Verlassen", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+            {"suchen", "Tabelle &durchsuchen...", QKeySequence(QKeySequence::Find)},
+            {"rueckgaengig", "&Rückgängig", QKeySequence(QKeySequence::Undo)},
+            {"hilfe", "Hauptfenster-Hilfe", QKeySequence(QKeySequence::HelpContents)},
             {"tabelleNeu", "Tabelle neu zeichnen!", QKeySequence()},
             {"optionenWaehrung", "&Währung / Euro...", QKeySequence()},
         };

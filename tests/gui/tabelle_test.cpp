@@ -114,9 +114,12 @@ class TabelleTest : public QObject {
         QCOMPARE(zeile(t, 4), (QStringList{"10", " 3.11.", "Umbuchung", "Bar auf Giro", "    10.00",
                                            " -", u("1»2")}));
         QCOMPARE(zeile(t, 5), (QStringList{"", "", "", "", "", "", ""}));
-        // The amount column uses a fixed-pitch font so that decimal points line up.
+        // Decimal points line up when digits, blank and "." advance equally in the amount
+        // column's font (whatever the machine reports as fixed pitch).
         const QFont betrag = t.modell()->index(0, 4).data(Qt::FontRole).value<QFont>();
-        QVERIFY(QFontInfo(betrag).fixedPitch());
+        const QFontMetricsF fm(betrag);
+        for (const QChar c : QStringLiteral("123456789 ."))
+            QCOMPARE(fm.horizontalAdvance(c), fm.horizontalAdvance(QLatin1Char('0')));
     }
 
     void leereDateiZeigtNurDieLeereZeile() {

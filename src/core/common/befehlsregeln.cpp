@@ -58,6 +58,8 @@ const std::vector<Befehlsregel>& befehlsregeln() {
         {"waehrung", kDatei, kSchreibt},
         {"euroSymbol", kOhneDatei, kLiest},
         {"tabelleNeu", kDatei, kLiest},
+        {"suchen", kDatei, kLiest},
+        {"rueckgaengig", kDatei, kSchreibt},
         {"druckerEinstellungen", kOhneDatei, kLiest},
     };
     return regeln;

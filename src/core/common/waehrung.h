@@ -45,8 +45,14 @@ int volljahr(std::string_view zweistellig);
 
 // The Euro label file beside the program: first line, at most 3 characters; "EUR" when
 // the file is missing. Writing replaces it with one line.
-std::string euroTextLaden(const std::string& programmVerzeichnis);
-void euroTextSpeichern(const std::string& programmVerzeichnis, const std::string& euroText);
+// An installed program's folder is usually not writable: with a user configuration folder
+// given, the label is read from there first, and kept there when the program's folder
+// cannot be written (a successful write beside the program removes the user's copy, so
+// that one choice holds).
+std::string euroTextLaden(const std::string& programmVerzeichnis,
+                          const std::string& konfigVerzeichnis = {});
+void euroTextSpeichern(const std::string& programmVerzeichnis, const std::string& euroText,
+                       const std::string& konfigVerzeichnis = {});
 inline const std::string kEuroZeichen = "\x80";
 
 } // namespace zalvor

@@ -30,7 +30,7 @@ bool euroSymbolAnwenden(Sitzung& s, std::optional<Knopf> antwort) {
         text = "EUR";
     else
         return false;
-    euroTextSpeichern(s.programmVerzeichnis, text);
+    euroTextSpeichern(s.programmVerzeichnis, text, s.konfigVerzeichnis);
     s.euroText = text;
     s.tabelle(TabellenModus::Voll);
     return true;

@@ -68,6 +68,9 @@ struct Sitzung {
     Person& person;
     const Uhr& uhr;
     std::string programmVerzeichnis;
+    // The user's configuration folder of a desktop front end (empty: none); keeps what the
+    // program's folder cannot hold in an installation.
+    std::string konfigVerzeichnis;
     Oberflaeche* oberflaeche = nullptr;
     Masken* masken = nullptr; // forms of the front end; must be set before new file/next year
     std::string euroText = "EUR";

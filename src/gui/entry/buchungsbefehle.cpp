@@ -24,6 +24,7 @@ void verbinden(TMainForm& f) {
     // The date proposed for new bookings is today's from the start.
     f.sitzung().vorgabeDatumZuruecksetzen();
     auto* dialoge = new Buchungsdialoge(f);
+    dialoge->fenster.textquelle([&f] { return f.tabelle()->buchungstexte(); });
     f.verdrahten("buchen",
                  [&f, dialoge] { buchenBefehl(f.sitzung(), std::nullopt, dialoge->fenster); });
     f.verdrahten("umbuchen", [&f, dialoge] { umbuchenBefehl(f.sitzung(), dialoge->fenster); });

@@ -1,6 +1,8 @@
 // The Qt side of the booking commands.
 #include "entry/buchungsfenster.h"
 
+#include "entry/textergaenzung.h"
+
 namespace zalvor::gui {
 
 QtBuchungsFenster::QtBuchungsFenster(QWidget* eltern)
@@ -13,6 +15,7 @@ QtBuchungsFenster::~QtBuchungsFenster() {
 
 DlgKnopf QtBuchungsFenster::buchung(const BuchungsMaske& m, BuchungsEingaben& e) {
     buchung_->fuellen(m, e);
+    if (textquelle_) textergaenzungSetzen(buchung_->CBText, textquelle_());
     buchung_->exec();
     e = buchung_->eingaben();
     return buchung_->knopf();

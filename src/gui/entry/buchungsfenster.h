@@ -5,6 +5,9 @@
 #include "entry/budlg.h"
 
 #include <QPointer>
+#include <QStringList>
+
+#include <functional>
 
 namespace zalvor::gui {
 
@@ -19,12 +22,16 @@ class QtBuchungsFenster : public BuchungsFenster {
     DlgKnopf buchung(const BuchungsMaske& m, BuchungsEingaben& e) override;
     DlgKnopf umbuchung(const UmbuchungsMaske& m, UmbuchungsEingaben& e) override;
 
+    // The booking texts of the open file, offered as completions in the text field.
+    void textquelle(std::function<QStringList()> quelle) { textquelle_ = std::move(quelle); }
+
     TBuchungsDlg* buchungsDlg() const { return buchung_; }
     TUmbuchungDlg* umbuchungsDlg() const { return umbuchung_; }
 
   private:
     QPointer<TBuchungsDlg> buchung_;
     QPointer<TUmbuchungDlg> umbuchung_;
+    std::function<QStringList()> textquelle_;
 };
 
 } // namespace zalvor::gui

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -82,6 +83,10 @@ QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext) {
     QPushButton* k = neuerKnopf(knoepfe, QStringLiteral("&Hilfe"), QDialogButtonBox::HelpRole);
     k->setAutoDefault(false);
     QObject::connect(k, &QPushButton::clicked, knoepfe, [kontext] { hilfeAufrufen(kontext); });
+    // F1 anywhere in the dialog shows the dialog's own topic, as the button does.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, knoepfe);
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, k, &QPushButton::click);
     return k;
 }
 

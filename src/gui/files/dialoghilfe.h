@@ -52,13 +52,13 @@ QPushButton* neuerKnopf(QDialogButtonBox* knoepfe, const QString& text, int roll
 
 // Help topics of the dialogs.
 inline constexpr int kHilfeBuchung = 100;
-inline constexpr int kHilfeUmbuchung = 100;
+inline constexpr int kHilfeUmbuchung = 108;
 inline constexpr int kHilfeMwSt = 110;
 inline constexpr int kHilfeWaehrung = 102;
-inline constexpr int kHilfeEuroSymbol = 102;
+inline constexpr int kHilfeEuroSymbol = 107;
 inline constexpr int kHilfeEinstellungen = 105;
 inline constexpr int kHilfeSortieren = 106;
-inline constexpr int kHilfeAnfangsbestaende = 19;
+inline constexpr int kHilfeAnfangsbestaende = 109;
 inline constexpr int kHilfeNaechstesJahr = 103;
 
 } // namespace zalvor::gui

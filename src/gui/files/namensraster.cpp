@@ -3,6 +3,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -25,7 +26,44 @@ class LaengenDelegat : public QStyledItemDelegate {
     int laenge_;
 };
 
+constexpr int kSpalte = 1;
+
 } // namespace
+
+void TNamensraster::mousePressEvent(QMouseEvent* e) {
+    QTableWidget::mousePressEvent(e);
+    const QModelIndex i = indexAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && i.isValid() && (i.flags() & Qt::ItemIsEditable) &&
+        state() != EditingState)
+        edit(i);
+}
+
+QModelIndex TNamensraster::moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) {
+    if (aktion != MoveNext && aktion != MovePrevious)
+        return QTableWidget::moveCursor(aktion, tasten);
+    const int zeile = currentIndex().isValid() ? currentIndex().row() : -1;
+    const int ziel = aktion == MoveNext ? zeile + 1 : zeile - 1;
+    // Past the last or before the first cell the grid hands the focus on.
+    if (ziel < 0 || ziel >= rowCount()) return {};
+    return model()->index(ziel, kSpalte);
+}
+
+void TNamensraster::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) {
+    const bool weiter = hinweis == QAbstractItemDelegate::EditNextItem;
+    const bool zurueck = hinweis == QAbstractItemDelegate::EditPreviousItem;
+    if ((weiter || zurueck) && !moveCursor(weiter ? MoveNext : MovePrevious, {}).isValid()) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(weiter);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hinweis);
+}
+
+bool TNamensraster::focusNextPrevChild(bool vor) {
+    if (!moveCursor(vor ? MoveNext : MovePrevious, {}).isValid())
+        return QWidget::focusNextPrevChild(vor);
+    return QTableWidget::focusNextPrevChild(vor);
+}
 
 void TNamensraster::eingabeUebernehmen() {
     if (state() != QAbstractItemView::EditingState) return;
@@ -39,8 +77,11 @@ TNamensraster* namensraster(const QString& kopf1, const QString& kopf2, int zeil
     r->setHorizontalHeaderLabels({kopf1, kopf2});
     r->verticalHeader()->hide();
     r->setSelectionMode(QAbstractItemView::SingleSelection);
-    r->setTabKeyNavigation(false);
-    r->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    r->setTabKeyNavigation(true);
+    // Typing into the highlighted cell starts editing with the first character; a click
+    // opens the editor itself (see mousePressEvent).
+    r->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                       QAbstractItemView::AnyKeyPressed);
     r->setItemDelegateForColumn(1, new LaengenDelegat(laenge, r));
     r->horizontalHeader()->setStretchLastSection(true);
     r->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);

@@ -8,13 +8,21 @@
 
 namespace zalvor::gui {
 
-// The grid; OK of a dialog takes over a cell that is still being edited.
+// The grid; OK of a dialog takes over a cell that is still being edited. A click opens the
+// cell's editor at once (no delayed edit that would swallow what is typed meanwhile); Tab and
+// Shift+Tab move between the editable cells and leave the grid only from its last or first.
 class TNamensraster : public QTableWidget {
     Q_OBJECT
   public:
     using QTableWidget::QTableWidget;
     // The text of an open cell editor goes into its cell now.
     void eingabeUebernehmen();
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) override;
+    bool focusNextPrevChild(bool vor) override;
 };
 
 // Grid with the given header and rows; the first column is read-only, the second editable

@@ -18,14 +18,14 @@ class TMainForm;
 //   "&Datei":       neu, naechstesJahr, oeffnen, reorganisieren, dateilisteNeu,
 //                   dateilisteOeffnen, codeschutz, verlassen
 //   "&Buchungen":   buchen, umbuchen, anzeigenAendern, loeschen, planvorgaben, schablonen,
-//                   einstellungen, typengruppen
+//                   einstellungen, typengruppen, rueckgaengig
 //   "&Mitglieder":  mitgliederListe, mitgliedNeu, mitgliedAnzeigen, beitraegeBuchen,
 //                   beitraegeReset, mitgliederEinstellungen
 //   "&Listen":      einfachliste, eaListe, kontenliste1 .. kontenliste9, kontenlistenAlle,
 //                   sortieren
 //   "&Abschluß":    monatsabschluss, jahresabschluss, sollIst, mwst, waehrung
 //   "&Optionen":    druckerEinstellungen, optionenMwst (runs "mwst"), optionenWaehrung (runs
-//                   "waehrung"), euroSymbol, tabelleNeu
+//                   "waehrung"), euroSymbol, tabelleNeu, suchen
 //   "&Fenster":     voriges, naechstes
 //   "&Hilfe":       hilfe, hilfeIndex, hilfeZurHilfe, hilfeSchliessen, about
 // Tool bar buttons use the same actions as their menu items.

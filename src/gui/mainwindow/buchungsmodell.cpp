@@ -2,14 +2,36 @@
 #include "mainwindow/buchungsmodell.h"
 
 #include "common/qtext.h"
-
-#include <QFontDatabase>
+#include "mainwindow/tabellenfilter.h"
 
 namespace zalvor::gui {
 
-// The amount column lines its decimal points up with a fixed-pitch font.
+// The amount column lines its decimal points up: a family with equal advances that the
+// program's dependencies install, and the type-writer hint where it is missing, so the
+// choice does not depend on the machine's idea of "monospace".
 QFont TBuchungsModell::festeSchrift() {
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont f(QStringLiteral("DejaVu Sans Mono"));
+    f.setStyleHint(QFont::TypeWriter, QFont::PreferMatch);
+    f.setFixedPitch(true);
+    return f;
+}
+
+QVariant TBuchungsModell::sortierwert(int z, int spalte) const {
+    const auto& b = satz(z);
+    switch (spalte) {
+    case 0: {
+        // Booking numbers are texts; numeric ones sort by number, before the others ("AB").
+        bool zahl = false;
+        const int n = QString::fromStdString(b.bunr.text()).trimmed().toInt(&zahl);
+        return zahl ? QVariant(static_cast<double>(n)) : QVariant(1e12);
+    }
+    case 1:
+        return b.geloescht() ? -1 : b.monat * 100 + b.tag;
+    case 4:
+        return static_cast<double>(b.betrag.wert());
+    default:
+        return ausAnsi(zeile(z)[static_cast<std::size_t>(spalte)]);
+    }
 }
 
 int TBuchungsModell::rowCount(const QModelIndex& eltern) const {
@@ -37,6 +59,7 @@ QVariant TBuchungsModell::data(const QModelIndex& index, int rolle) const {
         return ausAnsi(zeile(index.row())[static_cast<std::size_t>(s)]);
     }
     if (rolle == Qt::FontRole && s == 4) return fest_;
+    if (rolle == kSortierRolle && index.row() < saetze()) return sortierwert(index.row(), s);
     return {};
 }
 

@@ -35,6 +35,10 @@ class TBuchungsModell : public QAbstractTableModel {
     int saetze() const { return static_cast<int>(saetze_.size()); }
     // Cell texts of a record row, Windows form.
     zalvor::TabellenZeile zeile(int z) const;
+    // Every record as read, in file order.
+    const std::vector<zalvor::TBuchung>& alle() const { return saetze_; }
+    // The record of a row (0 <= z < saetze()).
+    const zalvor::TBuchung& satz(int z) const { return saetze_[static_cast<std::size_t>(z)]; }
 
   private:
     zalvor::TabellenZeile kopf_{"BuNr", "Datum", "Typ", "Buchungstext", "Betrag", "E/A", "Kto"};
@@ -46,6 +50,7 @@ class TBuchungsModell : public QAbstractTableModel {
     mutable zalvor::TabellenZeile zwischen_;
 
     static QFont festeSchrift();
+    QVariant sortierwert(int z, int spalte) const;
 };
 
 } // namespace zalvor::gui

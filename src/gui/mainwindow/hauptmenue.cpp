@@ -50,9 +50,9 @@ void TMainForm::menuesAnlegen() {
     auto spaeter = [&](QAction* a) { erstNachOeffnen_.insert(a->objectName()); };
 
     QMenu* datei = menue("datei", "&Datei");
-    neueAktion(datei, "neu", u("&Neu..."));
+    neueAktion(datei, "neu", u("&Neu..."), QKeySequence::New);
     spaeter(neueAktion(datei, "naechstesJahr", u("Nächstes &Jahr...")));
-    neueAktion(datei, "oeffnen", u("Ö&ffnen..."));
+    neueAktion(datei, "oeffnen", u("Ö&ffnen..."), QKeySequence::Open);
     spaeter(neueAktion(datei, "reorganisieren", u("&Reorganisieren")));
     QMenu* dateiliste = datei->addMenu(u("&Dateiliste"));
     dateiliste->setObjectName("dateiliste");
@@ -60,7 +60,7 @@ void TMainForm::menuesAnlegen() {
     neueAktion(dateiliste, "dateilisteOeffnen", u("Ö&ffnen..."));
     spaeter(neueAktion(datei, "codeschutz", u("Codeschutz...")));
     datei->addSeparator();
-    neueAktion(datei, "verlassen", u("&Verlassen"));
+    neueAktion(datei, "verlassen", u("&Verlassen"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* buchungen = menue("buchungen", "&Buchungen");
     spaeter(neueAktion(buchungen, "buchen", u("&Buchen..."), QKeySequence(Qt::Key_F2)));
@@ -73,6 +73,8 @@ void TMainForm::menuesAnlegen() {
     buchungen->addSeparator();
     neueAktion(buchungen, "einstellungen", u("&Einstellungen..."));
     neueAktion(buchungen, "typengruppen", u("&Typengruppen..."));
+    buchungen->addSeparator();
+    spaeter(neueAktion(buchungen, "rueckgaengig", u("&Rückgängig"), QKeySequence::Undo));
 
     QMenu* mitglieder = menue("mitglieder", "&Mitglieder");
     spaeter(neueAktion(mitglieder, "mitgliederListe", u("Li&ste")));
@@ -112,6 +114,7 @@ void TMainForm::menuesAnlegen() {
     neueAktion(optionen, "euroSymbol", u("&Euro-Symbol..."));
     optionen->addSeparator();
     spaeter(neueAktion(optionen, "tabelleNeu", u("Tabelle neu zeichnen!")));
+    spaeter(neueAktion(optionen, "suchen", u("Tabelle &durchsuchen..."), QKeySequence::Find));
 
     fenstermenue_ = menue("fenster", "&Fenster");
     neueAktion(fenstermenue_, "voriges", u("&Voriges"), QKeySequence(Qt::SHIFT | Qt::Key_F9));
@@ -119,7 +122,7 @@ void TMainForm::menuesAnlegen() {
     connect(fenstermenue_, &QMenu::aboutToShow, this, &TMainForm::fenstermenueAufbauen);
 
     QMenu* hilfe = menue("hilfe", "&Hilfe");
-    neueAktion(hilfe, "hilfe", u("Hauptfenster-Hilfe"));
+    neueAktion(hilfe, "hilfe", u("Hauptfenster-Hilfe"), QKeySequence::HelpContents);
     neueAktion(hilfe, "hilfeIndex", u("&Index"));
     neueAktion(hilfe, "hilfeZurHilfe", u("&Hilfe zur Hilfe"));
     neueAktion(hilfe, "hilfeSchliessen", u("Hilfe &schließen"));

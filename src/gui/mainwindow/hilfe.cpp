@@ -1,9 +1,12 @@
 // THilfe: contents, index and the text of the chosen topic.
 #include "mainwindow/hilfe.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -25,6 +28,7 @@ THilfe::THilfe(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(720, 480);
     reiter_ = new QTabWidget;
     inhalt_ = new QListWidget;
+    inhalt_->setObjectName(QStringLiteral("Inhalt"));
     for (const auto& t : hilfethemen()) {
         auto* eintrag = new QListWidgetItem(QString::fromUtf8(t.titel), inhalt_);
         eintrag->setData(kKontextRolle, t.kontext);
@@ -37,6 +41,7 @@ THilfe::THilfe(QWidget* parent) : QWidget(parent, Qt::Window) {
     suche_ = new QLineEdit;
     suche_->setPlaceholderText(QString::fromUtf8("Begriff eingeben..."));
     stichworte_ = new QListWidget;
+    stichworte_->setObjectName(QStringLiteral("Stichworte"));
     auto* indexLayout = new QVBoxLayout(indexSeite);
     indexLayout->addWidget(suche_);
     indexLayout->addWidget(stichworte_);
@@ -72,17 +77,67 @@ void THilfe::zeigen(int kontext) {
     text_->setHtml(QString::fromUtf8(t->html));
     for (int i = 0; i < inhalt_->count(); ++i)
         if (inhalt_->item(i)->data(kKontextRolle).toInt() == aktuell_) inhalt_->setCurrentRow(i);
-    show();
-    raise();
-    activateWindow();
+    vorHolen();
 }
 
 void THilfe::index() {
     reiter_->setCurrentIndex(1);
     if (aktuell_ == 0) zeigen(hilfethemen().front().kontext);
+    vorHolen();
+    suche_->setFocus();
+}
+
+void THilfe::vorHolen() {
+    // A modal dialog blocks every window but its own children: while one is open, the help
+    // becomes its child window, so that it can be read and used beside the dialog.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* eltern = modal == this ? nullptr : modal;
+    if (eltern != parentWidget()) {
+        const bool warSichtbar = isVisible();
+        const QRect lage = geometry();
+        setParent(eltern, Qt::Window);
+        if (warSichtbar)
+            setGeometry(lage);
+        else
+            platzieren();
+        if (eltern) eltern->installEventFilter(this);
+    } else if (!isVisible()) {
+        platzieren();
+    }
     show();
     raise();
-    suche_->setFocus();
+    activateWindow();
+}
+
+void THilfe::platzieren() {
+    // On the screen of the window the person works in, beside it where there is room.
+    QWidget* bezug = QApplication::activeWindow();
+    if (!bezug || bezug == this) bezug = parentWidget();
+    QScreen* bildschirm = bezug ? bezug->screen() : QGuiApplication::primaryScreen();
+    if (!bildschirm) return;
+    const QRect frei = bildschirm->availableGeometry();
+    QSize groesse = size().boundedTo(frei.size());
+    QPoint ecke = frei.center() - QPoint(groesse.width() / 2, groesse.height() / 2);
+    if (bezug) {
+        const QRect b = bezug->frameGeometry();
+        if (b.right() + groesse.width() <= frei.right()) ecke = {b.right() + 1, b.top()};
+    }
+    ecke.setX(std::clamp(ecke.x(), frei.left(), frei.right() - groesse.width()));
+    ecke.setY(std::clamp(ecke.y(), frei.top(), frei.bottom() - groesse.height()));
+    setGeometry(QRect(ecke, groesse));
+}
+
+bool THilfe::eventFilter(QObject* objekt, QEvent* ereignis) {
+    // The dialog closes: the help stays open as a window of its own.
+    if (objekt == parentWidget() && ereignis->type() == QEvent::Hide) {
+        objekt->removeEventFilter(this);
+        const bool warSichtbar = isVisible();
+        const QRect lage = geometry();
+        setParent(nullptr, Qt::Window);
+        setGeometry(lage);
+        if (warSichtbar) show();
+    }
+    return QWidget::eventFilter(objekt, ereignis);
 }
 
 void THilfe::indexFiltern(const QString& text) {

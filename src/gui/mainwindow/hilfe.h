@@ -38,8 +38,15 @@ class THilfe : public QWidget {
     void hilfeZurHilfe() { zeigen(kHilfeHilfe); }
     int aktuellerKontext() const { return aktuell_; }
 
+  protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
   private:
     void indexFiltern(const QString& text);
+    // Shows the window in front, usable also while a modal dialog is open.
+    void vorHolen();
+    // Puts a window that is not shown yet on the screen of the active window.
+    void platzieren();
 
     QTabWidget* reiter_;
     QListWidget* inhalt_;

@@ -31,12 +31,20 @@ int bildschirmfoto(zalvor::gui::TMainForm& form, const QString& png) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(zalvor::gui::kProgrammTitel);
+    // The user's configuration folder (settings, a Euro label the program folder cannot hold).
+    QApplication::setOrganizationName(QStringLiteral("zalvor"));
     // Qt's own dialogs (file dialog, context menus of fields) in German where the
-    // translations are installed.
+    // translations are installed: Qt's own, else the copy installed beside the program.
     QTranslator qtDeutsch;
-    if (qtDeutsch.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDeutsch);
+    for (const QString& ordner :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+          QApplication::applicationDirPath() + QStringLiteral("/../share/zalvor/translations")}) {
+        if (qtDeutsch.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           ordner)) {
+            QApplication::installTranslator(&qtDeutsch);
+            break;
+        }
+    }
 
     const zalvor::SystemUhr uhr;
     zalvor::gui::TMainForm form(

@@ -2,6 +2,7 @@
 #include "mainwindow/movelmain.h"
 
 #include "common/befehlsregeln.h"
+#include "common/dialoglage.h"
 #include "common/fehler.h"
 #include "common/hilfeaufruf.h"
 #include "common/qtext.h"
@@ -10,7 +11,9 @@
 #include "mainwindow/befehlsgruppen.h"
 #include "mainwindow/hilfe.h"
 #include "mainwindow/mtab.h"
+#include "mainwindow/oeffnendialog.h"
 #include "mainwindow/statuszeile.h"
+#include "mainwindow/zuletzt.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -54,6 +58,10 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
     person_ = person;
     sitzung_ = zalvor::sitzungAnlegen(*person_, uhr, std::move(programmVerzeichnis));
     sitzung_->oberflaeche = this;
+    sitzung_->konfigVerzeichnis =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+    sitzung_->euroText =
+        zalvor::euroTextLaden(sitzung_->programmVerzeichnis, sitzung_->konfigVerzeichnis);
 
     setWindowTitle(kHauptfensterTitel);
     mdi_ = new QMdiArea(this);
@@ -61,6 +69,7 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
     hilfe_ = std::make_unique<THilfe>();
+    dialoglageMerken();
     hilfeAufrufSetzen([this](int kontext) { hilfeZeigen(kontext); });
 
     menuesAnlegen();
@@ -126,6 +135,12 @@ void TMainForm::aktualisiereVerfuegbarkeit(const QString& id) {
 }
 
 void TMainForm::befehl(const std::function<void()>& f) {
+    // Whatever the command did to the active file, also when it ended midway, the status
+    // bar shows the file as it is now.
+    struct Auffrischen {
+        TMainForm& f;
+        ~Auffrischen() { f.statuszeileAktualisieren(); }
+    } auffrischen{*this};
     auto& p = *person_;
     try {
         f();
@@ -229,6 +244,11 @@ void TMainForm::oeffnenBefehl() {
         dlg.setNameFilter("Buchungsdatei (PC) (*.?"
                           "?)");
         dlg.setDefaultSuffix(QString::fromStdString(sitzung_->datei.jahr));
+        // In the last club's folder, without the reorganisation backups ("~...").
+        dlg.setOption(QFileDialog::DontUseNativeDialog);
+        dlg.setProxyModel(new OhneSicherungskopien(&dlg));
+        const QString ordner = oeffnenStartordner(*sitzung_);
+        if (!ordner.isEmpty()) dlg.setDirectory(ordner);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
         const QString name = dlg.selectedFiles().constFirst();
         const QFileInfo info(name);
@@ -255,6 +275,7 @@ void TMainForm::nachNeuerDatei(bool nameEingegeben) {
 
 void TMainForm::ereignis(const zalvor::Ereignis& e) {
     if (e.art == zalvor::Ereignis::Art::DateiGewechselt) emit dateiWirdGewechselt();
+    if (e.art != zalvor::Ereignis::Art::DateiGewechselt) emit dateiVeraendert();
 }
 
 void TMainForm::hilfeZeigen(int kontext) {

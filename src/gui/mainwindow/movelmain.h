@@ -85,6 +85,8 @@ class TMainForm : public QMainWindow, public zalvor::Oberflaeche {
     void dateiWirdGewechselt();
     // After a file was opened (templates book their due bookings here).
     void dateiGeoeffnet();
+    // The engine wrote to the active file (records or definitions): views recompute.
+    void dateiVeraendert();
 
   protected:
     void closeEvent(QCloseEvent* e) override;

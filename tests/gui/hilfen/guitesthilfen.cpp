@@ -3,6 +3,8 @@
 
 #include "common/real6.h"
 
+#include <QTemporaryDir>
+
 #include <fstream>
 
 namespace zalvor::guitest {
@@ -62,6 +64,15 @@ void grosseDateiAnlegen(const std::string& basisname, const std::string& jahr, s
     dateiAnlegen(basisname, jahr, buchungen);
 }
 
-Fenster::Fenster() : form(std::make_unique<zalvor::gui::TMainForm>("", uhr, &person)) {}
+void eigeneKonfiguration() {
+    // Settings, recent clubs and the Euro label copy go into a folder of this test run,
+    // never into the home folder of the machine.
+    static QTemporaryDir ordner;
+    static const bool gesetzt = qputenv("XDG_CONFIG_HOME", ordner.path().toLocal8Bit());
+    Q_UNUSED(gesetzt);
+}
+
+Fenster::Fenster()
+    : form((eigeneKonfiguration(), std::make_unique<zalvor::gui::TMainForm>("", uhr, &person))) {}
 
 } // namespace zalvor::guitest

@@ -34,6 +34,9 @@ void dateiAnlegen(const std::string& basisname, const std::string& jahr,
 // The same with n records of varied content.
 void grosseDateiAnlegen(const std::string& basisname, const std::string& jahr, std::uint32_t n);
 
+// Points the user's configuration folder at a folder of this test run (once per run).
+void eigeneKonfiguration();
+
 // A main window that talks to a recording person, with a fixed clock (2026-06-15).
 struct Fenster {
     Fenster();

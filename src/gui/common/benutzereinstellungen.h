@@ -1,0 +1,16 @@
+// The per-user settings of the desktop program (recent clubs, column widths).
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+
+namespace zalvor::gui {
+
+// The user's configuration folder of the program (QStandardPaths::AppConfigLocation).
+QString konfigOrdner();
+// The settings file in that folder, in a readable text format.
+std::unique_ptr<QSettings> benutzerEinstellungen();
+
+} // namespace zalvor::gui

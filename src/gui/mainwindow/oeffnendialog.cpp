@@ -1,0 +1,16 @@
+// The open dialog's view of a folder without reorganisation backups.
+#include "mainwindow/oeffnendialog.h"
+
+#include <QFileSystemModel>
+
+namespace zalvor::gui {
+
+bool OhneSicherungskopien::filterAcceptsRow(int zeile, const QModelIndex& eltern) const {
+    const auto* dateien = qobject_cast<const QFileSystemModel*>(sourceModel());
+    const QModelIndex i = sourceModel()->index(zeile, 0, eltern);
+    // Folders stay, whatever their name: the way to other clubs must remain open.
+    if (dateien && dateien->isDir(i)) return true;
+    return !i.data().toString().startsWith(QLatin1Char('~'));
+}
+
+} // namespace zalvor::gui
