@@ -116,6 +116,15 @@ const std::vector<Hilfethema>& hilfethemen() {
          "<h2>Meldungen</h2>"
          "<p>Längere Hinweise und Fehlermeldungen erscheinen in einem eigenen Fenster. Lesen "
          "Sie den Text und schließen Sie das Fenster mit <b>OK</b>.</p>"},
+        {140, "Schablonen", "Schablonen;Wiederholung;automatische Buchung;F8",
+         "<h2>Schablonen</h2>"
+         "<p>Kreuzen Sie im Buchungsdialog <b>Schablone erstellen</b> an, wird die Buchung als "
+         "Schablone gespeichert. <b>Buchungen | Schablonen...</b> (F8) zeigt alle Schablonen; "
+         "<b>Buchen</b> bucht die markierte mit dem heutigen Datum.</p>"
+         "<p>Mit <b>Wiederholung...</b> wird eine Schablone monatlich am Tag der Schablone oder "
+         "jährlich an ihrem Datum fällig. Fällige Schablonen werden beim Öffnen der Datei des "
+         "laufenden Jahres automatisch gebucht, auch für Monate, die seit dem letzten Öffnen "
+         "vergangen sind. Prüfen Sie danach, ob die Zahlungen wirklich geleistet wurden.</p>"},
         {104, "Tastenkürzel", "Tasten;Kürzel;F2;F3;F4;F5;F6;F8;F9",
          "<h2>Tastenkürzel</h2><table cellpadding=\"3\">"
          "<tr><td><b>F2</b></td><td>Buchen</td></tr>"
