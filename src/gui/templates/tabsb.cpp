@@ -53,8 +53,9 @@ TDTabSB::TDTabSB(zalvor::Sitzung& s, Grenze grenze, QWidget* parent)
         QString::fromUtf8("Zyklus für Automatische Buchung der markierten Schablone festlegen"));
     BtnLoeschen = neuerKnopf(knoepfe, QString::fromUtf8("&Löschen"), QDialogButtonBox::ActionRole);
     BtnLoeschen->setToolTip(QString::fromUtf8("Markierte Schablone löschen"));
+    // An action button, so that the box keeps the window's order of the buttons.
     BtnSchliessen =
-        neuerKnopf(knoepfe, QString::fromUtf8("&Schließen"), QDialogButtonBox::RejectRole);
+        neuerKnopf(knoepfe, QString::fromUtf8("&Schließen"), QDialogButtonBox::ActionRole);
     BtnBuchen = neuerKnopf(knoepfe, QStringLiteral("&Buchen"), QDialogButtonBox::ActionRole);
     BtnBuchen->setToolTip(QStringLiteral("Die markierte Schablone buchen."));
     hilfeKnopf(knoepfe, kHilfeSchablonen);
@@ -64,7 +65,7 @@ TDTabSB::TDTabSB(zalvor::Sitzung& s, Grenze grenze, QWidget* parent)
     connect(BtnWiederholung, &QPushButton::clicked, this, &TDTabSB::wiederholung);
     connect(BtnLoeschen, &QPushButton::clicked, this, &TDTabSB::loeschen);
     connect(BtnBuchen, &QPushButton::clicked, this, &TDTabSB::buchen);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(BtnSchliessen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(StringGrid1);
