@@ -214,6 +214,15 @@ const std::vector<Hilfethema>& hilfethemen() {
          "<p>Eine Meldung <i>E/A-Fehler</i> mit einer Zahl bedeutet, dass eine Datei nicht "
          "gelesen oder geschrieben werden konnte (13: keine Berechtigung, 28: Datenträger "
          "voll). Was bis dahin geschrieben war, bleibt erhalten.</p>"},
+        {140, "Schablonen", "Schablonen;Wiederholung;automatische Buchung;F8",
+         "<h2>Schablonen</h2>"
+         "<p>Kreuzen Sie im Buchungsdialog <b>Schablone erstellen</b> an, wird die Buchung als "
+         "Schablone gespeichert. <b>Buchungen | Schablonen...</b> (F8) zeigt alle Schablonen; "
+         "<b>Buchen</b> bucht die markierte mit dem heutigen Datum.</p>"
+         "<p>Mit <b>Wiederholung...</b> wird eine Schablone monatlich am Tag der Schablone oder "
+         "jährlich an ihrem Datum fällig. Fällige Schablonen werden beim Öffnen der Datei des "
+         "laufenden Jahres automatisch gebucht, auch für Monate, die seit dem letzten Öffnen "
+         "vergangen sind. Prüfen Sie danach, ob die Zahlungen wirklich geleistet wurden.</p>"},
         {104, "Tastenkürzel", "Tasten;Kürzel;F2;F3;F4;F5;F6;F8;F9;Strg",
          "<h2>Tastenkürzel</h2><table cellpadding=\"3\">"
          "<tr><td><b>F1</b></td><td>Hilfe zum aktiven Fenster oder Dialog</td></tr>"
