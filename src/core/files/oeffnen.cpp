@@ -9,6 +9,7 @@
 #include "files/indexdatei.h"
 #include "members/beitragssaetze.h"
 #include "members/mitgliederimport.h"
+#include "templates/autobuchung.h"
 
 namespace zalvor {
 
@@ -56,7 +57,8 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     // 6. Table.
     if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
     s.tabelle(TabellenModus::Voll);
-    (void)optionen;
+    // 7. Due templates.
+    if (optionen.automatischeBuchungen) automatischeBuchungen(s);
 }
 
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,

@@ -1,0 +1,29 @@
+// The printout of a closing window (one file or several files).
+#pragma once
+
+#include "common/raster.h"
+#include "printing/druckseite.h"
+
+#include <string>
+
+namespace zalvor {
+
+inline const char* const kAbschlussdruckTitel = "Movel95 - Abschluss";
+
+// What the title line adds to the window caption: the open file's two-digit year, today's
+// date and the booking file's base path (shown for a single-file closing only).
+struct Abschlusskopf {
+    std::string jahr;
+    int tag = 1;
+    int monat = 1;
+    int jahr4 = 2000;
+    std::string basispfad;
+};
+
+// A closing counts as a single-file closing when its tab "Kontenbestände" shows its grid.
+bool einzelabschluss(const Bericht& b);
+
+Druckdokument abschlussSetzen(const Bericht& b, const Abschlusskopf& kopf,
+                              const Druckeinstellungen& e, Messung& m, Seitenformat f);
+
+} // namespace zalvor

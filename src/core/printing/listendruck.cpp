@@ -1,0 +1,204 @@
+// List printing: grids as text tables with frames per page and automatic page breaks.
+#include "printing/listendruck.h"
+
+#include "printing/seitensetzer.h"
+
+#include <algorithm>
+
+namespace zalvor {
+
+namespace {
+
+bool istBetragsspalte(const std::string& k) {
+    static const char* const namen[] = {"real", "Planungen", "IST-Summe", "Planv.(Soll)",
+                                        "Differenz"};
+    if (k.rfind("Betrag", 0) == 0) return true;
+    return std::any_of(std::begin(namen), std::end(namen), [&](const char* n) { return k == n; });
+}
+
+bool istRechtsbuendig(const std::string& k) {
+    return k == "BuNr" || k == "Beleg" || k == "Datum" || istBetragsspalte(k);
+}
+
+bool istTextspalte(const std::string& k) {
+    return k == "Buchungstext" || k == "An/Von" || k == "Typ";
+}
+
+bool istKontospalte(const std::string& k) {
+    return k == "Von Kto" || k == "Nach Kto";
+}
+
+// The comparison report is the one grid whose second header is "real"; it has no frame.
+bool istVergleich(const Raster& r) {
+    return r.kopf.size() > 1 && r.kopf[1] == "real";
+}
+
+// An account tab that was never filled keeps its default caption "Konto1" ... "Konto9".
+bool unbenannterReiter(const Reiter& t) {
+    return t.titel.size() == 6 && t.titel.rfind("Konto", 0) == 0 && t.titel[5] >= '1' &&
+           t.titel[5] <= '9';
+}
+
+// "3: Kasse" is printed as "Kasse".
+std::string kontoname(const std::string& titel) {
+    const auto p = titel.find(": ");
+    return p == std::string::npos ? titel : titel.substr(p + 2);
+}
+
+class Listensetzer {
+  public:
+    Listensetzer(const Druckeinstellungen& e, Messung& m, Seitenformat f, Druckdokument& d)
+        : e_(e), m_(m), s_(d, e, m, f) {}
+
+    void setzen(const Bericht& b);
+
+  private:
+    void seitenpruefung() {
+        if (y_ > s_.unterkante()) umbruch();
+    }
+    void umbruch() {
+        y_ = e_.oben + m_.hoehe("Pp", kopf1(e_));
+        s_.neueSeite();
+    }
+    void ueberschrift(const std::string& text);
+    void kontotitel(const std::string& name);
+    void raster(const Raster& r);
+    void rahmen(const std::vector<int>& x);
+    std::vector<int> spaltenpositionen(const Raster& r);
+
+    const Druckeinstellungen& e_;
+    Messung& m_;
+    Seitensetzer s_;
+    int y_ = 0;
+    int zeilenhoehe_ = 0;
+    int betragMin_ = 0;
+    int tabellenOben_ = 0;
+};
+
+void Listensetzer::setzen(const Bericht& b) {
+    const Schriftwahl titel = kopf1(e_, 3);
+    s_.text(e_.links, e_.oben, b.fenstertitel, titel, Anker::ObenLinks);
+    y_ = e_.oben + 2 * m_.hoehe("Pp", titel);
+    zeilenhoehe_ = std::max(m_.hoehe("Pp", kopf1(e_)), m_.hoehe("Pp", normal1(e_)));
+    betragMin_ = m_.breite(" 999999999.99", normal1(e_));
+    if (!b.waehrungszeile.empty()) {
+        s_.text(e_.links, y_, b.waehrungszeile, normal1(e_));
+        y_ += m_.hoehe("Pq", normal1(e_));
+    }
+    const bool mitReitern = b.reiter.size() > 1;
+    for (const Reiter& t : b.reiter) {
+        if (mitReitern) {
+            if (unbenannterReiter(t)) continue;
+            kontotitel(kontoname(t.titel));
+        }
+        for (const Raster& r : t.raster) {
+            if (!r.sichtbar) continue;
+            if (!r.ueberschrift.empty()) ueberschrift(r.ueberschrift);
+            raster(r);
+        }
+    }
+}
+
+void Listensetzer::ueberschrift(const std::string& text) {
+    const Schriftwahl f{1, 3, static_cast<std::uint8_t>(e_.ueberschriftstil() | kUnterstrichen)};
+    y_ += m_.hoehe("Pp", kopf1(e_));
+    seitenpruefung();
+    s_.text(e_.links, y_, text, f);
+    y_ += m_.hoehe("Pq", f) + e_.zeilenabstand;
+}
+
+void Listensetzer::kontotitel(const std::string& name) {
+    const Schriftwahl f = kopf1(e_, 5);
+    seitenpruefung();
+    s_.text(e_.links, y_, name, f);
+    y_ += m_.hoehe(name, f) + e_.zeilenabstand;
+}
+
+std::vector<int> Listensetzer::spaltenpositionen(const Raster& r) {
+    std::vector<int> x{e_.links};
+    int vorige = 0;
+    for (const std::string& k : r.kopf) {
+        int w = 0;
+        if (k == "BuNr")
+            w = m_.breite("XXXX", normal1(e_));
+        else if (istBetragsspalte(k))
+            w = std::max(m_.breite(k, normal1(e_)), betragMin_);
+        else if (k == "Beleg" || k == "Datum" || k == "v. Kto" || k == "n. Kto" || k == "Konto")
+            w = m_.breite(k, kopf1(e_));
+        else if (k == "Typ" || k == "An/Von")
+            w = m_.breite(std::string(15, 'X'), normal2(e_));
+        else if (k == "Buchungstext")
+            w = m_.breite(std::string(30, 'X'), normal2(e_));
+        else if (istKontospalte(k))
+            w = m_.breite("XXXXXXXXXX", normal2(e_));
+        else
+            w = vorige;
+        x.push_back(x.back() + w + e_.spaltenabstand);
+        vorige = w;
+    }
+    // Without the counterpart column every later column is printed at the place computed
+    // for the column before it, so no gap is left where it was.
+    if (!e_.anVon) {
+        const auto a = std::find(r.kopf.begin(), r.kopf.end(), "An/Von");
+        if (a != r.kopf.end()) {
+            const auto i = a - r.kopf.begin();
+            x.insert(x.begin() + i + 1, x[static_cast<std::size_t>(i)]);
+            x.pop_back();
+        }
+    }
+    return x;
+}
+
+void Listensetzer::rahmen(const std::vector<int>& x) {
+    if (x.size() < 7) return;
+    const int schritt = e_.zeilenabstand + zeilenhoehe_;
+    const int unten = y_ - zeilenhoehe_ - e_.zeilenabstand;
+    s_.linie(e_.links, y_ - 2 * schritt + 1, x[6], y_ - 2 * schritt + 1);
+    s_.linie(x[3] + 2, tabellenOben_, x[3] + 2, unten);
+    s_.linie(x[5] + 2, tabellenOben_, x[5] + 2, unten);
+}
+
+void Listensetzer::raster(const Raster& r) {
+    std::vector<int> x = spaltenpositionen(r);
+    const bool vergleich = istVergleich(r);
+    const bool ohneAnVon = !e_.anVon;
+    tabellenOben_ = y_ - zeilenhoehe_;
+    const std::size_t zeilen = r.zeilen.size() + 1;
+    for (std::size_t z = 0; z < zeilen; ++z) {
+        const std::vector<std::string>& zelle = z == 0 ? r.kopf : r.zeilen[z - 1];
+        if (y_ > s_.unterkante()) {
+            if (!vergleich) rahmen(x);
+            tabellenOben_ = e_.oben;
+            umbruch();
+        }
+        for (std::size_t c = 0; c < r.kopf.size() && c < zelle.size(); ++c) {
+            const std::string& k = r.kopf[c];
+            if (ohneAnVon && k == "An/Von") continue;
+            Schriftwahl f;
+            if (istKontospalte(k))
+                f = normal2(e_);
+            else if (istTextspalte(k))
+                f = z == 0 ? kopf1(e_) : normal2(e_);
+            else
+                f = z == 0 ? kopf1(e_) : normal1(e_);
+            if (istRechtsbuendig(k))
+                s_.text(x[c + 1] - e_.spaltenabstand, y_, zelle[c], f, Anker::UntenRechts);
+            else
+                s_.text(x[c], y_, zelle[c], f);
+        }
+        y_ += zeilenhoehe_ + e_.zeilenabstand;
+    }
+    if (!vergleich) rahmen(x);
+}
+
+} // namespace
+
+Druckdokument listeSetzen(const Bericht& b, const Druckeinstellungen& e, Messung& m,
+                          Seitenformat f) {
+    Druckdokument d;
+    d.titel = kListendruckTitel;
+    Listensetzer(e, m, f, d).setzen(b);
+    return d;
+}
+
+} // namespace zalvor

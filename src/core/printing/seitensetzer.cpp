@@ -1,0 +1,49 @@
+// Page state and page numbers shared by the printouts.
+#include "printing/seitensetzer.h"
+
+namespace zalvor {
+
+Seitensetzer::Seitensetzer(Druckdokument& dok, const Druckeinstellungen& e, Messung& m,
+                           Seitenformat f)
+    : dok_(dok), einst_(e), mass_(m), format_(f) {
+    dok_.schrift1 = e.schrift1;
+    dok_.schrift2 = e.schrift2;
+    dok_.seiten.emplace_back();
+}
+
+void Seitensetzer::text(int x, int y, std::string t, Schriftwahl s, Anker a) {
+    if (t.empty()) return;
+    seite().texte.push_back(Drucktext{x, y, std::move(t), s, a});
+}
+
+void Seitensetzer::linie(int x1, int y1, int x2, int y2) {
+    seite().linien.push_back(Drucklinie{x1, y1, x2, y2});
+}
+
+void Seitensetzer::kasten(int x, int y, int groesse, Kastenart art) {
+    seite().kaesten.push_back(Druckkasten{x, y, groesse, art});
+}
+
+void Seitensetzer::neueSeite() {
+    dok_.seiten.emplace_back();
+    if (!einst_.seitennummern) return;
+    const std::string nummer = std::to_string(seitennummer());
+    const Schriftwahl s = normal1(einst_);
+    const int h = mass_.hoehe(nummer, s);
+    const int y = einst_.oben < h ? h + 5 : einst_.oben;
+    text(format_.breite - 15, y, nummer, s, Anker::UntenRechts);
+}
+
+Schriftwahl normal1(const Druckeinstellungen& e, int zuschlag) {
+    return Schriftwahl{1, zuschlag, e.normalstil()};
+}
+
+Schriftwahl kopf1(const Druckeinstellungen& e, int zuschlag) {
+    return Schriftwahl{1, zuschlag, e.ueberschriftstil()};
+}
+
+Schriftwahl normal2(const Druckeinstellungen& e) {
+    return Schriftwahl{2, 0, e.schrift2.stil};
+}
+
+} // namespace zalvor
