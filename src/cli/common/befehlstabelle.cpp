@@ -25,6 +25,9 @@ Befehl befehlSchabloneBuchen();
 Befehl befehlSchabloneLoeschen();
 Befehl befehlSchabloneWiederholung();
 Befehl befehlDruckoptionen();
+Befehl befehlAbschluss();
+Befehl befehlTypengruppen();
+Befehl befehlExport();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -49,6 +52,9 @@ const std::vector<Befehl>& befehle() {
         befehlSchabloneLoeschen(),
         befehlSchabloneWiederholung(),
         befehlDruckoptionen(),
+        befehlAbschluss(),
+        befehlTypengruppen(),
+        befehlExport(),
     };
     return alle;
 }
