@@ -26,6 +26,12 @@ Befehl befehlSchabloneLoeschen();
 Befehl befehlSchabloneWiederholung();
 Befehl befehlDruckoptionen();
 Befehl befehlCodeschutz();
+Befehl befehlAbschluss();
+Befehl befehlTypengruppen();
+Befehl befehlExport();
+
+const std::vector<Befehl>& befehle() {
+    static const std::vector<Befehl> alle = {
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -51,6 +57,9 @@ const std::vector<Befehl>& befehle() {
         befehlSchabloneWiederholung(),
         befehlDruckoptionen(),
         befehlCodeschutz(),
+        befehlAbschluss(),
+        befehlTypengruppen(),
+        befehlExport(),
     };
     return alle;
 }

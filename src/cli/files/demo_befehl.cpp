@@ -64,6 +64,16 @@ const Typ kEinnahmetypen[] = {
     {5, "Kursgebühren", 2}, {6, "Getränkeverkauf", 2}, {7, "Zinsen", 0},
 };
 
+// The closing's group grids show subtotals of subtotals: sport and administration together
+// form the running costs, the grants and own revenue the regular income.
+void verschachtelteGruppen(Typverwaltung& t) {
+    t.setzeGruppenName(Seite::Ausgabe, 4, "Laufender Betr.");
+    t.setzeGruppeVon(Seite::Ausgabe, Typverwaltung::gruppeZuPosten(1), 4);
+    t.setzeGruppeVon(Seite::Ausgabe, Typverwaltung::gruppeZuPosten(2), 4);
+    t.setzeGruppenName(Seite::Einnahme, 3, A("Regelmäßig"));
+    t.setzeGruppeVon(Seite::Einnahme, Typverwaltung::gruppeZuPosten(2), 3);
+}
+
 class DemoMasken : public Masken {
   public:
     bool waehrungseinstellungen(Sitzung& s, bool) override {
@@ -88,6 +98,7 @@ class DemoMasken : public Masken {
         t.setzeGruppenName(Seite::Ausgabe, 3, "Vereinsleben");
         t.setzeGruppenName(Seite::Einnahme, 1, "Zuwendungen");
         t.setzeGruppenName(Seite::Einnahme, 2, A("Eigene Erlöse"));
+        verschachtelteGruppen(t);
         s.def.mwstSatz = 19;
         return definitionenSchreiben(s.datei.basisname, s.def, s.person);
     }

@@ -1,8 +1,5 @@
-// Type store and the roll-up of sums through nested groups with cycle detection.
+// Type store: names, item numbers, type codes and the assignments of nested groups.
 #include "common/typverwaltung.h"
-
-#include "common/person.h"
-#include "common/zeichensatz.h"
 
 #include <algorithm>
 
@@ -75,20 +72,25 @@ std::uint8_t Typverwaltung::postenZuTypcode(int posten) {
 
 void Typverwaltung::namenLeeren() {
     for (auto& sd : seiten_) {
-        for (auto& n : sd.typen) n.clear();
-        for (auto& n : sd.gruppen) n.clear();
+        for (auto& n : sd.typen)
+            n.clear();
+        for (auto& n : sd.gruppen)
+            n.clear();
     }
 }
 
 void Typverwaltung::zuordnungenLeeren() {
-    for (auto& sd : seiten_) sd.zuordnung.fill(0);
+    for (auto& sd : seiten_)
+        sd.zuordnung.fill(0);
 }
 
 std::string Typverwaltung::kompakttext(Seite s) const {
     std::string text;
     const auto& z = seite(s).zuordnung;
-    for (int posten = 1; posten <= 20; ++posten) text += static_cast<char>('0' + z[static_cast<std::size_t>(posten)]);
-    for (int posten = 51; posten <= 69; ++posten) text += static_cast<char>('0' + z[static_cast<std::size_t>(posten)]);
+    for (int posten = 1; posten <= 20; ++posten)
+        text += static_cast<char>('0' + z[static_cast<std::size_t>(posten)]);
+    for (int posten = 51; posten <= 69; ++posten)
+        text += static_cast<char>('0' + z[static_cast<std::size_t>(posten)]);
     return text;
 }
 
@@ -104,48 +106,6 @@ void Typverwaltung::kompakttexteLaden(const std::string& ausgabe, const std::str
     };
     laden(seite(Seite::Ausgabe), ausgabe);
     laden(seite(Seite::Einnahme), einnahme);
-}
-
-void Typverwaltung::cacheLeeren() {
-    for (auto& c : cacheGueltig_) c.fill(false);
-    pfad_.clear();
-}
-
-Tripel Typverwaltung::gruppenSumme(Seite s, int gruppe,
-                                   const std::function<Tripel(int typ)>& typSumme,
-                                   Person& person) {
-    if (gruppe < 1 || gruppe > kGruppen) return {};
-    const auto si = static_cast<std::size_t>(s);
-    const auto gi = static_cast<std::size_t>(gruppe);
-    if (cacheGueltig_[si][gi]) return cache_[si][gi];
-    const int eigenerPosten = gruppeZuPosten(gruppe);
-    if (std::find(pfad_.begin(), pfad_.end(), eigenerPosten) != pfad_.end()) {
-        person.meldung(
-            A(s == Seite::Einnahme
-                  ? "Zyklische Einnahme-Typengruppen gefunden, Ergebnisse undefiniert!"
-                  : "Zyklische Ausgabe-Typengruppen gefunden, Ergebnisse undefiniert!"),
-            A("Gruppe ") + gruppenName(s, gruppe) +
-                A(" wurde einer Gruppe untergeordnet, die ihr selbst untergeordnet ist. Ihre "
-                  "Gesamtsumme fließt somit in sich selbst ein, und das ist unmöglich!"),
-            Symbol::Stopp);
-        cache_[si][gi] = Tripel{};
-        cacheGueltig_[si][gi] = true;
-        return cache_[si][gi];
-    }
-    Tripel ergebnis;
-    for (int posten = 1; posten <= kPosten; ++posten) {
-        if (posten == eigenerPosten || gruppeVon(s, posten) != gruppe) continue;
-        pfad_.push_back(eigenerPosten);
-        Tripel t = istGruppe(posten) ? gruppenSumme(s, postenZuGruppe(posten), typSumme, person)
-                                     : typSumme(posten);
-        pfad_.pop_back();
-        ergebnis.real += t.real;
-        ergebnis.geplant += t.geplant;
-        ergebnis.summe += t.summe;
-    }
-    cache_[si][gi] = ergebnis;
-    cacheGueltig_[si][gi] = true;
-    return ergebnis;
 }
 
 } // namespace zalvor

@@ -1,35 +1,24 @@
-// The type store: type and group names, item numbers, type codes, nested groups, roll-up.
+// The type store: type and group names, item numbers, type codes, nested groups.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace zalvor {
-
-class Person;
 
 enum class Seite { Ausgabe = 0, Einnahme = 1 };
 
 inline constexpr int kTypen = 50;
 inline constexpr int kGruppen = 49;
-inline constexpr int kPosten = 99;           // items 1..50 types, 51..99 groups
-inline constexpr int kUmbuchungsMarke = 80;  // item number of the transfer
-inline constexpr int kBeitragsMarke = 90;    // item number of the contribution
+inline constexpr int kPosten = 99;          // items 1..50 types, 51..99 groups
+inline constexpr int kUmbuchungsMarke = 80; // item number of the transfer
+inline constexpr int kBeitragsMarke = 90;   // item number of the contribution
 inline constexpr std::uint8_t kCodeUmbuchung = 21;
 inline constexpr std::uint8_t kCodeBeitrag = 22;
 
-// Real, planned and their sum, as the closings need them.
-struct Tripel {
-    long double real = 0;
-    long double geplant = 0;
-    long double summe = 0;
-};
-
 class Typverwaltung {
-public:
+  public:
     // Names are in the Windows form; stored cut to 15 characters.
     std::string typName(Seite s, int typ) const;
     void setzeTypName(Seite s, int typ, const std::string& name);
@@ -56,22 +45,13 @@ public:
     std::string kompakttext(Seite s) const;
     void kompakttexteLaden(const std::string& ausgabe, const std::string& einnahme);
 
-    // Roll-up through nested groups. typSumme gives the triple of a type (1..50).
-    // The cache must be cleared before each side's group section of a closing.
-    void cacheLeeren();
-    Tripel gruppenSumme(Seite s, int gruppe, const std::function<Tripel(int typ)>& typSumme,
-                        Person& person);
-
-private:
+  private:
     struct SeitenDaten {
         std::array<std::string, kTypen + 1> typen;
         std::array<std::string, kGruppen + 1> gruppen;
         std::array<std::uint8_t, kPosten + 1> zuordnung{};
     };
     std::array<SeitenDaten, 2> seiten_;
-    std::array<std::array<Tripel, kGruppen + 1>, 2> cache_{};
-    std::array<std::array<bool, kGruppen + 1>, 2> cacheGueltig_{};
-    std::vector<int> pfad_;
 
     SeitenDaten& seite(Seite s) { return seiten_[static_cast<int>(s)]; }
     const SeitenDaten& seite(Seite s) const { return seiten_[static_cast<int>(s)]; }

@@ -1,0 +1,43 @@
+// zalvor-cli export: the bookings as a journal for ledger/hledger or as a grid.
+#include "closing/journal.h"
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int exportieren(Kontext& k) {
+    const bool journal = k.args.schalter("--journal");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    if (journal && k.format != Format::Tsv)
+        throw Aufruffehler("--journal schreibt ein Journal; --format gilt nur ohne --journal");
+    dateiLaden(k, datei);
+    const Sitzung& s = k.sitzung;
+    const JournalQuelle q{s.datei.dateiname(), s.datei.jahr, &s.def, s.waehrungstext()};
+    const auto buchungen = alleBuchungenLesen(s.datei.dateiname());
+    if (journal) {
+        for (const auto& zeile : journalZeilen(q, buchungen))
+            k.out << ansiNachUtf8(zeile) << "\n";
+    } else {
+        rasterAusgeben(k.out, k.format, exportRaster(q, buchungen));
+    }
+    return kFertig;
+}
+
+const Befehl kExport{"export", "DATEI [--journal]",
+                     "alle gültigen Buchungen: --journal für ledger/hledger, sonst als "
+                     "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
+                     exportieren};
+
+} // namespace
+
+Befehl befehlExport() {
+    return kExport;
+}
+
+} // namespace zalvor::cli

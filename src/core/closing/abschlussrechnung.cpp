@@ -1,0 +1,197 @@
+// The closing computed from one pass over the bookings.
+#include "closing/abschlussrechnung.h"
+
+#include "common/real6.h"
+#include "common/zeichensatz.h"
+
+namespace zalvor {
+
+namespace {
+
+bool kontoGueltig(int k) {
+    return k >= 1 && k <= kKonten;
+}
+
+void plus(long double& summe, long double betrag) {
+    summe = durchReal6(summe + betrag);
+}
+
+void minus(long double& summe, long double betrag) {
+    summe = durchReal6(summe - betrag);
+}
+
+class Rechnung {
+  public:
+    Rechnung(const TDefinitionen& def, const std::string& jahr, const Abschlusssummen& summen,
+             const AbschlussParameter& p)
+        : def_(def), summen_(summen), umrechnen_(p.umrechnen && def.waehrung.kursVorhanden()),
+          inEuro_(DateiInEuro(def.waehrung, jahr)) {}
+
+    long double umgerechnet(long double x) const {
+        if (!umrechnen_) return x;
+        return inEuro_ ? InLandeswaehrung(def_.waehrung, x) : InEuro(def_.waehrung, x);
+    }
+
+    Tripel fertig(Tripel t) const {
+        t.summe = durchReal6(t.real + t.geplant);
+        t.real = umgerechnet(t.real);
+        t.geplant = umgerechnet(t.geplant);
+        t.summe = umgerechnet(t.summe);
+        return t;
+    }
+
+    // Type sum of an item of one side (0: "Sonstige", the contribution marker: type code 22).
+    Tripel typSumme(Seite s, int posten) const {
+        const int code = posten == 0 ? 0 : Typverwaltung::postenZuTypcode(posten);
+        const auto& quelle = s == Seite::Ausgabe ? summen_.ausgaben : summen_.einnahmen;
+        return fertig(quelle[static_cast<std::size_t>(code)]);
+    }
+
+  private:
+    const TDefinitionen& def_;
+    const Abschlusssummen& summen_;
+    bool umrechnen_;
+    bool inEuro_;
+};
+
+std::vector<Gruppenabschnitt> gruppenabschnitte(const TDefinitionen& def, Seite s,
+                                                const std::array<Tripel, kTypen + 1>& typen,
+                                                Gruppenrechnung& rechnung, Person& person) {
+    const Typverwaltung& tv = def.typen;
+    std::vector<Gruppenabschnitt> abschnitte;
+    rechnung.cacheLeeren();
+    auto typSumme = [&](int typ) { return typen[static_cast<std::size_t>(typ)]; };
+    for (int g = 1; g <= kGruppen; ++g) {
+        if (tv.gruppenName(s, g).empty()) continue;
+        Gruppenabschnitt a;
+        a.gruppe = g;
+        const int eigen = Typverwaltung::gruppeZuPosten(g);
+        for (int posten = 1; posten <= kPosten; ++posten) {
+            if (posten == eigen || tv.gruppeVon(s, posten) != g) continue;
+            const Tripel t = Typverwaltung::istGruppe(posten)
+                                 ? rechnung.gruppenSumme(s, Typverwaltung::postenZuGruppe(posten),
+                                                         typSumme, person)
+                                 : typSumme(posten);
+            a.mitglieder.emplace_back(posten, t);
+            a.summe.addieren(t);
+        }
+        if (!rechnung.berechnet(s, g)) rechnung.merken(s, g, a.summe);
+        abschnitte.push_back(std::move(a));
+    }
+    return abschnitte;
+}
+
+} // namespace
+
+Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat) {
+    Abschlusssummen z;
+    for (const TBuchung& b : buchungen) {
+        const long double betrag = b.betrag.wert();
+        if (monat == 0 || b.monat <= monat) {
+            if (b.istUmbuchung()) {
+                if (kontoGueltig(b.kontoVon)) minus(z.konten[b.kontoVon].real, betrag);
+                if (kontoGueltig(b.kontoNach)) plus(z.konten[b.kontoNach].real, betrag);
+            } else if (b.istEinnahme()) {
+                if (kontoGueltig(b.kontoNach)) {
+                    Tripel& k = z.konten[b.kontoNach];
+                    plus(b.istGeplant() ? k.geplant : k.real, betrag);
+                }
+            } else if (kontoGueltig(b.kontoVon)) {
+                Tripel& k = z.konten[b.kontoVon];
+                minus(b.istGeplant() ? k.geplant : k.real, betrag);
+            }
+        }
+        const bool ab = b.istAnfangsbestand();
+        if (monat == 0 || b.monat == monat) {
+            if (!b.istEinnahme()) {
+                Tripel& t = z.ausgaben[b.typcode];
+                plus(b.istGeplant() ? t.geplant : t.real, betrag);
+            }
+            if (!ab) {
+                Tripel& t = z.einnahmen[b.typcode];
+                if (!b.istGeplant()) {
+                    if (b.typcode == kCodeBeitrag || b.istEinnahme()) plus(t.real, betrag);
+                } else if (b.istEinnahme()) {
+                    plus(t.geplant, betrag);
+                }
+            }
+        }
+        if (!ab && !b.istGeplant() && b.typcode == kCodeBeitrag && b.monat >= 1 && b.monat <= 12)
+            plus(z.beitragJeMonat[b.monat], betrag);
+    }
+    return z;
+}
+
+Abschluss abschlussRechnen(const TDefinitionen& def, const std::string& jahr,
+                           const std::string& euroText, const Abschlusssummen& summen,
+                           const AbschlussParameter& p, long double forderungJePeriode,
+                           Person& person) {
+    Abschluss a;
+    a.parameter = p;
+    a.mwstSatz = def.mwstSatz;
+    const Rechnung r(def, jahr, summen, p);
+    const bool inEuro = DateiInEuro(def.waehrung, jahr);
+    a.waehrung = inEuro == p.umrechnen ? def.waehrung.Waehrung : euroText;
+    if (BeideWaehrungen(def.waehrung, jahr) && !p.umrechnen)
+        a.andereWaehrung = andererWaehrungstext(def.waehrung, jahr, euroText);
+
+    for (int k = 1; k <= kKonten; ++k) {
+        a.konten[static_cast<std::size_t>(k)] =
+            r.fertig(summen.konten[static_cast<std::size_t>(k)]);
+        if (def.kontoBenannt(k)) a.geldbestand.addieren(a.konten[static_cast<std::size_t>(k)]);
+    }
+
+    for (Seite s : {Seite::Ausgabe, Seite::Einnahme}) {
+        auto& typen = a.typen[static_cast<std::size_t>(s)];
+        Tripel& gesamt = s == Seite::Ausgabe ? a.ausgabenGesamt : a.zwischensummen;
+        for (int t = 0; t <= kTypen; ++t)
+            typen[static_cast<std::size_t>(t)] = r.typSumme(s, t);
+        for (int t = 1; t <= kTypen; ++t)
+            if (!def.typen.typName(s, t).empty())
+                gesamt.addieren(typen[static_cast<std::size_t>(t)]);
+        gesamt.addieren(typen[0]);
+    }
+
+    // Contributions: paid in the months before, paid now, demanded in whole periods.
+    Beitragszeile& b = a.beitraege;
+    for (int m = 1; m < p.monat; ++m)
+        plus(b.vorherBezahlt, r.umgerechnet(summen.beitragJeMonat[static_cast<std::size_t>(m)]));
+    b.bezahlt = r.typSumme(Seite::Einnahme, kBeitragsMarke).real;
+    if (forderungJePeriode <= 0) {
+        // No demand (no members or no rates): the periods would never reach what was paid.
+        b.perioden = 1;
+        b.gefordert = b.bezahlt;
+    } else {
+        long double gefordert = 0;
+        long double kopie = 0;
+        b.perioden = 0;
+        do {
+            plus(gefordert, forderungJePeriode);
+            ++b.perioden;
+            kopie = r.umgerechnet(gefordert);
+        } while (kopie < b.bezahlt);
+        b.gefordert = kopie;
+    }
+    b.ausstehend = durchReal6(durchReal6(b.gefordert - b.bezahlt) - b.vorherBezahlt);
+    a.einnahmenGesamt = a.zwischensummen;
+    a.einnahmenGesamt.addieren(Tripel{b.bezahlt, b.ausstehend, b.gefordert});
+
+    Gruppenrechnung rechnung(def.typen);
+    for (Seite s : {Seite::Ausgabe, Seite::Einnahme}) {
+        const auto si = static_cast<std::size_t>(s);
+        a.gruppenSichtbar[si] = !def.typen.gruppenName(s, 1).empty();
+        if (a.gruppenSichtbar[si])
+            a.gruppen[si] = gruppenabschnitte(def, s, a.typen[si], rechnung, person);
+    }
+    return a;
+}
+
+std::string monatsname(int monat) {
+    static const char* const namen[] = {"Januar",    "Februar", "März",     "April",
+                                        "Mai",       "Juni",    "Juli",     "August",
+                                        "September", "Oktober", "November", "Dezember"};
+    if (monat < 1 || monat > 12) return {};
+    return A(namen[monat - 1]);
+}
+
+} // namespace zalvor
