@@ -20,13 +20,16 @@ Befehl befehlEurosymbol();
 Befehl befehlDefinitionen();
 Befehl befehlDemo();
 Befehl befehlListe();
+Befehl befehlPlanvorgaben();
+Befehl befehlSollIst();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
-        befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
-        befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
-        befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
-        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),     befehlListe(),
+        befehlTabelle(),      befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
+        befehlBuchen(),       befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
+        befehlPruefen(),      befehlIndex(),        befehlMwst(),     befehlWaehrung(),
+        befehlEurosymbol(),   befehlDefinitionen(), befehlDemo(),     befehlListe(),
+        befehlPlanvorgaben(), befehlSollIst(),
     };
     return alle;
 }

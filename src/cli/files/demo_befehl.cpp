@@ -8,6 +8,7 @@
 #include "files/buchungsdatei.h"
 #include "files/definitionen.h"
 #include "files/neuedatei.h"
+#include "lists/planvorgaben.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -207,6 +208,19 @@ void umbuchen(Sitzung& s, int monat, int tag, int von, int nach, const char* bet
     umbuchungsDlgBuchen(s, inhalt.maske, e);
 }
 
+// A budget for some types and for the group of fees and insurance, as the plan dialog sets it.
+void planvorgabenSetzen(Sitzung& s) {
+    planvorgabenBeginnen(s);
+    Planvorgabenmodell ausgaben(s, Seite::Ausgabe);
+    for (const auto& [n, betrag] : {std::pair{1, "5400"}, {5, "700"}, {11, "1000"}, {52, "1300"}})
+        ausgaben.uebernehmen(n, betrag);
+    ausgaben.speichern();
+    Planvorgabenmodell einnahmen(s, Seite::Einnahme);
+    for (const auto& [n, betrag] : {std::pair{1, "500"}, {6, "2800"}, {5, "1500,50"}})
+        einnahmen.uebernehmen(n, betrag);
+    einnahmen.speichern();
+}
+
 int demo(Kontext& k) {
     const std::string verzeichnis = k.args.position("VERZEICHNIS");
     k.args.fertig();
@@ -239,6 +253,7 @@ int demo(Kontext& k) {
     for (std::uint32_t i = 0; i < saetze.size(); ++i)
         if (saetze[i].text.text() == "Trikot falsch bestellt")
             buchungLoeschen(s.datei.dateiname(), i);
+    planvorgabenSetzen(s);
     k.out << s.datei.dateiname() << "\n";
     return kFertig;
 }

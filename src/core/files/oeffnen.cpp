@@ -7,6 +7,7 @@
 #include "files/dateiname.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "lists/planwerte.h"
 
 namespace zalvor {
 
@@ -25,10 +26,6 @@ void unvollstaendigMelden(Sitzung& s) {
                      Symbol::Warnung);
 }
 
-bool planDateiVorhanden(const Sitzung& s) {
-    return dateiExistiert(s.datei.dateien().planwerte());
-}
-
 } // namespace
 
 void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
@@ -43,7 +40,7 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     s.def = TDefinitionen{};
     definitionenLesen(s.datei.basisname, s.def, s.person);
     // 3./4. Member file, contribution rates, plan values, commands, code word.
-    s.planvorgaben = planDateiVorhanden(s);
+    planwerteLaden(s);
     s.nurLesen = false;
     s.dateiOffen = true;
     if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();

@@ -6,6 +6,7 @@
 #include "common/uhr.h"
 #include "files/dateisatz.h"
 #include "files/definitionen.h"
+#include "lists/planwerte.h"
 
 #include <cstdint>
 #include <memory>
@@ -77,6 +78,7 @@ struct Sitzung {
     std::string vorgabeMonat;
     bool nurLesen = false;     // opened with the read-only code
     bool planvorgaben = false; // plan values loaded for the file
+    Planwerte plan;            // [Seite][entry 1..99]
     bool dateiOffen = false;   // a file has been opened or created in this run
     IndexBefund indexBefund = IndexBefund::InOrdnung; // of the last opening
     std::vector<std::string> buchungstexte;           // drop-down list of booking texts of this run
