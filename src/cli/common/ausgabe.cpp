@@ -17,8 +17,8 @@ std::string tsvZelle(const std::string& ansi) {
     return t;
 }
 
-void tsv(std::ostream& out, const Raster& r, std::size_t zeilen) {
-    out << "## " << tsvZelle(r.titel) << "\n";
+void tsv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
+    out << "## " << tsvZelle(titel) << "\n";
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
             if (i) out << '\t';
@@ -42,9 +42,9 @@ std::string csvZelle(const std::string& ansi) {
     return o + "\"";
 }
 
-void csv(std::ostream& out, const Raster& r, std::size_t zeilen) {
+void csv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
     // Semicolons, as German spreadsheets expect; the title as a comment-like first row.
-    out << csvZelle(r.titel) << "\n";
+    out << csvZelle(titel) << "\n";
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
             if (i) out << ';';
@@ -97,8 +97,8 @@ void jsonListe(std::ostream& out, const std::vector<std::string>& zellen) {
     out << "]";
 }
 
-void jsonRaster(std::ostream& out, const Raster& r, std::size_t zeilen) {
-    out << "{\"titel\": " << jsonText(r.titel) << ", \"kopf\": ";
+void jsonRaster(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
+    out << "{\"titel\": " << jsonText(titel) << ", \"kopf\": ";
     jsonListe(out, r.kopf);
     out << ", \"zeilen\": [";
     for (std::size_t z = 0; z < zeilen; ++z) {
@@ -108,12 +108,12 @@ void jsonRaster(std::ostream& out, const Raster& r, std::size_t zeilen) {
     out << "]}";
 }
 
-// Grids with the number of rows to print; a text line has no header (kopf empty, titel the
-// text) and is marked by `text`.
+// Grids (not copied: a list holds tens of thousands of rows) with their title and the number
+// of rows to print; a text line has no grid and `titel` is the text.
 struct Eintrag {
-    Raster raster;
+    const Raster* raster = nullptr;
+    std::string titel;
     std::size_t zeilen = 0;
-    bool text = false;
 };
 
 void ausgeben(std::ostream& out, Format format, const std::vector<Eintrag>& eintraege) {
@@ -121,23 +121,23 @@ void ausgeben(std::ostream& out, Format format, const std::vector<Eintrag>& eint
         out << "[";
         for (std::size_t i = 0; i < eintraege.size(); ++i) {
             out << (i ? ",\n " : "\n ");
-            if (eintraege[i].text)
-                out << "{\"text\": " << jsonText(eintraege[i].raster.titel) << "}";
+            const Eintrag& e = eintraege[i];
+            if (!e.raster)
+                out << "{\"text\": " << jsonText(e.titel) << "}";
             else
-                jsonRaster(out, eintraege[i].raster, eintraege[i].zeilen);
+                jsonRaster(out, *e.raster, e.titel, e.zeilen);
         }
         out << "\n]\n";
         return;
     }
     for (const auto& e : eintraege) {
-        if (e.text)
-            out << "# "
-                << (format == Format::Tsv ? tsvZelle(e.raster.titel) : csvZelle(e.raster.titel))
+        if (!e.raster)
+            out << "# " << (format == Format::Tsv ? tsvZelle(e.titel) : csvZelle(e.titel))
                 << (format == Format::Tsv ? "\n" : "\r\n");
         else if (format == Format::Tsv)
-            tsv(out, e.raster, e.zeilen);
+            tsv(out, *e.raster, e.titel, e.zeilen);
         else
-            csv(out, e.raster, e.zeilen);
+            csv(out, *e.raster, e.titel, e.zeilen);
     }
 }
 
@@ -146,26 +146,20 @@ void ausgeben(std::ostream& out, Format format, const std::vector<Eintrag>& eint
 void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster) {
     std::vector<Eintrag> e;
     for (const auto& r : raster)
-        e.push_back({r, r.zeilen.size(), false});
+        e.push_back({&r, r.titel, r.zeilen.size()});
     ausgeben(out, format, e);
 }
 
 void berichtAusgeben(std::ostream& out, Format format, const Bericht& b) {
     std::vector<Eintrag> e;
-    if (!b.waehrungszeile.empty()) {
-        Raster zeile;
-        zeile.titel = b.waehrungszeile;
-        e.push_back({zeile, 0, true});
-    }
+    if (!b.waehrungszeile.empty()) e.push_back({nullptr, b.waehrungszeile, 0});
     for (const auto& reiter : b.reiter) {
         for (const auto& r : reiter.raster) {
             if (!r.sichtbar) continue;
-            Raster t = r;
-            t.titel = b.fenstertitel;
+            std::string titel = b.fenstertitel;
             for (const std::string* teil : {&reiter.titel, &r.ueberschrift})
-                if (!teil->empty()) t.titel += " | " + *teil;
-            const std::size_t n = t.gefuellteZeilen();
-            e.push_back({std::move(t), n, false});
+                if (!teil->empty()) titel += " | " + *teil;
+            e.push_back({&r, std::move(titel), r.gefuellteZeilen()});
         }
     }
     ausgeben(out, format, e);

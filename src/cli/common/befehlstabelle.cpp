@@ -29,9 +29,8 @@ Befehl befehlCodeschutz();
 Befehl befehlAbschluss();
 Befehl befehlTypengruppen();
 Befehl befehlExport();
-
-const std::vector<Befehl>& befehle() {
-    static const std::vector<Befehl> alle = {
+Befehl befehlPlanvorgaben();
+Befehl befehlSollIst();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -51,15 +50,8 @@ const std::vector<Befehl>& befehle() {
         befehlDefinitionen(),
         befehlDemo(),
         befehlListe(),
-        befehlSchablonen(),
-        befehlSchabloneBuchen(),
-        befehlSchabloneLoeschen(),
-        befehlSchabloneWiederholung(),
-        befehlDruckoptionen(),
-        befehlCodeschutz(),
-        befehlAbschluss(),
-        befehlTypengruppen(),
-        befehlExport(),
+        befehlPlanvorgaben(),
+        befehlSollIst(),
     };
     return alle;
 }

@@ -8,6 +8,7 @@
 #include "files/buchungsdatei.h"
 #include "files/definitionen.h"
 #include "files/neuedatei.h"
+#include "lists/planvorgaben.h"
 #include "templates/schablonendatei.h"
 #include "templates/schablonenfenster.h"
 
@@ -242,6 +243,19 @@ void schablonen(Sitzung& s) {
     }
 }
 
+// A budget for some types and for the group of fees and insurance, as the plan dialog sets it.
+void planvorgabenSetzen(Sitzung& s) {
+    planvorgabenBeginnen(s);
+    Planvorgabenmodell ausgaben(s, Seite::Ausgabe);
+    for (const auto& [n, betrag] : {std::pair{1, "5400"}, {5, "700"}, {11, "1000"}, {52, "1300"}})
+        ausgaben.uebernehmen(n, betrag);
+    ausgaben.speichern();
+    Planvorgabenmodell einnahmen(s, Seite::Einnahme);
+    for (const auto& [n, betrag] : {std::pair{1, "500"}, {6, "2800"}, {5, "1500,50"}})
+        einnahmen.uebernehmen(n, betrag);
+    einnahmen.speichern();
+}
+
 int demo(Kontext& k) {
     const std::string verzeichnis = k.args.position("VERZEICHNIS");
     k.args.fertig();
@@ -275,6 +289,7 @@ int demo(Kontext& k) {
         if (saetze[i].text.text() == "Trikot falsch bestellt")
             buchungLoeschen(s.datei.dateiname(), i);
     schablonen(s);
+    planvorgabenSetzen(s);
     k.out << s.datei.dateiname() << "\n";
     return kFertig;
 }

@@ -7,6 +7,7 @@
 #include "files/dateiname.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "lists/planwerte.h"
 #include "members/beitragssaetze.h"
 #include "members/mitgliederimport.h"
 #include "protection/codeschutz.h"
@@ -29,10 +30,6 @@ void unvollstaendigMelden(Sitzung& s) {
                      Symbol::Warnung);
 }
 
-bool planDateiVorhanden(const Sitzung& s) {
-    return dateiExistiert(s.datei.dateien().planwerte());
-}
-
 } // namespace
 
 void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
@@ -49,7 +46,7 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     // 3./4. Member file, contribution rates, plan values, commands, code word.
     mitgliederBeimOeffnen(s);
     beitragssaetzeLesen(s);
-    s.planvorgaben = planDateiVorhanden(s);
+    planwerteLaden(s);
     codewortPruefen(s);
     s.dateiOffen = true;
     if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();

@@ -6,6 +6,7 @@
 #include "common/uhr.h"
 #include "files/dateisatz.h"
 #include "files/definitionen.h"
+#include "lists/planwerte.h"
 #include "members/beitragssaetze.h"
 
 #include <cstdint>
@@ -84,6 +85,7 @@ struct Sitzung {
     bool nurLesen = false;            // opened with the read-only code
     bool planvorgaben = false;        // plan values loaded for the file
     bool mitgliederVorhanden = false; // the member file holds a member (member items enabled)
+    Planwerte plan;                   // [Seite][entry 1..99]
     bool dateiOffen = false;          // a file has been opened or created in this run
     IndexBefund indexBefund = IndexBefund::InOrdnung; // of the last opening
     std::vector<std::string> buchungstexte;           // drop-down list of booking texts of this run

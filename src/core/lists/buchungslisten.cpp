@@ -93,6 +93,8 @@ Bericht eaListe(Sitzung& s) {
     const Listenfolge f = eaFolge(s);
     Raster oben = eaRaster("Ausgaben:", kopf(s, "Konto"));
     Raster unten = eaRaster("Einnahmen:", kopf(s, "Konto"));
+    oben.zeilen.reserve(f.saetze.size() + 2);
+    unten.zeilen.reserve(f.saetze.size() + 2);
     long double ausgaben = 0, einnahmen = 0;
     for (std::uint32_t satz : f.reihenfolge) {
         const TBuchung& b = f.saetze[satz];

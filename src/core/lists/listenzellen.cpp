@@ -5,6 +5,8 @@
 #include "common/zeichensatz.h"
 #include "files/sitzung.h"
 
+#include <cmath>
+
 namespace zalvor {
 
 namespace {
@@ -26,6 +28,34 @@ std::string listenTyp(const TBuchung& b, const Typverwaltung& typen) {
 }
 
 std::string listenBetrag(long double wert) {
+    // Whole cents written by hand: the general fixed-point writer costs more than the rest
+    // of a row. A value on a half cent (or too large) still goes through it, so that the
+    // rounding stays the writer's.
+    const long double cent = wert * 100;
+    if (cent > -1e15L && cent < 1e15L) {
+        const long double ganz = std::floor(cent);
+        if (std::fabs(cent - ganz - 0.5L) > 1e-6L) {
+            long long n = std::llround(cent);
+            const bool negativ = n < 0;
+            unsigned long long b = static_cast<unsigned long long>(negativ ? -n : n);
+            char puffer[32];
+            char* p = puffer + sizeof puffer;
+            *--p = static_cast<char>('0' + b % 10);
+            b /= 10;
+            *--p = static_cast<char>('0' + b % 10);
+            b /= 10;
+            *--p = '.';
+            do {
+                *--p = static_cast<char>('0' + b % 10);
+                b /= 10;
+            } while (b != 0);
+            if (negativ) *--p = '-';
+            const std::size_t laenge = static_cast<std::size_t>(puffer + sizeof puffer - p);
+            std::string t(laenge < 10 ? 10 - laenge : 0, ' ');
+            t.append(p, laenge);
+            return t;
+        }
+    }
     return BetragText(wert, 10);
 }
 
@@ -34,13 +64,17 @@ std::string listenBetragsKopf(const Sitzung& s) {
 }
 
 std::vector<std::string> listenGrundzellen(const TBuchung& b, const Typverwaltung& typen) {
-    return {b.bunr.text(),
-            b.beleg.text(),
-            listenDatum(b),
-            listenTyp(b, typen),
-            OemNachAnsi(b.text.text()),
-            b.istUmbuchung() ? std::string() : OemNachAnsi(b.anVon.text()),
-            listenBetrag(b.betrag.wert())};
+    std::vector<std::string> z;
+    // Room for the list's own last columns too.
+    z.reserve(9);
+    z.push_back(b.bunr.text());
+    z.push_back(b.beleg.text());
+    z.push_back(listenDatum(b));
+    z.push_back(listenTyp(b, typen));
+    z.push_back(OemNachAnsi(b.text.text()));
+    z.push_back(b.istUmbuchung() ? std::string() : OemNachAnsi(b.anVon.text()));
+    z.push_back(listenBetrag(b.betrag.wert()));
+    return z;
 }
 
 std::string kontoName(const TDefinitionen& def, int konto) {

@@ -2,9 +2,11 @@
 // fallback.
 #include "../files/buchungsdaten.h"
 
+#include "common/betrag.h"
 #include "common/zeichensatz.h"
 #include "files/sortierung.h"
 #include "lists/buchungslisten.h"
+#include "lists/listenzellen.h"
 
 #include <gtest/gtest.h>
 
@@ -255,6 +257,13 @@ TEST_F(Listen, BeschaedigterEAIndexTeiltDieDateifolge) {
         ASSERT_EQ(kb.person.meldungen().size(), 2u) << f.name;
         EXPECT_EQ(kb.person.meldungen()[0].text, kBeschaedigt);
     }
+}
+
+TEST(ListenBetrag, GleichtDemAllgemeinenBetragstext) {
+    for (long double wert :
+         {0.0L, 0.01L, -0.01L, 12.5L, -1234.56L, 0.125L, 2.675L, -0.001L, 99999999.99L, 1e14L,
+          -3e15L, 1e30L, durchReal6(0.285L), durchReal6(1.955L)})
+        EXPECT_EQ(listenBetrag(wert), BetragText(wert, 10)) << static_cast<double>(wert);
 }
 
 TEST_F(Listen, StandMitZweistelligemJahr) {

@@ -1,0 +1,96 @@
+// Target/actual comparison.
+#include "lists/sollist.h"
+
+#include "closing/gruppensumme.h"
+
+#include "common/betrag.h"
+#include "common/real6.h"
+#include "common/typverwaltung.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/sitzung.h"
+#include "lists/listenzellen.h"
+
+#include <array>
+
+namespace zalvor {
+
+namespace {
+
+using Typsummen = std::array<Tripel, kTypen + 1>;
+
+// Real and planned sums of every type of both sides, in file order.
+std::array<Typsummen, 2> typsummen(const Sitzung& s) {
+    std::array<Typsummen, 2> t{};
+    for (const TBuchung& b : alleBuchungenLesen(s.datei.dateiname())) {
+        if (b.geloescht() || b.typcode == kCodeUmbuchung || b.typcode == kCodeBeitrag) continue;
+        const int posten = Typverwaltung::typcodeZuPosten(b.typcode);
+        if (posten < 1 || posten > kTypen) continue;
+        Tripel& z = t[b.istEinnahme() ? 1 : 0][static_cast<std::size_t>(posten)];
+        long double& feld = b.istGeplant() ? z.geplant : z.real;
+        feld = durchReal6(feld + b.betrag.wert());
+    }
+    for (auto& seite : t)
+        for (Tripel& z : seite)
+            z.summe = durchReal6(z.real + z.geplant);
+    return t;
+}
+
+std::string zahl(long double w) {
+    return BetragText(w, 11);
+}
+
+Raster seitenRaster(Sitzung& s, Seite seite, const Typsummen& summen, const char* ueberschrift) {
+    Raster r;
+    r.ueberschrift = ueberschrift;
+    r.kopf = {"Typ", "real", "Planungen", "IST-Summe", "Planv.(Soll)", "Differenz"};
+    r.breiten = {122, 92, 92, 92, 99, 92};
+    const auto& typen = s.def.typen;
+    Gruppenrechnung gruppen(typen);
+    const Plantabelle& plan = s.plan[static_cast<std::size_t>(seite)];
+    std::array<long double, 5> spalten{};
+    for (int n = 1; n <= kPosten; ++n) {
+        const double soll = plan[static_cast<std::size_t>(n)].wert;
+        if (soll == 0) continue;
+        const Tripel t =
+            Typverwaltung::istGruppe(n)
+                ? gruppen.gruppenSumme(
+                      seite, Typverwaltung::postenZuGruppe(n),
+                      [&](int typ) { return summen[static_cast<std::size_t>(typ)]; }, s.person)
+                : summen[static_cast<std::size_t>(n)];
+        const std::array<long double, 5> werte{t.real, t.geplant, t.summe, soll,
+                                               durchReal6(soll - t.summe)};
+        std::vector<std::string> zeile{typen.postenName(seite, n)};
+        for (std::size_t c = 0; c < werte.size(); ++c) {
+            zeile.push_back(zahl(werte[c]));
+            spalten[c] = durchReal6(spalten[c] + werte[c]);
+        }
+        r.zeilen.push_back(std::move(zeile));
+    }
+    // The sums take the grid's trailing empty row.
+    std::vector<std::string> summe{"S u m m e n :"};
+    for (long double w : spalten)
+        summe.push_back(zahl(w));
+    r.zeilen.push_back(std::move(summe));
+    return r;
+}
+
+} // namespace
+
+std::optional<Bericht> sollIstVergleich(Sitzung& s) {
+    if (!s.planvorgaben) {
+        s.person.nachricht("Information",
+                           A("\rSie haben noch keine Planvorgaben getätigt! (Menü Buchungen...)"));
+        return std::nullopt;
+    }
+    const auto summen = typsummen(s);
+    Bericht b;
+    b.fenstertitel = A("Soll-Ist-Vergleich") + listenTitelRest(s);
+    b.waehrungszeile = A("Alle Beträge in ") + s.waehrungstext();
+    b.reiter.push_back(Reiter{{},
+                              {seitenRaster(s, Seite::Ausgabe, summen[0], "Ausgabetypen:"),
+                               seitenRaster(s, Seite::Einnahme, summen[1], "Einnahmetypen:")}});
+    return b;
+}
+
+} // namespace zalvor

@@ -1,0 +1,17 @@
+// The target/actual comparison of the plan values with the booked sums, as a report.
+#pragma once
+
+#include "common/raster.h"
+
+#include <optional>
+
+namespace zalvor {
+
+struct Sitzung;
+
+// Nothing (after "Sie haben noch keine Planvorgaben getätigt!") when no plan values are
+// loaded. All type sums come from one pass over the booking file; groups roll up from them,
+// a group met again on its own path counting zero with the roll-up's cycle message.
+std::optional<Bericht> sollIstVergleich(Sitzung& s);
+
+} // namespace zalvor

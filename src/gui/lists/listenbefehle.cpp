@@ -1,0 +1,39 @@
+// Menu commands of the "&Listen" menu: each list opens a new list window.
+#include "files/sitzung.h"
+#include "lists/ListWin.h"
+#include "lists/buchungslisten.h"
+#include "lists/listenanzeige.h"
+#include "mainwindow/befehlsgruppen.h"
+#include "mainwindow/movelmain.h"
+
+#include "common/befehlsregeln.h"
+
+namespace zalvor::gui {
+
+namespace {
+
+void verbinden(TMainForm& f) {
+    auto zeigen = [&f](const char* id, auto bauen) {
+        return [&f, id, bauen] {
+            zalvor::befehlPruefen(f.sitzung(), id);
+            listenfensterZeigen(f, bauen(f.sitzung()));
+        };
+    };
+    f.verdrahten("einfachliste", zeigen("einfachliste", zalvor::einfachListe));
+    f.verdrahten("eaListe", zeigen("eaListe", zalvor::eaListe));
+    for (int n = 1; n <= 9; ++n)
+        f.verdrahten(
+            QString("kontenliste%1").arg(n),
+            zeigen("kontenliste", [n](zalvor::Sitzung& s) { return zalvor::kontenListe(s, n); }));
+    f.verdrahten("kontenlistenAlle", zeigen("kontenlistenAlle", [](zalvor::Sitzung& s) {
+                     return zalvor::kontenListe(s, 0);
+                 }));
+    // No list window shows the bookings of another file.
+    QObject::connect(&f, &TMainForm::dateiWirdGewechselt, &f, [] { listenfensterSchliessen(); });
+}
+
+const BefehlsgruppeAnmeldung anmeldung{{"Listen", verbinden, {}}};
+
+} // namespace
+
+} // namespace zalvor::gui

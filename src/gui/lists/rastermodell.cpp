@@ -1,0 +1,37 @@
+// Grid model of the list windows.
+#include "lists/rastermodell.h"
+
+#include "common/qtext.h"
+
+namespace zalvor::gui {
+
+TRasterModell::TRasterModell(const zalvor::Raster& raster, QObject* eltern)
+    : QAbstractTableModel(eltern), raster_(raster) {}
+
+int TRasterModell::rowCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : static_cast<int>(raster_.zeilen.size());
+}
+
+int TRasterModell::columnCount(const QModelIndex& eltern) const {
+    return eltern.isValid() ? 0 : static_cast<int>(raster_.spalten());
+}
+
+QVariant TRasterModell::data(const QModelIndex& index, int rolle) const {
+    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
+    const auto& zeile = raster_.zeilen[static_cast<std::size_t>(index.row())];
+    const auto spalte = static_cast<std::size_t>(index.column());
+    return spalte < zeile.size() ? ausAnsi(zeile[spalte]) : QString();
+}
+
+QVariant TRasterModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
+    if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal || abschnitt < 0 ||
+        abschnitt >= columnCount())
+        return {};
+    return ausAnsi(raster_.kopf[static_cast<std::size_t>(abschnitt)]);
+}
+
+Qt::ItemFlags TRasterModell::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+} // namespace zalvor::gui

@@ -1,0 +1,27 @@
+// Table model over one grid of an engine report: the cells are converted when the view asks.
+#pragma once
+
+#include "common/raster.h"
+
+#include <QAbstractTableModel>
+
+namespace zalvor::gui {
+
+class TRasterModell : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    // `raster` must outlive the model (the window holds the report).
+    TRasterModell(const zalvor::Raster& raster, QObject* eltern);
+
+    int rowCount(const QModelIndex& eltern = {}) const override;
+    int columnCount(const QModelIndex& eltern = {}) const override;
+    QVariant data(const QModelIndex& index, int rolle) const override;
+    QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  private:
+    const zalvor::Raster& raster_;
+};
+
+} // namespace zalvor::gui
