@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace zalvor::cli {
 
@@ -57,7 +58,22 @@ void CliPerson::ausgeben(const std::string& titel, const std::string& text) {
     err_ << "[" << ansiNachUtf8(titel) << "] " << ansiNachUtf8(zeilenumbrueche(text)) << "\n";
 }
 
+namespace {
+
+// The engine's messages that say a save did not happen.
+bool meldetNichtGespeichert(const std::string& text) {
+    static const std::string texte[] = {
+        A("Definitionsdatei konnte nicht neu geschrieben werden!"),
+        A("Schreiben der Datei nicht möglich!"),
+        A("Schreiben der Dateien nicht möglich!"),
+    };
+    return std::find(std::begin(texte), std::end(texte), text) != std::end(texte);
+}
+
+} // namespace
+
 void CliPerson::meldung(const std::string& titel, const std::string& text, Symbol) {
+    if (meldetNichtGespeichert(text)) nichtGespeichert_ = true;
     ausgeben(titel, text);
 }
 

@@ -28,6 +28,8 @@ class CliPerson : public Person {
 
     // Messages shown so far (a refused check prints at least one).
     int anzahlMeldungen() const { return meldungen_; }
+    // A message said that something could not be stored: the command must not end as done.
+    bool nichtGespeichert() const { return nichtGespeichert_; }
 
   private:
     void ausgeben(const std::string& titel, const std::string& text);
@@ -37,6 +39,7 @@ class CliPerson : public Person {
     std::deque<std::string> antworten_;
     std::string fortschrittTitel_;
     int meldungen_ = 0;
+    bool nichtGespeichert_ = false;
 };
 
 // Button caption as the CLI prints and matches it.

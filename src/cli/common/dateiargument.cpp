@@ -4,6 +4,7 @@
 #include "common/befehlsregeln.h"
 #include "common/dateisystem.h"
 #include "common/fehler.h"
+#include "common/zeichensatz.h"
 #include "files/dateiname.h"
 
 namespace zalvor::cli {
@@ -17,8 +18,33 @@ void dateiArgument(Kontext& k, const std::string& name, bool mussExistieren) {
         throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
 }
 
+namespace {
+
+// A writing command holds the club's lock until it ends; one that finds it held by another
+// program ends before it opens anything.
+void sperren(Kontext& k, const std::string& name) {
+    auto wahl = dateinamePruefen(k.sitzung, name);
+    if (!wahl) throw BefehlAbgebrochen();
+    Sitzung& s = k.sitzung;
+    s.datei.basisname = wahl->basisname;
+    s.datei.jahr = wahl->jahr;
+    if (!dateiExistiert(s.datei.dateiname()))
+        throw Aufruffehler("Buchungsdatei " + s.datei.dateiname() + " nicht gefunden");
+    if (vereinSperren(s)) return;
+    s.person.meldung(A("Gesperrt"),
+                     A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
+                         A(" wird gerade von einem anderen Programm bearbeitet. Der Befehl "
+                           "ändert nichts; lesende Befehle sind weiter möglich."),
+                     Symbol::Fehler);
+    throw BefehlAbgebrochen();
+}
+
+} // namespace
+
 void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId,
                 const OeffnenOptionen& optionen) {
+    const Befehlsregel* regel = befehlsregel(befehlsId);
+    if (regel != nullptr && regel->schreibt) sperren(k, name);
     switch (dateiOeffnenBefehl(k.sitzung, name, optionen)) {
     case OeffnenErgebnis::NameAbgelehnt:
         throw BefehlAbgebrochen();
@@ -28,6 +54,15 @@ void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId,
         break;
     }
     if (!befehlsId.empty()) befehlPruefen(k.sitzung, befehlsId);
+}
+
+} // namespace zalvor::cli
+
+namespace zalvor::cli {
+
+void dateiZumSchreibenLaden(Kontext& k, const std::string& name, std::string_view befehlsId) {
+    sperren(k, name);
+    dateiLaden(k, name, befehlsId);
 }
 
 } // namespace zalvor::cli

@@ -16,7 +16,12 @@ void dateiArgument(Kontext& k, const std::string& name, bool mussExistieren = tr
 // Opens the file through the engine's opening sequence (index check, definitions, members,
 // rates, plan values, code word), as every command that works on a booking file does; then
 // the command's rules are checked (read-only mode refuses a command that writes).
+// A command whose rule says it writes first takes the club's lock for its whole length; a
+// club locked by another program ends it (message, BefehlAbgebrochen).
 void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId = {},
                 const OeffnenOptionen& optionen = {});
+// The same for a command that writes although its rule allows reading only (a change made
+// through the display command).
+void dateiZumSchreibenLaden(Kontext& k, const std::string& name, std::string_view befehlsId);
 
 } // namespace zalvor::cli

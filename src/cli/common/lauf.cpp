@@ -136,7 +136,9 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         auto sitzung = sitzungAnlegen(*person, uhr, programmVerzeichnis);
         Kontext k{*sitzung, out, err, format, Argumente(std::move(befehlsArgumente))};
         try {
-            return befehl->ausfuehren(k);
+            const int status = befehl->ausfuehren(k);
+            // Never "done" after the person was told that something was not stored.
+            return status == kFertig && person->nichtGespeichert() ? kAbgelehnt : status;
         } catch (const Aufruffehler& e) {
             err << "zalvor-cli " << befehl->name << ": " << e.what() << "\n"
                 << "Aufruf: zalvor-cli " << befehl->name << " " << befehl->aufruf << "\n";
@@ -145,9 +147,17 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
     } catch (const Aufruffehler& e) {
         err << "zalvor-cli: " << e.what() << " (zalvor-cli --help zeigt die Befehle)\n";
         return kFalscherAufruf;
+    } catch (const KeineDateiFehler& e) {
+        err << "[Zalvor 4.5] E/A-Fehler " << e.nummer() << "\n"
+            << "zalvor-cli: " << e.what()
+            << " ist keine gewöhnliche Datei (ein Ordner, eine Pipe oder "
+            << "ein Gerät) und wird nicht geöffnet.\n";
+        return kEAFehler;
     } catch (const EAFehler& e) {
         err << "[Zalvor 4.5] E/A-Fehler " << e.nummer() << "\n";
         return kEAFehler;
+    } catch (const GesperrtFehler&) {
+        return kAbgelehnt;
     } catch (const UeberlaufFehler&) {
         err << "[Zalvor 4.5] " << ansiNachUtf8(A("Gleitkommaüberlauf")) << "\n";
         return kAbgelehnt;

@@ -138,7 +138,10 @@ int buchen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
-    dateiLaden(k, datei, aendern ? "anzeigenAendern" : "buchen");
+    if (aendern)
+        dateiZumSchreibenLaden(k, datei, "anzeigenAendern");
+    else
+        dateiLaden(k, datei, "buchen");
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
@@ -161,7 +164,10 @@ int umbuchen(Kontext& k) {
     Felder felder = felderLesen(k.args, false);
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, aendern ? "anzeigenAendern" : "umbuchen");
+    if (aendern)
+        dateiZumSchreibenLaden(k, datei, "anzeigenAendern");
+    else
+        dateiLaden(k, datei, "umbuchen");
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;

@@ -1,9 +1,12 @@
-// POSIX file access with errors as EAFehler.
+// POSIX file access with errors as EAFehler, and the fault hooks of the tests.
 #include "common/dateisystem.h"
 
 #include "common/fehler.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -15,8 +18,31 @@ namespace zalvor {
 
 namespace {
 
+using testhaken::Vorgang;
+
 int gSchreibenBisFehler = -1;
 int gFehlernummer = 0;
+
+std::uint64_t gSchritte = 0;
+std::uint64_t gFehlerSchritt = 0; // 0: none
+int gSchrittFehlernummer = 0;
+bool gDauerhaft = false;
+std::optional<Vorgang> gAusgeloest;
+
+// Counts the operation; true when the test wants it to fail.
+bool scheitert(Vorgang v) {
+    ++gSchritte;
+    if (gFehlerSchritt == 0) return false;
+    if (gSchritte == gFehlerSchritt || (gDauerhaft && gSchritte > gFehlerSchritt)) {
+        if (!gAusgeloest) gAusgeloest = v;
+        return true;
+    }
+    return false;
+}
+
+void haken(Vorgang v, const std::string& pfad) {
+    if (scheitert(v)) throw EAFehler(gSchrittFehlernummer, pfad + ": simulierter Fehler");
+}
 
 void schreibHaken() {
     if (gSchreibenBisFehler < 0) return;
@@ -24,10 +50,13 @@ void schreibHaken() {
     --gSchreibenBisFehler;
 }
 
-[[noreturn]] void fehler(const std::string& wo) { throw EAFehler(errno, wo); }
+[[noreturn]] void fehler(const std::string& wo) {
+    throw EAFehler(errno, wo);
+}
 
 void allesSchreiben(int fd, std::uint64_t offset, const void* quelle, std::size_t n,
                     const std::string& pfad) {
+    haken(Vorgang::Schreiben, pfad);
     schreibHaken();
     const auto* p = static_cast<const char*>(quelle);
     while (n > 0) {
@@ -42,6 +71,33 @@ void allesSchreiben(int fd, std::uint64_t offset, const void* quelle, std::size_
     }
 }
 
+// Removal of a temporary file after a failure: the first failure is the one to report.
+void aufraeumen(const std::string& pfad) noexcept {
+    if (scheitert(Vorgang::Loeschen)) return;
+    ::unlink(pfad.c_str());
+}
+
+std::string pruefsumme(const std::string& text) {
+    std::uint32_t h = 2166136261u;
+    for (unsigned char c : text)
+        h = (h ^ c) * 16777619u;
+    char puffer[9];
+    std::snprintf(puffer, sizeof puffer, "%08x", h);
+    return puffer;
+}
+
+// The file a rewrite replaces: a symbolic link is followed, so that the link stays.
+std::string ersetzungsZiel(const std::string& pfad) {
+    const std::string ziel = aufgeloest(pfad);
+    struct stat st {};
+    if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
+    char* echt = ::realpath(ziel.c_str(), nullptr);
+    if (echt == nullptr) return ziel; // a dangling link is replaced by the new file
+    std::string ergebnis(echt);
+    std::free(echt);
+    return ergebnis;
+}
+
 } // namespace
 
 namespace testhaken {
@@ -49,19 +105,55 @@ void schreibfehlerNach(int schreibvorgaenge, int fehlernummer) {
     gSchreibenBisFehler = schreibvorgaenge;
     gFehlernummer = fehlernummer;
 }
-void zuruecksetzen() { gSchreibenBisFehler = -1; }
+void fehlerBeiSchritt(std::uint64_t schritt, int fehlernummer, bool dauerhaft) {
+    gSchritte = 0;
+    gFehlerSchritt = schritt;
+    gSchrittFehlernummer = fehlernummer;
+    gDauerhaft = dauerhaft;
+    gAusgeloest.reset();
+}
+std::uint64_t schritte() {
+    return gSchritte;
+}
+std::optional<Vorgang> ausgeloesterFehler() {
+    return gAusgeloest;
+}
+void zuruecksetzen() {
+    gSchreibenBisFehler = -1;
+    gSchritte = 0;
+    gFehlerSchritt = 0;
+    gDauerhaft = false;
+    gAusgeloest.reset();
+}
 } // namespace testhaken
 
 BinaerDatei::BinaerDatei(const std::string& pfad, Modus modus) : pfad_(pfad) {
-    int flags = O_CLOEXEC;
+    // Non-blocking only for the open itself: a pipe in place of a file must not wait for a
+    // writer.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (modus) {
-    case Modus::Lesen: flags |= O_RDONLY; break;
-    case Modus::LesenSchreiben: flags |= O_RDWR; break;
-    case Modus::Neu: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+    case Modus::Lesen:
+        flags |= O_RDONLY;
+        break;
+    case Modus::LesenSchreiben:
+        flags |= O_RDWR;
+        break;
+    case Modus::Neu:
+        flags |= O_RDWR | O_CREAT | O_TRUNC;
+        break;
     }
+    haken(Vorgang::Oeffnen, pfad);
     if (modus == Modus::Neu) schreibHaken();
     fd_ = ::open(pfad.c_str(), flags, 0644);
     if (fd_ < 0) fehler(pfad);
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) fehler(pfad);
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        throw KeineDateiFehler(S_ISDIR(st.st_mode) ? EISDIR : EINVAL, pfad);
+    }
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
 
 BinaerDatei::~BinaerDatei() {
@@ -80,6 +172,7 @@ std::uint64_t BinaerDatei::groesse() const {
 }
 
 void BinaerDatei::lesen(std::uint64_t offset, void* ziel, std::size_t n) const {
+    haken(Vorgang::Lesen, pfad_);
     auto* p = static_cast<char*>(ziel);
     while (n > 0) {
         ssize_t r = ::pread(fd_, p, n, static_cast<off_t>(offset));
@@ -103,24 +196,33 @@ void BinaerDatei::anhaengen(const void* quelle, std::size_t n) {
 }
 
 void BinaerDatei::kuerzen(std::uint64_t laenge) {
+    haken(Vorgang::Kuerzen, pfad_);
     schreibHaken();
     if (::ftruncate(fd_, static_cast<off_t>(laenge)) != 0) fehler(pfad_);
+}
+
+void BinaerDatei::sichern() {
+    haken(Vorgang::Sichern, pfad_);
+    if (::fsync(fd_) != 0) fehler(pfad_);
 }
 
 void BinaerDatei::schliessen() {
     if (fd_ < 0) return;
     int fd = fd_;
     fd_ = -1;
+    const bool simuliert = scheitert(Vorgang::Schliessen);
     if (::close(fd) != 0) fehler(pfad_);
+    if (simuliert) throw EAFehler(gSchrittFehlernummer, pfad_ + ": simulierter Fehler");
 }
 
 bool dateiExistiert(const std::string& pfad) {
-    int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
     struct stat st {};
-    bool regulaer = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
-    ::close(fd);
-    return regulaer;
+    return ::stat(pfad.c_str(), &st) == 0;
+}
+
+bool istOrdner(const std::string& pfad) {
+    struct stat st {};
+    return ::stat(pfad.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string pfadVerbinden(const std::string& verzeichnis, const std::string& name) {
@@ -157,22 +259,62 @@ std::string aufgeloest(const std::string& pfad) {
 }
 
 void dateiLoeschen(const std::string& pfad) {
+    haken(Vorgang::Loeschen, pfad);
     if (::unlink(pfad.c_str()) != 0 && errno != ENOENT) fehler(pfad);
 }
 
 void dateiUmbenennen(const std::string& von, const std::string& nach) {
+    haken(Vorgang::Umbenennen, von);
     if (::rename(von.c_str(), nach.c_str()) != 0) fehler(von);
 }
 
 std::uint64_t dateiGroesse(const std::string& pfad) {
     struct stat st {};
     if (::stat(pfad.c_str(), &st) != 0) fehler(pfad);
+    if (!S_ISREG(st.st_mode)) throw KeineDateiFehler(S_ISDIR(st.st_mode) ? EISDIR : EINVAL, pfad);
     return static_cast<std::uint64_t>(st.st_size);
 }
 
 void leereDateiAnlegen(const std::string& pfad) {
     BinaerDatei d(pfad, BinaerDatei::Modus::Neu);
     d.schliessen();
+}
+
+void ordnerSichern(const std::string& pfad) {
+    const std::string ordner = verzeichnisTeil(pfad);
+    haken(Vorgang::Sichern, ordner);
+    int fd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) fehler(ordner);
+    // Some file systems cannot sync a folder; their renames are as durable as they get.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const int nummer = errno;
+    ::close(fd);
+    if (!ok) throw EAFehler(nummer, ordner);
+}
+
+void sicherungAnlegen(const std::string& von, const std::string& nach) {
+    const std::string temp = temporaerName(nach);
+    ::unlink(temp.c_str());
+    haken(Vorgang::Umbenennen, von);
+    if (::link(von.c_str(), temp.c_str()) == 0) {
+        try {
+            dateiUmbenennen(temp, nach);
+        } catch (...) {
+            aufraeumen(temp);
+            throw;
+        }
+        // A backup that already is a name of the same file leaves the rename without effect.
+        ::unlink(temp.c_str());
+        ordnerSichern(nach);
+        return;
+    }
+    if (errno != EPERM && errno != EXDEV && errno != ENOTSUP && errno != EMLINK && errno != ENOSYS)
+        fehler(von);
+    BinaerDatei quelle(von, BinaerDatei::Modus::Lesen);
+    std::vector<std::uint8_t> inhalt(quelle.groesse());
+    if (!inhalt.empty()) quelle.lesen(0, inhalt.data(), inhalt.size());
+    quelle.schliessen();
+    dateiErsetzen(nach, inhalt);
 }
 
 std::vector<std::string> textdateiLesen(const std::string& pfad) {
@@ -196,18 +338,51 @@ std::vector<std::string> textdateiLesen(const std::string& pfad) {
     return zeilen;
 }
 
-void dateiErsetzen(const std::string& pfad, const std::vector<std::uint8_t>& inhalt) {
-    const std::string ziel = aufgeloest(pfad);
-    const std::string temp = ziel + ".zlv-neu";
+std::string temporaerName(const std::string& ziel) {
+    const std::string name = dateinameTeil(ziel);
+    const std::size_t grenze = NAME_MAX;
+    if (name.size() + kTempEndung.size() <= grenze) return ziel + std::string(kTempEndung);
+    // Shortened names of two long targets differ by the check sum of the whole name.
+    const std::string summe = "~" + pruefsumme(name);
+    const std::string kurz = name.substr(0, grenze - kTempEndung.size() - summe.size());
+    return verzeichnisTeil(ziel) + kurz + summe + std::string(kTempEndung);
+}
+
+Ersetzung::Ersetzung(const std::string& pfad, const std::vector<std::uint8_t>& inhalt,
+                     const std::string& temp)
+    : ziel_(ersetzungsZiel(pfad)), temp_(temp.empty() ? temporaerName(ziel_) : temp) {
     try {
-        BinaerDatei d(temp, BinaerDatei::Modus::Neu);
+        BinaerDatei d(temp_, BinaerDatei::Modus::Neu);
+        offen_ = true;
         if (!inhalt.empty()) d.schreiben(0, inhalt.data(), inhalt.size());
+        d.sichern();
         d.schliessen();
-        dateiUmbenennen(temp, ziel);
     } catch (...) {
-        ::unlink(temp.c_str());
+        if (offen_) aufraeumen(temp_);
+        offen_ = false;
         throw;
     }
+}
+
+Ersetzung::~Ersetzung() {
+    if (offen_) aufraeumen(temp_);
+}
+
+Ersetzung::Ersetzung(Ersetzung&& andere) noexcept
+    : ziel_(std::move(andere.ziel_)), temp_(std::move(andere.temp_)), offen_(andere.offen_) {
+    andere.offen_ = false;
+}
+
+void Ersetzung::umschalten() {
+    if (!offen_) return;
+    dateiUmbenennen(temp_, ziel_);
+    offen_ = false;
+    ordnerSichern(ziel_);
+}
+
+void dateiErsetzen(const std::string& pfad, const std::vector<std::uint8_t>& inhalt) {
+    Ersetzung e(pfad, inhalt);
+    e.umschalten();
 }
 
 void textdateiSchreiben(const std::string& pfad, const std::vector<std::string>& zeilen) {

@@ -1,17 +1,21 @@
-// File access: binary record files, small text files, existence, rename, delete.
+// File access: binary record files, small text files, existence, rename, delete. Every file
+// operation of the engine goes through here, so that tests can make any one of them fail.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zalvor {
 
-// Every failure throws EAFehler with the system error number.
+// Every failure throws EAFehler with the system error number. A path that names something
+// other than a regular file (a folder, a pipe, a device) is refused with KeineDateiFehler
+// before anything is read, so a pipe never blocks the program.
 class BinaerDatei {
-public:
+  public:
     enum class Modus { Lesen, LesenSchreiben, Neu };
 
     BinaerDatei(const std::string& pfad, Modus modus);
@@ -27,17 +31,21 @@ public:
     void schreiben(std::uint64_t offset, const void* quelle, std::size_t n);
     void anhaengen(const void* quelle, std::size_t n);
     void kuerzen(std::uint64_t laenge);
+    // Waits until the content is on the disk.
+    void sichern();
     // Closes and reports a failed close; the destructor closes silently.
     void schliessen();
     const std::string& pfad() const { return pfad_; }
 
-private:
+  private:
     int fd_ = -1;
     std::string pfad_;
 };
 
-// A file exists when it can be opened for reading.
+// A file exists when there is an entry of that name (readable or not, of any kind): a file
+// that cannot be read is a failure to report, never a missing file to create afresh.
 bool dateiExistiert(const std::string& pfad);
+bool istOrdner(const std::string& pfad);
 // The existing file whose name matches regardless of letter case, else the path itself.
 std::string aufgeloest(const std::string& pfad);
 // Deletes if present; a failure other than "not there" throws.
@@ -46,25 +54,80 @@ void dateiUmbenennen(const std::string& von, const std::string& nach);
 std::uint64_t dateiGroesse(const std::string& pfad);
 // Creates an empty file (truncating an existing one).
 void leereDateiAnlegen(const std::string& pfad);
+// Makes the renames and deletions in the folder of `pfad` durable.
+void ordnerSichern(const std::string& pfad);
+// Replaces `nach` by a second name of `von` (same content), or by a copy where the file
+// system has no hard links. `von` stays as it is.
+void sicherungAnlegen(const std::string& von, const std::string& nach);
 
 // Lines of a text file; CR LF, LF and a lone CR end a line; a last line without line end
 // is read too.
 std::vector<std::string> textdateiLesen(const std::string& pfad);
 // Whole-file rewrite with CR LF line ends: written to a temporary file in the same folder,
-// then renamed over the old one.
+// made durable, then renamed over the old one. A symbolic link keeps pointing at the new
+// content: its target is rewritten.
 void textdateiSchreiben(const std::string& pfad, const std::vector<std::string>& zeilen);
 // The same for binary content.
 void dateiErsetzen(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
+
+// The temporary file of a whole-file rewrite: the target's name + kTempEndung, shortened
+// with a check sum where that would exceed the file-name limit.
+inline constexpr std::string_view kTempEndung = ".zlv-neu";
+std::string temporaerName(const std::string& ziel);
+
+// A whole-file rewrite in two steps, so that several files can be written completely before
+// the first of them is switched over. Until `umschalten`, the target is untouched; a
+// rewrite that is never switched removes its temporary file.
+class Ersetzung {
+  public:
+    // Writes and syncs the temporary file (the default name, or `temp`).
+    Ersetzung(const std::string& pfad, const std::vector<std::uint8_t>& inhalt,
+              const std::string& temp = {});
+    ~Ersetzung();
+    Ersetzung(Ersetzung&& andere) noexcept;
+    Ersetzung(const Ersetzung&) = delete;
+    Ersetzung& operator=(const Ersetzung&) = delete;
+    Ersetzung& operator=(Ersetzung&&) = delete;
+
+    // Renames the temporary file over the target and syncs the folder.
+    void umschalten();
+    const std::string& ziel() const { return ziel_; }
+
+  private:
+    std::string ziel_;
+    std::string temp_;
+    bool offen_ = false;
+};
 
 std::string pfadVerbinden(const std::string& verzeichnis, const std::string& name);
 // Folder part of a path ("" when none) and the part after the last separator.
 std::string verzeichnisTeil(const std::string& pfad);
 std::string dateinameTeil(const std::string& pfad);
 
-// Test hook: after `schreibvorgaenge` more successful writes, every write fails with the
-// given error number until reset (a device that fails mid-write).
+// Test hooks.
 namespace testhaken {
+enum class Vorgang {
+    Oeffnen,
+    Lesen,
+    Schreiben,
+    Umbenennen,
+    Kuerzen,
+    Loeschen,
+    Schliessen,
+    Sichern
+};
+
+// After `schreibvorgaenge` more successful writes, every write fails with the given error
+// number until reset (a device that fails mid-write).
 void schreibfehlerNach(int schreibvorgaenge, int fehlernummer);
+// The file operation number `schritt` (counted from 1 since the last reset) fails with the
+// error number; with `dauerhaft`, every operation from then on fails too.
+void fehlerBeiSchritt(std::uint64_t schritt, int fehlernummer, bool dauerhaft = false);
+// Operations counted since the last reset.
+std::uint64_t schritte();
+// The kind of the operation that was made to fail, if one was.
+std::optional<Vorgang> ausgeloesterFehler();
+// Ends every fault and starts the count afresh.
 void zuruecksetzen();
 } // namespace testhaken
 

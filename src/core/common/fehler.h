@@ -20,6 +20,18 @@ class EAFehler : public std::runtime_error {
     int nummer_;
 };
 
+// A path that names a folder, a pipe or a device where a file is expected.
+class KeineDateiFehler : public EAFehler {
+  public:
+    KeineDateiFehler(int fehlernummer, const std::string& pfad) : EAFehler(fehlernummer, pfad) {}
+};
+
+// Another program has the club open for writing.
+class GesperrtFehler : public std::runtime_error {
+  public:
+    GesperrtFehler() : std::runtime_error("gesperrt") {}
+};
+
 // A value too large for the stored real format. Reported like an I/O failure, with its own text.
 class UeberlaufFehler : public std::runtime_error {
   public:

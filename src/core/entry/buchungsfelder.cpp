@@ -101,8 +101,8 @@ void buchungSpeichern(Sitzung& s, std::optional<std::uint32_t> satz, const TBuch
         buchungAnhaengen(s, b, opt);
         return;
     }
-    buchungUeberschreiben(s.datei.dateiname(), *satz, b);
-    alleIndizesNeuEinordnen(s, static_cast<std::uint16_t>(*satz), b);
+    alleIndizesNeuEinordnen(s, static_cast<std::uint16_t>(*satz), b,
+                            [&] { buchungUeberschreiben(s.datei.dateiname(), *satz, b); });
 }
 
 std::string jahrText(const Sitzung& s) {

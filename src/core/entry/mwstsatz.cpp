@@ -36,8 +36,13 @@ bool mwstDlgOk(Sitzung& s, const MwStEingaben& e) {
         }
         satz = *wert;
     }
+    // A rate that could not be stored is not taken: the dialog stays with the input.
+    const long double alt = s.def.mwstSatz;
     s.def.mwstSatz = satz;
-    definitionenSchreiben(s.datei.basisname, s.def, s.person);
+    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) {
+        s.def.mwstSatz = alt;
+        return false;
+    }
     return true;
 }
 

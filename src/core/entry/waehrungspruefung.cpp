@@ -117,11 +117,16 @@ bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue) {
         fehler(s, A("Sie müssen eine Währung auswählen oder eingeben!"));
         return false;
     }
+    // Settings that could not be stored are not taken: the dialog stays with the input.
+    const WaehrungsEinstellungen alt = w;
     w.Kurs = *kurs;
     w.Waehrung = e.waehrung.substr(0, 3);
     w.Umstellungsjahr = e.umstellungsjahr;
     w.UmstellungBis = e.umstellungBis;
-    definitionenSchreiben(s.datei.basisname, s.def, s.person);
+    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) {
+        w = alt;
+        return false;
+    }
     return true;
 }
 

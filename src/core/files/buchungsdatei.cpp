@@ -52,6 +52,8 @@ std::uint32_t anhaengenAn(Sitzung& s, const std::string& dateiname, const TBuchu
     }
     const auto bytes = b.packen();
     datei.schreiben(pos, bytes.data(), bytes.size());
+    // On the disk before any index refers to it.
+    datei.sichern();
     datei.schliessen();
     return n + 1;
 }
@@ -114,6 +116,7 @@ void buchungUeberschreiben(const std::string& dateiname, std::uint32_t satz, con
     BinaerDatei datei(dateiname, BinaerDatei::Modus::LesenSchreiben);
     const auto bytes = b.packen();
     datei.schreiben(std::uint64_t{satz} * TBuchung::kGroesse, bytes.data(), bytes.size());
+    datei.sichern();
     datei.schliessen();
 }
 

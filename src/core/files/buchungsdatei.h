@@ -13,9 +13,9 @@ namespace zalvor {
 inline constexpr std::uint32_t kMaxSaetze = 65535;
 
 struct AnhaengenOptionen {
-    bool umrechnen = false;          // convert between the currencies
-    bool inLandeswaehrung = false;   // typed in Euro: towards the national currency
-    bool indizes = false;            // file the record into indexes 1..9
+    bool umrechnen = false;        // convert between the currencies
+    bool inLandeswaehrung = false; // typed in Euro: towards the national currency
+    bool indizes = false;          // file the record into indexes 1..9
     bool fehlendenIndexAnlegen = false;
 };
 

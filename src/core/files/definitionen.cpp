@@ -9,6 +9,7 @@
 #include "common/zeichensatz.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <vector>
 
@@ -317,9 +318,11 @@ std::string definitionsdateiName(const std::string& basisname) {
 void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& person) {
     d.typen.namenLeeren();
     d.typen.zuordnungenLeeren();
+    d.unlesbar = false;
 
     const std::string pfad = definitionsdateiName(basisname);
-    if (!dateiExistiert(pfad)) {
+    // A folder of that name holds no settings; a file that cannot be read does.
+    if (!dateiExistiert(pfad) || istOrdner(pfad)) {
         person.meldung(A("Fehler!"), A("Fehlende Definitionsdatei!!"), Symbol::Fehler);
         vorgaben(basisname, d);
         return;
@@ -329,6 +332,7 @@ void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& p
         z.emplace(textdateiLesen(pfad));
     } catch (const EAFehler&) {
         // The whole file is read at once: any failure falls within the first lines.
+        d.unlesbar = true;
     }
     if (!z || !kopfLesen(*z, d)) {
         person.meldung(A("FEHLER!"),
@@ -361,6 +365,7 @@ bool definitionenSchreiben(const std::string& basisname, TDefinitionen& d, Perso
         if (konto.empty()) konto = kUnbenannt;
     }
     try {
+        if (d.unlesbar) throw EAFehler(EACCES, definitionsdateiName(basisname));
         textdateiSchreiben(definitionsdateiName(basisname), dateiZeilen(d));
     } catch (const EAFehler&) {
         person.meldung(A("FEHLER!"), A("Definitionsdatei konnte nicht neu geschrieben werden!"),

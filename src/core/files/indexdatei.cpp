@@ -7,9 +7,11 @@
 #include "common/typverwaltung.h"
 #include "common/zeichensatz.h"
 #include "files/buchungsdatei.h"
+#include "files/oeffnen.h"
 #include "files/reorganisation.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace zalvor {
@@ -125,21 +127,29 @@ bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b) {
     return vergleicheSchluessel(k, sortierschluessel(k, a), sortierschluessel(k, b)) <= 0;
 }
 
-void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege) {
+namespace {
+
+std::vector<std::uint8_t> gepackt(const std::vector<std::uint16_t>& eintraege) {
     std::vector<std::uint8_t> roh(eintraege.size() * 2);
     for (std::size_t i = 0; i < eintraege.size(); ++i) {
         roh[2 * i] = static_cast<std::uint8_t>(eintraege[i] & 0xFF);
         roh[2 * i + 1] = static_cast<std::uint8_t>(eintraege[i] >> 8);
     }
-    // The working copy base name + ".tmp" is written first and then takes the index's name,
-    // so a failure never leaves half an index behind.
-    const std::string name = aufgeloest(indexdateiName(d, k));
-    const std::string temp = d.basisname + ".tmp";
-    dateiLoeschen(temp);
-    BinaerDatei datei(temp, BinaerDatei::Modus::Neu);
-    if (!roh.empty()) datei.schreiben(0, roh.data(), roh.size());
-    datei.schliessen();
-    dateiUmbenennen(temp, name);
+    return roh;
+}
+
+} // namespace
+
+void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege) {
+    // The working copy base name + ".tmp" is written and synced first and then takes the
+    // index's name, so a failure never leaves half an index behind.
+    Ersetzung(aufgeloest(indexdateiName(d, k)), gepackt(eintraege), d.basisname + ".tmp")
+        .umschalten();
+}
+
+Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,
+                           const std::vector<std::uint16_t>& eintraege) {
+    return Ersetzung(aufgeloest(indexdateiName(d, k)), gepackt(eintraege));
 }
 
 namespace {
@@ -214,10 +224,32 @@ void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
         einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
 }
 
-void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b) {
+void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
+                             const std::function<void()>& satzSchreiben) {
     SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
-    for (int k = 1; k <= 9; ++k)
-        neuEinordnen(s, k, satz, b, false, quelle);
+    // The record is still the old one on disk; it is no entry of the lists being sorted, so
+    // the new places can be found before it is rewritten.
+    std::vector<Ersetzung> neu;
+    int marke = 0;
+    for (int k = 1; k <= 9; ++k) {
+        const std::string name = aufgeloest(indexdateiName(s.datei, k));
+        if (!dateiExistiert(name)) {
+            fehlendenIndexMelden(s);
+            continue;
+        }
+        std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
+        auto alt = std::find(eintraege.begin(), eintraege.end(), satz);
+        if (alt != eintraege.end()) eintraege.erase(alt);
+        einfuegen(k, eintraege, satz, b, quelle);
+        neu.push_back(indexVorbereiten(s.datei, k, eintraege));
+        marke = k;
+    }
+    // While the record and the indexes disagree, one index is missing: a failure in between
+    // is found by the check at the next opening, which offers the reorganisation.
+    if (marke != 0) dateiLoeschen(aufgeloest(indexdateiName(s.datei, marke)));
+    satzSchreiben();
+    for (auto& e : neu)
+        e.umschalten();
 }
 
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k) {
@@ -265,7 +297,17 @@ IndexBefund indexCheckBeimOeffnen(Sitzung& s) {
     auto antwort = s.person.frage(jaNeinFrage(
         A("Index-Datei-Check"),
         text + "\r" + A("Wollen Sie zur Reparatur eine Reorganisation starten?"), Symbol::Fehler));
-    if (antwort == Knopf::Ja) reorganisieren(s, false);
+    if (antwort != Knopf::Ja) return befund;
+    // The repair writes: only while no other program has the club.
+    if (!s.sperre.gehalten() && !vereinSperren(s)) {
+        s.person.meldung(A("Gesperrt"),
+                         A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
+                             A(" wird gerade von einem anderen Programm bearbeitet. Die "
+                               "Reorganisation wird nicht durchgeführt."),
+                         Symbol::Fehler);
+        return befund;
+    }
+    reorganisieren(s, false);
     return befund;
 }
 

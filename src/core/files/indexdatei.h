@@ -1,10 +1,12 @@
 // The nine index files: sort orders, filing, re-filing, the check at open.
 #pragma once
 
+#include "common/dateisystem.h"
 #include "files/buchung.h"
 #include "files/sitzung.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -62,6 +64,9 @@ inline int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortier
 
 // Replaces index k with the given entries, through the working copy base name + ".tmp".
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege);
+// Writes the new content of index k beside the old one; switched over later.
+Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,
+                           const std::vector<std::uint16_t>& eintraege);
 
 // Files record number `satz` into index k. A missing index is created with `satz` as its
 // single entry (0 for the first record of a file) when `fehlendenAnlegen` is set, otherwise
@@ -71,9 +76,13 @@ void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
 // Removes `satz` from index k and files it again at the place the changed record needs.
 void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                        bool fehlendenAnlegen);
-// Indexes 1..9 in order: after an append, and after a change (no index is created then).
+// Indexes 1..9 in order after an append.
 void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen);
-void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b);
+// A change: `satzSchreiben` rewrites the record, and indexes 1..9 take the changed record's
+// places (no index is created; a missing one is reported). Ordered so that a failure at any
+// step leaves either the old state or one the check at opening finds.
+void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
+                             const std::function<void()>& satzSchreiben);
 
 // Record numbers of index k in order.
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k);

@@ -124,19 +124,8 @@ void naechstesJahr(Sitzung& s) {
     const std::vector<TBuchung> vorjahr = alleBuchungenLesen(s.datei.dateiname());
     auto umrechnen = [&](long double betrag) { return umstellung ? InEuro(w, betrag) : betrag; };
 
-    s.datei.jahr = *neuesJahr;
-    s.melden({Ereignis::Art::DateiGewechselt});
-    s.planvorgaben = false;
-    for (int k = 1; k <= 9; ++k)
-        dateiLoeschen(indexdateiName(s.datei, k));
-    try {
-        leereDateiAnlegen(s.datei.dateiname());
-    } catch (const EAFehler&) {
-        s.person.meldung(A("Fehler!"), A("Schreiben der Datei nicht möglich!"), Symbol::Fehler);
-        s.datei.basisname.clear();
-        return;
-    }
-
+    // Everything of the new year is computed before anything is written, so that an
+    // overflow ends the change with every file as it was.
     std::vector<std::uint8_t> inhalt;
     auto schreiben = [&](const TBuchung& b) {
         const auto bytes = b.packen();
@@ -153,11 +142,30 @@ void naechstesJahr(Sitzung& s) {
         b.betrag = Real6::aus(umrechnen(b.betrag.wert()));
         schreiben(b);
     }
-    {
-        BinaerDatei neu(s.datei.dateiname(), BinaerDatei::Modus::LesenSchreiben);
-        if (!inhalt.empty()) neu.schreiben(0, inhalt.data(), inhalt.size());
-        neu.schliessen();
+    // The reorganisation converts the templates into Euro; their overflow is found now.
+    const std::string schablonen = aufgeloest(s.datei.basisname + ".SBD");
+    if (umstellung && dateiExistiert(schablonen)) {
+        for (const TBuchung& b : alleBuchungenLesen(schablonen))
+            (void)Real6::aus(umrechnen(b.betrag.wert()));
     }
+
+    TBuchungsdatei neu = s.datei;
+    neu.jahr = *neuesJahr;
+    // Indexes of an earlier file of that year go first: a booking file without its indexes
+    // is found by the check at opening, one with the wrong indexes might not be.
+    for (int k = 1; k <= 9; ++k)
+        dateiLoeschen(aufgeloest(indexdateiName(neu, k)));
+    try {
+        dateiErsetzen(neu.dateiname(), inhalt);
+    } catch (const EAFehler&) {
+        s.person.meldung(A("Fehler!"), A("Schreiben der Datei nicht möglich!"), Symbol::Fehler);
+        s.melden({Ereignis::Art::DateiGewechselt});
+        s.datei.basisname.clear();
+        return;
+    }
+    s.datei.jahr = *neuesJahr;
+    s.melden({Ereignis::Art::DateiGewechselt});
+    s.planvorgaben = false;
     s.datei.naechsteNummer = 1;
 
     s.person.nachricht("\"Zwischenstop\"",

@@ -30,15 +30,31 @@ void unvollstaendigMelden(Sitzung& s) {
                      Symbol::Warnung);
 }
 
+// The desktop program takes the club's lock; when another program holds it, the file is
+// opened read-only.
+bool vonAnderemGesperrt(Sitzung& s) {
+    if (!s.sperrenBeimOeffnen) return false;
+    if (vereinSperren(s)) return false;
+    s.person.meldung(A("Schreibschutz"),
+                     A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
+                         A(" ist in einem anderen Programm geöffnet. Sie wird nur zum Lesen "
+                           "geöffnet; Änderungen sind erst möglich, wenn das andere Programm "
+                           "sie geschlossen hat."),
+                     Symbol::Warnung);
+    return true;
+}
+
 } // namespace
 
 void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     s.melden({Ereignis::Art::DateiGewechselt});
-    // 1. Next booking number; index check when there is anything to check.
+    const bool nurLesen = vonAnderemGesperrt(s);
+    // 1. Next booking number; index check when there is anything to check. While another
+    // program writes, its files may be half-way through a change: no repair is offered.
     naechsteNummerFinden(s);
     unvollstaendigMelden(s);
     s.indexBefund = IndexBefund::InOrdnung;
-    if (satzAnzahl(s.datei.dateiname()) > 0) s.indexBefund = indexCheckBeimOeffnen(s);
+    if (!nurLesen && satzAnzahl(s.datei.dateiname()) > 0) s.indexBefund = indexCheckBeimOeffnen(s);
     // 2. Definitions. They start afresh, so that an older or missing definitions file never
     // inherits the currency or field names of the club that was open before.
     s.def = TDefinitionen{};
@@ -48,6 +64,8 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     beitragssaetzeLesen(s);
     planwerteLaden(s);
     codewortPruefen(s);
+    // A club that another program holds open stays read-only whatever the code word.
+    if (nurLesen) s.nurLesen = true;
     s.dateiOffen = true;
     if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();
     // 5. Sort order.
@@ -58,6 +76,10 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     // 7. Due templates.
     // They write: a file opened with the read-only code gets none.
     if (optionen.automatischeBuchungen && !s.nurLesen) automatischeBuchungen(s);
+}
+
+bool vereinSperren(Sitzung& s) {
+    return s.sperre.nehmen(s.datei.dateien().sperre());
 }
 
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,

@@ -24,6 +24,10 @@ enum class OeffnenErgebnis { Geoeffnet, NameAbgelehnt, NichtVorhanden };
 // The open command after the file dialog: name checks with their messages, the existence
 // check (NichtVorhanden: the caller shows the dialog again), then open. Releasing list
 // windows is the front end's business.
+// Takes the lock of the active file's club for this session (releasing one held before);
+// false when another program holds it.
+bool vereinSperren(Sitzung& s);
+
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
                                    const OeffnenOptionen& optionen = {});
 

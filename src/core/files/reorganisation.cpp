@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 namespace zalvor {
@@ -73,14 +74,6 @@ std::vector<std::uint8_t> gepackt(const std::vector<TBuchung>& saetze) {
     return roh;
 }
 
-// Writes the records as a new file under `name` (created even when there is no record).
-void neuSchreiben(const std::string& name, const std::vector<TBuchung>& saetze) {
-    const std::vector<std::uint8_t> roh = gepackt(saetze);
-    BinaerDatei datei(name, BinaerDatei::Modus::Neu);
-    if (!roh.empty()) datei.schreiben(0, roh.data(), roh.size());
-    datei.schliessen();
-}
-
 void loeschenFallsVorhanden(const std::string& name) {
     const std::string wirklich = aufgeloest(name);
     if (dateiExistiert(wirklich)) dateiLoeschen(wirklich);
@@ -101,17 +94,7 @@ std::vector<std::uint16_t> sortierterIndex(int k, const std::vector<TBuchung>& s
     return eintraege;
 }
 
-void buchungsdateiNeuAufbauen(Sitzung& s, const std::string& sicherung,
-                              const std::vector<TBuchung>& alle, Fortschritt& fortschritt) {
-    const std::string dateiname = aufgeloest(s.datei.dateiname());
-    for (int k = 1; k <= 9; ++k) {
-        const std::string alt = sicherung + static_cast<char>('0' + k);
-        loeschenFallsVorhanden(alt);
-        const std::string index = aufgeloest(indexdateiName(s.datei, k));
-        if (dateiExistiert(index)) dateiUmbenennen(index, alt);
-    }
-    dateiUmbenennen(dateiname, sicherung);
-
+std::vector<TBuchung> lebende(const std::vector<TBuchung>& alle, Fortschritt& fortschritt) {
     std::vector<TBuchung> behalten;
     behalten.reserve(alle.size());
     for (std::size_t i = 0; i < alle.size(); ++i) {
@@ -119,35 +102,39 @@ void buchungsdateiNeuAufbauen(Sitzung& s, const std::string& sicherung,
         fortschritt.anteil(i + 1, alle.size());
     }
     fortschritt.anteil(alle.size(), alle.size());
-
-    neuSchreiben(dateiname, behalten);
-    for (const auto& b : behalten)
-        naechsteNummerNachAnhaengen(s.datei, b);
-    // With no record left the file starts afresh: number 1 and nine empty indexes, so that
-    // the next booking can be filed without a missing-index message.
-    if (behalten.empty()) s.datei.naechsteNummer = 1;
-    for (int k = 1; k <= 9; ++k)
-        indexSchreiben(s.datei, k, sortierterIndex(k, behalten));
+    return behalten;
 }
 
-void schablonenNeuAufbauen(Sitzung& s, const std::string& schablonen, const std::string& sicherung,
-                           bool umrechnen, Fortschritt& fortschritt) {
+std::vector<TBuchung> schablonenNeu(Sitzung& s, const std::string& schablonen, bool umrechnen,
+                                    Fortschritt& fortschritt) {
     fortschritt.text(A("Reorganisiere die Schablonen-Datei..."));
-    const std::vector<TBuchung> alle = alleBuchungenLesen(schablonen);
-    dateiUmbenennen(schablonen, sicherung);
+    std::vector<TBuchung> behalten = lebende(alleBuchungenLesen(schablonen), fortschritt);
     const auto& w = s.def.waehrung;
-    const bool inEuro = umrechnen && w.kursVorhanden() && DateiInEuro(w, s.datei.jahr);
-    std::vector<TBuchung> behalten;
-    for (std::size_t i = 0; i < alle.size(); ++i) {
-        if (!alle[i].geloescht()) {
-            TBuchung b = alle[i];
-            if (inEuro) b.betrag = Real6::aus(InEuro(w, b.betrag.wert()));
-            behalten.push_back(b);
-        }
-        fortschritt.anteil(i + 1, alle.size());
+    if (umrechnen && w.kursVorhanden() && DateiInEuro(w, s.datei.jahr)) {
+        for (auto& b : behalten)
+            b.betrag = Real6::aus(InEuro(w, b.betrag.wert()));
     }
-    fortschritt.anteil(alle.size(), alle.size());
-    neuSchreiben(schablonen, behalten);
+    return behalten;
+}
+
+// The old files keep a second name under the backup base name; an earlier backup is
+// replaced file by file, each name holding a whole file at every moment.
+void sicherungenAnlegen(Sitzung& s, const std::string& sicherung, const std::string& dateiname,
+                        const std::string& schablonen, bool schablonenSichern,
+                        const std::string& schablonenSicherung) {
+    for (int k = 1; k <= 9; ++k) {
+        const std::string alt = sicherung + static_cast<char>('0' + k);
+        const std::string index = aufgeloest(indexdateiName(s.datei, k));
+        if (dateiExistiert(index))
+            sicherungAnlegen(index, aufgeloest(alt));
+        else
+            loeschenFallsVorhanden(alt);
+    }
+    sicherungAnlegen(dateiname, aufgeloest(sicherung));
+    if (schablonenSichern)
+        sicherungAnlegen(schablonen, aufgeloest(schablonenSicherung));
+    else
+        loeschenFallsVorhanden(schablonenSicherung);
 }
 
 } // namespace
@@ -190,19 +177,47 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
                                            A(" existiert bereits.") + "\r\r" + A("Überschreiben?"),
                                        Symbol::Frage));
         if (antwort != Knopf::Ja) return false;
-        dateiLoeschen(aufgeloest(sicherung));
     }
 
-    loeschenFallsVorhanden(b + ".SBD");
     const std::string schablonen = aufgeloest(s.datei.basisname + ".SBD");
-    if (dateiExistiert(schablonen) && satzAnzahl(schablonen) == 0) dateiLoeschen(schablonen);
+    const bool mitSchablonen = dateiExistiert(schablonen) && satzAnzahl(schablonen) > 0;
 
     Fortschritt fortschritt(s.person);
     fortschritt.zeigen(A("Reorganisation..."),
                        A("Datei wird neu geschrieben und Indexdateien werden neu aufgebaut..."));
-    buchungsdateiNeuAufbauen(s, sicherung, alle, fortschritt);
-    if (dateiExistiert(schablonen))
-        schablonenNeuAufbauen(s, schablonen, b + ".SBD", schablonenUmrechnen, fortschritt);
+    // 1. The new content in memory: a conversion overflow ends the work before any write.
+    const std::vector<TBuchung> behalten = lebende(alle, fortschritt);
+    std::vector<TBuchung> neueSchablonen;
+    if (mitSchablonen)
+        neueSchablonen = schablonenNeu(s, schablonen, schablonenUmrechnen, fortschritt);
+
+    // 2. The old files under the backup names; the files themselves are untouched.
+    sicherungenAnlegen(s, sicherung, dateiname, schablonen, mitSchablonen, b + ".SBD");
+
+    // 3. The new files beside the old ones, complete and synced.
+    Ersetzung neueDatei(dateiname, gepackt(behalten));
+    std::vector<Ersetzung> neueIndizes;
+    for (int k = 1; k <= 9; ++k)
+        neueIndizes.push_back(indexVorbereiten(s.datei, k, sortierterIndex(k, behalten)));
+    std::optional<Ersetzung> schablonenDatei;
+    if (mitSchablonen) schablonenDatei.emplace(schablonen, gepackt(neueSchablonen));
+
+    // 4. Switching over by renames. Index 9 is missing until the last rename, so that the
+    // check at opening finds a switch cut short; the backups are the way back.
+    loeschenFallsVorhanden(indexdateiName(s.datei, 9));
+    neueDatei.umschalten();
+    for (auto& index : neueIndizes)
+        index.umschalten();
+    if (schablonenDatei)
+        schablonenDatei->umschalten();
+    else if (dateiExistiert(schablonen))
+        dateiLoeschen(schablonen); // an empty template file is dropped
+
+    for (const auto& x : behalten)
+        naechsteNummerNachAnhaengen(s.datei, x);
+    // With no record left the file starts afresh: number 1 and nine empty indexes, so that
+    // the next booking can be filed without a missing-index message.
+    if (behalten.empty()) s.datei.naechsteNummer = 1;
 
     s.person.meldung(A("Fertig"),
                      A("Reorganisation abgeschlossen! Alte Dateien wurden unter ") +

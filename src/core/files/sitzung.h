@@ -3,6 +3,7 @@
 
 #include "common/masken.h"
 #include "common/person.h"
+#include "common/sperre.h"
 #include "common/uhr.h"
 #include "files/dateisatz.h"
 #include "files/definitionen.h"
@@ -89,6 +90,10 @@ struct Sitzung {
     bool dateiOffen = false;          // a file has been opened or created in this run
     IndexBefund indexBefund = IndexBefund::InOrdnung; // of the last opening
     std::vector<std::string> buchungstexte;           // drop-down list of booking texts of this run
+    // The desktop program locks the club it has open; the command line locks for the length
+    // of a writing command.
+    bool sperrenBeimOeffnen = false;
+    Sperre sperre;
 
     const std::string& dateijahr() const { return datei.jahr; }
     bool inEuro() const { return DateiInEuro(def.waehrung, datei.jahr); }

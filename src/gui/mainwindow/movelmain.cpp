@@ -58,6 +58,8 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
     person_ = person;
     sitzung_ = zalvor::sitzungAnlegen(*person_, uhr, std::move(programmVerzeichnis));
     sitzung_->oberflaeche = this;
+    // One program per club: a second one opens the club read-only.
+    sitzung_->sperrenBeimOeffnen = true;
     sitzung_->konfigVerzeichnis =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
     sitzung_->euroText =
