@@ -19,13 +19,40 @@ Befehl befehlWaehrung();
 Befehl befehlEurosymbol();
 Befehl befehlDefinitionen();
 Befehl befehlDemo();
+Befehl befehlMitglieder();
+Befehl befehlMitglied();
+Befehl befehlMitgliedEntfernen();
+Befehl befehlMitgliederEinstellungen();
+Befehl befehlBeitragssaetze();
+Befehl befehlBeitraegeBuchen();
+Befehl befehlBeitraegeReset();
+Befehl befehlMitgliederliste();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
-        befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
-        befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
-        befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
-        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),
+        befehlTabelle(),
+        befehlOeffnen(),
+        befehlNeu(),
+        befehlNaechstesJahr(),
+        befehlBuchen(),
+        befehlUmbuchen(),
+        befehlLoeschen(),
+        befehlReorganisieren(),
+        befehlPruefen(),
+        befehlIndex(),
+        befehlMwst(),
+        befehlWaehrung(),
+        befehlEurosymbol(),
+        befehlDefinitionen(),
+        befehlDemo(),
+        befehlMitglieder(),
+        befehlMitglied(),
+        befehlMitgliedEntfernen(),
+        befehlMitgliederEinstellungen(),
+        befehlBeitragssaetze(),
+        befehlBeitraegeBuchen(),
+        befehlBeitraegeReset(),
+        befehlMitgliederliste(),
     };
     return alle;
 }

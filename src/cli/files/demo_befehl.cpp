@@ -8,6 +8,7 @@
 #include "files/buchungsdatei.h"
 #include "files/definitionen.h"
 #include "files/neuedatei.h"
+#include "members/demomitglieder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -239,6 +240,7 @@ int demo(Kontext& k) {
     for (std::uint32_t i = 0; i < saetze.size(); ++i)
         if (saetze[i].text.text() == "Trikot falsch bestellt")
             buchungLoeschen(s.datei.dateiname(), i);
+    demoMitgliederAnlegen(s);
     k.out << s.datei.dateiname() << "\n";
     return kFertig;
 }

@@ -9,6 +9,7 @@
 #include "files/indexdatei.h"
 #include "files/oeffnen.h"
 #include "files/reorganisation.h"
+#include "members/beitraegebuchen.h"
 
 #include <cctype>
 #include <vector>
@@ -96,7 +97,7 @@ void naechstesJahr(Sitzung& s) {
     const auto& w = s.def.waehrung;
     const bool umstellung =
         JahrVor(s.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
-    if (umstellung && !euroUmstellungBestaetigt(s)) return;
+    if (umstellung && (!euroUmstellungBestaetigt(s) || !beitragssaetzeUmstellen(s))) return;
 
     const std::string neuerName = s.datei.basisname + "." + *neuesJahr;
     if (dateiExistiert(neuerName)) {
