@@ -31,6 +31,17 @@ Befehl befehlTypengruppen();
 Befehl befehlExport();
 Befehl befehlPlanvorgaben();
 Befehl befehlSollIst();
+Befehl befehlMitglieder();
+Befehl befehlMitglied();
+Befehl befehlMitgliedEntfernen();
+Befehl befehlMitgliederEinstellungen();
+Befehl befehlBeitragssaetze();
+Befehl befehlBeitraegeBuchen();
+Befehl befehlBeitraegeReset();
+Befehl befehlMitgliederliste();
+
+const std::vector<Befehl>& befehle() {
+    static const std::vector<Befehl> alle = {
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -52,6 +63,14 @@ const std::vector<Befehl>& befehle() {
         befehlListe(),
         befehlPlanvorgaben(),
         befehlSollIst(),
+        befehlMitglieder(),
+        befehlMitglied(),
+        befehlMitgliedEntfernen(),
+        befehlMitgliederEinstellungen(),
+        befehlBeitragssaetze(),
+        befehlBeitraegeBuchen(),
+        befehlBeitraegeReset(),
+        befehlMitgliederliste(),
     };
     return alle;
 }

@@ -11,6 +11,7 @@
 #include "lists/planvorgaben.h"
 #include "templates/schablonendatei.h"
 #include "templates/schablonenfenster.h"
+#include "members/demomitglieder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -290,6 +291,7 @@ int demo(Kontext& k) {
             buchungLoeschen(s.datei.dateiname(), i);
     schablonen(s);
     planvorgabenSetzen(s);
+    demoMitgliederAnlegen(s);
     k.out << s.datei.dateiname() << "\n";
     return kFertig;
 }

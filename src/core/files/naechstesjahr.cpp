@@ -10,6 +10,7 @@
 #include "files/oeffnen.h"
 #include "files/reorganisation.h"
 #include "templates/autobuchung.h"
+#include "members/beitraegebuchen.h"
 
 #include <cctype>
 #include <vector>
@@ -97,7 +98,7 @@ void naechstesJahr(Sitzung& s) {
     const auto& w = s.def.waehrung;
     const bool umstellung =
         JahrVor(s.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
-    if (umstellung && !euroUmstellungBestaetigt(s)) return;
+    if (umstellung && (!euroUmstellungBestaetigt(s) || !beitragssaetzeUmstellen(s))) return;
 
     const std::string neuerName = s.datei.basisname + "." + *neuesJahr;
     if (dateiExistiert(neuerName)) {

@@ -10,6 +10,7 @@
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
 #include "files/reorganisation.h"
+#include "members/mitgliederimport.h"
 
 namespace zalvor {
 
@@ -106,6 +107,7 @@ bool neueDatei(Sitzung& s) {
     s.nurLesen = false;
     s.planvorgaben = false;
     definitionenZuruecksetzen(s.def);
+    mitgliederFuerNeueDatei(s);
 
     s.person.nachricht(
         A("Einstellungen"),

@@ -57,6 +57,7 @@ bool mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
     }
     s.def.standardBeitrag = *betrag;
     s.beitraege.eintraege[0].cent = inCent(*betrag);
+    s.beitraege.eintraege[0].name.setze("Standard");
     for (std::size_t i = 0; i < kFreiFelder; ++i)
         s.def.freiFelder[i + 1] = e.felder[i].substr(0, 10);
     const int zusatz = s.def.codeGeschuetzt() ? 10 : 0;

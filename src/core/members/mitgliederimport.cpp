@@ -5,6 +5,7 @@
 #include "common/fehler.h"
 #include "common/zeichensatz.h"
 #include "files/sitzung.h"
+#include "members/beitragssaetze.h"
 #include "members/mitgliedsdatei.h"
 
 #include <vector>
@@ -47,6 +48,12 @@ void mitgliederBeimOeffnen(Sitzung& s) {
     altesMitgliederformatImportieren(s);
     // Without a member file the items are disabled too: they must not keep the state of the
     // file that was open before.
+    s.mitgliederVorhanden = mitgliederAnzahl(s.datei.dateien().mitglieder()) > 0;
+    s.melden({Ereignis::Art::MitgliederGeaendert});
+}
+
+void mitgliederFuerNeueDatei(Sitzung& s) {
+    s.beitraege = vorgabeSaetze(s.def);
     s.mitgliederVorhanden = mitgliederAnzahl(s.datei.dateien().mitglieder()) > 0;
     s.melden({Ereignis::Art::MitgliederGeaendert});
 }

@@ -16,4 +16,8 @@ bool altesMitgliederformatImportieren(Sitzung& s);
 // at least one member).
 void mitgliederBeimOeffnen(Sitzung& s);
 
+// A new file starts with the default rates (never those of the club open before) and
+// enables the member items by its member file.
+void mitgliederFuerNeueDatei(Sitzung& s);
+
 } // namespace zalvor

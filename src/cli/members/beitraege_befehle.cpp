@@ -1,0 +1,103 @@
+// zalvor-cli beitraege-buchen, beitraege-reset, mitgliederliste.
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "members/beitraegebuchen.h"
+#include "members/mitgliederliste.h"
+#include "members/mitgliederoptionen.h"
+
+#include <sstream>
+
+namespace zalvor::cli {
+
+namespace {
+
+int beitraegeBuchenBefehl(Kontext& k) {
+    const bool alle = k.args.schalter("--alle");
+    const auto nummern = k.args.werte("--mitglied");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    if (alle == !nummern.empty()) throw Aufruffehler("entweder --alle oder --mitglied NR...");
+    dateiLaden(k, datei, "beitraegeBuchen");
+    auto dialog = beitraegeOeffnen(k.sitzung);
+    if (!dialog) return kEAFehler;
+    const int anzahl = static_cast<int>(dialog->kaestchen.size());
+    if (!alle) {
+        // Only the listed boxes are ticked; the paid ones stay as they are shown.
+        for (auto& kasten : dialog->kaestchen)
+            kasten.angehakt = kasten.angehakt && !kasten.aktiv;
+        for (const auto& text : nummern) {
+            auto& kasten = dialog->kaestchen[static_cast<std::size_t>(
+                zahlOption(text, 0, anzahl - 1, "--mitglied"))];
+            if (!kasten.aktiv)
+                throw Aufruffehler("Mitglied " + text + " (" + ansiNachUtf8(kasten.text) +
+                                   ") ist bezahlt oder sein Beitragssatz kann nicht gebucht "
+                                   "werden");
+            kasten.angehakt = true;
+        }
+    } else {
+        for (auto& kasten : dialog->kaestchen)
+            kasten.angehakt = kasten.angehakt || kasten.aktiv;
+    }
+    k.out << "Gebucht\t" << beitraegeBuchen(k.sitzung, *dialog) << "\n";
+    return kFertig;
+}
+
+int beitraegeReset(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, "beitraegeReset");
+    return beitraegeZuruecksetzen(k.sitzung) ? kFertig : kAbgelehnt;
+}
+
+int mitgliederliste(Kontext& k) {
+    const auto spalten = k.args.wert("--spalten");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    Spaltenwahl wahl;
+    if (spalten) {
+        std::istringstream in(*spalten);
+        std::string name;
+        while (std::getline(in, name, ',')) {
+            if (name == "beschreibung")
+                wahl.beschreibung = true;
+            else if (name == "betrag")
+                wahl.betrag = true;
+            else if (name.size() == 5 && name.rfind("frei", 0) == 0 && name[4] >= '1' &&
+                     name[4] <= '5')
+                wahl.frei[static_cast<std::size_t>(name[4] - '1')] = true;
+            else
+                throw Aufruffehler("--spalten: unbekannte Spalte " + name);
+        }
+    }
+    dateiLaden(k, datei, "mitgliederListe");
+    const auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
+    if (!bericht) return kEAFehler;
+    berichtAusgeben(k.out, k.format, *bericht);
+    return kFertig;
+}
+
+const Befehl kBuchen{"beitraege-buchen", "DATEI (--alle | --mitglied NR...)",
+                     "bucht die Beiträge wie der Dialog \"Beiträge buchen\"",
+                     beitraegeBuchenBefehl};
+const Befehl kReset{"beitraege-reset", "DATEI",
+                    "löscht die Bezahlt-Einträge (neue Beitragsperiode), fragt wie das Programm",
+                    beitraegeReset};
+const Befehl kListe{"mitgliederliste",
+                    "DATEI [--spalten frei1,frei2,frei3,frei4,frei5,beschreibung,betrag]",
+                    "zeigt die Mitgliederliste mit den gewählten Spalten", mitgliederliste};
+
+} // namespace
+
+Befehl befehlBeitraegeBuchen() {
+    return kBuchen;
+}
+Befehl befehlBeitraegeReset() {
+    return kReset;
+}
+Befehl befehlMitgliederliste() {
+    return kListe;
+}
+
+} // namespace zalvor::cli

@@ -1,0 +1,100 @@
+// zalvor-cli mitglieder-einstellungen and beitragssaetze: the member settings and the further
+// rates.
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "members/beitragssaetze.h"
+#include "members/mitgliedereinstellungen.h"
+#include "members/mitgliederoptionen.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int einstellungen(Kontext& k) {
+    const auto konto = k.args.wert("--konto");
+    const auto betrag = k.args.wert("--betrag");
+    const auto felder = k.args.werte("--feld");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, "mitgliederEinstellungen");
+    Sitzung& s = k.sitzung;
+    bool gezeigt = false;
+    const bool gespeichert = mglEinstDialog(s, [&](MglEinstEingaben& e) {
+        if (gezeigt) return false; // refused: the person cancels after the message
+        gezeigt = true;
+        if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
+        if (betrag) e.betrag = utf8NachAnsi(*betrag);
+        for (const auto& f : felder) {
+            const auto [n, name] = nummerWert(f, 5, "--feld");
+            e.felder[static_cast<std::size_t>(n - 1)] = name;
+        }
+        return true;
+    });
+    if (!gespeichert) return kAbgelehnt;
+    const MglEinstEingaben jetzt = mglEinstFuellen(s);
+    k.out << "Konto\t" << jetzt.konto << "\nBetrag\t" << ansiNachUtf8(jetzt.betrag) << "\n";
+    for (std::size_t i = 0; i < jetzt.felder.size(); ++i)
+        k.out << "Frei " << i + 1 << "\t" << ansiNachUtf8(jetzt.felder[i]) << "\n";
+    return kFertig;
+}
+
+Raster saetzeRaster(const Sitzung& s) {
+    Raster r;
+    r.titel = A("Weitere Beitragssätze");
+    r.kopf = {"Nr", "Beschreibung", "Betrag"};
+    for (std::size_t i = 0; i < kBeitragssaetze; ++i) {
+        const Beitragssatz& e = s.beitraege.eintraege[i];
+        r.zeilen.push_back({std::to_string(i), e.name.text(), centText(e.cent)});
+    }
+    return r;
+}
+
+int beitragssaetze(Kontext& k) {
+    const auto saetze = k.args.werte("--satz");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, saetze.empty() ? "beitragssaetze" : "mitgliederEinstellungen");
+    Sitzung& s = k.sitzung;
+    if (!saetze.empty()) {
+        bool gezeigt = false;
+        const bool gespeichert = beitrSaetzeDialog(s, [&](SaetzeEingaben& e) {
+            if (gezeigt) return false;
+            gezeigt = true;
+            for (const auto& text : saetze) {
+                const auto [n, wert] = nummerWert(text, 20, "--satz");
+                const auto doppelpunkt = wert.rfind(':');
+                if (doppelpunkt == std::string::npos)
+                    throw Aufruffehler("--satz erwartet N=BESCHREIBUNG:BETRAG: " + text);
+                e[static_cast<std::size_t>(n - 1)] = {wert.substr(0, doppelpunkt),
+                                                      wert.substr(doppelpunkt + 1)};
+            }
+            return true;
+        });
+        if (!gespeichert) return kAbgelehnt;
+    }
+    rasterAusgeben(k.out, k.format, saetzeRaster(s));
+    return kFertig;
+}
+
+const Befehl kEinstellungen{
+    "mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
+    "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
+    "\"Mitgliederverwaltung: Einstellungen\"",
+    einstellungen};
+const Befehl kBeitragssaetze{
+    "beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
+    "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt alle 21",
+    beitragssaetze};
+
+} // namespace
+
+Befehl befehlMitgliederEinstellungen() {
+    return kEinstellungen;
+}
+Befehl befehlBeitragssaetze() {
+    return kBeitragssaetze;
+}
+
+} // namespace zalvor::cli

@@ -1,0 +1,86 @@
+// zalvor-cli mitglieder, mitglied, mitglied-entfernen: the member window and the member card.
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+#include "members/karteikarte.h"
+#include "members/mitgliederoptionen.h"
+#include "members/mitgliedsdatei.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int mitglieder(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, "mitgliedAnzeigen");
+    rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung));
+    return kFertig;
+}
+
+int mitgliedNummer(Kontext& k, const std::string& text, const std::string& option) {
+    const auto anzahl = static_cast<int>(mitgliederAnzahl(k.sitzung.datei.dateien().mitglieder()));
+    if (anzahl == 0) throw Aufruffehler(option + ": die Mitgliederkartei ist leer");
+    return zahlOption(text, 0, anzahl - 1, option);
+}
+
+int mitglied(Kontext& k) {
+    const auto aendern = k.args.wert("--aendern");
+    const auto nachname = k.args.wert("--nachname");
+    const auto vorname = k.args.wert("--vorname");
+    const auto felder = k.args.werte("--feld");
+    const auto satz = k.args.wert("--satz");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, aendern ? "mitgliedAendern" : "mitgliedNeu");
+    std::optional<std::uint32_t> nummer;
+    if (aendern) nummer = static_cast<std::uint32_t>(mitgliedNummer(k, *aendern, "--aendern"));
+    const auto gespeichert = karteDialog(k.sitzung, nummer, [&](Karteikarte& karte) {
+        auto& e = karte.eingaben;
+        if (nachname) e.nachname = utf8NachAnsi(*nachname);
+        if (vorname) e.vorname = utf8NachAnsi(*vorname);
+        for (const auto& f : felder) {
+            const auto [n, wert] = nummerWert(f, 5, "--feld");
+            e.frei[static_cast<std::size_t>(n - 1)] = wert;
+        }
+        if (satz) e.satz = zahlOption(*satz, 0, 20, "--satz");
+        return true;
+    });
+    if (!gespeichert) return kEAFehler;
+    k.out << "Nr\t" << *gespeichert << "\n";
+    return kFertig;
+}
+
+int mitgliedEntfernen(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    const std::string nr = k.args.position("NR");
+    k.args.fertig();
+    dateiLaden(k, datei, "mitgliedEntfernen");
+    const int n = mitgliedNummer(k, nr, "NR");
+    return mitgliedLoeschen(k.sitzung, static_cast<std::uint32_t>(n)) ? kFertig : kAbgelehnt;
+}
+
+const Befehl kMitglieder{"mitglieder", "DATEI",
+                         "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
+                         mitglieder};
+const Befehl kMitglied{
+    "mitglied", "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
+    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr", mitglied};
+const Befehl kMitgliedEntfernen{
+    "mitglied-entfernen", "DATEI NR",
+    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"", mitgliedEntfernen};
+
+} // namespace
+
+Befehl befehlMitglieder() {
+    return kMitglieder;
+}
+Befehl befehlMitglied() {
+    return kMitglied;
+}
+Befehl befehlMitgliedEntfernen() {
+    return kMitgliedEntfernen;
+}
+
+} // namespace zalvor::cli

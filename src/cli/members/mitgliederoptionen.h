@@ -1,0 +1,17 @@
+// Shared option readers of the member commands.
+#pragma once
+
+#include "common/befehl.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace zalvor::cli {
+
+// A whole decimal number within [von, bis]; otherwise a usage error naming the option.
+int zahlOption(const std::string& text, int von, int bis, const std::string& option);
+// "N=WERT" with N in [1, bis]; the value converted to the engine's Windows form.
+std::pair<int, std::string> nummerWert(const std::string& text, int bis, const std::string& option);
+
+} // namespace zalvor::cli

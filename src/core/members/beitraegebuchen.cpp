@@ -1,0 +1,192 @@
+// Contribution bookings, the reset of the period and the Euro changeover of the rates.
+#include "members/beitraegebuchen.h"
+
+#include "common/befehlsregeln.h"
+#include "common/betrag.h"
+#include "common/dateisystem.h"
+#include "common/fehler.h"
+#include "common/typverwaltung.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/definitionen.h"
+#include "files/sitzung.h"
+#include "members/beitragssaetze.h"
+#include "members/mitgliedsdatei.h"
+
+#include <cmath>
+
+namespace zalvor {
+
+namespace {
+
+std::string pfad(const Sitzung& s) {
+    return s.datei.dateien().mitglieder();
+}
+
+// The contribution booking of a member; `text` in DOS form.
+TBuchung beitragsbuchung(const Sitzung& s, const TMitglied& m, const std::string& text,
+                         bool geplant) {
+    const Datum heute = s.uhr.heute();
+    TBuchung b;
+    b.typcode = kCodeBeitrag;
+    b.einnahme = 1;
+    b.geplant = geplant ? 1 : 0;
+    b.text.setze(text.substr(0, 30));
+    b.tag = static_cast<std::uint8_t>(heute.tag);
+    b.monat = static_cast<std::uint8_t>(heute.monat);
+    b.betrag = Real6::aus(beitragsBetrag(m, s.beitraege, s.def));
+    b.bunr.setze(nummerText(s.datei.naechsteNummer));
+    b.kontoNach = static_cast<std::uint8_t>(s.def.beitragsKonto());
+    b.kontoVon = 0;
+    return b;
+}
+
+void anhaengen(Sitzung& s, const TBuchung& b) {
+    buchungAnhaengen(s, b, AnhaengenOptionen{false, false, true, false});
+    s.tabelle(TabellenModus::Anhaengen);
+}
+
+bool offen(const Sitzung& s, const TMitglied& m) {
+    return m.bezahlt == 0 && s.beitraege.eintrag(m.satz).cent != 0;
+}
+
+} // namespace
+
+std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
+    befehlPruefen(s, "beitraegeBuchen");
+    BeitragsDialog d;
+    try {
+        if (!dateiExistiert(pfad(s))) throw EAFehler(ENOENT, pfad(s));
+        d.mitglieder = mitgliederLesen(pfad(s));
+    } catch (const EAFehler&) {
+        s.person.meldung(A("FEHLER!"), A("Mitglieder-Datei konnte nicht geöffnet werden!"),
+                         Symbol::Fehler);
+        return std::nullopt;
+    }
+    d.kaestchen.reserve(d.mitglieder.size());
+    for (const TMitglied& m : d.mitglieder) {
+        BeitragsKaestchen k;
+        k.text = OemNachAnsi(mitgliedName(m));
+        k.angehakt = m.bezahlt != 0;
+        k.aktiv = m.bezahlt == 0 && s.beitraege.eintrag(m.satz).buchbar();
+        d.kaestchen.push_back(std::move(k));
+    }
+    return d;
+}
+
+std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
+    befehlPruefen(s, "beitraegeBuchen");
+    std::size_t gebucht = 0;
+    for (std::size_t i = 0; i < d.mitglieder.size() && i < d.kaestchen.size(); ++i) {
+        const BeitragsKaestchen& k = d.kaestchen[i];
+        if (!k.angehakt || !k.aktiv) continue;
+        TMitglied m = d.mitglieder[i];
+        anhaengen(s, beitragsbuchung(s, m, AnsiNachOem(k.text), false));
+        // The paid mark follows its booking: a failure in between leaves a booking that the
+        // treasurer sees in the table rather than a mark without money.
+        m.bezahlt = 1;
+        mitgliedUeberschreiben(pfad(s), static_cast<std::uint32_t>(i), m);
+        ++gebucht;
+    }
+    s.melden({Ereignis::Art::MitgliederGeaendert});
+    return gebucht;
+}
+
+bool beitraegeZuruecksetzen(Sitzung& s) {
+    befehlPruefen(s, "beitraegeReset");
+    Frage erste{A("Information"),
+                A("Diese Funktion löscht für sämtliche Mitglieder den \"Bezahlt-Eintrag\", so daß "
+                  "für die Mitglieder wieder Beiträge gebucht werden können (Neue "
+                  "Beitragsperiode)"),
+                Symbol::Information,
+                {Knopf::Ok, Knopf::Abbruch},
+                Knopf::Ok,
+                {},
+                0,
+                {}};
+    if (s.person.frage(erste) != Knopf::Ok) return false;
+    std::vector<TMitglied> liste = mitgliederLesen(pfad(s));
+    bool offeneBeitraege = false;
+    for (const TMitglied& m : liste)
+        offeneBeitraege = offeneBeitraege || offen(s, m);
+    if (offeneBeitraege) {
+        Frage planen{A("Bestätigen"),
+                     A("Es haben noch nicht alle Mitglieder bezahlt!!!! Wenn Sie diese Beiträge "
+                       "noch erwarten, müssen Sie entweder den Reset zeitlich aufschieben, oder "
+                       "diese als Planungen buchen.\rWollen Sie die restlichen Beiträge planen?"),
+                     Symbol::Frage,
+                     {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
+                     Knopf::Ja,
+                     {},
+                     0,
+                     {}};
+        const auto antwort = s.person.frage(planen);
+        if (antwort == Knopf::Ja) {
+            for (const TMitglied& m : liste)
+                if (offen(s, m)) anhaengen(s, beitragsbuchung(s, m, mitgliedName(m), true));
+        } else if (antwort == Knopf::Nein) {
+            Frage sicher{A("V O R S I C H T !!!"),
+                         A("Sind Sie wirklich sicher, daß diese Beiträge nicht gebucht werden "
+                           "sollen?"),
+                         Symbol::Warnung,
+                         {Knopf::Ok, Knopf::Abbruch},
+                         Knopf::Abbruch,
+                         {},
+                         0,
+                         {}};
+            if (s.person.frage(sicher) != Knopf::Ok) return false;
+        } else {
+            return false;
+        }
+    }
+    for (TMitglied& m : liste)
+        m.bezahlt = 0;
+    mitgliederSchreiben(pfad(s), liste);
+    s.melden({Ereignis::Art::MitgliederGeaendert});
+    return true;
+}
+
+bool beitragssaetzeUmstellen(Sitzung& s) {
+    const long double alt = s.def.standardBeitrag;
+    if (!(alt > 0.00001L)) return true;
+    const long double neu = InEuro(s.def.waehrung, alt);
+    const std::string altText = BetragText(alt, 0);
+    const std::string neuText = BetragText(neu, 0);
+    Frage f{A("W I C H T I G !"),
+            A("Sie benutzen die Beitragsfunktion von Zalvor und haben einen "
+              "Standard-Beitragssatz von ") +
+                altText + " " + s.def.waehrung.Waehrung +
+                A(". Da die Abrechnung jetzt auf den Euro umgestellt wird, muß auch der "
+                  "Beitragssatz nun in Euro angegeben werden. Durch Umrechnung ergibt sich ein "
+                  "neuer Beitragssatz von ") +
+                neuText +
+                A(" EUR. Wollen Sie nun diesen Betrag als Beitragssatz einstellen (\"Ja\"), oder "
+                  "den Satz bei ") +
+                altText +
+                A(" EUR belassen (\"Nein\")? Wählen Sie \"Abbruch\", um das Jahr noch nicht "
+                  "umzustellen!\r(Wenn Sie noch weitere Beitragssätze verwenden, so werden diese "
+                  "ebenfalls in Euro umgerechnet, wenn Sie \"Ja\" wählen, bzw. unverändert "
+                  "gelassen, wenn Sie \"Nein\" wählen.)\rSie können in den "
+                  "Mitglieder-Einstellungen den Beitragssatz jederzeit ändern!"),
+            Symbol::Warnung,
+            {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
+            Knopf::Ja,
+            {},
+            0,
+            {}};
+    const auto antwort = s.person.frage(f);
+    if (antwort == Knopf::Nein) return true;
+    if (antwort != Knopf::Ja) return false;
+    s.def.standardBeitrag = durchReal6(neu);
+    definitionenSchreiben(s.datei.basisname, s.def, s.person);
+    s.beitraege.eintraege[0].cent = inCent(neu);
+    s.beitraege.eintraege[0].name.setze("Standard");
+    for (std::size_t i = 1; i < kBeitragssaetze; ++i) {
+        Beitragssatz& e = s.beitraege.eintraege[i];
+        if (e.cent != 0) e.cent = inCent(InEuro(s.def.waehrung, e.cent) / 100.0L);
+    }
+    beitragssaetzeSchreiben(s);
+    return true;
+}
+
+} // namespace zalvor

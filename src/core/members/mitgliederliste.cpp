@@ -1,0 +1,67 @@
+// Building the member list.
+#include "members/mitgliederliste.h"
+
+#include "common/befehlsregeln.h"
+#include "common/dateisystem.h"
+#include "common/fehler.h"
+#include "common/waehrung.h"
+#include "common/zeichensatz.h"
+#include "files/sitzung.h"
+#include "members/beitragssaetze.h"
+#include "members/mitgliedereinstellungen.h"
+#include "members/mitgliedsdatei.h"
+
+namespace zalvor {
+
+std::string spaltenwahlText() {
+    return A("Welche Felder sollen in der Tabelle mit angezeigt werden?");
+}
+
+std::array<std::string, 7> spaltenwahlTitel(const Sitzung& s) {
+    std::array<std::string, 7> r;
+    for (std::size_t i = 0; i < kFreiFelder; ++i)
+        r[i] = OemNachAnsi(s.def.freiFelder[i + 1]);
+    r[5] = "Beitragssatz (Beschr.)";
+    r[6] = "Beitragssatz (Betrag)";
+    return r;
+}
+
+std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& wahl) {
+    befehlPruefen(s, "mitgliederListe");
+    const std::string pfad = s.datei.dateien().mitglieder();
+    std::vector<TMitglied> liste;
+    try {
+        if (!dateiExistiert(pfad)) throw EAFehler(ENOENT, pfad);
+        liste = mitgliederLesen(pfad);
+    } catch (const EAFehler&) {
+        s.person.meldung(A("Fehler!"), A("Kann Mitgliederdatei nicht öffnen!"), Symbol::Fehler);
+        return std::nullopt;
+    }
+    const Datum heute = s.uhr.heute();
+    Bericht b;
+    b.fenstertitel = A("Mitgliederliste für Datei: ") + utf8NachAnsi(s.datei.basisname) +
+                     " (Stand: " + std::to_string(heute.tag) + "." + std::to_string(heute.monat) +
+                     "." + Kalenderjahr(s.uhr) + ")";
+    Raster r;
+    r.kopf.push_back("Mitglied");
+    if (wahl.beschreibung) r.kopf.push_back("Beitrag");
+    if (wahl.betrag) r.kopf.push_back("Beitragssatz");
+    for (std::size_t i = 0; i < kFreiFelder; ++i)
+        if (wahl.frei[i]) r.kopf.push_back(OemNachAnsi(s.def.freiFelder[i + 1]));
+    r.kopf.push_back("Bez");
+    r.zeilen.reserve(liste.size());
+    for (const TMitglied& m : liste) {
+        const Beitragssatz& e = s.beitraege.eintrag(m.satz);
+        std::vector<std::string> z{OemNachAnsi(mitgliedName(m))};
+        if (wahl.beschreibung) z.push_back(e.name.text());
+        if (wahl.betrag) z.push_back(centText(e.cent));
+        for (std::size_t i = 0; i < kFreiFelder; ++i)
+            if (wahl.frei[i]) z.push_back(OemNachAnsi(m.frei[i].text()));
+        z.push_back(m.bezahlt ? " X" : " -");
+        r.zeilen.push_back(std::move(z));
+    }
+    b.reiter.push_back(Reiter{{}, {std::move(r)}});
+    return b;
+}
+
+} // namespace zalvor

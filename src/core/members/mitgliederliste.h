@@ -1,0 +1,29 @@
+// The member list "Mitglieder-Liste" (TWMglList) as an engine report, and its column choice.
+#pragma once
+
+#include "common/raster.h"
+#include "members/mitglied.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace zalvor {
+
+struct Sitzung;
+
+struct Spaltenwahl {
+    std::array<bool, kFreiFelder> frei{};
+    bool beschreibung = false; // "Beitragssatz (Beschr.)"
+    bool betrag = false;       // "Beitragssatz (Betrag)"
+};
+
+// The column choice "Mitgliederliste": its text and the seven check box captions.
+std::string spaltenwahlText();
+std::array<std::string, 7> spaltenwahlTitel(const Sitzung& s);
+
+// The list window's report: caption with today's date, headings, one row per member in file
+// order. nullopt after "Kann Mitgliederdatei nicht öffnen!".
+std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& wahl);
+
+} // namespace zalvor

@@ -1,0 +1,238 @@
+// Further rates, member settings, booking contributions, the reset, the Euro changeover and
+// the member list.
+#include "members/beitraegebuchen.h"
+#include "members/karteikarte.h"
+#include "members/mitgliedereinstellungen.h"
+#include "members/mitgliederimport.h"
+#include "members/mitgliederliste.h"
+#include "mitglieder_testdaten.h"
+
+#include <gtest/gtest.h>
+
+namespace zalvor::test {
+namespace {
+
+TEST(SatzBetrag, ReadsTheFormsOfTheGrid) {
+    struct Fall {
+        const char* text;
+        std::optional<std::uint16_t> cent;
+    };
+    for (const Fall& f :
+         {Fall{"", 0}, Fall{"12", 1200}, Fall{"12,5", 1250}, Fall{"12,05", 1205}, Fall{"12,", 1200},
+          Fall{"12.5", 1250}, Fall{",5", 50}, Fall{"655,35", 65535}, Fall{"1,2,3", std::nullopt},
+          Fall{"655,36", std::nullopt}, Fall{"-1", std::nullopt}, Fall{"12,345", std::nullopt},
+          Fall{"zwölf", std::nullopt}})
+        EXPECT_EQ(satzBetragLesen(f.text), f.cent) << f.text;
+    EXPECT_EQ(centText(1250), "12,50");
+    EXPECT_EQ(centText(5), "0,05");
+    EXPECT_EQ(centText(0), "0,00");
+}
+
+// A club with three members, an account for the contributions, standard rate 50.
+class Verein : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        k.s.def.konten.fill(kUnbenannt);
+        k.s.def.konten[2] = "Bank";
+        k.s.def.mitgliedEinstellung = 12; // account 2, guarded
+        k.s.def.standardBeitrag = 50;
+        k.s.beitraege = vorgabeSaetze(k.s.def);
+        k.s.beitraege.eintraege[1].name.setze("Jugend");
+        k.s.beitraege.eintraege[1].cent = 2500;
+        k.s.beitraege.eintraege[3].cent = 3000; // amount without a name
+        for (const auto& m : {mitglied("Abel", "Anna", 0), mitglied("Berg", "Bernd", 1),
+                              mitglied("Cord", "Cora", 3)})
+            mitgliedEinfuegen(pfad(), m);
+        for (int i = 1; i <= 9; ++i) leereDateiAnlegen(k.index(i));
+        k.s.dateiOffen = true;
+        k.s.mitgliederVorhanden = true;
+    }
+    std::string pfad() const { return k.s.datei.dateien().mitglieder(); }
+    Kassenbuch k;
+};
+
+TEST_F(Verein, FurtherRatesRefuseABadRowWithItsNumberAndStoreNothing) {
+    SaetzeEingaben e = beitrSaetzeFuellen(k.s);
+    EXPECT_EQ(e[0].betrag, "25,00");
+    e[0] = {"Erwachsene", "12,5"};
+    e[6].betrag = "1,2,3";
+    EXPECT_FALSE(beitrSaetzeOk(k.s, e));
+    ASSERT_EQ(k.person.meldungen().size(), 1u);
+    EXPECT_EQ(k.person.meldungen()[0].titel, "Falsches Zahlenformat");
+    EXPECT_NE(k.person.meldungen()[0].text.find("In Zeile 7 wurde"), std::string::npos);
+    EXPECT_EQ(k.s.beitraege.eintraege[1].name.text(), "Jugend");
+    e[6].betrag = "";
+    EXPECT_TRUE(beitrSaetzeOk(k.s, e));
+    EXPECT_EQ(k.s.beitraege.eintraege[1].cent, 1250);
+    EXPECT_EQ(bytesLesen(k.s.datei.dateien().beitraege()).size(), 924u);
+}
+
+TEST_F(Verein, SettingsCheckInOrderAndKeepTheCodeWordAddition) {
+    struct Fall {
+        int konto;
+        const char* betrag;
+        const char* meldung;
+    };
+    for (const Fall& f :
+         {Fall{0, "", "\r\rKein Konto angegeben!"}, Fall{2, "", "\r\rKein Betrag angegeben!"},
+          Fall{2, "12,345", "\r12.345 hat kein gültiges Betragsformat!"},
+          Fall{2, "655,36", "\r655.36 hat kein gültiges Betragsformat!"},
+          Fall{2, "-1", "\r-1 hat kein gültiges Betragsformat!"}}) {
+        k.person.leeren();
+        MglEinstEingaben e = mglEinstFuellen(k.s);
+        e.konto = f.konto;
+        e.betrag = f.betrag;
+        EXPECT_FALSE(mglEinstOk(k.s, e)) << f.betrag;
+        ASSERT_EQ(k.person.meldungen().size(), 1u);
+        EXPECT_EQ(k.person.meldungen()[0].text, f.meldung);
+    }
+    EXPECT_EQ(k.s.def.standardBeitrag, 50);
+    MglEinstEingaben e = mglEinstFuellen(k.s);
+    EXPECT_EQ(e.betrag, "50.00");
+    e.betrag = "12,5";
+    e.felder[1] = "Telefonnummer";
+    EXPECT_TRUE(mglEinstOk(k.s, e));
+    EXPECT_EQ(k.s.def.mitgliedEinstellung, 12);
+    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 1250);
+    EXPECT_EQ(k.s.def.freiFelder[2], "Telefonnum");
+}
+
+TEST_F(Verein, BoxesFollowPaidMarkAndBookableRate) {
+    TMitglied abel = mitgliederLesen(pfad())[0];
+    abel.bezahlt = 1;
+    mitgliedUeberschreiben(pfad(), 0, abel);
+    auto d = beitraegeOeffnen(k.s);
+    ASSERT_TRUE(d);
+    ASSERT_EQ(d->kaestchen.size(), 3u);
+    EXPECT_TRUE(d->kaestchen[0].angehakt);
+    EXPECT_FALSE(d->kaestchen[0].aktiv);
+    EXPECT_TRUE(d->kaestchen[1].aktiv);
+    EXPECT_FALSE(d->kaestchen[2].aktiv); // entry 3 has no name
+    for (auto& kasten : d->kaestchen)
+        kasten.angehakt = true;
+    EXPECT_EQ(beitraegeBuchen(k.s, *d), 1u);
+    const auto b = alleBuchungenLesen(k.datei());
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].typcode, 22);
+    EXPECT_EQ(b[0].text.text(), "Berg, Bernd");
+    EXPECT_EQ(b[0].betrag.wert(), 25);
+    EXPECT_EQ(b[0].kontoNach, 2);
+    EXPECT_EQ(b[0].tag, 1);
+    EXPECT_EQ(b[0].monat, 3);
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(k.eintraege(i).size(), 1u) << i;
+    EXPECT_EQ(mitgliederLesen(pfad())[1].bezahlt, 1);
+}
+
+TEST_F(Verein, ResetPlansTheOutstandingContributionsOnYes) {
+    k.person.antworte({Knopf::Ok, Knopf::Ja});
+    EXPECT_TRUE(beitraegeZuruecksetzen(k.s));
+    const auto b = alleBuchungenLesen(k.datei());
+    ASSERT_EQ(b.size(), 3u); // Cord counts with the standard rate: entry 3 has an amount
+    EXPECT_EQ(b[2].text.text(), "Cord, Cora");
+    EXPECT_EQ(b[2].betrag.wert(), 50);
+    EXPECT_TRUE(b[0].istGeplant());
+}
+
+TEST_F(Verein, ResetAsksAgainOnNoAndStopsOnCancel) {
+    k.person.antworte({Knopf::Ok, Knopf::Abbruch});
+    EXPECT_FALSE(beitraegeZuruecksetzen(k.s));
+    k.person.antworte({Knopf::Ok, Knopf::Nein, Knopf::Abbruch});
+    EXPECT_FALSE(beitraegeZuruecksetzen(k.s));
+    EXPECT_EQ(k.person.meldungen().back().titel, "V O R S I C H T !!!");
+    EXPECT_EQ(k.person.meldungen().back().vorwahl, Knopf::Abbruch);
+    TMitglied m = mitgliederLesen(pfad())[0];
+    m.bezahlt = 1;
+    mitgliedUeberschreiben(pfad(), 0, m);
+    k.person.antworte({Knopf::Ok, Knopf::Nein, Knopf::Ok});
+    EXPECT_TRUE(beitraegeZuruecksetzen(k.s));
+    EXPECT_EQ(satzAnzahl(k.datei()), 0u);
+    for (const auto& x : mitgliederLesen(pfad()))
+        EXPECT_EQ(x.bezahlt, 0);
+}
+
+TEST_F(Verein, ResetWithEverybodyPaidAsksOnlyOnce) {
+    auto liste = mitgliederLesen(pfad());
+    for (auto& m : liste)
+        m.bezahlt = 1;
+    mitgliederSchreiben(pfad(), liste);
+    k.person.antworte(Knopf::Ok);
+    EXPECT_TRUE(beitraegeZuruecksetzen(k.s));
+    EXPECT_EQ(k.person.meldungen().size(), 1u);
+    EXPECT_EQ(mitgliederLesen(pfad())[2].bezahlt, 0);
+}
+
+TEST_F(Verein, ChangeoverConvertsStandardAndFurtherRatesOnYes) {
+    k.s.def.waehrung.Kurs = 1.95583L;
+    k.person.antworte(Knopf::Nein);
+    EXPECT_TRUE(beitragssaetzeUmstellen(k.s));
+    EXPECT_EQ(k.s.def.standardBeitrag, 50);
+    k.person.antworte(Knopf::Abbruch);
+    EXPECT_FALSE(beitragssaetzeUmstellen(k.s));
+    k.person.antworte(Knopf::Ja);
+    EXPECT_TRUE(beitragssaetzeUmstellen(k.s));
+    EXPECT_NE(k.person.meldungen().back().text.find("von 50.00 DM."), std::string::npos);
+    EXPECT_NE(k.person.meldungen().back().text.find("von 25.56 EUR."), std::string::npos);
+    EXPECT_NEAR(static_cast<double>(k.s.def.standardBeitrag), 25.56, 1e-9);
+    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 2556);
+    EXPECT_EQ(k.s.beitraege.eintraege[3].cent, 1534);
+    EXPECT_EQ(k.s.beitraege.eintraege[1].cent, 1278);
+    k.s.def.standardBeitrag = 0;
+    EXPECT_TRUE(beitragssaetzeUmstellen(k.s)); // nothing asked
+}
+
+TEST_F(Verein, CardRenamesAndKeepsRateAndMark) {
+    auto stored = karteDialog(k.s, 1u, [](Karteikarte& c) {
+        EXPECT_EQ(c.saetze[1], "Jugend");
+        EXPECT_EQ(c.saetze[3], "--");
+        EXPECT_TRUE(c.satzlisteAktiv);
+        c.eingaben.nachname = A("Zorn");
+        return true;
+    });
+    EXPECT_EQ(stored, 2u);
+    EXPECT_EQ(mitgliederLesen(pfad())[2].satz, 1);
+    // The "--" entry stores the standard rate.
+    karteDialog(k.s, 0u, [](Karteikarte& c) {
+        c.eingaben.satz = 3;
+        return true;
+    });
+    EXPECT_EQ(mitgliederLesen(pfad())[0].satz, 0);
+    k.person.antworte(Knopf::Ja);
+    EXPECT_TRUE(mitgliedLoeschen(k.s, 0));
+    EXPECT_EQ(namen(pfad()), (std::vector<std::string>{"Cord, Cora", "Zorn, Bernd"}));
+}
+
+TEST_F(Verein, MemberListShowsChosenColumnsInOrder) {
+    Spaltenwahl wahl;
+    auto leer = mitgliederlisteErstellen(k.s, wahl);
+    ASSERT_TRUE(leer);
+    EXPECT_EQ(leer->reiter[0].raster[0].kopf, (std::vector<std::string>{"Mitglied", "Bez"}));
+    EXPECT_EQ(leer->fenstertitel,
+              A("Mitgliederliste für Datei: ") + k.s.datei.basisname + " (Stand: 1.3.26)");
+    wahl.frei[3] = wahl.frei[1] = wahl.beschreibung = wahl.betrag = true;
+    const auto b = mitgliederlisteErstellen(k.s, wahl);
+    const Raster& r = b->reiter[0].raster[0];
+    EXPECT_EQ(r.kopf, (std::vector<std::string>{"Mitglied", "Beitrag", "Beitragssatz", "Frei 2 ...",
+                                                "Frei 4 ...", "Bez"}));
+    EXPECT_EQ(r.zeilen[2], (std::vector<std::string>{"Cord, Cora", "", "30,00", "", "", " -"}));
+}
+
+TEST_F(Verein, OldMemberFileIsImportedOnceWithRateIndexZero) {
+    std::vector<std::uint8_t> alt;
+    for (const auto& m : mitgliederLesen(pfad())) {
+        const auto b = m.packen();
+        alt.insert(alt.end(), b.begin(), b.begin() + 173);
+    }
+    bytesSchreiben(k.s.datei.dateien().mitgliederAlt(), alt);
+    EXPECT_FALSE(altesMitgliederformatImportieren(k.s)); // the new file exists
+    dateiLoeschen(pfad());
+    EXPECT_TRUE(altesMitgliederformatImportieren(k.s));
+    EXPECT_EQ(k.person.meldungen().back().titel, "Import erfolgt");
+    EXPECT_EQ(dateiGroesse(pfad()), 3u * 174u);
+    for (const auto& m : mitgliederLesen(pfad()))
+        EXPECT_EQ(m.satz, 0);
+    EXPECT_TRUE(dateiExistiert(k.s.datei.dateien().mitgliederAlt()));
+}
+
+} // namespace
+} // namespace zalvor::test
