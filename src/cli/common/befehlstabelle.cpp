@@ -42,9 +42,6 @@ Befehl befehlMitgliederliste();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
-
-const std::vector<Befehl>& befehle() {
-    static const std::vector<Befehl> alle = {
         befehlTabelle(),
         befehlOeffnen(),
         befehlNeu(),
@@ -61,6 +58,15 @@ const std::vector<Befehl>& befehle() {
         befehlDefinitionen(),
         befehlDemo(),
         befehlListe(),
+        befehlSchablonen(),
+        befehlSchabloneBuchen(),
+        befehlSchabloneLoeschen(),
+        befehlSchabloneWiederholung(),
+        befehlDruckoptionen(),
+        befehlCodeschutz(),
+        befehlAbschluss(),
+        befehlTypengruppen(),
+        befehlExport(),
         befehlPlanvorgaben(),
         befehlSollIst(),
         befehlMitglieder(),
