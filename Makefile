@@ -2,7 +2,6 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
-GEN        := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
 .PHONY: all deps build build-asan test run bench clean screenshot
 
@@ -11,13 +10,14 @@ all: build
 deps:
 	@scripts/install-deps
 
-# Configuring again is cheap and keeps the options of an older tree in line.
+# Configuring again is cheap and keeps the options of an older tree in line. The generator is
+# chosen by scripts/configure, after the dependencies (Ninja among them) are installed.
 build: deps
-	cmake -S . -B $(BUILD) $(GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZALVOR_GUI=ON -DZALVOR_SANITIZE=OFF
+	scripts/configure $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZALVOR_GUI=ON -DZALVOR_SANITIZE=OFF
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) $(GEN) -DCMAKE_BUILD_TYPE=Debug -DZALVOR_SANITIZE=ON -DZALVOR_GUI=OFF
+	scripts/configure $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZALVOR_SANITIZE=ON -DZALVOR_GUI=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test: build build-asan

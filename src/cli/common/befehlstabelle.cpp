@@ -19,14 +19,36 @@ Befehl befehlWaehrung();
 Befehl befehlEurosymbol();
 Befehl befehlDefinitionen();
 Befehl befehlDemo();
+Befehl befehlListe();
+Befehl befehlSchablonen();
+Befehl befehlSchabloneBuchen();
+Befehl befehlSchabloneLoeschen();
+Befehl befehlSchabloneWiederholung();
 Befehl befehlDruckoptionen();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
-        befehlTabelle(),    befehlOeffnen(),      befehlNeu(),      befehlNaechstesJahr(),
-        befehlBuchen(),     befehlUmbuchen(),     befehlLoeschen(), befehlReorganisieren(),
-        befehlPruefen(),    befehlIndex(),        befehlMwst(),     befehlWaehrung(),
-        befehlEurosymbol(), befehlDefinitionen(), befehlDemo(),     befehlDruckoptionen(),
+        befehlTabelle(),
+        befehlOeffnen(),
+        befehlNeu(),
+        befehlNaechstesJahr(),
+        befehlBuchen(),
+        befehlUmbuchen(),
+        befehlLoeschen(),
+        befehlReorganisieren(),
+        befehlPruefen(),
+        befehlIndex(),
+        befehlMwst(),
+        befehlWaehrung(),
+        befehlEurosymbol(),
+        befehlDefinitionen(),
+        befehlDemo(),
+        befehlListe(),
+        befehlSchablonen(),
+        befehlSchabloneBuchen(),
+        befehlSchabloneLoeschen(),
+        befehlSchabloneWiederholung(),
+        befehlDruckoptionen(),
     };
     return alle;
 }

@@ -65,20 +65,33 @@ void CliPerson::nachricht(const std::string& titel, const std::string& text) {
     ausgeben(titel, text);
 }
 
+namespace {
+
+// Cancel where offered, else No; a box without either counts as closed.
+std::optional<Knopf> sichereAntwort(const Frage& f) {
+    for (Knopf k : {Knopf::Abbruch, Knopf::Nein})
+        if (std::find(f.knoepfe.begin(), f.knoepfe.end(), k) != f.knoepfe.end()) return k;
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<Knopf> CliPerson::frage(const Frage& f) {
     ausgeben(f.titel, f.text);
     --meldungen_; // a question is not a refusal
-    if (antworten_.empty()) {
-        std::optional<Knopf> sicher;
-        for (Knopf k : {Knopf::Abbruch, Knopf::Nein})
-            if (!sicher && std::find(f.knoepfe.begin(), f.knoepfe.end(), k) != f.knoepfe.end())
-                sicher = k;
+    // A used-up list and an empty item both take the safe answer.
+    const bool aufgebraucht = antworten_.empty();
+    std::string antwort;
+    if (!aufgebraucht) {
+        antwort = antworten_.front();
+        antworten_.pop_front();
+    }
+    if (antwort.empty()) {
+        const auto sicher = sichereAntwort(f);
         err_ << "-> " << (sicher ? knopfText(f, *sicher) : std::string("(geschlossen)"))
-             << "  (keine Antwort mehr in --antworten)\n";
+             << (aufgebraucht ? "  (keine Antwort mehr in --antworten)" : "") << "\n";
         return sicher;
     }
-    std::string antwort = antworten_.front();
-    antworten_.pop_front();
     for (Knopf k : f.knoepfe) {
         if (klein(knopfText(f, k)) == klein(antwort)) {
             err_ << "-> " << knopfText(f, k) << "\n";

@@ -25,8 +25,12 @@ Aufruf: zalvor-cli [--heute JJJJ-MM-TT] [--antworten LISTE] [--format tsv|csv|js
                        Vorgabedatum und automatische Buchungen
   --antworten LISTE    Antworten auf die Fragen des Befehls, der Reihe nach, mit Kommas
                        getrennt: ja, nein, ok, abbruch oder der Text eines Knopfes
-                       (z.B. Einnahme). Eine Texteingabe nimmt den nächsten Eintrag.
-                       Ist die Liste leer, gilt die sichere Antwort (Nein, bzw. Abbruch).
+                       (z.B. Einnahme). Eine Texteingabe (auch ein Codewort) nimmt den
+                       nächsten Eintrag. Im Eintrag steht \, für ein Komma und \\ für
+                       einen Backslash. Ein leerer Eintrag ist eine leere Texteingabe, bei
+                       einer Frage die sichere Antwort. Ist die Liste aufgebraucht, gilt
+                       die sichere Antwort (Nein, bzw. Abbruch), eine Texteingabe gilt
+                       als abgebrochen.
   --format             Tabellen als tsv (Vorgabe), csv oder json, UTF-8 auf stdout
 
 Meldungen gehen nach stderr: "[Titel] Text"; nach einer Frage folgt "-> Antwort".
@@ -48,7 +52,8 @@ void hilfe(std::ostream& out) {
 
 } // namespace
 
-// Items are separated by commas; "\\," is a comma and "\\\\" a backslash inside an item.
+// Items are separated by commas; inside an item a backslash before a comma or a backslash
+// makes that character literal.
 std::deque<std::string> antwortListe(const std::string& liste) {
     std::deque<std::string> out;
     if (liste.empty()) return out;

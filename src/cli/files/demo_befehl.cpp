@@ -8,6 +8,8 @@
 #include "files/buchungsdatei.h"
 #include "files/definitionen.h"
 #include "files/neuedatei.h"
+#include "templates/schablonendatei.h"
+#include "templates/schablonenfenster.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -207,6 +209,28 @@ void umbuchen(Sitzung& s, int monat, int tag, int von, int nach, const char* bet
     umbuchungsDlgBuchen(s, inhalt.maske, e);
 }
 
+// Templates made from January's bookings, as the treasurer ticks "&Schablone erstellen": the
+// hall rent every month, the liability insurance every year, the referee without repetition.
+// Their codes follow the day the demo is made, so nothing is due at once.
+void schablonen(Sitzung& s) {
+    const struct {
+        const char* text;
+        Wiederholung wiederholung;
+    } vorlagen[] = {{"Hallenmiete Sporthalle Nord", Wiederholung::Monatlich},
+                    {"Vereinshaftpflicht", Wiederholung::Jaehrlich},
+                    {"Schiedsrichter Heimspiel", Wiederholung::Nie}};
+    const auto saetze = alleBuchungenLesen(s.datei.dateiname());
+    std::uint32_t nummer = 0;
+    for (const auto& v : vorlagen) {
+        for (const auto& b : saetze) {
+            if (b.text.text() != AnsiNachOem(A(v.text))) continue;
+            schabloneAnlegen(s, b, s.inEuro()); // typed in the file's currency
+            wiederholungSetzen(s, nummer++, v.wiederholung);
+            break;
+        }
+    }
+}
+
 int demo(Kontext& k) {
     const std::string verzeichnis = k.args.position("VERZEICHNIS");
     k.args.fertig();
@@ -239,6 +263,7 @@ int demo(Kontext& k) {
     for (std::uint32_t i = 0; i < saetze.size(); ++i)
         if (saetze[i].text.text() == "Trikot falsch bestellt")
             buchungLoeschen(s.datei.dateiname(), i);
+    schablonen(s);
     k.out << s.datei.dateiname() << "\n";
     return kFertig;
 }

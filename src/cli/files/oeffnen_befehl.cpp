@@ -12,7 +12,8 @@ namespace {
 int oeffnen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    switch (dateiOeffnenBefehl(k.sitzung, datei)) {
+    // Opening is where due templates are booked, as after "Ö&ffnen..." in the program.
+    switch (dateiOeffnenBefehl(k.sitzung, datei, {.automatischeBuchungen = true})) {
     case OeffnenErgebnis::NameAbgelehnt:
         return kAbgelehnt;
     case OeffnenErgebnis::NichtVorhanden:
@@ -27,8 +28,8 @@ int oeffnen(Kontext& k) {
 
 const Befehl kOeffnen{
     "oeffnen", "DATEI",
-    "öffnet die Datei wie das Programm (Index-Check, Hinweise) und zeigt die vier Felder der "
-    "Statuszeile, eines je Zeile",
+    "öffnet die Datei wie das Programm (Index-Check, Hinweise, fällige Schablonen werden "
+    "automatisch gebucht) und zeigt die vier Felder der Statuszeile, eines je Zeile",
     oeffnen};
 
 } // namespace

@@ -1,6 +1,8 @@
 // Exception types that end a command: input/output failure, arithmetic overflow, program end.
 #pragma once
 
+#include "common/zeichensatz.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -9,24 +11,25 @@ namespace zalvor {
 // An input/output failure the operation does not check itself. The command boundary
 // reports it as "E/A-Fehler %d" and the program goes on.
 class EAFehler : public std::runtime_error {
-public:
+  public:
     EAFehler(int fehlernummer, const std::string& wo)
         : std::runtime_error(wo), nummer_(fehlernummer) {}
     int nummer() const { return nummer_; }
 
-private:
+  private:
     int nummer_;
 };
 
 // A value too large for the stored real format. Reported like an I/O failure, with its own text.
 class UeberlaufFehler : public std::runtime_error {
-public:
-    UeberlaufFehler() : std::runtime_error("Gleitkommaüberlauf") {}
+  public:
+    // The text in the engine's Windows form, as every text the person reads.
+    UeberlaufFehler() : std::runtime_error(A("Gleitkommaüberlauf")) {}
 };
 
 // The program has to end now (a guarded file opened without the right code word).
 class ProgrammEnde : public std::runtime_error {
-public:
+  public:
     ProgrammEnde() : std::runtime_error("Programmende") {}
 };
 
@@ -36,7 +39,7 @@ namespace zalvor {
 
 // The person declined to go on; the command ends without a further message.
 class BefehlAbgebrochen : public std::runtime_error {
-public:
+  public:
     BefehlAbgebrochen() : std::runtime_error("abgebrochen") {}
 };
 

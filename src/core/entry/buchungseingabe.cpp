@@ -6,6 +6,7 @@
 #include "entry/buchungsfelder.h"
 #include "entry/einoderausfrage.h"
 #include "files/buchungsdatei.h"
+#include "templates/schablonendatei.h"
 
 #include <algorithm>
 
@@ -32,25 +33,17 @@ bool enthaelt(const std::vector<std::string>& liste, const std::string& eintrag)
 
 } // namespace
 
-SchablonenAnlage& schablonenAnlage() {
-    static SchablonenAnlage anlage;
-    return anlage;
-}
-
+// The type store holds the one mapping between shown numbers and type codes; here only the
+// numbers that the type list does not show are told apart.
 std::optional<std::uint8_t> typcodeAusNummer(int nummer) {
-    if (nummer >= 0 && nummer <= 20) return static_cast<std::uint8_t>(nummer);
-    if (nummer >= 21 && nummer <= kTypen) return static_cast<std::uint8_t>(nummer + 2);
-    if (nummer == kUmbuchungsMarke) return kCodeUmbuchung;
-    if (nummer == kBeitragsMarke) return kCodeBeitrag;
-    return std::nullopt;
+    const std::uint8_t code = Typverwaltung::postenZuTypcode(nummer);
+    if (code == 0 && nummer != 0) return std::nullopt;
+    return code;
 }
 
 int nummerAusTypcode(std::uint8_t code) {
-    if (code <= 20) return code;
-    if (code == kCodeUmbuchung) return kUmbuchungsMarke;
-    if (code == kCodeBeitrag) return kBeitragsMarke;
-    if (code <= kTypen + 2) return code - 2;
-    return -1;
+    const int nummer = Typverwaltung::typcodeZuPosten(code);
+    return nummer == 0 && code != 0 ? -1 : nummer;
 }
 
 std::vector<std::string> typListe(const Sitzung& s, bool einnahme) {
@@ -186,7 +179,7 @@ bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingabe
     buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
 
     buchungSpeichern(s, m.satz, b, euro);
-    if (e.schablone && schablonenAnlage()) schablonenAnlage()(s, b, euro);
+    if (e.schablone) schabloneAnlegen(s, b, euro);
     s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
     return true;
 }

@@ -5,7 +5,6 @@
 #include "files/sitzung.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -84,12 +83,6 @@ bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& maske, const BuchungsEin
 
 // After the dialog closed (stored or cancelled): default date back to today, status bar.
 void buchungsDlgGeschlossen(Sitzung& s);
-
-// Makes a template from a booking just stored; `inEuroGetippt` is the currency note of the
-// entry. Installed by the template module; while none is installed the check box has no
-// effect.
-using SchablonenAnlage = std::function<void(Sitzung& s, const TBuchung& b, bool inEuroGetippt)>;
-SchablonenAnlage& schablonenAnlage();
 
 // Type code stored for a shown type number (0..20 -> 0..20, 21..50 -> 23..52, 80 -> 21,
 // 90 -> 22) and back; nullopt / -1 for numbers and codes outside these.

@@ -1,6 +1,7 @@
 // Engine side of the settings dialog TDSetDef: the cell texts it shows and storing edits.
 #pragma once
 
+#include "common/zeichensatz.h"
 #include "files/definitionen.h"
 
 #include <array>
@@ -10,14 +11,14 @@ namespace zalvor {
 
 class Person;
 
-inline const char* const kSetDefTitel = "Datei-Einstellungen";
-inline const char* const kSetDefEinleitung =
-    "Legen Sie hier die Grundeinstellungen für die geöffnete Datei fest...";
-inline const char* const kSetDefAusgabenLabel = "&Ausgabetypen:";
-inline const char* const kSetDefEinnahmenLabel = "&Einnahmetypen:";
-inline const char* const kSetDefKontenLabel = "&Kontennamen:";
-inline const char* const kSetDefKopfNr = "Nr";
-inline const char* const kSetDefKopfName = "Name";
+inline const std::string kSetDefTitel = A("Datei-Einstellungen");
+inline const std::string kSetDefEinleitung =
+    A("Legen Sie hier die Grundeinstellungen für die geöffnete Datei fest...");
+inline const std::string kSetDefAusgabenLabel = A("&Ausgabetypen:");
+inline const std::string kSetDefEinnahmenLabel = A("&Einnahmetypen:");
+inline const std::string kSetDefKontenLabel = A("&Kontennamen:");
+inline const std::string kSetDefKopfNr = A("Nr");
+inline const std::string kSetDefKopfName = A("Name");
 
 // One grid row: the number column and the editable name.
 struct SetDefZeile {

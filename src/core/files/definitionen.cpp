@@ -23,41 +23,41 @@ constexpr std::size_t kKompaktBreite = 39;
 constexpr int kAlteTypen = 20;
 constexpr int kAlteGruppen = 19;
 
-const char* const kTitelVersion = "Bitte beachten Sie diese Versionsänderung!";
-const char* const kTitelVersionOhneAusruf = "Bitte beachten Sie diese Versionsänderung";
+const std::string kTitelVersion = A("Bitte beachten Sie diese Versionsänderung!");
+const std::string kTitelVersionOhneAusruf = A("Bitte beachten Sie diese Versionsänderung");
 
-const char* const kTextV20 =
-    "Die Definitionsdatei hat noch das alte Format (bis V2.0), seit Version 2.1 werden in der "
-    "Definitionsdatei zusätzlich weitere Daten gesichert. Bei der nächsten Änderung der "
-    "Definition wird die Datei im neuen Format gespeichert. Ältere Programmversionen können "
-    "die Datei dann trotzdem noch lesen, sollten sie sie jedoch neu schreiben, gehen die neuen "
-    "Informationen verloren, und die Typennamen, die jetzt 15 Zeichen lang sein dürfen, werden "
-    "dann auch wieder auf 10 Zeichen gekürzt!";
+const std::string kTextV20 =
+    A("Die Definitionsdatei hat noch das alte Format (bis V2.0), seit Version 2.1 werden in der "
+      "Definitionsdatei zusätzlich weitere Daten gesichert. Bei der nächsten Änderung der "
+      "Definition wird die Datei im neuen Format gespeichert. Ältere Programmversionen können "
+      "die Datei dann trotzdem noch lesen, sollten sie sie jedoch neu schreiben, gehen die neuen "
+      "Informationen verloren, und die Typennamen, die jetzt 15 Zeichen lang sein dürfen, werden "
+      "dann auch wieder auf 10 Zeichen gekürzt!");
 
-const char* const kTextV21 =
-    "Die Definitionsdatei hat noch das alte Format (V2.1), seit Version 3.0 werden in der "
-    "Definitionsdatei 20 statt bisher 10 Einn.-Typen gesichert. Bei der nächsten Änderung der "
-    "Definition wird die Datei im neuen Format gespeichert. Ältere Programmversionen können "
-    "die Datei dann trotzdem noch lesen, solange Sie keine der neuen Einn.-Typen 11-20 "
-    "verwenden!";
+const std::string kTextV21 =
+    A("Die Definitionsdatei hat noch das alte Format (V2.1), seit Version 3.0 werden in der "
+      "Definitionsdatei 20 statt bisher 10 Einn.-Typen gesichert. Bei der nächsten Änderung der "
+      "Definition wird die Datei im neuen Format gespeichert. Ältere Programmversionen können "
+      "die Datei dann trotzdem noch lesen, solange Sie keine der neuen Einn.-Typen 11-20 "
+      "verwenden!");
 
-const char* const kTextV30 =
-    "Seit Version 3.01 wird zusätzlich ein Mehrwertsteuersatz zur Berechnung der in den "
-    "Ausgaben enthaltenen MwSt gespeichert, seit Version 4 auch Währungsinformationen (wegen "
-    "des Euros)";
+const std::string kTextV30 =
+    A("Seit Version 3.01 wird zusätzlich ein Mehrwertsteuersatz zur Berechnung der in den "
+      "Ausgaben enthaltenen MwSt gespeichert, seit Version 4 auch Währungsinformationen (wegen "
+      "des Euros)");
 
-const char* const kTextV301 =
-    "Die Definitionsdatei hat noch das Format der Version 3.01! Seit Version 4 werden "
-    "zusätzlich Euro-Kurs, \"alte\" Währung und Euro-Startjahr gespeichert.";
+const std::string kTextV301 =
+    A("Die Definitionsdatei hat noch das Format der Version 3.01! Seit Version 4 werden "
+      "zusätzlich Euro-Kurs, \"alte\" Währung und Euro-Startjahr gespeichert.");
 
-const char* const kTextV42 =
-    "Die Definitionsdatei hat noch das alte Format (bis V4.2), seit Version 4.5 können "
-    "zusätzliche Buchungstypen und -Gruppen erstellt werden. Bei der nächsten Änderung der "
-    "wird die Datei im neuen Format gespeichert. Ältere Programmversionen können die Datei "
-    "dann trotzdem noch lesen, so lange Sie nicht mehr als 20 Typen für Einnahmen und Ausgaben "
-    "und nicht mehr als jeweils 19 Typengruppen verwenden. Schreibzugriffe mit älteren "
-    "Versionen von Zalvor können zum Verlust der nur von Version 4.5 unterstützten "
-    "Informationen (Typen mit Nr. > 20, mehr als 19 Gruppen) führen!";
+const std::string kTextV42 =
+    A("Die Definitionsdatei hat noch das alte Format (bis V4.2), seit Version 4.5 können "
+      "zusätzliche Buchungstypen und -Gruppen erstellt werden. Bei der nächsten Änderung der "
+      "wird die Datei im neuen Format gespeichert. Ältere Programmversionen können die Datei "
+      "dann trotzdem noch lesen, so lange Sie nicht mehr als 20 Typen für Einnahmen und Ausgaben "
+      "und nicht mehr als jeweils 19 Typengruppen verwenden. Schreibzugriffe mit älteren "
+      "Versionen von Zalvor können zum Verlust der nur von Version 4.5 unterstützten "
+      "Informationen (Typen mit Nr. > 20, mehr als 19 Gruppen) führen!");
 
 // The lines of the file with a read position; reading past the end gives empty lines.
 class Zeilenleser {
@@ -142,8 +142,8 @@ void vorgaben(const std::string& basisname, TDefinitionen& d) {
     d.mitgliedEinstellung = dateiExistiert(aufgeloest(basisname + ".PWD")) ? 11 : 1;
 }
 
-void versionsHinweis(Person& person, const char* titel, const char* text) {
-    person.meldung(A(titel), A(text), Symbol::Information);
+void versionsHinweis(Person& person, const std::string& titel, const std::string& text) {
+    person.meldung(titel, text, Symbol::Information);
 }
 
 // Blocks of 9 lines for the types 21..50 and the groups 20..49.

@@ -9,6 +9,7 @@
 #include "files/indexdatei.h"
 #include "files/oeffnen.h"
 #include "files/reorganisation.h"
+#include "templates/autobuchung.h"
 
 #include <cctype>
 #include <vector>
@@ -170,6 +171,7 @@ void naechstesJahr(Sitzung& s) {
                        "Anfangsbestände (") +
                          *neuesJahr + A(") nicht mehr!!"),
                      Symbol::Warnung);
+    automatischeBuchungen(s);
     s.statuszeile();
 }
 

@@ -7,6 +7,7 @@
 #include "files/dateiname.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "templates/autobuchung.h"
 
 namespace zalvor {
 
@@ -52,7 +53,8 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     // 6. Table.
     if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
     s.tabelle(TabellenModus::Voll);
-    (void)optionen;
+    // 7. Due templates.
+    if (optionen.automatischeBuchungen) automatischeBuchungen(s);
 }
 
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,

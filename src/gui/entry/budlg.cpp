@@ -105,8 +105,6 @@ void TBuchungsDlg::fuellen(const BuchungsMaske& m, const BuchungsEingaben& e) {
     listenEintragWaehlen(CBKonto, e.konto);
     EditAnVon->setText(ausAnsi(e.anVon));
     CBSchablone->setChecked(e.schablone);
-    // Until templates can be stored, the box would promise what nothing keeps.
-    CBSchablone->setEnabled(static_cast<bool>(zalvor::schablonenAnlage()));
     BtnPlanen->setEnabled(!m.nurLesen);
     gemeinsameFelderZeigen(*this, m, e);
 }

@@ -16,10 +16,6 @@ namespace zalvor::gui {
 
 namespace {
 
-QString u(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 template <std::size_t N>
 void zeigen(QTableWidget* raster, const std::array<SetDefZeile, N>& zeilen) {
     for (std::size_t i = 0; i < N; ++i)
@@ -39,25 +35,25 @@ void nehmen(const QTableWidget* raster, std::array<SetDefZeile, N>& zeilen) {
 
 TDSetDef::TDSetDef(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TDSetDef"));
-    setWindowTitle(u(kSetDefTitel));
+    setWindowTitle(ausAnsi(kSetDefTitel));
 
-    SGAus = namensraster(u(kSetDefKopfNr), u(kSetDefKopfName), kTypen, 15, 3, 16);
+    SGAus = namensraster(ausAnsi(kSetDefKopfNr), ausAnsi(kSetDefKopfName), kTypen, 15, 3, 16);
     SGAus->setObjectName(QStringLiteral("SGAus"));
-    SGEin = namensraster(u(kSetDefKopfNr), u(kSetDefKopfName), kTypen, 15, 3, 16);
+    SGEin = namensraster(ausAnsi(kSetDefKopfNr), ausAnsi(kSetDefKopfName), kTypen, 15, 3, 16);
     SGEin->setObjectName(QStringLiteral("SGEin"));
-    SGKonto = namensraster(u(kSetDefKopfNr), u(kSetDefKopfName), kKonten, 10, 2, 11);
+    SGKonto = namensraster(ausAnsi(kSetDefKopfNr), ausAnsi(kSetDefKopfName), kKonten, 10, 2, 11);
     SGKonto->setObjectName(QStringLiteral("SGKonto"));
     rasterHoehe(SGAus, 14);
     rasterHoehe(SGEin, 14);
     rasterHoehe(SGKonto, kKonten);
 
     auto* gitter = new QGridLayout;
-    const std::pair<const char*, QTableWidget*> spalten[] = {{kSetDefAusgabenLabel, SGAus},
+    const std::pair<std::string, QTableWidget*> spalten[] = {{kSetDefAusgabenLabel, SGAus},
                                                              {kSetDefEinnahmenLabel, SGEin},
                                                              {kSetDefKontenLabel, SGKonto}};
     int spalte = 0;
     for (const auto& [text, raster] : spalten) {
-        auto* l = new QLabel(u(text));
+        auto* l = new QLabel(ausAnsi(text));
         l->setBuddy(raster);
         gitter->addWidget(l, 0, spalte);
         gitter->addWidget(raster, 1, spalte, Qt::AlignTop);
@@ -72,7 +68,7 @@ TDSetDef::TDSetDef(QWidget* parent) : QDialog(parent) {
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* einleitung = new QLabel(u(kSetDefEinleitung));
+    auto* einleitung = new QLabel(ausAnsi(kSetDefEinleitung));
     einleitung->setWordWrap(true);
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(einleitung);

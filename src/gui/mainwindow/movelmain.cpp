@@ -135,7 +135,7 @@ void TMainForm::befehl(const std::function<void()>& f) {
         p.meldung(kProgrammTitel, "E/A-Fehler " + std::to_string(e.nummer()), Symbol::Stopp);
     } catch (const zalvor::BefehlAbgebrochen&) {
     } catch (const zalvor::UeberlaufFehler& e) {
-        p.meldung(kProgrammTitel, zalvor::utf8NachAnsi(e.what()), Symbol::Stopp);
+        p.meldung(kProgrammTitel, e.what(), Symbol::Stopp);
     } catch (const zalvor::ProgrammEnde&) {
         programmBeendet_ = true;
         QTimer::singleShot(0, this, &QWidget::close);

@@ -329,22 +329,18 @@ TEST(Buchungsdialog, PlanenTexteUndTabelle) {
 
 TEST(Buchungsdialog, SchabloneNurWennAngekreuzt) {
     Eingabeumgebung u;
-    std::vector<std::pair<TBuchung, bool>> aufrufe;
-    schablonenAnlage() = [&](Sitzung&, const TBuchung& b, bool euro) {
-        aufrufe.emplace_back(b, euro);
-    };
+    const std::string schablonen = u.s.datei.dateien().schablonen();
     auto d = neu(u, false);
     d.eingaben.betrag = "3";
     ASSERT_TRUE(buchungsDlgBuchen(u.s, d.maske, d.eingaben, false));
-    EXPECT_TRUE(aufrufe.empty());
+    EXPECT_FALSE(dateiExistiert(schablonen));
     d = neu(u, false);
     d.eingaben.betrag = "4";
     d.eingaben.schablone = true;
     ASSERT_TRUE(buchungsDlgBuchen(u.s, d.maske, d.eingaben, false));
-    ASSERT_EQ(aufrufe.size(), 1u);
-    EXPECT_EQ(aufrufe[0].first, u.satz(1));
-    EXPECT_FALSE(aufrufe[0].second);
-    schablonenAnlage() = nullptr;
+    const auto alle = alleBuchungenLesen(schablonen);
+    ASSERT_EQ(alle.size(), 1u);
+    EXPECT_EQ(alle[0], u.satz(1)) << "an expense's repetition byte is its unused to-account 0";
 }
 
 TEST(Buchungsdialog, InEuroGetipptWirdInDieLandeswaehrungUmgerechnet) {

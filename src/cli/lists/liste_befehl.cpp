@@ -1,0 +1,66 @@
+// zalvor-cli liste: the booking lists of the "&Listen" menu.
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/betrag.h"
+#include "common/dateiargument.h"
+#include "files/sortierung.h"
+#include "lists/buchungslisten.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int liste(Kontext& k) {
+    const std::optional<std::string> ordnung = k.args.wert("--sortierung");
+    const std::string datei = k.args.position("DATEI");
+    const std::string art = k.args.position("ART");
+    int konto = -1;
+    std::string id;
+    if (art == "einfach") {
+        id = "einfachliste";
+    } else if (art == "ea") {
+        id = "eaListe";
+    } else if (art == "alle") {
+        id = "kontenlistenAlle";
+        konto = 0;
+    } else if (art == "konto") {
+        const std::string n = k.args.position("N");
+        const auto wert = ganzzahlLesen(n);
+        if (!wert || *wert < 1 || *wert > 9)
+            throw Aufruffehler("N ist eine Kontonummer von 1 bis 9: " + n);
+        konto = static_cast<int>(*wert);
+        id = "kontenliste";
+    } else {
+        throw Aufruffehler("ART ist einfach, ea, konto N oder alle: " + art);
+    }
+    std::optional<Sortierung> sortierung = Sortierung::Nummer;
+    if (ordnung) {
+        sortierung = sortierungAusName(*ordnung);
+        if (!sortierung)
+            throw Aufruffehler("--sortierung ist nummer, typ, text, betrag oder datum: " +
+                               *ordnung);
+    }
+    k.args.fertig();
+    dateiLaden(k, datei, id);
+    // As OK in the sort dialog: a missing index file offers the reorganisation.
+    if (*sortierung != Sortierung::Nummer) sortierungWaehlen(k.sitzung, *sortierung);
+    const Bericht b = konto < 0 ? (art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung))
+                                : kontenListe(k.sitzung, konto);
+    berichtAusgeben(k.out, k.format, b);
+    return kFertig;
+}
+
+const Befehl kListe{"liste",
+                    "DATEI (einfach | ea | konto N | alle) [--sortierung "
+                    "nummer|typ|text|betrag|datum]",
+                    "Einfachliste mit Geldbestand, E/A-Liste oder Kontenlisten in der "
+                    "gewählten Sortierung",
+                    liste};
+
+} // namespace
+
+Befehl befehlListe() {
+    return kListe;
+}
+
+} // namespace zalvor::cli

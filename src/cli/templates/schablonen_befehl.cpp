@@ -1,0 +1,31 @@
+// zalvor-cli schablonen: the template window's grid, or the message it opens with instead.
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/dateiargument.h"
+#include "templates/schablonenfenster.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int schablonen(Kontext& k) {
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, datei, "schablonen");
+    schablonenBefehl(k.sitzung, [&k](const Raster& r) { rasterAusgeben(k.out, k.format, r); });
+    return kFertig;
+}
+
+const Befehl kSchablonen{
+    "schablonen", "DATEI",
+    "zeigt die Schablonen wie das Fenster \"Schablonen\" (Zeile NR ab 0); ohne Schablonen "
+    "dessen Hinweis, eine leere oder ganz gelöschte Schablonendatei wird dabei gelöscht",
+    schablonen};
+
+} // namespace
+
+Befehl befehlSchablonen() {
+    return kSchablonen;
+}
+
+} // namespace zalvor::cli

@@ -1,0 +1,38 @@
+// Template numbers on the command line and the output of one template row.
+#include "templates/schablonenzeile.h"
+
+#include "common/ausgabe.h"
+#include "common/betrag.h"
+#include "common/dateiargument.h"
+#include "files/buchungsdatei.h"
+#include "templates/schablonendatei.h"
+#include "templates/schablonenfenster.h"
+
+namespace zalvor::cli {
+
+bool schablonenLaden(Kontext& k, const std::string& datei) {
+    dateiLaden(k, datei, "schablonen");
+    return schablonenFensterPruefen(k.sitzung);
+}
+
+std::uint32_t schablonenNummer(const Sitzung& s, const std::string& text) {
+    const std::uint32_t anzahl = satzAnzahl(s.datei.dateien().schablonen());
+    auto n = ganzzahlLesen(text);
+    if (!n || *n < 0 || *n >= static_cast<long>(anzahl))
+        throw Aufruffehler("NR erwartet eine Schablonennummer von 0 bis " +
+                           std::to_string(anzahl - 1) + ": " + text);
+    return static_cast<std::uint32_t>(*n);
+}
+
+void schablonenZeileAusgeben(Kontext& k, std::uint32_t satz) {
+    const Sitzung& s = k.sitzung;
+    Raster r = schablonenRaster(s);
+    r.kopf.insert(r.kopf.begin(), "Satz");
+    std::vector<std::string> zeile = r.zeilen.at(satz);
+    zeile.insert(zeile.begin(), std::to_string(satz));
+    r.zeilen = {zeile};
+    r.breiten.clear();
+    rasterAusgeben(k.out, k.format, r);
+}
+
+} // namespace zalvor::cli

@@ -1,0 +1,179 @@
+// Building the booking lists: one read of the booking file, then a walk in list order.
+#include "lists/buchungslisten.h"
+
+#include "common/real6.h"
+#include "common/zeichensatz.h"
+#include "files/definitionen.h"
+#include "files/sitzung.h"
+#include "lists/listenfolge.h"
+#include "lists/listenzellen.h"
+
+namespace zalvor {
+
+namespace {
+
+const std::vector<int> kEinfachBreiten{34, 43, 51, 64, 116, 64, 84, 61, 68};
+const std::vector<int> kEABreiten{34, 43, 51, 64, 183, 62, 83, 51};
+constexpr std::size_t kBetragsSpalte = 6;
+constexpr std::size_t kTextSpalte = 4;
+const std::string kStriche = "----------";
+
+std::vector<std::string> kopf(const Sitzung& s, const std::string& letzte) {
+    return {"BuNr", "Beleg", "Datum", "Typ", "Buchungstext", "An/Von", listenBetragsKopf(s),
+            letzte};
+}
+
+// A grid as the window starts it: the header and one empty row.
+Raster eaRaster(std::string ueberschrift, std::vector<std::string> k) {
+    Raster r;
+    r.ueberschrift = std::move(ueberschrift);
+    r.zeilen.emplace_back(k.size());
+    r.kopf = std::move(k);
+    r.breiten = kEABreiten;
+    return r;
+}
+
+// The new row goes before the empty last row, which stays last.
+void anhaengen(Raster& r, std::vector<std::string> zeile) {
+    r.zeilen.insert(r.zeilen.end() - 1, std::move(zeile));
+}
+
+// The empty last row takes the dashes; a new last row the sum.
+void summenZeilen(Raster& r, long double summe) {
+    r.zeilen.back()[kBetragsSpalte] = kStriche;
+    std::vector<std::string> z(r.spalten());
+    z[kTextSpalte] = "S u m m e :";
+    z[kBetragsSpalte] = listenBetrag(summe);
+    r.zeilen.push_back(std::move(z));
+}
+
+long double addiert(long double summe, const TBuchung& b) {
+    return durchReal6(summe + b.betrag.wert());
+}
+
+std::string titel(const Sitzung& s, const std::string& art) {
+    return A(art) + listenTitelRest(s);
+}
+
+} // namespace
+
+Bericht einfachListe(Sitzung& s) {
+    const Listenfolge f = einfacheFolge(s);
+    Raster r;
+    r.kopf = {"BuNr",    "Beleg",   "Datum", "Typ", "Buchungstext", "An/Von", listenBetragsKopf(s),
+              "Von Kto", "Nach Kto"};
+    r.breiten = kEinfachBreiten;
+    // As the window sizes it: one row per record plus the dash and total rows.
+    r.zeilen.assign(f.saetze.size() + 2, std::vector<std::string>(r.spalten()));
+    std::size_t zeile = 0;
+    long double bestand = 0;
+    auto konto = [&](const TBuchung& b, int n) -> std::string {
+        if (n == 0) return {};
+        const std::string name = kontoName(s.def, n);
+        return b.istGeplant() ? "(" + name + ")" : name + " ";
+    };
+    for (std::uint32_t satz : f.reihenfolge) {
+        const TBuchung& b = f.saetze[satz];
+        if (b.geloescht()) continue;
+        if (!b.istUmbuchung())
+            bestand =
+                durchReal6(b.istEinnahme() ? bestand + b.betrag.wert() : bestand - b.betrag.wert());
+        auto& z = r.zeilen[zeile++];
+        z = listenGrundzellen(b, s.def.typen);
+        z.push_back(konto(b, b.kontoVon));
+        z.push_back(konto(b, b.kontoNach));
+    }
+    r.zeilen[zeile][kBetragsSpalte] = kStriche;
+    r.zeilen[zeile + 1][kTextSpalte] = "G e l d b e s t a n d :";
+    r.zeilen[zeile + 1][kBetragsSpalte] = listenBetrag(bestand);
+    return Bericht{titel(s, "Listenübersicht"), {}, {Reiter{{}, {std::move(r)}}}, {}};
+}
+
+Bericht eaListe(Sitzung& s) {
+    const Listenfolge f = eaFolge(s);
+    Raster oben = eaRaster("Ausgaben:", kopf(s, "Konto"));
+    Raster unten = eaRaster("Einnahmen:", kopf(s, "Konto"));
+    long double ausgaben = 0, einnahmen = 0;
+    for (std::uint32_t satz : f.reihenfolge) {
+        const TBuchung& b = f.saetze[satz];
+        if (b.geloescht()) continue;
+        if (b.istEinnahme() ? b.istAnfangsbestand() : b.istUmbuchung()) continue;
+        std::vector<std::string> z = listenGrundzellen(b, s.def.typen);
+        if (b.istUmbuchung()) {
+            z.push_back(std::to_string(b.kontoVon) + " > " + std::to_string(b.kontoNach));
+        } else {
+            const std::string n = std::to_string(b.istEinnahme() ? b.kontoNach : b.kontoVon);
+            z.push_back(b.istGeplant() ? "(" + n + ")" : " " + n);
+        }
+        if (b.istEinnahme()) {
+            einnahmen = addiert(einnahmen, b);
+            anhaengen(unten, std::move(z));
+        } else {
+            ausgaben = addiert(ausgaben, b);
+            anhaengen(oben, std::move(z));
+        }
+    }
+    summenZeilen(oben, ausgaben);
+    summenZeilen(unten, einnahmen);
+    return Bericht{
+        titel(s, "Ein/Aus - Liste"), {}, {Reiter{{}, {std::move(oben), std::move(unten)}}}, {}};
+}
+
+namespace {
+
+// The two grids of account n; an account named "unbenannt" keeps them hidden and empty.
+std::vector<Raster> kontoRaster(const Sitzung& s, const Listenfolge& f, int n) {
+    if (!s.def.kontoBenannt(n)) {
+        std::vector<Raster> leer{eaRaster("Auszahlungen:", std::vector<std::string>(8)),
+                                 eaRaster("Einzahlungen:", std::vector<std::string>(8))};
+        for (auto& r : leer)
+            r.sichtbar = false;
+        return leer;
+    }
+    Raster oben = eaRaster("Auszahlungen:", kopf(s, "n. Kto"));
+    Raster unten = eaRaster("Einzahlungen:", kopf(s, "v. Kto"));
+    long double aus = 0, ein = 0;
+    auto zeile = [&](const TBuchung& b, int anderes) {
+        std::vector<std::string> z = listenGrundzellen(b, s.def.typen);
+        z.push_back(b.istUmbuchung() ? std::to_string(anderes)
+                                     : (b.istGeplant() ? "*PL*" : std::string()));
+        return z;
+    };
+    for (std::uint32_t satz : f.reihenfolge) {
+        const TBuchung& b = f.saetze[satz];
+        if (b.geloescht()) continue;
+        if (b.kontoVon == n && !b.istAnfangsbestand()) {
+            aus = addiert(aus, b);
+            anhaengen(oben, zeile(b, b.kontoNach));
+        }
+        if (b.kontoNach == n) {
+            ein = addiert(ein, b);
+            anhaengen(unten, zeile(b, b.kontoVon));
+        }
+    }
+    summenZeilen(oben, aus);
+    summenZeilen(unten, ein);
+    return {std::move(oben), std::move(unten)};
+}
+
+} // namespace
+
+Bericht kontenListe(Sitzung& s, int konto) {
+    const Listenfolge f = eaFolge(s);
+    Bericht b;
+    if (konto >= 1 && konto <= kKonten) {
+        b.fenstertitel = A("Kontenliste \"") + kontoName(s.def, konto) + "\"" + listenTitelRest(s);
+        b.reiter.push_back(Reiter{{}, kontoRaster(s, f, konto)});
+        return b;
+    }
+    b.fenstertitel = titel(s, "Alle Kontenlisten");
+    for (int n = 1; n <= kKonten; ++n) {
+        const std::string reiter = s.def.kontoBenannt(n)
+                                       ? std::to_string(n) + ": " + kontoName(s.def, n)
+                                       : "Konto" + std::to_string(n);
+        b.reiter.push_back(Reiter{reiter, kontoRaster(s, f, n)});
+    }
+    return b;
+}
+
+} // namespace zalvor

@@ -1,0 +1,81 @@
+// Index or file order for the lists, with the fallback for a damaged index.
+#include "lists/listenfolge.h"
+
+#include "common/dateisystem.h"
+#include "common/zeichensatz.h"
+#include "files/buchungsdatei.h"
+#include "files/indexdatei.h"
+#include "files/sitzung.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace zalvor {
+
+namespace {
+
+std::vector<std::uint32_t> dateifolge(std::size_t n) {
+    std::vector<std::uint32_t> r(n);
+    std::iota(r.begin(), r.end(), 0U);
+    return r;
+}
+
+// Every record listed once; with `eaGeteilt` every expense before every income.
+bool indexSchluessig(const std::vector<std::uint32_t>& folge, const std::vector<TBuchung>& saetze,
+                     bool eaGeteilt) {
+    if (folge.size() != saetze.size()) return false;
+    std::vector<bool> gesehen(saetze.size(), false);
+    bool einnahmeGesehen = false;
+    for (std::uint32_t r : folge) {
+        if (r >= saetze.size() || gesehen[r]) return false;
+        gesehen[r] = true;
+        if (!eaGeteilt) continue;
+        if (saetze[r].istEinnahme())
+            einnahmeGesehen = true;
+        else if (einnahmeGesehen)
+            return false;
+    }
+    return true;
+}
+
+void beschaedigtMelden(Sitzung& s) {
+    // The text keeps the program's spelling of old.
+    s.person.meldung("Fehler!!!",
+                     A("Indexdatei ist besch„digt (Reorganisieren!). Sortiere in "
+                       "Buchungsrehenfolge..."),
+                     Symbol::Fehler);
+}
+
+Listenfolge folge(Sitzung& s, int k, bool eaGeteilt) {
+    Listenfolge f;
+    f.saetze = alleBuchungenLesen(s.datei.dateiname());
+    // A new file gets its indexes with its first record: until then there is nothing to walk.
+    if (k == 0 || (f.saetze.empty() && !dateiExistiert(aufgeloest(indexdateiName(s.datei, k))))) {
+        f.reihenfolge = dateifolge(f.saetze.size());
+        return f;
+    }
+    const std::vector<std::uint16_t> index = indexLesen(s.datei, k);
+    f.reihenfolge.assign(index.begin(), index.end());
+    if (indexSchluessig(f.reihenfolge, f.saetze, eaGeteilt)) return f;
+    beschaedigtMelden(s);
+    f.beschaedigt = true;
+    f.reihenfolge = dateifolge(f.saetze.size());
+    if (eaGeteilt)
+        std::stable_partition(f.reihenfolge.begin(), f.reihenfolge.end(),
+                              [&](std::uint32_t r) { return !f.saetze[r].istEinnahme(); });
+    return f;
+}
+
+} // namespace
+
+Listenfolge einfacheFolge(Sitzung& s) {
+    Listenfolge f = folge(s, indexPaar(s.sortierung).first, false);
+    if (f.beschaedigt) s.sortierung = Sortierung::Nummer;
+    return f;
+}
+
+Listenfolge eaFolge(Sitzung& s) {
+    return folge(s, indexPaar(s.sortierung).second, true);
+}
+
+} // namespace zalvor

@@ -1,0 +1,31 @@
+// The order in which a list walks the booking file: an index file or the file itself.
+#pragma once
+
+#include "files/buchung.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace zalvor {
+
+struct Sitzung;
+
+// The records of the active booking file, read in one pass, and the order to walk them.
+struct Listenfolge {
+    std::vector<TBuchung> saetze;
+    std::vector<std::uint32_t> reihenfolge;
+    bool beschaedigt = false; // the index was damaged and file order is used instead
+};
+
+// Plain lists (simple list): the plain index of the current sort order, none for
+// "Buchungs&Nummer". A damaged index (entry count differs from the record count, an entry
+// past the end, a record listed twice) is reported and the sort order goes back to
+// "Buchungs&Nummer" for good; the list then follows the file.
+Listenfolge einfacheFolge(Sitzung& s);
+
+// Lists with expenses before incomes (E/A and account lists): the index of the current sort
+// order. A damaged index (as above, or an expense after an income) is reported and the
+// list follows the file, all expenses first, then all incomes, each part in file order.
+Listenfolge eaFolge(Sitzung& s);
+
+} // namespace zalvor
