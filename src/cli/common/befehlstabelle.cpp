@@ -25,6 +25,7 @@ Befehl befehlSchabloneBuchen();
 Befehl befehlSchabloneLoeschen();
 Befehl befehlSchabloneWiederholung();
 Befehl befehlDruckoptionen();
+Befehl befehlDrucken();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -49,6 +50,7 @@ const std::vector<Befehl>& befehle() {
         befehlSchabloneLoeschen(),
         befehlSchabloneWiederholung(),
         befehlDruckoptionen(),
+        befehlDrucken(),
     };
     return alle;
 }
