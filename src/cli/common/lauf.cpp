@@ -133,11 +133,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         FesteUhr feste(heute.value_or(Datum{}));
         const Uhr& uhr = heute ? static_cast<const Uhr&>(feste) : systemUhr;
         person = std::make_unique<CliPerson>(err, antwortListe(antworten));
-        Sitzung sitzung(*person, uhr, programmVerzeichnis);
-        sitzung.euroText = euroTextLaden(programmVerzeichnis);
-        sitzung.datei.jahr = Kalenderjahr(uhr);
-        sitzung.vorgabeDatumZuruecksetzen();
-        Kontext k{sitzung, out, err, format, Argumente(std::move(befehlsArgumente))};
+        auto sitzung = sitzungAnlegen(*person, uhr, programmVerzeichnis);
+        Kontext k{*sitzung, out, err, format, Argumente(std::move(befehlsArgumente))};
         try {
             return befehl->ausfuehren(k);
         } catch (const Aufruffehler& e) {

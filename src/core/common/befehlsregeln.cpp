@@ -13,6 +13,7 @@ constexpr bool kDatei = true;
 constexpr bool kOhneDatei = false;
 constexpr bool kSchreibt = true;
 constexpr bool kLiest = false;
+constexpr bool kMitglieder = true;
 
 } // namespace
 
@@ -36,12 +37,15 @@ const std::vector<Befehlsregel>& befehlsregeln() {
         {"schablonen", kDatei, kSchreibt},
         {"einstellungen", kDatei, kSchreibt},
         {"typengruppen", kDatei, kSchreibt},
-        {"mitgliederListe", kDatei, kLiest},
+        {"mitgliederListe", kDatei, kLiest, kMitglieder},
         {"mitgliedNeu", kDatei, kSchreibt},
-        {"mitgliedAnzeigen", kDatei, kLiest},
-        {"beitraegeBuchen", kDatei, kSchreibt},
-        {"beitraegeReset", kDatei, kSchreibt},
-        {"mitgliederEinstellungen", kDatei, kSchreibt},
+        {"mitgliedAnzeigen", kDatei, kLiest, kMitglieder},
+        {"beitraegeBuchen", kDatei, kSchreibt, kMitglieder},
+        {"beitraegeReset", kDatei, kSchreibt, kMitglieder},
+        {"mitgliederEinstellungen", kDatei, kSchreibt, kMitglieder},
+        {"mitgliedAendern", kDatei, kSchreibt, kMitglieder},
+        {"mitgliedEntfernen", kDatei, kSchreibt, kMitglieder},
+        {"beitragssaetze", kDatei, kLiest, kMitglieder},
         {"einfachliste", kDatei, kLiest},
         {"eaListe", kDatei, kLiest},
         {"kontenliste", kDatei, kLiest},
@@ -70,6 +74,7 @@ bool befehlVerfuegbar(const Sitzung& s, std::string_view id) {
     if (!r) return true;
     if (r->brauchtDatei && !s.dateiOffen) return false;
     if (r->schreibt && s.nurLesen) return false;
+    if (r->brauchtMitglieder && !s.mitgliederVorhanden) return false;
     return true;
 }
 
@@ -82,6 +87,10 @@ void befehlPruefen(Sitzung& s, std::string_view id) {
                          A("Die Datei ist mit dem Nur-Lese-Code geöffnet: sie kann angesehen, "
                            "aber nicht geändert werden."),
                          Symbol::Warnung);
+        throw BefehlAbgebrochen();
+    }
+    if (r->brauchtMitglieder && !s.mitgliederVorhanden) {
+        s.person.nachricht(A("Fehler!"), A("\r\rKein Mitglied erfaßt!"));
         throw BefehlAbgebrochen();
     }
 }

@@ -16,6 +16,8 @@ struct Befehlsregel {
     bool brauchtDatei = true;
     // Changes a stored file: refused while the file is open read-only (read-only code).
     bool schreibt = false;
+    // A member item: disabled while the member file holds no member.
+    bool brauchtMitglieder = false;
 };
 
 const std::vector<Befehlsregel>& befehlsregeln();

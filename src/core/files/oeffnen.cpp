@@ -7,6 +7,8 @@
 #include "files/dateiname.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "members/beitragssaetze.h"
+#include "members/mitgliederimport.h"
 #include "templates/autobuchung.h"
 
 namespace zalvor {
@@ -44,6 +46,8 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     s.def = TDefinitionen{};
     definitionenLesen(s.datei.basisname, s.def, s.person);
     // 3./4. Member file, contribution rates, plan values, commands, code word.
+    mitgliederBeimOeffnen(s);
+    beitragssaetzeLesen(s);
     s.planvorgaben = planDateiVorhanden(s);
     s.nurLesen = false;
     s.dateiOffen = true;

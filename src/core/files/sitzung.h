@@ -6,6 +6,7 @@
 #include "common/uhr.h"
 #include "files/dateisatz.h"
 #include "files/definitionen.h"
+#include "members/beitragssaetze.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,10 +39,11 @@ enum class TabellenModus { Voll, Anhaengen, Auffrischen };
 // the file or of one record are brought up to date.
 struct Ereignis {
     enum class Art {
-        DateiGewechselt, // another booking file became the active one (or none)
-        DateiGeaendert,  // the active file changed as a whole (records, indexes, definitions)
-        SatzGeaendert,   // record `satz` was rewritten in place
-        SatzAngehaengt,  // record `satz` was appended
+        DateiGewechselt,     // another booking file became the active one (or none)
+        DateiGeaendert,      // the active file changed as a whole (records, indexes, definitions)
+        SatzGeaendert,       // record `satz` was rewritten in place
+        SatzAngehaengt,      // record `satz` was appended
+        MitgliederGeaendert, // the member file changed: member views reread, items re-enabled
     };
     Art art;
     std::uint32_t satz = 0;
@@ -72,12 +74,14 @@ struct Sitzung {
 
     TBuchungsdatei datei;
     TDefinitionen def;
+    Beitragssaetze beitraege; // contribution rates, read at every opening
     Sortierung sortierung = Sortierung::Nummer;
     std::string vorgabeTag; // default date of new bookings, texts of up to 2 characters
     std::string vorgabeMonat;
-    bool nurLesen = false;     // opened with the read-only code
-    bool planvorgaben = false; // plan values loaded for the file
-    bool dateiOffen = false;   // a file has been opened or created in this run
+    bool nurLesen = false;            // opened with the read-only code
+    bool planvorgaben = false;        // plan values loaded for the file
+    bool mitgliederVorhanden = false; // the member file holds a member (member items enabled)
+    bool dateiOffen = false;          // a file has been opened or created in this run
     IndexBefund indexBefund = IndexBefund::InOrdnung; // of the last opening
     std::vector<std::string> buchungstexte;           // drop-down list of booking texts of this run
 

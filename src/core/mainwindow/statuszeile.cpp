@@ -14,10 +14,11 @@ std::array<std::string, 4> statuszeilenTexte(const Sitzung& s) {
         return t;
     }
     t[0] = s.planvorgaben ? "Planvorgaben" : "";
-    t[1] = dateiExistiert(aufgeloest(s.datei.basisname + ".SBD")) ? "Schablonen" : "";
-    t[2] = dateiExistiert(aufgeloest(s.datei.basisname + ".PWD")) ? "Code" : "";
+    const Dateisatz dateien = s.datei.dateien();
+    t[1] = dateiExistiert(dateien.schablonen()) ? "Schablonen" : "";
+    t[2] = dateiExistiert(dateien.codewort()) ? "Code" : "";
     std::uint32_t anzahl = 0;
-    if (dateiExistiert(s.datei.dateiname())) anzahl = satzAnzahl(s.datei.dateiname());
+    if (dateiExistiert(dateien.buchungsdatei())) anzahl = satzAnzahl(dateien.buchungsdatei());
     t[3] = "  " + std::to_string(anzahl % 65536) + " Datens\xE4tze";
     return t;
 }

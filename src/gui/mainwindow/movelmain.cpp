@@ -52,10 +52,8 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
         person = eigenePerson_.get();
     }
     person_ = person;
-    sitzung_ = std::make_unique<zalvor::Sitzung>(*person_, uhr, std::move(programmVerzeichnis));
+    sitzung_ = zalvor::sitzungAnlegen(*person_, uhr, std::move(programmVerzeichnis));
     sitzung_->oberflaeche = this;
-    sitzung_->datei.jahr = zalvor::Kalenderjahr(uhr);
-    sitzung_->euroText = zalvor::euroTextLaden(sitzung_->programmVerzeichnis);
 
     setWindowTitle(kHauptfensterTitel);
     mdi_ = new QMdiArea(this);

@@ -63,7 +63,7 @@ TMainTab::TMainTab(TMainForm& haupt, QWidget* parent) : QWidget(parent), haupt_(
 
 void TMainTab::fuellen(zalvor::TabellenModus modus) {
     auto& s = haupt_.sitzung();
-    const std::string name = zalvor::aufgeloest(s.datei.dateiname());
+    const std::string name = s.datei.dateien().buchungsdatei();
     switch (modus) {
     case zalvor::TabellenModus::Voll: {
         // A file that cannot be opened leaves the table as it was, without a message.

@@ -1,0 +1,100 @@
+// Reading and writing the contribution rates; the contribution of a member.
+#include "members/beitragssaetze.h"
+
+#include "common/dateisystem.h"
+#include "common/fehler.h"
+#include "common/zeichensatz.h"
+#include "files/definitionen.h"
+#include "files/sitzung.h"
+#include "members/mitgliedsdatei.h"
+
+#include <cmath>
+#include <vector>
+
+namespace zalvor {
+
+std::array<std::uint8_t, Beitragssaetze::kGroesse> Beitragssaetze::packen() const {
+    std::array<std::uint8_t, kGroesse> b{};
+    for (std::size_t i = 0; i < kBeitragssaetze; ++i) {
+        std::uint8_t* e = &b[i * kEintrag];
+        e[0] = static_cast<std::uint8_t>(eintraege[i].cent & 0xFF);
+        e[1] = static_cast<std::uint8_t>(eintraege[i].cent >> 8);
+        eintraege[i].name.schreiben(e + 2);
+        e[43] = eintraege[i].frei;
+    }
+    return b;
+}
+
+Beitragssaetze Beitragssaetze::entpacken(const std::uint8_t* b) {
+    Beitragssaetze r;
+    for (std::size_t i = 0; i < kBeitragssaetze; ++i) {
+        const std::uint8_t* e = b + i * kEintrag;
+        r.eintraege[i].cent = static_cast<std::uint16_t>(e[0] | (e[1] << 8));
+        r.eintraege[i].name.lesen(e + 2);
+        r.eintraege[i].frei = e[43];
+    }
+    return r;
+}
+
+const Beitragssatz& Beitragssaetze::eintrag(std::uint8_t index) const {
+    return eintraege[index < kBeitragssaetze ? index : 0];
+}
+
+std::uint16_t inCent(long double betrag) {
+    const long double cent = std::round(betrag * 100.0L);
+    if (!(cent > 0)) return 0;
+    if (cent > 65535.0L) return 65535;
+    return static_cast<std::uint16_t>(cent);
+}
+
+Beitragssaetze vorgabeSaetze(const TDefinitionen& d) {
+    Beitragssaetze r;
+    r.eintraege[0].name.setze("Standard");
+    r.eintraege[0].cent = inCent(d.standardBeitrag);
+    return r;
+}
+
+void beitragssaetzeLesen(Sitzung& s) {
+    const std::string pfad = s.datei.dateien().beitraege();
+    if (dateiExistiert(pfad)) {
+        try {
+            BinaerDatei d(pfad, BinaerDatei::Modus::Lesen);
+            std::array<std::uint8_t, Beitragssaetze::kGroesse> b{};
+            d.lesen(0, b.data(), b.size());
+            s.beitraege = Beitragssaetze::entpacken(b.data());
+            return;
+        } catch (const EAFehler&) {
+            s.person.meldung(A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"),
+                             Symbol::Fehler);
+        }
+    }
+    s.beitraege = vorgabeSaetze(s.def);
+}
+
+bool beitragssaetzeSchreiben(Sitzung& s) {
+    const auto b = s.beitraege.packen();
+    try {
+        dateiErsetzen(s.datei.dateien().beitraege(), std::vector<std::uint8_t>(b.begin(), b.end()));
+        return true;
+    } catch (const EAFehler&) {
+        s.person.meldung(A("Fehler"), A("Fehler beim Speichern der Beitragssätze!"),
+                         Symbol::Fehler);
+        return false;
+    }
+}
+
+long double beitragsBetrag(const TMitglied& m, const Beitragssaetze& saetze,
+                           const TDefinitionen& d) {
+    const Beitragssatz& e = saetze.eintrag(m.satz);
+    if (e.inGebrauch()) return static_cast<long double>(e.cent) / 100.0L;
+    return d.standardBeitrag;
+}
+
+long double forderungJePeriode(const Sitzung& s) {
+    long double summe = 0;
+    for (const TMitglied& m : mitgliederLesen(s.datei.dateien().mitglieder()))
+        summe += beitragsBetrag(m, s.beitraege, s.def);
+    return summe;
+}
+
+} // namespace zalvor
