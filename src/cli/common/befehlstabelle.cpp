@@ -39,6 +39,7 @@ Befehl befehlBeitragssaetze();
 Befehl befehlBeitraegeBuchen();
 Befehl befehlBeitraegeReset();
 Befehl befehlMitgliederliste();
+Befehl befehlDrucken();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -77,6 +78,7 @@ const std::vector<Befehl>& befehle() {
         befehlBeitraegeBuchen(),
         befehlBeitraegeReset(),
         befehlMitgliederliste(),
+        befehlDrucken(),
     };
     return alle;
 }

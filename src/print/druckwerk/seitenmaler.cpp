@@ -81,9 +81,10 @@ void seiteMalen(QPainter& maler, const Druckdokument& d, const Druckseite& s) {
 }
 
 bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& setzen,
-             const Fortschritt& fortschritt) {
+             const Fortschritt& fortschritt, int* seitenzahl) {
     QtMessung messung(s1, s2, &p);
     const Druckdokument d = setzen(messung, seitenformat(p));
+    if (seitenzahl) *seitenzahl = static_cast<int>(d.seiten.size());
     p.setDocName(qtText(d.titel));
     QPainter maler;
     if (!maler.begin(&p)) return false;

@@ -21,9 +21,10 @@ Seitenformat seitenformat(QPrinter& p);
 // Draws one page; the painter's unit is one printer unit.
 void seiteMalen(QPainter& maler, const Druckdokument& d, const Druckseite& s);
 // Lays out with the printer's fonts and prints every page under the document's title.
-// Returns false when cancelled or when the printer could not be started.
+// Returns false when cancelled or when the printer could not be started; `seitenzahl`
+// receives the number of pages laid out.
 bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& setzen,
-             const Fortschritt& fortschritt = {});
+             const Fortschritt& fortschritt = {}, int* seitenzahl = nullptr);
 
 // Prepares a printer for a PDF file: A4, 300 dpi, margins like a printer's unprintable area.
 void pdfEinrichten(QPrinter& p, const std::string& datei);

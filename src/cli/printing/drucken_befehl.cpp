@@ -1,0 +1,84 @@
+// zalvor-cli drucken: a printout of the desktop rendered headless into a PDF file with the
+// stored print settings.
+#include "common/befehl.h"
+#include "common/betrag.h"
+#include "common/dateiargument.h"
+#include "common/fehler.h"
+#include "druckwerk/anwendung.h"
+#include "druckwerk/druckschrift.h"
+#include "druckwerk/qteinstellungsspeicher.h"
+#include "druckwerk/seitenmaler.h"
+#include "lists/buchungslisten.h"
+#include "printing/einstellungstext.h"
+#include "printing/listendruck.h"
+
+#include <QPrinter>
+
+#include <cerrno>
+
+namespace zalvor::cli {
+
+namespace {
+
+// The list of the "&Listen" menu named by the arguments after "liste".
+Bericht listeBauen(Kontext& k, const std::string& datei) {
+    const std::string art = k.args.position("ART");
+    if (art == "einfach" || art == "ea") {
+        k.args.fertig();
+        dateiLaden(k, datei, art == "einfach" ? "einfachliste" : "eaListe");
+        return art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung);
+    }
+    int konto = 0;
+    if (art == "konto") {
+        const std::string n = k.args.position("N");
+        const auto wert = ganzzahlLesen(n);
+        if (!wert || *wert < 1 || *wert > 9)
+            throw Aufruffehler("N ist eine Kontonummer von 1 bis 9: " + n);
+        konto = static_cast<int>(*wert);
+    } else if (art != "alle") {
+        throw Aufruffehler("ART ist einfach, ea, konto N oder alle: " + art);
+    }
+    k.args.fertig();
+    dateiLaden(k, datei, konto == 0 ? "kontenlistenAlle" : "kontenliste");
+    return kontenListe(k.sitzung, konto);
+}
+
+int drucken(Kontext& k) {
+    const auto pdf = k.args.wert("--pdf");
+    const std::string datei = k.args.position("DATEI");
+    const std::string was = k.args.position("DRUCK");
+    if (!pdf || pdf->empty()) throw Aufruffehler("--pdf AUSGABE.pdf fehlt");
+    druck::Setzer setzer;
+    Druckeinstellungen e = standardDruckeinstellungen(Schrift{});
+    if (was == "liste") {
+        const Bericht b = listeBauen(k, datei);
+        setzer = [b, &e](Messung& m, Seitenformat f) { return listeSetzen(b, e, m, f); };
+    } else {
+        throw Aufruffehler("DRUCK ist liste: " + was);
+    }
+
+    druck::anwendungSicherstellen();
+    e = standardDruckeinstellungen(druck::standardschrift());
+    druck::druckeinstellungenLaden(k.sitzung.person, e);
+    einstellungenAusgeben(k.err, e);
+    QPrinter drucker(QPrinter::HighResolution);
+    druck::pdfEinrichten(drucker, *pdf);
+    int seiten = 0;
+    errno = 0;
+    if (!druck::drucken(drucker, e.schrift1, e.schrift2, setzer, {}, &seiten))
+        throw EAFehler(errno != 0 ? errno : EIO, *pdf);
+    k.out << *pdf << "\t" << seiten << (seiten == 1 ? " Seite" : " Seiten") << "\n";
+    return kFertig;
+}
+
+const Befehl kDrucken{"drucken", "DATEI --pdf AUSGABE.pdf liste (einfach | ea | konto N | alle)",
+                      "druckt eine Liste mit den gespeicherten Druckoptionen in eine PDF-Datei",
+                      drucken};
+
+} // namespace
+
+Befehl befehlDrucken() {
+    return kDrucken;
+}
+
+} // namespace zalvor::cli

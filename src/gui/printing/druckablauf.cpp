@@ -1,0 +1,77 @@
+// Preview, PDF and progress around the printing library.
+#include "printing/druckablauf.h"
+
+#include "druckwerk/druckschrift.h"
+#include "printing/printdlg.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QToolBar>
+#include <QWidget>
+
+#include <memory>
+
+namespace zalvor::gui {
+
+namespace {
+
+// More pages than this get a progress window with "Abbrechen".
+constexpr int kSeitenOhneFortschritt = 3;
+
+bool mitFortschritt(QWidget* eltern, QPrinter& p, const druck::Setzer& setzer) {
+    std::unique_ptr<QProgressDialog> fenster;
+    const Druckeinstellungen& e = druckeinstellungen();
+    return druck::drucken(p, e.schrift1, e.schrift2, setzer, [&](int seite, int seiten) {
+        if (seiten <= kSeitenOhneFortschritt) return true;
+        if (!fenster) {
+            fenster = std::make_unique<QProgressDialog>(
+                QStringLiteral("Drucke..."), QStringLiteral("Abbrechen"), 0, seiten, eltern);
+            fenster->setWindowTitle(QStringLiteral("Drucken"));
+            fenster->setWindowModality(Qt::WindowModal);
+            fenster->setMinimumDuration(0);
+        }
+        fenster->setLabelText(QStringLiteral("Seite %1 von %2").arg(seite).arg(seiten));
+        fenster->setValue(seite - 1);
+        return !fenster->wasCanceled();
+    });
+}
+
+} // namespace
+
+QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiverTitel,
+                            Person& p) {
+    for (QWidget* w : fenster)
+        if (w && w->windowTitle() == aktiverTitel) return w;
+    p.meldung("Movel95 - Fehler!", "Interner Fehler bei Feststellung des aktiven Kindfensters!",
+              Symbol::Fehler);
+    return nullptr;
+}
+
+bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& pfad) {
+    QPrinter pdf(QPrinter::HighResolution);
+    druck::pdfEinrichten(pdf, pfad.toStdString());
+    return mitFortschritt(eltern, pdf, setzer);
+}
+
+void druckvorschau(QWidget* eltern, const druck::Setzer& setzer) {
+    QPrintPreviewDialog vorschau(&drucker(), eltern);
+    vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
+                     [&](QPrinter* p) { mitFortschritt(&vorschau, *p, setzer); });
+    if (QToolBar* leiste = vorschau.findChild<QToolBar*>()) {
+        QAction* pdf = leiste->addAction(QStringLiteral("Als PDF speichern"));
+        pdf->setObjectName(QStringLiteral("alsPdf"));
+        QObject::connect(pdf, &QAction::triggered, &vorschau, [&] {
+            const QString pfad =
+                QFileDialog::getSaveFileName(&vorschau, QStringLiteral("Als PDF speichern"),
+                                             QString(), QStringLiteral("PDF-Dateien (*.pdf)"));
+            if (!pfad.isEmpty() && alsPdfDrucken(&vorschau, setzer, pfad)) vorschau.accept();
+        });
+    }
+    vorschau.exec();
+}
+
+} // namespace zalvor::gui

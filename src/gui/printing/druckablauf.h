@@ -1,0 +1,27 @@
+// The way every printout of the desktop goes after the print options: the window to print,
+// the preview with printing and "Als PDF speichern", a progress window for long printouts.
+#pragma once
+
+#include "common/person.h"
+#include "druckwerk/seitenmaler.h"
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace zalvor::gui {
+
+// The first window (newest first) whose caption equals the active child's caption; none:
+// the internal-error message and null.
+QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiverTitel, Person& p);
+
+// Shows the preview of the printout laid out by `setzer` with the program's settings; its
+// print button prints to the chosen printer, its "Als PDF speichern" into a file.
+void druckvorschau(QWidget* eltern, const druck::Setzer& setzer);
+
+// Prints straight to `pfad` as PDF (used by the preview and by tests); false when cancelled
+// or when the file could not be written.
+bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& pfad);
+
+} // namespace zalvor::gui

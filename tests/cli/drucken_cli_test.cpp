@@ -1,0 +1,93 @@
+// zalvor-cli druckoptionen and drucken: the dialog's checks on the stored settings, and the
+// demo club's lists as PDF read back with pdftotext.
+#include "clihilfe.h"
+#include "tempverzeichnis.h"
+
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+namespace zalvor {
+namespace {
+
+using test::cli;
+
+std::string pdfText(const std::string& pdf) {
+    std::unique_ptr<FILE, int (*)(FILE*)> rohr(
+        ::popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r"), ::pclose);
+    std::string text;
+    std::array<char, 4096> puffer{};
+    std::size_t n = 0;
+    while (rohr && (n = std::fread(puffer.data(), 1, puffer.size(), rohr.get())) > 0)
+        text.append(puffer.data(), n);
+    return text;
+}
+
+class CliDrucken : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(dir.datei("einstellungen")));
+        ASSERT_EQ(cli({"--heute", "2026-12-07", "demo", dir.pfad()}).status, 0);
+        datei = dir.pfad() + "/Sportverein.26";
+    }
+    test::TempVerzeichnis dir;
+    std::string datei;
+};
+
+TEST_F(CliDrucken, DruckoptionenPruefenUndSpeichern) {
+    const auto erst = cli({"druckoptionen"});
+    EXPECT_EQ(erst.status, 0);
+    EXPECT_NE(erst.err.find("[INFO] Es existiert noch kein Eintrag"), std::string::npos);
+    EXPECT_NE(erst.out.find("Oben\t20\n"), std::string::npos);
+
+    const auto falsch =
+        cli({"druckoptionen", "--oben", "300", "--zeilenabstand", "fünf", "--spaltenabstand", "x"});
+    EXPECT_EQ(falsch.status, 1);
+    EXPECT_NE(falsch.err.find("[Fehler] Zeilenabstand ist keine Zahl!!!"), std::string::npos);
+    EXPECT_EQ(falsch.err.find("Spaltenabstand"), std::string::npos);
+
+    const auto gut = cli({"druckoptionen", "--oben", "300", "--seitennummern", "ja", "--anvon",
+                          "nein", "--schrift2", "DejaVu Sans Mono:8"});
+    EXPECT_EQ(gut.status, 0);
+    EXPECT_EQ(gut.err.find("Information"), std::string::npos);
+    const auto danach = cli({"druckoptionen"});
+    EXPECT_NE(danach.out.find("Oben\t44\n"), std::string::npos);
+    EXPECT_NE(danach.out.find("An/Von-Spalte\tnein\n"), std::string::npos);
+    EXPECT_NE(danach.out.find("Schriftart 2\tDejaVu Sans Mono:8\n"), std::string::npos);
+
+    EXPECT_EQ(cli({"druckoptionen", "--ueberschriften", "3"}).status, 2);
+    EXPECT_EQ(cli({"druckoptionen", "--schrift1", "Sans"}).status, 2);
+}
+
+TEST_F(CliDrucken, ListenAlsPdf) {
+    const std::string pdf = dir.datei("ea.pdf");
+    const auto ea = cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", pdf, "liste", "ea"});
+    ASSERT_EQ(ea.status, 0) << ea.err;
+    EXPECT_NE(ea.err.find("Oben\t20\n"), std::string::npos); // the settings used
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Ein/Aus - Liste für Datei:"), std::string::npos);
+    EXPECT_NE(text.find("Einnahmen:"), std::string::npos);
+    EXPECT_NE(text.find("Schiedsrichter Heimspiel"), std::string::npos);
+    EXPECT_NE(text.find("Kreisverband"), std::string::npos);
+
+    ASSERT_EQ(cli({"druckoptionen", "--anvon", "nein"}).status, 0);
+    const std::string alle = dir.datei("alle.pdf");
+    ASSERT_EQ(
+        cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", alle, "liste", "alle"}).status, 0);
+    const std::string t = pdfText(alle);
+    EXPECT_NE(t.find("Auszahlungen:"), std::string::npos);
+    EXPECT_EQ(t.find("Kreisverband"), std::string::npos);
+    EXPECT_EQ(t.find("An/Von"), std::string::npos);
+
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", dir.datei("x/y.pdf"), "liste", "ea"}).status, 3);
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "liste", "konto", "10"}).status, 2);
+    EXPECT_EQ(cli({"drucken", datei, "liste", "ea"}).status, 2);
+}
+
+} // namespace
+} // namespace zalvor
