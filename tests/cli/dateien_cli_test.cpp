@@ -64,11 +64,7 @@ TEST(CliDemo, TabelleEntsprichtDerGespeichertenAusgabe) {
 
     e = cli({"--heute", "2026-12-07", "oeffnen", dir.pfad() + "/Sportverein.26"});
     ASSERT_EQ(e.status, 0) << e.err;
-    EXPECT_EQ(e.out, "Planvorgaben
-Schablonen
-
-  91 Datensätze
-")
+    EXPECT_EQ(e.out, "Planvorgaben\nSchablonen\n\n  91 Datensätze\n")
         << "the demo club has plan values, templates and contribution bookings";
     // The demo's indexes are consistent: opening asks nothing.
     EXPECT_EQ(e.err, "");
