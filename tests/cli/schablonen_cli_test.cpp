@@ -53,13 +53,13 @@ TEST_F(SchablonenCli, NurOeffnenBuchtFaelligeSchablonen) {
 
     auto e = cli({"--heute", "2026-05-10", "oeffnen", datei});
     ASSERT_EQ(e.status, 0) << e.err;
-    EXPECT_EQ(e.out, "\nSchablonen\n\n  77 Datensätze\n");
+    EXPECT_EQ(e.out, "Planvorgaben\nSchablonen\n\n  94 Datensätze\n");
     EXPECT_EQ(e.err, "[Information] Es wurde(n) automatische Buchung(en) vorgenommen! \n"
                      "Überprüfen Sie, ob die entsprechenden Zahlungen wirklich getätigt wurden!\n");
     const auto t = zeilen(cli({"--heute", "2026-05-10", "tabelle", datei}).out);
     EXPECT_EQ(t[t.size() - 3],
-              "71\t 3. 3.\tHallenmiete\tHallenmiete Sporthalle Nord\t   450.00\t A\t 2");
-    EXPECT_EQ(t.back(), "73\t 3. 5.\tHallenmiete\tHallenmiete Sporthalle Nord\t   450.00\t A\t 2");
+              "88\t 3. 3.\tHallenmiete\tHallenmiete Sporthalle Nord\t   450.00\t A\t 2");
+    EXPECT_EQ(t.back(), "90\t 3. 5.\tHallenmiete\tHallenmiete Sporthalle Nord\t   450.00\t A\t 2");
 
     e = cli({"--heute", "2026-05-10", "oeffnen", datei});
     EXPECT_EQ(e.err, "") << "nothing is due twice";
@@ -74,7 +74,7 @@ TEST_F(SchablonenCli, KnoepfeDesFensters) {
     e = cli({"--heute", "2026-05-10", "schablone-buchen", datei, "1"});
     ASSERT_EQ(e.status, 0) << e.err;
     EXPECT_EQ(zeilen(e.out).back(),
-              "74\t71\t10. 5.\tVersicherung\tVereinshaftpflicht\t   312.50\t A\t 2");
+              "91\t88\t10. 5.\tVersicherung\tVereinshaftpflicht\t   312.50\t A\t 2");
 
     e = cli({"--antworten", "nein", "schablone-loeschen", datei, "0"});
     EXPECT_EQ(e.status, 1);

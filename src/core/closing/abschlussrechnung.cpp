@@ -187,11 +187,11 @@ Abschluss abschlussRechnen(const TDefinitionen& def, const std::string& jahr,
 }
 
 std::string monatsname(int monat) {
-    static const char* const namen[] = {"Januar",    "Februar", "März",     "April",
+    static const std::string namen[] = {"Januar",    "Februar", A("März"),  "April",
                                         "Mai",       "Juni",    "Juli",     "August",
                                         "September", "Oktober", "November", "Dezember"};
     if (monat < 1 || monat > 12) return {};
-    return A(namen[monat - 1]);
+    return namen[monat - 1];
 }
 
 } // namespace zalvor

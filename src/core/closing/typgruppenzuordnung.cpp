@@ -8,8 +8,7 @@ namespace zalvor {
 std::optional<Seite> typengruppenSeite(Person& person, const Typverwaltung& typen) {
     Frage f;
     f.titel = "Typen-Gruppen-Zuordnung: E/A?";
-    f.text = "Wollen Sie Zuordnungen für Einnahme- oder Ausgabetypen vornehmen?";
-    f.text = A(f.text);
+    f.text = A("Wollen Sie Zuordnungen für Einnahme- oder Ausgabetypen vornehmen?");
     f.symbol = Symbol::Frage;
     f.knoepfe = {Knopf::Eigen1, Knopf::Eigen2};
     f.vorwahl = Knopf::Eigen1;

@@ -52,7 +52,7 @@ long double addiert(long double summe, const TBuchung& b) {
 }
 
 std::string titel(const Sitzung& s, const std::string& art) {
-    return A(art) + listenTitelRest(s);
+    return art + listenTitelRest(s);
 }
 
 } // namespace
@@ -86,7 +86,7 @@ Bericht einfachListe(Sitzung& s) {
     r.zeilen[zeile][kBetragsSpalte] = kStriche;
     r.zeilen[zeile + 1][kTextSpalte] = "G e l d b e s t a n d :";
     r.zeilen[zeile + 1][kBetragsSpalte] = listenBetrag(bestand);
-    return Bericht{titel(s, "Listenübersicht"), {}, {Reiter{{}, {std::move(r)}}}, {}};
+    return Bericht{titel(s, A("Listenübersicht")), {}, {Reiter{{}, {std::move(r)}}}, {}};
 }
 
 Bericht eaListe(Sitzung& s) {

@@ -273,7 +273,8 @@ TEST_F(CodeschutzTest, CodewortMitZeilenumbruchWirdAbgelehntUndNeuGefragt) {
     ASSERT_EQ(e.size(), 3u);
     EXPECT_EQ(e[0].first, "Neues Codewort eingeben!");
     EXPECT_EQ(e[1].first, "Neues Codewort eingeben!");
-    const auto& m = person.meldungen().at(1);
+    const auto meldungen = person.meldungen();
+    const auto& m = meldungen.at(1);
     EXPECT_EQ(m.titel, "Fehler");
     EXPECT_EQ(m.symbol, Symbol::Warnung);
 }
