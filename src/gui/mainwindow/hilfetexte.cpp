@@ -214,7 +214,7 @@ const std::vector<Hilfethema>& hilfethemen() {
          "<p>Eine Meldung <i>E/A-Fehler</i> mit einer Zahl bedeutet, dass eine Datei nicht "
          "gelesen oder geschrieben werden konnte (13: keine Berechtigung, 28: Datenträger "
          "voll). Was bis dahin geschrieben war, bleibt erhalten.</p>"},
-        {140, "Schablonen", "Schablonen;Wiederholung;automatische Buchung;F8",
+        {140, "Schablonen", "Schablonen;Wiederholung;automatische Buchung",
          "<h2>Schablonen</h2>"
          "<p>Kreuzen Sie im Buchungsdialog <b>Schablone erstellen</b> an, wird die Buchung als "
          "Schablone gespeichert. <b>Buchungen | Schablonen...</b> (F8) zeigt alle Schablonen; "
