@@ -16,13 +16,8 @@ namespace zalvor {
 namespace {
 
 using test::cli;
-
-std::string golden(const std::string& name) {
-    std::ifstream in(std::string("cli/golden/") + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::golden;
+using test::ohneOrdner;
 
 class AbschlussCli : public ::testing::Test {
   protected:

@@ -3,6 +3,7 @@
 
 #include "common/lauf.h"
 
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,6 +24,21 @@ inline CliErgebnis cli(const std::vector<std::string>& argumente,
     e.out = out.str();
     e.err = err.str();
     return e;
+}
+
+// A stored output under tests/cli/golden/ (tests run in the tests folder).
+inline std::string golden(const std::string& name) {
+    std::ifstream in(std::string("cli/golden/") + name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Replaces the temporary folder in an output so it can be compared with a stored one.
+inline std::string ohneOrdner(std::string text, const std::string& ordner) {
+    for (auto pos = text.find(ordner); pos != std::string::npos; pos = text.find(ordner))
+        text.replace(pos, ordner.size(), "DIR");
+    return text;
 }
 
 } // namespace zalvor::test

@@ -11,20 +11,8 @@ namespace zalvor {
 namespace {
 
 using test::cli;
-
-std::string golden(const std::string& name) {
-    std::ifstream in(std::string("cli/golden/") + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Replaces the temporary folder in an output so it can be compared with a stored one.
-std::string ohneOrdner(std::string text, const std::string& ordner) {
-    for (auto pos = text.find(ordner); pos != std::string::npos; pos = text.find(ordner))
-        text.replace(pos, ordner.size(), "DIR");
-    return text;
-}
+using test::golden;
+using test::ohneOrdner;
 
 TEST(CliKonventionen, FalscherAufrufUndHilfe) {
     auto e = cli({});

@@ -12,19 +12,8 @@ namespace zalvor {
 namespace {
 
 using test::cli;
-
-std::string gespeichert(const std::string& name) {
-    std::ifstream in(std::string("cli/golden/") + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string ohneOrdner(std::string text, const std::string& ordner) {
-    for (auto pos = text.find(ordner); pos != std::string::npos; pos = text.find(ordner))
-        text.replace(pos, ordner.size(), "DIR");
-    return text;
-}
+using test::golden;
+using test::ohneOrdner;
 
 class CliListe : public ::testing::Test {
   protected:
@@ -55,7 +44,7 @@ TEST_F(CliListe, JedeListenartWieGespeichert) {
         const auto e = liste(f.art);
         ASSERT_EQ(e.status, 0) << f.golden << e.err;
         EXPECT_EQ(e.err, "");
-        EXPECT_EQ(ohneOrdner(e.out, dir.pfad()), gespeichert(f.golden)) << f.golden;
+        EXPECT_EQ(ohneOrdner(e.out, dir.pfad()), golden(f.golden)) << f.golden;
     }
 }
 
@@ -102,7 +91,7 @@ TEST_F(CliListe, BeschaedigterIndexMeldetUndListetInDateifolge) {
     EXPECT_NE(e.err.find("Indexdatei ist besch„digt (Reorganisieren!). Sortiere in "
                          "Buchungsrehenfolge..."),
               std::string::npos);
-    EXPECT_EQ(ohneOrdner(e.out, dir.pfad()), gespeichert("demo_liste_einfach.tsv"));
+    EXPECT_EQ(ohneOrdner(e.out, dir.pfad()), golden("demo_liste_einfach.tsv"));
 }
 
 } // namespace
