@@ -162,6 +162,7 @@ void BuchungsdialogTest::pruefungenInIhrerReihenfolgeMitBehaltenenEingaben() {
               [&](QDialog& d) {
                   auto& dlg = static_cast<Dlg&>(d);
                   behaltenerText = dlg.CBText->currentText();
+                  QCOMPARE(dlg.focusWidget(), dlg.EZBetrag);
                   tippen(dlg.EZBetrag, u("12,345"));
                   QVERIFY(klicken(d, u("Bu&chen")));
               })
@@ -169,6 +170,7 @@ void BuchungsdialogTest::pruefungenInIhrerReihenfolgeMitBehaltenenEingaben() {
               [&](QDialog& d) {
                   auto& dlg = static_cast<Dlg&>(d);
                   QCOMPARE(dlg.EZBetrag->text(), u("12,345"));
+                  QCOMPARE(dlg.focusWidget(), dlg.EZBetrag);
                   tippen(dlg.EZBetrag, u("-5"));
                   tippen(dlg.EditTag, u("32"));
                   QVERIFY(klicken(d, u("Bu&chen")));
@@ -176,6 +178,7 @@ void BuchungsdialogTest::pruefungenInIhrerReihenfolgeMitBehaltenenEingaben() {
         .dann("Ausgabe buchen",
               [&](QDialog& d) {
                   auto& dlg = static_cast<Dlg&>(d);
+                  QCOMPARE(dlg.focusWidget(), dlg.EditTag);
                   tippen(dlg.EditTag, u("31"));
                   tippen(dlg.EditMonat, u("13"));
                   QVERIFY(klicken(d, u("Bu&chen")));
@@ -183,12 +186,14 @@ void BuchungsdialogTest::pruefungenInIhrerReihenfolgeMitBehaltenenEingaben() {
         .dann("Ausgabe buchen",
               [&](QDialog& d) {
                   auto& dlg = static_cast<Dlg&>(d);
+                  QCOMPARE(dlg.focusWidget(), dlg.EditMonat);
                   tippen(dlg.EditMonat, u("12"));
                   tippen(dlg.EditBuNr, QString());
                   QVERIFY(klicken(d, u("Bu&chen")));
               })
         .dann("Ausgabe buchen", [&](QDialog& d) {
             auto& dlg = static_cast<Dlg&>(d);
+            QCOMPARE(dlg.focusWidget(), dlg.EditBuNr);
             tippen(dlg.EditBuNr, u("A1"));
             QVERIFY(klicken(d, u("&Planen")));
         });
@@ -330,6 +335,7 @@ void BuchungsdialogTest::umbuchungMitGleichenKontenWirdAbgelehnt() {
               })
         .dann("Umbuchung", [&](QDialog& d) {
             QCOMPARE(feld<QLineEdit>(d, "EZBetrag")->text(), u("50"));
+            QCOMPARE(d.focusWidget(), feld<QComboBox>(d, "CBNach"));
             waehlen(feld<QComboBox>(d, "CBNach"), u("1: Kasse"));
             QVERIFY(klicken(d, u("Bu&chen")));
         });

@@ -42,6 +42,7 @@ Fehlerbericht fehlerlaeufe(const std::string& ordner, const std::function<bool()
     Fehlerbericht bericht;
     const Ordnerstand vorher = ordnerLesen(ordner);
     testhaken::zuruecksetzen();
+    testhaken::ohneSynchronisation(true);
     befehl();
     bericht.schritte = testhaken::schritte();
     const Ordnerstand sollNeu = ordnerLesen(ordner);
@@ -72,6 +73,7 @@ Fehlerbericht fehlerlaeufe(const std::string& ordner, const std::function<bool()
         }
     }
     ordnerHerstellen(ordner, sollNeu);
+    testhaken::ohneSynchronisation(false);
     return bericht;
 }
 

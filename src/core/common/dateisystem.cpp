@@ -28,6 +28,7 @@ std::uint64_t gFehlerSchritt = 0; // 0: none
 int gSchrittFehlernummer = 0;
 bool gDauerhaft = false;
 std::optional<Vorgang> gAusgeloest;
+bool gOhneSync = false;
 
 // Counts the operation; true when the test wants it to fail.
 bool scheitert(Vorgang v) {
@@ -118,6 +119,9 @@ std::uint64_t schritte() {
 std::optional<Vorgang> ausgeloesterFehler() {
     return gAusgeloest;
 }
+void ohneSynchronisation(bool an) {
+    gOhneSync = an;
+}
 void zuruecksetzen() {
     gSchreibenBisFehler = -1;
     gSchritte = 0;
@@ -203,7 +207,7 @@ void BinaerDatei::kuerzen(std::uint64_t laenge) {
 
 void BinaerDatei::sichern() {
     haken(Vorgang::Sichern, pfad_);
-    if (::fsync(fd_) != 0) fehler(pfad_);
+    if (!gOhneSync && ::fsync(fd_) != 0) fehler(pfad_);
 }
 
 void BinaerDatei::schliessen() {
@@ -283,6 +287,7 @@ void leereDateiAnlegen(const std::string& pfad) {
 void ordnerSichern(const std::string& pfad) {
     const std::string ordner = verzeichnisTeil(pfad);
     haken(Vorgang::Sichern, ordner);
+    if (gOhneSync) return;
     int fd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) fehler(ordner);
     // Some file systems cannot sync a folder; their renames are as durable as they get.

@@ -127,6 +127,8 @@ void fehlerBeiSchritt(std::uint64_t schritt, int fehlernummer, bool dauerhaft = 
 std::uint64_t schritte();
 // The kind of the operation that was made to fail, if one was.
 std::optional<Vorgang> ausgeloesterFehler();
+// Fault runs check the order of operations, not the disk: fsync is counted but not made.
+void ohneSynchronisation(bool an);
 // Ends every fault and starts the count afresh.
 void zuruecksetzen();
 } // namespace testhaken

@@ -11,7 +11,7 @@ bool umbuchungZeigen(Sitzung& s, UmbuchungsDlgInhalt inhalt, BuchungsFenster& fe
     for (;;) {
         const DlgKnopf knopf = fenster.umbuchung(inhalt.maske, inhalt.eingaben);
         if (knopf == DlgKnopf::Abbruch || inhalt.maske.nurLesen) break;
-        if (umbuchungsDlgBuchen(s, inhalt.maske, inhalt.eingaben)) {
+        if (umbuchungsDlgBuchen(s, inhalt.maske, inhalt.eingaben, &inhalt.eingaben.fehlerfeld)) {
             gespeichert = true;
             break;
         }
@@ -36,7 +36,8 @@ bool buchenBefehl(Sitzung& s, std::optional<std::uint32_t> satz, BuchungsFenster
     for (;;) {
         const DlgKnopf knopf = fenster.buchung(inhalt.maske, inhalt.eingaben);
         if (knopf == DlgKnopf::Abbruch || inhalt.maske.nurLesen) break;
-        if (buchungsDlgBuchen(s, inhalt.maske, inhalt.eingaben, knopf == DlgKnopf::Planen)) {
+        if (buchungsDlgBuchen(s, inhalt.maske, inhalt.eingaben, knopf == DlgKnopf::Planen,
+                              &inhalt.eingaben.fehlerfeld)) {
             gespeichert = true;
             break;
         }

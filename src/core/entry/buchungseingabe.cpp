@@ -140,28 +140,25 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
     return inhalt;
 }
 
-bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingaben& e, bool planen) {
+bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingaben& e, bool planen,
+                       Eingabefeld* fehlerfeld) {
     if (m.nurLesen) return false;
     const bool euro = inEuroGetippt(s, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
-
-    auto werte = betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Meldung);
-    if (!werte) return false;
-    if (e.bunr.empty()) {
-        eingabeFehler(s, FehlerBox::Meldung, "Keine Buchungsnummer!");
+    auto fehler = [&](Eingabefeld f, const std::string& text) {
+        eingabeFehler(s, FehlerBox::Meldung, text);
+        if (fehlerfeld) *fehlerfeld = f;
         return false;
-    }
+    };
+
+    auto werte = betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Meldung, fehlerfeld);
+    if (!werte) return false;
+    if (e.bunr.empty()) return fehler(Eingabefeld::Bunr, "Keine Buchungsnummer!");
     std::optional<std::uint8_t> typcode;
     if (enthaelt(m.typen, e.typ))
         if (auto nummer = eintragsNummer(e.typ)) typcode = typcodeAusNummer(*nummer);
-    if (!typcode) {
-        eingabeFehler(s, FehlerBox::Meldung, "Kein Buchungstyp angegeben!");
-        return false;
-    }
+    if (!typcode) return fehler(Eingabefeld::Typ, "Kein Buchungstyp angegeben!");
     const int konto = kontoAusEintrag(m.konten, e.konto);
-    if (konto == 0) {
-        eingabeFehler(s, FehlerBox::Meldung, "Kein Konto angegeben!");
-        return false;
-    }
+    if (konto == 0) return fehler(Eingabefeld::Konto, "Kein Konto angegeben!");
 
     TBuchung b = m.buchung;
     b.geplant = planen ? 1 : 0;

@@ -1,6 +1,7 @@
 // The booking dialog (income or expense) on the engine side: start, contents, checks, storing.
 #pragma once
 
+#include "entry/buchungsfelder.h"
 #include "files/buchung.h"
 #include "files/sitzung.h"
 
@@ -61,7 +62,8 @@ struct BuchungsEingaben {
     std::string waehrung;
     std::string anVon;
     std::string text;
-    bool schablone = false; // "&Schablone erstellen"
+    bool schablone = false;                      // "&Schablone erstellen"
+    Eingabefeld fehlerfeld = Eingabefeld::Keins; // where the last check failed
 };
 
 struct BuchungsDlgInhalt {
@@ -77,9 +79,9 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start);
 // failing one's message (then false: the dialog shows itself again with the entries kept).
 // Otherwise stores the booking (append with currency conversion, or rewrite and re-file in
 // all nine indexes), makes a template when asked, adds the text to s.buchungstexte and
-// refreshes the table; true.
+// refreshes the table; true. After a failed check `fehlerfeld` names the entry.
 bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& maske, const BuchungsEingaben& e,
-                       bool planen);
+                       bool planen, Eingabefeld* fehlerfeld = nullptr);
 
 // After the dialog closed (stored or cancelled): default date back to today, status bar.
 void buchungsDlgGeschlossen(Sitzung& s);

@@ -31,10 +31,15 @@ void eingabeFehler(Sitzung& s, FehlerBox box, const std::string& text) {
 
 std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::string& betrag,
                                                     const std::string& tag,
-                                                    const std::string& monat, FehlerBox leerBox) {
+                                                    const std::string& monat, FehlerBox leerBox,
+                                                    Eingabefeld* feld) {
+    auto fehlgeschlagen = [&](Eingabefeld f) {
+        if (feld) *feld = f;
+        return std::nullopt;
+    };
     if (betrag.empty()) {
         eingabeFehler(s, leerBox, A("Kein Betrag angegeben!"));
-        return std::nullopt;
+        return fehlgeschlagen(Eingabefeld::Betrag);
     }
     const std::string punkt = kommaZuPunkt(betrag);
     std::optional<long double> wert;
@@ -46,17 +51,17 @@ std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::strin
     }
     if (!wert) {
         eingabeFehler(s, FehlerBox::Nachricht, punkt + A(" hat kein gültiges Betragsformat!"));
-        return std::nullopt;
+        return fehlgeschlagen(Eingabefeld::Betrag);
     }
     auto t = ganzeZahl(tag);
     if (!t || *t < 1 || *t > 31) {
         eingabeFehler(s, FehlerBox::Nachricht, tag + A(" ist kein Tag eines Monats!"));
-        return std::nullopt;
+        return fehlgeschlagen(Eingabefeld::Tag);
     }
     auto m = ganzeZahl(monat);
     if (!m || *m < 1 || *m > 12) {
         eingabeFehler(s, FehlerBox::Nachricht, monat + A(" ist kein Monat!"));
-        return std::nullopt;
+        return fehlgeschlagen(Eingabefeld::Monat);
     }
     return BetragUndDatum{*wert, static_cast<std::uint8_t>(*t), static_cast<std::uint8_t>(*m)};
 }

@@ -15,6 +15,9 @@ namespace zalvor {
 // Where a failed check is shown: the platform box (caption "Fehler!", warning icon) or the
 // program's own box (caption "Fehler!").
 enum class FehlerBox { Meldung, Nachricht };
+
+// The entry whose check failed: the dialog shows itself again with the focus there.
+enum class Eingabefeld { Keins, Betrag, Tag, Monat, Bunr, Typ, Konto, Quellkonto, Zielkonto };
 void eingabeFehler(Sitzung& s, FehlerBox box, const std::string& text);
 
 struct BetragUndDatum {
@@ -24,10 +27,11 @@ struct BetragUndDatum {
 };
 
 // The amount, day and month checks in their order; the empty amount is shown in `leerBox`,
-// the others in the program's own box. nullopt after a message.
+// the others in the program's own box. nullopt after a message, `feld` naming the entry.
 std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::string& betrag,
                                                     const std::string& tag,
-                                                    const std::string& monat, FehlerBox leerBox);
+                                                    const std::string& monat, FehlerBox leerBox,
+                                                    Eingabefeld* feld = nullptr);
 
 // Currency list: the file's label first, then the other one; selectable only for a new
 // booking while both currencies apply.

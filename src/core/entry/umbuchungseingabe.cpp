@@ -42,30 +42,25 @@ UmbuchungsDlgInhalt umbuchungsDlgFuellen(Sitzung& s, std::optional<std::uint32_t
     return inhalt;
 }
 
-bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& m, const UmbuchungsEingaben& e) {
+bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& m, const UmbuchungsEingaben& e,
+                         Eingabefeld* fehlerfeld) {
     if (m.nurLesen) return false;
     const bool euro = inEuroGetippt(s, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+    auto fehler = [&](Eingabefeld f, const std::string& text) {
+        eingabeFehler(s, FehlerBox::Nachricht, text);
+        if (fehlerfeld) *fehlerfeld = f;
+        return false;
+    };
 
-    auto werte = betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Nachricht);
+    auto werte =
+        betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Nachricht, fehlerfeld);
     if (!werte) return false;
-    if (e.bunr.empty()) {
-        eingabeFehler(s, FehlerBox::Nachricht, "Keine Buchungsnummer!");
-        return false;
-    }
+    if (e.bunr.empty()) return fehler(Eingabefeld::Bunr, "Keine Buchungsnummer!");
     const int von = kontoAusEintrag(m.konten, e.von);
-    if (von == 0) {
-        eingabeFehler(s, FehlerBox::Nachricht, "Kein Quellkonto angegeben!");
-        return false;
-    }
+    if (von == 0) return fehler(Eingabefeld::Quellkonto, "Kein Quellkonto angegeben!");
     const int nach = kontoAusEintrag(m.konten, e.nach);
-    if (nach == 0) {
-        eingabeFehler(s, FehlerBox::Nachricht, "Kein Zielkonto angegeben!");
-        return false;
-    }
-    if (von == nach) {
-        eingabeFehler(s, FehlerBox::Nachricht, "Quell- und Zielkonto sind identisch!");
-        return false;
-    }
+    if (nach == 0) return fehler(Eingabefeld::Zielkonto, "Kein Zielkonto angegeben!");
+    if (von == nach) return fehler(Eingabefeld::Zielkonto, "Quell- und Zielkonto sind identisch!");
 
     TBuchung b = m.buchung;
     b.typcode = kCodeUmbuchung;

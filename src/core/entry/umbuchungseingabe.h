@@ -35,6 +35,7 @@ struct UmbuchungsEingaben {
     std::string nach; // entry of "Nach &Konto"
     std::string waehrung;
     std::string text;
+    Eingabefeld fehlerfeld = Eingabefeld::Keins; // where the last check failed
 };
 
 struct UmbuchungsDlgInhalt {
@@ -49,7 +50,8 @@ UmbuchungsDlgInhalt umbuchungsDlgFuellen(Sitzung& s, std::optional<std::uint32_t
 
 // "Bu&chen": checks in order, every message in the program's own box with caption "Fehler!";
 // false = shown again. Otherwise stores and refreshes the table; true.
-bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& maske, const UmbuchungsEingaben& e);
+bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& maske, const UmbuchungsEingaben& e,
+                         Eingabefeld* fehlerfeld = nullptr);
 
 // After the dialog closed: default date back to today; the status bar when the dialog was
 // started from the menu or the tool button.

@@ -9,8 +9,8 @@
 #include "files/indexdatei.h"
 #include "files/oeffnen.h"
 #include "files/reorganisation.h"
-#include "templates/autobuchung.h"
 #include "members/beitraegebuchen.h"
+#include "templates/autobuchung.h"
 
 #include <cctype>
 #include <vector>
@@ -152,6 +152,7 @@ void naechstesJahr(Sitzung& s) {
 
     TBuchungsdatei neu = s.datei;
     neu.jahr = *neuesJahr;
+    if (!sperreFuerNeueDatei(s, neu)) return;
     // Indexes of an earlier file of that year go first: a booking file without its indexes
     // is found by the check at opening, one with the wrong indexes might not be.
     for (int k = 1; k <= 9; ++k)

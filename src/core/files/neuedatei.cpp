@@ -9,6 +9,7 @@
 #include "files/dateiname.h"
 #include "files/definitionen.h"
 #include "files/indexdatei.h"
+#include "files/oeffnen.h"
 #include "files/reorganisation.h"
 #include "members/mitgliederimport.h"
 
@@ -100,6 +101,10 @@ bool neueDatei(Sitzung& s) {
         if (antwort == Knopf::Ja) break;
     }
 
+    TBuchungsdatei neu = s.datei;
+    neu.basisname = wahl.basisname;
+    neu.jahr = wahl.jahr;
+    if (!sperreFuerNeueDatei(s, neu)) return false;
     s.datei.basisname = wahl.basisname;
     s.datei.jahr = wahl.jahr;
     s.melden({Ereignis::Art::DateiGewechselt});

@@ -82,6 +82,21 @@ bool vereinSperren(Sitzung& s) {
     return s.sperre.nehmen(s.datei.dateien().sperre());
 }
 
+bool sperreFuerNeueDatei(Sitzung& s, const TBuchungsdatei& neu) {
+    if (!s.sperrenBeimOeffnen && !s.sperre.gehalten()) return true;
+    Sperre sperre;
+    if (!sperre.nehmen(neu.dateien().sperre())) {
+        s.person.meldung(A("Gesperrt"),
+                         A("Die Datei ") + utf8NachAnsi(neu.dateiname()) +
+                             A(" ist in einem anderen Programm geöffnet. Sie wird nicht neu "
+                               "angelegt."),
+                         Symbol::Fehler);
+        return false;
+    }
+    s.sperre = std::move(sperre);
+    return true;
+}
+
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
                                    const OeffnenOptionen& optionen) {
     auto wahl = dateinamePruefen(s, gewaehlterName);

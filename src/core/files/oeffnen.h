@@ -28,6 +28,11 @@ enum class OeffnenErgebnis { Geoeffnet, NameAbgelehnt, NichtVorhanden };
 // false when another program holds it.
 bool vereinSperren(Sitzung& s);
 
+// Before a command makes or overwrites another booking file (new file, next year) while this
+// session locks its clubs: that file's lock, held from then on instead of the current one.
+// False with a message when another program has that file open; then nothing may be written.
+bool sperreFuerNeueDatei(Sitzung& s, const TBuchungsdatei& neu);
+
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
                                    const OeffnenOptionen& optionen = {});
 

@@ -91,6 +91,8 @@ void TUmbuchungDlg::fuellen(const UmbuchungsMaske& m, const UmbuchungsEingaben& 
     listenEintragWaehlen(CBVon, e.von);
     listenEintragWaehlen(CBNach, e.nach);
     gemeinsameFelderZeigen(*this, m, e);
+    listenFokus(e.fehlerfeld == Eingabefeld::Quellkonto, CBVon);
+    listenFokus(e.fehlerfeld == Eingabefeld::Zielkonto, CBNach);
 }
 
 UmbuchungsEingaben TUmbuchungDlg::eingaben() const {

@@ -107,6 +107,8 @@ void TBuchungsDlg::fuellen(const BuchungsMaske& m, const BuchungsEingaben& e) {
     CBSchablone->setChecked(e.schablone);
     BtnPlanen->setEnabled(!m.nurLesen);
     gemeinsameFelderZeigen(*this, m, e);
+    listenFokus(e.fehlerfeld == Eingabefeld::Typ, CBTyp);
+    listenFokus(e.fehlerfeld == Eingabefeld::Konto, CBKonto);
 }
 
 BuchungsEingaben TBuchungsDlg::eingaben() const {

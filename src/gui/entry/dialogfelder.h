@@ -12,7 +12,8 @@
 namespace zalvor::gui {
 
 // Caption, year, currency list, booking texts, date, number, voucher, amount, and the
-// "Bu&chen" button with the focus on the day. Called after the dialog's own lists are filled.
+// "Bu&chen" button with the focus on the day, or on the entry whose check failed when it is
+// one of these. Called after the dialog's own lists are filled.
 template <class Dlg, class Maske, class Eingaben>
 void gemeinsameFelderZeigen(Dlg& d, const Maske& m, const Eingaben& e) {
     d.setWindowTitle(ausAnsi(m.titel));
@@ -33,8 +34,27 @@ void gemeinsameFelderZeigen(Dlg& d, const Maske& m, const Eingaben& e) {
 
     d.BtnBuchen->setEnabled(!m.nurLesen);
     d.BtnBuchen->setDefault(true);
-    d.EditTag->setFocus();
-    d.EditTag->selectAll();
+    QLineEdit* fokus = d.EditTag;
+    switch (e.fehlerfeld) {
+    case Eingabefeld::Betrag:
+        fokus = d.EZBetrag;
+        break;
+    case Eingabefeld::Monat:
+        fokus = d.EditMonat;
+        break;
+    case Eingabefeld::Bunr:
+        fokus = d.EditBuNr;
+        break;
+    default:
+        break;
+    }
+    fokus->setFocus();
+    fokus->selectAll();
+}
+
+// The dialog's own lists whose check failed get the focus after the shared fields.
+inline void listenFokus(bool fehlgeschlagen, QComboBox* liste) {
+    if (fehlgeschlagen) liste->setFocus();
 }
 
 template <class Dlg, class Eingaben>

@@ -156,6 +156,41 @@ TEST_F(NaechstesJahrTest, EuroUmstellungOhneKursBrichtAb) {
     EXPECT_FALSE(dateiExistiert(dir.datei("Verein.04")));
 }
 
+// An amount that no longer fits after the conversion ends the change before anything is
+// written: the existing next-year file the person agreed to overwrite, its index and the
+// templates stay as they were.
+TEST_F(NaechstesJahrTest, UeberlaufLaesstAlleDateienStehen) {
+    s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(0.001L), "02", "03"};
+    anlegen("01", {buchung(true, 1, 1e36L)});
+    const std::vector<std::uint8_t> alt{1, 2, 3};
+    for (const char* name : {"Verein.02", "Verein.021", "Verein.SBD"})
+        dateiErsetzen(dir.datei(name), alt);
+    masken.jahre.push_back(std::string("02"));
+    person.antworte(Knopf::Ok);
+    person.antworte(Knopf::Ja);
+    EXPECT_THROW(naechstesJahr(s), UeberlaufFehler);
+    EXPECT_EQ(s.datei.jahr, "01");
+    for (const char* name : {"Verein.02", "Verein.021", "Verein.SBD"})
+        EXPECT_EQ(test::bytesLesen(dir.datei(name)), alt) << name;
+}
+
+// Another program has the next year open: nothing of it is written, the lock stays theirs.
+TEST_F(NaechstesJahrTest, GesperrtesNaechstesJahrBleibtUnberuehrt) {
+    s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
+    anlegen("04", {buchung(true, 1, 10)});
+    s.sperrenBeimOeffnen = true;
+    TBuchungsdatei neu = s.datei;
+    neu.jahr = "05";
+    Sperre andere;
+    ASSERT_TRUE(andere.nehmen(neu.dateien().sperre()));
+    masken.jahre.push_back(std::string("05"));
+    naechstesJahr(s);
+    ASSERT_FALSE(person.meldungen().empty());
+    EXPECT_EQ(person.meldungen().back().titel, "Gesperrt");
+    EXPECT_FALSE(dateiExistiert(neu.dateiname()));
+    EXPECT_EQ(s.datei.jahr, "04");
+}
+
 TEST_F(NaechstesJahrTest, OhneEuroWirdNichtsUmgerechnet) {
     // A Swiss club: rate 0 and changeover year 89, which lies after every two-digit year.
     s.def.waehrung = WaehrungsEinstellungen{"SFr", 0, "89", "03"};
