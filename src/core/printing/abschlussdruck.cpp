@@ -180,6 +180,8 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
     const int rechts = betragsrand(x0, 2);
     const Schriftwahl k = kopf1(e_);
     const bool zweiteSpalte = einzeln_ || gruppen;
+    // The amounts are the last three columns (a file list's balance has one name column).
+    const std::size_t ab = r.spalten() >= 3 ? r.spalten() - 3 : 2;
     zeilenpruefung();
     if (gruppen) {
         zeile("Typengruppe", e_.links, k);
@@ -206,7 +208,7 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
         if (gruppen && zelle(z, 1) == "S u m m e n :") s_.linie(x1, y_, rechts, y_);
         zeile(zelle(z, 0), e_.links, normal1(e_));
         if (zweiteSpalte) zeile(zelle(z, 1), x1, normal1(e_));
-        betraege(z, 2, x0);
+        betraege(z, ab, x0);
         y_ += vorschub_;
     }
     y_ += zeilenhoehe_;
