@@ -142,9 +142,9 @@ TDTGAssign::TDTGAssign(zalvor::Typverwaltung& typen, zalvor::Seite seite, zalvor
             [this] { done(geaendert() ? QDialog::Accepted : QDialog::Rejected); });
     modell_ = new TZuordnungsModell(raster_, StringGrid1);
     StringGrid1->setModel(modell_);
-    StringGrid1->setColumnWidth(0, 180);
-    resize(560, 460);
+    resize(640, 480);
     fuellen();
+    StringGrid1->setColumnWidth(0, 200);
     StringGrid1->selectRow(0);
 }
 

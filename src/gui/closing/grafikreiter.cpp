@@ -17,7 +17,7 @@ namespace zalvor::gui {
 
 namespace {
 
-constexpr int kZeilenhoehe = 18;
+constexpr int kZeilenhoehe = 24;
 
 QChartView* balkengrafik(const QString& titel, const std::vector<zalvor::Grafikbalken>& balken,
                          const QString& waehrung, QWidget* eltern) {
@@ -65,7 +65,7 @@ QChartView* balkengrafik(const QString& titel, const std::vector<zalvor::Grafikb
 
     auto* ansicht = new QChartView(grafik, eltern);
     ansicht->setRenderHint(QPainter::Antialiasing);
-    ansicht->setMinimumHeight(130 + kZeilenhoehe * static_cast<int>(balken.size()));
+    ansicht->setMinimumHeight(150 + kZeilenhoehe * static_cast<int>(balken.size()));
     return ansicht;
 }
 
