@@ -3,6 +3,7 @@
 #include "printing/abschlussdruck.h"
 
 #include "common/zeichensatz.h"
+#include "files/sitzung.h"
 #include "printing/seitensetzer.h"
 
 #include <algorithm>
@@ -257,6 +258,17 @@ Druckdokument abschlussSetzen(const Bericht& b, const Abschlusskopf& kopf,
     d.titel = kAbschlussdruckTitel;
     Abschlusssetzer(e, m, f, d).setzen(b, kopf);
     return d;
+}
+
+Abschlusskopf abschlussKopf(const Sitzung& s) {
+    Abschlusskopf kopf;
+    kopf.jahr = s.datei.jahr;
+    const Datum heute = s.uhr.heute();
+    kopf.tag = heute.tag;
+    kopf.monat = heute.monat;
+    kopf.jahr4 = heute.jahr;
+    kopf.basispfad = utf8NachAnsi(s.datei.basisname);
+    return kopf;
 }
 
 } // namespace zalvor
