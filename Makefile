@@ -28,6 +28,7 @@ run: build
 	scripts/run-demo $(BUILD)
 
 bench: build
+	@scripts/install-deps --bench
 	ZALVOR_BUILD=$(BUILD) scripts/run-bench
 
 screenshot: build

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -87,6 +88,30 @@ TEST_F(CliDrucken, ListenAlsPdf) {
     EXPECT_EQ(cli({"drucken", datei, "--pdf", dir.datei("x/y.pdf"), "liste", "ea"}).status, 3);
     EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "liste", "konto", "10"}).status, 2);
     EXPECT_EQ(cli({"drucken", datei, "liste", "ea"}).status, 2);
+}
+
+TEST_F(CliDrucken, AbschlussAlsPdf) {
+    const std::string pdf = dir.datei("abschluss.pdf");
+    const auto jahr = cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", pdf, "abschluss"});
+    ASSERT_EQ(jahr.status, 0) << jahr.err;
+    const std::string t = pdfText(pdf);
+    for (const char* text :
+         {"Jahresabschluß 26 vom 7.12.26 (Datei: ", "Alle Beträge in EUR",
+          "Kontenbestände:", "Geldbestand:", "Ausgabenbilanz:",
+          "Einzelbilanz der Ausgabetypen-Gruppe(n):", "Laufender Betr.", "Einnahmenbilanz:",
+          "Einzelbilanz der Einnahmetypen-Gruppe(n):", "Gewinn- / Verlustrechnung:", "(Verlust)"})
+        EXPECT_NE(t.find(text), std::string::npos) << text;
+    // The page count the command reports is the PDF's.
+    const auto seiten = std::count(t.begin(), t.end(), '\f');
+    EXPECT_NE(jahr.out.find("\t" + std::to_string(seiten) + " Seite"), std::string::npos)
+        << jahr.out;
+
+    const auto maerz =
+        cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", pdf, "abschluss", "--monat", "3"});
+    ASSERT_EQ(maerz.status, 0) << maerz.err;
+    EXPECT_NE(pdfText(pdf).find("Monatsabschluß für März"), std::string::npos);
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "abschluss", "--monat", "13"}).status, 1);
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "abschluss", "--umrechnen"}).status, 2);
 }
 
 } // namespace

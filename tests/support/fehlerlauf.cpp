@@ -5,6 +5,7 @@
 #include "files/indexdatei.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -84,8 +85,12 @@ bool endetMit(const std::string& text, std::string_view ende) {
            text.compare(text.size() - ende.size(), ende.size(), ende.data(), ende.size()) == 0;
 }
 
+// File names are compared without regard to letter case: "~FL.Tmp" is a temporary file too.
 bool istTemporaer(const std::string& name) {
-    return endetMit(name, kTempEndung) || endetMit(name, ".tmp");
+    std::string klein = name;
+    for (char& c : klein)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return endetMit(name, kTempEndung) || endetMit(klein, ".tmp");
 }
 
 std::multiset<std::vector<std::uint8_t>> lebendeSaetze(const std::vector<std::uint8_t>& roh) {

@@ -27,6 +27,19 @@ std::vector<std::string> Argumente::werte(const std::string& name) {
     return alle;
 }
 
+std::vector<std::pair<std::string, std::string>>
+Argumente::werteInFolge(const std::vector<std::string>& namen) {
+    std::vector<std::pair<std::string, std::string>> alle;
+    for (;;) {
+        auto it = std::find_if(liste_.begin(), liste_.end(), [&](const std::string& a) {
+            return std::find(namen.begin(), namen.end(), a) != namen.end();
+        });
+        if (it == liste_.end()) return alle;
+        const std::string name = *it;
+        alle.emplace_back(name, *wert(name));
+    }
+}
+
 bool Argumente::schalter(const std::string& name) {
     auto it = std::find(liste_.begin(), liste_.end(), name);
     if (it == liste_.end()) return false;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zalvor::cli {
@@ -26,6 +27,9 @@ class Argumente {
     std::optional<std::string> wert(const std::string& name);
     // All values of a repeated option.
     std::vector<std::string> werte(const std::string& name);
+    // The values of several repeated options in the order given: (option, value) pairs.
+    std::vector<std::pair<std::string, std::string>>
+    werteInFolge(const std::vector<std::string>& namen);
     // Takes the flag "--name" out of the list.
     bool schalter(const std::string& name);
     // The next positional argument; throws a usage error when missing.

@@ -40,6 +40,8 @@ Befehl befehlBeitraegeBuchen();
 Befehl befehlBeitraegeReset();
 Befehl befehlMitgliederliste();
 Befehl befehlDrucken();
+Befehl befehlDateiliste();
+Befehl befehlMehrdateiabschluss();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -79,6 +81,8 @@ const std::vector<Befehl>& befehle() {
         befehlBeitraegeReset(),
         befehlMitgliederliste(),
         befehlDrucken(),
+        befehlDateiliste(),
+        befehlMehrdateiabschluss(),
     };
     return alle;
 }

@@ -1,5 +1,6 @@
 // zalvor-cli demo: a sports club with a year of bookings, built through the engine's own
 // operations so that every file and index is consistent.
+#include "closing/dateiliste.h"
 #include "common/befehl.h"
 #include "common/dateisystem.h"
 #include "common/zeichensatz.h"
@@ -9,9 +10,9 @@
 #include "files/definitionen.h"
 #include "files/neuedatei.h"
 #include "lists/planvorgaben.h"
+#include "members/demomitglieder.h"
 #include "templates/schablonendatei.h"
 #include "templates/schablonenfenster.h"
-#include "members/demomitglieder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -112,6 +113,15 @@ class DemoMasken : public Masken {
     std::optional<std::string> naechstesJahr(Sitzung&, const std::string& v) override { return v; }
 };
 
+// The youth section keeps its own books with the same settings and its own opening balances.
+class JugendMasken : public DemoMasken {
+  public:
+    std::optional<std::array<std::string, 9>>
+    anfangsbestaende(Sitzung&, const std::array<std::string, 9>&) override {
+        return std::array<std::string, 9>{"85,30", "1240,00", "0", "0", "0", "0", "0", "0", "0"};
+    }
+};
+
 struct Vorgang {
     int monat;
     int tag;
@@ -191,6 +201,26 @@ std::vector<Vorgang> vorgaenge() {
     return v;
 }
 
+// A year of the youth section: training, a tournament, the summer camp, grants.
+std::vector<Vorgang> jugendVorgaenge() {
+    return {
+        {1, 10, false, 1, 2, "120,00", "Hallenzeit Jugendtraining", "Stadt"},
+        {2, 14, true, 1, 1, "80,00", "Spende Elternabend", "Eltern"},
+        {3, 8, false, 3, 1, "64,90", "Trainingsbälle", "Sport-Schmitt"},
+        {4, 2, true, 2, 2, "600,00", "Zuschuss Jugendförderung", "Kreisjugendring"},
+        {5, 20, true, 4, 1, "150,00", "Startgelder Jugendturnier", ""},
+        {5, 21, false, 6, 1, "45,00", "Fahrt Jugendturnier", "Trainerin Berg"},
+        {6, 30, false, 0, 1, "200,00", "Bareinzahlung Kasse", "", false, 2},
+        {7, 15, false, 11, 2, "380,00", "Zeltlager Unterkunft", "Jugendherberge"},
+        {7, 16, true, 5, 2, "420,00", "Teilnehmerbeiträge Zeltlager", ""},
+        {9, 4, true, 1, 2, "300,00", "Zuschuss Hauptverein", "Sportverein"},
+        {10, 12, false, 4, 2, "236,00", "Jugendtrikots", "Sport-Schmitt"},
+        {11, 18, true, 6, 1, "96,40", "Kuchenverkauf", ""},
+        {12, 15, false, 11, 1, "250,00", "Nikolausfeier", "", true},
+        {12, 20, true, 1, 2, "100,00", "Spende Weihnachtsmarkt", "Volksbank", true},
+    };
+}
+
 void buchen(Sitzung& s, const Vorgang& v) {
     BuchungsStart start;
     start.dialog = BuchungsDialog::Buchung;
@@ -257,16 +287,55 @@ void planvorgabenSetzen(Sitzung& s) {
     einnahmen.speichern();
 }
 
+void vorgaengeBuchen(Sitzung& s, const std::vector<Vorgang>& vorgaenge) {
+    for (const auto& v : vorgaenge) {
+        if (v.nachKonto != 0)
+            umbuchen(s, v.monat, v.tag, v.konto, v.nachKonto, v.betrag, v.text);
+        else
+            buchen(s, v);
+    }
+}
+
+// The youth section's file of the same year; its name, or empty when it was not made.
+std::string jugendAnlegen(Kontext& k, const std::string& verzeichnis) {
+    const std::string basis = pfadVerbinden(verzeichnis, "Jugendabteilung");
+    DemoPerson person(k.sitzung.person, basis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    s.euroText = k.sitzung.euroText;
+    s.datei.jahr = k.sitzung.datei.jahr;
+    s.vorgabeDatumZuruecksetzen();
+    JugendMasken masken;
+    s.masken = &masken;
+    if (!neueDatei(s) || !s.datei.aktiv()) return {};
+    vorgaengeBuchen(s, jugendVorgaenge());
+    return s.datei.dateiname();
+}
+
+// File lists of both clubs: this year's, and one naming last year's files, as a list kept
+// from the year before looks.
+bool dateilistenAnlegen(const std::string& verzeichnis, const std::vector<std::string>& dateien,
+                        const std::string& jahr, Person& person) {
+    std::vector<std::string> voll, vorjahr;
+    const std::string letztes = zweistellig(volljahr(jahr) - 1);
+    for (const std::string& d : dateien) {
+        voll.push_back(std::filesystem::absolute(d).lexically_normal().string());
+        vorjahr.push_back(voll.back().substr(0, voll.back().size() - 2) + letztes);
+    }
+    return dateilisteSpeichern({pfadVerbinden(verzeichnis, "Vereine.FL"), voll}, person) &&
+           dateilisteSpeichern({pfadVerbinden(verzeichnis, "Vereine-Vorjahr.FL"), vorjahr}, person);
+}
+
 int demo(Kontext& k) {
     const std::string verzeichnis = k.args.position("VERZEICHNIS");
     k.args.fertig();
     std::filesystem::create_directories(verzeichnis);
     const std::string basis = pfadVerbinden(verzeichnis, "Sportverein");
-    // A fresh demo each time: earlier files of the demo club and their backups go.
+    // A fresh demo each time: earlier files of the demo clubs, their backups and lists go.
     for (const auto& eintrag : std::filesystem::directory_iterator(verzeichnis)) {
         const std::string name = eintrag.path().filename().string();
-        if (name.rfind("Sportverein", 0) == 0 || name.rfind("~portverein", 0) == 0)
-            std::filesystem::remove(eintrag.path());
+        for (const char* vorsatz :
+             {"Sportverein", "~portverein", "Jugendabteilung", "~ugendabteilung", "Vereine"})
+            if (name.rfind(vorsatz, 0) == 0) std::filesystem::remove(eintrag.path());
     }
 
     DemoPerson person(k.sitzung.person, basis);
@@ -278,12 +347,7 @@ int demo(Kontext& k) {
     s.masken = &masken;
     if (!neueDatei(s) || !s.datei.aktiv()) return kAbgelehnt;
 
-    for (const auto& v : vorgaenge()) {
-        if (v.nachKonto != 0)
-            umbuchen(s, v.monat, v.tag, v.konto, v.nachKonto, v.betrag, v.text);
-        else
-            buchen(s, v);
-    }
+    vorgaengeBuchen(s, vorgaenge());
     // The wrongly ordered shirt is cancelled, as treasurers do: the booking stays as deleted.
     const auto saetze = alleBuchungenLesen(s.datei.dateiname());
     for (std::uint32_t i = 0; i < saetze.size(); ++i)
@@ -292,13 +356,20 @@ int demo(Kontext& k) {
     schablonen(s);
     planvorgabenSetzen(s);
     demoMitgliederAnlegen(s);
+    const std::string jugend = jugendAnlegen(k, verzeichnis);
+    if (jugend.empty() ||
+        !dateilistenAnlegen(verzeichnis, {s.datei.dateiname(), jugend}, s.datei.jahr, person))
+        return kAbgelehnt;
     k.out << s.datei.dateiname() << "\n";
     return kFertig;
 }
 
 const Befehl kDemo{
     "demo", "VERZEICHNIS",
-    "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres) und nennt die Datei", demo};
+    "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
+    "Jugendabteilung.JJ und die Dateilisten Vereine.FL und Vereine-Vorjahr.FL) und nennt die "
+    "Datei",
+    demo};
 
 } // namespace
 

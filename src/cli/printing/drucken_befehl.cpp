@@ -1,5 +1,7 @@
 // zalvor-cli drucken: a printout of the desktop rendered headless into a PDF file with the
 // stored print settings.
+#include "closing/abschlussargumente.h"
+#include "closing/abschlussbericht.h"
 #include "common/befehl.h"
 #include "common/betrag.h"
 #include "common/dateiargument.h"
@@ -9,6 +11,7 @@
 #include "druckwerk/qteinstellungsspeicher.h"
 #include "druckwerk/seitenmaler.h"
 #include "lists/buchungslisten.h"
+#include "printing/abschlussdruck.h"
 #include "printing/einstellungstext.h"
 #include "printing/listendruck.h"
 
@@ -53,8 +56,16 @@ int drucken(Kontext& k) {
     if (was == "liste") {
         const Bericht b = listeBauen(k, datei);
         setzer = [b, &e](Messung& m, Seitenformat f) { return listeSetzen(b, e, m, f); };
+    } else if (was == "abschluss") {
+        const auto a = abschlussAusArgumenten(k, datei);
+        if (!a) return kAbgelehnt;
+        const Bericht b = abschlussBericht(*a, k.sitzung.def);
+        const Abschlusskopf kopf = abschlussKopf(k.sitzung);
+        setzer = [b, kopf, &e](Messung& m, Seitenformat f) {
+            return abschlussSetzen(b, kopf, e, m, f);
+        };
     } else {
-        throw Aufruffehler("DRUCK ist liste: " + was);
+        throw Aufruffehler("DRUCK ist liste oder abschluss: " + was);
     }
 
     druck::anwendungSicherstellen();
@@ -71,8 +82,11 @@ int drucken(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDrucken{"drucken", "DATEI --pdf AUSGABE.pdf liste (einfach | ea | konto N | alle)",
-                      "druckt eine Liste mit den gespeicherten Druckoptionen in eine PDF-Datei",
+const Befehl kDrucken{"drucken",
+                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | "
+                      "abschluss [--monat M] [--umrechnen])",
+                      "druckt eine Liste oder den Abschluss mit den gespeicherten Druckoptionen "
+                      "in eine PDF-Datei",
                       drucken};
 
 } // namespace

@@ -9,6 +9,16 @@
 
 namespace zalvor {
 
+// The fields a closing sums, read straight from a record's bytes (no text is copied).
+struct Summenfelder {
+    std::uint8_t typcode = 0;
+    bool einnahme = false;
+    bool geplant = false;
+    std::uint8_t monat = 0;
+    bool anfangsbestand = false; // booking number "AB"
+    Real6 betrag;
+};
+
 struct TBuchung {
     static constexpr std::size_t kGroesse = 70;
 
@@ -33,6 +43,7 @@ struct TBuchung {
 
     std::array<std::uint8_t, kGroesse> packen() const;
     static TBuchung entpacken(const std::uint8_t* bytes);
+    static Summenfelder summenfelder(const std::uint8_t* bytes);
 
     friend bool operator==(const TBuchung&, const TBuchung&) = default;
 };

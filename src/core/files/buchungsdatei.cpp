@@ -88,6 +88,15 @@ std::vector<TBuchung> alleBuchungenLesen(const std::string& dateiname) {
     return saetze;
 }
 
+std::uint32_t satzbytesLesen(const std::string& dateiname, std::vector<std::uint8_t>& puffer) {
+    BinaerDatei datei(dateiname, BinaerDatei::Modus::Lesen);
+    const std::uint64_t n = datei.groesse() / TBuchung::kGroesse;
+    puffer.resize(n * TBuchung::kGroesse);
+    if (!puffer.empty()) datei.lesen(0, puffer.data(), puffer.size());
+    datei.schliessen();
+    return static_cast<std::uint32_t>(n);
+}
+
 void naechsteNummerNachAnhaengen(TBuchungsdatei& d, const TBuchung& b) {
     if (auto v = ganzzahlLesen(b.bunr.text()))
         d.naechsteNummer = static_cast<std::int32_t>(*v + 1);

@@ -27,6 +27,9 @@ std::uint32_t unvollstaendigeBytes(const std::string& dateiname);
 TBuchung buchungLesen(const std::string& dateiname, std::uint32_t satz);
 // All whole records in file order, read in one pass.
 std::vector<TBuchung> alleBuchungenLesen(const std::string& dateiname);
+// The bytes of all whole records in one read, into a buffer the caller keeps for the next
+// file; returns the record count.
+std::uint32_t satzbytesLesen(const std::string& dateiname, std::vector<std::uint8_t>& puffer);
 
 // Appends to the active booking file (record count N afterwards), advances the next booking
 // number and files record N-1 into the indexes when asked.

@@ -3,6 +3,7 @@
 #include "printing/abschlussdruck.h"
 
 #include "common/zeichensatz.h"
+#include "files/sitzung.h"
 #include "printing/seitensetzer.h"
 
 #include <algorithm>
@@ -180,6 +181,8 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
     const int rechts = betragsrand(x0, 2);
     const Schriftwahl k = kopf1(e_);
     const bool zweiteSpalte = einzeln_ || gruppen;
+    // The amounts are the last three columns (a file list's balance has one name column).
+    const std::size_t ab = r.spalten() >= 3 ? r.spalten() - 3 : 2;
     zeilenpruefung();
     if (gruppen) {
         zeile("Typengruppe", e_.links, k);
@@ -206,7 +209,7 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
         if (gruppen && zelle(z, 1) == "S u m m e n :") s_.linie(x1, y_, rechts, y_);
         zeile(zelle(z, 0), e_.links, normal1(e_));
         if (zweiteSpalte) zeile(zelle(z, 1), x1, normal1(e_));
-        betraege(z, 2, x0);
+        betraege(z, ab, x0);
         y_ += vorschub_;
     }
     y_ += zeilenhoehe_;
@@ -255,6 +258,17 @@ Druckdokument abschlussSetzen(const Bericht& b, const Abschlusskopf& kopf,
     d.titel = kAbschlussdruckTitel;
     Abschlusssetzer(e, m, f, d).setzen(b, kopf);
     return d;
+}
+
+Abschlusskopf abschlussKopf(const Sitzung& s) {
+    Abschlusskopf kopf;
+    kopf.jahr = s.datei.jahr;
+    const Datum heute = s.uhr.heute();
+    kopf.tag = heute.tag;
+    kopf.monat = heute.monat;
+    kopf.jahr4 = heute.jahr;
+    kopf.basispfad = utf8NachAnsi(s.datei.basisname);
+    return kopf;
 }
 
 } // namespace zalvor

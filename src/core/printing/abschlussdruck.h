@@ -8,6 +8,8 @@
 
 namespace zalvor {
 
+struct Sitzung;
+
 inline const char* const kAbschlussdruckTitel = "Movel95 - Abschluss";
 
 // What the title line adds to the window caption: the open file's two-digit year, today's
@@ -19,6 +21,9 @@ struct Abschlusskopf {
     int jahr4 = 2000;
     std::string basispfad;
 };
+
+// The title line's additions for the active file of `s` on today's date.
+Abschlusskopf abschlussKopf(const Sitzung& s);
 
 // A closing counts as a single-file closing when its tab "Kontenbestände" shows its grid.
 bool einzelabschluss(const Bericht& b);

@@ -184,6 +184,20 @@ const std::vector<Hilfethema>& hilfethemen() {
          "gewählten Reihenfolge: die Einfachliste mit laufendem Kassenbestand, die E/A-Liste "
          "mit Ausgaben und Einnahmen getrennt oder die Liste eines Kontos. Jede Liste öffnet "
          "ein eigenes Fenster; mit <b>F9</b> wechseln Sie zwischen den Fenstern.</p>"},
+        {17, "Abschluß", "Abschluß;Jahresabschluß;Monatsabschluß;Gewinn;Verlust;Grafik",
+         "<h2>Monats- und Jahresabschluß</h2>"
+         "<p><b>Abschluß | Jahresabschluß</b> (<b>F6</b>) und <b>Abschluß | Monatsabschluß</b> "
+         "(<b>F5</b>) zeigen in einem eigenen Fenster die Kontenbestände, die Summen je Ausgabe- "
+         "und Einnahmetyp mit ihren Gruppen, die Beiträge und die Gewinn- und Verlustrechnung, "
+         "jeweils real, geplant und zusammen. Der Reiter <b>Grafik</b> zeigt dieselben Zahlen "
+         "als Balken. Im Umstellungsjahr rechnet der Knopf rechts neben der Währungszeile den "
+         "Abschluß in die andere Währung um.</p>"},
+        {111, "Typengruppen", "Typengruppen;Gruppe;Zuordnung;Drag & Drop",
+         "<h2>Typengruppen</h2>"
+         "<p>Unter <b>Buchungen | Typengruppen...</b> ordnen Sie Typen und Gruppen einer "
+         "Gruppe zu: Zeile links wählen, Gruppe rechts wählen, <b>Zuordnung vornehmen</b> - "
+         "oder die Zeile einfach auf die Gruppe ziehen. Eine bestehende Zuordnung wird zuerst "
+         "aufgehoben.</p>"},
         {21, "Druckoptionen", "Drucken;Ränder;Schrift;Seitenzahl",
          "<h2>Druckoptionen</h2>"
          "<p>Vor jedem Ausdruck legen Sie Seitenränder, Zeilen- und Spaltenabstand, die beiden "

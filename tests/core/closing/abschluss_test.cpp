@@ -4,6 +4,7 @@
 #include "tempverzeichnis.h"
 
 #include "closing/abschlussbericht.h"
+#include "closing/grafikdaten.h"
 #include "common/zeichensatz.h"
 #include "files/buchungsdatei.h"
 
@@ -331,6 +332,28 @@ TEST_F(Fenster, BeitragsperiodenBisZumGezahlten) {
         EXPECT_EQ(abschluss.beitraege.gefordert, 100.0L);
         EXPECT_EQ(abschluss.beitraege.ausstehend, 0.0L);
     }
+}
+
+TEST_F(Fenster, GrafikFolgtDerWaehrungUndEndetMitDenBeitraegen) {
+    buchungen = {buchung(1, false, 1, "100", 1, 0), buchung(1, false, 2, "50", 1, 0, true),
+                 buchung(0, true, 1, "3", 0, 1), buchung(22, true, 1, "20", 0, 1)};
+    bericht(0, true, 0, "02");
+    const Abschlussgrafik g = abschlussGrafik(abschluss, def);
+    EXPECT_EQ(g.waehrung, abschluss.waehrung);
+    // Expense "Sonstige" holds nothing and is left out; the converted figures are the grid's.
+    ASSERT_EQ(g.ausgaben.size(), 2u);
+    const Tripel& miete = abschluss.typen[static_cast<std::size_t>(Seite::Ausgabe)][1];
+    EXPECT_EQ(g.ausgaben[0].name, "Miete");
+    EXPECT_EQ(g.ausgaben[0].real, miete.real);
+    EXPECT_EQ(g.ausgaben[0].geplant, miete.geplant);
+    EXPECT_NE(miete.real, 100.0L);
+    ASSERT_EQ(g.einnahmen.size(), 3u);
+    EXPECT_EQ(g.einnahmen[1].name, "Sonstige");
+    EXPECT_EQ(g.einnahmen[2].name, A("Beiträge"));
+    EXPECT_EQ(g.einnahmen[2].real, abschluss.beitraege.bezahlt);
+    ASSERT_EQ(g.konten.size(), 2u);
+    EXPECT_EQ(g.konten[1].name, "Bank");
+    EXPECT_EQ(g.konten[0].real, abschluss.konten[1].real);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // Closing printout laid out with the fixed-width measure: sections, hidden group grids, the
 // multi-file variant's headings and the section breaks.
+#include "closing/abschlussbericht.h"
+#include "closing/mehrdateiabschluss.h"
 #include "common/zeichensatz.h"
 #include "festemessung.h"
 #include "printing/abschlussdruck.h"
@@ -116,6 +118,22 @@ TEST(Abschlussdruck, AbschnitteUndZeilenBrechenVorDemUnterenRandUm) {
         if (const Drucktext* t = textMit(s, "Gewinn- / Verlustrechnung:")) {
             EXPECT_EQ(t->y, 20 + 25);
         }
+}
+
+TEST(Abschlussdruck, DateilistenabschlussDrucktSeineVierSpalten) {
+    Mehrdateiabschluss a;
+    a.waehrung = "EUR";
+    a.dateien = {{"/daten/A.26", true, {1.25L, 2, 3.25L}, {4, 5, 9}}};
+    a.ausgabenGesamt = a.dateien[0].ausgaben;
+    a.einnahmenGesamt = a.dateien[0].einnahmen;
+    test::FesteMessung m;
+    const Druckdokument d =
+        abschlussSetzen(mehrdateiBericht(a), kKopf, Druckeinstellungen{}, m, {2400, 3400});
+    const Druckseite& s = d.seiten[0];
+    EXPECT_TRUE(textMit(s, "/daten/A.26"));
+    EXPECT_TRUE(textMit(s, A("Mehr-Datei-Jahresabschluß 26 vom 6.12.26")));
+    for (long double x : {1.25L, 2.0L, 3.25L, 4.0L, 5.0L})
+        EXPECT_TRUE(textMit(s, betragZelle(x))) << static_cast<double>(x);
 }
 
 } // namespace

@@ -1,0 +1,33 @@
+// Options of a closing on the command line.
+#include "closing/abschlussargumente.h"
+
+#include "closing/monatsfrage.h"
+#include "common/dateiargument.h"
+#include "common/zeichensatz.h"
+
+namespace zalvor::cli {
+
+std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::string> datei) {
+    const auto monatText = k.args.wert("--monat");
+    const bool umrechnen = k.args.schalter("--umrechnen");
+    if (!datei) datei = k.args.position("DATEI");
+    k.args.fertig();
+    dateiLaden(k, *datei, monatText ? "monatsabschluss" : "jahresabschluss");
+    Sitzung& s = k.sitzung;
+    AbschlussParameter p;
+    p.umrechnen = umrechnen;
+    if (monatText) {
+        const std::string text = utf8NachAnsi(*monatText);
+        const auto monat = monatLesen(text);
+        if (!monat) {
+            monatFehlerMelden(s.person, text);
+            return std::nullopt;
+        }
+        p.monat = *monat;
+    }
+    if (umrechnen && !s.beideWaehrungen())
+        throw Aufruffehler("--umrechnen: das Jahr " + s.datei.jahr + " kennt keine zweite Währung");
+    return abschlussErstellen(s, p);
+}
+
+} // namespace zalvor::cli

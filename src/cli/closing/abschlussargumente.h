@@ -1,0 +1,16 @@
+// The closing named by "DATEI [--monat M] [--umrechnen]", shared by abschluss and drucken.
+#pragma once
+
+#include "closing/abschlussrechnung.h"
+#include "common/befehl.h"
+
+#include <optional>
+
+namespace zalvor::cli {
+
+// Reads the options (and DATEI when `datei` is not given), loads the file under the closing's
+// command rule and computes the closing. nullopt when the month was not one (its message is shown,
+// exit 1); a conversion where the year knows no second currency is wrong usage.
+std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::string> datei = {});
+
+} // namespace zalvor::cli

@@ -1,0 +1,57 @@
+// zalvor-cli mehrdateiabschluss: the closing of a file list as it stands on disk.
+#include "closing/abschlussbericht.h"
+#include "closing/dateilisteoeffnen.h"
+#include "closing/mehrdateiabschluss.h"
+#include "closing/monatsfrage.h"
+#include "common/ausgabe.h"
+#include "common/befehl.h"
+#include "common/zeichensatz.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int mehrdateiabschluss(Kontext& k) {
+    const auto monatText = k.args.wert("--monat");
+    const bool umrechnen = k.args.schalter("--umrechnen");
+    const std::string name = k.args.position("LISTE");
+    k.args.fertig();
+    Person& person = k.sitzung.person;
+    AbschlussParameter p;
+    p.umrechnen = umrechnen;
+    if (monatText) {
+        const std::string text = utf8NachAnsi(*monatText);
+        const auto monat = monatLesen(text);
+        if (!monat) {
+            monatFehlerMelden(person, text);
+            return kAbgelehnt;
+        }
+        p.monat = *monat;
+    }
+    const auto geladen = dateilisteLaden(festeWahl(name), person);
+    if (!geladen) return kAbgelehnt;
+    const Dateiliste& l = *geladen;
+    // An empty list makes no closing.
+    if (l.dateien.empty()) return kFertig;
+    const Listenvorgaben v = listenvorgabenLesen(l.dateien.front(), person);
+    if (umrechnen && !BeideWaehrungen(v.def.waehrung, v.jahr))
+        throw Aufruffehler("--umrechnen: das Jahr " + v.jahr + " kennt keine zweite Währung");
+    berichtAusgeben(
+        k.out, k.format,
+        mehrdateiBericht(mehrdateiabschlussRechnen(v, l.dateien, p, k.sitzung.euroText, person)));
+    return kFertig;
+}
+
+const Befehl kMehrdateiabschluss{
+    "mehrdateiabschluss", "LISTE [--monat M] [--umrechnen]",
+    "der Mehr-Datei-Jahres- oder (--monat) Monatsabschluss der Dateien einer Dateiliste, "
+    "--umrechnen in die andere Währung",
+    mehrdateiabschluss};
+
+} // namespace
+
+Befehl befehlMehrdateiabschluss() {
+    return kMehrdateiabschluss;
+}
+
+} // namespace zalvor::cli

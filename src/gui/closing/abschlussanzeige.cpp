@@ -1,0 +1,59 @@
+// Closing windows in the main window's work area; printing them through the print flow.
+#include "closing/abschlussanzeige.h"
+
+#include "closing/abschl.h"
+#include "mainwindow/movelmain.h"
+#include "printing/abschlussdruck.h"
+#include "printing/druckablauf.h"
+#include "printing/printdlg.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace zalvor::gui {
+
+TabschlWin* abschlussfensterZeigen(TMainForm& f, zalvor::Bericht bericht, int tag,
+                                   std::function<void(int tag)> andereWaehrung,
+                                   std::optional<zalvor::Abschlussgrafik> grafik) {
+    auto* fenster = new TabschlWin(std::move(bericht), tag, std::move(grafik));
+    fenster->andereWaehrungSetzen(std::move(andereWaehrung));
+    QObject::connect(fenster->druckenAktion(), &QAction::triggered, fenster,
+                     [&f] { f.befehl([&f] { abschlussDrucken(f); }); });
+    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
+    rahmen->setAttribute(Qt::WA_DeleteOnClose);
+    rahmen->setWindowIcon(f.windowIcon());
+    rahmen->showMaximized();
+    auto& liste = abschlussfenster();
+    liste.insert(liste.begin(), fenster);
+    return fenster;
+}
+
+void abschlussfensterSchliessen() {
+    for (const auto& w : abschlussfenster()) {
+        if (!w) continue;
+        QWidget* rahmen = w->parentWidget();
+        delete (rahmen ? rahmen : w.data());
+    }
+}
+
+druck::Setzer abschlussSetzer(TMainForm& f, const TabschlWin& fenster) {
+    const zalvor::Abschlusskopf kopf = zalvor::abschlussKopf(f.sitzung());
+    return [b = fenster.bericht(), kopf](zalvor::Messung& m, zalvor::Seitenformat format) {
+        return zalvor::abschlussSetzen(b, kopf, druckeinstellungen(), m, format);
+    };
+}
+
+void abschlussDrucken(TMainForm& f) {
+    if (!druckoptionen(f.person(), &f)) return;
+    QMdiSubWindow* aktiv = f.arbeitsflaeche()->activeSubWindow();
+    const QString titel = aktiv && aktiv->widget() ? aktiv->widget()->windowTitle() : QString();
+    QList<QWidget*> fenster;
+    for (const auto& w : abschlussfenster())
+        if (w) fenster << w.data();
+    auto* gefunden = qobject_cast<TabschlWin*>(druckfensterSuchen(fenster, titel, f.person()));
+    if (!gefunden) return;
+    druckvorschau(&f, abschlussSetzer(f, *gefunden));
+}
+
+} // namespace zalvor::gui

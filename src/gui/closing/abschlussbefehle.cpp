@@ -1,0 +1,55 @@
+// Menu items "&Monatsabschluß" (F5), "&Jahresabschluß" (F6, tool button) and
+// "&Typengruppen...".
+#include "closing/UTGAssign.h"
+#include "closing/abschlussanzeige.h"
+#include "closing/abschlussbericht.h"
+#include "closing/askmonat.h"
+#include "common/befehlsregeln.h"
+#include "files/definitionen.h"
+#include "mainwindow/befehlsgruppen.h"
+#include "mainwindow/movelmain.h"
+
+namespace zalvor::gui {
+
+namespace {
+
+void abschlussZeigen(TMainForm& f, const zalvor::AbschlussParameter& p) {
+    zalvor::Sitzung& s = f.sitzung();
+    zalvor::befehlPruefen(s, p.monat == 0 ? "jahresabschluss" : "monatsabschluss");
+    const zalvor::Abschluss a = zalvor::abschlussErstellen(s, p);
+    // The other-currency button runs the same closing converted, in a new window.
+    auto umrechnen = [&f](int monat) {
+        f.befehl([&f, monat] { abschlussZeigen(f, zalvor::AbschlussParameter{monat, true}); });
+    };
+    abschlussfensterZeigen(f, zalvor::abschlussBericht(a, s.def), p.monat, umrechnen,
+                           zalvor::abschlussGrafik(a, s.def));
+}
+
+void typengruppen(TMainForm& f) {
+    zalvor::Sitzung& s = f.sitzung();
+    zalvor::befehlPruefen(s, "typengruppen");
+    const auto seite = zalvor::typengruppenSeite(f.person(), s.def.typen);
+    if (!seite) return;
+    TDTGAssign dialog(s.def.typen, *seite, f.person(), &f);
+    // Changes stay in memory either way; only an end with OK writes them.
+    if (dialog.exec() == QDialog::Accepted)
+        zalvor::definitionenSchreiben(s.datei.basisname, s.def, f.person());
+}
+
+void verbinden(TMainForm& f) {
+    f.verdrahten("jahresabschluss", [&f] { abschlussZeigen(f, {}); });
+    f.verdrahten("monatsabschluss", [&f] {
+        zalvor::befehlPruefen(f.sitzung(), "monatsabschluss");
+        if (const auto monat = monatAbfragen(f.person(), &f))
+            abschlussZeigen(f, zalvor::AbschlussParameter{*monat, false});
+    });
+    f.verdrahten("typengruppen", [&f] { typengruppen(f); });
+    // No closing window shows the figures of another file.
+    QObject::connect(&f, &TMainForm::dateiWirdGewechselt, &f, [] { abschlussfensterSchliessen(); });
+}
+
+const BefehlsgruppeAnmeldung anmeldung{{"Abschluss", verbinden, {}}};
+
+} // namespace
+
+} // namespace zalvor::gui
