@@ -9,8 +9,11 @@
 #include "druckwerk/qteinstellungsspeicher.h"
 #include "druckwerk/seitenmaler.h"
 #include "lists/buchungslisten.h"
+#include "members/mitgliederliste.h"
+#include "members/mitgliederoptionen.h"
 #include "printing/einstellungstext.h"
 #include "printing/listendruck.h"
+#include "printing/mitgliederdruck.h"
 
 #include <QPrinter>
 
@@ -53,8 +56,23 @@ int drucken(Kontext& k) {
     if (was == "liste") {
         const Bericht b = listeBauen(k, datei);
         setzer = [b, &e](Messung& m, Seitenformat f) { return listeSetzen(b, e, m, f); };
+    } else if (was == "mitgliederliste") {
+        const auto spalten = k.args.wert("--spalten");
+        const auto stilText = k.args.wert("--bez-stil");
+        k.args.fertig();
+        const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
+        const auto stil =
+            static_cast<Bezahltstil>(stilText ? zahlOption(*stilText, 0, 3, "--bez-stil") : 0);
+        dateiLaden(k, datei, "mitgliederListe");
+        auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
+        if (!bericht) return kEAFehler;
+        // The extra check box of the print options, captioned for the member list: the
+        // columns between the first and the last in font 2.
+        setzer = [b = std::move(*bericht), stil, &e](Messung& m, Seitenformat f) {
+            return mitgliederlisteSetzen(b, stil, e.anVon, e, m, f);
+        };
     } else {
-        throw Aufruffehler("DRUCK ist liste: " + was);
+        throw Aufruffehler("DRUCK ist liste oder mitgliederliste: " + was);
     }
 
     druck::anwendungSicherstellen();
@@ -71,7 +89,9 @@ int drucken(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDrucken{"drucken", "DATEI --pdf AUSGABE.pdf liste (einfach | ea | konto N | alle)",
+const Befehl kDrucken{"drucken",
+                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | "
+                      "mitgliederliste [--spalten frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
                       "druckt eine Liste mit den gespeicherten Druckoptionen in eine PDF-Datei",
                       drucken};
 
