@@ -51,9 +51,11 @@ TDMglKrt::TDMglKrt(QWidget* parent) : QDialog(parent) {
 void TDMglKrt::fuellen(const Karteikarte& k, bool schreiben) {
     EName->setText(ausAnsi(k.eingaben.nachname));
     EVorname->setText(ausAnsi(k.eingaben.vorname));
-    for (std::size_t i = 0; i < kFreiFelder; ++i)
-        rasterZeile(SGFelder, static_cast<int>(i), ausAnsi(k.feldnamen[i]),
-                    ausAnsi(k.eingaben.frei[i]));
+    for (std::size_t i = 0; i < kFreiFelder; ++i) {
+        const int r = static_cast<int>(i);
+        rasterZeile(SGFelder, r, ausAnsi(k.feldnamen[i]), ausAnsi(k.eingaben.frei[i]));
+        SGFelder->item(r, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     CBSatz->clear();
     CBSatz->addItems(ausAnsi(k.saetze));
     CBSatz->setCurrentIndex(k.eingaben.satz);

@@ -48,6 +48,7 @@ TWMglList::TWMglList(TMainForm& f, Bericht bericht, QWidget* parent)
     SGListe->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGListe->setSelectionBehavior(QAbstractItemView::SelectRows);
     SGListe->verticalHeader()->hide();
+    SGListe->verticalHeader()->setDefaultSectionSize(SGListe->fontMetrics().height() + 4);
     SGListe->setWordWrap(false);
     SGListe->resizeColumnsToContents();
 
