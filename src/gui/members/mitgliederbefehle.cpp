@@ -1,5 +1,6 @@
 // Menu commands of "&Mitglieder"; the member items follow whether the register holds a member.
 #include "common/befehlsregeln.h"
+#include "common/dateisystem.h"
 #include "files/sitzung.h"
 #include "mainwindow/befehlsgruppen.h"
 #include "mainwindow/movelmain.h"
@@ -14,8 +15,11 @@ namespace zalvor::gui {
 
 namespace {
 
+// Without a member file the items keep their state.
 void freigeben(TMainForm& f) {
-    f.mitgliederFreigeben(f.sitzung().mitgliederVorhanden);
+    const auto& s = f.sitzung();
+    if (s.dateiOffen && dateiExistiert(s.datei.dateien().mitglieder()))
+        f.mitgliederFreigeben(s.mitgliederVorhanden);
 }
 
 void verbinden(TMainForm& f) {
@@ -39,7 +43,6 @@ void verbinden(TMainForm& f) {
         mitgliederlisteSchliessen();
     });
     QObject::connect(&f, &TMainForm::dateiVeraendert, &f, [&f] { freigeben(f); });
-    freigeben(f);
 }
 
 const BefehlsgruppeAnmeldung anmeldung{{"Mitglieder", verbinden, freigeben}};
