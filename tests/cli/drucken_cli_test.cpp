@@ -114,5 +114,28 @@ TEST_F(CliDrucken, AbschlussAlsPdf) {
     EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "abschluss", "--umrechnen"}).status, 2);
 }
 
+TEST_F(CliDrucken, MitgliederlisteAlsPdf) {
+    const std::string pdf = dir.datei("mitglieder.pdf");
+    const auto r = cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", pdf, "mitgliederliste",
+                        "--spalten", "beschreibung,frei1", "--bez-stil", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\t1 Seite\n"), std::string::npos);
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Mitgliederliste für Datei:"), std::string::npos);
+    EXPECT_NE(text.find("(Stand: 7.12.26)"), std::string::npos);
+    EXPECT_NE(text.find("Schäfer, Ute"), std::string::npos);
+    EXPECT_NE(text.find("Beitrag"), std::string::npos);
+    EXPECT_NE(text.find("Straße"), std::string::npos); // free field 1
+    EXPECT_NE(text.find("Hauptstraße 1"), std::string::npos);
+    EXPECT_NE(text.find("[X]"), std::string::npos);
+    EXPECT_NE(text.find("[ ]"), std::string::npos); // "[  ]", its blanks as pdftotext reads them
+    EXPECT_EQ(text.find("Beitragssatz"), std::string::npos); // the amount was not chosen
+
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "mitgliederliste", "--bez-stil", "4"}).status,
+              2);
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "mitgliederliste", "--spalten", "frei6"}).status,
+              2);
+}
+
 } // namespace
 } // namespace zalvor

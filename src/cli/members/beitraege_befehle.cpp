@@ -7,8 +7,6 @@
 #include "members/mitgliederliste.h"
 #include "members/mitgliederoptionen.h"
 
-#include <sstream>
-
 namespace zalvor::cli {
 
 namespace {
@@ -55,22 +53,7 @@ int mitgliederliste(Kontext& k) {
     const auto spalten = k.args.wert("--spalten");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    Spaltenwahl wahl;
-    if (spalten) {
-        std::istringstream in(*spalten);
-        std::string name;
-        while (std::getline(in, name, ',')) {
-            if (name == "beschreibung")
-                wahl.beschreibung = true;
-            else if (name == "betrag")
-                wahl.betrag = true;
-            else if (name.size() == 5 && name.rfind("frei", 0) == 0 && name[4] >= '1' &&
-                     name[4] <= '5')
-                wahl.frei[static_cast<std::size_t>(name[4] - '1')] = true;
-            else
-                throw Aufruffehler("--spalten: unbekannte Spalte " + name);
-        }
-    }
+    const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
     dateiLaden(k, datei, "mitgliederListe");
     const auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
     if (!bericht) return kEAFehler;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/befehl.h"
+#include "members/mitgliederliste.h"
 
 #include <cstdint>
 #include <string>
@@ -13,5 +14,7 @@ namespace zalvor::cli {
 int zahlOption(const std::string& text, int von, int bis, const std::string& option);
 // "N=WERT" with N in [1, bis]; the value converted to the engine's Windows form.
 std::pair<int, std::string> nummerWert(const std::string& text, int bis, const std::string& option);
+// The columns of --spalten: frei1..frei5, beschreibung, betrag, separated by commas.
+Spaltenwahl spaltenwahlLesen(const std::string& text);
 
 } // namespace zalvor::cli

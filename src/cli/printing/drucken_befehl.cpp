@@ -12,8 +12,11 @@
 #include "druckwerk/seitenmaler.h"
 #include "lists/buchungslisten.h"
 #include "printing/abschlussdruck.h"
+#include "members/mitgliederliste.h"
+#include "members/mitgliederoptionen.h"
 #include "printing/einstellungstext.h"
 #include "printing/listendruck.h"
+#include "printing/mitgliederdruck.h"
 
 #include <QPrinter>
 
@@ -64,8 +67,23 @@ int drucken(Kontext& k) {
         setzer = [b, kopf, &e](Messung& m, Seitenformat f) {
             return abschlussSetzen(b, kopf, e, m, f);
         };
+    } else if (was == "mitgliederliste") {
+        const auto spalten = k.args.wert("--spalten");
+        const auto stilText = k.args.wert("--bez-stil");
+        k.args.fertig();
+        const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
+        const auto stil =
+            static_cast<Bezahltstil>(stilText ? zahlOption(*stilText, 0, 3, "--bez-stil") : 0);
+        dateiLaden(k, datei, "mitgliederListe");
+        auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
+        if (!bericht) return kEAFehler;
+        // The extra check box of the print options, captioned for the member list: the
+        // columns between the first and the last in font 2.
+        setzer = [b = std::move(*bericht), stil, &e](Messung& m, Seitenformat f) {
+            return mitgliederlisteSetzen(b, stil, e.anVon, e, m, f);
+        };
     } else {
-        throw Aufruffehler("DRUCK ist liste oder abschluss: " + was);
+        throw Aufruffehler("DRUCK ist liste, abschluss oder mitgliederliste: " + was);
     }
 
     druck::anwendungSicherstellen();
@@ -84,9 +102,10 @@ int drucken(Kontext& k) {
 
 const Befehl kDrucken{"drucken",
                       "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | "
-                      "abschluss [--monat M] [--umrechnen])",
-                      "druckt eine Liste oder den Abschluss mit den gespeicherten Druckoptionen "
-                      "in eine PDF-Datei",
+                      "abschluss [--monat M] [--umrechnen] | "
+                      "mitgliederliste [--spalten frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
+                      "druckt eine Liste, den Abschluss oder die Mitgliederliste mit den "
+                      "gespeicherten Druckoptionen in eine PDF-Datei",
                       drucken};
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "common/zeichensatz.h"
 #include "files/indexdatei.h"
 
+#include <algorithm>
+
 namespace zalvor {
 
 namespace {
@@ -113,6 +115,39 @@ void buchungAnhaengen(Sitzung& s, TBuchung b, const AnhaengenOptionen& opt) {
     if (opt.indizes) {
         alleIndizesEinordnen(s, static_cast<std::uint16_t>(n - 1), b, opt.fehlendenIndexAnlegen);
     }
+}
+
+void buchungenAnhaengen(Sitzung& s, const std::vector<TBuchung>& neu) {
+    s.dateiErforderlich();
+    if (neu.empty()) return;
+    const std::string dateiname = s.datei.dateiname();
+    BinaerDatei datei(dateiname, BinaerDatei::Modus::LesenSchreiben);
+    const std::uint64_t pos = schreibposition(s, datei);
+    const auto n = static_cast<std::uint32_t>(pos / TBuchung::kGroesse);
+    if (n + neu.size() > kMaxSaetze) {
+        s.person.meldung(A("Fehler!"),
+                         A("Die Datei ") + utf8NachAnsi(dateiname) + A(" fasst nur noch ") +
+                             std::to_string(kMaxSaetze - std::min(n, kMaxSaetze)) +
+                             A(" Datensätze, es sollten ") + std::to_string(neu.size()) +
+                             A(" angehängt werden. Reorganisieren Sie die Datei, um gelöschte "
+                               "Buchungen zu entfernen."),
+                         Symbol::Fehler);
+        throw BefehlAbgebrochen();
+    }
+    std::vector<Ersetzung> indizes = alleIndizesVorbereiten(s, static_cast<std::uint16_t>(n), neu);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(neu.size() * TBuchung::kGroesse);
+    for (const TBuchung& b : neu) {
+        const auto r = b.packen();
+        bytes.insert(bytes.end(), r.begin(), r.end());
+    }
+    datei.schreiben(pos, bytes.data(), bytes.size());
+    datei.sichern();
+    datei.schliessen();
+    for (const TBuchung& b : neu)
+        naechsteNummerNachAnhaengen(s.datei, b);
+    for (Ersetzung& e : indizes)
+        e.umschalten();
 }
 
 void satzAnhaengen(Sitzung& s, const std::string& dateiname, TBuchung b,

@@ -34,6 +34,12 @@ std::uint32_t satzbytesLesen(const std::string& dateiname, std::vector<std::uint
 // Appends to the active booking file (record count N afterwards), advances the next booking
 // number and files record N-1 into the indexes when asked.
 void buchungAnhaengen(Sitzung& s, TBuchung b, const AnhaengenOptionen& opt);
+// Appends a batch in file order with one write, the indexes filed once for all (each index
+// rewritten whole): new indexes are prepared beside the old ones, then the records are
+// written and synced, then the indexes switched over; until the last one is switched the
+// check at opening finds the indexes short. Advances the next booking number per record.
+// Nothing is written when the file cannot take them all.
+void buchungenAnhaengen(Sitzung& s, const std::vector<TBuchung>& neu);
 // Appends to another file of booking records (the template file); no number, no indexes.
 void satzAnhaengen(Sitzung& s, const std::string& dateiname, TBuchung b,
                    const AnhaengenOptionen& opt);

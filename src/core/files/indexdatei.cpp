@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <optional>
 
 namespace zalvor {
@@ -250,6 +251,48 @@ void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
     satzSchreiben();
     for (auto& e : neu)
         e.umschalten();
+}
+
+std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
+                                              const std::vector<TBuchung>& neu) {
+    const std::vector<TBuchung> alt = alleBuchungenLesen(aufgeloest(s.datei.dateiname()));
+    const TBuchung leer;
+    auto satz = [&](std::uint16_t nr) -> const TBuchung& {
+        if (nr >= erster) {
+            const std::size_t i = nr - erster;
+            return i < neu.size() ? neu[i] : leer;
+        }
+        // An entry beyond the file counts as an empty record, as in a single filing.
+        return nr < alt.size() ? alt[nr] : leer;
+    };
+    std::vector<std::uint16_t> neueNummern(neu.size());
+    for (std::size_t i = 0; i < neu.size(); ++i)
+        neueNummern[i] = static_cast<std::uint16_t>(erster + i);
+    std::vector<Ersetzung> r;
+    bool gemeldet = false;
+    for (int k = 1; k <= 9; ++k) {
+        const std::string name = aufgeloest(indexdateiName(s.datei, k));
+        if (!dateiExistiert(name)) {
+            if (!gemeldet) fehlendenIndexMelden(s);
+            gemeldet = true;
+            continue;
+        }
+        auto vor = [&](std::uint16_t a, std::uint16_t b) {
+            return vergleicheSchluessel(k, sortierschluessel(k, satz(a)),
+                                        sortierschluessel(k, satz(b))) < 0;
+        };
+        // Filing one after the other puts a record after every record of an equal key, old
+        // or new: a stable sort of the new ones and a merge that prefers the old entries.
+        std::vector<std::uint16_t> dazu = neueNummern;
+        std::stable_sort(dazu.begin(), dazu.end(), vor);
+        const std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
+        std::vector<std::uint16_t> zusammen;
+        zusammen.reserve(eintraege.size() + dazu.size());
+        std::merge(eintraege.begin(), eintraege.end(), dazu.begin(), dazu.end(),
+                   std::back_inserter(zusammen), vor);
+        r.push_back(indexVorbereiten(s.datei, k, zusammen));
+    }
+    return r;
 }
 
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k) {

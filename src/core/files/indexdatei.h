@@ -78,6 +78,12 @@ void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                        bool fehlendenAnlegen);
 // Indexes 1..9 in order after an append.
 void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen);
+// A batch appended as record numbers erster.. erster + neu.size() - 1 (not yet written): the
+// new content of every index, prepared beside it and switched over by the caller once the
+// records are on the disk. Each new record goes where filing it after the previous ones would
+// put it. A missing index is reported once and left out.
+std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
+                                              const std::vector<TBuchung>& neu);
 // A change: `satzSchreiben` rewrites the record, and indexes 1..9 take the changed record's
 // places (no index is created; a missing one is reported). Ordered so that a failure at any
 // step leaves either the old state or one the check at opening finds.

@@ -25,7 +25,7 @@ std::string pfad(const Sitzung& s) {
 
 // The contribution booking of a member; `text` in DOS form.
 TBuchung beitragsbuchung(const Sitzung& s, const TMitglied& m, const std::string& text,
-                         bool geplant) {
+                         bool geplant, std::int32_t nummer) {
     const Datum heute = s.uhr.heute();
     TBuchung b;
     b.typcode = kCodeBeitrag;
@@ -35,16 +35,32 @@ TBuchung beitragsbuchung(const Sitzung& s, const TMitglied& m, const std::string
     b.tag = static_cast<std::uint8_t>(heute.tag);
     b.monat = static_cast<std::uint8_t>(heute.monat);
     b.betrag = Real6::aus(beitragsBetrag(m, s.beitraege, s.def));
-    b.bunr.setze(nummerText(s.datei.naechsteNummer));
+    b.bunr.setze(nummerText(nummer));
     b.kontoNach = static_cast<std::uint8_t>(s.def.beitragsKonto());
     b.kontoVon = 0;
     return b;
 }
 
-void anhaengen(Sitzung& s, const TBuchung& b) {
-    buchungAnhaengen(s, b, AnhaengenOptionen{false, false, true, false});
-    s.tabelle(TabellenModus::Anhaengen);
-}
+// Collects the bookings of one command, numbered as one booking after the other would be,
+// and appends them in one batch.
+class Buchungsstapel {
+  public:
+    explicit Buchungsstapel(const Sitzung& s) : zaehler_(s.datei) {}
+    void dazu(const Sitzung& s, const TMitglied& m, const std::string& text, bool geplant) {
+        saetze_.push_back(beitragsbuchung(s, m, text, geplant, zaehler_.naechsteNummer));
+        naechsteNummerNachAnhaengen(zaehler_, saetze_.back());
+    }
+    void anhaengen(Sitzung& s) const {
+        buchungenAnhaengen(s, saetze_);
+        for (std::size_t i = 0; i < saetze_.size(); ++i)
+            s.tabelle(TabellenModus::Anhaengen);
+    }
+    std::size_t anzahl() const { return saetze_.size(); }
+
+  private:
+    TBuchungsdatei zaehler_;
+    std::vector<TBuchung> saetze_;
+};
 
 bool offen(const Sitzung& s, const TMitglied& m) {
     return m.bezahlt == 0 && s.beitraege.eintrag(m.satz).cent != 0;
@@ -76,20 +92,22 @@ std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
 
 std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
     befehlPruefen(s, "beitraegeBuchen");
-    std::size_t gebucht = 0;
-    for (std::size_t i = 0; i < d.mitglieder.size() && i < d.kaestchen.size(); ++i) {
+    Buchungsstapel stapel(s);
+    std::vector<TMitglied> liste = d.mitglieder;
+    for (std::size_t i = 0; i < liste.size() && i < d.kaestchen.size(); ++i) {
         const BeitragsKaestchen& k = d.kaestchen[i];
         if (!k.angehakt || !k.aktiv) continue;
-        TMitglied m = d.mitglieder[i];
-        anhaengen(s, beitragsbuchung(s, m, AnsiNachOem(k.text), false));
-        // The paid mark follows its booking: a failure in between leaves a booking that the
-        // treasurer sees in the table rather than a mark without money.
-        m.bezahlt = 1;
-        mitgliedUeberschreiben(pfad(s), static_cast<std::uint32_t>(i), m);
-        ++gebucht;
+        stapel.dazu(s, liste[i], AnsiNachOem(k.text), false);
+        liste[i].bezahlt = 1;
     }
+    if (stapel.anzahl() == 0) return 0;
+    stapel.anhaengen(s);
+    // The paid marks follow their bookings, all in one rewrite of the register: a failure in
+    // between leaves bookings that the treasurer sees in the table rather than marks without
+    // money.
+    mitgliederSchreiben(pfad(s), liste);
     s.melden({Ereignis::Art::MitgliederGeaendert});
-    return gebucht;
+    return stapel.anzahl();
 }
 
 bool beitraegeZuruecksetzen(Sitzung& s) {
@@ -122,8 +140,10 @@ bool beitraegeZuruecksetzen(Sitzung& s) {
                      {}};
         const auto antwort = s.person.frage(planen);
         if (antwort == Knopf::Ja) {
+            Buchungsstapel stapel(s);
             for (const TMitglied& m : liste)
-                if (offen(s, m)) anhaengen(s, beitragsbuchung(s, m, mitgliedName(m), true));
+                if (offen(s, m)) stapel.dazu(s, m, mitgliedName(m), true);
+            stapel.anhaengen(s);
         } else if (antwort == Knopf::Nein) {
             Frage sicher{A("V O R S I C H T !!!"),
                          A("Sind Sie wirklich sicher, daß diese Beiträge nicht gebucht werden "

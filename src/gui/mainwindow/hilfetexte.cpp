@@ -237,6 +237,26 @@ const std::vector<Hilfethema>& hilfethemen() {
          "jährlich an ihrem Datum fällig. Fällige Schablonen werden beim Öffnen der Datei des "
          "laufenden Jahres automatisch gebucht, auch für Monate, die seit dem letzten Öffnen "
          "vergangen sind. Prüfen Sie danach, ob die Zahlungen wirklich geleistet wurden.</p>"},
+        {120, "Mitgliederkartei", "Mitglied;Mitgliederkartei;Karteikarte;Kartei",
+         "<h2>Mitgliederkartei</h2>"
+         "<p><b>Mitglieder | Neu...</b> legt ein Mitglied an, <b>Mitglieder | "
+         "Anzeigen/Ändern...</b> zeigt die Kartei. Die Mitglieder stehen nach Nachname und "
+         "Vorname sortiert; ein geänderter Name sortiert das Mitglied neu ein, Bezahlt-Eintrag "
+         "und Beitragssatz bleiben. Die Namen der fünf freien Felder stellen Sie unter "
+         "<b>Mitglieder | Einstellungen</b> ein.</p>"},
+        {121, "Beiträge", "Beitrag;Beitragssatz;Beiträge buchen;Reset;Beitragsperiode",
+         "<h2>Beiträge</h2>"
+         "<p><b>Beiträge buchen...</b> bucht für jedes angekreuzte Mitglied eine Einnahme mit "
+         "seinem Beitragssatz auf das Beitragskonto und setzt seinen Bezahlt-Eintrag. Graue "
+         "Kästchen gehören zu Mitgliedern, die schon bezahlt haben oder deren Beitragssatz "
+         "keinen Namen oder keinen Betrag hat.</p>"
+         "<p><b>Beiträge Reset...</b> beginnt eine neue Beitragsperiode; noch offene Beiträge "
+         "können dabei als geplante Buchungen erfasst werden.</p>"},
+        {122, "Mitgliederliste", "Mitgliederliste;Liste der Mitglieder;Bez",
+         "<h2>Mitgliederliste</h2>"
+         "<p><b>Mitglieder | Liste</b> zeigt alle Mitglieder mit den gewählten Spalten; "
+         "<b>Drucken ...</b> druckt sie. Die Spalte <i>Bez</i> zeigt, wer in der laufenden "
+         "Periode bezahlt hat.</p>"},
         {104, "Tastenkürzel", "Tasten;Kürzel;F2;F3;F4;F5;F6;F8;F9;Strg",
          "<h2>Tastenkürzel</h2><table cellpadding=\"3\">"
          "<tr><td><b>F1</b></td><td>Hilfe zum aktiven Fenster oder Dialog</td></tr>"

@@ -1,0 +1,10 @@
+// Help topics of the member windows and dialogs.
+#pragma once
+
+namespace zalvor::gui {
+
+inline constexpr int kHilfeMitglieder = 120;
+inline constexpr int kHilfeBeitraege = 121;
+inline constexpr int kHilfeMitgliederliste = 122;
+
+} // namespace zalvor::gui

@@ -1,0 +1,100 @@
+// Appending a batch of bookings: the same indexes as filing one after the other, nothing
+// written when the file cannot take them all, and a club that stays whole under faults.
+#include "../members/mitglieder_testdaten.h"
+#include "buchungsdaten.h"
+#include "fehlerlauf.h"
+
+#include "members/beitraegebuchen.h"
+#include "members/beitragssaetze.h"
+
+#include <gtest/gtest.h>
+
+namespace zalvor::test {
+namespace {
+
+// Keys that fall before, between, equal to and after the records already filed.
+std::vector<Satz> altBestand() {
+    return {{"7", "Miete", 40, false, 1, 5, 2},
+            {"3", "Beitrag", 25, true, 22, 9, 1},
+            {"x", "Zins", 2, true, 3, 1, 12}};
+}
+std::vector<Satz> stapel() {
+    return {{"5", "Abel", 25, true, 22, 9, 1},
+            {"8", "Miete", 40, false, 1, 5, 2},
+            {"1", "Zander", 99, true, 2, 31, 12},
+            {"y", "Beitrag", 0.5, true, 22, 1, 1},
+            {"3", "Miete", 40, false, 1, 5, 2}};
+}
+
+TEST(Buchungsstapel, FilesLikeOneAfterTheOtherAndAdvancesTheNumber) {
+    Kassenbuch einzeln("Einzeln");
+    Kassenbuch zusammen("Zusammen");
+    for (Kassenbuch* k : {&einzeln, &zusammen})
+        for (const Satz& s : altBestand())
+            k->buchen(s);
+    std::vector<TBuchung> neu;
+    for (const Satz& s : stapel()) {
+        einzeln.buchen(s);
+        neu.push_back(buchung(s));
+    }
+    buchungenAnhaengen(zusammen.s, neu);
+    EXPECT_EQ(bytesLesen(zusammen.datei()), bytesLesen(einzeln.datei()));
+    for (int k = 1; k <= 9; ++k)
+        EXPECT_EQ(zusammen.eintraege(k), einzeln.eintraege(k)) << "Index " << k;
+    EXPECT_EQ(zusammen.s.datei.naechsteNummer, einzeln.s.datei.naechsteNummer);
+    EXPECT_EQ(indizesPruefen(zusammen.s.datei), IndexBefund::InOrdnung);
+}
+
+TEST(Buchungsstapel, WritesNothingBeyondTheLastRecordNumberAndReportsAMissingIndexOnce) {
+    Kassenbuch k;
+    k.buchen(Satz{});
+    const auto vorher = bytesLesen(k.datei());
+    std::vector<TBuchung> zuViele(kMaxSaetze, buchung(Satz{}));
+    EXPECT_THROW(buchungenAnhaengen(k.s, zuViele), BefehlAbgebrochen);
+    EXPECT_EQ(bytesLesen(k.datei()), vorher);
+    EXPECT_EQ(k.eintraege(1).size(), 1u);
+
+    dateiLoeschen(k.index(4));
+    dateiLoeschen(k.index(6));
+    buchungenAnhaengen(k.s, {buchung(Satz{}), buchung(Satz{})});
+    EXPECT_EQ(k.person.meldungen().size(), 2u); // the refusal above, then one missing index
+    EXPECT_EQ(k.eintraege(9).size(), 3u);
+}
+
+// Every failed file operation while booking the contributions of three members leaves the
+// bookings and indexes whole (or the damage found at opening) and the register old or new.
+TEST(Buchungsstapel, ContributionsSurviveAFaultAtEveryStep) {
+    Kassenbuch k;
+    k.s.def.konten.fill(kUnbenannt);
+    k.s.def.konten[2] = "Bank";
+    k.s.def.mitgliedEinstellung = 2;
+    k.s.def.standardBeitrag = 50;
+    k.s.beitraege = vorgabeSaetze(k.s.def);
+    k.buchen(Satz{});
+    for (const auto& m :
+         {mitglied("Abel", "Anna"), mitglied("Berg", "Bernd"), mitglied("Cord", "Cora")})
+        mitgliedEinfuegen(k.s.datei.dateien().mitglieder(), m);
+    k.s.dateiOffen = true;
+    k.s.mitgliederVorhanden = true;
+    const std::int32_t nummer = k.s.datei.naechsteNummer;
+    const auto bericht = fehlerlaeufe(
+        k.dir.pfad(),
+        [&] {
+            k.s.datei.naechsteNummer = nummer;
+            auto d = beitraegeOeffnen(k.s);
+            if (!d) return false;
+            for (auto& kasten : d->kaestchen)
+                kasten.angehakt = kasten.aktiv;
+            return beitraegeBuchen(k.s, *d) == 3;
+        },
+        vereinspruefung(k.s.datei.basisname, k.s.datei.jahr),
+        // One kind of failure at each step: the other numbers take the same paths.
+        Fehlerplan{{ENOSPC}, false});
+    EXPECT_GT(bericht.laeufe, 0u);
+    for (const auto& p : bericht.probleme)
+        ADD_FAILURE() << p;
+    EXPECT_EQ(alleBuchungenLesen(k.datei()).size(), 4u);
+}
+
+} // namespace
+} // namespace zalvor::test
