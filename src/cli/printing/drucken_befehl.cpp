@@ -9,6 +9,7 @@
 #include "druckwerk/qteinstellungsspeicher.h"
 #include "druckwerk/seitenmaler.h"
 #include "lists/buchungslisten.h"
+#include "lists/sollist.h"
 #include "printing/einstellungstext.h"
 #include "printing/listendruck.h"
 
@@ -53,8 +54,16 @@ int drucken(Kontext& k) {
     if (was == "liste") {
         const Bericht b = listeBauen(k, datei);
         setzer = [b, &e](Messung& m, Seitenformat f) { return listeSetzen(b, e, m, f); };
+    } else if (was == "soll-ist") {
+        k.args.fertig();
+        dateiLaden(k, datei, "sollIst");
+        auto vergleich = sollIstVergleich(k.sitzung);
+        if (!vergleich) return kAbgelehnt;
+        setzer = [b = std::move(*vergleich), &e](Messung& m, Seitenformat f) {
+            return listeSetzen(b, e, m, f);
+        };
     } else {
-        throw Aufruffehler("DRUCK ist liste: " + was);
+        throw Aufruffehler("DRUCK ist liste oder soll-ist: " + was);
     }
 
     druck::anwendungSicherstellen();
@@ -71,8 +80,10 @@ int drucken(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDrucken{"drucken", "DATEI --pdf AUSGABE.pdf liste (einfach | ea | konto N | alle)",
-                      "druckt eine Liste mit den gespeicherten Druckoptionen in eine PDF-Datei",
+const Befehl kDrucken{"drucken",
+                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | soll-ist)",
+                      "druckt eine Liste oder den Soll-Ist-Vergleich mit den gespeicherten "
+                      "Druckoptionen in eine PDF-Datei",
                       drucken};
 
 } // namespace
