@@ -137,5 +137,18 @@ TEST_F(CliDrucken, MitgliederlisteAlsPdf) {
               2);
 }
 
+TEST_F(CliDrucken, SollIstAlsPdf) {
+    const std::string pdf = dir.datei("sollist.pdf");
+    const auto e = cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", pdf, "soll-ist"});
+    ASSERT_EQ(e.status, 0) << e.err;
+    EXPECT_NE(e.out.find("\t1 Seite\n"), std::string::npos) << e.out;
+    const std::string text = pdfText(pdf);
+    for (const char* t : {"Soll-Ist-Vergleich für Datei:", "Alle Beträge in EUR",
+                          "Ausgabetypen:", "Einnahmetypen:", "Planv.(Soll)", "Getränkeverkauf",
+                          "-339.50", "8376.75"})
+        EXPECT_NE(text.find(t), std::string::npos) << t;
+    EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "soll-ist", "x"}).status, 2);
+}
+
 } // namespace
 } // namespace zalvor

@@ -14,6 +14,7 @@
 #include "printing/abschlussdruck.h"
 #include "members/mitgliederliste.h"
 #include "members/mitgliederoptionen.h"
+#include "lists/sollist.h"
 #include "printing/einstellungstext.h"
 #include "printing/listendruck.h"
 #include "printing/mitgliederdruck.h"
@@ -82,8 +83,16 @@ int drucken(Kontext& k) {
         setzer = [b = std::move(*bericht), stil, &e](Messung& m, Seitenformat f) {
             return mitgliederlisteSetzen(b, stil, e.anVon, e, m, f);
         };
+    } else if (was == "soll-ist") {
+        k.args.fertig();
+        dateiLaden(k, datei, "sollIst");
+        auto vergleich = sollIstVergleich(k.sitzung);
+        if (!vergleich) return kAbgelehnt;
+        setzer = [b = std::move(*vergleich), &e](Messung& m, Seitenformat f) {
+            return listeSetzen(b, e, m, f);
+        };
     } else {
-        throw Aufruffehler("DRUCK ist liste, abschluss oder mitgliederliste: " + was);
+        throw Aufruffehler("DRUCK ist liste, soll-ist, abschluss oder mitgliederliste: " + was);
     }
 
     druck::anwendungSicherstellen();
@@ -101,11 +110,11 @@ int drucken(Kontext& k) {
 }
 
 const Befehl kDrucken{"drucken",
-                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | "
+                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | soll-ist | "
                       "abschluss [--monat M] [--umrechnen] | "
                       "mitgliederliste [--spalten frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
-                      "druckt eine Liste, den Abschluss oder die Mitgliederliste mit den "
-                      "gespeicherten Druckoptionen in eine PDF-Datei",
+                      "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss oder die "
+                      "Mitgliederliste mit den gespeicherten Druckoptionen in eine PDF-Datei",
                       drucken};
 
 } // namespace
