@@ -3,7 +3,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build build-asan test run bench clean screenshot install package
+.PHONY: all deps build build-asan test run bench fuzz clean screenshot install package
 
 all: build
 
@@ -31,6 +31,11 @@ bench: build
 	@scripts/install-deps --bench
 	ZALVOR_BUILD=$(BUILD) scripts/run-bench
 
+# Every reader under libFuzzer (clang, own tree build-fuzz), FUZZ_TIME seconds per target.
+FUZZ_TIME ?= 60
+fuzz: deps
+	FUZZ_TIME=$(FUZZ_TIME) JOBS=$(JOBS) scripts/run-fuzz
+
 screenshot: build
 	scripts/screenshot $(BUILD)
 
@@ -44,4 +49,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -8,6 +8,7 @@
 #include "files/sitzung.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -45,7 +46,9 @@ Planeintrag entpacken(const std::uint8_t* p) {
     std::uint64_t bits = 0;
     for (int i = 7; i >= 0; --i)
         bits = (bits << 8) | p[i];
-    return {std::bit_cast<double>(bits), p[8] != 0};
+    const double wert = std::bit_cast<double>(bits);
+    // The dialog takes no amount that is NaN or infinite: such bytes are no plan.
+    return {std::isfinite(wert) ? wert : 0.0, p[8] != 0};
 }
 
 void packen(const Planeintrag& e, std::vector<std::uint8_t>& aus) {

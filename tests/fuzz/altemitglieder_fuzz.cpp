@@ -1,0 +1,20 @@
+// The old member file of 173-byte records, imported at opening into the member file.
+#include "fuzzhilfe.h"
+
+#include "members/mitgliederimport.h"
+#include "members/mitgliedsdatei.h"
+
+using namespace zalvor;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+    fuzz::Umgebung u;
+    u.ablegen("Verein.MGL", daten, n);
+    fuzz::alsBefehl([&] {
+        mitgliederBeimOeffnen(u.s);
+        const auto neu = mitgliederLesen(u.s.datei.dateien().mitglieder());
+        fuzz::verlangen(neu.size() == n / TMitglied::kGroesseAlt, "jeder alte Satz importiert");
+        for (const TMitglied& m : neu)
+            fuzz::verlangen(m.satz == 0, "Standardsatz nach dem Import");
+    });
+    return 0;
+}

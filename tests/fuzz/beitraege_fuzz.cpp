@@ -1,0 +1,36 @@
+// The contribution rates file, with a member of every rate index.
+#include "fuzzhilfe.h"
+
+#include "members/beitragssaetze.h"
+#include "members/mitgliederliste.h"
+
+#include <vector>
+
+using namespace zalvor;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+    fuzz::Umgebung u;
+    u.ablegen("Verein.BTR", daten, n);
+    // Members with the rate indexes 0, 20, 21 and 255.
+    std::vector<std::uint8_t> mitglieder;
+    for (std::uint8_t satz : {0, 20, 21, 255}) {
+        TMitglied m;
+        m.nachname.setze("Name");
+        m.satz = satz;
+        const auto b = m.packen();
+        mitglieder.insert(mitglieder.end(), b.begin(), b.end());
+    }
+    u.ablegen("Verein.MGB", mitglieder.data(), mitglieder.size());
+    u.s.mitgliederVorhanden = true;
+    fuzz::alsBefehl([&] {
+        beitragssaetzeLesen(u.s);
+        for (int i = 0; i <= 255; ++i)
+            (void)u.s.beitraege.eintrag(static_cast<std::uint8_t>(i)).buchbar();
+        (void)forderungJePeriode(u.s);
+        Spaltenwahl wahl;
+        wahl.beschreibung = true;
+        wahl.betrag = true;
+        (void)mitgliederlisteErstellen(u.s, wahl);
+    });
+    return 0;
+}

@@ -1,0 +1,26 @@
+// The code word file: its two lines, decoded, and the check at opening with a typed code.
+#include "fuzzhilfe.h"
+
+#include "protection/codeschutz.h"
+#include "protection/codewort.h"
+#include "protection/codewortdatei.h"
+
+using namespace zalvor;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+    fuzz::Umgebung u;
+    const std::string pfad = u.ablegen("Verein.PWD", daten, n);
+    fuzz::alsBefehl([&] {
+        const Codewoerter c = codewortdateiLesen(pfad);
+        fuzz::verlangen(codewortKodieren(codewortDekodieren(c.haupt)) == c.haupt,
+                        "Codewort kodiert sich zurueck");
+        (void)alsZeileSpeicherbar(c.haupt);
+        if (c.nurLese) (void)codewortDekodieren(*c.nurLese);
+        u.s.def.mitgliedEinstellung = 11;
+        u.person.code = codewortDekodieren(c.haupt);
+        codewortPruefen(u.s);
+        fuzz::verlangen(!u.s.nurLesen, "Hauptcode oeffnet zum Schreiben");
+        (void)nurLeseCodeVorhanden(u.s);
+    });
+    return 0;
+}

@@ -1,0 +1,53 @@
+// The definitions file in every format the reader takes; what is read must write back as a
+// file that reads the same.
+#include "fuzzhilfe.h"
+
+#include "common/dateisystem.h"
+#include "common/typverwaltung.h"
+#include "files/definitionen.h"
+#include "mainwindow/tabellentexte.h"
+
+#include <fstream>
+#include <iterator>
+
+using namespace zalvor;
+
+namespace {
+
+std::string inhalt(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+    fuzz::Umgebung u;
+    u.ablegen("Verein.def", daten, n);
+    fuzz::alsBefehl([&] {
+        definitionenLesen(u.s.datei.basisname, u.s.def, u.person);
+        const Typverwaltung& t = u.s.def.typen;
+        for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
+            for (int posten = 0; posten <= kTypen + kGruppen + 1; ++posten) {
+                (void)t.postenName(seite, posten);
+                (void)t.gruppeVon(seite, posten);
+            }
+            (void)t.kompakttext(seite);
+        }
+        (void)tabellenKopf(u.s);
+        (void)u.s.andererWaehrungstext();
+        (void)u.s.beideWaehrungen();
+        fuzz::verlangen(u.s.def.beitragsKonto() >= 1 && u.s.def.beitragsKonto() <= kKonten,
+                        "Beitragskonto 1..9");
+        if (u.s.def.unlesbar) return;
+        // Written once, the file reads back to what it was written from.
+        if (!definitionenSchreiben(u.s.datei.basisname, u.s.def, u.person)) return;
+        const std::string erste = inhalt(definitionsdateiName(u.s.datei.basisname));
+        TDefinitionen wieder;
+        definitionenLesen(u.s.datei.basisname, wieder, u.person);
+        definitionenSchreiben(u.s.datei.basisname, wieder, u.person);
+        fuzz::verlangen(inhalt(definitionsdateiName(u.s.datei.basisname)) == erste,
+                        "geschriebene Definitionen lesen sich gleich");
+    });
+    return 0;
+}

@@ -1,0 +1,20 @@
+// The Euro label file beside the program.
+#include "fuzzhilfe.h"
+
+#include "common/waehrung.h"
+#include "mainwindow/tabellentexte.h"
+
+using namespace zalvor;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+    fuzz::Umgebung u;
+    u.ablegen("EUROSYMB", daten, n);
+    fuzz::alsBefehl([&] {
+        u.s.euroText = euroTextLaden(u.ordner());
+        fuzz::verlangen(u.s.euroText.size() <= 3, "hoechstens 3 Zeichen");
+        u.s.def.waehrung.Kurs = 1.95583L;
+        (void)tabellenKopf(u.s);
+        (void)betragsKopf(u.s.andererWaehrungstext());
+    });
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The plan file: both sides of the plan dialog and the target/actual comparison.
+#include "fuzzhilfe.h"
+
+#include "lists/planvorgaben.h"
+#include "lists/planwerte.h"
+#include "lists/sollist.h"
+
+using namespace zalvor;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
+    fuzz::Umgebung u;
+    u.ablegen("Verein.26s", daten, n);
+    u.ablegen("Verein.26", "");
+    fuzz::alsBefehl([&] {
+        planwerteLaden(u.s);
+        fuzz::verlangen(u.s.planvorgaben, "Planvorgaben geladen");
+        for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
+            (void)Planvorgabenmodell(u.s, seite).raster();
+        }
+    });
+    fuzz::alsBefehl([&] { (void)sollIstVergleich(u.s); });
+    return 0;
+}
