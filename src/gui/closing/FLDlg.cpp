@@ -162,7 +162,8 @@ void TDFL::schliessenOhneFrage() {
 
 void TDFL::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (e->spontaneous()) return;
+    if (e->spontaneous() || hinweisGezeigt_) return;
+    hinweisGezeigt_ = true;
     // After the window has appeared, as the notice belongs to its showing.
     QTimer::singleShot(0, this, [this] { zalvor::dateilisteHinweis(f_.person()); });
 }

@@ -54,6 +54,10 @@ class TDFL : public QWidget {
     TMainForm& f_;
     zalvor::Dateiliste liste_;
     bool ohneFrage_ = false;
+    // Each open or new list is a window of its own, shown by its command once. The MDI frame
+    // shows its child again while it maximizes it or another window comes up, which is no
+    // new showing for the person.
+    bool hinweisGezeigt_ = false;
 };
 
 // The open dialog as a chooser for the engine: each call shows it once more; cancel gives

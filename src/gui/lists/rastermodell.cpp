@@ -17,7 +17,8 @@ int TRasterModell::columnCount(const QModelIndex& eltern) const {
 }
 
 QVariant TRasterModell::data(const QModelIndex& index, int rolle) const {
-    if (rolle != Qt::DisplayRole || !index.isValid()) return {};
+    // The tool tip gives the whole text of a cell that its column cuts (paths, long names).
+    if ((rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole) || !index.isValid()) return {};
     const auto& zeile = raster_.zeilen[static_cast<std::size_t>(index.row())];
     const auto spalte = static_cast<std::size_t>(index.column());
     return spalte < zeile.size() ? ausAnsi(zeile[spalte]) : QString();
