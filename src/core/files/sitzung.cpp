@@ -21,10 +21,12 @@ void Sitzung::dateiErforderlich() {
     throw BefehlAbgebrochen();
 }
 
-std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis) {
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis,
+                                        std::string konfigVerzeichnis) {
     auto s = std::make_unique<Sitzung>(p, u, std::move(programmVerzeichnis));
+    s->konfigVerzeichnis = std::move(konfigVerzeichnis);
     s->datei.jahr = Kalenderjahr(u);
-    s->euroText = euroTextLaden(s->programmVerzeichnis);
+    s->euroText = euroTextLaden(s->programmVerzeichnis, s->konfigVerzeichnis);
     s->vorgabeDatumZuruecksetzen();
     return s;
 }

@@ -122,7 +122,9 @@ struct Sitzung {
 };
 
 // The session of a front end, built the same way everywhere: the calendar year as the
-// active year, the Euro label from beside the program, today as the default date.
-std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis);
+// active year, the Euro label from beside the program (or the user's configuration folder,
+// when given), today as the default date.
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis,
+                                        std::string konfigVerzeichnis = {});
 
 } // namespace zalvor

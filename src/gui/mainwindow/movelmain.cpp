@@ -56,14 +56,12 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
         person = eigenePerson_.get();
     }
     person_ = person;
-    sitzung_ = zalvor::sitzungAnlegen(*person_, uhr, std::move(programmVerzeichnis));
+    sitzung_ = zalvor::sitzungAnlegen(
+        *person_, uhr, std::move(programmVerzeichnis),
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
     sitzung_->oberflaeche = this;
     // One program per club: a second one opens the club read-only.
     sitzung_->sperrenBeimOeffnen = true;
-    sitzung_->konfigVerzeichnis =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
-    sitzung_->euroText =
-        zalvor::euroTextLaden(sitzung_->programmVerzeichnis, sitzung_->konfigVerzeichnis);
 
     setWindowTitle(kHauptfensterTitel);
     mdi_ = new QMdiArea(this);
