@@ -34,6 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link, found by dpkg-shlibdeps, plus what Qt loads at run time
 # (the window system plugin) and the fonts and translations the program asks for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The package carries the programs without their debug information.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)
