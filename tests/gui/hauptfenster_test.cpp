@@ -10,6 +10,7 @@
 #include "mainwindow/mtab.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -182,6 +183,13 @@ class HauptfensterTest : public QObject {
         f.form->aktion("tabelleNeu")->trigger();
         QCOMPARE(f.form->statuszeile(),
                  (QStringList{"", "Schablonen", "Code", u("  123 Datensätze")}));
+        // Each panel holds its longest text whole in the program's font.
+        const QStringList laengste{"Planvorgaben", "Schablonen", "Code"};
+        for (int i = 0; i < 3; ++i) {
+            auto* feld = f.form->findChild<QLabel*>(QString("statusFeld%1").arg(i));
+            QVERIFY(feld->contentsRect().width() >=
+                    feld->fontMetrics().horizontalAdvance(laengste[i]));
+        }
     }
 
     void oeffnenOhneEndungNimmtDasAktiveJahr() {

@@ -7,6 +7,8 @@
 
 #include "files/reorganisation.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -190,12 +192,16 @@ void TMainForm::statusleisteAnlegen() {
     hinweis_->setObjectName("statusHinweis");
     leiste->addWidget(hinweis_, 1);
     const int breiten[4] = {80, 80, 40, 40};
+    // The widths are meant for a small font: a panel grows until its longest text fits.
+    const char* laengster[3] = {"Planvorgaben", "Schablonen", "Code"};
     for (int i = 0; i < 4; ++i) {
         felder_[i] = new QLabel(this);
         felder_[i]->setObjectName(QString("statusFeld%1").arg(i));
         felder_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (i < 3) {
-            felder_[i]->setFixedWidth(breiten[i]);
+            const int text = felder_[i]->fontMetrics().horizontalAdvance(u(laengster[i]));
+            felder_[i]->setFixedWidth(
+                std::max(breiten[i], text + 2 * felder_[i]->frameWidth() + 8));
             felder_[i]->setAlignment(Qt::AlignCenter);
         } else {
             // The record count takes the rest of the bar, at least its given width.
