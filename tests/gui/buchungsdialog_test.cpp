@@ -23,9 +23,7 @@ using zalvor::test::Art;
 namespace {
 
 zalvor::TDefinitionen konten13() {
-    zalvor::TDefinitionen d;
-    for (int n = 1; n <= 9; ++n)
-        d.konten[static_cast<std::size_t>(n)] = zalvor::kUnbenannt;
+    zalvor::TDefinitionen d = unbenannteKonten();
     d.konten[1] = "Kasse";
     d.konten[3] = "Bank";
     d.typen.setzeTypName(zalvor::Seite::Einnahme, 1, "Spenden");
@@ -52,9 +50,6 @@ struct Offen {
     void ausloesen(const char* id) { f.form->aktion(QString::fromLatin1(id))->trigger(); }
 };
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
 std::string w(const char* t) {
     return zalvor::A(t);
 }
@@ -231,9 +226,7 @@ void BuchungsdialogTest::pruefungenInIhrerReihenfolgeMitBehaltenenEingaben() {
 }
 
 void BuchungsdialogTest::ohneBenanntesKontoKeinKonto() {
-    zalvor::TDefinitionen def;
-    for (int n = 1; n <= 9; ++n)
-        def.konten[static_cast<std::size_t>(n)] = zalvor::kUnbenannt;
+    zalvor::TDefinitionen def = unbenannteKonten();
     Offen o({}, def);
     o.f.person.antworte(Knopf::Eigen1);
     Dialogablauf ablauf;

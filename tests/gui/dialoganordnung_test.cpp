@@ -25,11 +25,9 @@
 
 #include <memory>
 
-namespace {
+using zalvor::guitest::u;
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
+namespace {
 
 // Every visible control lies inside the dialog, shows its whole text and, for short fields,
 // has room for as many characters as it takes.

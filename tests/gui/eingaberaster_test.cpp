@@ -15,10 +15,6 @@ using namespace zalvor::guitest;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 // A left click in the middle of a cell, as the mouse gives it.
 void zelleKlicken(QTableWidget* raster, int zeile, int spalte) {
     const QRect r = raster->visualRect(raster->model()->index(zeile, spalte));

@@ -31,10 +31,6 @@ const char* const kErstMitDatei[] = {
     "anzeigenAendern", "loeschen",       "schablonen",       "eaListe",   "jahresabschluss",
     "sollIst",         "optionenMwst",   "optionenWaehrung", "tabelleNeu"};
 
-QString u(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 bool menueAn(zalvor::gui::TMainForm& form, const char* name) {
     return form.menuBar()->findChild<QMenu*>(name)->menuAction()->isEnabled();
 }

@@ -18,10 +18,6 @@ using namespace zalvor::gui;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 // Clicks the entry with this text in a list of the help window.
 bool eintragKlicken(QListWidget* liste, const QString& text) {
     const auto treffer = liste->findItems(text, Qt::MatchExactly);

@@ -32,14 +32,8 @@ using zalvor::Knopf;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 zalvor::TDefinitionen zweiKonten() {
-    zalvor::TDefinitionen d;
-    for (int n = 1; n <= 9; ++n)
-        d.konten[static_cast<std::size_t>(n)] = zalvor::kUnbenannt;
+    zalvor::TDefinitionen d = unbenannteKonten();
     d.konten[1] = "Kasse";
     d.konten[2] = "Giro";
     d.typen.setzeTypName(zalvor::Seite::Ausgabe, 1, "Miete");

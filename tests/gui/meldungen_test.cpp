@@ -5,6 +5,7 @@
 #include "entry/einoderaus.h"
 #include "entry/einoderausfrage.h"
 #include "files/WB.h"
+#include "guitesthilfen.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -19,12 +20,9 @@
 
 using namespace zalvor;
 using namespace zalvor::gui;
+using zalvor::guitest::u;
 
 namespace {
-
-QString u(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 // Runs `f` on the modal box that the next call opens, once it is shown.
 void beimNaechstenDialog(std::function<void(QWidget*)> f) {

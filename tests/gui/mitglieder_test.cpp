@@ -35,10 +35,6 @@ using namespace zalvor::guitest;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 TMitglied mitglied(const char* nach, const char* vor, std::uint8_t satz, std::uint8_t bezahlt) {
     TMitglied m;
     m.nachname.setze(AnsiNachOem(A(nach)));

@@ -24,14 +24,8 @@ using zalvor::Knopf;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 zalvor::TDefinitionen einKonto() {
-    zalvor::TDefinitionen d;
-    for (int n = 1; n <= 9; ++n)
-        d.konten[static_cast<std::size_t>(n)] = zalvor::kUnbenannt;
+    zalvor::TDefinitionen d = unbenannteKonten();
     d.konten[1] = "Kasse";
     // Still in the national currency: the table names it.
     d.waehrung.Umstellungsjahr = "30";

@@ -33,14 +33,8 @@ using zalvor::test::Art;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 zalvor::TDefinitionen definitionen() {
-    zalvor::TDefinitionen d;
-    for (int n = 1; n <= 9; ++n)
-        d.konten[static_cast<std::size_t>(n)] = zalvor::kUnbenannt;
+    zalvor::TDefinitionen d = unbenannteKonten();
     d.konten[1] = "Kasse";
     d.typen.setzeTypName(zalvor::Seite::Ausgabe, 1, "Miete");
     return d;

@@ -31,10 +31,6 @@ QStringList kopf(gui::TMainTab& t) {
     return aus;
 }
 
-QString u(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 } // namespace
 
 class TabelleTest : public QObject {

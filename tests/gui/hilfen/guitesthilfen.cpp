@@ -75,4 +75,15 @@ void eigeneKonfiguration() {
 Fenster::Fenster()
     : form((eigeneKonfiguration(), std::make_unique<zalvor::gui::TMainForm>("", uhr, &person))) {}
 
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+zalvor::TDefinitionen unbenannteKonten() {
+    zalvor::TDefinitionen d;
+    for (int n = 1; n <= 9; ++n)
+        d.konten[static_cast<std::size_t>(n)] = zalvor::kUnbenannt;
+    return d;
+}
+
 } // namespace zalvor::guitest

@@ -7,6 +7,8 @@
 #include "files/definitionen.h"
 #include "mainwindow/movelmain.h"
 
+#include <QString>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +35,11 @@ void dateiAnlegen(const std::string& basisname, const std::string& jahr,
                   const zalvor::TDefinitionen& def = {});
 // The same with n records of varied content.
 void grosseDateiAnlegen(const std::string& basisname, const std::string& jahr, std::uint32_t n);
+
+// A UTF-8 literal as the widgets show it.
+QString u(const char* text);
+// Definitions with every account "unbenannt" (the state of a new file).
+zalvor::TDefinitionen unbenannteKonten();
 
 // Points the user's configuration folder at a folder of this test run (once per run).
 void eigeneKonfiguration();
