@@ -76,6 +76,9 @@ bool meldetEAFehler(const std::string& text) {
         A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu importieren, ist ein "
           "Fehler aufgetreten!"),
         A("Fehler beim Speichern der Beitragssätze!"),
+        "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
+        "Fehler beim Speichern der Rand-Einstellungen!",
+        "Fehler beim Speichern der erweiterten Einstellungen!",
     };
     return std::find(std::begin(texte), std::end(texte), text) != std::end(texte);
 }
