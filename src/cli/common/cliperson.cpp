@@ -70,10 +70,24 @@ bool meldetNichtGespeichert(const std::string& text) {
     return std::find(std::begin(texte), std::end(texte), text) != std::end(texte);
 }
 
+bool meldetEAFehler(const std::string& text) {
+    static const std::string texte[] = {
+        A("Schreibfehler, konnte Temporärdatei nicht erstellen!!"),
+        A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu importieren, ist ein "
+          "Fehler aufgetreten!"),
+        A("Fehler beim Speichern der Beitragssätze!"),
+        "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
+        "Fehler beim Speichern der Rand-Einstellungen!",
+        "Fehler beim Speichern der erweiterten Einstellungen!",
+    };
+    return std::find(std::begin(texte), std::end(texte), text) != std::end(texte);
+}
+
 } // namespace
 
 void CliPerson::meldung(const std::string& titel, const std::string& text, Symbol) {
     if (meldetNichtGespeichert(text)) nichtGespeichert_ = true;
+    if (meldetEAFehler(text)) eaFehler_ = true;
     ausgeben(titel, text);
 }
 

@@ -30,6 +30,9 @@ class CliPerson : public Person {
     int anzahlMeldungen() const { return meldungen_; }
     // A message said that something could not be stored: the command must not end as done.
     bool nichtGespeichert() const { return nichtGespeichert_; }
+    // A message reported a failed write after which the engine goes on as the desktop does
+    // (the list opened unchanged, the import tried again at the next opening).
+    bool eaFehlerGemeldet() const { return eaFehler_; }
 
   private:
     void ausgeben(const std::string& titel, const std::string& text);
@@ -40,6 +43,7 @@ class CliPerson : public Person {
     std::string fortschrittTitel_;
     int meldungen_ = 0;
     bool nichtGespeichert_ = false;
+    bool eaFehler_ = false;
 };
 
 // Button caption as the CLI prints and matches it.

@@ -138,6 +138,7 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         try {
             const int status = befehl->ausfuehren(k);
             // Never "done" after the person was told that something was not stored.
+            if (status == kFertig && person->eaFehlerGemeldet()) return kEAFehler;
             return status == kFertig && person->nichtGespeichert() ? kAbgelehnt : status;
         } catch (const Aufruffehler& e) {
             err << "zalvor-cli " << befehl->name << ": " << e.what() << "\n"

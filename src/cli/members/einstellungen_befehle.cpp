@@ -12,6 +12,20 @@ namespace zalvor::cli {
 
 namespace {
 
+// OK pressed once: a refused input ends the command as the person cancelling after the
+// message would.
+int ausgang(Speicherausgang a) {
+    switch (a) {
+    case Speicherausgang::Gespeichert:
+        return kFertig;
+    case Speicherausgang::Abgewiesen:
+        return kAbgelehnt;
+    case Speicherausgang::Schreibfehler:
+        break;
+    }
+    return kEAFehler;
+}
+
 int einstellungen(Kontext& k) {
     const auto konto = k.args.wert("--konto");
     const auto betrag = k.args.wert("--betrag");
@@ -20,19 +34,14 @@ int einstellungen(Kontext& k) {
     k.args.fertig();
     dateiLaden(k, datei, "mitgliederEinstellungen");
     Sitzung& s = k.sitzung;
-    bool gezeigt = false;
-    const bool gespeichert = mglEinstDialog(s, [&](MglEinstEingaben& e) {
-        if (gezeigt) return false; // refused: the person cancels after the message
-        gezeigt = true;
-        if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
-        if (betrag) e.betrag = utf8NachAnsi(*betrag);
-        for (const auto& f : felder) {
-            const auto [n, name] = nummerWert(f, 5, "--feld");
-            e.felder[static_cast<std::size_t>(n - 1)] = name;
-        }
-        return true;
-    });
-    if (!gespeichert) return kAbgelehnt;
+    MglEinstEingaben e = mglEinstFuellen(s);
+    if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
+    if (betrag) e.betrag = utf8NachAnsi(*betrag);
+    for (const auto& f : felder) {
+        const auto [n, name] = nummerWert(f, 5, "--feld");
+        e.felder[static_cast<std::size_t>(n - 1)] = name;
+    }
+    if (const int status = ausgang(mglEinstOk(s, e)); status != kFertig) return status;
     const MglEinstEingaben jetzt = mglEinstFuellen(s);
     k.out << "Konto\t" << jetzt.konto << "\nBetrag\t" << ansiNachUtf8(jetzt.betrag) << "\n";
     for (std::size_t i = 0; i < jetzt.felder.size(); ++i)
@@ -58,21 +67,16 @@ int beitragssaetze(Kontext& k) {
     dateiLaden(k, datei, saetze.empty() ? "beitragssaetze" : "mitgliederEinstellungen");
     Sitzung& s = k.sitzung;
     if (!saetze.empty()) {
-        bool gezeigt = false;
-        const bool gespeichert = beitrSaetzeDialog(s, [&](SaetzeEingaben& e) {
-            if (gezeigt) return false;
-            gezeigt = true;
-            for (const auto& text : saetze) {
-                const auto [n, wert] = nummerWert(text, 20, "--satz");
-                const auto doppelpunkt = wert.rfind(':');
-                if (doppelpunkt == std::string::npos)
-                    throw Aufruffehler("--satz erwartet N=BESCHREIBUNG:BETRAG: " + text);
-                e[static_cast<std::size_t>(n - 1)] = {wert.substr(0, doppelpunkt),
-                                                      wert.substr(doppelpunkt + 1)};
-            }
-            return true;
-        });
-        if (!gespeichert) return kAbgelehnt;
+        SaetzeEingaben e = beitrSaetzeFuellen(s);
+        for (const auto& text : saetze) {
+            const auto [n, wert] = nummerWert(text, 20, "--satz");
+            const auto doppelpunkt = wert.rfind(':');
+            if (doppelpunkt == std::string::npos)
+                throw Aufruffehler("--satz erwartet N=BESCHREIBUNG:BETRAG: " + text);
+            e[static_cast<std::size_t>(n - 1)] = {wert.substr(0, doppelpunkt),
+                                                  wert.substr(doppelpunkt + 1)};
+        }
+        if (const int status = ausgang(beitrSaetzeOk(s, e)); status != kFertig) return status;
     }
     rasterAusgeben(k.out, k.format, saetzeRaster(s));
     return kFertig;

@@ -3,6 +3,7 @@
 #include "common/befehl.h"
 #include "common/dateiargument.h"
 #include "common/zeichensatz.h"
+#include "members/beitragssaetze.h"
 #include "members/karteikarte.h"
 #include "members/mitgliederoptionen.h"
 #include "members/mitgliedsdatei.h"
@@ -36,6 +37,12 @@ int mitglied(Kontext& k) {
     dateiLaden(k, datei, aendern ? "mitgliedAendern" : "mitgliedNeu");
     std::optional<std::uint32_t> nummer;
     if (aendern) nummer = static_cast<std::uint32_t>(mitgliedNummer(k, *aendern, "--aendern"));
+    // Without readable rates the card offers none; the asked-for rate cannot be set.
+    if (satz && k.sitzung.beitraege.unlesbar) {
+        k.err << "zalvor-cli mitglied: --satz braucht die Beitragssätze, die sich nicht "
+                 "einlesen ließen\n";
+        return kEAFehler;
+    }
     const auto gespeichert = karteDialog(k.sitzung, nummer, [&](Karteikarte& karte) {
         auto& e = karte.eingaben;
         if (nachname) e.nachname = utf8NachAnsi(*nachname);

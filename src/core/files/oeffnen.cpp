@@ -104,7 +104,14 @@ OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName
     if (!dateiExistiert(wahl->basisname + "." + wahl->jahr)) return OeffnenErgebnis::NichtVorhanden;
     s.datei.basisname = wahl->basisname;
     s.datei.jahr = wahl->jahr;
-    buchungsdateiOeffnen(s, optionen);
+    try {
+        buchungsdateiOeffnen(s, optionen);
+    } catch (...) {
+        // The automatic bookings come last: the file is open, and its status bar shows it
+        // with what was booked before the failure.
+        if (s.dateiOffen) s.statuszeile();
+        throw;
+    }
     s.statuszeile();
     return OeffnenErgebnis::Geoeffnet;
 }

@@ -62,6 +62,13 @@ class Buchungsstapel {
     std::vector<TBuchung> saetze_;
 };
 
+// Amounts and the contribution account come from the rates and the definitions: when either
+// could not be read at opening (reported then), booking would use the defaults instead.
+void grundlagenPruefen(const Sitzung& s) {
+    if (s.beitraege.unlesbar) throw EAFehler(EIO, s.datei.dateien().beitraege());
+    if (s.def.unlesbar) throw EAFehler(EIO, s.datei.dateien().definitionen());
+}
+
 bool offen(const Sitzung& s, const TMitglied& m) {
     return m.bezahlt == 0 && s.beitraege.eintrag(m.satz).cent != 0;
 }
@@ -70,6 +77,7 @@ bool offen(const Sitzung& s, const TMitglied& m) {
 
 std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
     befehlPruefen(s, "beitraegeBuchen");
+    grundlagenPruefen(s);
     BeitragsDialog d;
     try {
         if (!dateiExistiert(pfad(s))) throw EAFehler(ENOENT, pfad(s));
@@ -92,6 +100,7 @@ std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
 
 std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
     befehlPruefen(s, "beitraegeBuchen");
+    grundlagenPruefen(s);
     Buchungsstapel stapel(s);
     std::vector<TMitglied> liste = d.mitglieder;
     for (std::size_t i = 0; i < liste.size() && i < d.kaestchen.size(); ++i) {
@@ -112,6 +121,7 @@ std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
 
 bool beitraegeZuruecksetzen(Sitzung& s) {
     befehlPruefen(s, "beitraegeReset");
+    grundlagenPruefen(s);
     Frage erste{A("Information"),
                 A("Diese Funktion löscht für sämtliche Mitglieder den \"Bezahlt-Eintrag\", so daß "
                   "für die Mitglieder wieder Beiträge gebucht werden können (Neue "

@@ -25,6 +25,9 @@ struct BeitragsDialog {
     std::vector<BeitragsKaestchen> kaestchen;
 };
 
+// Booking and the reset throw EAFehler when the rates or the definitions could not be read
+// at opening: their amounts and account would be the defaults.
+
 // Reads the member file; nullopt after "Mitglied-Datei konnte nicht geöffnet werden!".
 std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s);
 // "&Buchen ": one income booking per checked and enabled box, filed into the indexes, then

@@ -8,6 +8,7 @@
 #include "files/sitzung.h"
 #include "members/mitgliedsdatei.h"
 
+#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -56,24 +57,31 @@ Beitragssaetze vorgabeSaetze(const TDefinitionen& d) {
 
 void beitragssaetzeLesen(Sitzung& s) {
     const std::string pfad = s.datei.dateien().beitraege();
+    bool unlesbar = false;
     if (dateiExistiert(pfad)) {
         try {
             BinaerDatei d(pfad, BinaerDatei::Modus::Lesen);
-            std::array<std::uint8_t, Beitragssaetze::kGroesse> b{};
-            d.lesen(0, b.data(), b.size());
-            s.beitraege = Beitragssaetze::entpacken(b.data());
-            return;
+            // A file cut short holds no table to keep: the defaults may replace it.
+            if (d.groesse() >= Beitragssaetze::kGroesse) {
+                std::array<std::uint8_t, Beitragssaetze::kGroesse> b{};
+                d.lesen(0, b.data(), b.size());
+                s.beitraege = Beitragssaetze::entpacken(b.data());
+                return;
+            }
         } catch (const EAFehler&) {
-            s.person.meldung(A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"),
-                             Symbol::Fehler);
+            unlesbar = true;
         }
+        s.person.meldung(A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"),
+                         Symbol::Fehler);
     }
     s.beitraege = vorgabeSaetze(s.def);
+    s.beitraege.unlesbar = unlesbar;
 }
 
 bool beitragssaetzeSchreiben(Sitzung& s) {
     const auto b = s.beitraege.packen();
     try {
+        if (s.beitraege.unlesbar) throw EAFehler(EACCES, s.datei.dateien().beitraege());
         dateiErsetzen(s.datei.dateien().beitraege(), std::vector<std::uint8_t>(b.begin(), b.end()));
         return true;
     } catch (const EAFehler&) {

@@ -32,6 +32,9 @@ struct Beitragssaetze {
     static constexpr std::size_t kGroesse = kEintrag * kBeitragssaetze; // 924
 
     std::array<Beitragssatz, kBeitragssaetze> eintraege{};
+    // The file is there but could not be read: these are defaults, and writing them would
+    // put them over the club's real rates.
+    bool unlesbar = false;
 
     std::array<std::uint8_t, kGroesse> packen() const;
     static Beitragssaetze entpacken(const std::uint8_t* bytes);
@@ -50,7 +53,8 @@ Beitragssaetze vorgabeSaetze(const TDefinitionen& d);
 // sich nicht einlesen!" when the file is there but unreadable). Fills s.beitraege.
 void beitragssaetzeLesen(Sitzung& s);
 // Writes s.beitraege whole; a failure is reported ("Fehler beim Speichern der
-// Beitragssätze!") and returns false, the table in memory stays changed.
+// Beitragssätze!") and returns false, the table in memory stays changed. Rates that could not
+// be read are never written.
 bool beitragssaetzeSchreiben(Sitzung& s);
 
 // The member's contribution: its entry's amount / 100 when the entry has a name, else the

@@ -6,7 +6,10 @@
 #include "common/fehler.h"
 #include "common/zeichensatz.h"
 #include "files/sitzung.h"
+#include "members/mitgliederimport.h"
 #include "members/mitgliedsdatei.h"
+
+#include <cerrno>
 
 namespace zalvor {
 
@@ -21,7 +24,7 @@ void mitgliederGeaendert(Sitzung& s) {
     s.melden({Ereignis::Art::MitgliederGeaendert});
 }
 
-TMitglied ausEingaben(const Karteikarte& k) {
+TMitglied ausEingaben(const Sitzung& s, const Karteikarte& k) {
     TMitglied m = k.bisher; // paid mark and bytes after the texts stay
     m.nachname.setze(AnsiNachOem(k.eingaben.nachname));
     m.vorname.setze(AnsiNachOem(k.eingaben.vorname));
@@ -30,7 +33,8 @@ TMitglied ausEingaben(const Karteikarte& k) {
     const int wahl = k.eingaben.satz;
     const bool gueltig = wahl > 0 && static_cast<std::size_t>(wahl) < k.saetze.size() &&
                          k.saetze[static_cast<std::size_t>(wahl)] != "--";
-    m.satz = gueltig ? static_cast<std::uint8_t>(wahl) : 0;
+    // Without readable rates every entry shows "--": the member keeps the stored rate.
+    if (!s.beitraege.unlesbar) m.satz = gueltig ? static_cast<std::uint8_t>(wahl) : 0;
     return m;
 }
 
@@ -82,9 +86,14 @@ std::optional<Karteikarte> karteOeffnen(Sitzung& s, std::optional<std::uint32_t>
 
 std::optional<std::uint32_t> karteSpeichern(Sitzung& s, const Karteikarte& k) {
     befehlPruefen(s, "mitgliedNeu");
-    const TMitglied m = ausEingaben(k);
+    const TMitglied m = ausEingaben(s, k);
     std::uint32_t nummer = 0;
     try {
+        // A new register would stop the old one from ever being imported: the import that
+        // failed at opening is tried again first.
+        if (!dateiExistiert(pfad(s)) && dateiExistiert(s.datei.dateien().mitgliederAlt()) &&
+            !altesMitgliederformatImportieren(s))
+            throw EAFehler(EIO, pfad(s));
         if (k.nummer && gleicherName(m, k.bisher)) {
             mitgliedUeberschreiben(pfad(s), *k.nummer, m);
             nummer = *k.nummer;

@@ -33,15 +33,15 @@ MglEinstEingaben mglEinstFuellen(const Sitzung& s) {
     return e;
 }
 
-bool mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
+Speicherausgang mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
     befehlPruefen(s, "mitgliederEinstellungen");
     if (!s.def.kontoBenannt(e.konto)) {
         s.person.nachricht(A("Fehler!"), A("\r\rKein Konto angegeben!"));
-        return false;
+        return Speicherausgang::Abgewiesen;
     }
     if (e.betrag.empty()) {
         s.person.nachricht(A("Fehler!"), A("\r\rKein Betrag angegeben!"));
-        return false;
+        return Speicherausgang::Abgewiesen;
     }
     const std::string text = kommaZuPunkt(e.betrag);
     std::optional<long double> betrag;
@@ -53,8 +53,15 @@ bool mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
     // Entry 0 of the rates holds the standard rate in 16-bit cents.
     if (!betrag || *betrag < 0 || *betrag > kHoechsterSatz) {
         s.person.nachricht(A("Fehler!"), "\r" + text + A(" hat kein gültiges Betragsformat!"));
-        return false;
+        return Speicherausgang::Abgewiesen;
     }
+    // Rates that could not be read are not written over; nothing is stored then.
+    if (s.beitraege.unlesbar) {
+        beitragssaetzeSchreiben(s);
+        return Speicherausgang::Schreibfehler;
+    }
+    const TDefinitionen alteDef = s.def;
+    const Beitragssatz alterStandard = s.beitraege.eintraege[0];
     s.def.standardBeitrag = *betrag;
     s.beitraege.eintraege[0].cent = inCent(*betrag);
     s.beitraege.eintraege[0].name.setze("Standard");
@@ -62,15 +69,21 @@ bool mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
         s.def.freiFelder[i + 1] = e.felder[i].substr(0, 10);
     const int zusatz = s.def.codeGeschuetzt() ? 10 : 0;
     s.def.mitgliedEinstellung = static_cast<std::uint8_t>(e.konto + zusatz);
-    definitionenSchreiben(s.datei.basisname, s.def, s.person);
-    beitragssaetzeSchreiben(s);
-    return true;
+    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) {
+        s.def = alteDef;
+        s.beitraege.eintraege[0] = alterStandard;
+        return Speicherausgang::Schreibfehler;
+    }
+    if (!beitragssaetzeSchreiben(s)) return Speicherausgang::Schreibfehler;
+    return Speicherausgang::Gespeichert;
 }
 
 bool mglEinstDialog(Sitzung& s, const std::function<bool(MglEinstEingaben&)>& zeigen) {
     MglEinstEingaben e = mglEinstFuellen(s);
-    while (zeigen(e))
-        if (mglEinstOk(s, e)) return true;
+    while (zeigen(e)) {
+        const Speicherausgang a = mglEinstOk(s, e);
+        if (a != Speicherausgang::Abgewiesen) return a == Speicherausgang::Gespeichert;
+    }
     return false;
 }
 
@@ -121,7 +134,7 @@ SaetzeEingaben beitrSaetzeFuellen(const Sitzung& s) {
     return e;
 }
 
-bool beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
+Speicherausgang beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
     befehlPruefen(s, "mitgliederEinstellungen");
     std::array<std::uint16_t, 20> cents{};
     for (std::size_t i = 0; i < e.size(); ++i) {
@@ -132,7 +145,7 @@ bool beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
                                  A(" wurde ein ungültiger Betrag eingegeben! (Nur Ziffern sowie "
                                    "max. ein \".\" oder \",\" vor den Cents sind zugelassen!)"),
                              Symbol::Warnung);
-            return false;
+            return Speicherausgang::Abgewiesen;
         }
         cents[i] = *c;
     }
@@ -140,14 +153,16 @@ bool beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
         s.beitraege.eintraege[i + 1].name.setze(e[i].name.substr(0, 40));
         s.beitraege.eintraege[i + 1].cent = cents[i];
     }
-    beitragssaetzeSchreiben(s);
-    return true;
+    return beitragssaetzeSchreiben(s) ? Speicherausgang::Gespeichert
+                                      : Speicherausgang::Schreibfehler;
 }
 
 bool beitrSaetzeDialog(Sitzung& s, const std::function<bool(SaetzeEingaben&)>& zeigen) {
     SaetzeEingaben e = beitrSaetzeFuellen(s);
-    while (zeigen(e))
-        if (beitrSaetzeOk(s, e)) return true;
+    while (zeigen(e)) {
+        const Speicherausgang a = beitrSaetzeOk(s, e);
+        if (a != Speicherausgang::Abgewiesen) return a == Speicherausgang::Gespeichert;
+    }
     return false;
 }
 

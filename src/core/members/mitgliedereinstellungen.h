@@ -18,6 +18,13 @@ struct Sitzung;
 
 std::string mglEinstText();
 
+// How OK of a settings dialog ended.
+enum class Speicherausgang {
+    Gespeichert,
+    Abgewiesen,   // a check failed; the dialog shows again
+    Schreibfehler // reported with the message of the file that failed; the dialog ends
+};
+
 // Windows form throughout.
 struct MglEinstEingaben {
     int konto = 0;      // chosen account 1..9, 0 for none
@@ -29,9 +36,12 @@ struct MglEinstEingaben {
 std::vector<int> mglEinstKonten(const Sitzung& s);
 MglEinstEingaben mglEinstFuellen(const Sitzung& s);
 // Checks in order (account, empty amount, amount format; an amount beyond the 16-bit entry
-// 0..655.35 counts as a wrong format); a failure shows its message and returns false (the
-// dialog shows again). Otherwise stores, writes definitions and rates, true.
-bool mglEinstOk(Sitzung& s, const MglEinstEingaben& e);
+// 0..655.35 counts as a wrong format); a failure shows its message (Abgewiesen). Otherwise
+// stores and writes the definitions, then the rates. Definitions that cannot be written are
+// not taken and the rates are not written; rates that cannot be written stay changed in
+// memory, the definitions already hold the new values.
+Speicherausgang mglEinstOk(Sitzung& s, const MglEinstEingaben& e);
+// True when everything was stored.
 bool mglEinstDialog(Sitzung& s, const std::function<bool(MglEinstEingaben&)>& zeigen);
 
 struct SatzZeile {
@@ -47,9 +57,9 @@ std::string centText(std::uint16_t cent);
 std::optional<std::uint16_t> satzBetragLesen(std::string_view text);
 std::string beitrSaetzeText();
 SaetzeEingaben beitrSaetzeFuellen(const Sitzung& s);
-// A row whose amount does not read shows its row message and false; otherwise entries 1..20
-// take the rows and the rates file is written.
-bool beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e);
+// A row whose amount does not read shows its row message (Abgewiesen); otherwise entries
+// 1..20 take the rows and the rates file is written.
+Speicherausgang beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e);
 bool beitrSaetzeDialog(Sitzung& s, const std::function<bool(SaetzeEingaben&)>& zeigen);
 
 } // namespace zalvor

@@ -43,7 +43,8 @@ class Verein : public ::testing::Test {
         for (const auto& m : {mitglied("Abel", "Anna", 0), mitglied("Berg", "Bernd", 1),
                               mitglied("Cord", "Cora", 3)})
             mitgliedEinfuegen(pfad(), m);
-        for (int i = 1; i <= 9; ++i) leereDateiAnlegen(k.index(i));
+        for (int i = 1; i <= 9; ++i)
+            leereDateiAnlegen(k.index(i));
         k.s.dateiOffen = true;
         k.s.mitgliederVorhanden = true;
     }
@@ -56,13 +57,13 @@ TEST_F(Verein, FurtherRatesRefuseABadRowWithItsNumberAndStoreNothing) {
     EXPECT_EQ(e[0].betrag, "25,00");
     e[0] = {"Erwachsene", "12,5"};
     e[6].betrag = "1,2,3";
-    EXPECT_FALSE(beitrSaetzeOk(k.s, e));
+    EXPECT_EQ(beitrSaetzeOk(k.s, e), Speicherausgang::Abgewiesen);
     ASSERT_EQ(k.person.meldungen().size(), 1u);
     EXPECT_EQ(k.person.meldungen()[0].titel, "Falsches Zahlenformat");
     EXPECT_NE(k.person.meldungen()[0].text.find("In Zeile 7 wurde"), std::string::npos);
     EXPECT_EQ(k.s.beitraege.eintraege[1].name.text(), "Jugend");
     e[6].betrag = "";
-    EXPECT_TRUE(beitrSaetzeOk(k.s, e));
+    EXPECT_EQ(beitrSaetzeOk(k.s, e), Speicherausgang::Gespeichert);
     EXPECT_EQ(k.s.beitraege.eintraege[1].cent, 1250);
     EXPECT_EQ(bytesLesen(k.s.datei.dateien().beitraege()).size(), 924u);
 }
@@ -82,7 +83,7 @@ TEST_F(Verein, SettingsCheckInOrderAndKeepTheCodeWordAddition) {
         MglEinstEingaben e = mglEinstFuellen(k.s);
         e.konto = f.konto;
         e.betrag = f.betrag;
-        EXPECT_FALSE(mglEinstOk(k.s, e)) << f.betrag;
+        EXPECT_EQ(mglEinstOk(k.s, e), Speicherausgang::Abgewiesen) << f.betrag;
         ASSERT_EQ(k.person.meldungen().size(), 1u);
         EXPECT_EQ(k.person.meldungen()[0].text, f.meldung);
     }
@@ -91,7 +92,7 @@ TEST_F(Verein, SettingsCheckInOrderAndKeepTheCodeWordAddition) {
     EXPECT_EQ(e.betrag, "50.00");
     e.betrag = "12,5";
     e.felder[1] = "Telefonnummer";
-    EXPECT_TRUE(mglEinstOk(k.s, e));
+    EXPECT_EQ(mglEinstOk(k.s, e), Speicherausgang::Gespeichert);
     EXPECT_EQ(k.s.def.mitgliedEinstellung, 12);
     EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 1250);
     EXPECT_EQ(k.s.def.freiFelder[2], "Telefonnum");
@@ -232,6 +233,59 @@ TEST_F(Verein, OldMemberFileIsImportedOnceWithRateIndexZero) {
     for (const auto& m : mitgliederLesen(pfad()))
         EXPECT_EQ(m.satz, 0);
     EXPECT_TRUE(dateiExistiert(k.s.datei.dateien().mitgliederAlt()));
+}
+
+// Rates that exist but cannot be read are defaults in memory: nothing may write them over
+// the file, use their amounts or reset a member's rate by them.
+TEST_F(Verein, UnreadableRatesAreNeverWrittenOverOrBookedWith) {
+    ASSERT_EQ(beitrSaetzeOk(k.s, beitrSaetzeFuellen(k.s)), Speicherausgang::Gespeichert);
+    const std::string btr = k.s.datei.dateien().beitraege();
+    const auto datei = bytesLesen(btr);
+    testhaken::fehlerBeiSchritt(1, EIO);
+    beitragssaetzeLesen(k.s);
+    testhaken::zuruecksetzen();
+    ASSERT_TRUE(k.s.beitraege.unlesbar);
+    const std::string standardVorher = std::to_string(k.s.def.standardBeitrag);
+
+    k.person.leeren();
+    MglEinstEingaben e = mglEinstFuellen(k.s);
+    e.betrag = "12";
+    EXPECT_EQ(mglEinstOk(k.s, e), Speicherausgang::Schreibfehler);
+    EXPECT_EQ(std::to_string(k.s.def.standardBeitrag), standardVorher);
+    EXPECT_EQ(beitrSaetzeOk(k.s, beitrSaetzeFuellen(k.s)), Speicherausgang::Schreibfehler);
+    for (const auto& m : k.person.meldungen())
+        EXPECT_EQ(m.text, "Fehler beim Speichern der Beitragssätze!");
+    EXPECT_EQ(k.person.meldungen().size(), 2u);
+    EXPECT_EQ(bytesLesen(btr), datei);
+
+    // Renaming Berg (rate 1) keeps the rate although the card offers none.
+    ASSERT_TRUE(karteDialog(k.s, 1u, [](Karteikarte& c) {
+        EXPECT_EQ(c.saetze[1], "--");
+        c.eingaben.nachname = A("Zorn");
+        return true;
+    }));
+    EXPECT_EQ(mitgliederLesen(pfad())[2].satz, 1);
+    EXPECT_THROW(beitraegeOeffnen(k.s), EAFehler);
+    EXPECT_THROW(beitraegeZuruecksetzen(k.s), EAFehler);
+}
+
+// A register only in the old form: the first new member imports it before it is filed.
+TEST_F(Verein, NewMemberImportsTheOldRegisterFirst) {
+    std::vector<std::uint8_t> alt;
+    for (const auto& m : mitgliederLesen(pfad())) {
+        const auto b = m.packen();
+        alt.insert(alt.end(), b.begin(), b.begin() + 173);
+    }
+    bytesSchreiben(k.s.datei.dateien().mitgliederAlt(), alt);
+    dateiLoeschen(pfad());
+    EXPECT_EQ(karteDialog(k.s, std::nullopt,
+                          [](Karteikarte& c) {
+                              c.eingaben.nachname = "Dorn";
+                              return true;
+                          }),
+              3u);
+    EXPECT_EQ(namen(pfad()),
+              (std::vector<std::string>{"Abel, Anna", "Berg, Bernd", "Cord, Cora", "Dorn, "}));
 }
 
 } // namespace
