@@ -46,7 +46,8 @@ druck::Setzer abschlussSetzer(TMainForm& f, const TabschlWin& fenster) {
 
 void abschlussDrucken(TMainForm& f) {
     if (!druckoptionen(f.person(), &f)) return;
-    QMdiSubWindow* aktiv = f.arbeitsflaeche()->activeSubWindow();
+    // The current child also when the program is not the active application.
+    const QMdiSubWindow* aktiv = f.arbeitsflaeche()->currentSubWindow();
     const QString titel = aktiv && aktiv->widget() ? aktiv->widget()->windowTitle() : QString();
     QList<QWidget*> fenster;
     for (const auto& w : abschlussfenster())
