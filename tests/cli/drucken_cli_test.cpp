@@ -136,6 +136,13 @@ TEST_F(CliDrucken, MehrdateiabschlussAlsPdf) {
         EXPECT_NE(t.find(text), std::string::npos) << text;
     for (const char* fehlt : {"Kontenbestände:", "(Datei: ", "Typengruppe"})
         EXPECT_EQ(t.find(fehlt), std::string::npos) << fehlt;
+    // Landscape pages give the wide lists room.
+    ASSERT_EQ(cli({"drucken", datei, "--pdf", pdf, "--quer", "liste", "einfach"}).status, 0);
+    std::unique_ptr<FILE, int (*)(FILE*)> info(::popen(("pdfinfo '" + pdf + "'").c_str(), "r"),
+                                               ::pclose);
+    std::array<char, 4096> puffer{};
+    const std::size_t n = info ? std::fread(puffer.data(), 1, puffer.size(), info.get()) : 0;
+    EXPECT_NE(std::string(puffer.data(), n).find("842 x 595"), std::string::npos);
     EXPECT_EQ(cli({"drucken", liste, "--pdf", pdf, "mehrdateiabschluss", "--monat", "0"}).status,
               1);
     EXPECT_EQ(cli({"drucken", dir.pfad() + "/Fehlt.FL", "--pdf", pdf, "mehrdateiabschluss"}).status,

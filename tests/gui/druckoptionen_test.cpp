@@ -9,9 +9,14 @@
 #include "printing/listendruck.h"
 #include "printing/printdlg.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
@@ -107,6 +112,28 @@ class DruckoptionenTest : public QObject {
             },
             pfad));
         QVERIFY(QFileInfo(pfad).size() > 500);
+    }
+
+    void pdfDerVorschauBehaeltDasQuerformat() {
+        zalvor::Bericht b;
+        b.fenstertitel = "Breite Liste";
+        const QString pfad = QString::fromStdString(ordner_.datei("quer.pdf"));
+        zalvor::gui::drucker().setPageOrientation(QPageLayout::Landscape);
+        Dialogablauf ablauf;
+        ablauf.dann("Druckvorschau", [](QDialog& d) { d.findChild<QAction*>("alsPdf")->trigger(); })
+            .dann("Als PDF speichern", [pfad](QDialog& d) {
+                static_cast<QFileDialog&>(d).selectFile(pfad);
+                d.accept();
+            });
+        zalvor::gui::druckvorschau(nullptr, [&](zalvor::Messung& m, zalvor::Seitenformat f) {
+            return zalvor::listeSetzen(b, zalvor::gui::druckeinstellungen(), m, f);
+        });
+        zalvor::gui::drucker().setPageOrientation(QPageLayout::Portrait);
+        QVERIFY(ablauf.fertig());
+        QProcess info;
+        info.start("pdfinfo", {pfad});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains("842 x 595"));
     }
 
   private:

@@ -87,6 +87,7 @@ std::optional<Bericht> mehrdateiBauen(Kontext& k, const std::string& liste) {
 
 int drucken(Kontext& k) {
     const auto pdf = k.args.wert("--pdf");
+    const bool quer = k.args.schalter("--quer");
     const std::string datei = k.args.position("DATEI");
     const std::string was = k.args.position("DRUCK");
     if (!pdf || pdf->empty()) throw Aufruffehler("--pdf AUSGABE.pdf fehlt");
@@ -145,7 +146,7 @@ int drucken(Kontext& k) {
     druck::druckeinstellungenLaden(k.sitzung.person, e);
     einstellungenAusgeben(k.err, e);
     QPrinter drucker(QPrinter::HighResolution);
-    druck::pdfEinrichten(drucker, *pdf);
+    druck::pdfEinrichten(drucker, *pdf, quer);
     int seiten = 0;
     errno = 0;
     if (!druck::drucken(drucker, e.schrift1, e.schrift2, setzer, {}, &seiten))
@@ -154,15 +155,17 @@ int drucken(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDrucken{"drucken",
-                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | soll-ist | "
-                      "abschluss [--monat M] [--umrechnen] | "
-                      "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
-                      "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
-                      "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
-                      "einer Dateiliste (DATEI ist dann die .FL-Datei) oder die Mitgliederliste "
-                      "mit den gespeicherten Druckoptionen in eine PDF-Datei",
-                      drucken};
+const Befehl kDrucken{
+    "drucken",
+    "DATEI --pdf AUSGABE.pdf [--quer] (liste (einfach | ea | konto N | alle) | soll-ist | "
+    "abschluss [--monat M] [--umrechnen] | "
+    "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
+    "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
+    "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
+    "einer Dateiliste (DATEI ist dann die .FL-Datei) oder die Mitgliederliste "
+    "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
+    "Querformat",
+    drucken};
 
 } // namespace
 
