@@ -48,7 +48,9 @@ class DruckoptionenTest : public QObject {
                 QCOMPARE(d.findChild<QLineEdit*>("EditOben")->text(), QString("300"));
                 d.findChild<QLineEdit*>("EditUnten")->setText("30");
                 d.findChild<QCheckBox*>("CBSeitenNr")->setChecked(true);
-                d.accept();
+                // Return in a number field is OK, as a person expects.
+                QTest::keyClick(d.findChild<QLineEdit*>("EditUnten"), Qt::Key_Return);
+                QVERIFY(!d.isVisible());
             });
         QVERIFY(zalvor::gui::druckoptionen(p, nullptr));
         QVERIFY(ablauf.fertig());

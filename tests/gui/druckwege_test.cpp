@@ -122,6 +122,8 @@ class DruckwegeTest : public QObject {
         QCOMPARE(f.form->dateiOeffnen(verein_), OeffnenErgebnis::Geoeffnet);
         f.form->resize(1000, 700);
         f.form->show();
+        f.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         Dialogablauf ablauf;
         w.oeffnen(*f.form, ablauf);
 
@@ -177,7 +179,11 @@ class DruckwegeTest : public QObject {
              {u("Listenübersicht für Datei: "), "Hallenmiete Sporthalle Nord"}},
             {"ea",
              menue("eaListe"),
-             listendruck,
+             // Alt+R in the grid, as a person without a mouse prints.
+             [] {
+                 neuesteListe()->oberesRaster()->setFocus();
+                 QTest::keyClick(neuesteListe()->oberesRaster(), Qt::Key_R, Qt::AltModifier);
+             },
              anVon,
              false,
              {"liste", "ea"},
@@ -205,7 +211,11 @@ class DruckwegeTest : public QObject {
              {"Soll-Ist-Vergleich", "Ausgabetypen:", "Planv.(Soll)"}},
             {"abschluss",
              menue("jahresabschluss"),
-             abschlussdruck,
+             [] {
+                 QWidget* w = gui::abschlussfenster().front();
+                 w->setFocus();
+                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+             },
              {},
              false,
              {"abschluss"},

@@ -20,6 +20,7 @@ TabschlWin* abschlussfensterZeigen(TMainForm& f, zalvor::Bericht bericht, int ta
     fenster->andereWaehrungSetzen(std::move(andereWaehrung));
     QObject::connect(fenster->druckenAktion(), &QAction::triggered, fenster,
                      [&f] { f.befehl([&f] { abschlussDrucken(f); }); });
+    druckkuerzel(*fenster, fenster->druckenAktion());
     QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
     rahmen->setWindowIcon(f.windowIcon());

@@ -42,6 +42,12 @@ bool mitFortschritt(QWidget* eltern, QPrinter& p, const druck::Setzer& setzer) {
 
 } // namespace
 
+void druckkuerzel(QWidget& fenster, QAction* drucken) {
+    drucken->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    drucken->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    fenster.addAction(drucken);
+}
+
 QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiverTitel,
                             Person& p) {
     for (QWidget* w : fenster)

@@ -8,9 +8,14 @@
 #include <QList>
 #include <QString>
 
+class QAction;
 class QWidget;
 
 namespace zalvor::gui {
+
+// Alt+R presses the window's print button wherever the window has the focus: a tool bar
+// button shows no mnemonic.
+void druckkuerzel(QWidget& fenster, QAction* drucken);
 
 // The first window (newest first) whose caption equals the active child's caption; none:
 // the internal-error message and null.
