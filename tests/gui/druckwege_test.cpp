@@ -16,11 +16,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QtTest>
 
 #include <functional>
