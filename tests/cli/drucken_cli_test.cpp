@@ -30,14 +30,25 @@ std::string pdfText(const std::string& pdf) {
 
 class CliDrucken : public ::testing::Test {
   protected:
+    // Printing reads the club only: one demo club serves every test.
+    static void SetUpTestSuite() {
+        demo_ = new test::TempVerzeichnis;
+        ASSERT_EQ(cli({"--heute", "2026-12-07", "demo", demo_->pfad()}).status, 0);
+    }
+    static void TearDownTestSuite() {
+        delete demo_;
+        demo_ = nullptr;
+    }
     void SetUp() override {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                            QString::fromStdString(dir.datei("einstellungen")));
-        ASSERT_EQ(cli({"--heute", "2026-12-07", "demo", dir.pfad()}).status, 0);
-        datei = dir.pfad() + "/Sportverein.26";
+        datei = demo_->pfad() + "/Sportverein.26";
+        liste = demo_->pfad() + "/Vereine.FL";
     }
+    static inline test::TempVerzeichnis* demo_ = nullptr;
     test::TempVerzeichnis dir;
     std::string datei;
+    std::string liste;
 };
 
 TEST_F(CliDrucken, DruckoptionenPruefenUndSpeichern) {
@@ -75,6 +86,8 @@ TEST_F(CliDrucken, ListenAlsPdf) {
     EXPECT_NE(text.find("Einnahmen:"), std::string::npos);
     EXPECT_NE(text.find("Schiedsrichter Heimspiel"), std::string::npos);
     EXPECT_NE(text.find("Kreisverband"), std::string::npos);
+    // With the default fonts the last column still fits across the upright page.
+    EXPECT_NE(text.find("Betrag (EUR) Konto\n"), std::string::npos);
 
     ASSERT_EQ(cli({"druckoptionen", "--anvon", "nein"}).status, 0);
     const std::string alle = dir.datei("alle.pdf");
@@ -112,6 +125,31 @@ TEST_F(CliDrucken, AbschlussAlsPdf) {
     EXPECT_NE(pdfText(pdf).find("Monatsabschluß für März"), std::string::npos);
     EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "abschluss", "--monat", "13"}).status, 1);
     EXPECT_EQ(cli({"drucken", datei, "--pdf", pdf, "abschluss", "--umrechnen"}).status, 2);
+}
+
+TEST_F(CliDrucken, MehrdateiabschlussAlsPdf) {
+    const std::string pdf = dir.datei("mehrdatei.pdf");
+    const auto r = cli({"--heute", "2026-12-07", "drucken", liste, "--pdf", pdf,
+                        "mehrdateiabschluss", "--monat", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string t = pdfText(pdf);
+    for (const char* text : {"Mehr-Datei-Monatsabschluß", " 26 vom 7.12.26\n", "Buchungs-Datei",
+                             "Jugendabteilung.26", "Gewinn- / Verlustrechnung:"})
+        EXPECT_NE(t.find(text), std::string::npos) << text;
+    for (const char* fehlt : {"Kontenbestände:", "(Datei: ", "Typengruppe"})
+        EXPECT_EQ(t.find(fehlt), std::string::npos) << fehlt;
+    // Landscape pages give the wide lists room.
+    ASSERT_EQ(cli({"drucken", datei, "--pdf", pdf, "--quer", "liste", "einfach"}).status, 0);
+    std::unique_ptr<FILE, int (*)(FILE*)> info(::popen(("pdfinfo '" + pdf + "'").c_str(), "r"),
+                                               ::pclose);
+    std::array<char, 4096> puffer{};
+    const std::size_t n = info ? std::fread(puffer.data(), 1, puffer.size(), info.get()) : 0;
+    EXPECT_NE(std::string(puffer.data(), n).find("842 x 595"), std::string::npos);
+    EXPECT_EQ(cli({"drucken", liste, "--pdf", pdf, "mehrdateiabschluss", "--monat", "0"}).status,
+              1);
+    EXPECT_EQ(cli({"drucken", dir.pfad() + "/Fehlt.FL", "--pdf", pdf, "mehrdateiabschluss"}).status,
+              1);
+    EXPECT_EQ(cli({"drucken", liste, "--pdf", pdf, "mehrdateiabschluss", "--umrechnen"}).status, 2);
 }
 
 TEST_F(CliDrucken, MitgliederlisteAlsPdf) {

@@ -9,9 +9,14 @@
 #include "printing/listendruck.h"
 #include "printing/printdlg.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
@@ -43,7 +48,9 @@ class DruckoptionenTest : public QObject {
                 QCOMPARE(d.findChild<QLineEdit*>("EditOben")->text(), QString("300"));
                 d.findChild<QLineEdit*>("EditUnten")->setText("30");
                 d.findChild<QCheckBox*>("CBSeitenNr")->setChecked(true);
-                d.accept();
+                // Return in a number field is OK, as a person expects.
+                QTest::keyClick(d.findChild<QLineEdit*>("EditUnten"), Qt::Key_Return);
+                QVERIFY(!d.isVisible());
             });
         QVERIFY(zalvor::gui::druckoptionen(p, nullptr));
         QVERIFY(ablauf.fertig());
@@ -107,6 +114,28 @@ class DruckoptionenTest : public QObject {
             },
             pfad));
         QVERIFY(QFileInfo(pfad).size() > 500);
+    }
+
+    void pdfDerVorschauBehaeltDasQuerformat() {
+        zalvor::Bericht b;
+        b.fenstertitel = "Breite Liste";
+        const QString pfad = QString::fromStdString(ordner_.datei("quer.pdf"));
+        zalvor::gui::drucker().setPageOrientation(QPageLayout::Landscape);
+        Dialogablauf ablauf;
+        ablauf.dann("Druckvorschau", [](QDialog& d) { d.findChild<QAction*>("alsPdf")->trigger(); })
+            .dann("Als PDF speichern", [pfad](QDialog& d) {
+                static_cast<QFileDialog&>(d).selectFile(pfad);
+                d.accept();
+            });
+        zalvor::gui::druckvorschau(nullptr, [&](zalvor::Messung& m, zalvor::Seitenformat f) {
+            return zalvor::listeSetzen(b, zalvor::gui::druckeinstellungen(), m, f);
+        });
+        zalvor::gui::drucker().setPageOrientation(QPageLayout::Portrait);
+        QVERIFY(ablauf.fertig());
+        QProcess info;
+        info.start("pdfinfo", {pfad});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains("842 x 595"));
     }
 
   private:

@@ -151,13 +151,13 @@ Raster buchungsraster(const std::string& ueberschrift, int n) {
 TEST_F(Druckwerk, ListeAlsPdf) {
     Bericht b;
     b.fenstertitel = "Ein/Aus - Liste f\xfcr Datei: Verein (Buchungsjahr: 26; Stand: 6.12.26)";
-    b.reiter.push_back({"", {buchungsraster("Ausgaben:", 120), buchungsraster("Einnahmen:", 3)}});
+    b.reiter.push_back({"", {buchungsraster("Ausgaben:", 200), buchungsraster("Einnahmen:", 3)}});
     const PdfInhalt pdf = alsPdf(datei("liste.pdf"), [&](Messung& m, Seitenformat f) {
         return listeSetzen(b, mitNummern(), m, f);
     });
     EXPECT_GE(pdf.seiten, 3);
     EXPECT_NE(pdf.text.find("Ein/Aus - Liste für Datei: Verein"), std::string::npos);
-    EXPECT_NE(pdf.text.find("Miete März 120"), std::string::npos);
+    EXPECT_NE(pdf.text.find("Miete März 200"), std::string::npos);
     EXPECT_NE(pdf.text.find("Einnahmen:"), std::string::npos);
     EXPECT_NE(pdf.text.find("Summe:"), std::string::npos); // pdftotext joins the spaced letters
 }

@@ -2,19 +2,23 @@
 // stored print settings.
 #include "closing/abschlussargumente.h"
 #include "closing/abschlussbericht.h"
+#include "closing/dateilisteoeffnen.h"
+#include "closing/mehrdateiabschluss.h"
+#include "closing/monatsfrage.h"
 #include "common/befehl.h"
 #include "common/betrag.h"
 #include "common/dateiargument.h"
 #include "common/fehler.h"
+#include "common/zeichensatz.h"
 #include "druckwerk/anwendung.h"
 #include "druckwerk/druckschrift.h"
 #include "druckwerk/qteinstellungsspeicher.h"
 #include "druckwerk/seitenmaler.h"
 #include "lists/buchungslisten.h"
-#include "printing/abschlussdruck.h"
+#include "lists/sollist.h"
 #include "members/mitgliederliste.h"
 #include "members/mitgliederoptionen.h"
-#include "lists/sollist.h"
+#include "printing/abschlussdruck.h"
 #include "printing/einstellungstext.h"
 #include "printing/listendruck.h"
 #include "printing/mitgliederdruck.h"
@@ -22,6 +26,7 @@
 #include <QPrinter>
 
 #include <cerrno>
+#include <optional>
 
 namespace zalvor::cli {
 
@@ -50,8 +55,39 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
     return kontenListe(k.sitzung, konto);
 }
 
+// The closing of the file list named by DATEI, as the file list window shows it; nullopt
+// after a message (a month that is none, a list that cannot be opened or names no file).
+std::optional<Bericht> mehrdateiBauen(Kontext& k, const std::string& liste) {
+    const auto monatText = k.args.wert("--monat");
+    AbschlussParameter p;
+    p.umrechnen = k.args.schalter("--umrechnen");
+    k.args.fertig();
+    Person& person = k.sitzung.person;
+    if (monatText) {
+        const std::string text = utf8NachAnsi(*monatText);
+        const auto monat = monatLesen(text);
+        if (!monat) {
+            monatFehlerMelden(person, text);
+            return std::nullopt;
+        }
+        p.monat = *monat;
+    }
+    const auto l = dateilisteLaden(festeWahl(liste), person);
+    if (!l) return std::nullopt;
+    if (l->dateien.empty()) {
+        k.err << "Die Dateiliste nennt keine Datei: kein Abschluss\n";
+        return std::nullopt;
+    }
+    const Listenvorgaben v = listenvorgabenLesen(l->dateien.front(), person);
+    if (p.umrechnen && !BeideWaehrungen(v.def.waehrung, v.jahr))
+        throw Aufruffehler("--umrechnen: das Jahr " + v.jahr + " kennt keine zweite Währung");
+    return mehrdateiBericht(
+        mehrdateiabschlussRechnen(v, l->dateien, p, k.sitzung.euroText, person));
+}
+
 int drucken(Kontext& k) {
     const auto pdf = k.args.wert("--pdf");
+    const bool quer = k.args.schalter("--quer");
     const std::string datei = k.args.position("DATEI");
     const std::string was = k.args.position("DRUCK");
     if (!pdf || pdf->empty()) throw Aufruffehler("--pdf AUSGABE.pdf fehlt");
@@ -66,6 +102,14 @@ int drucken(Kontext& k) {
         const Bericht b = abschlussBericht(*a, k.sitzung.def);
         const Abschlusskopf kopf = abschlussKopf(k.sitzung);
         setzer = [b, kopf, &e](Messung& m, Seitenformat f) {
+            return abschlussSetzen(b, kopf, e, m, f);
+        };
+    } else if (was == "mehrdateiabschluss") {
+        const auto b = mehrdateiBauen(k, datei);
+        if (!b) return kAbgelehnt;
+        // No file is open: the title shows the calendar year as the desktop does then.
+        const Abschlusskopf kopf = abschlussKopf(k.sitzung);
+        setzer = [b = *b, kopf, &e](Messung& m, Seitenformat f) {
             return abschlussSetzen(b, kopf, e, m, f);
         };
     } else if (was == "mitgliederliste") {
@@ -92,7 +136,9 @@ int drucken(Kontext& k) {
             return listeSetzen(b, e, m, f);
         };
     } else {
-        throw Aufruffehler("DRUCK ist liste, soll-ist, abschluss oder mitgliederliste: " + was);
+        throw Aufruffehler(
+            "DRUCK ist liste, soll-ist, abschluss, mehrdateiabschluss oder mitgliederliste: " +
+            was);
     }
 
     druck::anwendungSicherstellen();
@@ -100,7 +146,7 @@ int drucken(Kontext& k) {
     druck::druckeinstellungenLaden(k.sitzung.person, e);
     einstellungenAusgeben(k.err, e);
     QPrinter drucker(QPrinter::HighResolution);
-    druck::pdfEinrichten(drucker, *pdf);
+    druck::pdfEinrichten(drucker, *pdf, quer);
     int seiten = 0;
     errno = 0;
     if (!druck::drucken(drucker, e.schrift1, e.schrift2, setzer, {}, &seiten))
@@ -109,13 +155,17 @@ int drucken(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDrucken{"drucken",
-                      "DATEI --pdf AUSGABE.pdf (liste (einfach | ea | konto N | alle) | soll-ist | "
-                      "abschluss [--monat M] [--umrechnen] | "
-                      "mitgliederliste [--spalten frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
-                      "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss oder die "
-                      "Mitgliederliste mit den gespeicherten Druckoptionen in eine PDF-Datei",
-                      drucken};
+const Befehl kDrucken{
+    "drucken",
+    "DATEI --pdf AUSGABE.pdf [--quer] (liste (einfach | ea | konto N | alle) | soll-ist | "
+    "abschluss [--monat M] [--umrechnen] | "
+    "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
+    "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
+    "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
+    "einer Dateiliste (DATEI ist dann die .FL-Datei) oder die Mitgliederliste "
+    "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
+    "Querformat",
+    drucken};
 
 } // namespace
 

@@ -20,6 +20,7 @@ TabschlWin* abschlussfensterZeigen(TMainForm& f, zalvor::Bericht bericht, int ta
     fenster->andereWaehrungSetzen(std::move(andereWaehrung));
     QObject::connect(fenster->druckenAktion(), &QAction::triggered, fenster,
                      [&f] { f.befehl([&f] { abschlussDrucken(f); }); });
+    druckkuerzel(*fenster, fenster->druckenAktion());
     QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);
     rahmen->setWindowIcon(f.windowIcon());
@@ -46,7 +47,8 @@ druck::Setzer abschlussSetzer(TMainForm& f, const TabschlWin& fenster) {
 
 void abschlussDrucken(TMainForm& f) {
     if (!druckoptionen(f.person(), &f)) return;
-    QMdiSubWindow* aktiv = f.arbeitsflaeche()->activeSubWindow();
+    // The current child also when the program is not the active application.
+    const QMdiSubWindow* aktiv = f.arbeitsflaeche()->currentSubWindow();
     const QString titel = aktiv && aktiv->widget() ? aktiv->widget()->windowTitle() : QString();
     QList<QWidget*> fenster;
     for (const auto& w : abschlussfenster())

@@ -62,7 +62,7 @@ TListenWin::TListenWin(zalvor::Bericht bericht, QWidget* parent)
     leiste_->setObjectName("listenleiste");
     drucken_ = leiste_->addAction(QString::fromUtf8("D&rucken ..."));
     drucken_->setObjectName("drucken");
-    // The printing of lists is not there yet.
+    // Enabled by whoever connects it to the printing.
     drucken_->setEnabled(false);
     QAction* hilfe = leiste_->addAction(QString::fromUtf8("Hilfe"));
     hilfe->setObjectName("hilfe");

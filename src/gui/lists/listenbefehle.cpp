@@ -1,10 +1,11 @@
-// Menu commands of the "&Listen" menu: each list opens a new list window.
+// Menu commands of the "&Listen" menu: each list opens a new, printable list window.
 #include "files/sitzung.h"
 #include "lists/ListWin.h"
 #include "lists/buchungslisten.h"
 #include "lists/listenanzeige.h"
 #include "mainwindow/befehlsgruppen.h"
 #include "mainwindow/movelmain.h"
+#include "printing/listenfensterdruck.h"
 
 #include "common/befehlsregeln.h"
 
@@ -16,7 +17,7 @@ void verbinden(TMainForm& f) {
     auto zeigen = [&f](const char* id, auto bauen) {
         return [&f, id, bauen] {
             zalvor::befehlPruefen(f.sitzung(), id);
-            listenfensterZeigen(f, bauen(f.sitzung()));
+            druckbarMachen(f, *listenfensterZeigen(f, bauen(f.sitzung())));
         };
     };
     f.verdrahten("einfachliste", zeigen("einfachliste", zalvor::einfachListe));

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -41,6 +42,12 @@ bool mitFortschritt(QWidget* eltern, QPrinter& p, const druck::Setzer& setzer) {
 
 } // namespace
 
+void druckkuerzel(QWidget& fenster, QAction* drucken) {
+    drucken->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    drucken->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    fenster.addAction(drucken);
+}
+
 QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiverTitel,
                             Person& p) {
     for (QWidget* w : fenster)
@@ -50,9 +57,9 @@ QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiv
     return nullptr;
 }
 
-bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& pfad) {
+bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& pfad, bool quer) {
     QPrinter pdf(QPrinter::HighResolution);
-    druck::pdfEinrichten(pdf, pfad.toStdString());
+    druck::pdfEinrichten(pdf, pfad.toStdString(), quer);
     return mitFortschritt(eltern, pdf, setzer);
 }
 
@@ -68,7 +75,9 @@ void druckvorschau(QWidget* eltern, const druck::Setzer& setzer) {
             const QString pfad =
                 QFileDialog::getSaveFileName(&vorschau, QStringLiteral("Als PDF speichern"),
                                              QString(), QStringLiteral("PDF-Dateien (*.pdf)"));
-            if (!pfad.isEmpty() && alsPdfDrucken(&vorschau, setzer, pfad)) vorschau.accept();
+            // The PDF keeps the orientation chosen in the preview or the printer set-up.
+            const bool quer = drucker().pageLayout().orientation() == QPageLayout::Landscape;
+            if (!pfad.isEmpty() && alsPdfDrucken(&vorschau, setzer, pfad, quer)) vorschau.accept();
         });
     }
     vorschau.exec();

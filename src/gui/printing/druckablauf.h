@@ -8,9 +8,14 @@
 #include <QList>
 #include <QString>
 
+class QAction;
 class QWidget;
 
 namespace zalvor::gui {
+
+// Alt+R presses the window's print button wherever the window has the focus: a tool bar
+// button shows no mnemonic.
+void druckkuerzel(QWidget& fenster, QAction* drucken);
 
 // The first window (newest first) whose caption equals the active child's caption; none:
 // the internal-error message and null.
@@ -20,8 +25,9 @@ QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiv
 // print button prints to the chosen printer, its "Als PDF speichern" into a file.
 void druckvorschau(QWidget* eltern, const druck::Setzer& setzer);
 
-// Prints straight to `pfad` as PDF (used by the preview and by tests); false when cancelled
-// or when the file could not be written.
-bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& pfad);
+// Prints straight to `pfad` as PDF, on landscape pages with `quer` (used by the preview and by
+// tests); false when cancelled or when the file could not be written.
+bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& pfad,
+                   bool quer = false);
 
 } // namespace zalvor::gui

@@ -32,6 +32,7 @@ void listenfensterDrucken(TMainForm& f) {
 void druckbarMachen(TMainForm& f, TListenWin& w) {
     QAction* drucken = w.druckenAktion();
     drucken->setEnabled(true);
+    druckkuerzel(w, drucken);
     QObject::connect(drucken, &QAction::triggered, &f,
                      [&f] { f.befehl([&f] { listenfensterDrucken(f); }); });
 }

@@ -85,6 +85,9 @@ Tprintdlg::Tprintdlg(QWidget* parent) : QDialog(parent) {
     BtnSchrift2->setObjectName(QStringLiteral("BtnSchrift2"));
     BtnDrucker = new QPushButton(QStringLiteral("&Drucker..."));
     BtnDrucker->setObjectName(QStringLiteral("BtnDrucker"));
+    // Return in a number field means OK, never a font chooser or the printer set-up.
+    for (QPushButton* k : {BtnSchrift1, BtnSchrift2, BtnDrucker})
+        k->setAutoDefault(false);
     connect(BtnSchrift1, &QPushButton::clicked, this, [this] { schriftWaehlen(schrift1_); });
     connect(BtnSchrift2, &QPushButton::clicked, this, [this] { schriftWaehlen(schrift2_); });
     connect(BtnDrucker, &QPushButton::clicked, this, [this] { druckerEinrichten(this); });

@@ -37,8 +37,9 @@ Schrift standardschrift() {
     const QFont f = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     Schrift s;
     s.name = schriftname(ansiText(f.family()));
-    const int pt = f.pointSize() > 0 ? f.pointSize() : 10;
-    s.groesse = static_cast<std::uint8_t>(std::min(pt, 255));
+    // The platform's family at the size the column widths were made for: with the larger
+    // screen sizes of today's desktops a booking list no longer fits across an upright page.
+    s.groesse = kStandardgroesse;
     return s;
 }
 

@@ -15,7 +15,9 @@ QFont qtSchrift(const Schrift& s, const Schriftwahl& w);
 // Engine texts (Windows form) as Qt strings and back.
 QString qtText(const std::string& ansi);
 std::string ansiText(const QString& t);
-// The platform's default font as a print font.
+// Point size of the default print fonts.
+inline constexpr std::uint8_t kStandardgroesse = 8;
+// The platform's default font family at the default size, as a print font.
 Schrift standardschrift();
 
 } // namespace zalvor::druck

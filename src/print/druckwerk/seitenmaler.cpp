@@ -105,11 +105,12 @@ bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& se
     return maler.end();
 }
 
-void pdfEinrichten(QPrinter& p, const std::string& datei) {
+void pdfEinrichten(QPrinter& p, const std::string& datei, bool quer) {
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(QString::fromStdString(datei));
     p.setResolution(static_cast<int>(kEinheitenProZoll));
-    p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+    p.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                quer ? QPageLayout::Landscape : QPageLayout::Portrait,
                                 QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
 }
 

@@ -26,7 +26,8 @@ void seiteMalen(QPainter& maler, const Druckdokument& d, const Druckseite& s);
 bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& setzen,
              const Fortschritt& fortschritt = {}, int* seitenzahl = nullptr);
 
-// Prepares a printer for a PDF file: A4, 300 dpi, margins like a printer's unprintable area.
-void pdfEinrichten(QPrinter& p, const std::string& datei);
+// Prepares a printer for a PDF file: A4 upright or (`quer`) landscape, 300 dpi, margins like
+// a printer's unprintable area.
+void pdfEinrichten(QPrinter& p, const std::string& datei, bool quer = false);
 
 } // namespace zalvor::druck
