@@ -8,7 +8,9 @@
 namespace zalvor {
 
 Abschluss abschlussErstellen(Sitzung& s, const AbschlussParameter& p) {
-    const Abschlusssummen summen = summenBilden(alleBuchungenLesen(s.datei.dateiname()), p.monat);
+    std::vector<std::uint8_t> bytes;
+    const std::uint32_t n = satzbytesLesen(s.datei.dateiname(), bytes);
+    const Abschlusssummen summen = summenBilden(bytes.data(), n, p.monat);
     return abschlussRechnen(s.def, s.datei.jahr, s.euroText, summen, p, forderungJePeriode(s),
                             s.person);
 }
