@@ -87,6 +87,11 @@ std::vector<Gruppenabschnitt> gruppenabschnitte(const TDefinitionen& def, Seite 
 
 Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat) {
     Abschlusssummen z;
+    summenAddieren(z, saetze, anzahl, monat);
+    return z;
+}
+
+void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat) {
     for (std::size_t i = 0; i < anzahl; ++i) {
         const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
         const long double betrag = b.betrag.wert();
@@ -122,7 +127,6 @@ Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int
             b.monat <= 12)
             plus(z.beitragJeMonat[b.monat], betrag);
     }
-    return z;
 }
 
 Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat) {

@@ -31,6 +31,8 @@ struct Abschlusssummen {
 // One pass over the records' bytes (`anzahl` whole records) in file order feeding every
 // accumulator; only the fields a closing sums are decoded.
 Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat);
+// Continues the pass with the next records of the file.
+void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat);
 // The same over decoded records.
 Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat);
 
