@@ -7,15 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <filesystem>
-
-extern char** environ;
-
 namespace zalvor::bench {
 namespace {
 
@@ -61,30 +52,6 @@ void JahresabschlussMitFenstertexten(benchmark::State& state) {
     Sitzung& s = datei().o.s;
     for (auto _ : state)
         benchmark::DoNotOptimize(abschlussBericht(abschlussErstellen(s, {}), s.def));
-}
-
-// Runs a program to its end, its output into `ausgabe` (/dev/null unless given).
-int ausfuehren(std::vector<std::string> argv, const std::string& ausgabe = "/dev/null") {
-    posix_spawn_file_actions_t aktionen;
-    posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, 1, ausgabe.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> zeiger;
-    for (auto& a : argv)
-        zeiger.push_back(a.data());
-    zeiger.push_back(nullptr);
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, zeiger[0], &aktionen, nullptr, zeiger.data(), environ);
-    posix_spawn_file_actions_destroy(&aktionen);
-    if (rc != 0) return -1;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string cliPfad() {
-    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "zalvor-cli").string();
 }
 
 void ProzessZalvorCliAbschluss(benchmark::State& state) {

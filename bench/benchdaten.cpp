@@ -5,10 +5,17 @@
 #include "files/indexdatei.h"
 #include "files/reorganisation.h"
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
+
+extern char** environ;
 
 namespace zalvor::bench {
 
@@ -80,6 +87,29 @@ void Arbeitsordner::sicherungenLoeschen() {
     dateiLoeschen(b);
     for (int k = 1; k <= 9; ++k)
         dateiLoeschen(b + static_cast<char>('0' + k));
+}
+
+int ausfuehren(std::vector<std::string> argv, const std::string& ausgabe) {
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, 1, ausgabe.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&aktionen, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> zeiger;
+    for (auto& a : argv)
+        zeiger.push_back(a.data());
+    zeiger.push_back(nullptr);
+    pid_t pid = 0;
+    const int rc = posix_spawnp(&pid, zeiger[0], &aktionen, nullptr, zeiger.data(), environ);
+    posix_spawn_file_actions_destroy(&aktionen);
+    if (rc != 0) return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string cliPfad() {
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "zalvor-cli").string();
 }
 
 std::vector<std::uint8_t> dateiLesen(const std::string& name) {

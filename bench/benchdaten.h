@@ -51,6 +51,12 @@ class Arbeitsordner {
     std::string pfad;
 };
 
+// Runs a program to its end, its output into `ausgabe` (/dev/null unless given); its exit
+// status, -1 when it could not run.
+int ausfuehren(std::vector<std::string> argv, const std::string& ausgabe = "/dev/null");
+// zalvor-cli beside the benchmark program.
+std::string cliPfad();
+
 std::vector<std::uint8_t> dateiLesen(const std::string& name);
 void dateiSchreiben(const std::string& name, const std::vector<std::uint8_t>& inhalt);
 

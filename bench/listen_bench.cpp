@@ -2,6 +2,7 @@
 // index, every cell text.
 #include "benchdaten.h"
 
+#include "files/definitionen.h"
 #include "files/sortierung.h"
 #include "lists/buchungslisten.h"
 
@@ -17,6 +18,7 @@ struct VolleDatei {
         o.fuellen(buchungenErzeugen(kVoll));
         for (int n = 1; n <= 9; ++n)
             o.s.def.konten[static_cast<std::size_t>(n)] = "Konto " + std::to_string(n);
+        definitionenSchreiben(o.s.datei.basisname, o.s.def, o.person);
     }
     Arbeitsordner o;
 };
@@ -49,10 +51,18 @@ void AlleKontenlisten(benchmark::State& state) {
     liste(state, [](Sitzung& s) { return kontenListe(s, 0); });
 }
 
+// The whole command-line process, start to end, output to /dev/null.
+void ProzessZalvorCliListeEA(benchmark::State& state) {
+    const std::string name = datei().o.s.datei.dateiname();
+    for (auto _ : state)
+        if (ausfuehren({cliPfad(), "liste", name, "ea"}) != 0) state.SkipWithError("zalvor-cli");
+}
+
 BENCHMARK(Einfachliste)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(EAListe)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(Kontenliste)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(AlleKontenlisten)->Arg(0)->Arg(4)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProzessZalvorCliListeEA)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
 
 } // namespace
 } // namespace zalvor::bench

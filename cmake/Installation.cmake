@@ -2,7 +2,7 @@
 include(GNUInstallDirs)
 
 set(ZALVOR_VERPACKUNG ${PROJECT_SOURCE_DIR}/packaging)
-install(TARGETS zalvor-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zalvor-cli zalvor-cli-druck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(ZALVOR_GUI)
     install(TARGETS zalvor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${ZALVOR_VERPACKUNG}/zalvor.desktop

@@ -1,4 +1,5 @@
 // zalvor-cli: the headless front end over the engine.
+#include "common/druckprogramm.h"
 #include "common/lauf.h"
 
 #include <iostream>
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
         std::string pfad(puffer, static_cast<std::size_t>(n));
         verzeichnis = pfad.substr(0, pfad.rfind('/'));
     }
+    zalvor::cli::druckprogrammVorbereiten(argv, verzeichnis);
     return zalvor::cli::ausfuehren(argumente, std::cout, std::cerr, verzeichnis);
 }

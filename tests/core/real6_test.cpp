@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <random>
+#include <vector>
 
 namespace zalvor {
 namespace {
@@ -60,6 +65,65 @@ TEST(Real6, NullMitMuellBytesIstNull) {
     r.bytes = {0, 0x12, 0x34, 0, 0, 0x80};
     EXPECT_EQ(r.wert(), 0.0L);
     EXPECT_TRUE(r.istNull());
+}
+
+// The format's definition through frexp and ldexp, beside the conversion by hand.
+std::optional<Real6> nachDefinition(long double x) {
+    Real6 r;
+    if (x == 0.0L) return r;
+    int e = 0;
+    const long double bruch = std::frexp(std::fabs(x), &e);
+    auto m = static_cast<std::uint64_t>(std::floor(std::ldexp(bruch, 40) + 0.5L));
+    int exponent = e + 128;
+    if (m >= (std::uint64_t{1} << 40)) {
+        m >>= 1;
+        ++exponent;
+    }
+    if (exponent < 1) return r;
+    if (exponent > 255) return std::nullopt;
+    std::uint64_t feld = m - (std::uint64_t{1} << 39);
+    if (std::signbit(x)) feld |= std::uint64_t{1} << 39;
+    r.bytes[0] = static_cast<std::uint8_t>(exponent);
+    for (int i = 0; i < 5; ++i)
+        r.bytes[1 + i] = static_cast<std::uint8_t>(feld >> (8 * i));
+    return r;
+}
+
+TEST(Real6, GleichtDerDefinitionUeberDenGanzenBereich) {
+    std::mt19937_64 zufall(6);
+    std::uniform_int_distribution<int> exponent(-140, 130);
+    std::vector<long double> werte;
+    for (int i = 0; i < 200000; ++i) {
+        // Random 64-bit mantissas, and ones on and beside the rounding half.
+        long double m = static_cast<long double>(zufall() | (std::uint64_t{1} << 63));
+        if (i % 4 == 1) m = std::floor(m / 0x1p24L) * 0x1p24L + 0x1p23L;
+        if (i % 4 == 2) m = std::floor(m / 0x1p24L) * 0x1p24L + 0x1p23L - 1;
+        if (i % 8 == 3) m = 0x1p64L - 0x1p23L + static_cast<long double>(zufall() % 3);
+        const long double x = std::ldexp(m, exponent(zufall) - 64);
+        werte.push_back(i % 2 ? -x : x);
+    }
+    for (const char* cent : {"0.01", "51.13", "-1234.56", "999999.99"})
+        werte.push_back(std::strtold(cent, nullptr));
+    for (long double x : werte) {
+        const auto erwartet = nachDefinition(x);
+        if (!erwartet) {
+            EXPECT_THROW(Real6::aus(x), UeberlaufFehler);
+            EXPECT_THROW(durchReal6(x), UeberlaufFehler);
+            continue;
+        }
+        const Real6 r = Real6::aus(x);
+        ASSERT_EQ(r.bytes, erwartet->bytes) << static_cast<double>(x);
+        const long double gespeichert = durchReal6(x), gelesen = r.wert();
+        ASSERT_EQ(std::memcmp(&gespeichert, &gelesen, 10), 0) << static_cast<double>(x);
+        if (r.istNull()) continue;
+        std::uint64_t feld = 0;
+        for (int b = 0; b < 5; ++b)
+            feld |= std::uint64_t{r.bytes[1 + static_cast<std::size_t>(b)]} << (8 * b);
+        const auto mantisse = static_cast<long double>((feld & ((std::uint64_t{1} << 39) - 1)) |
+                                                       std::uint64_t{1} << 39);
+        const long double betrag = std::ldexp(mantisse, r.bytes[0] - 168);
+        ASSERT_EQ(r.wert(), (feld >> 39) != 0 ? -betrag : betrag);
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@ muss() {
 }
 muss bin/zalvor
 muss bin/zalvor-cli
+muss bin/zalvor-cli-druck
 muss share/applications/zalvor.desktop
 muss share/icons/hicolor/scalable/apps/zalvor.svg
 muss share/doc/zalvor/README.md
@@ -32,4 +33,6 @@ fi
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/zalvor.svg" || { echo "Symbol ist kein SVG"; fehler=1; }
 # The installed command line program runs from the prefix.
 "$prefix/bin/zalvor-cli" --help >/dev/null || { echo "zalvor-cli startet nicht"; fehler=1; }
+# The help comes from the full program beside it and lists the print commands too.
+"$prefix/bin/zalvor-cli" --help | grep -q '^  drucken DATEI --pdf' || { echo "Hilfe ohne drucken"; fehler=1; }
 exit $fehler

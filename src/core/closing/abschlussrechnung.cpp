@@ -4,6 +4,8 @@
 #include "common/real6.h"
 #include "common/zeichensatz.h"
 
+#include <algorithm>
+
 namespace zalvor {
 
 namespace {
@@ -83,43 +85,58 @@ std::vector<Gruppenabschnitt> gruppenabschnitte(const TDefinitionen& def, Seite 
 
 } // namespace
 
-Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat) {
+Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat) {
     Abschlusssummen z;
-    for (const TBuchung& b : buchungen) {
+    summenAddieren(z, saetze, anzahl, monat);
+    return z;
+}
+
+void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat) {
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
         const long double betrag = b.betrag.wert();
         if (monat == 0 || b.monat <= monat) {
             if (b.istUmbuchung()) {
                 if (kontoGueltig(b.kontoVon)) minus(z.konten[b.kontoVon].real, betrag);
                 if (kontoGueltig(b.kontoNach)) plus(z.konten[b.kontoNach].real, betrag);
-            } else if (b.istEinnahme()) {
+            } else if (b.einnahme) {
                 if (kontoGueltig(b.kontoNach)) {
                     Tripel& k = z.konten[b.kontoNach];
-                    plus(b.istGeplant() ? k.geplant : k.real, betrag);
+                    plus(b.geplant ? k.geplant : k.real, betrag);
                 }
             } else if (kontoGueltig(b.kontoVon)) {
                 Tripel& k = z.konten[b.kontoVon];
-                minus(b.istGeplant() ? k.geplant : k.real, betrag);
+                minus(b.geplant ? k.geplant : k.real, betrag);
             }
         }
-        const bool ab = b.istAnfangsbestand();
         if (monat == 0 || b.monat == monat) {
-            if (!b.istEinnahme()) {
+            if (!b.einnahme) {
                 Tripel& t = z.ausgaben[b.typcode];
-                plus(b.istGeplant() ? t.geplant : t.real, betrag);
+                plus(b.geplant ? t.geplant : t.real, betrag);
             }
-            if (!ab) {
+            if (!b.anfangsbestand) {
                 Tripel& t = z.einnahmen[b.typcode];
-                if (!b.istGeplant()) {
-                    if (b.typcode == kCodeBeitrag || b.istEinnahme()) plus(t.real, betrag);
-                } else if (b.istEinnahme()) {
+                if (!b.geplant) {
+                    if (b.typcode == kCodeBeitrag || b.einnahme) plus(t.real, betrag);
+                } else if (b.einnahme) {
                     plus(t.geplant, betrag);
                 }
             }
         }
-        if (!ab && !b.istGeplant() && b.typcode == kCodeBeitrag && b.monat >= 1 && b.monat <= 12)
+        if (!b.anfangsbestand && !b.geplant && b.typcode == kCodeBeitrag && b.monat >= 1 &&
+            b.monat <= 12)
             plus(z.beitragJeMonat[b.monat], betrag);
     }
-    return z;
+}
+
+Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat) {
+    std::vector<std::uint8_t> bytes(buchungen.size() * TBuchung::kGroesse);
+    for (std::size_t i = 0; i < buchungen.size(); ++i) {
+        const auto satz = buchungen[i].packen();
+        std::copy(satz.begin(), satz.end(),
+                  bytes.begin() + static_cast<std::ptrdiff_t>(i * TBuchung::kGroesse));
+    }
+    return summenBilden(bytes.data(), buchungen.size(), monat);
 }
 
 Abschluss abschlussRechnen(const TDefinitionen& def, const std::string& jahr,

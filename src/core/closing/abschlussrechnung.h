@@ -28,7 +28,12 @@ struct Abschlusssummen {
     std::array<long double, 13> beitragJeMonat{}; // real contributions of months 1..12
 };
 
-// One pass over the bookings in file order feeding every accumulator.
+// One pass over the records' bytes (`anzahl` whole records) in file order feeding every
+// accumulator; only the fields a closing sums are decoded.
+Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat);
+// Continues the pass with the next records of the file.
+void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat);
+// The same over decoded records.
 Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat);
 
 // One group of the lower grid: its members (item number and triple) and the subtotal.

@@ -20,7 +20,8 @@ struct Real6 {
     friend bool operator==(const Real6&, const Real6&) = default;
 };
 
-// Stores a value of the working precision back through the 6-byte format.
-inline long double durchReal6(long double wert) { return Real6::aus(wert).wert(); }
+// Stores a value of the working precision back through the 6-byte format: the value of
+// Real6::aus(wert), without building the bytes.
+long double durchReal6(long double wert);
 
 } // namespace zalvor

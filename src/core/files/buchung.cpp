@@ -54,15 +54,4 @@ TBuchung TBuchung::entpacken(const std::uint8_t* b) {
     return r;
 }
 
-Summenfelder TBuchung::summenfelder(const std::uint8_t* b) {
-    Summenfelder f;
-    f.typcode = b[0];
-    f.einnahme = b[1] != 0;
-    f.geplant = b[2] != 0;
-    f.monat = b[35];
-    std::copy_n(b + 36, 6, f.betrag.bytes.begin());
-    f.anfangsbestand = b[47] == 2 && b[48] == 'A' && b[49] == 'B';
-    return f;
-}
-
 } // namespace zalvor

@@ -4,6 +4,7 @@
 #include "common/real6.h"
 #include "common/textfeld.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -17,6 +18,10 @@ struct Summenfelder {
     std::uint8_t monat = 0;
     bool anfangsbestand = false; // booking number "AB"
     Real6 betrag;
+    std::uint8_t kontoVon = 0;
+    std::uint8_t kontoNach = 0;
+
+    bool istUmbuchung() const { return typcode == 21; }
 };
 
 struct TBuchung {
@@ -43,7 +48,19 @@ struct TBuchung {
 
     std::array<std::uint8_t, kGroesse> packen() const;
     static TBuchung entpacken(const std::uint8_t* bytes);
-    static Summenfelder summenfelder(const std::uint8_t* bytes);
+    // Inline: a closing decodes every record of a file through it.
+    static Summenfelder summenfelder(const std::uint8_t* bytes) {
+        Summenfelder f;
+        f.typcode = bytes[0];
+        f.einnahme = bytes[1] != 0;
+        f.geplant = bytes[2] != 0;
+        f.monat = bytes[35];
+        std::copy_n(bytes + 36, 6, f.betrag.bytes.begin());
+        f.anfangsbestand = bytes[47] == 2 && bytes[48] == 'A' && bytes[49] == 'B';
+        f.kontoVon = bytes[68];
+        f.kontoNach = bytes[69];
+        return f;
+    }
 
     friend bool operator==(const TBuchung&, const TBuchung&) = default;
 };

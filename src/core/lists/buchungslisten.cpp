@@ -8,6 +8,8 @@
 #include "lists/listenfolge.h"
 #include "lists/listenzellen.h"
 
+#include <array>
+
 namespace zalvor {
 
 namespace {
@@ -55,6 +57,22 @@ std::string titel(const Sitzung& s, const std::string& art) {
     return art + listenTitelRest(s);
 }
 
+// Grids moved into place: a braced list would copy every row.
+std::vector<Raster> raster(Raster oben, Raster unten) {
+    std::vector<Raster> r;
+    r.reserve(2);
+    r.push_back(std::move(oben));
+    r.push_back(std::move(unten));
+    return r;
+}
+
+Bericht bericht(std::string fenstertitel, std::vector<Raster> r) {
+    Bericht b;
+    b.fenstertitel = std::move(fenstertitel);
+    b.reiter.push_back(Reiter{{}, std::move(r)});
+    return b;
+}
+
 } // namespace
 
 Bericht einfachListe(Sitzung& s) {
@@ -64,12 +82,15 @@ Bericht einfachListe(Sitzung& s) {
               "Von Kto", "Nach Kto"};
     r.breiten = kEinfachBreiten;
     // As the window sizes it: one row per record plus the dash and total rows.
-    r.zeilen.assign(f.saetze.size() + 2, std::vector<std::string>(r.spalten()));
-    std::size_t zeile = 0;
+    r.zeilen.reserve(f.saetze.size() + 2);
     long double bestand = 0;
-    auto konto = [&](const TBuchung& b, int n) -> std::string {
+    // The names once, not once per row.
+    std::array<std::string, 256> namen;
+    for (int n = 1; n <= kKonten; ++n)
+        namen[static_cast<std::size_t>(n)] = kontoName(s.def, n);
+    auto konto = [&](const TBuchung& b, std::uint8_t n) -> std::string {
         if (n == 0) return {};
-        const std::string name = kontoName(s.def, n);
+        const std::string& name = namen[n];
         return b.istGeplant() ? "(" + name + ")" : name + " ";
     };
     for (std::uint32_t satz : f.reihenfolge) {
@@ -78,15 +99,18 @@ Bericht einfachListe(Sitzung& s) {
         if (!b.istUmbuchung())
             bestand =
                 durchReal6(b.istEinnahme() ? bestand + b.betrag.wert() : bestand - b.betrag.wert());
-        auto& z = r.zeilen[zeile++];
-        z = listenGrundzellen(b, s.def.typen);
+        auto& z = r.zeilen.emplace_back(listenGrundzellen(b, s.def.typen));
         z.push_back(konto(b, b.kontoVon));
         z.push_back(konto(b, b.kontoNach));
     }
+    const std::size_t zeile = r.zeilen.size();
+    r.zeilen.resize(f.saetze.size() + 2, std::vector<std::string>(r.spalten()));
     r.zeilen[zeile][kBetragsSpalte] = kStriche;
     r.zeilen[zeile + 1][kTextSpalte] = "G e l d b e s t a n d :";
     r.zeilen[zeile + 1][kBetragsSpalte] = listenBetrag(bestand);
-    return Bericht{titel(s, A("Listenübersicht")), {}, {Reiter{{}, {std::move(r)}}}, {}};
+    std::vector<Raster> einzeln;
+    einzeln.push_back(std::move(r));
+    return bericht(titel(s, A("Listenübersicht")), std::move(einzeln));
 }
 
 Bericht eaListe(Sitzung& s) {
@@ -117,24 +141,33 @@ Bericht eaListe(Sitzung& s) {
     }
     summenZeilen(oben, ausgaben);
     summenZeilen(unten, einnahmen);
-    return Bericht{
-        titel(s, "Ein/Aus - Liste"), {}, {Reiter{{}, {std::move(oben), std::move(unten)}}}, {}};
+    return bericht(titel(s, "Ein/Aus - Liste"), raster(std::move(oben), std::move(unten)));
 }
 
 namespace {
 
-// The two grids of account n; an account named "unbenannt" keeps them hidden and empty.
-std::vector<Raster> kontoRaster(const Sitzung& s, const Listenfolge& f, int n) {
-    if (!s.def.kontoBenannt(n)) {
-        std::vector<Raster> leer{eaRaster("Auszahlungen:", std::vector<std::string>(8)),
-                                 eaRaster("Einzahlungen:", std::vector<std::string>(8))};
-        for (auto& r : leer)
-            r.sichtbar = false;
-        return leer;
+// The two grids of each account von..bis, filled in one walk; an account named "unbenannt"
+// keeps them hidden and empty.
+std::vector<std::vector<Raster>> kontoRaster(const Sitzung& s, const Listenfolge& f, int von,
+                                             int bis) {
+    struct Konto {
+        bool benannt = false;
+        Raster oben, unten;
+        long double aus = 0, ein = 0;
+    };
+    std::array<Konto, kKonten + 1> konten;
+    for (int n = von; n <= bis; ++n) {
+        Konto& k = konten[static_cast<std::size_t>(n)];
+        k.benannt = s.def.kontoBenannt(n);
+        if (!k.benannt) continue;
+        k.oben = eaRaster("Auszahlungen:", kopf(s, "n. Kto"));
+        k.unten = eaRaster("Einzahlungen:", kopf(s, "v. Kto"));
     }
-    Raster oben = eaRaster("Auszahlungen:", kopf(s, "n. Kto"));
-    Raster unten = eaRaster("Einzahlungen:", kopf(s, "v. Kto"));
-    long double aus = 0, ein = 0;
+    auto gefuehrt = [&](int n) -> Konto* {
+        if (n < von || n > bis) return nullptr;
+        Konto& k = konten[static_cast<std::size_t>(n)];
+        return k.benannt ? &k : nullptr;
+    };
     auto zeile = [&](const TBuchung& b, int anderes) {
         std::vector<std::string> z = listenGrundzellen(b, s.def.typen);
         z.push_back(b.istUmbuchung() ? std::to_string(anderes)
@@ -144,18 +177,31 @@ std::vector<Raster> kontoRaster(const Sitzung& s, const Listenfolge& f, int n) {
     for (std::uint32_t satz : f.reihenfolge) {
         const TBuchung& b = f.saetze[satz];
         if (b.geloescht()) continue;
-        if (b.kontoVon == n && !b.istAnfangsbestand()) {
-            aus = addiert(aus, b);
-            anhaengen(oben, zeile(b, b.kontoNach));
+        if (Konto* k = gefuehrt(b.kontoVon); k && !b.istAnfangsbestand()) {
+            k->aus = addiert(k->aus, b);
+            anhaengen(k->oben, zeile(b, b.kontoNach));
         }
-        if (b.kontoNach == n) {
-            ein = addiert(ein, b);
-            anhaengen(unten, zeile(b, b.kontoVon));
+        if (Konto* k = gefuehrt(b.kontoNach)) {
+            k->ein = addiert(k->ein, b);
+            anhaengen(k->unten, zeile(b, b.kontoVon));
         }
     }
-    summenZeilen(oben, aus);
-    summenZeilen(unten, ein);
-    return {std::move(oben), std::move(unten)};
+    std::vector<std::vector<Raster>> r;
+    for (int n = von; n <= bis; ++n) {
+        Konto& k = konten[static_cast<std::size_t>(n)];
+        if (!k.benannt) {
+            std::vector<Raster> leer{eaRaster("Auszahlungen:", std::vector<std::string>(8)),
+                                     eaRaster("Einzahlungen:", std::vector<std::string>(8))};
+            for (auto& g : leer)
+                g.sichtbar = false;
+            r.push_back(std::move(leer));
+            continue;
+        }
+        summenZeilen(k.oben, k.aus);
+        summenZeilen(k.unten, k.ein);
+        r.push_back(raster(std::move(k.oben), std::move(k.unten)));
+    }
+    return r;
 }
 
 } // namespace
@@ -165,15 +211,16 @@ Bericht kontenListe(Sitzung& s, int konto) {
     Bericht b;
     if (konto >= 1 && konto <= kKonten) {
         b.fenstertitel = A("Kontenliste \"") + kontoName(s.def, konto) + "\"" + listenTitelRest(s);
-        b.reiter.push_back(Reiter{{}, kontoRaster(s, f, konto)});
+        b.reiter.push_back(Reiter{{}, std::move(kontoRaster(s, f, konto, konto).front())});
         return b;
     }
     b.fenstertitel = titel(s, "Alle Kontenlisten");
+    std::vector<std::vector<Raster>> raster = kontoRaster(s, f, 1, kKonten);
     for (int n = 1; n <= kKonten; ++n) {
         const std::string reiter = s.def.kontoBenannt(n)
                                        ? std::to_string(n) + ": " + kontoName(s.def, n)
                                        : "Konto" + std::to_string(n);
-        b.reiter.push_back(Reiter{reiter, kontoRaster(s, f, n)});
+        b.reiter.push_back(Reiter{reiter, std::move(raster[static_cast<std::size_t>(n - 1)])});
     }
     return b;
 }

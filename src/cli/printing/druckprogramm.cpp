@@ -1,0 +1,8 @@
+// The full program runs every command itself.
+#include "common/druckprogramm.h"
+
+namespace zalvor::cli {
+
+void druckprogrammVorbereiten(char**, const std::string&) {}
+
+} // namespace zalvor::cli
