@@ -30,10 +30,6 @@ using zalvor::gui::TMainForm;
 
 namespace {
 
-QString u(const char* t) {
-    return QString::fromUtf8(t);
-}
-
 // The command line in this process (it shares the settings store); its standard output, or a
 // null string when it failed.
 QString zalvorCli(const QStringList& argumente) {

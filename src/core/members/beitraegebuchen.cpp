@@ -207,15 +207,28 @@ bool beitragssaetzeUmstellen(Sitzung& s) {
     const auto antwort = s.person.frage(f);
     if (antwort == Knopf::Nein) return true;
     if (antwort != Knopf::Ja) return false;
+    // Both files change or neither: a failed write puts back what was there and stops the
+    // year change, so the rates never stand in another currency than the standard rate.
+    const Beitragssaetze alteSaetze = s.beitraege;
+    const TDefinitionen alteDef = s.def;
     s.def.standardBeitrag = durchReal6(neu);
-    definitionenSchreiben(s.datei.basisname, s.def, s.person);
     s.beitraege.eintraege[0].cent = inCent(neu);
     s.beitraege.eintraege[0].name.setze("Standard");
     for (std::size_t i = 1; i < kBeitragssaetze; ++i) {
         Beitragssatz& e = s.beitraege.eintraege[i];
         if (e.cent != 0) e.cent = inCent(InEuro(s.def.waehrung, e.cent) / 100.0L);
     }
-    beitragssaetzeSchreiben(s);
+    // A write reported as failed may still have replaced its file (a failure after the
+    // rename), so what was there is written back, not only restored in memory.
+    const auto zurueck = [&](bool definitionenAuch) {
+        s.beitraege = alteSaetze;
+        s.def = alteDef;
+        beitragssaetzeSchreiben(s);
+        if (definitionenAuch) definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        return false;
+    };
+    if (!beitragssaetzeSchreiben(s)) return zurueck(false);
+    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) return zurueck(true);
     return true;
 }
 

@@ -182,6 +182,34 @@ TEST_F(Verein, ChangeoverConvertsStandardAndFurtherRatesOnYes) {
     EXPECT_TRUE(beitragssaetzeUmstellen(k.s)); // nothing asked
 }
 
+// A failed write during the changeover leaves both files as they were and stops the year
+// (the write that puts the rates back succeeds: the failure is one operation).
+TEST_F(Verein, ChangeoverWithAFailedWriteChangesNeither) {
+    k.s.def.waehrung.Kurs = 1.95583L;
+    ASSERT_TRUE(definitionenSchreiben(k.s.datei.basisname, k.s.def, k.person));
+    ASSERT_TRUE(beitragssaetzeSchreiben(k.s));
+    const std::string def = k.s.datei.dateien().definitionen();
+    const std::string btr = k.s.datei.dateien().beitraege();
+    const auto defVorher = bytesLesen(def);
+    const auto btrVorher = bytesLesen(btr);
+    const auto saetzeVorher = k.s.beitraege.eintraege;
+    bool gelungen = false;
+    for (std::uint64_t schritt = 1; !gelungen && schritt < 200; ++schritt) {
+        k.person.antworte(Knopf::Ja);
+        testhaken::fehlerBeiSchritt(schritt, ENOSPC);
+        gelungen = beitragssaetzeUmstellen(k.s);
+        testhaken::zuruecksetzen();
+        if (gelungen) break;
+        EXPECT_EQ(bytesLesen(def), defVorher) << schritt;
+        EXPECT_EQ(bytesLesen(btr), btrVorher) << schritt;
+        EXPECT_EQ(k.s.def.standardBeitrag, 50) << schritt;
+        EXPECT_EQ(k.s.beitraege.eintraege[3].cent, saetzeVorher[3].cent) << schritt;
+    }
+    EXPECT_TRUE(gelungen);
+    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 2556);
+    EXPECT_NE(bytesLesen(btr), btrVorher);
+}
+
 TEST_F(Verein, CardRenamesAndKeepsRateAndMark) {
     auto stored = karteDialog(k.s, 1u, [](Karteikarte& c) {
         EXPECT_EQ(c.saetze[1], "Jugend");
