@@ -12,6 +12,7 @@
 #include "lists/listenzellen.h"
 
 #include <array>
+#include <vector>
 
 namespace zalvor {
 
@@ -22,12 +23,17 @@ using Typsummen = std::array<Tripel, kTypen + 1>;
 // Real and planned sums of every type of both sides, in file order.
 std::array<Typsummen, 2> typsummen(const Sitzung& s) {
     std::array<Typsummen, 2> t{};
-    for (const TBuchung& b : alleBuchungenLesen(s.datei.dateiname())) {
-        if (b.geloescht() || b.typcode == kCodeUmbuchung || b.typcode == kCodeBeitrag) continue;
+    // Only the summed fields are decoded from the bytes read in one go.
+    std::vector<std::uint8_t> bytes;
+    satzbytesLesen(s.datei.dateiname(), bytes);
+    for (std::size_t i = 0; i + TBuchung::kGroesse <= bytes.size(); i += TBuchung::kGroesse) {
+        const Summenfelder b = TBuchung::summenfelder(bytes.data() + i);
+        if (b.betrag.istNull() || b.typcode == kCodeUmbuchung || b.typcode == kCodeBeitrag)
+            continue;
         const int posten = Typverwaltung::typcodeZuPosten(b.typcode);
         if (posten < 1 || posten > kTypen) continue;
-        Tripel& z = t[b.istEinnahme() ? 1 : 0][static_cast<std::size_t>(posten)];
-        long double& feld = b.istGeplant() ? z.geplant : z.real;
+        Tripel& z = t[b.einnahme ? 1 : 0][static_cast<std::size_t>(posten)];
+        long double& feld = b.geplant ? z.geplant : z.real;
         feld = durchReal6(feld + b.betrag.wert());
     }
     for (auto& seite : t)
