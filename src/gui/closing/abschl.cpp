@@ -8,8 +8,6 @@
 #include "lists/rastermodell.h"
 
 #include <QAction>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -25,16 +23,6 @@
 namespace zalvor::gui {
 
 namespace {
-
-QFont rasterSchrift() {
-    QFont f(QStringLiteral("Courier New"), 9);
-    f.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(f).fixedPitch()) {
-        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        f.setPointSize(9);
-    }
-    return f;
-}
 
 // Column widths for tabs whose grids the engine leaves to the window: a name column of 15
 // characters, amounts of 11.
@@ -143,7 +131,7 @@ QTableView* TabschlWin::rasterAnsicht(const zalvor::Raster& r, const QString& na
     auto* ansicht = new QTableView(eltern);
     ansicht->setObjectName(name);
     ansicht->setModel(new TRasterModell(r, ansicht));
-    ansicht->setFont(rasterSchrift());
+    ansicht->setFont(berichtSchrift());
     ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
     ansicht->verticalHeader()->hide();

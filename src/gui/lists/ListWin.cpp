@@ -6,7 +6,6 @@
 #include "lists/rastermodell.h"
 
 #include <QAction>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,16 +19,6 @@
 namespace zalvor::gui {
 
 namespace {
-
-QFont listenSchrift() {
-    QFont f(QStringLiteral("Courier New"), 9);
-    f.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(f).fixedPitch()) {
-        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        f.setPointSize(9);
-    }
-    return f;
-}
 
 QLabel* titelZeile(const std::string& text, QWidget* eltern) {
     auto* l = new QLabel(ausAnsi(text), eltern);
@@ -121,7 +110,7 @@ TListenWin::TListenWin(zalvor::Bericht bericht, QWidget* parent)
 QTableView* TListenWin::rasterAnsicht(const zalvor::Raster& r, int zeilenhoehe, QWidget* eltern) {
     auto* ansicht = new QTableView(eltern);
     ansicht->setModel(new TRasterModell(r, ansicht));
-    ansicht->setFont(listenSchrift());
+    ansicht->setFont(berichtSchrift());
     ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
     ansicht->verticalHeader()->hide();

@@ -3,7 +3,20 @@
 
 #include "common/qtext.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+
 namespace zalvor::gui {
+
+QFont berichtSchrift() {
+    QFont f(QStringLiteral("Courier New"), 9);
+    f.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(f).fixedPitch()) {
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        f.setPointSize(9);
+    }
+    return f;
+}
 
 TRasterModell::TRasterModell(const zalvor::Raster& raster, QObject* eltern)
     : QAbstractTableModel(eltern), raster_(raster) {}

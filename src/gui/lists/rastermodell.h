@@ -4,8 +4,13 @@
 #include "common/raster.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 
 namespace zalvor::gui {
+
+// The fixed-pitch font of every report grid (lists, comparison, closings), whose column
+// widths count characters.
+QFont berichtSchrift();
 
 class TRasterModell : public QAbstractTableModel {
     Q_OBJECT
