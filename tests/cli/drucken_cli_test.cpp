@@ -103,6 +103,17 @@ TEST_F(CliDrucken, ListenAlsPdf) {
     EXPECT_EQ(cli({"drucken", datei, "liste", "ea"}).status, 2);
 }
 
+// Settings that cannot be stored end the command with 3, also on the very first run.
+TEST_F(CliDrucken, UnspeicherbareDruckoptionenEndenMit3) {
+    test::textSchreiben(dir.datei("einstellungen"), "");
+    const auto r = cli({"druckoptionen", "--oben", "60"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("[FEHLER!] Fehler beim Zugriff auf die Windows-Registrierung"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.out.find("Oben\t60"), std::string::npos) << r.out;
+}
+
 TEST_F(CliDrucken, AbschlussAlsPdf) {
     const std::string pdf = dir.datei("abschluss.pdf");
     const auto jahr = cli({"--heute", "2026-12-07", "drucken", datei, "--pdf", pdf, "abschluss"});

@@ -16,8 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -93,6 +95,42 @@ TEST_F(Druckwerk, UnlesbarerWertImSpeicher) {
     for (const auto& eintrag : m)
         EXPECT_EQ(eintrag.titel, "Registry-Fehler!");
     EXPECT_FALSE(gelesen.seitennummern); // extended settings back to their defaults
+}
+
+// A store that cannot be made or whose lock cannot be taken: the save ends at once (no
+// endless wait) and is reported, also on the first run; nothing is left half written.
+TEST_F(Druckwerk, GesperrterOderUnanlegbarerSpeicherWirdGemeldet) {
+    druck::QtEinstellungsspeicher::sperreWartenMs = 0;
+    struct Fall {
+        const char* name;
+        bool ordnerAmSperrpfad; // else a plain file where the settings folder belongs
+        const char* meldung;
+    };
+    for (const Fall& f : {Fall{"Sperre", true, "Fehler beim Speichern der Rand-Einstellungen!"},
+                          Fall{"Ordner", false,
+                               "Fehler beim Zugriff auf die Windows-"
+                               "Registrierung (\"Registry\")!"}}) {
+        SCOPED_TRACE(f.name);
+        test::TempVerzeichnis wurzel;
+        if (f.ordnerAmSperrpfad)
+            std::filesystem::create_directories(wurzel.datei("Orvan-Software/EINAUS.conf.lock"));
+        else
+            test::textSchreiben(wurzel.datei("Orvan-Software"), "");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QString::fromStdString(wurzel.pfad()));
+        test::AufzeichnendePerson p;
+        Druckeinstellungen e;
+        const bool ersterLauf = druck::druckeinstellungenLaden(p, e);
+        EXPECT_TRUE(ersterLauf);
+        EXPECT_FALSE(druck::druckeinstellungenSpeichern(p, e, ersterLauf));
+        ASSERT_FALSE(p.eintraege().empty());
+        EXPECT_EQ(p.eintraege().back().symbol, Symbol::Fehler);
+        const bool gemeldet = std::any_of(p.eintraege().begin(), p.eintraege().end(),
+                                          [&](const auto& m) { return m.text == f.meldung; });
+        EXPECT_TRUE(gemeldet);
+        EXPECT_FALSE(std::filesystem::exists(wurzel.datei("Orvan-Software/EINAUS.conf")));
+    }
+    druck::QtEinstellungsspeicher::sperreWartenMs = 2000;
 }
 
 // Text and page count of a PDF.

@@ -65,7 +65,10 @@ int druckoptionen(Kontext& k) {
         const auto neu = druckeingabenPruefen(d, p);
         if (!neu) return kAbgelehnt;
         e = *neu;
-        druck::druckeinstellungenSpeichern(p, e, ersterLauf);
+        if (!druck::druckeinstellungenSpeichern(p, e, ersterLauf)) {
+            einstellungenAusgeben(k.out, e);
+            return kEAFehler;
+        }
     }
     einstellungenAusgeben(k.out, e);
     return kFertig;

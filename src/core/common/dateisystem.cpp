@@ -116,6 +116,9 @@ void fehlerBeiSchritt(std::uint64_t schritt, int fehlernummer, bool dauerhaft) {
 std::uint64_t schritte() {
     return gSchritte;
 }
+int fremderVorgang(Vorgang v) {
+    return scheitert(v) ? gSchrittFehlernummer : 0;
+}
 std::optional<Vorgang> ausgeloesterFehler() {
     return gAusgeloest;
 }

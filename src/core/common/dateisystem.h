@@ -125,6 +125,9 @@ void schreibfehlerNach(int schreibvorgaenge, int fehlernummer);
 void fehlerBeiSchritt(std::uint64_t schritt, int fehlernummer, bool dauerhaft = false);
 // Operations counted since the last reset.
 std::uint64_t schritte();
+// Counts an operation made outside this layer (a library's own file calls, routed here by a
+// test); returns the error number it is to fail with, or 0.
+int fremderVorgang(Vorgang v);
 // The kind of the operation that was made to fail, if one was.
 std::optional<Vorgang> ausgeloesterFehler();
 // Fault runs check the order of operations, not the disk: fsync is counted but not made.

@@ -100,14 +100,14 @@ bool druckeinstellungenLesen(Einstellungsspeicher& s, Person& p, Druckeinstellun
     return false;
 }
 
-void druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druckeinstellungen& e,
+bool druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druckeinstellungen& e,
                                  bool ersterLauf) {
+    // Reported on a first run too: the person has just typed these values and must learn
+    // that they are kept only until the program ends.
     if (s.oeffnen() == Einstellungsspeicher::Zugang::Fehlt) {
-        if (!ersterLauf)
-            p.meldung("FEHLER!",
-                      "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
-                      Symbol::Fehler);
-        return;
+        p.meldung("FEHLER!", "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
+                  Symbol::Fehler);
+        return false;
     }
     if (ersterLauf)
         p.meldung("Information",
@@ -118,12 +118,14 @@ void druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druck
                   Symbol::Information);
     if (!s.schluesselOeffnen(kDruck, true)) {
         p.meldung(kRegistryFehler, "Fehler beim Speichern der Rand-Einstellungen!", Symbol::Fehler);
-        return;
+        return false;
     }
+    bool alles = true;
     for (const Byteeintrag& b : kRand) {
         if (!s.byteSchreiben(kDruck, b.name, e.*b.wert)) {
             p.meldung(kRegistryFehler, "Fehler beim Speichern der Rand-Einstellungen!",
                       Symbol::Fehler);
+            alles = false;
             break;
         }
     }
@@ -138,6 +140,7 @@ void druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druck
     if (!schriften)
         p.meldung(kRegistryFehler, "Fehler beim Speichern der erweiterten Einstellungen!",
                   Symbol::Fehler);
+    return alles && erweitert && schriften;
 }
 
 } // namespace zalvor

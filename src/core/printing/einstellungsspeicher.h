@@ -37,7 +37,8 @@ class Einstellungsspeicher {
 bool druckeinstellungenLesen(Einstellungsspeicher& s, Person& p, Druckeinstellungen& e,
                              const Schrift& standardschrift);
 // Writes the settings after OK; failures are reported and leave the values in memory.
-void druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druckeinstellungen& e,
+// Returns true when every value was stored.
+bool druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druckeinstellungen& e,
                                  bool ersterLauf);
 
 } // namespace zalvor

@@ -5,7 +5,12 @@
 #include "druckwerk/druckschrift.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
 
 namespace zalvor::druck {
 
@@ -56,11 +61,53 @@ std::optional<std::string> QtEinstellungsspeicher::textLesen(const std::string& 
     return schriftname(ansiText(w.toString()));
 }
 
+// QSettings waits without end for its lock file, and one that cannot be taken or removed (a
+// folder in its place, a lock of a program that hangs) would stop the program. Taking it
+// here first, with a limit, turns that into a failed write. After one failure the store
+// stays refused, so that the other values do not wait again; no value is set, so that
+// QSettings never syncs them at its end either.
+bool QtEinstellungsspeicher::sperreFrei() {
+    if (gesperrt_) return false;
+    const QString pfad = einstellungen_->fileName() + ".lock";
+    QLockFile sperre(pfad);
+    bool frei = sperre.tryLock(0);
+    // A lock naming this process is one whose removal failed before (it is never held
+    // between two writes): removed, not waited for.
+    qint64 prozess = 0;
+    QString rechner, programm;
+    if (!frei && sperre.error() == QLockFile::LockFailedError &&
+        sperre.getLockInfo(&prozess, &rechner, &programm) &&
+        prozess == QCoreApplication::applicationPid() && rechner == QSysInfo::machineHostName())
+        sperre.removeStaleLockFile();
+    if (!frei) frei = sperre.tryLock(sperreWartenMs);
+    if (frei) {
+        sperre.unlock();
+        // The same again if this removal failed.
+        if (!QFileInfo::exists(pfad) || QFile::remove(pfad)) return true;
+    }
+    gesperrt_ = true;
+    return false;
+}
+
 bool QtEinstellungsspeicher::schreiben(const std::string& pfad, const std::string& name,
                                        const QVariant& wert) {
+    if (!sperreFrei()) return false;
     einstellungen_->setValue(schluessel(pfad, name), wert);
     einstellungen_->sync();
-    return einstellungen_->status() == QSettings::NoError;
+    return einstellungen_->status() == QSettings::NoError &&
+           aufDerPlatte(schluessel(pfad, name), wert);
+}
+
+// When the last piece of a write fails, Qt can still put the incomplete file in place and
+// report success (the failure of its write buffer is not looked at), so each write is
+// checked on a copy of the file, read anew and not from the cache of this process.
+bool QtEinstellungsspeicher::aufDerPlatte(const QString& schluessel, const QVariant& wert) {
+    const QTemporaryDir ordner;
+    if (!ordner.isValid()) return false;
+    const QString kopie = ordner.filePath("EINAUS.conf");
+    if (!QFile::copy(einstellungen_->fileName(), kopie)) return false;
+    const QSettings gelesen(kopie, QSettings::IniFormat);
+    return gelesen.status() == QSettings::NoError && gelesen.value(schluessel) == wert;
 }
 
 bool QtEinstellungsspeicher::byteSchreiben(const std::string& pfad, const std::string& name,
@@ -78,9 +125,9 @@ bool druckeinstellungenLaden(Person& p, Druckeinstellungen& e) {
     return druckeinstellungenLesen(s, p, e, standardschrift());
 }
 
-void druckeinstellungenSpeichern(Person& p, const Druckeinstellungen& e, bool ersterLauf) {
+bool druckeinstellungenSpeichern(Person& p, const Druckeinstellungen& e, bool ersterLauf) {
     QtEinstellungsspeicher s;
-    druckeinstellungenSchreiben(s, p, e, ersterLauf);
+    return druckeinstellungenSchreiben(s, p, e, ersterLauf);
 }
 
 } // namespace zalvor::druck

@@ -26,14 +26,21 @@ class QtEinstellungsspeicher : public Einstellungsspeicher {
 
     QString dateiname() const { return einstellungen_->fileName(); }
 
+    // How long a write waits for another program holding the settings file (tests shorten it).
+    static inline int sperreWartenMs = 2000;
+
   private:
     bool schreiben(const std::string& pfad, const std::string& name, const QVariant& wert);
+    bool sperreFrei();
+    bool aufDerPlatte(const QString& schluessel, const QVariant& wert);
     std::unique_ptr<QSettings> einstellungen_;
+    bool gesperrt_ = false;
 };
 
 // The whole reading and writing of the settings with the platform's store. Reading keeps in
-// `e` what cannot be read and returns true on a first run.
+// `e` what cannot be read and returns true on a first run; writing returns true when every
+// value was stored.
 bool druckeinstellungenLaden(Person& p, Druckeinstellungen& e);
-void druckeinstellungenSpeichern(Person& p, const Druckeinstellungen& e, bool ersterLauf);
+bool druckeinstellungenSpeichern(Person& p, const Druckeinstellungen& e, bool ersterLauf);
 
 } // namespace zalvor::druck

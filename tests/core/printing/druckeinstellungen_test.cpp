@@ -152,7 +152,9 @@ TEST(Einstellungsspeicher, UnlesbarerWertMeldetUndNimmtDieStandards) {
     EXPECT_EQ(gelesen.italic, 0); // the others are read
 }
 
-TEST(Einstellungsspeicher, OhneSpeicherWirdNachDemErstenLaufGemeldet) {
+// A store that cannot be opened is reported on saving, also on the first run: the values
+// just typed are kept only in memory.
+TEST(Einstellungsspeicher, OhneSpeicherWirdJedesSpeichernGemeldet) {
     Speicher s;
     s.zugang = Einstellungsspeicher::Zugang::Fehlt;
     test::AufzeichnendePerson p;
@@ -160,11 +162,14 @@ TEST(Einstellungsspeicher, OhneSpeicherWirdNachDemErstenLaufGemeldet) {
     EXPECT_TRUE(druckeinstellungenLesen(s, p, e, {}));
     ASSERT_EQ(p.eintraege().size(), 2u);
     EXPECT_EQ(p.eintraege()[0].titel, "Regirtry-Fehler");
-    druckeinstellungenSchreiben(s, p, e, true);
-    EXPECT_EQ(p.eintraege().size(), 2u);
-    druckeinstellungenSchreiben(s, p, e, false);
-    ASSERT_EQ(p.eintraege().size(), 3u);
-    EXPECT_EQ(p.eintraege()[2].titel, "FEHLER!");
+    for (bool ersterLauf : {true, false}) {
+        const auto vorher = p.eintraege().size();
+        EXPECT_FALSE(druckeinstellungenSchreiben(s, p, e, ersterLauf));
+        ASSERT_EQ(p.eintraege().size(), vorher + 1);
+        EXPECT_EQ(p.eintraege().back().titel, "FEHLER!");
+        EXPECT_EQ(p.eintraege().back().symbol, Symbol::Fehler);
+    }
+    EXPECT_TRUE(s.geschrieben.empty());
 }
 
 } // namespace
