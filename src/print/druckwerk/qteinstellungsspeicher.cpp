@@ -92,10 +92,10 @@ bool QtEinstellungsspeicher::sperreFrei() {
 bool QtEinstellungsspeicher::schreiben(const std::string& pfad, const std::string& name,
                                        const QVariant& wert) {
     if (!sperreFrei()) return false;
-    einstellungen_->setValue(schluessel(pfad, name), wert);
+    const QString s = schluessel(pfad, name);
+    einstellungen_->setValue(s, wert);
     einstellungen_->sync();
-    return einstellungen_->status() == QSettings::NoError &&
-           aufDerPlatte(schluessel(pfad, name), wert);
+    return einstellungen_->status() == QSettings::NoError && aufDerPlatte(s, wert);
 }
 
 // When the last piece of a write fails, Qt can still put the incomplete file in place and
