@@ -3,8 +3,8 @@
 
 #include "closing/grafikreiter.h"
 #include "closing/splitterpanel.h"
-#include "common/hilfeaufruf.h"
 #include "common/qtext.h"
+#include "lists/berichtsleiste.h"
 #include "lists/rastermodell.h"
 
 #include <QAction>
@@ -58,22 +58,9 @@ TabschlWin::TabschlWin(zalvor::Bericht bericht, int tag,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    auto* leiste = new QToolBar(this);
-    leiste->setObjectName("abschlussleiste");
-    drucken_ = leiste->addAction(QString::fromUtf8("D&rucken ..."));
-    drucken_->setObjectName("drucken");
-    QAction* hilfe = leiste->addAction(QStringLiteral("Hilfe"));
-    hilfe->setObjectName("hilfe");
-    connect(hilfe, &QAction::triggered, this, [] { hilfeAufrufen(kHilfeKontext); });
-    QAction* schliessen = leiste->addAction(QString::fromUtf8("Schließen"));
-    schliessen->setObjectName("schliessen");
-    connect(schliessen, &QAction::triggered, this, [this] {
-        if (parentWidget())
-            parentWidget()->close();
-        else
-            close();
-    });
-    layout->addWidget(leiste);
+    const auto leiste = berichtsleiste(this, "abschlussleiste", kHilfeKontext);
+    drucken_ = leiste.drucken;
+    layout->addWidget(leiste.leiste);
 
     auto* waehrungsreihe = new QHBoxLayout;
     waehrungsreihe->setContentsMargins(4, 2, 4, 2);

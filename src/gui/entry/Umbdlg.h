@@ -2,6 +2,7 @@
 #pragma once
 
 #include "entry/buchen.h"
+#include "entry/dialogfelder.h"
 #include "entry/umbuchungseingabe.h"
 
 #include <QDialog>
@@ -13,7 +14,7 @@ class QPushButton;
 
 namespace zalvor::gui {
 
-class TUmbuchungDlg : public QDialog {
+class TUmbuchungDlg : public QDialog, public Maskenfelder {
     Q_OBJECT
   public:
     explicit TUmbuchungDlg(QWidget* parent = nullptr);
@@ -22,18 +23,8 @@ class TUmbuchungDlg : public QDialog {
     UmbuchungsEingaben eingaben() const;
     DlgKnopf knopf() const { return knopf_; }
 
-    QLineEdit* EditTag;
-    QLineEdit* EditMonat;
-    QLabel* LabelJahr;
-    QLineEdit* EditBuNr;
-    QLineEdit* EditBeleg;
-    QLineEdit* EZBetrag;
-    QComboBox* CBWaehrung;
     QComboBox* CBVon;
     QComboBox* CBNach;
-    QComboBox* CBText;
-    QPushButton* BtnBuchen;
-    QPushButton* BtnAbbruch;
 
   private:
     DlgKnopf knopf_ = DlgKnopf::Abbruch;

@@ -3,6 +3,7 @@
 
 #include "entry/buchen.h"
 #include "entry/buchungseingabe.h"
+#include "entry/dialogfelder.h"
 
 #include <QDialog>
 
@@ -14,7 +15,7 @@ class QPushButton;
 
 namespace zalvor::gui {
 
-class TBuchungsDlg : public QDialog {
+class TBuchungsDlg : public QDialog, public Maskenfelder {
     Q_OBJECT
   public:
     explicit TBuchungsDlg(QWidget* parent = nullptr);
@@ -25,21 +26,11 @@ class TBuchungsDlg : public QDialog {
     // The button that closed the dialog last.
     DlgKnopf knopf() const { return knopf_; }
 
-    QLineEdit* EditTag;
-    QLineEdit* EditMonat;
-    QLabel* LabelJahr;
-    QLineEdit* EditBuNr;
-    QLineEdit* EditBeleg;
-    QLineEdit* EZBetrag;
-    QComboBox* CBWaehrung;
     QComboBox* CBTyp;
     QComboBox* CBKonto;
     QLineEdit* EditAnVon;
-    QComboBox* CBText;
     QCheckBox* CBSchablone;
-    QPushButton* BtnBuchen;
     QPushButton* BtnPlanen;
-    QPushButton* BtnAbbruch;
 
   private:
     DlgKnopf knopf_ = DlgKnopf::Abbruch;

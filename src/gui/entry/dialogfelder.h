@@ -1,15 +1,51 @@
-// The fields the booking and the transfer dialog share: shown and read alike in both.
+// The fields the booking and the transfer dialog share: made, laid out, shown and read alike.
 #pragma once
 
 #include "common/qtext.h"
+#include "entry/buchungsfelder.h"
 #include "files/dialoghilfe.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+class QHBoxLayout;
+class QWidget;
+
 namespace zalvor::gui {
+
+// The entries of both dialogs; each dialog adds its own lists between amount and text.
+struct Maskenfelder {
+    QLineEdit* EditTag = nullptr;
+    QLineEdit* EditMonat = nullptr;
+    QLabel* LabelJahr = nullptr;
+    QLineEdit* EditBuNr = nullptr;
+    QLineEdit* EditBeleg = nullptr;
+    QLineEdit* EZBetrag = nullptr;
+    QComboBox* CBWaehrung = nullptr;
+    QComboBox* CBText = nullptr;
+    QPushButton* BtnBuchen = nullptr;
+    QPushButton* BtnAbbruch = nullptr;
+};
+
+// Makes the shared entries with their names, widths and limits.
+void maskenfelderAnlegen(Maskenfelder& f);
+// Day, month and year with the booking number and voucher beside them.
+QHBoxLayout* datumsreihe(const Maskenfelder& f, const QWidget& dlg);
+// Amount and currency.
+QHBoxLayout* betragsreihe(const Maskenfelder& f);
+// "Bu&chen" as the default button, then whatever `mitte` adds, then "&Abbruch".
+template <class Mitte>
+void maskenknoepfe(Maskenfelder& f, QDialogButtonBox* knoepfe, Mitte&& mitte) {
+    f.BtnBuchen = neuerKnopf(knoepfe, QStringLiteral("Bu&chen"), QDialogButtonBox::AcceptRole);
+    f.BtnBuchen->setObjectName(QStringLiteral("BtnBuchen"));
+    f.BtnBuchen->setDefault(true);
+    mitte();
+    f.BtnAbbruch = neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    f.BtnAbbruch->setObjectName(QStringLiteral("BtnAbbruch"));
+}
 
 // Caption, year, currency list, booking texts, date, number, voucher, amount, and the
 // "Bu&chen" button with the focus on the day, or on the entry whose check failed when it is

@@ -1,8 +1,8 @@
 // List window: tool bar, caption lines, upper and lower grid, tabs for all account lists.
 #include "lists/ListWin.h"
 
-#include "common/hilfeaufruf.h"
 #include "common/qtext.h"
+#include "lists/berichtsleiste.h"
 #include "lists/rastermodell.h"
 
 #include <QAction>
@@ -47,23 +47,11 @@ TListenWin::TListenWin(zalvor::Bericht bericht, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    leiste_ = new QToolBar(this);
-    leiste_->setObjectName("listenleiste");
-    drucken_ = leiste_->addAction(QString::fromUtf8("D&rucken ..."));
-    drucken_->setObjectName("drucken");
+    const auto leiste = berichtsleiste(this, "listenleiste", kHilfeKontext);
+    leiste_ = leiste.leiste;
+    drucken_ = leiste.drucken;
     // Enabled by whoever connects it to the printing.
     drucken_->setEnabled(false);
-    QAction* hilfe = leiste_->addAction(QString::fromUtf8("Hilfe"));
-    hilfe->setObjectName("hilfe");
-    connect(hilfe, &QAction::triggered, this, [] { hilfeAufrufen(kHilfeKontext); });
-    QAction* schliessen = leiste_->addAction(QString::fromUtf8("Schließen"));
-    schliessen->setObjectName("schliessen");
-    connect(schliessen, &QAction::triggered, this, [this] {
-        if (parentWidget())
-            parentWidget()->close();
-        else
-            close();
-    });
     layout->addWidget(leiste_);
 
     waehrung_ = titelZeile(bericht_.waehrungszeile, this);
