@@ -8,9 +8,6 @@
 #include <QDialog>
 
 class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace zalvor::gui {
 
