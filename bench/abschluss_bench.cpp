@@ -2,8 +2,8 @@
 // whole command-line process beside ledger's balance of the exported journal.
 #include "benchdaten.h"
 
-#include "closing/abschlussbericht.h"
-#include "files/definitionen.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/files/definitionen.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Generated booking files for the benchmarks.
 #include "benchdaten.h"
 
-#include "common/dateisystem.h"
-#include "files/indexdatei.h"
-#include "files/reorganisation.h"
+#include "core/common/dateisystem.h"
+#include "core/files/indexdatei.h"
+#include "core/files/reorganisation.h"
 
 #include <fcntl.h>
 #include <spawn.h>

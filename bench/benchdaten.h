@@ -1,10 +1,10 @@
 // Generated booking files for the benchmarks: a silent person and a session on a fresh file.
 #pragma once
 
-#include "common/person.h"
-#include "common/uhr.h"
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/common/person.h"
+#include "core/common/uhr.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 #include <string>

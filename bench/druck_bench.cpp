@@ -1,8 +1,8 @@
 // Printing: the layout alone of 65,535 list rows, and the E/A list of 10,000 bookings as PDF.
-#include "druckwerk/anwendung.h"
-#include "druckwerk/druckschrift.h"
-#include "druckwerk/seitenmaler.h"
-#include "printing/listendruck.h"
+#include "core/printing/listendruck.h"
+#include "print/anwendung.h"
+#include "print/druckschrift.h"
+#include "print/seitenmaler.h"
 
 #include <QPrinter>
 

@@ -2,11 +2,11 @@
 // booking out of order into full indexes, and the texts of the whole booking table.
 #include "benchdaten.h"
 
-#include "common/dateisystem.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "files/reorganisation.h"
-#include "mainwindow/tabellentexte.h"
+#include "core/common/dateisystem.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "core/files/reorganisation.h"
+#include "core/mainwindow/tabellentexte.h"
 
 #include <benchmark/benchmark.h>
 

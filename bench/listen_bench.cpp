@@ -2,9 +2,9 @@
 // index, every cell text.
 #include "benchdaten.h"
 
-#include "files/definitionen.h"
-#include "files/sortierung.h"
-#include "lists/buchungslisten.h"
+#include "core/files/definitionen.h"
+#include "core/files/sortierung.h"
+#include "core/lists/buchungslisten.h"
 
 #include <benchmark/benchmark.h>
 

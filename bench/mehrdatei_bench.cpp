@@ -2,9 +2,9 @@
 // sides from that read.
 #include "benchdaten.h"
 
-#include "closing/mehrdateiabschluss.h"
-#include "common/dateisystem.h"
-#include "files/definitionen.h"
+#include "core/closing/mehrdateiabschluss.h"
+#include "core/common/dateisystem.h"
+#include "core/files/definitionen.h"
 
 #include <benchmark/benchmark.h>
 

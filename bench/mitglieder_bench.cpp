@@ -2,9 +2,9 @@
 // booking every contribution into a file of 10,000 bookings, building the member list.
 #include "benchdaten.h"
 
-#include "members/beitraegebuchen.h"
-#include "members/mitgliederliste.h"
-#include "members/mitgliedsdatei.h"
+#include "core/members/beitraegebuchen.h"
+#include "core/members/mitgliederliste.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // entries and groups nested four deep.
 #include "benchdaten.h"
 
-#include "common/typverwaltung.h"
-#include "lists/sollist.h"
+#include "core/common/typverwaltung.h"
+#include "core/lists/sollist.h"
 
 #include <benchmark/benchmark.h>
 

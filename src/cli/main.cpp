@@ -1,6 +1,6 @@
 // zalvor-cli: the headless front end over the engine.
-#include "common/druckprogramm.h"
-#include "common/lauf.h"
+#include "cli/common/druckprogramm.h"
+#include "cli/common/lauf.h"
 
 #include <iostream>
 #include <string>

@@ -3,9 +3,9 @@
 #include "tempverzeichnis.h"
 
 #include "aufzeichnendeperson.h"
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
 
 #include <gtest/gtest.h>
 

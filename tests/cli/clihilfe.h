@@ -1,8 +1,8 @@
 // Runs zalvor-cli in-process for tests and captures its output.
 #pragma once
 
-#include "common/dateisystem.h"
-#include "common/lauf.h"
+#include "cli/common/lauf.h"
+#include "core/common/dateisystem.h"
 
 #include <fstream>
 #include <sstream>

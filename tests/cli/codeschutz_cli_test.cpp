@@ -3,7 +3,7 @@
 #include "clihilfe.h"
 #include "tempverzeichnis.h"
 
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 
 #include <gtest/gtest.h>
 

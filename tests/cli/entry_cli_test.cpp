@@ -1,8 +1,8 @@
 // zalvor-cli buchen, umbuchen, loeschen, mwst, waehrung and eurosymbol, run in-process.
 #include "aufzeichnendeperson.h"
-#include "common/dateisystem.h"
-#include "common/lauf.h"
-#include "files/definitionen.h"
+#include "cli/common/lauf.h"
+#include "core/common/dateisystem.h"
+#include "core/files/definitionen.h"
 #include "tempverzeichnis.h"
 
 #include <gtest/gtest.h>

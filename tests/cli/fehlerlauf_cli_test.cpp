@@ -1,8 +1,8 @@
 // Every write path of zalvor-cli with each of its file operations failing in turn: the club
 // stays whole, and a run that reports success has done all of its work.
 #include "clihilfe.h"
+#include "core/templates/schablone.h"
 #include "fehlerlauf.h"
-#include "templates/schablone.h"
 #include "tempverzeichnis.h"
 
 #include <gtest/gtest.h>

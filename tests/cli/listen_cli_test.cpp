@@ -1,6 +1,6 @@
 // zalvor-cli liste: the four list kinds on the demo club, the sort orders, the damaged index.
 #include "clihilfe.h"
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 #include "tempverzeichnis.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // zalvor-cli planvorgaben and soll-ist on the demo club: the stored outputs, setting values
 // with the group rule, refusals that save nothing, the club without plan values.
 #include "clihilfe.h"
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 #include "tempverzeichnis.h"
 
 #include <gtest/gtest.h>

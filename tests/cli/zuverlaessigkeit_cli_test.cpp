@@ -2,8 +2,8 @@
 #include "clihilfe.h"
 #include "tempverzeichnis.h"
 
-#include "common/dateisystem.h"
-#include "common/sperre.h"
+#include "core/common/dateisystem.h"
+#include "core/common/sperre.h"
 
 #include <gtest/gtest.h>
 

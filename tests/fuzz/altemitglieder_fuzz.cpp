@@ -1,8 +1,8 @@
 // The old member file of 173-byte records, imported at opening into the member file.
 #include "fuzzhilfe.h"
 
-#include "members/mitgliederimport.h"
-#include "members/mitgliedsdatei.h"
+#include "core/members/mitgliederimport.h"
+#include "core/members/mitgliedsdatei.h"
 
 using namespace zalvor;
 

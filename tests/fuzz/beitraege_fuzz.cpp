@@ -1,8 +1,8 @@
 // The contribution rates file, with a member of every rate index.
 #include "fuzzhilfe.h"
 
-#include "members/beitragssaetze.h"
-#include "members/mitgliederliste.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliederliste.h"
 
 #include <vector>
 

@@ -2,11 +2,11 @@
 // the program makes of it.
 #include "fuzzhilfe.h"
 
-#include "files/buchung.h"
-#include "files/indexdatei.h"
-#include "mainwindow/kontostaende.h"
-#include "mainwindow/tabellentexte.h"
-#include "templates/schablone.h"
+#include "core/files/buchung.h"
+#include "core/files/indexdatei.h"
+#include "core/mainwindow/kontostaende.h"
+#include "core/mainwindow/tabellentexte.h"
+#include "core/templates/schablone.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
 // The booking file: next number, balances, the table and the lists in file order.
 #include "fuzzhilfe.h"
 
-#include "files/buchungsdatei.h"
-#include "lists/buchungslisten.h"
-#include "lists/sollist.h"
-#include "mainwindow/kontostaende.h"
-#include "mainwindow/tabellentexte.h"
+#include "core/files/buchungsdatei.h"
+#include "core/lists/buchungslisten.h"
+#include "core/lists/sollist.h"
+#include "core/mainwindow/kontostaende.h"
+#include "core/mainwindow/tabellentexte.h"
 
 using namespace zalvor;
 

@@ -1,9 +1,9 @@
 // The code word file: its two lines, decoded, and the check at opening with a typed code.
 #include "fuzzhilfe.h"
 
-#include "protection/codeschutz.h"
-#include "protection/codewort.h"
-#include "protection/codewortdatei.h"
+#include "core/protection/codeschutz.h"
+#include "core/protection/codewort.h"
+#include "core/protection/codewortdatei.h"
 
 using namespace zalvor;
 

@@ -2,9 +2,9 @@
 // year, and the multi-file closing over whatever the list names.
 #include "fuzzhilfe.h"
 
-#include "closing/dateiliste.h"
-#include "closing/dateilisteoeffnen.h"
-#include "closing/mehrdateiabschluss.h"
+#include "core/closing/dateiliste.h"
+#include "core/closing/dateilisteoeffnen.h"
+#include "core/closing/mehrdateiabschluss.h"
 
 #include <filesystem>
 

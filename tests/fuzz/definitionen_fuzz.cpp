@@ -2,10 +2,10 @@
 // file that reads the same.
 #include "fuzzhilfe.h"
 
-#include "common/dateisystem.h"
-#include "common/typverwaltung.h"
-#include "files/definitionen.h"
-#include "mainwindow/tabellentexte.h"
+#include "core/common/dateisystem.h"
+#include "core/common/typverwaltung.h"
+#include "core/files/definitionen.h"
+#include "core/mainwindow/tabellentexte.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,8 +1,8 @@
 // The Euro label file beside the program.
 #include "fuzzhilfe.h"
 
-#include "common/waehrung.h"
-#include "mainwindow/tabellentexte.h"
+#include "core/common/waehrung.h"
+#include "core/mainwindow/tabellentexte.h"
 
 using namespace zalvor;
 

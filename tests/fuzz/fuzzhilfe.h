@@ -2,10 +2,10 @@
 // this process for the files of one input, and a session of one club in that folder.
 #pragma once
 
-#include "common/fehler.h"
-#include "common/person.h"
-#include "common/uhr.h"
-#include "files/sitzung.h"
+#include "core/common/fehler.h"
+#include "core/common/person.h"
+#include "core/common/uhr.h"
+#include "core/files/sitzung.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // (255: no file) and that many entries.
 #include "fuzzhilfe.h"
 
-#include "files/buchung.h"
-#include "files/indexdatei.h"
-#include "lists/buchungslisten.h"
-#include "lists/listenfolge.h"
+#include "core/files/buchung.h"
+#include "core/files/indexdatei.h"
+#include "core/lists/buchungslisten.h"
+#include "core/lists/listenfolge.h"
 
 #include <string>
 

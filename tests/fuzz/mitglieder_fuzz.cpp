@@ -1,9 +1,9 @@
 // The member file: the member list with every column and what the members owe.
 #include "fuzzhilfe.h"
 
-#include "members/beitragssaetze.h"
-#include "members/mitgliederliste.h"
-#include "members/mitgliedsdatei.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliederliste.h"
+#include "core/members/mitgliedsdatei.h"
 
 using namespace zalvor;
 

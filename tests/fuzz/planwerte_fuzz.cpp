@@ -1,9 +1,9 @@
 // The plan file: both sides of the plan dialog and the target/actual comparison.
 #include "fuzzhilfe.h"
 
-#include "lists/planvorgaben.h"
-#include "lists/planwerte.h"
-#include "lists/sollist.h"
+#include "core/lists/planvorgaben.h"
+#include "core/lists/planwerte.h"
+#include "core/lists/sollist.h"
 
 using namespace zalvor;
 

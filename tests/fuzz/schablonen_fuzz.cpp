@@ -2,9 +2,9 @@
 // into an empty file of the current year.
 #include "fuzzhilfe.h"
 
-#include "templates/autobuchung.h"
-#include "templates/schablonendatei.h"
-#include "templates/schablonenfenster.h"
+#include "core/templates/autobuchung.h"
+#include "core/templates/schablonendatei.h"
+#include "core/templates/schablonenfenster.h"
 
 #include <algorithm>
 #include <string>

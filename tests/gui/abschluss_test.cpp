@@ -4,13 +4,13 @@
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
-#include "closing/UTGAssign.h"
-#include "closing/abschl.h"
-#include "closing/abschlussanzeige.h"
-#include "closing/abschlussbericht.h"
-#include "closing/splitterpanel.h"
-#include "common/qtext.h"
-#include "printing/druckablauf.h"
+#include "core/closing/abschlussbericht.h"
+#include "gui/closing/abschlussanzeige.h"
+#include "gui/closing/abschlussfenster.h"
+#include "gui/closing/splitterpanel.h"
+#include "gui/closing/typgruppendialog.h"
+#include "gui/common/qtext.h"
+#include "gui/printing/druckablauf.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,12 +3,12 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
-#include "common/zeichensatz.h"
-#include "entry/budlg.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/mtab.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "gui/entry/buchungsdialog.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 // either code or a wrong one, and the menu command.
 #include "guitesthilfen.h"
 
+#include "core/protection/codewort.h"
 #include "dialogablauf.h"
-#include "protection/codeedit.h"
-#include "protection/codewort.h"
+#include "gui/protection/codeeingabe.h"
 #include "tempverzeichnis.h"
 
 #include <QAction>

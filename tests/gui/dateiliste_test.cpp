@@ -4,8 +4,8 @@
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
-#include "closing/FLDlg.h"
-#include "closing/abschl.h"
+#include "gui/closing/abschlussfenster.h"
+#include "gui/closing/dateilistenfenster.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,16 +1,16 @@
 // Layout of the entry dialogs: nothing clipped or outside its window, at normal and double size.
 #include "guitesthilfen.h"
 
-#include "common/XaLabel.h"
-#include "entry/UEURSymb.h"
-#include "entry/UMwSt.h"
-#include "entry/USetEuro.h"
-#include "entry/Umbdlg.h"
-#include "entry/budlg.h"
-#include "files/DGetAB.h"
-#include "files/ListSort.h"
-#include "files/NJahr.h"
-#include "files/USetDef.h"
+#include "gui/common/auszeichnungslabel.h"
+#include "gui/entry/buchungsdialog.h"
+#include "gui/entry/eurosymboldialog.h"
+#include "gui/entry/mwstdialog.h"
+#include "gui/entry/umbuchungsdialog.h"
+#include "gui/entry/waehrungsdialog.h"
+#include "gui/files/anfangsbestaendedialog.h"
+#include "gui/files/dateieinstellungsdialog.h"
+#include "gui/files/naechstesjahrdialog.h"
+#include "gui/files/sortierdialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 #include "dialogablauf.h"
 #include "tempverzeichnis.h"
 
-#include "printing/UQBez.h"
-#include "printing/druckablauf.h"
-#include "printing/listendruck.h"
-#include "printing/printdlg.h"
+#include "core/printing/listendruck.h"
+#include "gui/printing/bezahltspaltendialog.h"
+#include "gui/printing/druckablauf.h"
+#include "gui/printing/druckoptionendialog.h"
 
 #include <QAction>
 #include <QCheckBox>

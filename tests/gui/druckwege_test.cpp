@@ -4,14 +4,14 @@
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
-#include "closing/FLDlg.h"
-#include "closing/abschl.h"
-#include "closing/dateilisteoeffnen.h"
-#include "common/dateisystem.h"
-#include "common/lauf.h"
-#include "lists/ListWin.h"
-#include "members/UMglList.h"
-#include "printing/printdlg.h"
+#include "cli/common/lauf.h"
+#include "core/closing/dateilisteoeffnen.h"
+#include "core/common/dateisystem.h"
+#include "gui/closing/abschlussfenster.h"
+#include "gui/closing/dateilistenfenster.h"
+#include "gui/lists/listenfenster.h"
+#include "gui/members/mitgliederlistenfenster.h"
+#include "gui/printing/druckoptionendialog.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
-#include "common/zeichensatz.h"
-#include "files/DGetAB.h"
-#include "files/namensraster.h"
+#include "core/common/zeichensatz.h"
+#include "gui/files/anfangsbestaendedialog.h"
+#include "gui/files/namensraster.h"
 
 #include <QApplication>
 #include <QPushButton>

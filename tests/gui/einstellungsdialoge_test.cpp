@@ -3,12 +3,12 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
-#include "common/zeichensatz.h"
-#include "entry/UEURSymb.h"
-#include "files/ListSort.h"
-#include "files/definitionen.h"
-#include "files/indexdatei.h"
-#include "mainwindow/movelmain.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "core/files/indexdatei.h"
+#include "gui/entry/eurosymboldialog.h"
+#include "gui/files/sortierdialog.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,13 +1,13 @@
 // Main window: enabling before and after a file, account items, status bar, the open command.
 #include "guitesthilfen.h"
 
-#include "common/fehler.h"
-#include "common/hilfeaufruf.h"
-#include "common/zeichensatz.h"
-#include "files/dialoghilfe.h"
-#include "mainwindow/buchungsmodell.h"
-#include "mainwindow/hilfe.h"
-#include "mainwindow/mtab.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "gui/common/hilfeaufruf.h"
+#include "gui/files/dialoghilfe.h"
+#include "gui/mainwindow/buchungsmodell.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hilfe.h"
 
 #include <QAction>
 #include <QLabel>

@@ -3,8 +3,8 @@
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
-#include "files/dialoghilfe.h"
-#include "mainwindow/hilfe.h"
+#include "gui/files/dialoghilfe.h"
+#include "gui/mainwindow/hilfe.h"
 
 #include <QListWidget>
 #include <QScreen>

@@ -4,16 +4,16 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
-#include "common/benutzereinstellungen.h"
-#include "common/zeichensatz.h"
-#include "entry/budlg.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "mainwindow/buchungsmodell.h"
-#include "mainwindow/kontostandmodell.h"
-#include "mainwindow/mtab.h"
-#include "mainwindow/tabellenfilter.h"
-#include "mainwindow/zuletzt.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "gui/common/benutzereinstellungen.h"
+#include "gui/entry/buchungsdialog.h"
+#include "gui/mainwindow/buchungsmodell.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/kontostandmodell.h"
+#include "gui/mainwindow/tabellenfilter.h"
+#include "gui/mainwindow/zuletzt.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -2,8 +2,8 @@
 // on another file, the damaged-index message.
 #include "guitesthilfen.h"
 
-#include "files/indexdatei.h"
-#include "lists/ListWin.h"
+#include "core/files/indexdatei.h"
+#include "gui/lists/listenfenster.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 // Message box, markup label and progress window; the Qt person's boxes and buttons.
-#include "common/XaLabel.h"
-#include "common/iMsgBox.h"
-#include "common/qtperson.h"
-#include "entry/einoderaus.h"
-#include "entry/einoderausfrage.h"
-#include "files/WB.h"
+#include "core/entry/einoderausfrage.h"
+#include "gui/common/auszeichnungslabel.h"
+#include "gui/common/meldungsfenster.h"
+#include "gui/common/qtperson.h"
+#include "gui/entry/einoderaus.h"
+#include "gui/files/reorganisationsfortschritt.h"
 #include "guitesthilfen.h"
 
 #include <QApplication>

@@ -4,18 +4,18 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
-#include "members/UBeitr.h"
-#include "members/UMgl.h"
-#include "members/UMglKrt.h"
-#include "members/UMglList.h"
-#include "members/beitragssaetze.h"
-#include "members/mitgliedsdatei.h"
-#include "printing/druckablauf.h"
-#include "printing/printdlg.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliedsdatei.h"
+#include "gui/members/beitraegebuchendialog.h"
+#include "gui/members/karteikartendialog.h"
+#include "gui/members/mitgliederfenster.h"
+#include "gui/members/mitgliederlistenfenster.h"
+#include "gui/printing/druckablauf.h"
+#include "gui/printing/druckoptionendialog.h"
 
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/namensraster.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "gui/files/namensraster.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,15 +3,15 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
-#include "common/XaLabel.h"
-#include "common/iMsgBox.h"
-#include "common/zeichensatz.h"
-#include "files/DGetAB.h"
-#include "files/NJahr.h"
-#include "files/USetDef.h"
-#include "files/buchungsdatei.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/mtab.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "gui/common/auszeichnungslabel.h"
+#include "gui/common/meldungsfenster.h"
+#include "gui/files/anfangsbestaendedialog.h"
+#include "gui/files/dateieinstellungsdialog.h"
+#include "gui/files/naechstesjahrdialog.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QAction>
 #include <QDir>

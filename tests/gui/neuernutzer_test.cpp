@@ -4,12 +4,12 @@
 #include "guitesthilfen.h"
 #include "tempverzeichnis.h"
 
-#include "common/benutzereinstellungen.h"
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
-#include "mainwindow/buchungsmodell.h"
-#include "mainwindow/mtab.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "gui/common/benutzereinstellungen.h"
+#include "gui/mainwindow/buchungsmodell.h"
+#include "gui/mainwindow/buchungstabelle.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,9 +4,9 @@
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
-#include "lists/ListWin.h"
-#include "lists/Planv.h"
-#include "lists/planwerte.h"
+#include "core/lists/planwerte.h"
+#include "gui/lists/listenfenster.h"
+#include "gui/lists/planvorgabendialog.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,9 +1,9 @@
 // Booking table: row texts of every kind of record, fill modes, deleting from the table.
 #include "guitesthilfen.h"
 
-#include "files/buchungsdatei.h"
-#include "mainwindow/buchungsmodell.h"
-#include "mainwindow/mtab.h"
+#include "core/files/buchungsdatei.h"
+#include "gui/mainwindow/buchungsmodell.h"
+#include "gui/mainwindow/buchungstabelle.h"
 
 #include <QAction>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 // Recording person for tests.
 #include "aufzeichnendeperson.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A person for tests: records every message in UTF-8 and answers from a scripted queue.
 #pragma once
 
-#include "common/person.h"
+#include "core/common/person.h"
 
 #include <deque>
 #include <string>

@@ -1,8 +1,8 @@
 // Fault runs and the checks that the files of a club are whole.
 #include "fehlerlauf.h"
 
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,7 +2,7 @@
 // step with that step failing; after each run a check says whether the files are whole.
 #pragma once
 
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 // what it was shown.
 #pragma once
 
-#include "common/masken.h"
+#include "core/common/masken.h"
 
 #include <array>
 #include <deque>

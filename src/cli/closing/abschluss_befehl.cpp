@@ -1,8 +1,8 @@
 // zalvor-cli abschluss: the monthly or yearly closing window as grids.
-#include "closing/abschlussargumente.h"
-#include "closing/abschlussbericht.h"
-#include "common/ausgabe.h"
-#include "common/befehl.h"
+#include "cli/closing/abschlussargumente.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "core/closing/abschlussbericht.h"
 
 namespace zalvor::cli {
 

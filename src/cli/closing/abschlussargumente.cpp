@@ -1,9 +1,9 @@
 // Options of a closing on the command line.
-#include "closing/abschlussargumente.h"
+#include "cli/closing/abschlussargumente.h"
 
-#include "closing/monatsfrage.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
+#include "cli/common/dateiargument.h"
+#include "core/closing/monatsfrage.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor::cli {
 

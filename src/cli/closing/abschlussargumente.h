@@ -1,8 +1,8 @@
 // The closing named by "DATEI [--monat M] [--umrechnen]", shared by abschluss and drucken.
 #pragma once
 
-#include "closing/abschlussrechnung.h"
-#include "common/befehl.h"
+#include "cli/common/befehl.h"
+#include "core/closing/abschlussrechnung.h"
 
 #include <optional>
 

@@ -1,11 +1,11 @@
 // zalvor-cli dateiliste: opens or creates a file list, adds and removes files as the file
 // list window does, and shows the list.
-#include "closing/dateiliste.h"
-#include "closing/dateilisteoeffnen.h"
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "core/closing/dateiliste.h"
+#include "core/closing/dateilisteoeffnen.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
 
 #include <filesystem>
 

@@ -1,10 +1,10 @@
 // zalvor-cli export: the bookings as a journal for ledger/hledger or as a grid.
-#include "closing/journal.h"
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/closing/journal.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
 
 namespace zalvor::cli {
 

@@ -1,11 +1,11 @@
 // zalvor-cli mehrdateiabschluss: the closing of a file list as it stands on disk.
-#include "closing/abschlussbericht.h"
-#include "closing/dateilisteoeffnen.h"
-#include "closing/mehrdateiabschluss.h"
-#include "closing/monatsfrage.h"
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/zeichensatz.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/closing/dateilisteoeffnen.h"
+#include "core/closing/mehrdateiabschluss.h"
+#include "core/closing/monatsfrage.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor::cli {
 

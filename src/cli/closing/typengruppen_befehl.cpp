@@ -1,11 +1,11 @@
 // zalvor-cli typengruppen: the type-group assignment dialog.
-#include "closing/typgruppenzuordnung.h"
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/closing/typgruppenzuordnung.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Grid writers.
-#include "common/ausgabe.h"
+#include "cli/common/ausgabe.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // Output of grids and reports as TSV, CSV or JSON, UTF-8.
 #pragma once
 
-#include "common/befehl.h"
-#include "common/raster.h"
+#include "cli/common/befehl.h"
+#include "core/common/raster.h"
 
 #include <ostream>
 #include <vector>

@@ -1,5 +1,5 @@
 // Command registry and argument parsing.
-#include "common/befehl.h"
+#include "cli/common/befehl.h"
 
 #include <algorithm>
 

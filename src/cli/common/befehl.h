@@ -1,7 +1,7 @@
 // Command registry and the context every zalvor-cli command runs in.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <functional>
 #include <optional>

@@ -1,5 +1,5 @@
 // The table of all commands: --help and the dispatcher read it, in this order.
-#include "common/befehl.h"
+#include "cli/common/befehl.h"
 
 namespace zalvor::cli {
 

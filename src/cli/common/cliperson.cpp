@@ -1,8 +1,8 @@
 // Command-line implementation of the person interface.
-#include "common/cliperson.h"
+#include "cli/common/cliperson.h"
 
-#include "common/befehl.h"
-#include "common/zeichensatz.h"
+#include "cli/common/befehl.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 // The person on the command line: messages on stderr, answers from the --antworten list.
 #pragma once
 
-#include "common/person.h"
+#include "core/common/person.h"
 
 #include <deque>
 #include <ostream>

@@ -1,11 +1,11 @@
 // Booking file arguments of the CLI commands.
-#include "common/dateiargument.h"
+#include "cli/common/dateiargument.h"
 
-#include "common/befehlsregeln.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/dateiname.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/dateiname.h"
 
 namespace zalvor::cli {
 

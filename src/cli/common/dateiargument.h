@@ -1,8 +1,8 @@
 // Booking file arguments of the CLI commands: name rules and the one opening sequence.
 #pragma once
 
-#include "common/befehl.h"
-#include "files/oeffnen.h"
+#include "cli/common/befehl.h"
+#include "core/files/oeffnen.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
 // Global options, the person on stderr, and the error boundary of every command.
-#include "common/lauf.h"
+#include "cli/common/lauf.h"
 
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/cliperson.h"
-#include "common/fehler.h"
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
+#include "cli/common/befehl.h"
+#include "cli/common/cliperson.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
 
 #include <deque>
 #include <memory>

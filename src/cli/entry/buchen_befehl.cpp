@@ -1,11 +1,11 @@
 // zalvor-cli buchen and umbuchen: the booking and transfer dialogs, filled from the options.
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "entry/buchen.h"
-#include "entry/satzzeile.h"
-#include "files/buchungsdatei.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/entry/satzzeile.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/buchen.h"
+#include "core/files/buchungsdatei.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // zalvor-cli eurosymbol: the Euro symbol option, written beside the program.
-#include "common/befehl.h"
-#include "common/zeichensatz.h"
-#include "entry/eurosymbolwahl.h"
+#include "cli/common/befehl.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/eurosymbolwahl.h"
 
 namespace zalvor::cli {
 

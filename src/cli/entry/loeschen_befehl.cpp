@@ -1,9 +1,9 @@
 // zalvor-cli loeschen: deletes a booking as the table's "&Löschen" does.
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "entry/satzzeile.h"
-#include "files/buchungsdatei.h"
-#include "mainwindow/loeschen.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/entry/satzzeile.h"
+#include "core/files/buchungsdatei.h"
+#include "core/mainwindow/loeschen.h"
 
 namespace zalvor::cli {
 

@@ -1,8 +1,8 @@
 // zalvor-cli mwst: the VAT rate dialog "Mehrwertsteuer".
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "entry/mwstsatz.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/mwstsatz.h"
 
 namespace zalvor::cli {
 

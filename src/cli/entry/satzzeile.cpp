@@ -1,11 +1,11 @@
 // Output of one record of the booking table after a command changed it.
-#include "entry/satzzeile.h"
+#include "cli/entry/satzzeile.h"
 
-#include "common/ausgabe.h"
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "mainwindow/tabellentexte.h"
+#include "cli/common/ausgabe.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/mainwindow/tabellentexte.h"
 
 namespace zalvor::cli {
 

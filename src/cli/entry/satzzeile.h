@@ -1,7 +1,7 @@
 // Output of one record of the booking table after a command changed it.
 #pragma once
 
-#include "common/befehl.h"
+#include "cli/common/befehl.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 // zalvor-cli waehrung: the currency settings dialog as opened from the menu.
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "entry/waehrungspruefung.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/waehrungspruefung.h"
 
 #include <algorithm>
 

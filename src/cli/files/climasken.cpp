@@ -1,11 +1,11 @@
 // Entry forms of zalvor-cli.
-#include "files/climasken.h"
+#include "cli/files/climasken.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "entry/waehrungspruefung.h"
-#include "files/dateieinstellungen.h"
-#include "files/sitzung.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/waehrungspruefung.h"
+#include "core/files/dateieinstellungen.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor::cli {
 

@@ -1,8 +1,8 @@
 // Entry forms on the command line: the options stand for what the person types.
 #pragma once
 
-#include "common/befehl.h"
-#include "common/masken.h"
+#include "cli/common/befehl.h"
+#include "core/common/masken.h"
 
 #include <array>
 #include <map>

@@ -1,10 +1,10 @@
 // zalvor-cli definitionen: everything the definitions file holds, as key/value lines.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
 
 #include <string>
 #include <utility>

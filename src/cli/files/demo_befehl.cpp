@@ -1,18 +1,18 @@
 // zalvor-cli demo: a sports club with a year of bookings, built through the engine's own
 // operations so that every file and index is consistent.
-#include "closing/dateiliste.h"
-#include "common/befehl.h"
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "entry/buchungseingabe.h"
-#include "entry/umbuchungseingabe.h"
-#include "files/buchungsdatei.h"
-#include "files/definitionen.h"
-#include "files/neuedatei.h"
-#include "lists/planvorgaben.h"
-#include "members/demomitglieder.h"
-#include "templates/schablonendatei.h"
-#include "templates/schablonenfenster.h"
+#include "cli/common/befehl.h"
+#include "cli/members/demomitglieder.h"
+#include "core/closing/dateiliste.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/buchungseingabe.h"
+#include "core/entry/umbuchungseingabe.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/definitionen.h"
+#include "core/files/neuedatei.h"
+#include "core/lists/planvorgaben.h"
+#include "core/templates/schablonendatei.h"
+#include "core/templates/schablonenfenster.h"
 
 #include <algorithm>
 #include <filesystem>

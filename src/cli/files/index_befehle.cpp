@@ -1,10 +1,10 @@
 // zalvor-cli reorganisieren, pruefen, index: the index files of a booking file.
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "files/reorganisation.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/betrag.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "core/files/reorganisation.h"
 
 namespace zalvor::cli {
 

@@ -1,11 +1,11 @@
 // zalvor-cli neu and naechstes-jahr: a new club file, and the next year's file.
-#include "common/befehl.h"
-#include "common/cliperson.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "files/climasken.h"
-#include "files/naechstesjahr.h"
-#include "files/neuedatei.h"
+#include "cli/common/befehl.h"
+#include "cli/common/cliperson.h"
+#include "cli/common/dateiargument.h"
+#include "cli/files/climasken.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/naechstesjahr.h"
+#include "core/files/neuedatei.h"
 
 #include <deque>
 

@@ -1,9 +1,9 @@
 // zalvor-cli oeffnen: opens a file as the desktop program does and prints the status bar.
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "files/oeffnen.h"
-#include "mainwindow/statuszeile.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/oeffnen.h"
+#include "core/mainwindow/statuszeile.h"
 
 namespace zalvor::cli {
 

@@ -1,10 +1,10 @@
 // zalvor-cli liste: the booking lists of the "&Listen" menu.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "files/sortierung.h"
-#include "lists/buchungslisten.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/betrag.h"
+#include "core/files/sortierung.h"
+#include "core/lists/buchungslisten.h"
 
 namespace zalvor::cli {
 

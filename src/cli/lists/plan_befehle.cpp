@@ -1,11 +1,11 @@
 // zalvor-cli planvorgaben, soll-ist: plan values and the target/actual comparison.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "lists/planvorgaben.h"
-#include "lists/sollist.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/lists/planvorgaben.h"
+#include "core/lists/sollist.h"
 
 namespace zalvor::cli {
 

@@ -1,9 +1,9 @@
 // zalvor-cli tabelle: the booking table of a file.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "files/buchungsdatei.h"
-#include "mainwindow/tabellentexte.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/files/buchungsdatei.h"
+#include "core/mainwindow/tabellentexte.h"
 
 namespace zalvor::cli {
 

@@ -1,11 +1,11 @@
 // zalvor-cli beitraege-buchen, beitraege-reset, mitgliederliste.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "members/beitraegebuchen.h"
-#include "members/mitgliederliste.h"
-#include "members/mitgliederoptionen.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/members/mitgliederoptionen.h"
+#include "core/common/zeichensatz.h"
+#include "core/members/beitraegebuchen.h"
+#include "core/members/mitgliederliste.h"
 
 namespace zalvor::cli {
 

@@ -1,10 +1,10 @@
 // Members, rates and contribution bookings of the demo club.
-#include "members/demomitglieder.h"
+#include "cli/members/demomitglieder.h"
 
-#include "common/zeichensatz.h"
-#include "members/beitraegebuchen.h"
-#include "members/karteikarte.h"
-#include "members/mitgliedereinstellungen.h"
+#include "core/common/zeichensatz.h"
+#include "core/members/beitraegebuchen.h"
+#include "core/members/karteikarte.h"
+#include "core/members/mitgliedereinstellungen.h"
 
 namespace zalvor::cli {
 

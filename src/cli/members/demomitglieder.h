@@ -1,7 +1,7 @@
 // The members of the demo club.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor::cli {
 

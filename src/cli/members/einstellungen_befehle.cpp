@@ -1,12 +1,12 @@
 // zalvor-cli mitglieder-einstellungen and beitragssaetze: the member settings and the further
 // rates.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "members/beitragssaetze.h"
-#include "members/mitgliedereinstellungen.h"
-#include "members/mitgliederoptionen.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/members/mitgliederoptionen.h"
+#include "core/common/zeichensatz.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliedereinstellungen.h"
 
 namespace zalvor::cli {
 

@@ -1,12 +1,12 @@
 // zalvor-cli mitglieder, mitglied, mitglied-entfernen: the member window and the member card.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "common/zeichensatz.h"
-#include "members/beitragssaetze.h"
-#include "members/karteikarte.h"
-#include "members/mitgliederoptionen.h"
-#include "members/mitgliedsdatei.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/members/mitgliederoptionen.h"
+#include "core/common/zeichensatz.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/karteikarte.h"
+#include "core/members/mitgliedsdatei.h"
 
 namespace zalvor::cli {
 

@@ -1,8 +1,8 @@
 // Option readers of the member commands.
-#include "members/mitgliederoptionen.h"
+#include "cli/members/mitgliederoptionen.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
 
 #include <sstream>
 

@@ -1,8 +1,8 @@
 // Shared option readers of the member commands.
 #pragma once
 
-#include "common/befehl.h"
-#include "members/mitgliederliste.h"
+#include "cli/common/befehl.h"
+#include "core/members/mitgliederliste.h"
 
 #include <cstdint>
 #include <string>

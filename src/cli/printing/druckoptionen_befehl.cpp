@@ -1,10 +1,10 @@
 // zalvor-cli druckoptionen: the dialog "Druckoptionen" on the command line.
-#include "common/befehl.h"
-#include "common/zeichensatz.h"
-#include "druckwerk/anwendung.h"
-#include "druckwerk/druckschrift.h"
-#include "druckwerk/qteinstellungsspeicher.h"
-#include "printing/einstellungstext.h"
+#include "cli/common/befehl.h"
+#include "cli/printing/einstellungstext.h"
+#include "core/common/zeichensatz.h"
+#include "print/anwendung.h"
+#include "print/druckschrift.h"
+#include "print/qteinstellungsspeicher.h"
 
 namespace zalvor::cli {
 

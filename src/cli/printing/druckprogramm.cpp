@@ -1,5 +1,5 @@
 // The full program runs every command itself.
-#include "common/druckprogramm.h"
+#include "cli/common/druckprogramm.h"
 
 namespace zalvor::cli {
 

@@ -1,7 +1,7 @@
 // Print settings as text: one line per dialog field.
-#include "printing/einstellungstext.h"
+#include "cli/printing/einstellungstext.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor::cli {
 

@@ -1,7 +1,7 @@
 // The stored print settings as lines "Name<TAB>Wert" for the command line.
 #pragma once
 
-#include "printing/druckeinstellungen.h"
+#include "core/printing/druckeinstellungen.h"
 
 #include <ostream>
 

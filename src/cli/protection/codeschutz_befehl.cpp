@@ -1,7 +1,7 @@
 // zalvor-cli codeschutz: the "Codeschutz..." procedure, every entry and answer from --antworten.
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "protection/codeschutz.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/protection/codeschutz.h"
 
 namespace zalvor::cli {
 

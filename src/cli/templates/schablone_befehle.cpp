@@ -1,11 +1,11 @@
 // zalvor-cli schablone-buchen, schablone-loeschen, schablone-wiederholung: the buttons of the
 // template window for the template in row NR.
-#include "common/befehl.h"
-#include "entry/satzzeile.h"
-#include "files/buchungsdatei.h"
-#include "templates/schablonendatei.h"
-#include "templates/schablonenfenster.h"
-#include "templates/schablonenzeile.h"
+#include "cli/common/befehl.h"
+#include "cli/entry/satzzeile.h"
+#include "cli/templates/schablonenzeile.h"
+#include "core/files/buchungsdatei.h"
+#include "core/templates/schablonendatei.h"
+#include "core/templates/schablonenfenster.h"
 
 namespace zalvor::cli {
 

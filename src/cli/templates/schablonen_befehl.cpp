@@ -1,8 +1,8 @@
 // zalvor-cli schablonen: the template window's grid, or the message it opens with instead.
-#include "common/ausgabe.h"
-#include "common/befehl.h"
-#include "common/dateiargument.h"
-#include "templates/schablonenfenster.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "core/templates/schablonenfenster.h"
 
 namespace zalvor::cli {
 

@@ -1,12 +1,12 @@
 // Template numbers on the command line and the output of one template row.
-#include "templates/schablonenzeile.h"
+#include "cli/templates/schablonenzeile.h"
 
-#include "common/ausgabe.h"
-#include "common/betrag.h"
-#include "common/dateiargument.h"
-#include "files/buchungsdatei.h"
-#include "templates/schablonendatei.h"
-#include "templates/schablonenfenster.h"
+#include "cli/common/ausgabe.h"
+#include "cli/common/dateiargument.h"
+#include "core/common/betrag.h"
+#include "core/files/buchungsdatei.h"
+#include "core/templates/schablonendatei.h"
+#include "core/templates/schablonenfenster.h"
 
 namespace zalvor::cli {
 

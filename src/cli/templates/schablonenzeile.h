@@ -1,7 +1,7 @@
 // Template numbers on the command line and the output of one template row.
 #pragma once
 
-#include "common/befehl.h"
+#include "cli/common/befehl.h"
 
 #include <cstdint>
 #include <string>

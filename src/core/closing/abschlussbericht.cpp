@@ -1,9 +1,9 @@
 // Grids of the closing window.
-#include "closing/abschlussbericht.h"
+#include "core/closing/abschlussbericht.h"
 
-#include "common/betrag.h"
-#include "common/real6.h"
-#include "common/zeichensatz.h"
+#include "core/common/betrag.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // The closing window's caption, currency line and grids, as the window lays them out.
 #pragma once
 
-#include "closing/abschlussrechnung.h"
-#include "common/raster.h"
+#include "core/closing/abschlussrechnung.h"
+#include "core/common/raster.h"
 
 namespace zalvor {
 

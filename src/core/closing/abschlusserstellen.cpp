@@ -1,10 +1,10 @@
 // The closing of the active booking file.
-#include "closing/abschlussrechnung.h"
+#include "core/closing/abschlussrechnung.h"
 
-#include "common/dateisystem.h"
-#include "files/buchungsdatei.h"
-#include "files/sitzung.h"
-#include "members/beitragssaetze.h"
+#include "core/common/dateisystem.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/sitzung.h"
+#include "core/members/beitragssaetze.h"
 
 #include <algorithm>
 

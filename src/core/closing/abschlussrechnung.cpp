@@ -1,8 +1,8 @@
 // The closing computed from one pass over the bookings.
-#include "closing/abschlussrechnung.h"
+#include "core/closing/abschlussrechnung.h"
 
-#include "common/real6.h"
-#include "common/zeichensatz.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The monthly and yearly closing of one booking file as a computed result.
 #pragma once
 
-#include "closing/gruppensumme.h"
-#include "files/buchung.h"
-#include "files/definitionen.h"
+#include "core/closing/gruppensumme.h"
+#include "core/files/buchung.h"
+#include "core/files/definitionen.h"
 
 #include <array>
 #include <optional>

@@ -1,9 +1,9 @@
 // The file list, its file and the window's checks.
-#include "closing/dateiliste.h"
+#include "core/closing/dateiliste.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 #include <cctype>

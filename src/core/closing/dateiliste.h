@@ -2,8 +2,8 @@
 // file with one full path per line.
 #pragma once
 
-#include "common/person.h"
-#include "common/uhr.h"
+#include "core/common/person.h"
+#include "core/common/uhr.h"
 
 #include <cstddef>
 #include <functional>

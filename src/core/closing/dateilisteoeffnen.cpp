@@ -1,10 +1,10 @@
 // New and opened file lists; the year correction rewrites the list in one rename.
-#include "closing/dateilisteoeffnen.h"
+#include "core/closing/dateilisteoeffnen.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 // Creating and opening file lists, with the correction of a list of another year.
 #pragma once
 
-#include "closing/dateiliste.h"
+#include "core/closing/dateiliste.h"
 
 #include <optional>
 #include <string>

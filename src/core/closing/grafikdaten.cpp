@@ -1,7 +1,7 @@
 // Chart figures taken from the computed closing, never from its texts.
-#include "closing/grafikdaten.h"
+#include "core/closing/grafikdaten.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

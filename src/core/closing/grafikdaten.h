@@ -2,7 +2,7 @@
 // balances, in the closing's currency.
 #pragma once
 
-#include "closing/abschlussrechnung.h"
+#include "core/closing/abschlussrechnung.h"
 
 #include <string>
 #include <vector>

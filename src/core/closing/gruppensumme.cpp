@@ -1,9 +1,9 @@
 // Roll-up of type sums through nested groups, with the cycle check.
-#include "closing/gruppensumme.h"
+#include "core/closing/gruppensumme.h"
 
-#include "common/person.h"
-#include "common/real6.h"
-#include "common/zeichensatz.h"
+#include "core/common/person.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Triples of the closing and their roll-up through nested type groups.
 #pragma once
 
-#include "common/typverwaltung.h"
+#include "core/common/typverwaltung.h"
 
 #include <array>
 #include <functional>

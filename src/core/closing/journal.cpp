@@ -1,9 +1,9 @@
 // Journal and grid export of the bookings.
-#include "closing/journal.h"
+#include "core/closing/journal.h"
 
-#include "common/betrag.h"
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
+#include "core/common/betrag.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
 
 #include <cstdio>
 

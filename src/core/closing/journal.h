@@ -1,9 +1,9 @@
 // The bookings of a file as a plain-text accounting journal and as a grid for spreadsheets.
 #pragma once
 
-#include "common/raster.h"
-#include "files/buchung.h"
-#include "files/definitionen.h"
+#include "core/common/raster.h"
+#include "core/files/buchung.h"
+#include "core/files/definitionen.h"
 
 #include <string>
 #include <vector>

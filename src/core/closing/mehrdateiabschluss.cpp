@@ -1,15 +1,15 @@
 // The multi-file closing from one read of every listed file.
-#include "closing/mehrdateiabschluss.h"
+#include "core/closing/mehrdateiabschluss.h"
 
-#include "closing/abschlussbericht.h"
-#include "closing/dateiliste.h"
-#include "common/dateisystem.h"
-#include "common/person.h"
-#include "common/real6.h"
-#include "common/typverwaltung.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/definitionen.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/closing/dateiliste.h"
+#include "core/common/dateisystem.h"
+#include "core/common/person.h"
+#include "core/common/real6.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/definitionen.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // The closing of a file list: expenses and income per booking file and over all of them.
 #pragma once
 
-#include "closing/abschlussrechnung.h"
-#include "common/raster.h"
+#include "core/closing/abschlussrechnung.h"
+#include "core/common/raster.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // The month question.
-#include "closing/monatsfrage.h"
+#include "core/closing/monatsfrage.h"
 
-#include "common/betrag.h"
+#include "core/common/betrag.h"
 
 namespace zalvor {
 

@@ -1,7 +1,7 @@
 // The month question TWAskMonat of the monthly closings.
 #pragma once
 
-#include "common/person.h"
+#include "core/common/person.h"
 
 #include <functional>
 #include <optional>

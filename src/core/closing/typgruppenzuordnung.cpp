@@ -1,7 +1,7 @@
 // Assignment of types and groups to groups.
-#include "closing/typgruppenzuordnung.h"
+#include "core/closing/typgruppenzuordnung.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

@@ -1,9 +1,9 @@
 // The type-group assignment dialog TDTGAssign as operations on the type store.
 #pragma once
 
-#include "common/person.h"
-#include "common/raster.h"
-#include "common/typverwaltung.h"
+#include "core/common/person.h"
+#include "core/common/raster.h"
+#include "core/common/typverwaltung.h"
 
 #include <functional>
 #include <optional>

@@ -1,9 +1,9 @@
 // The command rules.
-#include "common/befehlsregeln.h"
+#include "core/common/befehlsregeln.h"
 
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor {
 

@@ -1,7 +1,7 @@
 // Amount texts and number texts, independent of the process locale.
-#include "common/betrag.h"
+#include "core/common/betrag.h"
 
-#include "common/real6.h"
+#include "core/common/real6.h"
 
 #include <array>
 #include <cctype>

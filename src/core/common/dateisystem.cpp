@@ -1,7 +1,7 @@
 // POSIX file access with errors as EAFehler, and the fault hooks of the tests.
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 
-#include "common/fehler.h"
+#include "core/common/fehler.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,7 +1,7 @@
 // Exception types that end a command: input/output failure, arithmetic overflow, program end.
 #pragma once
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <stdexcept>
 #include <string>

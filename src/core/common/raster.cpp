@@ -1,5 +1,5 @@
 // Grid helpers.
-#include "common/raster.h"
+#include "core/common/raster.h"
 
 #include <algorithm>
 

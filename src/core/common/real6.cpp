@@ -1,7 +1,7 @@
 // Conversion between extended precision and the 6-byte real.
-#include "common/real6.h"
+#include "core/common/real6.h"
 
-#include "common/fehler.h"
+#include "core/common/fehler.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The lock file of a club, locked with flock.
-#include "common/sperre.h"
+#include "core/common/sperre.h"
 
-#include "common/fehler.h"
+#include "core/common/fehler.h"
 
 #include <cerrno>
 #include <fcntl.h>

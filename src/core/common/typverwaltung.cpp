@@ -1,5 +1,5 @@
 // Type store: names, item numbers, type codes and the assignments of nested groups.
-#include "common/typverwaltung.h"
+#include "core/common/typverwaltung.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The system clock, in local time as the treasurer's calendar shows it.
-#include "common/uhr.h"
+#include "core/common/uhr.h"
 
 #include <ctime>
 

@@ -1,10 +1,10 @@
 // Currency rules of the Euro changeover.
-#include "common/waehrung.h"
+#include "core/common/waehrung.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/real6.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/real6.h"
 
 #include <cmath>
 #include <filesystem>

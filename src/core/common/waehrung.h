@@ -1,7 +1,7 @@
 // Currency settings and the Euro changeover rules; two-digit years.
 #pragma once
 
-#include "common/uhr.h"
+#include "core/common/uhr.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +12,8 @@ namespace zalvor {
 inline constexpr long double kKursSchwelle = 0.00001L;
 
 struct WaehrungsEinstellungen {
-    std::string Waehrung = "DM";    // national currency, up to 3 characters
-    long double Kurs = 0.0L;        // 1 Euro in the national currency, held as Real6
+    std::string Waehrung = "DM"; // national currency, up to 3 characters
+    long double Kurs = 0.0L;     // 1 Euro in the national currency, held as Real6
     std::string Umstellungsjahr = "02";
     std::string UmstellungBis = "03";
 

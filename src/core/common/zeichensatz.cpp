@@ -1,5 +1,5 @@
 // Character set tables and conversions.
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <array>
 #include <cstdint>
@@ -10,9 +10,21 @@ namespace zalvor {
 namespace {
 
 constexpr std::array<std::pair<unsigned char, unsigned char>, 15> kDosWindows{{
-    {0x81, 0xFC}, {0x82, 0xE9}, {0x83, 0xE2}, {0x84, 0xE4}, {0x85, 0xE0},
-    {0x87, 0xE7}, {0x88, 0xEA}, {0x89, 0xEB}, {0x8A, 0xE8}, {0x8E, 0xC4},
-    {0x94, 0xF6}, {0x99, 0xD6}, {0x9A, 0xDC}, {0xA0, 0xE1}, {0xE1, 0xDF},
+    {0x81, 0xFC},
+    {0x82, 0xE9},
+    {0x83, 0xE2},
+    {0x84, 0xE4},
+    {0x85, 0xE0},
+    {0x87, 0xE7},
+    {0x88, 0xEA},
+    {0x89, 0xEB},
+    {0x8A, 0xE8},
+    {0x8E, 0xC4},
+    {0x94, 0xF6},
+    {0x99, 0xD6},
+    {0x9A, 0xDC},
+    {0xA0, 0xE1},
+    {0xE1, 0xDF},
 }};
 
 struct Tabellen {
@@ -37,7 +49,8 @@ const Tabellen& tabellen() {
 
 std::string abbilden(std::string_view text, const std::array<unsigned char, 256>& tab) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(tab[static_cast<unsigned char>(c)]);
+    for (char& c : out)
+        c = static_cast<char>(tab[static_cast<unsigned char>(c)]);
     return out;
 }
 
@@ -76,8 +89,12 @@ char ansiAusCodepunkt(char32_t cp) {
 
 } // namespace
 
-std::string OemNachAnsi(std::string_view dos) { return abbilden(dos, tabellen().nachAnsi); }
-std::string AnsiNachOem(std::string_view windows) { return abbilden(windows, tabellen().nachOem); }
+std::string OemNachAnsi(std::string_view dos) {
+    return abbilden(dos, tabellen().nachAnsi);
+}
+std::string AnsiNachOem(std::string_view windows) {
+    return abbilden(windows, tabellen().nachOem);
+}
 
 std::string ansiNachUtf8(std::string_view windows) {
     std::string out;

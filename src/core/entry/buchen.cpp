@@ -1,5 +1,5 @@
 // The booking commands as a whole: start, dialog shown until stored or cancelled, reset.
-#include "entry/buchen.h"
+#include "core/entry/buchen.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // The booking commands as a whole: start, dialog shown until stored or cancelled, reset.
 #pragma once
 
-#include "entry/buchungseingabe.h"
-#include "entry/umbuchungseingabe.h"
+#include "core/entry/buchungseingabe.h"
+#include "core/entry/umbuchungseingabe.h"
 
 #include <cstdint>
 #include <optional>

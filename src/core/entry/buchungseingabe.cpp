@@ -1,12 +1,12 @@
 // The booking dialog (income or expense) on the engine side.
-#include "entry/buchungseingabe.h"
+#include "core/entry/buchungseingabe.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "entry/buchungsfelder.h"
-#include "entry/einoderausfrage.h"
-#include "files/buchungsdatei.h"
-#include "templates/schablonendatei.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/buchungsfelder.h"
+#include "core/entry/einoderausfrage.h"
+#include "core/files/buchungsdatei.h"
+#include "core/templates/schablonendatei.h"
 
 #include <algorithm>
 

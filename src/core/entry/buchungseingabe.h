@@ -1,9 +1,9 @@
 // The booking dialog (income or expense) on the engine side: start, contents, checks, storing.
 #pragma once
 
-#include "entry/buchungsfelder.h"
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/entry/buchungsfelder.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 #include <optional>

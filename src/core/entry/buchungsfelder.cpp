@@ -1,11 +1,11 @@
 // Fields and steps shared by the booking and the transfer dialog.
-#include "entry/buchungsfelder.h"
+#include "core/entry/buchungsfelder.h"
 
-#include "common/betrag.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Fields and steps shared by the booking and the transfer dialog.
 #pragma once
 
-#include "common/betrag.h"
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/common/betrag.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // The question "Buchen: E/A?" that comes before a new booking.
-#include "entry/einoderausfrage.h"
+#include "core/entry/einoderausfrage.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

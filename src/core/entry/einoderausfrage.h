@@ -1,7 +1,7 @@
 // The question "Buchen: E/A?" that comes before a new booking.
 #pragma once
 
-#include "common/person.h"
+#include "core/common/person.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 // The Euro symbol option "Euro-Symbol verwenden?" on the engine side.
-#include "entry/eurosymbolwahl.h"
+#include "core/entry/eurosymbolwahl.h"
 
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // The Euro symbol option "Euro-Symbol verwenden?" on the engine side.
 #pragma once
 
-#include "common/person.h"
-#include "files/sitzung.h"
+#include "core/common/person.h"
+#include "core/files/sitzung.h"
 
 #include <optional>
 #include <string>

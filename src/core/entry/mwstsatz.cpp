@@ -1,10 +1,10 @@
 // The VAT rate dialog "Mehrwertsteuer" on the engine side.
-#include "entry/mwstsatz.h"
+#include "core/entry/mwstsatz.h"
 
-#include "common/betrag.h"
-#include "common/fehler.h"
-#include "common/real6.h"
-#include "common/zeichensatz.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

@@ -1,7 +1,7 @@
 // The VAT rate dialog "Mehrwertsteuer" on the engine side.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <functional>
 #include <string>

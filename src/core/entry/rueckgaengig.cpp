@@ -1,9 +1,9 @@
 // Undo of this run's bookings, changes and deletions.
-#include "entry/rueckgaengig.h"
+#include "core/entry/rueckgaengig.h"
 
-#include "common/befehlsregeln.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
+#include "core/common/befehlsregeln.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // Undo of this run's bookings, changes and deletions in the open file, newest first.
 #pragma once
 
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 #include <optional>

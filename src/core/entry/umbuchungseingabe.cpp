@@ -1,10 +1,10 @@
 // The transfer dialog on the engine side.
-#include "entry/umbuchungseingabe.h"
+#include "core/entry/umbuchungseingabe.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "entry/buchungsfelder.h"
-#include "files/buchungsdatei.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/entry/buchungsfelder.h"
+#include "core/files/buchungsdatei.h"
 
 namespace zalvor {
 

@@ -1,7 +1,7 @@
 // The transfer dialog on the engine side: contents, checks, storing.
 #pragma once
 
-#include "entry/buchungseingabe.h"
+#include "core/entry/buchungseingabe.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,10 @@
 // The currency settings dialog "\"Alte\" Währung und Euro" on the engine side.
-#include "entry/waehrungspruefung.h"
+#include "core/entry/waehrungspruefung.h"
 
-#include "common/betrag.h"
-#include "common/fehler.h"
-#include "common/real6.h"
-#include "common/zeichensatz.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The currency settings dialog "\"Alte\" Währung und Euro" on the engine side.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <functional>
 #include <string>

@@ -1,5 +1,5 @@
 // Byte layout of the booking record.
-#include "files/buchung.h"
+#include "core/files/buchung.h"
 
 #include <algorithm>
 

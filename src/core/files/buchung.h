@@ -1,8 +1,8 @@
 // The 70-byte booking record (also the template record), packed little-endian by hand.
 #pragma once
 
-#include "common/real6.h"
-#include "common/textfeld.h"
+#include "core/common/real6.h"
+#include "core/common/textfeld.h"
 
 #include <algorithm>
 #include <array>

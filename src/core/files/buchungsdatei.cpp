@@ -1,11 +1,11 @@
 // Booking file operations on 70-byte records.
-#include "files/buchungsdatei.h"
+#include "core/files/buchungsdatei.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/indexdatei.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/indexdatei.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Booking file operations: count, read, append, rewrite, delete, next booking number.
 #pragma once
 
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 #include <string>

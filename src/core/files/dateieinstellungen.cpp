@@ -1,7 +1,7 @@
 // Cell texts of the settings dialog and storing what was edited in it.
-#include "files/dateieinstellungen.h"
+#include "core/files/dateieinstellungen.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // Engine side of the settings dialog TDSetDef: the cell texts it shows and storing edits.
 #pragma once
 
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
 
 #include <array>
 #include <string>

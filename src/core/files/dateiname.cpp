@@ -1,7 +1,7 @@
 // Name checks shared by the open command of both front ends.
-#include "files/dateiname.h"
+#include "core/files/dateiname.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
 // Booking file names: base name and two-digit year from a typed or chosen name.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 // Names of the files of one club and year.
-#include "files/dateisatz.h"
+#include "core/files/dateisatz.h"
 
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 
 namespace zalvor {
 

@@ -1,12 +1,12 @@
 // Reading (every older format with its notices) and writing of the definitions file.
-#include "files/definitionen.h"
+#include "core/files/definitionen.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/person.h"
-#include "common/real6.h"
-#include "common/zeichensatz.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/person.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
 
 #include <algorithm>
 #include <cerrno>

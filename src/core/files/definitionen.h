@@ -1,8 +1,8 @@
 // The definitions of the active booking file (TDefinitionen) and the definitions file.
 #pragma once
 
-#include "common/typverwaltung.h"
-#include "common/waehrung.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/waehrung.h"
 
 #include <array>
 #include <cstdint>

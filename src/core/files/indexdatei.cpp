@@ -1,14 +1,14 @@
 // Index files: comparison of the nine orders, filing and re-filing of one record, the check.
-#include "files/indexdatei.h"
+#include "core/files/indexdatei.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/typverwaltung.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/oeffnen.h"
-#include "files/reorganisation.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/oeffnen.h"
+#include "core/files/reorganisation.h"
 
 #include <algorithm>
 #include <functional>

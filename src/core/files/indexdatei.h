@@ -1,9 +1,9 @@
 // The nine index files: sort orders, filing, re-filing, the check at open.
 #pragma once
 
-#include "common/dateisystem.h"
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/common/dateisystem.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 #include <functional>

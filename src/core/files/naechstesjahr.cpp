@@ -1,16 +1,16 @@
 // Next year: carried balances and planned bookings, the Euro changeover, the new indexes.
-#include "files/naechstesjahr.h"
+#include "core/files/naechstesjahr.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "files/oeffnen.h"
-#include "files/reorganisation.h"
-#include "members/beitraegebuchen.h"
-#include "templates/autobuchung.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "core/files/oeffnen.h"
+#include "core/files/reorganisation.h"
+#include "core/members/beitraegebuchen.h"
+#include "core/templates/autobuchung.h"
 
 #include <cctype>
 #include <vector>

@@ -1,7 +1,7 @@
 // Next year: new booking file with carried balances and planned bookings.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <string>
 

@@ -1,17 +1,17 @@
 // New file: name and overwrite question, first settings, empty files, opening balances.
-#include "files/neuedatei.h"
+#include "core/files/neuedatei.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/dateiname.h"
-#include "files/definitionen.h"
-#include "files/indexdatei.h"
-#include "files/oeffnen.h"
-#include "files/reorganisation.h"
-#include "members/mitgliederimport.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/dateiname.h"
+#include "core/files/definitionen.h"
+#include "core/files/indexdatei.h"
+#include "core/files/oeffnen.h"
+#include "core/files/reorganisation.h"
+#include "core/members/mitgliederimport.h"
 
 namespace zalvor {
 

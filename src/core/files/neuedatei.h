@@ -1,7 +1,7 @@
 // New file: name, questions, currency and settings forms, files, opening balances.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor {
 

@@ -1,17 +1,17 @@
 // Opening a booking file: the steps in their fixed order.
-#include "files/oeffnen.h"
+#include "core/files/oeffnen.h"
 
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/dateiname.h"
-#include "files/definitionen.h"
-#include "files/indexdatei.h"
-#include "lists/planwerte.h"
-#include "members/beitragssaetze.h"
-#include "members/mitgliederimport.h"
-#include "protection/codeschutz.h"
-#include "templates/autobuchung.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/dateiname.h"
+#include "core/files/definitionen.h"
+#include "core/files/indexdatei.h"
+#include "core/lists/planwerte.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliederimport.h"
+#include "core/protection/codeschutz.h"
+#include "core/templates/autobuchung.h"
 
 namespace zalvor {
 

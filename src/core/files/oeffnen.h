@@ -1,7 +1,7 @@
 // Opening a booking file: the one sequence every command of both front ends goes through.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <string>
 

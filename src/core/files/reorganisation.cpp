@@ -1,12 +1,12 @@
 // Reorganisation: drops deleted bookings and templates, rebuilds the nine indexes, keeps the
 // old files under the backup name.
-#include "files/reorganisation.h"
+#include "core/files/reorganisation.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // Reorganisation: drops deleted bookings and rebuilds the nine indexes, keeping a backup.
 #pragma once
 
-#include "files/dateisatz.h"
-#include "files/sitzung.h"
+#include "core/files/dateisatz.h"
+#include "core/files/sitzung.h"
 
 #include <string>
 

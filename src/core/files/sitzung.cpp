@@ -1,8 +1,8 @@
 // Program-wide state of the active file.
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

@@ -1,14 +1,14 @@
 // Program-wide state: the one active booking file and everything that belongs to it.
 #pragma once
 
-#include "common/masken.h"
-#include "common/person.h"
-#include "common/sperre.h"
-#include "common/uhr.h"
-#include "files/dateisatz.h"
-#include "files/definitionen.h"
-#include "lists/planwerte.h"
-#include "members/beitragssaetze.h"
+#include "core/common/masken.h"
+#include "core/common/person.h"
+#include "core/common/sperre.h"
+#include "core/common/uhr.h"
+#include "core/files/dateisatz.h"
+#include "core/files/definitionen.h"
+#include "core/lists/planwerte.h"
+#include "core/members/beitragssaetze.h"
 
 #include <cstdint>
 #include <memory>

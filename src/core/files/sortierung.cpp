@@ -1,10 +1,10 @@
 // Choosing the current sort order and checking the files it needs.
-#include "files/sortierung.h"
+#include "core/files/sortierung.h"
 
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/indexdatei.h"
-#include "files/reorganisation.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/indexdatei.h"
+#include "core/files/reorganisation.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 // The sort dialog TWListSort on the engine side: the five orders, choosing one, the file check.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <array>
 #include <optional>

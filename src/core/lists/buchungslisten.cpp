@@ -1,12 +1,12 @@
 // Building the booking lists: one read of the booking file, then a walk in list order.
-#include "lists/buchungslisten.h"
+#include "core/lists/buchungslisten.h"
 
-#include "common/real6.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
-#include "files/sitzung.h"
-#include "lists/listenfolge.h"
-#include "lists/listenzellen.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "core/files/sitzung.h"
+#include "core/lists/listenfolge.h"
+#include "core/lists/listenzellen.h"
 
 #include <array>
 

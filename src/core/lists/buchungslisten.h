@@ -2,7 +2,7 @@
 // lists.
 #pragma once
 
-#include "common/raster.h"
+#include "core/common/raster.h"
 
 namespace zalvor {
 

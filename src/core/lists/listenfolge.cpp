@@ -1,11 +1,11 @@
 // Index or file order for the lists, with the fallback for a damaged index.
-#include "lists/listenfolge.h"
+#include "core/lists/listenfolge.h"
 
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "files/sitzung.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "core/files/sitzung.h"
 
 #include <algorithm>
 #include <numeric>

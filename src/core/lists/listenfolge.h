@@ -1,7 +1,7 @@
 // The order in which a list walks the booking file: an index file or the file itself.
 #pragma once
 
-#include "files/buchung.h"
+#include "core/files/buchung.h"
 
 #include <cstdint>
 #include <vector>

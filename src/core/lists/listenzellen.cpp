@@ -1,9 +1,9 @@
 // Cell texts of the booking lists.
-#include "lists/listenzellen.h"
+#include "core/lists/listenzellen.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
 
 #include <cmath>
 

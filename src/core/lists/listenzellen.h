@@ -1,8 +1,8 @@
 // Cell texts that every booking list shares: date, type, amount, account names.
 #pragma once
 
-#include "files/buchung.h"
-#include "files/definitionen.h"
+#include "core/files/buchung.h"
+#include "core/files/definitionen.h"
 
 #include <string>
 #include <vector>

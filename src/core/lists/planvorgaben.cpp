@@ -1,10 +1,10 @@
 // Plan dialog model.
-#include "lists/planvorgaben.h"
+#include "core/lists/planvorgaben.h"
 
-#include "common/betrag.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor {
 

@@ -2,8 +2,8 @@
 // amount with the group rule, saving.
 #pragma once
 
-#include "common/raster.h"
-#include "common/typverwaltung.h"
+#include "core/common/raster.h"
+#include "core/common/typverwaltung.h"
 
 #include <array>
 #include <optional>

@@ -1,11 +1,11 @@
 // The plan file: 9-byte records (a little-endian double and a flag byte) in a fixed order.
-#include "lists/planwerte.h"
+#include "core/lists/planwerte.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/typverwaltung.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
 
 #include <bit>
 #include <cmath>

@@ -1,15 +1,15 @@
 // Target/actual comparison.
-#include "lists/sollist.h"
+#include "core/lists/sollist.h"
 
-#include "closing/gruppensumme.h"
+#include "core/closing/gruppensumme.h"
 
-#include "common/betrag.h"
-#include "common/real6.h"
-#include "common/typverwaltung.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/sitzung.h"
-#include "lists/listenzellen.h"
+#include "core/common/betrag.h"
+#include "core/common/real6.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/sitzung.h"
+#include "core/lists/listenzellen.h"
 
 #include <array>
 #include <vector>

@@ -1,7 +1,7 @@
 // The target/actual comparison of the plan values with the booked sums, as a report.
 #pragma once
 
-#include "common/raster.h"
+#include "core/common/raster.h"
 
 #include <optional>
 

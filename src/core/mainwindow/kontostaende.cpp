@@ -1,10 +1,10 @@
 // Account balances of the active file, real and with planned bookings.
-#include "mainwindow/kontostaende.h"
+#include "core/mainwindow/kontostaende.h"
 
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
 
 namespace zalvor {
 

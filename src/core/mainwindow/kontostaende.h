@@ -2,9 +2,9 @@
 // cash total, as the panel below the booking table shows them.
 #pragma once
 
-#include "common/raster.h"
-#include "files/buchung.h"
-#include "files/sitzung.h"
+#include "core/common/raster.h"
+#include "core/files/buchung.h"
+#include "core/files/sitzung.h"
 
 #include <string>
 #include <vector>

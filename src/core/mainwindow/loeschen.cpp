@@ -1,9 +1,9 @@
 // Deleting the selected booking of the booking table.
-#include "mainwindow/loeschen.h"
+#include "core/mainwindow/loeschen.h"
 
-#include "common/person.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
+#include "core/common/person.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
 
 namespace zalvor {
 

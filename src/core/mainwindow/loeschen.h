@@ -1,7 +1,7 @@
 // Deleting the selected booking of the booking table.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 // Status bar texts of the active file.
-#include "mainwindow/statuszeile.h"
+#include "core/mainwindow/statuszeile.h"
 
-#include "common/dateisystem.h"
-#include "files/buchungsdatei.h"
-#include "files/sitzung.h"
+#include "core/common/dateisystem.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor {
 

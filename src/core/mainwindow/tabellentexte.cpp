@@ -1,9 +1,9 @@
 // Row texts of the booking table.
-#include "mainwindow/tabellentexte.h"
+#include "core/mainwindow/tabellentexte.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // Texts of the booking table: header row and the seven cells of one record.
 #pragma once
 
-#include "common/typverwaltung.h"
-#include "files/buchung.h"
+#include "core/common/typverwaltung.h"
+#include "core/files/buchung.h"
 
 #include <array>
 #include <string>

@@ -1,17 +1,17 @@
 // Contribution bookings, the reset of the period and the Euro changeover of the rates.
-#include "members/beitraegebuchen.h"
+#include "core/members/beitraegebuchen.h"
 
-#include "common/befehlsregeln.h"
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/typverwaltung.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/definitionen.h"
-#include "files/sitzung.h"
-#include "members/beitragssaetze.h"
-#include "members/mitgliedsdatei.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/definitionen.h"
+#include "core/files/sitzung.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <cmath>
 

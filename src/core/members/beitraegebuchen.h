@@ -2,7 +2,7 @@
 // changeover of the rates into the Euro.
 #pragma once
 
-#include "members/mitglied.h"
+#include "core/members/mitglied.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,12 +1,12 @@
 // Reading and writing the contribution rates; the contribution of a member.
-#include "members/beitragssaetze.h"
+#include "core/members/beitragssaetze.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
-#include "files/sitzung.h"
-#include "members/mitgliedsdatei.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "core/files/sitzung.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <cerrno>
 #include <cmath>

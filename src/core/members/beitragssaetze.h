@@ -1,8 +1,8 @@
 // The contribution rates (file .BTR, 21 entries of 44 bytes) and a member's contribution.
 #pragma once
 
-#include "common/textfeld.h"
-#include "members/mitglied.h"
+#include "core/common/textfeld.h"
+#include "core/members/mitglied.h"
 
 #include <array>
 #include <cstddef>

@@ -1,13 +1,13 @@
 // Member window and member card: filling, storing, removing.
-#include "members/karteikarte.h"
+#include "core/members/karteikarte.h"
 
-#include "common/befehlsregeln.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
-#include "members/mitgliederimport.h"
-#include "members/mitgliedsdatei.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
+#include "core/members/mitgliederimport.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <cerrno>
 

@@ -2,8 +2,8 @@
 // engine side.
 #pragma once
 
-#include "common/raster.h"
-#include "members/mitglied.h"
+#include "core/common/raster.h"
+#include "core/members/mitglied.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Byte layout and order of the member record.
-#include "members/mitglied.h"
+#include "core/members/mitglied.h"
 
 #include <algorithm>
 #include <string_view>

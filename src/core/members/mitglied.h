@@ -1,7 +1,7 @@
 // The 174-byte member record, packed little-endian by hand.
 #pragma once
 
-#include "common/textfeld.h"
+#include "core/common/textfeld.h"
 
 #include <array>
 #include <cstddef>

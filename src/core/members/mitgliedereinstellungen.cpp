@@ -1,13 +1,13 @@
 // Member settings and further rates: filling, checks, storing.
-#include "members/mitgliedereinstellungen.h"
+#include "core/members/mitgliedereinstellungen.h"
 
-#include "common/befehlsregeln.h"
-#include "common/betrag.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
-#include "files/sitzung.h"
-#include "members/beitragssaetze.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "core/files/sitzung.h"
+#include "core/members/beitragssaetze.h"
 
 namespace zalvor {
 

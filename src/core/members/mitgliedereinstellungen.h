@@ -2,7 +2,7 @@
 // rates "Weitere Beitragssätze" (TDBeitrSaetze) on the engine side.
 #pragma once
 
-#include "members/mitglied.h"
+#include "core/members/mitglied.h"
 
 #include <array>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // Import of the old member file at opening.
-#include "members/mitgliederimport.h"
+#include "core/members/mitgliederimport.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
-#include "members/beitragssaetze.h"
-#include "members/mitgliedsdatei.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <vector>
 

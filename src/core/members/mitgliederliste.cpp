@@ -1,15 +1,15 @@
 // Building the member list.
-#include "members/mitgliederliste.h"
+#include "core/members/mitgliederliste.h"
 
-#include "common/befehlsregeln.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
-#include "members/beitragssaetze.h"
-#include "members/mitgliedereinstellungen.h"
-#include "members/mitgliedsdatei.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliedereinstellungen.h"
+#include "core/members/mitgliedsdatei.h"
 
 namespace zalvor {
 

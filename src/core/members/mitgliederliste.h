@@ -1,8 +1,8 @@
 // The member list "Mitglieder-Liste" (TWMglList) as an engine report, and its column choice.
 #pragma once
 
-#include "common/raster.h"
-#include "members/mitglied.h"
+#include "core/common/raster.h"
+#include "core/members/mitglied.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 // Reading the member file.
-#include "members/mitgliedsdatei.h"
+#include "core/members/mitgliedsdatei.h"
 
-#include "common/dateisystem.h"
-#include "common/fehler.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
 
 #include <algorithm>
 #include <cerrno>

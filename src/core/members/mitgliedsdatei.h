@@ -1,7 +1,7 @@
 // The member file: 174-byte records kept in name order.
 #pragma once
 
-#include "members/mitglied.h"
+#include "core/members/mitglied.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
 // Closing printout: sections of name and amount columns with lines, page breaks before rows
 // that would end below the bottom margin.
-#include "printing/abschlussdruck.h"
+#include "core/printing/abschlussdruck.h"
 
-#include "common/zeichensatz.h"
-#include "files/sitzung.h"
-#include "printing/seitensetzer.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sitzung.h"
+#include "core/printing/seitensetzer.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // The printout of a closing window (one file or several files).
 #pragma once
 
-#include "common/raster.h"
-#include "printing/druckseite.h"
+#include "core/common/raster.h"
+#include "core/printing/druckseite.h"
 
 #include <string>
 

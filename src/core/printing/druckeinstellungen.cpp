@@ -1,5 +1,5 @@
 // Print settings: defaults, one-byte values and the checks of the dialog's numbers.
-#include "printing/druckeinstellungen.h"
+#include "core/printing/druckeinstellungen.h"
 
 #include <cctype>
 

@@ -2,7 +2,7 @@
 // switch, the heading style and the two print fonts.
 #pragma once
 
-#include "common/person.h"
+#include "core/common/person.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // by the engine and drawn by the front end's printing library.
 #pragma once
 
-#include "printing/druckeinstellungen.h"
+#include "core/printing/druckeinstellungen.h"
 
 #include <cstdint>
 #include <string>

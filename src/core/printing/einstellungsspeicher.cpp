@@ -1,7 +1,7 @@
 // Reading and writing the print settings in the settings store, message for message.
-#include "printing/einstellungsspeicher.h"
+#include "core/printing/einstellungsspeicher.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor {
 

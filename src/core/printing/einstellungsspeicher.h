@@ -2,8 +2,8 @@
 // with its messages. The store itself is the platform's (the desktop's settings library).
 #pragma once
 
-#include "common/person.h"
-#include "printing/druckeinstellungen.h"
+#include "core/common/person.h"
+#include "core/printing/druckeinstellungen.h"
 
 #include <cstdint>
 #include <optional>

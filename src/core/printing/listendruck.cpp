@@ -1,7 +1,7 @@
 // List printing: grids as text tables with frames per page and automatic page breaks.
-#include "printing/listendruck.h"
+#include "core/printing/listendruck.h"
 
-#include "printing/seitensetzer.h"
+#include "core/printing/seitensetzer.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // comparison.
 #pragma once
 
-#include "common/raster.h"
-#include "printing/druckseite.h"
+#include "core/common/raster.h"
+#include "core/printing/druckseite.h"
 
 namespace zalvor {
 

@@ -1,8 +1,8 @@
 // Member list printout: columns as wide as their widest cell, the paid column centred.
-#include "printing/mitgliederdruck.h"
+#include "core/printing/mitgliederdruck.h"
 
-#include "printing/listendruck.h"
-#include "printing/seitensetzer.h"
+#include "core/printing/listendruck.h"
+#include "core/printing/seitensetzer.h"
 
 #include <algorithm>
 

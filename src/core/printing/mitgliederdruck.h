@@ -1,8 +1,8 @@
 // The printout of the member list with its paid column "Bez".
 #pragma once
 
-#include "common/raster.h"
-#include "printing/druckseite.h"
+#include "core/common/raster.h"
+#include "core/printing/druckseite.h"
 
 namespace zalvor {
 

@@ -1,5 +1,5 @@
 // Page state and page numbers shared by the printouts.
-#include "printing/seitensetzer.h"
+#include "core/printing/seitensetzer.h"
 
 namespace zalvor {
 

@@ -1,7 +1,7 @@
 // The page state every printout shares: the current page, its number and the break rule.
 #pragma once
 
-#include "printing/druckseite.h"
+#include "core/printing/druckseite.h"
 
 namespace zalvor {
 

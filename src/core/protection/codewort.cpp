@@ -1,5 +1,5 @@
 // Encoding and decoding of the code word.
-#include "protection/codewort.h"
+#include "core/protection/codewort.h"
 
 namespace zalvor {
 

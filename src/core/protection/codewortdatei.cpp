@@ -1,7 +1,7 @@
 // Reading and writing the code word file.
-#include "protection/codewortdatei.h"
+#include "core/protection/codewortdatei.h"
 
-#include "common/dateisystem.h"
+#include "core/common/dateisystem.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
 // Automatic bookings of the due templates.
-#include "templates/autobuchung.h"
+#include "core/templates/autobuchung.h"
 
-#include "common/dateisystem.h"
-#include "common/waehrung.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "templates/schablone.h"
-#include "templates/wiederholung.h"
+#include "core/common/dateisystem.h"
+#include "core/common/waehrung.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/templates/schablone.h"
+#include "core/templates/wiederholung.h"
 
 namespace zalvor {
 

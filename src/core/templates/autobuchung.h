@@ -2,7 +2,7 @@
 // "Ö&ffnen..." and after the next year's file was made.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 namespace zalvor {
 

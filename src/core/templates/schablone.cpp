@@ -1,5 +1,5 @@
 // The template record and its repetition byte.
-#include "templates/schablone.h"
+#include "core/templates/schablone.h"
 
 namespace zalvor {
 

@@ -2,8 +2,8 @@
 // byte that the template's kind does not use.
 #pragma once
 
-#include "common/uhr.h"
-#include "files/buchung.h"
+#include "core/common/uhr.h"
+#include "core/files/buchung.h"
 
 #include <cstdint>
 #include <string>

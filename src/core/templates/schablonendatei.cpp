@@ -1,8 +1,8 @@
 // The template file.
-#include "templates/schablonendatei.h"
+#include "core/templates/schablonendatei.h"
 
-#include "common/dateisystem.h"
-#include "files/buchungsdatei.h"
+#include "core/common/dateisystem.h"
+#include "core/files/buchungsdatei.h"
 
 namespace zalvor {
 

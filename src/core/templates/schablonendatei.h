@@ -2,8 +2,8 @@
 // template made from a booking, and booking a template.
 #pragma once
 
-#include "files/sitzung.h"
-#include "templates/schablone.h"
+#include "core/files/sitzung.h"
+#include "core/templates/schablone.h"
 
 #include <cstdint>
 #include <string>

@@ -1,14 +1,14 @@
 // The template window on the engine side.
-#include "templates/schablonenfenster.h"
+#include "core/templates/schablonenfenster.h"
 
-#include "common/befehlsregeln.h"
-#include "common/betrag.h"
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "mainwindow/tabellentexte.h"
-#include "templates/schablonendatei.h"
-#include "templates/wiederholung.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/betrag.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/mainwindow/tabellentexte.h"
+#include "core/templates/schablonendatei.h"
+#include "core/templates/wiederholung.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 // template and the repetition dialog.
 #pragma once
 
-#include "common/raster.h"
-#include "files/sitzung.h"
-#include "templates/schablone.h"
+#include "core/common/raster.h"
+#include "core/files/sitzung.h"
+#include "core/templates/schablone.h"
 
 #include <array>
 #include <cstdint>

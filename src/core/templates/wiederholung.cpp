@@ -1,5 +1,5 @@
 // The repetition rules.
-#include "templates/wiederholung.h"
+#include "core/templates/wiederholung.h"
 
 namespace zalvor {
 

@@ -2,8 +2,8 @@
 // makes due when the current year's file is opened.
 #pragma once
 
-#include "common/uhr.h"
-#include "templates/schablone.h"
+#include "core/common/uhr.h"
+#include "core/templates/schablone.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,11 +1,11 @@
 // Closing windows in the main window's work area; printing them through the print flow.
-#include "closing/abschlussanzeige.h"
+#include "gui/closing/abschlussanzeige.h"
 
-#include "closing/abschl.h"
-#include "mainwindow/movelmain.h"
-#include "printing/abschlussdruck.h"
-#include "printing/druckablauf.h"
-#include "printing/printdlg.h"
+#include "core/printing/abschlussdruck.h"
+#include "gui/closing/abschlussfenster.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/printing/druckablauf.h"
+#include "gui/printing/druckoptionendialog.h"
 
 #include <QAction>
 #include <QMdiArea>

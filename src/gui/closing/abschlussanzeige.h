@@ -1,9 +1,9 @@
 // Closing windows as children of the main window, and their printing.
 #pragma once
 
-#include "closing/grafikdaten.h"
-#include "common/raster.h"
-#include "druckwerk/seitenmaler.h"
+#include "core/closing/grafikdaten.h"
+#include "core/common/raster.h"
+#include "print/seitenmaler.h"
 
 #include <functional>
 #include <optional>

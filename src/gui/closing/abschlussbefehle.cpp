@@ -1,13 +1,13 @@
 // Menu items "&Monatsabschluß" (F5), "&Jahresabschluß" (F6, tool button) and
 // "&Typengruppen...".
-#include "closing/UTGAssign.h"
-#include "closing/abschlussanzeige.h"
-#include "closing/abschlussbericht.h"
-#include "closing/askmonat.h"
-#include "common/befehlsregeln.h"
-#include "files/definitionen.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/common/befehlsregeln.h"
+#include "core/files/definitionen.h"
+#include "gui/closing/abschlussanzeige.h"
+#include "gui/closing/monatsdialog.h"
+#include "gui/closing/typgruppendialog.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 namespace zalvor::gui {
 

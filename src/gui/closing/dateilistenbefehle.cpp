@@ -1,9 +1,9 @@
 // Menu "&Dateiliste" › "&Neu..." and "Ö&ffnen..." (also the tool button "Datei-Liste öffnen").
-#include "closing/FLDlg.h"
-#include "closing/dateilisteoeffnen.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/zuletzt.h"
+#include "core/closing/dateilisteoeffnen.h"
+#include "gui/closing/dateilistenfenster.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/mainwindow/zuletzt.h"
 
 #include <QDir>
 #include <QFileInfo>

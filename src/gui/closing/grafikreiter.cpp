@@ -1,7 +1,7 @@
 // Horizontal bars, one row per type, so that 50 type names stay readable; the page scrolls.
-#include "closing/grafikreiter.h"
+#include "gui/closing/grafikreiter.h"
 
-#include "common/qtext.h"
+#include "gui/common/qtext.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>

@@ -2,7 +2,7 @@
 // stacked) and the account balances, in the closing's currency.
 #pragma once
 
-#include "closing/grafikdaten.h"
+#include "core/closing/grafikdaten.h"
 
 #include <QScrollArea>
 

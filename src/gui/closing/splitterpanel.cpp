@@ -1,5 +1,5 @@
 // Splitter panel of the closing window.
-#include "closing/splitterpanel.h"
+#include "gui/closing/splitterpanel.h"
 
 #include <QMouseEvent>
 

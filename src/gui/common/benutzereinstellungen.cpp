@@ -1,5 +1,5 @@
 // The per-user settings of the desktop program.
-#include "common/benutzereinstellungen.h"
+#include "gui/common/benutzereinstellungen.h"
 
 #include <QStandardPaths>
 

@@ -1,5 +1,5 @@
 // Dialogs reappear where they were.
-#include "common/dialoglage.h"
+#include "gui/common/dialoglage.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
 // The help call that dialogs use.
-#include "common/hilfeaufruf.h"
+#include "gui/common/hilfeaufruf.h"
 
 namespace zalvor::gui {
 

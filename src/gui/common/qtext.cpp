@@ -1,7 +1,7 @@
 // Windows-1252 <-> QString through the engine's one conversion table.
-#include "common/qtext.h"
+#include "gui/common/qtext.h"
 
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 namespace zalvor::gui {
 

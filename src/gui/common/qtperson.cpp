@@ -1,11 +1,11 @@
 // QtPerson: messages, questions, input and progress through Qt.
-#include "common/qtperson.h"
+#include "gui/common/qtperson.h"
 
-#include "common/iMsgBox.h"
-#include "common/qtext.h"
-#include "entry/einoderaus.h"
-#include "files/WB.h"
-#include "protection/codeedit.h"
+#include "gui/common/meldungsfenster.h"
+#include "gui/common/qtext.h"
+#include "gui/entry/einoderaus.h"
+#include "gui/files/reorganisationsfortschritt.h"
+#include "gui/protection/codeeingabe.h"
 
 #include <QAbstractButton>
 #include <QApplication>

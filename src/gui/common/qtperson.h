@@ -1,7 +1,7 @@
 // QtPerson: the engine's person interface with Qt message boxes and the program's dialogs.
 #pragma once
 
-#include "common/person.h"
+#include "core/common/person.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // A table model over its own copy of an engine grid.
-#include "common/rastertabelle.h"
+#include "gui/common/rastertabelle.h"
 
-#include "common/qtext.h"
+#include "gui/common/qtext.h"
 
 namespace zalvor::gui {
 

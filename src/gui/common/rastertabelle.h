@@ -2,7 +2,7 @@
 // add the looks of their panel (fonts, alignment) through `stil`.
 #pragma once
 
-#include "common/raster.h"
+#include "core/common/raster.h"
 
 #include <QAbstractTableModel>
 

@@ -1,11 +1,11 @@
 // Menu commands of booking entry and money: booking, transfer, change, VAT, currency, Euro label.
-#include "entry/UEURSymb.h"
-#include "entry/UMwSt.h"
-#include "entry/USetEuro.h"
-#include "entry/buchungsfenster.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/mtab.h"
+#include "gui/entry/buchungsfenster.h"
+#include "gui/entry/eurosymboldialog.h"
+#include "gui/entry/mwstdialog.h"
+#include "gui/entry/waehrungsdialog.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 // The Qt side of the booking commands.
-#include "entry/buchungsfenster.h"
+#include "gui/entry/buchungsfenster.h"
 
-#include "entry/textergaenzung.h"
+#include "gui/entry/textergaenzung.h"
 
 namespace zalvor::gui {
 

@@ -1,8 +1,8 @@
 // The Qt side of the booking commands: the two dialogs, created once and shown for each use.
 #pragma once
 
-#include "entry/Umbdlg.h"
-#include "entry/budlg.h"
+#include "gui/entry/buchungsdialog.h"
+#include "gui/entry/umbuchungsdialog.h"
 
 #include <QPointer>
 #include <QStringList>

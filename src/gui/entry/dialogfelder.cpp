@@ -1,5 +1,5 @@
 // The entries the booking and the transfer dialog share: made and laid out alike in both.
-#include "entry/dialogfelder.h"
+#include "gui/entry/dialogfelder.h"
 
 #include <QHBoxLayout>
 

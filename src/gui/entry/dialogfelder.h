@@ -1,9 +1,9 @@
 // The fields the booking and the transfer dialog share: made, laid out, shown and read alike.
 #pragma once
 
-#include "common/qtext.h"
-#include "entry/buchungsfelder.h"
-#include "files/dialoghilfe.h"
+#include "core/entry/buchungsfelder.h"
+#include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

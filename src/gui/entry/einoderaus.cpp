@@ -1,5 +1,5 @@
 // The income-or-expense question as the program's own small dialog.
-#include "entry/einoderaus.h"
+#include "gui/entry/einoderaus.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Completion of the booking text.
-#include "entry/textergaenzung.h"
+#include "gui/entry/textergaenzung.h"
 
 #include <QComboBox>
 #include <QCompleter>

@@ -1,14 +1,14 @@
 // Menu commands of the bookkeeping files: new file, next year, settings, sort order.
-#include "common/qtext.h"
-#include "common/zeichensatz.h"
-#include "files/ListSort.h"
-#include "files/NJahr.h"
-#include "files/USetDef.h"
-#include "files/neuedatei.h"
-#include "files/qtmasken.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/mtab.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/neuedatei.h"
+#include "gui/common/qtext.h"
+#include "gui/files/dateieinstellungsdialog.h"
+#include "gui/files/naechstesjahrdialog.h"
+#include "gui/files/qtmasken.h"
+#include "gui/files/sortierdialog.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QAction>
 

@@ -1,8 +1,8 @@
 // Small helpers the entry dialogs share.
-#include "files/dialoghilfe.h"
+#include "gui/files/dialoghilfe.h"
 
-#include "common/hilfeaufruf.h"
-#include "common/qtext.h"
+#include "gui/common/hilfeaufruf.h"
+#include "gui/common/qtext.h"
 
 #include <QComboBox>
 #include <QDialog>

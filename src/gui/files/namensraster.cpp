@@ -1,5 +1,5 @@
 // A two-column grid whose second column is edited, with a length limit on the editor.
-#include "files/namensraster.h"
+#include "gui/files/namensraster.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

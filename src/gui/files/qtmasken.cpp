@@ -1,11 +1,11 @@
 // The entry forms of the engine's sequences as Qt dialogs.
-#include "files/qtmasken.h"
+#include "gui/files/qtmasken.h"
 
-#include "common/qtext.h"
-#include "entry/USetEuro.h"
-#include "files/DGetAB.h"
-#include "files/NJahr.h"
-#include "files/USetDef.h"
+#include "gui/common/qtext.h"
+#include "gui/entry/waehrungsdialog.h"
+#include "gui/files/anfangsbestaendedialog.h"
+#include "gui/files/dateieinstellungsdialog.h"
+#include "gui/files/naechstesjahrdialog.h"
 
 namespace zalvor::gui {
 

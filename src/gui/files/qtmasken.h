@@ -1,7 +1,7 @@
 // The entry forms of the engine's sequences (new file, next year) as Qt dialogs.
 #pragma once
 
-#include "common/masken.h"
+#include "core/common/masken.h"
 
 #include <QObject>
 

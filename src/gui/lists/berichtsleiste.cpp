@@ -1,6 +1,6 @@
-#include "lists/berichtsleiste.h"
+#include "gui/lists/berichtsleiste.h"
 
-#include "common/hilfeaufruf.h"
+#include "gui/common/hilfeaufruf.h"
 
 #include <QAction>
 #include <QToolBar>

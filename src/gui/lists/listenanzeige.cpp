@@ -1,8 +1,8 @@
 // List windows as children of the main window.
-#include "lists/listenanzeige.h"
+#include "gui/lists/listenanzeige.h"
 
-#include "lists/ListWin.h"
-#include "mainwindow/movelmain.h"
+#include "gui/lists/listenfenster.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 // Showing a report in a new list window, and closing them all.
 #pragma once
 
-#include "common/raster.h"
+#include "core/common/raster.h"
 
 namespace zalvor::gui {
 

@@ -1,13 +1,13 @@
 // Menu commands of the "&Listen" menu: each list opens a new, printable list window.
-#include "files/sitzung.h"
-#include "lists/ListWin.h"
-#include "lists/buchungslisten.h"
-#include "lists/listenanzeige.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "printing/listenfensterdruck.h"
+#include "core/files/sitzung.h"
+#include "core/lists/buchungslisten.h"
+#include "gui/lists/listenanzeige.h"
+#include "gui/lists/listenfenster.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/printing/listenfensterdruck.h"
 
-#include "common/befehlsregeln.h"
+#include "core/common/befehlsregeln.h"
 
 namespace zalvor::gui {
 

@@ -1,14 +1,14 @@
 // "&Planvorgaben" and "&Soll-Ist (Planvorg.)" with its tool button: the plan dialog and the
 // comparison in a new, printable list window.
-#include "common/befehlsregeln.h"
-#include "files/sitzung.h"
-#include "lists/ListWin.h"
-#include "lists/Planv.h"
-#include "lists/listenanzeige.h"
-#include "lists/sollist.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "printing/listenfensterdruck.h"
+#include "core/common/befehlsregeln.h"
+#include "core/files/sitzung.h"
+#include "core/lists/sollist.h"
+#include "gui/lists/listenanzeige.h"
+#include "gui/lists/listenfenster.h"
+#include "gui/lists/planvorgabendialog.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/printing/listenfensterdruck.h"
 
 namespace zalvor::gui {
 

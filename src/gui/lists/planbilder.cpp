@@ -1,5 +1,5 @@
 // Pictures of the plan dialog: coin, piggy bank, bar chart, calculator.
-#include "lists/planbilder.h"
+#include "gui/lists/planbilder.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 // Grid model of the list windows.
-#include "lists/rastermodell.h"
+#include "gui/lists/rastermodell.h"
 
-#include "common/qtext.h"
+#include "gui/common/qtext.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

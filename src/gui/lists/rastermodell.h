@@ -1,7 +1,7 @@
 // Table model over one grid of an engine report: the cells are converted when the view asks.
 #pragma once
 
-#include "common/raster.h"
+#include "core/common/raster.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

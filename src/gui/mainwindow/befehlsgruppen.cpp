@@ -1,5 +1,5 @@
 // The static list of registered command groups.
-#include "mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/befehlsgruppen.h"
 
 namespace zalvor::gui {
 

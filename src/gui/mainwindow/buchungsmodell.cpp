@@ -1,8 +1,8 @@
 // Table model of the booking table.
-#include "mainwindow/buchungsmodell.h"
+#include "gui/mainwindow/buchungsmodell.h"
 
-#include "common/qtext.h"
-#include "mainwindow/tabellenfilter.h"
+#include "gui/common/qtext.h"
+#include "gui/mainwindow/tabellenfilter.h"
 
 namespace zalvor::gui {
 

@@ -1,9 +1,9 @@
 // Table model of the booking table: every record of the file plus one empty row.
 #pragma once
 
-#include "common/typverwaltung.h"
-#include "files/buchung.h"
-#include "mainwindow/tabellentexte.h"
+#include "core/common/typverwaltung.h"
+#include "core/files/buchung.h"
+#include "core/mainwindow/tabellentexte.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

@@ -1,11 +1,11 @@
 // The main window's menus, tool bar and status bar, and the commands it runs itself.
-#include "common/qtext.h"
-#include "mainwindow/hilfe.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/mtab.h"
-#include "mainwindow/symbole.h"
+#include "gui/common/qtext.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/mainwindow/hilfe.h"
+#include "gui/mainwindow/symbole.h"
 
-#include "files/reorganisation.h"
+#include "core/files/reorganisation.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // THilfe: contents, index and the text of the chosen topic.
-#include "mainwindow/hilfe.h"
+#include "gui/mainwindow/hilfe.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // The help topics of the program, by context number.
-#include "mainwindow/hilfe.h"
+#include "gui/mainwindow/hilfe.h"
 
 namespace zalvor::gui {
 

@@ -1,8 +1,8 @@
 // Commands of a modern desktop cash book: recent clubs, find in the table, undo.
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "mainwindow/mtab.h"
-#include "mainwindow/zuletzt.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/buchungstabelle.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/mainwindow/zuletzt.h"
 
 #include <QAction>
 #include <QDir>

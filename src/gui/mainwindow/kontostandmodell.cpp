@@ -1,5 +1,5 @@
 // The account balances panel's model.
-#include "mainwindow/kontostandmodell.h"
+#include "gui/mainwindow/kontostandmodell.h"
 
 #include <QFont>
 

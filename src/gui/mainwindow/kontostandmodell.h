@@ -1,7 +1,7 @@
 // The account balances panel's model: the engine's grid of balances, shown as it is.
 #pragma once
 
-#include "common/rastertabelle.h"
+#include "gui/common/rastertabelle.h"
 
 namespace zalvor::gui {
 

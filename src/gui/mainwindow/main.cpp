@@ -1,6 +1,6 @@
 // Program start: application, main window, an optional booking file to open at once.
-#include "common/uhr.h"
-#include "mainwindow/movelmain.h"
+#include "core/common/uhr.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 #include <QApplication>
 #include <QDir>

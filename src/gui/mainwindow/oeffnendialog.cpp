@@ -1,5 +1,5 @@
 // The open dialog's view of a folder without reorganisation backups.
-#include "mainwindow/oeffnendialog.h"
+#include "gui/mainwindow/oeffnendialog.h"
 
 #include <QFileSystemModel>
 

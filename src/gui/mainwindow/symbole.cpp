@@ -1,5 +1,5 @@
 // Tool bar pictures: one consistent set of simple shapes on a 24-unit grid.
-#include "mainwindow/symbole.h"
+#include "gui/mainwindow/symbole.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,9 +1,9 @@
 // The booking table's view order and find filter.
-#include "mainwindow/tabellenfilter.h"
+#include "gui/mainwindow/tabellenfilter.h"
 
-#include "common/qtext.h"
-#include "common/zeichensatz.h"
-#include "mainwindow/buchungsmodell.h"
+#include "core/common/zeichensatz.h"
+#include "gui/common/qtext.h"
+#include "gui/mainwindow/buchungsmodell.h"
 
 namespace zalvor::gui {
 

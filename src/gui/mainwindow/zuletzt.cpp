@@ -1,7 +1,7 @@
 // "Zuletzt geöffnet": the recent clubs in the user's settings.
-#include "mainwindow/zuletzt.h"
+#include "gui/mainwindow/zuletzt.h"
 
-#include "common/benutzereinstellungen.h"
+#include "gui/common/benutzereinstellungen.h"
 
 #include <QFileInfo>
 

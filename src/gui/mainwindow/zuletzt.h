@@ -1,7 +1,7 @@
 // "Zuletzt geöffnet": the clubs opened last, newest first, kept per user.
 #pragma once
 
-#include "files/sitzung.h"
+#include "core/files/sitzung.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,15 +1,15 @@
 // Menu commands of "&Mitglieder"; the member items follow whether the register holds a member.
-#include "common/befehlsregeln.h"
-#include "common/dateisystem.h"
-#include "files/sitzung.h"
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "members/UBeitr.h"
-#include "members/UMgl.h"
-#include "members/UMglEinst.h"
-#include "members/UMglKrt.h"
-#include "members/UMglList.h"
-#include "members/beitraegebuchen.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/dateisystem.h"
+#include "core/files/sitzung.h"
+#include "core/members/beitraegebuchen.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/members/beitraegebuchendialog.h"
+#include "gui/members/karteikartendialog.h"
+#include "gui/members/mitgliedereinstellungsdialog.h"
+#include "gui/members/mitgliederfenster.h"
+#include "gui/members/mitgliederlistenfenster.h"
 
 namespace zalvor::gui {
 

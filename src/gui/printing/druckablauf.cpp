@@ -1,8 +1,8 @@
 // Preview, PDF and progress around the printing library.
-#include "printing/druckablauf.h"
+#include "gui/printing/druckablauf.h"
 
-#include "druckwerk/druckschrift.h"
-#include "printing/printdlg.h"
+#include "gui/printing/druckoptionendialog.h"
+#include "print/druckschrift.h"
 
 #include <QAction>
 #include <QFileDialog>

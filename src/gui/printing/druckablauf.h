@@ -2,8 +2,8 @@
 // the preview with printing and "Als PDF speichern", a progress window for long printouts.
 #pragma once
 
-#include "common/person.h"
-#include "druckwerk/seitenmaler.h"
+#include "core/common/person.h"
+#include "print/seitenmaler.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 // The main menu item "&Drucker Einstellungen...": the platform's printer set-up.
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "printing/printdlg.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/printing/druckoptionendialog.h"
 
 namespace zalvor::gui {
 

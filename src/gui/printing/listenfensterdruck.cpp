@@ -1,11 +1,11 @@
 // Printing a list window with the engine's list layout.
-#include "printing/listenfensterdruck.h"
+#include "gui/printing/listenfensterdruck.h"
 
-#include "lists/ListWin.h"
-#include "mainwindow/movelmain.h"
-#include "printing/druckablauf.h"
-#include "printing/listendruck.h"
-#include "printing/printdlg.h"
+#include "core/printing/listendruck.h"
+#include "gui/lists/listenfenster.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/printing/druckablauf.h"
+#include "gui/printing/druckoptionendialog.h"
 
 #include <QAction>
 #include <QMdiArea>

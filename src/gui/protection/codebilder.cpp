@@ -1,5 +1,5 @@
 // Pictures of the code entry: a key, a padlock, a circular arrow around a "2".
-#include "protection/codebilder.h"
+#include "gui/protection/codebilder.h"
 
 #include <QPainter>
 #include <QPainterPath>

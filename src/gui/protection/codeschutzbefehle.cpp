@@ -1,7 +1,7 @@
 // Menu command of the protection: "Codeschutz..." in "&Datei".
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "protection/codeschutz.h"
+#include "core/protection/codeschutz.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
 
 namespace zalvor::gui {
 

@@ -1,8 +1,8 @@
 // Menu command of the templates: "&Schablonen..." (F8) and its tool button.
-#include "mainwindow/befehlsgruppen.h"
-#include "mainwindow/movelmain.h"
-#include "templates/schablonenfenster.h"
-#include "templates/tabsb.h"
+#include "core/templates/schablonenfenster.h"
+#include "gui/mainwindow/befehlsgruppen.h"
+#include "gui/mainwindow/hauptfenster.h"
+#include "gui/templates/schablonendialog.h"
 
 namespace zalvor::gui {
 

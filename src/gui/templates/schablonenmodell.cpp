@@ -1,5 +1,5 @@
 // Table model of the template window.
-#include "templates/schablonenmodell.h"
+#include "gui/templates/schablonenmodell.h"
 
 #include <QFontDatabase>
 

@@ -1,7 +1,7 @@
 // Table model of the template window over the engine's grid value.
 #pragma once
 
-#include "common/rastertabelle.h"
+#include "gui/common/rastertabelle.h"
 
 #include <QFont>
 

@@ -3,10 +3,10 @@
 #include "aufzeichnendeperson.h"
 #include "tempverzeichnis.h"
 
-#include "closing/abschlussbericht.h"
-#include "closing/grafikdaten.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/closing/grafikdaten.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
 
 #include <gtest/gtest.h>
 

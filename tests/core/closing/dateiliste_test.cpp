@@ -4,9 +4,9 @@
 #include "fehlerlauf.h"
 #include "tempverzeichnis.h"
 
-#include "closing/dateilisteoeffnen.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
+#include "core/closing/dateilisteoeffnen.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Roll-up of type sums through nested groups and the cycle message.
 #include "aufzeichnendeperson.h"
 
-#include "closing/gruppensumme.h"
-#include "common/zeichensatz.h"
+#include "core/closing/gruppensumme.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Journal export: names the accounting tools read as one account, dates that exist.
-#include "closing/journal.h"
-#include "common/zeichensatz.h"
+#include "core/closing/journal.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "aufzeichnendeperson.h"
 #include "tempverzeichnis.h"
 
-#include "closing/abschlussbericht.h"
-#include "closing/mehrdateiabschluss.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/closing/mehrdateiabschluss.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
 
 #include <gtest/gtest.h>
 

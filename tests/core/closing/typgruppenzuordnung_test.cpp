@@ -1,8 +1,8 @@
 // The assignment dialog's checks, questions and messages, in their order.
 #include "aufzeichnendeperson.h"
 
-#include "closing/typgruppenzuordnung.h"
-#include "common/zeichensatz.h"
+#include "core/closing/typgruppenzuordnung.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

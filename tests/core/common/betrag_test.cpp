@@ -1,7 +1,7 @@
 // Typed amounts: reading, showing, and number texts that ignore the process locale.
-#include "common/betrag.h"
-#include "common/fehler.h"
-#include "common/real6.h"
+#include "core/common/betrag.h"
+#include "core/common/fehler.h"
+#include "core/common/real6.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "ordnerbild.h"
 #include "tempverzeichnis.h"
 
-#include "common/waehrung.h"
+#include "core/common/waehrung.h"
 
 #include <gtest/gtest.h>
 

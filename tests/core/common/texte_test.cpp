@@ -1,6 +1,6 @@
 // Engine texts are Windows-1252: a literal with characters beyond ASCII must pass through A()
 // (UTF-8 source to Windows-1252) and must be representable there.
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

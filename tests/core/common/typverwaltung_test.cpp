@@ -1,8 +1,8 @@
 // Type store: names, item numbers, type codes, compact texts, roll-up and cycle message.
 #include "aufzeichnendeperson.h"
 
-#include "common/typverwaltung.h"
-#include "common/zeichensatz.h"
+#include "core/common/typverwaltung.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

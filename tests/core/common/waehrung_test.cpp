@@ -1,9 +1,9 @@
 // Currency rules: year order, which files are in Euro, conversions, the Euro label file.
 #include "tempverzeichnis.h"
 
-#include "common/real6.h"
-#include "common/uhr.h"
-#include "common/waehrung.h"
+#include "core/common/real6.h"
+#include "core/common/uhr.h"
+#include "core/common/waehrung.h"
 
 #include <gtest/gtest.h>
 

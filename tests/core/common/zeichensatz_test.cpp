@@ -1,5 +1,5 @@
 // Character sets: the DOS/Windows table both ways and Windows-1252 <-> UTF-8.
-#include "common/zeichensatz.h"
+#include "core/common/zeichensatz.h"
 
 #include <gtest/gtest.h>
 

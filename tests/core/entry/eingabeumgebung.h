@@ -3,12 +3,12 @@
 #pragma once
 
 #include "aufzeichnendeperson.h"
-#include "common/dateisystem.h"
-#include "common/uhr.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "files/sitzung.h"
+#include "core/common/dateisystem.h"
+#include "core/common/uhr.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "core/files/sitzung.h"
 #include "tempverzeichnis.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // The Euro symbol option: the answer and the file "EUROSYMB" beside the program.
 #include "eingabeumgebung.h"
 
-#include "entry/eurosymbolwahl.h"
+#include "core/entry/eurosymbolwahl.h"
 
 #include <gtest/gtest.h>
 

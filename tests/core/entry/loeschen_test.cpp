@@ -1,7 +1,7 @@
 // Deleting the selected booking: confirmation, amount 0 in place, indexes untouched.
 #include "eingabeumgebung.h"
 
-#include "mainwindow/loeschen.h"
+#include "core/mainwindow/loeschen.h"
 
 #include <gtest/gtest.h>
 

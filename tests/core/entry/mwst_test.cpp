@@ -1,8 +1,8 @@
 // The VAT rate dialog: field text, check box, the number rule and the definitions file.
 #include "eingabeumgebung.h"
 
-#include "entry/mwstsatz.h"
-#include "files/definitionen.h"
+#include "core/entry/mwstsatz.h"
+#include "core/files/definitionen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The currency settings dialog: warnings, field fill, list entries, year fields, checks.
 #include "eingabeumgebung.h"
 
-#include "entry/waehrungspruefung.h"
-#include "files/definitionen.h"
+#include "core/entry/waehrungspruefung.h"
+#include "core/files/definitionen.h"
 
 #include <gtest/gtest.h>
 

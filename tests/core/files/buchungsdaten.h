@@ -2,11 +2,11 @@
 #pragma once
 
 #include "aufzeichnendeperson.h"
-#include "common/dateisystem.h"
-#include "common/uhr.h"
-#include "files/buchungsdatei.h"
-#include "files/indexdatei.h"
-#include "files/sitzung.h"
+#include "core/common/dateisystem.h"
+#include "core/common/uhr.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/indexdatei.h"
+#include "core/files/sitzung.h"
 #include "tempverzeichnis.h"
 
 #include <string>

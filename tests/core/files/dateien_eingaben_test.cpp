@@ -3,14 +3,14 @@
 #include "buchungsdaten.h"
 #include "ordnerbild.h"
 
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
-#include "files/oeffnen.h"
-#include "lists/buchungslisten.h"
-#include "lists/listenfolge.h"
-#include "mainwindow/kontostaende.h"
-#include "mainwindow/tabellentexte.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "core/files/oeffnen.h"
+#include "core/lists/buchungslisten.h"
+#include "core/lists/listenfolge.h"
+#include "core/mainwindow/kontostaende.h"
+#include "core/mainwindow/tabellentexte.h"
 
 #include <cmath>
 #include <filesystem>

@@ -2,11 +2,11 @@
 #include "aufzeichnendeperson.h"
 #include "tempverzeichnis.h"
 
-#include "common/dateisystem.h"
-#include "common/real6.h"
-#include "common/zeichensatz.h"
-#include "files/dateieinstellungen.h"
-#include "files/definitionen.h"
+#include "core/common/dateisystem.h"
+#include "core/common/real6.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/dateieinstellungen.h"
+#include "core/files/definitionen.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 #include "tempverzeichnis.h"
 #include "testmasken.h"
 
-#include "common/dateisystem.h"
-#include "common/zeichensatz.h"
-#include "files/buchungsdatei.h"
-#include "files/definitionen.h"
-#include "files/indexdatei.h"
-#include "files/neuedatei.h"
+#include "core/common/dateisystem.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/definitionen.h"
+#include "core/files/indexdatei.h"
+#include "core/files/neuedatei.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 #include "aufzeichnendeperson.h"
 #include "tempverzeichnis.h"
 
-#include "common/dateisystem.h"
-#include "files/buchungsdatei.h"
-#include "files/dateiname.h"
-#include "files/definitionen.h"
-#include "files/indexdatei.h"
-#include "files/oeffnen.h"
-#include "mainwindow/statuszeile.h"
+#include "core/common/dateisystem.h"
+#include "core/files/buchungsdatei.h"
+#include "core/files/dateiname.h"
+#include "core/files/definitionen.h"
+#include "core/files/indexdatei.h"
+#include "core/files/oeffnen.h"
+#include "core/mainwindow/statuszeile.h"
 
 #include <gtest/gtest.h>
 

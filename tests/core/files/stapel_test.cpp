@@ -4,8 +4,8 @@
 #include "buchungsdaten.h"
 #include "fehlerlauf.h"
 
-#include "members/beitraegebuchen.h"
-#include "members/beitragssaetze.h"
+#include "core/members/beitraegebuchen.h"
+#include "core/members/beitragssaetze.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 // fallback.
 #include "../files/buchungsdaten.h"
 
-#include "common/betrag.h"
-#include "common/zeichensatz.h"
-#include "files/sortierung.h"
-#include "lists/buchungslisten.h"
-#include "lists/listenzellen.h"
+#include "core/common/betrag.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/sortierung.h"
+#include "core/lists/buchungslisten.h"
+#include "core/lists/listenzellen.h"
 
 #include <gtest/gtest.h>
 

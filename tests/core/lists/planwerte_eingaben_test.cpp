@@ -3,10 +3,10 @@
 #include "../files/buchungsdaten.h"
 #include "ordnerbild.h"
 
-#include "common/fehler.h"
-#include "lists/planvorgaben.h"
-#include "lists/planwerte.h"
-#include "lists/sollist.h"
+#include "core/common/fehler.h"
+#include "core/lists/planvorgaben.h"
+#include "core/lists/planwerte.h"
+#include "core/lists/sollist.h"
 
 #include <bit>
 #include <cmath>

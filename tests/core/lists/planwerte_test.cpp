@@ -1,11 +1,11 @@
 // Plan values: the plan file, the plan dialog's model with its group rule, the comparison.
 #include "../files/buchungsdaten.h"
 
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "lists/planvorgaben.h"
-#include "lists/planwerte.h"
-#include "lists/sollist.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/lists/planvorgaben.h"
+#include "core/lists/planwerte.h"
+#include "core/lists/sollist.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,13 @@
 // faults.
 #include "../files/buchungsdaten.h"
 
-#include "closing/gruppensumme.h"
-#include "common/betrag.h"
-#include "common/real6.h"
-#include "common/typverwaltung.h"
+#include "core/closing/gruppensumme.h"
+#include "core/common/betrag.h"
+#include "core/common/real6.h"
+#include "core/common/typverwaltung.h"
+#include "core/lists/planwerte.h"
+#include "core/lists/sollist.h"
 #include "fehlerlauf.h"
-#include "lists/planwerte.h"
-#include "lists/sollist.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Further rates, member settings, booking contributions, the reset, the Euro changeover and
 // the member list.
-#include "members/beitraegebuchen.h"
-#include "members/karteikarte.h"
-#include "members/mitgliedereinstellungen.h"
-#include "members/mitgliederimport.h"
-#include "members/mitgliederliste.h"
+#include "core/members/beitraegebuchen.h"
+#include "core/members/karteikarte.h"
+#include "core/members/mitgliedereinstellungen.h"
+#include "core/members/mitgliederimport.h"
+#include "core/members/mitgliederliste.h"
 #include "mitglieder_testdaten.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Member record layout, the rates file and the contribution of a member.
-#include "members/beitragssaetze.h"
+#include "core/members/beitragssaetze.h"
 #include "mitglieder_testdaten.h"
 
 #include <gtest/gtest.h>

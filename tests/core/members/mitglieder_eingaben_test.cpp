@@ -4,9 +4,9 @@
 #include "mitglieder_testdaten.h"
 #include "ordnerbild.h"
 
-#include "members/beitragssaetze.h"
-#include "members/mitgliederimport.h"
-#include "members/mitgliederliste.h"
+#include "core/members/beitragssaetze.h"
+#include "core/members/mitgliederimport.h"
+#include "core/members/mitgliederliste.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "../files/buchungsdaten.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "members/mitgliedsdatei.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <string>
 #include <vector>

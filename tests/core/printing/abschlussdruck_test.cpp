@@ -1,10 +1,10 @@
 // Closing printout laid out with the fixed-width measure: sections, hidden group grids, the
 // multi-file variant's headings and the section breaks.
-#include "closing/abschlussbericht.h"
-#include "closing/mehrdateiabschluss.h"
-#include "common/zeichensatz.h"
+#include "core/closing/abschlussbericht.h"
+#include "core/closing/mehrdateiabschluss.h"
+#include "core/common/zeichensatz.h"
+#include "core/printing/abschlussdruck.h"
 #include "festemessung.h"
-#include "printing/abschlussdruck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Print settings: the dialog's number checks, one-byte values, heading styles and the
 // reading and writing sequence with its messages over an in-memory store.
 #include "aufzeichnendeperson.h"
-#include "printing/einstellungsspeicher.h"
+#include "core/printing/einstellungsspeicher.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // every point more adds one unit of width per character and one of height; heights are 20.
 #pragma once
 
-#include "printing/druckseite.h"
+#include "core/printing/druckseite.h"
 
 #include <algorithm>
 

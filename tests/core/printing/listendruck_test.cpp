@@ -1,8 +1,8 @@
 // List printing laid out with the fixed-width measure: columns, frames per page, the
 // counterpart column left out, the comparison without frames, account tabs, page numbers.
 #include "aufzeichnendeperson.h"
+#include "core/printing/listendruck.h"
 #include "festemessung.h"
-#include "printing/listendruck.h"
 
 #include <gtest/gtest.h>
 

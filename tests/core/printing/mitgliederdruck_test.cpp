@@ -1,7 +1,7 @@
 // Member list printout: column positions from the widest cell, font 2 for the free columns,
 // the four styles of the paid column and the page break.
+#include "core/printing/mitgliederdruck.h"
 #include "festemessung.h"
-#include "printing/mitgliederdruck.h"
 
 #include <gtest/gtest.h>
 

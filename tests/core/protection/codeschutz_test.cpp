@@ -2,15 +2,15 @@
 #include "aufzeichnendeperson.h"
 #include "tempverzeichnis.h"
 
-#include "common/befehlsregeln.h"
-#include "common/dateisystem.h"
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "files/definitionen.h"
-#include "files/oeffnen.h"
-#include "protection/codeschutz.h"
-#include "protection/codewort.h"
-#include "protection/codewortdatei.h"
+#include "core/common/befehlsregeln.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/files/definitionen.h"
+#include "core/files/oeffnen.h"
+#include "core/protection/codeschutz.h"
+#include "core/protection/codewort.h"
+#include "core/protection/codewortdatei.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "../files/buchungsdaten.h"
 #include "ordnerbild.h"
 
-#include "protection/codeschutz.h"
-#include "protection/codewort.h"
-#include "protection/codewortdatei.h"
+#include "core/protection/codeschutz.h"
+#include "core/protection/codewort.h"
+#include "core/protection/codewortdatei.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The stored form of code words, against values worked out by hand, and the file's lines.
 #include "tempverzeichnis.h"
 
-#include "common/fehler.h"
-#include "common/zeichensatz.h"
-#include "protection/codewort.h"
-#include "protection/codewortdatei.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/protection/codewort.h"
+#include "core/protection/codewortdatei.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 #include "schablonenumgebung.h"
 #include "testmasken.h"
 
-#include "common/fehler.h"
-#include "files/definitionen.h"
-#include "files/naechstesjahr.h"
-#include "files/oeffnen.h"
-#include "templates/autobuchung.h"
-#include "templates/schablonenfenster.h"
+#include "core/common/fehler.h"
+#include "core/files/definitionen.h"
+#include "core/files/naechstesjahr.h"
+#include "core/files/oeffnen.h"
+#include "core/templates/autobuchung.h"
+#include "core/templates/schablonenfenster.h"
 
 #include <gtest/gtest.h>
 

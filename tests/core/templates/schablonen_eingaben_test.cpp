@@ -3,9 +3,9 @@
 #include "../files/buchungsdaten.h"
 #include "ordnerbild.h"
 
-#include "templates/autobuchung.h"
-#include "templates/schablonendatei.h"
-#include "templates/schablonenfenster.h"
+#include "core/templates/autobuchung.h"
+#include "core/templates/schablonendatei.h"
+#include "core/templates/schablonenfenster.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "schablonenumgebung.h"
 #include "testmasken.h"
 
-#include "files/naechstesjahr.h"
-#include "files/reorganisation.h"
-#include "templates/schablonenfenster.h"
+#include "core/files/naechstesjahr.h"
+#include "core/files/reorganisation.h"
+#include "core/templates/schablonenfenster.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // repetition dialog.
 #include "schablonenumgebung.h"
 
-#include "entry/buchungseingabe.h"
-#include "templates/schablonenfenster.h"
+#include "core/entry/buchungseingabe.h"
+#include "core/templates/schablonenfenster.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "../entry/eingabeumgebung.h"
 
-#include "templates/schablone.h"
-#include "templates/schablonendatei.h"
+#include "core/templates/schablone.h"
+#include "core/templates/schablonendatei.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // The repetition rules: the code the dialog stores and the bookings a code makes due.
-#include "templates/wiederholung.h"
+#include "core/templates/wiederholung.h"
 
 #include <gtest/gtest.h>
 

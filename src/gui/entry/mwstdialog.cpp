@@ -1,0 +1,71 @@
+// The VAT rate dialog TDMwSt: layout and the menu command.
+#include "gui/entry/mwstdialog.h"
+
+#include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zalvor::gui {
+
+TDMwSt::TDMwSt(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TDMwSt"));
+    setWindowTitle(QStringLiteral("Mehrwertsteuer"));
+
+    auto* text = new QLabel(ausAnsi(mwstDlgText()));
+    text->setWordWrap(true);
+    text->setMinimumWidth(fontMetrics().averageCharWidth() * 55);
+
+    EditSatz = neuesFeld("EditSatz", 5);
+    CBAktiv = new QCheckBox(QStringLiteral("MwSt-&Berechnung aktivieren"));
+    CBAktiv->setObjectName(QStringLiteral("CBAktiv"));
+
+    auto* satz = new QLabel(QStringLiteral("&Steuersatz (%) : "));
+    satz->setBuddy(EditSatz);
+    auto* form = new QFormLayout;
+    form->addRow(satz, EditSatz);
+    form->addRow(QString(), CBAktiv);
+
+    auto* knoepfe = new QDialogButtonBox;
+    BtnOk = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    BtnOk->setDefault(true);
+    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    hilfeKnopf(knoepfe, kHilfeMwSt);
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addWidget(text);
+    haupt->addLayout(form);
+    haupt->addWidget(knoepfe);
+    haupt->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TDMwSt::fuellen(const MwStEingaben& e) {
+    EditSatz->setText(ausAnsi(e.satz));
+    CBAktiv->setChecked(e.aktiv);
+    EditSatz->setFocus();
+    EditSatz->selectAll();
+}
+
+MwStEingaben TDMwSt::eingaben() const {
+    return MwStEingaben{nachAnsi(EditSatz->text()), CBAktiv->isChecked()};
+}
+
+bool mwstBefehl(Sitzung& s, QWidget* eltern) {
+    TDMwSt dlg(eltern);
+    return mwstDialog(s, [&dlg](MwStEingaben& e) {
+        dlg.fuellen(e);
+        bool ok = dlg.exec() == QDialog::Accepted;
+        e = dlg.eingaben();
+        return ok;
+    });
+}
+
+} // namespace zalvor::gui

@@ -1,0 +1,43 @@
+// TDMglKrt "Mitglieder-Karteikarte": the names, the free-field grid and the rate list.
+#pragma once
+
+#include "core/members/karteikarte.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace zalvor {
+struct Sitzung;
+}
+
+namespace zalvor::gui {
+
+class TNamensraster;
+
+class TDMglKrt : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TDMglKrt(QWidget* parent = nullptr);
+
+    // `schreiben` false (read-only mode): the card can be looked at, OK stays disabled.
+    void fuellen(const zalvor::Karteikarte& k, bool schreiben);
+    void nehmen(zalvor::Karteikarte& k) const;
+
+    QLineEdit* EName;
+    QLineEdit* EVorname;
+    TNamensraster* SGFelder;
+    QComboBox* CBSatz;
+    QPushButton* BtnOk;
+};
+
+// The card of member n (none: a new member); the record number when something was stored.
+std::optional<std::uint32_t> karteZeigen(zalvor::Sitzung& s, std::optional<std::uint32_t> n,
+                                         QWidget* eltern);
+
+} // namespace zalvor::gui
