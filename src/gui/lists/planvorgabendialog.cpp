@@ -5,6 +5,7 @@
 #include "core/lists/planvorgaben.h"
 #include "gui/common/hilfeaufruf.h"
 #include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
 #include "gui/lists/planbilder.h"
 
 #include <QAbstractTableModel>
@@ -136,6 +137,7 @@ TWPlanv::TWPlanv(zalvor::Planvorgabenmodell& modell, QWidget* parent)
     connect(BtnSpeichern, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(hilfe, &QPushButton::clicked, this, [] { hilfeAufrufen(kHilfeKontext); });
+    hilfeTaste(hilfe);
     auto* unten = new QHBoxLayout;
     unten->addStretch(1);
     unten->addWidget(BtnSpeichern);
