@@ -5,7 +5,9 @@
 #include "core/closing/mehrdateiabschluss.h"
 #include "core/common/waehrung.h"
 #include "gui/closing/abschlussanzeige.h"
+#include "gui/closing/abschlussfenster.h"
 #include "gui/closing/monatsdialog.h"
+#include "gui/common/oeffnendialog.h"
 #include "gui/common/qtext.h"
 #include "gui/mainwindow/hauptfenster.h"
 
@@ -43,12 +45,7 @@ zalvor::Dateiwaehler dateidialog(QWidget* eltern, const QString& titel, const QS
                                  const QString& endung, const QString& ordner) {
     return [=]() -> std::optional<std::string> {
         QFileDialog dlg(eltern, titel);
-        dlg.setFileMode(QFileDialog::AnyFile);
-        dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setNameFilter(filter);
-        dlg.setDefaultSuffix(endung);
-        dlg.setOption(QFileDialog::DontUseNativeDialog);
-        if (!ordner.isEmpty()) dlg.setDirectory(ordner);
+        oeffnenVorbereiten(dlg, filter, endung, ordner);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
         return QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath().toStdString();
     };
@@ -206,9 +203,12 @@ void mehrdateiabschlussZeigen(TMainForm& f, const std::vector<std::string>& date
     if (!a) return;
     // The window keeps its own copy of the names for the other-currency button.
     auto andere = [&f, dateien](int tag) {
-        f.befehl([&f, dateien, tag] { mehrdateiabschlussZeigen(f, dateien, tag - 20, true); });
+        f.befehl([&f, dateien, tag] {
+            mehrdateiabschlussZeigen(f, dateien, tag - TabschlWin::kMehrdateiTag, true);
+        });
     };
-    abschlussfensterZeigen(f, zalvor::mehrdateiBericht(*a), monat + 20, andere);
+    abschlussfensterZeigen(f, zalvor::mehrdateiBericht(*a), monat + TabschlWin::kMehrdateiTag,
+                           andere);
 }
 
 } // namespace zalvor::gui

@@ -1,9 +1,22 @@
-// The open dialog's view of a folder without reorganisation backups.
-#include "gui/mainwindow/oeffnendialog.h"
+// The open dialogs and their view of a folder without reorganisation backups.
+#include "gui/common/oeffnendialog.h"
 
+#include <QFileDialog>
 #include <QFileSystemModel>
 
 namespace zalvor::gui {
+
+void oeffnenVorbereiten(QFileDialog& dlg, const QString& filter, const QString& endung,
+                        const QString& ordner) {
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setNameFilter(filter);
+    dlg.setDefaultSuffix(endung);
+    // The proxy needs the program's own dialog.
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    dlg.setProxyModel(new OhneSicherungskopien(&dlg));
+    if (!ordner.isEmpty()) dlg.setDirectory(ordner);
+}
 
 bool OhneSicherungskopien::filterAcceptsRow(int zeile, const QModelIndex& eltern) const {
     const auto* dateien = qobject_cast<const QFileSystemModel*>(sourceModel());
