@@ -70,8 +70,7 @@ TDMgl::TDMgl(TMainForm& f, QWidget* parent) : QWidget(parent), f_(f) {
     connect(LBMitglieder, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         Kontextmenue->popup(LBMitglieder->viewport()->mapToGlobal(p));
     });
-    connect(LBMitglieder, &QListWidget::itemDoubleClicked, this,
-            [this] { f_.befehl([this] { ansehen(); }); });
+    // Activation is the double click and Enter alike: one card for either.
     connect(LBMitglieder, &QListWidget::itemActivated, this,
             [this] { f_.befehl([this] { ansehen(); }); });
 
