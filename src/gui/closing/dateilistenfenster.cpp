@@ -7,6 +7,7 @@
 #include "gui/closing/abschlussanzeige.h"
 #include "gui/closing/abschlussfenster.h"
 #include "gui/closing/monatsdialog.h"
+#include "gui/common/kindfenster.h"
 #include "gui/common/oeffnendialog.h"
 #include "gui/common/qtext.h"
 #include "gui/mainwindow/hauptfenster.h"
@@ -188,11 +189,7 @@ void TDFL::closeEvent(QCloseEvent* e) {
 
 TDFL* dateilistenfensterZeigen(TMainForm& f, zalvor::Dateiliste liste) {
     auto* fenster = new TDFL(f, std::move(liste));
-    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(f.windowIcon());
-    rahmen->resize(720, 360);
-    rahmen->show();
+    kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), false)->resize(720, 360);
     return fenster;
 }
 

@@ -20,7 +20,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTableView>
@@ -280,7 +279,6 @@ void TMainTab::maximieren() {
     auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget());
     if (!rahmen) return;
     rahmen->showMaximized();
-    if (rahmen->mdiArea()) rahmen->mdiArea()->setActiveSubWindow(rahmen);
 }
 
 int TMainTab::ausgewaehlteZeile() const {

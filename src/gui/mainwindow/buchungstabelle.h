@@ -38,7 +38,7 @@ class TMainTab : public QWidget {
     void anzeigenAendern();
     // The pop-up menu of a row (null until the first file).
     QMenu* popup() { return popup_; }
-    // Shows the table window maximised in its work area, in front.
+    // Shows the table window maximised in its work area.
     void maximieren();
     // After the first file: pop-up menu, double click and Enter work.
     void freigeben() { freigegeben_ = true; }

@@ -5,6 +5,7 @@
 #include "core/common/befehlsregeln.h"
 #include "core/files/sitzung.h"
 #include "core/members/karteikarte.h"
+#include "gui/common/kindfenster.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/mainwindow/hauptfenster.h"
@@ -135,10 +136,7 @@ void mitgliederFensterZeigen(TMainForm& f) {
     }
     if (!mitgliederFensterErlaubt(f.sitzung())) return;
     auto* fenster = new TDMgl(f);
-    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(f.windowIcon());
-    rahmen->show();
+    kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), false);
     offen() = fenster;
 }
 
@@ -147,10 +145,7 @@ TDMgl* offenesMitgliederFenster() {
 }
 
 void mitgliederFensterSchliessen() {
-    if (TDMgl* w = offen().data()) {
-        QWidget* rahmen = w->parentWidget();
-        delete (rahmen ? rahmen : w);
-    }
+    kindfensterSchliessen(offen().data());
 }
 
 } // namespace zalvor::gui
