@@ -115,7 +115,7 @@ class DateilisteTest : public QObject {
         QTableView* ausgaben = gui::abschlussfenster().front()->raster("StringGrid2");
         QCOMPARE(ausgaben->model()->index(0, 0).data().toString(), QStringLiteral("Verein.26"));
         QCOMPARE(ausgaben->model()->index(1, 0).data().toString(), QStringLiteral("Jugend.26"));
-        bild(*f.form, "mehrdateiabschluss.png");
+        bild(*gui::abschlussfenster().front(), "mehrdateiabschluss.png");
 
         fl->ListBox1->setCurrentRow(0);
         f.person.antworte(Knopf::Ja);
