@@ -3,52 +3,24 @@
 
 #include "gui/common/svgbild.h"
 
+#include <iterator>
+
 namespace zalvor::gui {
 
 namespace {
 
-const char* datei(Symbolbild bild) {
-    switch (bild) {
-    case Symbolbild::Programm:
-        return "programm";
-    case Symbolbild::Oeffnen:
-        return "oeffnen";
-    case Symbolbild::Dateiliste:
-        return "dateiliste";
-    case Symbolbild::Buchen:
-        return "buchen";
-    case Symbolbild::Umbuchen:
-        return "umbuchen";
-    case Symbolbild::Aendern:
-        return "aendern";
-    case Symbolbild::Loeschen:
-        return "loeschen";
-    case Symbolbild::Schablonen:
-        return "schablonen";
-    case Symbolbild::EaListe:
-        return "ealiste";
-    case Symbolbild::Jahresabschluss:
-        return "jahresabschluss";
-    case Symbolbild::SollIst:
-        return "sollist";
-    case Symbolbild::Voriges:
-        return "voriges";
-    case Symbolbild::Naechstes:
-        return "naechstes";
-    case Symbolbild::Hilfe:
-        return "hilfe";
-    case Symbolbild::HilfeIndex:
-        return "hilfeindex";
-    case Symbolbild::Verlassen:
-        return "verlassen";
-    }
-    return "programm";
-}
+// The file of each picture, in the order of Symbolbild.
+constexpr const char* kDateien[] = {"programm",  "oeffnen",         "dateiliste", "buchen",
+                                    "umbuchen",  "aendern",         "loeschen",   "schablonen",
+                                    "ealiste",   "jahresabschluss", "sollist",    "voriges",
+                                    "naechstes", "hilfe",           "hilfeindex", "verlassen"};
+static_assert(std::size(kDateien) == static_cast<std::size_t>(Symbolbild::Verlassen) + 1);
 
 } // namespace
 
 QIcon symbol(Symbolbild bild) {
-    return svgSymbol(QStringLiteral(":/icons/toolbar/%1.svg").arg(QLatin1String(datei(bild))));
+    return svgSymbol(QStringLiteral(":/icons/toolbar/%1.svg")
+                         .arg(QLatin1String(kDateien[static_cast<std::size_t>(bild)])));
 }
 
 } // namespace zalvor::gui
