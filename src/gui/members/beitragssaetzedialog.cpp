@@ -14,14 +14,12 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 namespace zalvor::gui {
 
-namespace {
-
-constexpr int kZeilen = 20;
-
-} // namespace
+// One row a further rate.
+constexpr int kZeilen = static_cast<int>(std::tuple_size_v<SaetzeEingaben>);
 
 TDBeitrSaetze::TDBeitrSaetze(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TDBeitrSaetze"));
