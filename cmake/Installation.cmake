@@ -37,5 +37,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The package carries the programs without their debug information.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-dejavu-core, qt6-translations-l10n")
+    "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

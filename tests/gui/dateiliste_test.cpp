@@ -6,6 +6,7 @@
 
 #include "gui/closing/abschlussfenster.h"
 #include "gui/closing/dateilistenfenster.h"
+#include "gui/common/oeffnendialog.h"
 
 #include <QAction>
 #include <QFile>
@@ -82,8 +83,15 @@ class DateilisteTest : public QObject {
         QCOMPARE(anzahl(f.person, "WICHTIG!"), 1);
         QCOMPARE(eintraege(fl->ListBox1), QStringList{verein});
 
-        ablauf.dann(QString::fromUtf8("Datei hinzufügen"), waehle(jugend));
+        bool ohneSicherungen = false;
+        ablauf.dann(QString::fromUtf8("Datei hinzufügen"), [&](QDialog& d) {
+            // The reorganisation backups ("~...") are not offered, as in "Öffnen...".
+            ohneSicherungen =
+                qobject_cast<gui::OhneSicherungskopien*>(static_cast<QFileDialog&>(d).proxyModel());
+            waehle(jugend)(d);
+        });
         fl->BitBtnHinzu->click();
+        QVERIFY(ohneSicherungen);
         QCOMPARE(eintraege(fl->ListBox1), (QStringList{verein, jugend}));
         // The same file once more is refused with a message, and the list stays.
         const std::size_t vorher = f.person.meldungen().size();
@@ -103,6 +111,11 @@ class DateilisteTest : public QObject {
             for (int z = 0; z < t->model()->rowCount(); ++z)
                 pfadGefunden |= t->model()->index(z, 0).data(Qt::ToolTipRole).toString() == verein;
         QVERIFY(pfadGefunden);
+        // The cell names the file with its year, so that the files can be told apart.
+        QTableView* ausgaben = gui::abschlussfenster().front()->raster("StringGrid2");
+        QCOMPARE(ausgaben->model()->index(0, 0).data().toString(), QStringLiteral("Verein.26"));
+        QCOMPARE(ausgaben->model()->index(1, 0).data().toString(), QStringLiteral("Jugend.26"));
+        bild(*gui::abschlussfenster().front(), "mehrdateiabschluss.png");
 
         fl->ListBox1->setCurrentRow(0);
         f.person.antworte(Knopf::Ja);

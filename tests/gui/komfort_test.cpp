@@ -163,6 +163,11 @@ class KomfortTest : public QObject {
             << u("halle") << QStringList{u("Hallenmiete"), QString()};
         QTest::newRow("Empfänger") << u("meier") << QStringList{u("Spende Jugend"), QString()};
         QTest::newRow("Betrag") << u("12.50") << QStringList{u("Kuchen"), QString()};
+        // Every form the booking dialog takes finds the amount.
+        QTest::newRow("Betrag mit Komma")
+            << u("1000,00") << QStringList{u("Spende Jugend"), QString()};
+        QTest::newRow("Betrag, eine Nachkommastelle")
+            << u("12,5") << QStringList{u("Kuchen"), QString()};
         QTest::newRow("Datum") << u("24.2.") << QStringList{u("Spende Jugend"), QString()};
         QTest::newRow("nichts") << u("xyz") << QStringList{QString()};
     }
@@ -255,6 +260,28 @@ class KomfortTest : public QObject {
         QCOMPARE(o.t().ausgewaehlteZeile(), 1);
         QCOMPARE(o.t().modell()->zeile(1)[3], std::string("Hallenmiete"));
         QVERIFY(o.t().rueckgaengig().leer());
+    }
+
+    void rueckgaengigInSortierterTabelleZeigtDieZeile() {
+        std::vector<zalvor::TBuchung> viele;
+        for (int i = 1; i <= 80; ++i)
+            viele.push_back(buchung({.bunr = std::to_string(i), .betrag = 10.0L * i}));
+        Offen o(viele);
+        o.f->form->resize(900, 500);
+        o.f->form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(o.f->form.get()));
+        o.kopfKlicken(4); // by amount: the largest at the bottom
+        o.t().zeileWaehlen(79);
+        o.f->person.antworte(Knopf::Ja);
+        o.ausloesen("loeschen");
+        QVERIFY(o.saetzeGeloescht(79));
+        o.ausloesen("rueckgaengig");
+        QVERIFY(!o.saetzeGeloescht(79));
+        // The restored row went back to the bottom of the sorted view, and the view with it.
+        QTableView* ansicht = o.t().ansicht();
+        QCOMPARE(o.t().ausgewaehlteZeile(), 79);
+        QVERIFY(
+            ansicht->viewport()->rect().intersects(ansicht->visualRect(ansicht->currentIndex())));
     }
 
     void rueckgaengigEinerAenderungSchreibtDenAltenSatzZurueck() {

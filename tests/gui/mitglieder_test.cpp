@@ -191,6 +191,25 @@ class MitgliederTest : public QObject {
         QVERIFY(!gui::offenesMitgliederFenster());
     }
 
+    void doppelklickUndEingabeZeigenDieKarteEinmal() {
+        oeffnen();
+        form().aktion("mitgliedAnzeigen")->trigger();
+        gui::TDMgl* w = gui::offenesMitgliederFenster();
+        QVERIFY(w);
+        Dialogablauf ablauf;
+        ablauf.dann(u("Mitglieder-Karteikarte"), [](QDialog& d) {
+            QTest::keyClick(feld<QLineEdit>(d, "EName"), Qt::Key_Return);
+        });
+        const QRect zeile = w->LBMitglieder->visualItemRect(w->LBMitglieder->item(1));
+        // A person's double click: press and release, then the second press as a double click.
+        QTest::mouseClick(w->LBMitglieder->viewport(), Qt::LeftButton, {}, zeile.center());
+        QTest::mouseDClick(w->LBMitglieder->viewport(), Qt::LeftButton, {}, zeile.center());
+        QTest::qWait(50);
+        // Saved once; no second card follows.
+        QCOMPARE(ablauf.gezeigt(), QStringList{u("Mitglieder-Karteikarte")});
+        QVERIFY(ablauf.unerwartet().isEmpty());
+    }
+
     void beitraegeUndReset() {
         oeffnen();
         Dialogablauf ablauf;

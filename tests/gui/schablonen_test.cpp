@@ -9,6 +9,7 @@
 #include "core/files/buchungsdatei.h"
 #include "core/templates/schablone.h"
 #include "gui/entry/buchungsdialog.h"
+#include "gui/files/dialoghilfe.h"
 #include "gui/mainwindow/buchungsmodell.h"
 #include "gui/mainwindow/buchungstabelle.h"
 #include "gui/mainwindow/hauptfenster.h"

@@ -3,6 +3,7 @@
 
 #include "core/printing/abschlussdruck.h"
 #include "gui/closing/abschlussfenster.h"
+#include "gui/common/kindfenster.h"
 #include "gui/mainwindow/hauptfenster.h"
 #include "gui/printing/druckablauf.h"
 #include "gui/printing/druckoptionendialog.h"
@@ -21,21 +22,15 @@ TabschlWin* abschlussfensterZeigen(TMainForm& f, zalvor::Bericht bericht, int ta
     QObject::connect(fenster->druckenAktion(), &QAction::triggered, fenster,
                      [&f] { f.befehl([&f] { abschlussDrucken(f); }); });
     druckkuerzel(*fenster, fenster->druckenAktion());
-    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(f.windowIcon());
-    rahmen->showMaximized();
+    kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), true);
     auto& liste = abschlussfenster();
     liste.insert(liste.begin(), fenster);
     return fenster;
 }
 
 void abschlussfensterSchliessen() {
-    for (const auto& w : abschlussfenster()) {
-        if (!w) continue;
-        QWidget* rahmen = w->parentWidget();
-        delete (rahmen ? rahmen : w.data());
-    }
+    for (const auto& w : abschlussfenster())
+        kindfensterSchliessen(w.data());
 }
 
 druck::Setzer abschlussSetzer(TMainForm& f, const TabschlWin& fenster) {

@@ -4,11 +4,12 @@
 #include "gui/closing/grafikreiter.h"
 #include "gui/closing/splitterpanel.h"
 #include "gui/common/qtext.h"
+#include "gui/common/spaltenbreiten.h"
 #include "gui/lists/berichtsleiste.h"
+#include "gui/lists/berichtsraster.h"
 #include "gui/lists/rastermodell.h"
 
 #include <QAction>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -115,22 +116,15 @@ QTableView* TabschlWin::raster(const QString& name) const {
 
 QTableView* TabschlWin::rasterAnsicht(const zalvor::Raster& r, const QString& name,
                                       QWidget* eltern) {
-    auto* ansicht = new QTableView(eltern);
+    QTableView* ansicht =
+        berichtsraster(r, r.breiten.empty() ? standardBreiten(r) : r.breiten, 19, eltern);
     ansicht->setObjectName(name);
-    ansicht->setModel(new TRasterModell(r, ansicht));
-    ansicht->setFont(berichtSchrift());
-    ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ansicht->verticalHeader()->hide();
-    ansicht->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    ansicht->verticalHeader()->setDefaultSectionSize(19);
-    ansicht->setWordWrap(false);
-    const std::vector<int> breiten = r.breiten.empty() ? standardBreiten(r) : r.breiten;
-    // Widths are meant for 7 pixels a character; a wider font widens the columns alike.
-    const double faktor = std::max(1.0, QFontMetricsF(ansicht->font()).averageCharWidth() / 7.0);
-    for (std::size_t c = 0; c < breiten.size(); ++c)
-        ansicht->setColumnWidth(static_cast<int>(c), static_cast<int>(breiten[c] * faktor + 0.5));
-    ansicht->setVisible(r.sichtbar);
+    // A multi-file closing names its files by their paths: the cell shows the file name with
+    // its year, the tool tip the whole path.
+    if (tag_ >= kMehrdateiTag) {
+        static_cast<TRasterModell*>(ansicht->model())->dateinamenZeigen(0);
+        spaltenNachInhalt(ansicht);
+    }
     return ansicht;
 }
 

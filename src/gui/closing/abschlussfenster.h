@@ -26,6 +26,8 @@ class TabschlWin : public QWidget {
 
   public:
     static constexpr int kHilfeKontext = 17;
+    // The tag of a multi-file closing is its month plus this.
+    static constexpr int kMehrdateiTag = 20;
 
     // `tag` is the other-currency button's tag: the month for a single-file closing, the
     // month + 20 for a multi-file closing. `grafik` adds the tab "Grafik".

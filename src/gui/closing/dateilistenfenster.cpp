@@ -5,7 +5,10 @@
 #include "core/closing/mehrdateiabschluss.h"
 #include "core/common/waehrung.h"
 #include "gui/closing/abschlussanzeige.h"
+#include "gui/closing/abschlussfenster.h"
 #include "gui/closing/monatsdialog.h"
+#include "gui/common/kindfenster.h"
+#include "gui/common/oeffnendialog.h"
 #include "gui/common/qtext.h"
 #include "gui/mainwindow/hauptfenster.h"
 
@@ -43,12 +46,7 @@ zalvor::Dateiwaehler dateidialog(QWidget* eltern, const QString& titel, const QS
                                  const QString& endung, const QString& ordner) {
     return [=]() -> std::optional<std::string> {
         QFileDialog dlg(eltern, titel);
-        dlg.setFileMode(QFileDialog::AnyFile);
-        dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setNameFilter(filter);
-        dlg.setDefaultSuffix(endung);
-        dlg.setOption(QFileDialog::DontUseNativeDialog);
-        if (!ordner.isEmpty()) dlg.setDirectory(ordner);
+        oeffnenVorbereiten(dlg, filter, endung, ordner);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
         return QFileInfo(dlg.selectedFiles().constFirst()).absoluteFilePath().toStdString();
     };
@@ -191,11 +189,7 @@ void TDFL::closeEvent(QCloseEvent* e) {
 
 TDFL* dateilistenfensterZeigen(TMainForm& f, zalvor::Dateiliste liste) {
     auto* fenster = new TDFL(f, std::move(liste));
-    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(f.windowIcon());
-    rahmen->resize(720, 360);
-    rahmen->show();
+    kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), false)->resize(720, 360);
     return fenster;
 }
 
@@ -206,9 +200,12 @@ void mehrdateiabschlussZeigen(TMainForm& f, const std::vector<std::string>& date
     if (!a) return;
     // The window keeps its own copy of the names for the other-currency button.
     auto andere = [&f, dateien](int tag) {
-        f.befehl([&f, dateien, tag] { mehrdateiabschlussZeigen(f, dateien, tag - 20, true); });
+        f.befehl([&f, dateien, tag] {
+            mehrdateiabschlussZeigen(f, dateien, tag - TabschlWin::kMehrdateiTag, true);
+        });
     };
-    abschlussfensterZeigen(f, zalvor::mehrdateiBericht(*a), monat + 20, andere);
+    abschlussfensterZeigen(f, zalvor::mehrdateiBericht(*a), monat + TabschlWin::kMehrdateiTag,
+                           andere);
 }
 
 } // namespace zalvor::gui

@@ -3,6 +3,7 @@
 
 #include "gui/common/hilfeaufruf.h"
 #include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
 #include "gui/lists/rastermodell.h"
 
 #include <QDrag>
@@ -138,6 +139,7 @@ TDTGAssign::TDTGAssign(zalvor::Typverwaltung& typen, zalvor::Seite seite, zalvor
 
     connect(BtnZuordnen, &QPushButton::clicked, this, &TDTGAssign::zuordnen);
     connect(hilfe, &QPushButton::clicked, this, [] { hilfeAufrufen(kHilfeKontext); });
+    hilfeTaste(hilfe);
     connect(BtnSchliessen, &QPushButton::clicked, this,
             [this] { done(geaendert() ? QDialog::Accepted : QDialog::Rejected); });
     modell_ = new TZuordnungsModell(raster_, StringGrid1);

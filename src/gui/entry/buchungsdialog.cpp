@@ -1,6 +1,7 @@
 // The booking dialog TBuchungsDlg: layout, filling and taking back the entries.
 #include "gui/entry/buchungsdialog.h"
 
+#include "gui/common/nummernliste.h"
 #include "gui/common/qtext.h"
 #include "gui/entry/dialogfelder.h"
 #include "gui/files/dialoghilfe.h"
@@ -11,7 +12,6 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zalvor::gui {
 
@@ -20,7 +20,7 @@ TBuchungsDlg::TBuchungsDlg(QWidget* parent) : QDialog(parent) {
     setModal(true);
 
     maskenfelderAnlegen(*this);
-    CBTyp = benannt(new QComboBox, "CBTyp");
+    CBTyp = benannt(new TNummernliste, "CBTyp");
     CBTyp->setMaxVisibleItems(20);
     CBKonto = benannt(new QComboBox, "CBKonto");
     EditAnVon = neuesFeld("EditAnVon", 15, QLatin1Char('x'));
@@ -43,30 +43,17 @@ TBuchungsDlg::TBuchungsDlg(QWidget* parent) : QDialog(parent) {
         hilfeKnopf(knoepfe, kHilfeBuchung);
     });
 
-    connect(BtnBuchen, &QPushButton::clicked, this, [this] {
-        knopf_ = DlgKnopf::Buchen;
-        accept();
-    });
     connect(BtnPlanen, &QPushButton::clicked, this, [this] {
         knopf_ = DlgKnopf::Planen;
         accept();
     });
-    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addLayout(form);
-    haupt->addWidget(knoepfe);
-    haupt->setSizeConstraint(QLayout::SetFixedSize);
+    maskeAnordnen(*this, *this, knopf_, form, knoepfe);
 }
 
 void TBuchungsDlg::fuellen(const BuchungsMaske& m, const BuchungsEingaben& e) {
     knopf_ = DlgKnopf::Abbruch;
-    CBTyp->clear();
-    CBTyp->addItems(ausAnsi(m.typen));
-    CBKonto->clear();
-    CBKonto->addItems(ausAnsi(m.konten));
-    listenEintragWaehlen(CBTyp, e.typ);
-    listenEintragWaehlen(CBKonto, e.konto);
+    listeFuellen(CBTyp, m.typen, e.typ);
+    listeFuellen(CBKonto, m.konten, e.konto);
     EditAnVon->setText(ausAnsi(e.anVon));
     CBSchablone->setChecked(e.schablone);
     BtnPlanen->setEnabled(!m.nurLesen);

@@ -2,6 +2,7 @@
 #include "gui/entry/dialogfelder.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 
 namespace zalvor::gui {
 
@@ -19,6 +20,26 @@ void maskenfelderAnlegen(Maskenfelder& f) {
     f.CBText->setInsertPolicy(QComboBox::NoInsert);
     f.CBText->lineEdit()->setMaxLength(30);
     f.CBText->setMinimumContentsLength(30);
+}
+
+void maskeAnordnen(QDialog& dlg, Maskenfelder& f, DlgKnopf& knopf, QLayout* form,
+                   QDialogButtonBox* knoepfe) {
+    QObject::connect(f.BtnBuchen, &QPushButton::clicked, &dlg, [&dlg, &knopf] {
+        knopf = DlgKnopf::Buchen;
+        dlg.accept();
+    });
+    QObject::connect(f.BtnAbbruch, &QPushButton::clicked, &dlg, &QDialog::reject);
+    auto* haupt = new QVBoxLayout(&dlg);
+    haupt->addLayout(form);
+    haupt->addWidget(knoepfe);
+    haupt->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void listeFuellen(QComboBox* liste, const std::vector<std::string>& eintraege,
+                  const std::string& eintrag) {
+    liste->clear();
+    liste->addItems(ausAnsi(eintraege));
+    listenEintragWaehlen(liste, eintrag);
 }
 
 QHBoxLayout* datumsreihe(const Maskenfelder& f, const QWidget& dlg) {

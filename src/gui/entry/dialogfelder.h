@@ -1,17 +1,20 @@
 // The fields the booking and the transfer dialog share: made, laid out, shown and read alike.
 #pragma once
 
+#include "core/entry/buchen.h"
 #include "core/entry/buchungsfelder.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 class QHBoxLayout;
+class QLayout;
 class QWidget;
 
 namespace zalvor::gui {
@@ -46,6 +49,14 @@ void maskenknoepfe(Maskenfelder& f, QDialogButtonBox* knoepfe, Mitte&& mitte) {
     f.BtnAbbruch = neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
     f.BtnAbbruch->setObjectName(QStringLiteral("BtnAbbruch"));
 }
+
+// "Bu&chen" accepts the dialog with `knopf` set to Buchen, "&Abbruch" rejects it; the form
+// stands above the buttons, the dialog at its fixed size.
+void maskeAnordnen(QDialog& dlg, Maskenfelder& f, DlgKnopf& knopf, QLayout* form,
+                   QDialogButtonBox* knoepfe);
+// A list with these entries (Windows form), `eintrag` selected when it is one of them.
+void listeFuellen(QComboBox* liste, const std::vector<std::string>& eintraege,
+                  const std::string& eintrag);
 
 // Caption, year, currency list, booking texts, date, number, voucher, amount, and the
 // "Bu&chen" button with the focus on the day, or on the entry whose check failed when it is

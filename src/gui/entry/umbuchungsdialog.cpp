@@ -9,7 +9,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zalvor::gui {
 
@@ -31,26 +30,13 @@ TUmbuchungDlg::TUmbuchungDlg(QWidget* parent) : QDialog(parent) {
     auto* knoepfe = new QDialogButtonBox;
     maskenknoepfe(*this, knoepfe, [&] { hilfeKnopf(knoepfe, kHilfeUmbuchung); });
 
-    connect(BtnBuchen, &QPushButton::clicked, this, [this] {
-        knopf_ = DlgKnopf::Buchen;
-        accept();
-    });
-    connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* haupt = new QVBoxLayout(this);
-    haupt->addLayout(form);
-    haupt->addWidget(knoepfe);
-    haupt->setSizeConstraint(QLayout::SetFixedSize);
+    maskeAnordnen(*this, *this, knopf_, form, knoepfe);
 }
 
 void TUmbuchungDlg::fuellen(const UmbuchungsMaske& m, const UmbuchungsEingaben& e) {
     knopf_ = DlgKnopf::Abbruch;
-    CBVon->clear();
-    CBVon->addItems(ausAnsi(m.konten));
-    CBNach->clear();
-    CBNach->addItems(ausAnsi(m.konten));
-    listenEintragWaehlen(CBVon, e.von);
-    listenEintragWaehlen(CBNach, e.nach);
+    listeFuellen(CBVon, m.konten, e.von);
+    listeFuellen(CBNach, m.konten, e.nach);
     gemeinsameFelderZeigen(*this, m, e);
     listenFokus(e.fehlerfeld == Eingabefeld::Quellkonto, CBVon);
     listenFokus(e.fehlerfeld == Eingabefeld::Zielkonto, CBNach);

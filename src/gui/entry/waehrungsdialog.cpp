@@ -4,6 +4,7 @@
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -37,6 +38,13 @@ TDSetEuro::TDSetEuro(QWidget* parent) : QDialog(parent) {
     CBWaehrg->addItems(ausAnsi(waehrungsListe()));
     CBWaehrg->lineEdit()->setMaxLength(3);
     CBWaehrg->setMinimumContentsLength(4);
+    // Rows of the open list as high as the dots of "ÖS" reach.
+    const QFontMetrics masse(CBWaehrg->view()->font());
+    const int zeile =
+        std::max(masse.height(), masse.boundingRect(QString::fromUtf8("ÖÄÜ")).height()) +
+        masse.height() / 2;
+    for (int i = 0; i < CBWaehrg->count(); ++i)
+        CBWaehrg->setItemData(i, QSize(0, zeile), Qt::SizeHintRole);
     EditKurs = neuesFeld("EditKurs", 10);
     EditUJ = neuesFeld("EditUJ", 2);
     EditUBis = neuesFeld("EditUBis", 2);

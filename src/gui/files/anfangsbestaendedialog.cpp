@@ -1,6 +1,7 @@
 // The opening balances dialog TWGetAB: one amount per account.
 #include "gui/files/anfangsbestaendedialog.h"
 
+#include "core/common/betrag.h"
 #include "core/common/zeichensatz.h"
 #include "gui/common/auszeichnungslabel.h"
 #include "gui/common/labelhoehe.h"
@@ -53,7 +54,12 @@ void TWGetAB::fuellen(const TDefinitionen& def, const std::array<std::string, 9>
         const auto i = static_cast<std::size_t>(n);
         rasterZeile(SGKonto, n - 1, ausAnsi(OemNachAnsi(def.konten[i])), ausAnsi(betraege[i - 1]));
     }
-    SGKonto->setCurrentCell(0, 1);
+    // Shown again after a failed check: the cursor stands on the first amount that failed.
+    int zeile = 0;
+    while (zeile < kKonten &&
+           BetragLesen(kommaZuPunkt(betraege[static_cast<std::size_t>(zeile)])).has_value())
+        ++zeile;
+    SGKonto->setCurrentCell(zeile < kKonten ? zeile : 0, 1);
     SGKonto->setFocus();
 }
 

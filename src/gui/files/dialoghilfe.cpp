@@ -83,11 +83,15 @@ QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext) {
     QPushButton* k = neuerKnopf(knoepfe, QStringLiteral("&Hilfe"), QDialogButtonBox::HelpRole);
     k->setAutoDefault(false);
     QObject::connect(k, &QPushButton::clicked, knoepfe, [kontext] { hilfeAufrufen(kontext); });
-    // F1 anywhere in the dialog shows the dialog's own topic, as the button does.
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, knoepfe);
-    f1->setContext(Qt::WindowShortcut);
-    QObject::connect(f1, &QShortcut::activated, k, &QPushButton::click);
+    hilfeTaste(k);
     return k;
+}
+
+void hilfeTaste(QAbstractButton* knopf) {
+    // F1 shows the window's own topic, as its button does.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, knopf);
+    f1->setContext(Qt::WindowShortcut);
+    QObject::connect(f1, &QShortcut::activated, knopf, &QAbstractButton::click);
 }
 
 } // namespace zalvor::gui

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QAbstractButton;
 class QComboBox;
 class QDialog;
 class QDialogButtonBox;
@@ -41,7 +42,10 @@ std::string listenEintrag(const QComboBox* liste);
 void listenEintragWaehlen(QComboBox* liste, const std::string& eintrag);
 
 // Adds "&Hilfe" to the button box; it shows the topic `kontext` in the program's help window.
+// F1 anywhere in the dialog does the same.
 QPushButton* hilfeKnopf(QDialogButtonBox* knoepfe, int kontext);
+// F1 anywhere in the window of `knopf` clicks it (for help buttons outside a button box).
+void hilfeTaste(QAbstractButton* knopf);
 
 // "&Hilfe", "OK" (the default button, accepts the dialog) and "&Abbruch" (rejects it) in that
 // order; returns the OK button.
@@ -60,5 +64,6 @@ inline constexpr int kHilfeEinstellungen = 105;
 inline constexpr int kHilfeSortieren = 106;
 inline constexpr int kHilfeAnfangsbestaende = 109;
 inline constexpr int kHilfeNaechstesJahr = 103;
+inline constexpr int kHilfeSchablonen = 140;
 
 } // namespace zalvor::gui

@@ -1,6 +1,7 @@
 // A two-column grid whose second column is edited, with a length limit on the editor.
 #include "gui/files/namensraster.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,9 +27,27 @@ class LaengenDelegat : public QStyledItemDelegate {
     int laenge_;
 };
 
-constexpr int kSpalte = 1;
-
 } // namespace
+
+QModelIndex TNamensraster::editierbar(const QModelIndex& von, bool vor) const {
+    const int spalten = columnCount();
+    const int zellen = rowCount() * spalten;
+    int n = von.isValid() ? von.row() * spalten + von.column() : (vor ? -1 : zellen);
+    for (n += vor ? 1 : -1; n >= 0 && n < zellen; n += vor ? 1 : -1) {
+        const QModelIndex i = model()->index(n / spalten, n % spalten);
+        if (i.flags() & Qt::ItemIsEditable) return i;
+    }
+    return {};
+}
+
+void TNamensraster::focusInEvent(QFocusEvent* e) {
+    QTableWidget::focusInEvent(e);
+    // Typing goes into the cell that Tab has just reached, not into a read-only one.
+    if (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason) {
+        const QModelIndex i = editierbar({}, e->reason() == Qt::TabFocusReason);
+        if (i.isValid()) setCurrentIndex(i);
+    }
+}
 
 void TNamensraster::mousePressEvent(QMouseEvent* e) {
     QTableWidget::mousePressEvent(e);
@@ -41,11 +60,8 @@ void TNamensraster::mousePressEvent(QMouseEvent* e) {
 QModelIndex TNamensraster::moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) {
     if (aktion != MoveNext && aktion != MovePrevious)
         return QTableWidget::moveCursor(aktion, tasten);
-    const int zeile = currentIndex().isValid() ? currentIndex().row() : -1;
-    const int ziel = aktion == MoveNext ? zeile + 1 : zeile - 1;
-    // Past the last or before the first cell the grid hands the focus on.
-    if (ziel < 0 || ziel >= rowCount()) return {};
-    return model()->index(ziel, kSpalte);
+    // Past the last or before the first editable cell the grid hands the focus on.
+    return editierbar(currentIndex(), aktion == MoveNext);
 }
 
 void TNamensraster::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) {

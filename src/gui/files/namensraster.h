@@ -10,7 +10,9 @@ namespace zalvor::gui {
 
 // The grid; OK of a dialog takes over a cell that is still being edited. A click opens the
 // cell's editor at once (no delayed edit that would swallow what is typed meanwhile); Tab and
-// Shift+Tab move between the editable cells and leave the grid only from its last or first.
+// Shift+Tab move between the editable cells in reading order (along a row, then down) and
+// leave the grid only from its last or first; tabbing into the grid starts at the first or
+// last editable cell.
 class TNamensraster : public QTableWidget {
     Q_OBJECT
   public:
@@ -23,6 +25,11 @@ class TNamensraster : public QTableWidget {
     QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hinweis) override;
     bool focusNextPrevChild(bool vor) override;
+    void focusInEvent(QFocusEvent* e) override;
+
+  private:
+    // The next editable cell after (or before) `von` in reading order; invalid when none.
+    QModelIndex editierbar(const QModelIndex& von, bool vor) const;
 };
 
 // Grid with the given header and rows; the first column is read-only, the second editable

@@ -3,11 +3,9 @@
 
 #include "gui/common/qtext.h"
 #include "gui/lists/berichtsleiste.h"
-#include "gui/lists/rastermodell.h"
+#include "gui/lists/berichtsraster.h"
 
 #include <QAction>
-#include <QFontMetricsF>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableView>
@@ -65,7 +63,7 @@ TListenWin::TListenWin(zalvor::Bericht bericht, QWidget* parent)
         const auto& raster = bericht_.reiter.empty() ? keine : bericht_.reiter.front().raster;
         for (std::size_t i = 0; i < raster.size() && i < 2; ++i) {
             QLabel* titel = titelZeile(raster[i].ueberschrift, this);
-            QTableView* ansicht = rasterAnsicht(raster[i], 19, this);
+            QTableView* ansicht = berichtsraster(raster[i], raster[i].breiten, 19, this);
             titel->setVisible(raster[i].sichtbar && !raster[i].ueberschrift.empty());
             layout->addWidget(titel);
             layout->addWidget(ansicht, i == 0 ? 1 : 0);
@@ -84,7 +82,7 @@ TListenWin::TListenWin(zalvor::Bericht bericht, QWidget* parent)
         for (std::size_t i = 0; i < r.raster.size() && i < 2; ++i) {
             QLabel* titel = titelZeile(r.raster[i].ueberschrift, seite);
             titel->setVisible(r.raster[i].sichtbar && !r.raster[i].ueberschrift.empty());
-            QTableView* ansicht = rasterAnsicht(r.raster[i], 20, seite);
+            QTableView* ansicht = berichtsraster(r.raster[i], r.raster[i].breiten, 20, seite);
             seitenLayout->addWidget(titel);
             seitenLayout->addWidget(ansicht, i == 0 ? 1 : 0);
             if (i == 1) reiterUnten_.emplace_back(titel, ansicht);
@@ -93,26 +91,6 @@ TListenWin::TListenWin(zalvor::Bericht bericht, QWidget* parent)
         reiter_->addTab(seite, ausAnsi(r.titel));
     }
     layout->addWidget(reiter_, 1);
-}
-
-QTableView* TListenWin::rasterAnsicht(const zalvor::Raster& r, int zeilenhoehe, QWidget* eltern) {
-    auto* ansicht = new QTableView(eltern);
-    ansicht->setModel(new TRasterModell(r, ansicht));
-    ansicht->setFont(berichtSchrift());
-    ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ansicht->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ansicht->verticalHeader()->hide();
-    ansicht->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    ansicht->verticalHeader()->setDefaultSectionSize(zeilenhoehe);
-    ansicht->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    ansicht->setWordWrap(false);
-    // The widths are meant for Courier New 9 point (7 pixels a character); a wider
-    // replacement font widens the columns alike.
-    const double faktor = std::max(1.0, QFontMetricsF(ansicht->font()).averageCharWidth() / 7.0);
-    for (std::size_t c = 0; c < r.breiten.size(); ++c)
-        ansicht->setColumnWidth(static_cast<int>(c), static_cast<int>(r.breiten[c] * faktor + 0.5));
-    ansicht->setVisible(r.sichtbar);
-    return ansicht;
 }
 
 void TListenWin::anordnen() {

@@ -41,8 +41,6 @@ class TListenWin : public QWidget {
     void showEvent(QShowEvent* e) override;
 
   private:
-    QTableView* rasterAnsicht(const zalvor::Raster& r, int zeilenhoehe, QWidget* eltern);
-
     zalvor::Bericht bericht_;
     QToolBar* leiste_ = nullptr;
     QAction* drucken_ = nullptr;

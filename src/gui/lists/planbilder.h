@@ -1,5 +1,5 @@
-// The four pictures of the plan dialog's edit panel and their hidden partners, drawn for the
-// program.
+// The four pictures of the plan dialog's edit panel and their hidden partners, from the
+// program's resources.
 #pragma once
 
 #include <QPixmap>

@@ -5,6 +5,7 @@
 #include "core/lists/planvorgaben.h"
 #include "gui/common/hilfeaufruf.h"
 #include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
 #include "gui/lists/planbilder.h"
 
 #include <QAbstractTableModel>
@@ -66,11 +67,7 @@ QLabel* hinweis(const char* utf8) {
 
 } // namespace
 
-TWPlanv::TWPlanv(zalvor::Planvorgabenmodell& modell, QWidget* parent)
-    : QDialog(parent), modell_(modell) {
-    setObjectName(QStringLiteral("TWPlanv"));
-    setWindowTitle(QStringLiteral("Planvorgaben"));
-
+void TWPlanv::rasterAnlegen() {
     zellen_ = new TPlanZellen(modell_, this);
     StringGrid1 = new QTableView;
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
@@ -89,18 +86,9 @@ TWPlanv::TWPlanv(zalvor::Planvorgabenmodell& modell, QWidget* parent)
     StringGrid1->horizontalHeader()->setStretchLastSection(true);
     StringGrid1->setMinimumSize(zeichen * 38, 320);
     StringGrid1->installEventFilter(this);
+}
 
-    PanelEdit = new QFrame;
-    PanelEdit->setObjectName(QStringLiteral("PanelEdit"));
-    static_cast<QFrame*>(PanelEdit)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    EZBetrag = new QLineEdit;
-    EZBetrag->setObjectName(QStringLiteral("EZBetrag"));
-    LBetrag = new QLabel(QStringLiteral("&Betrag ändern:"));
-    LBetrag->setObjectName(QStringLiteral("LBetrag"));
-    LBetrag->setBuddy(EZBetrag);
-    BtnUebernehmen = knopf(QStringLiteral("Über&nehmen"), "BtnUebernehmen");
-    BtnUebernehmen->setDefault(true);
-    BtnNichtAendern = knopf(QStringLiteral("&Nicht ändern!"), "BtnNichtAendern");
+QGridLayout* TWPlanv::bilderAnlegen() {
     auto* bilder = new QGridLayout;
     for (int i = 0; i < kPlanbilder; ++i) {
         Bild[i] = new QPushButton;
@@ -122,13 +110,34 @@ TWPlanv::TWPlanv(zalvor::Planvorgabenmodell& modell, QWidget* parent)
         bilder->addWidget(Partner[i], 1, i, Qt::AlignCenter);
         connect(Bild[i], &QPushButton::clicked, this, [this, i] { aufdecken(i); });
     }
+    return bilder;
+}
+
+TWPlanv::TWPlanv(zalvor::Planvorgabenmodell& modell, QWidget* parent)
+    : QDialog(parent), modell_(modell) {
+    setObjectName(QStringLiteral("TWPlanv"));
+    setWindowTitle(QStringLiteral("Planvorgaben"));
+
+    rasterAnlegen();
+
+    PanelEdit = new QFrame;
+    PanelEdit->setObjectName(QStringLiteral("PanelEdit"));
+    static_cast<QFrame*>(PanelEdit)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    EZBetrag = new QLineEdit;
+    EZBetrag->setObjectName(QStringLiteral("EZBetrag"));
+    LBetrag = new QLabel(QStringLiteral("&Betrag ändern:"));
+    LBetrag->setObjectName(QStringLiteral("LBetrag"));
+    LBetrag->setBuddy(EZBetrag);
+    BtnUebernehmen = knopf(QStringLiteral("Über&nehmen"), "BtnUebernehmen");
+    BtnUebernehmen->setDefault(true);
+    BtnNichtAendern = knopf(QStringLiteral("&Nicht ändern!"), "BtnNichtAendern");
     auto* panel = new QVBoxLayout(PanelEdit);
     panel->addWidget(LBetrag);
     panel->addWidget(EZBetrag);
     panel->addWidget(BtnUebernehmen);
     panel->addWidget(BtnNichtAendern);
     panel->addStretch(1);
-    panel->addLayout(bilder);
+    panel->addLayout(bilderAnlegen());
 
     BtnSpeichern = knopf(QStringLiteral("&Speichern"), "BtnSpeichern");
     BtnAbbruch = knopf(QStringLiteral("&Abbruch"), "BtnAbbruch");
@@ -136,6 +145,7 @@ TWPlanv::TWPlanv(zalvor::Planvorgabenmodell& modell, QWidget* parent)
     connect(BtnSpeichern, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     connect(hilfe, &QPushButton::clicked, this, [] { hilfeAufrufen(kHilfeKontext); });
+    hilfeTaste(hilfe);
     auto* unten = new QHBoxLayout;
     unten->addStretch(1);
     unten->addWidget(BtnSpeichern);

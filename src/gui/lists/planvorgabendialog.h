@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -49,6 +50,9 @@ class TWPlanv : public QDialog {
     void keyPressEvent(QKeyEvent* e) override;
 
   private:
+    void rasterAnlegen();
+    // The four pictures over their hidden partners.
+    QGridLayout* bilderAnlegen();
     void gewaehlt(int n);
     void uebernehmen();
     void nichtAendern();

@@ -3,6 +3,7 @@
 
 #include "gui/common/qtext.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 
@@ -34,7 +35,11 @@ QVariant TRasterModell::data(const QModelIndex& index, int rolle) const {
     if ((rolle != Qt::DisplayRole && rolle != Qt::ToolTipRole) || !index.isValid()) return {};
     const auto& zeile = raster_.zeilen[static_cast<std::size_t>(index.row())];
     const auto spalte = static_cast<std::size_t>(index.column());
-    return spalte < zeile.size() ? ausAnsi(zeile[spalte]) : QString();
+    const QString text = spalte < zeile.size() ? ausAnsi(zeile[spalte]) : QString();
+    if (rolle == Qt::DisplayRole && index.column() == pfadspalte_ &&
+        text.contains(QLatin1Char('/')))
+        return QFileInfo(text).fileName();
+    return text;
 }
 
 QVariant TRasterModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {

@@ -25,8 +25,13 @@ class TRasterModell : public QAbstractTableModel {
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+    // Cells of this column that hold a path show only its file name (the tool tip keeps the
+    // path).
+    void dateinamenZeigen(int spalte) { pfadspalte_ = spalte; }
+
   private:
     const zalvor::Raster& raster_;
+    int pfadspalte_ = -1;
 };
 
 } // namespace zalvor::gui

@@ -2,7 +2,6 @@
 #include "gui/mainwindow/buchungsmodell.h"
 
 #include "gui/common/qtext.h"
-#include "gui/mainwindow/tabellenfilter.h"
 
 namespace zalvor::gui {
 
@@ -85,6 +84,13 @@ void TBuchungsModell::setzen(zalvor::TabellenZeile kopf, std::vector<zalvor::TBu
     zwischenZeile_ = -1;
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, 0, zalvor::kTabellenSpalten - 1);
+}
+
+void TBuchungsModell::leeren() {
+    beginResetModel();
+    saetze_.clear();
+    zwischenZeile_ = -1;
+    endResetModel();
 }
 
 void TBuchungsModell::anhaengen(const zalvor::TBuchung& satz) {

@@ -12,6 +12,10 @@
 
 namespace zalvor::gui {
 
+// Sort key of a cell: the date by month and day, the amount by value, the booking number by
+// number where it is one; other columns by their text.
+inline constexpr int kSortierRolle = Qt::UserRole;
+
 // Holds the records as read and the type names of the fill; the row texts of a record are
 // made when the view asks for them, so a fill costs one pass over the file and no more.
 class TBuchungsModell : public QAbstractTableModel {
@@ -29,6 +33,8 @@ class TBuchungsModell : public QAbstractTableModel {
     void setzen(zalvor::TabellenZeile kopf, std::vector<zalvor::TBuchung> saetze,
                 const zalvor::Typverwaltung& typen);
     void anhaengen(const zalvor::TBuchung& satz);
+    // No record, the header as it was.
+    void leeren();
     void ersetzen(int zeile, const zalvor::TBuchung& satz);
 
     // Number of records shown (the empty last row not counted).

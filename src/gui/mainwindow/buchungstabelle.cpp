@@ -9,8 +9,8 @@
 #include "core/mainwindow/tabellentexte.h"
 #include "gui/common/benutzereinstellungen.h"
 #include "gui/common/qtext.h"
+#include "gui/common/spaltenbreiten.h"
 #include "gui/mainwindow/buchungsmodell.h"
-#include "gui/mainwindow/hauptfenster.h"
 #include "gui/mainwindow/kontostandmodell.h"
 #include "gui/mainwindow/tabellenfilter.h"
 
@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QTableView>
 #include <QToolButton>
@@ -36,7 +37,22 @@ constexpr int kTextSpalte = 3;
 
 } // namespace
 
-TMainTab::TMainTab(TMainForm& haupt, QWidget* parent) : QWidget(parent), haupt_(haupt) {
+namespace {
+
+// A pop-up entry with its own text that runs a command and is enabled with it.
+QAction* folgt(QMenu* menue, const QString& text, QAction* befehl) {
+    QAction* a = menue->addAction(text);
+    a->setEnabled(befehl->isEnabled());
+    QObject::connect(befehl, &QAction::changed, a,
+                     [a, befehl] { a->setEnabled(befehl->isEnabled()); });
+    QObject::connect(a, &QAction::triggered, befehl, &QAction::trigger);
+    return a;
+}
+
+} // namespace
+
+TMainTab::TMainTab(zalvor::Sitzung& sitzung, QAction* anzeigen, QAction* loeschen, QWidget* parent)
+    : QWidget(parent), s_(sitzung), anzeigen_(anzeigen) {
     setWindowTitle(QString::fromUtf8("keine Datei geöffnet"));
     modell_ = new TBuchungsModell(this);
     filter_ = new TTabellenFilter(modell_, this);
@@ -74,12 +90,9 @@ TMainTab::TMainTab(TMainForm& haupt, QWidget* parent) : QWidget(parent), haupt_(
     });
 
     popup_ = new QMenu(this);
-    QAction* anzeigen = popup_->addAction(QString::fromUtf8("&Anzeigen/Ändern"));
-    popup_->setDefaultAction(anzeigen);
-    connect(anzeigen, &QAction::triggered, this, &TMainTab::anzeigenAendern);
-    QAction* loeschenAktion = popup_->addAction(QString::fromUtf8("&Löschen"));
-    connect(loeschenAktion, &QAction::triggered, this,
-            [this] { haupt_.befehl([this] { loeschen(); }); });
+    popup_->setObjectName("PopupMenu1");
+    popup_->setDefaultAction(folgt(popup_, QString::fromUtf8("&Anzeigen/Ändern"), anzeigen));
+    folgt(popup_, QString::fromUtf8("&Löschen"), loeschen);
 
     kontostaende_ = new TKontostandModell(this);
     kontostandAnsicht_ = new QTableView(this);
@@ -123,7 +136,9 @@ void TMainTab::rueckgaengigMachen() {
         bool& an;
         ~Wieder() { an = true; }
     } wieder{aufzeichnen_};
-    rueckgaengig_.rueckgaengigMachen(haupt_.sitzung());
+    rueckgaengig_.rueckgaengigMachen(s_);
+    // A sorted view may have moved the restored row: it stays in sight.
+    zeileWaehlen(static_cast<int>(*satz));
 }
 
 void TMainTab::suchleisteAnlegen() {
@@ -168,7 +183,7 @@ void TMainTab::sucheSchliessen() {
 }
 
 void TMainTab::kontostaendeAktualisieren() {
-    auto& s = haupt_.sitzung();
+    auto& s = s_;
     if (!s.datei.aktiv()) return;
     // The records the table holds are the file's: no second read.
     kontostaende_->setzen(
@@ -209,7 +224,7 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
         TMainTab& t;
         ~Nachher() { t.kontostaendeAktualisieren(); }
     } nachher{*this};
-    auto& s = haupt_.sitzung();
+    auto& s = s_;
     const std::string name = s.datei.dateien().buchungsdatei();
     switch (modus) {
     case zalvor::TabellenModus::Voll: {
@@ -224,12 +239,14 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
         // A redraw shows the file's own order again.
         ansicht_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         filter_->dateiReihenfolge();
+        spaltenNachInhalt(ansicht_);
         zeileWaehlen(std::clamp(vorher, 0, modell_->saetze()));
         break;
     }
     case zalvor::TabellenModus::Anhaengen: {
         const auto satz = static_cast<std::uint32_t>(modell_->saetze());
         modell_->anhaengen(zalvor::buchungLesen(name, satz));
+        spaltenNachInhalt(ansicht_);
         if (aufzeichnen_) rueckgaengig_.neueBuchung(satz);
         // The new booking becomes visible and selected, as after typing it in.
         zeileWaehlen(static_cast<int>(satz));
@@ -250,6 +267,20 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
     }
 }
 
+void TMainTab::dateiGewechselt() {
+    rueckgaengig_.leeren();
+    gefuellteDatei_.clear();
+    modell_->leeren();
+    kontostandAnsicht_->hide();
+    setWindowTitle(QString::fromStdString(s_.datei.dateiname()));
+}
+
+void TMainTab::maximieren() {
+    auto* rahmen = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!rahmen) return;
+    rahmen->showMaximized();
+}
+
 int TMainTab::ausgewaehlteZeile() const {
     const QModelIndex i = ansicht_->currentIndex();
     return i.isValid() ? satzzeile(i) : -1;
@@ -267,14 +298,12 @@ void TMainTab::loeschen() {
     if (!freigegeben_) return;
     const int zeile = ausgewaehlteZeile();
     if (zeile < 0 || zeile >= modell_->saetze()) return;
-    zalvor::satzLoeschen(haupt_.sitzung(), static_cast<std::uint32_t>(zeile));
+    zalvor::satzLoeschen(s_, static_cast<std::uint32_t>(zeile));
 }
 
 void TMainTab::anzeigenAendern() {
     if (!freigegeben_) return;
-    QAction* a = haupt_.aktion("anzeigenAendern");
-    emit anzeigenAendernGewuenscht();
-    if (a->isEnabled()) a->trigger();
+    if (anzeigen_->isEnabled()) anzeigen_->trigger();
 }
 
 void TMainTab::kontextmenue(const QPoint& pos) {

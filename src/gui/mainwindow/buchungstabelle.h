@@ -9,13 +9,13 @@
 
 #include <string>
 
+class QAction;
 class QLineEdit;
 class QMenu;
 class QTableView;
 
 namespace zalvor::gui {
 
-class TMainForm;
 class TBuchungsModell;
 class TKontostandModell;
 class TTabellenFilter;
@@ -24,14 +24,22 @@ class TMainTab : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TMainTab(TMainForm& haupt, QWidget* parent = nullptr);
+    // `anzeigen` and `loeschen` are the commands "&Anzeigen/Ändern..." and "&Löschen...": the
+    // pop-up menu, double click and Enter run them and follow their enabling.
+    TMainTab(zalvor::Sitzung& s, QAction* anzeigen, QAction* loeschen, QWidget* parent = nullptr);
 
     // Full: header and every record; append: the newest record; refresh: the selected row.
     void fuellen(zalvor::TabellenModus modus);
+    // Another file becomes the active one: no record of the old one stays in view.
+    void dateiGewechselt();
     // Delete the booking of the selected row (asks first; the empty last row does nothing).
     void loeschen();
     // Show or change the selected booking through the "&Anzeigen/Ändern..." command.
     void anzeigenAendern();
+    // The pop-up menu of a row (null until the first file).
+    QMenu* popup() { return popup_; }
+    // Shows the table window maximised in its work area.
+    void maximieren();
     // After the first file: pop-up menu, double click and Enter work.
     void freigeben() { freigegeben_ = true; }
 
@@ -66,10 +74,6 @@ class TMainTab : public QWidget {
     // Takes the newest of them back (its row becomes the selected one).
     void rueckgaengigMachen();
 
-  signals:
-    // Double click or Enter on a row while a file is open.
-    void anzeigenAendernGewuenscht();
-
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
@@ -81,7 +85,8 @@ class TMainTab : public QWidget {
     // Record row of a view row and back (-1 when the row is not shown).
     int satzzeile(const QModelIndex& ansichtsIndex) const;
 
-    TMainForm& haupt_;
+    zalvor::Sitzung& s_;
+    QAction* anzeigen_;
     QTableView* ansicht_;
     TBuchungsModell* modell_;
     TTabellenFilter* filter_;

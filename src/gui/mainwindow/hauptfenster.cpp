@@ -7,12 +7,12 @@
 #include "core/mainwindow/statuszeile.h"
 #include "gui/common/dialoglage.h"
 #include "gui/common/hilfeaufruf.h"
+#include "gui/common/oeffnendialog.h"
 #include "gui/common/qtext.h"
 #include "gui/common/qtperson.h"
 #include "gui/mainwindow/befehlsgruppen.h"
 #include "gui/mainwindow/buchungstabelle.h"
 #include "gui/mainwindow/hilfe.h"
-#include "gui/mainwindow/oeffnendialog.h"
 #include "gui/mainwindow/zuletzt.h"
 
 #include <QAction>
@@ -76,7 +76,7 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
     werkzeugleisteAnlegen();
     statusleisteAnlegen();
 
-    tabelle_ = new TMainTab(*this);
+    tabelle_ = new TMainTab(*sitzung_, aktion("anzeigenAendern"), aktion("loeschen"));
     QMdiSubWindow* fenster = mdi_->addSubWindow(tabelle_);
     fenster->setWindowIcon(windowIcon());
     fenster->showMaximized();
@@ -180,6 +180,8 @@ QStringList TMainForm::statuszeile() const {
 }
 
 void TMainForm::statuszeileAktualisieren() {
+    // A hint still shown from a menu or button would cover the panels shown now.
+    statusBar()->clearMessage();
     const bool offen = sitzung_->dateiOffen;
     hinweis_->setText(ausAnsi(zalvor::kStatusOhneDatei));
     hinweis_->setVisible(!offen);
@@ -190,6 +192,7 @@ void TMainForm::statuszeileAktualisieren() {
     }
     for (auto* f : felder_)
         f->setVisible(offen);
+    nurLesen_->setVisible(offen && sitzung_->nurLesen);
 }
 
 void TMainForm::nachDemOeffnenFreigeben() {
@@ -228,6 +231,7 @@ zalvor::OeffnenErgebnis TMainForm::dateiOeffnen(const QString& name) {
         zalvor::dateiOeffnenBefehl(*sitzung_, name.toStdString(), {.automatischeBuchungen = true});
     if (ergebnis == zalvor::OeffnenErgebnis::Geoeffnet) {
         tabelle_->setHilfeKontext(1);
+        tabelle_->maximieren();
         nurLesenAnwenden();
         emit dateiGeoeffnet();
         statuszeileAktualisieren();
@@ -239,16 +243,13 @@ void TMainForm::oeffnenBefehl() {
     emit dateiWirdGewechselt();
     for (;;) {
         QFileDialog dlg(this, QString::fromUtf8("Datei öffnen"));
+        // In the last club's folder.
+        oeffnenVorbereiten(dlg,
+                           "Buchungsdatei (PC) (*.?"
+                           "?)",
+                           QString::fromStdString(sitzung_->datei.jahr),
+                           oeffnenStartordner(*sitzung_));
         dlg.setFileMode(QFileDialog::ExistingFile);
-        dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setNameFilter("Buchungsdatei (PC) (*.?"
-                          "?)");
-        dlg.setDefaultSuffix(QString::fromStdString(sitzung_->datei.jahr));
-        // In the last club's folder, without the reorganisation backups ("~...").
-        dlg.setOption(QFileDialog::DontUseNativeDialog);
-        dlg.setProxyModel(new OhneSicherungskopien(&dlg));
-        const QString ordner = oeffnenStartordner(*sitzung_);
-        if (!ordner.isEmpty()) dlg.setDirectory(ordner);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
         const QString name = dlg.selectedFiles().constFirst();
         const QFileInfo info(name);
@@ -270,11 +271,15 @@ void TMainForm::nachNeuerDatei(bool nameEingegeben) {
         tabelle_->setHilfeKontext(19);
         nurLesenAnwenden();
     }
+    tabelle_->maximieren();
     statuszeileAktualisieren();
 }
 
 void TMainForm::ereignis(const zalvor::Ereignis& e) {
-    if (e.art == zalvor::Ereignis::Art::DateiGewechselt) emit dateiWirdGewechselt();
+    if (e.art == zalvor::Ereignis::Art::DateiGewechselt) {
+        emit dateiWirdGewechselt();
+        if (tabelle_) tabelle_->dateiGewechselt();
+    }
     if (e.art != zalvor::Ereignis::Art::DateiGewechselt) emit dateiVeraendert();
 }
 

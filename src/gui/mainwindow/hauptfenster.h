@@ -116,6 +116,8 @@ class TMainForm : public QMainWindow, public zalvor::Oberflaeche {
     std::set<QString> erstNachOeffnen_;
     QLabel* hinweis_ = nullptr;
     QLabel* felder_[4] = {};
+    // "Nur lesen" beside the panels while the file was opened with the read-only code.
+    QLabel* nurLesen_ = nullptr;
     std::unique_ptr<THilfe> hilfe_;
     bool programmBeendet_ = false;
 };

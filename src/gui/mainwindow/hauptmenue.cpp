@@ -210,6 +210,12 @@ void TMainForm::statusleisteAnlegen() {
         leiste->addWidget(felder_[i], i == 3 ? 1 : 0);
         felder_[i]->hide();
     }
+    nurLesen_ = new QLabel(u("Nur lesen"), this);
+    nurLesen_->setObjectName("statusNurLesen");
+    nurLesen_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    nurLesen_->setAlignment(Qt::AlignCenter);
+    leiste->addPermanentWidget(nurLesen_);
+    nurLesen_->hide();
 }
 
 void TMainForm::eigeneBefehleVerdrahten() {

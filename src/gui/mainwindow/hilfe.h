@@ -1,6 +1,7 @@
 // THilfe: the program's help window: a topic by context number, contents and index.
 #pragma once
 
+#include <QByteArray>
 #include <QWidget>
 
 #include <vector>
@@ -14,12 +15,13 @@ namespace zalvor::gui {
 
 struct Hilfethema {
     int kontext;
-    const char* titel;      // UTF-8
-    const char* stichworte; // UTF-8, separated by ";"
-    const char* html;       // UTF-8
+    QByteArray titel;      // UTF-8
+    QByteArray stichworte; // UTF-8, separated by ";"
+    QByteArray html;       // UTF-8
 };
 
-// Every topic of the program, in the order of the contents page.
+// Every topic of the program, in the order of the contents page (from the resources
+// ":/help/": inhalt.xml names each topic's page).
 const std::vector<Hilfethema>& hilfethemen();
 const Hilfethema* hilfethema(int kontext);
 

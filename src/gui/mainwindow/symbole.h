@@ -1,4 +1,4 @@
-// The tool bar pictures, drawn by the program itself.
+// The tool bar pictures, from the program's resources.
 #pragma once
 
 #include <QIcon>

@@ -1,9 +1,10 @@
 // The booking table's view order and find filter.
 #include "gui/mainwindow/tabellenfilter.h"
 
+#include "core/common/betrag.h"
+#include "core/common/real6.h"
 #include "core/common/zeichensatz.h"
 #include "gui/common/qtext.h"
-#include "gui/mainwindow/buchungsmodell.h"
 
 namespace zalvor::gui {
 
@@ -25,6 +26,8 @@ TTabellenFilter::TTabellenFilter(TBuchungsModell* quelle, QObject* eltern)
 
 void TTabellenFilter::suchen(const QString& text) {
     suchtext_ = text.trimmed();
+    betrag_ = zalvor::BetragLesen(
+        QString(suchtext_).replace(QLatin1Char(','), QLatin1Char('.')).toStdString());
     invalidateFilter();
 }
 
@@ -42,6 +45,9 @@ bool TTabellenFilter::filterAcceptsRow(int zeile, const QModelIndex&) const {
                               ausAnsi(texte[kSpalteBetrag]).trimmed()};
     for (const QString& f : felder)
         if (f.contains(suchtext_, Qt::CaseInsensitive)) return true;
+    if (betrag_ && !satz.geloescht() &&
+        zalvor::durchReal6(*betrag_) == zalvor::durchReal6(satz.betrag.wert()))
+        return true;
     // " 3.11." is found as "3.11." as well: the padding blanks are the table's, not typed.
     QString datum = ausAnsi(texte[kSpalteDatum]);
     return datum.remove(QLatin1Char(' ')).contains(QString(suchtext_).remove(QLatin1Char(' ')));

@@ -2,15 +2,13 @@
 // sorting and finding never touch the file or its order.
 #pragma once
 
+#include "gui/mainwindow/buchungsmodell.h"
+
 #include <QSortFilterProxyModel>
 
+#include <optional>
+
 namespace zalvor::gui {
-
-class TBuchungsModell;
-
-// Sort key of a cell (Qt::UserRole of the model): the date by month and day, the amount by
-// value, the booking number by number where it is one; other columns by their text.
-inline constexpr int kSortierRolle = Qt::UserRole;
 
 class TTabellenFilter : public QSortFilterProxyModel {
     Q_OBJECT
@@ -18,7 +16,9 @@ class TTabellenFilter : public QSortFilterProxyModel {
   public:
     explicit TTabellenFilter(TBuchungsModell* quelle, QObject* eltern = nullptr);
 
-    // Rows whose text, payee, amount or date contain `text` (any case); empty shows all.
+    // Rows whose text, payee, amount or date contain `text` (any case), and rows of the amount
+    // `text` reads as (with a decimal comma or point, as the booking dialog takes it); empty
+    // shows all.
     void suchen(const QString& text);
     const QString& suchtext() const { return suchtext_; }
     // Back to file order.
@@ -31,6 +31,7 @@ class TTabellenFilter : public QSortFilterProxyModel {
   private:
     TBuchungsModell* quelle_;
     QString suchtext_;
+    std::optional<long double> betrag_;
 };
 
 } // namespace zalvor::gui

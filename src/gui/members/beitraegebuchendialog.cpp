@@ -1,14 +1,13 @@
-// The contribution dialog; its two button pictures are drawn here, not loaded.
+// The contribution dialog with its two button pictures.
 #include "gui/members/beitraegebuchendialog.h"
 
 #include "gui/common/qtext.h"
+#include "gui/common/svgbild.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/members/mitgliederhilfe.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -17,37 +16,9 @@ namespace zalvor::gui {
 
 namespace {
 
-constexpr int kBild = 16;
-
-// A coin with a tick: money goes in.
-QIcon buchenBild() {
-    QPixmap p(kBild, kBild);
-    p.fill(Qt::transparent);
-    QPainter m(&p);
-    m.setRenderHint(QPainter::Antialiasing);
-    m.setPen(QPen(QColor(120, 90, 0), 1));
-    m.setBrush(QColor(240, 200, 40));
-    m.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-    QPainterPath haken;
-    haken.moveTo(4.5, 8.5);
-    haken.lineTo(7, 11);
-    haken.lineTo(11.5, 5);
-    m.setPen(QPen(QColor(0, 110, 0), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    m.setBrush(Qt::NoBrush);
-    m.drawPath(haken);
-    return QIcon(p);
-}
-
-// A red cross: nothing is booked.
-QIcon abbruchBild() {
-    QPixmap p(kBild, kBild);
-    p.fill(Qt::transparent);
-    QPainter m(&p);
-    m.setRenderHint(QPainter::Antialiasing);
-    m.setPen(QPen(QColor(190, 20, 20), 2.5, Qt::SolidLine, Qt::RoundCap));
-    m.drawLine(QPointF(4, 4), QPointF(12, 12));
-    m.drawLine(QPointF(12, 4), QPointF(4, 12));
-    return QIcon(p);
+// A coin with a tick (money goes in) or a red cross (nothing is booked).
+QIcon bild(const char* name) {
+    return svgSymbol(QStringLiteral(":/icons/contributions/%1.svg").arg(QLatin1String(name)));
 }
 
 } // namespace
@@ -73,10 +44,10 @@ TDBeitr::TDBeitr(const BeitragsDialog& d, QWidget* parent) : QDialog(parent) {
 
     auto* knoepfe = new QDialogButtonBox;
     BtnBuchen = neuerKnopf(knoepfe, QStringLiteral("&Buchen "), QDialogButtonBox::AcceptRole);
-    BtnBuchen->setIcon(buchenBild());
+    BtnBuchen->setIcon(bild("buchen"));
     BtnBuchen->setDefault(true);
     BtnAbbruch = neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    BtnAbbruch->setIcon(abbruchBild());
+    BtnAbbruch->setIcon(bild("abbruch"));
     hilfeKnopf(knoepfe, kHilfeBeitraege);
     connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -10,15 +10,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
 
 namespace zalvor::gui {
 
-namespace {
-
-constexpr int kZeilen = 20;
-
-} // namespace
+// One row a further rate.
+constexpr int kZeilen = static_cast<int>(std::tuple_size_v<SaetzeEingaben>);
 
 TDBeitrSaetze::TDBeitrSaetze(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TDBeitrSaetze"));
@@ -30,6 +31,15 @@ TDBeitrSaetze::TDBeitrSaetze(QWidget* parent) : QDialog(parent) {
     SGSaetze->setObjectName(QStringLiteral("SGSaetze"));
     SGSaetze->verticalHeader()->show();
     SGSaetze->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    // Row numbers, description and the whole amount column side by side (a stretched last
+    // column is never narrower than the header's default section).
+    QHeaderView* kopf = SGSaetze->horizontalHeader();
+    const int betrag =
+        std::max(kopf->defaultSectionSize(),
+                 SGSaetze->fontMetrics().horizontalAdvance(QStringLiteral("000000,00")) + 12);
+    SGSaetze->setMinimumWidth(SGSaetze->verticalHeader()->sizeHint().width() +
+                              SGSaetze->columnWidth(0) + betrag + 2 * SGSaetze->frameWidth() +
+                              SGSaetze->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     for (int r = 0; r < kZeilen; ++r) {
         auto* name = SGSaetze->item(r, 0);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);

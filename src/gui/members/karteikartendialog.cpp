@@ -46,6 +46,10 @@ TDMglKrt::TDMglKrt(QWidget* parent) : QDialog(parent) {
     haupt->addWidget(CBSatz);
     haupt->addWidget(knoepfe);
     haupt->setSizeConstraint(QLayout::SetFixedSize);
+    // Reading order; the fields were made before the dialog took them in.
+    setTabOrder(EName, EVorname);
+    setTabOrder(EVorname, SGFelder);
+    setTabOrder(SGFelder, CBSatz);
 }
 
 void TDMglKrt::fuellen(const Karteikarte& k, bool schreiben) {

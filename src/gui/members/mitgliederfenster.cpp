@@ -5,6 +5,7 @@
 #include "core/common/befehlsregeln.h"
 #include "core/files/sitzung.h"
 #include "core/members/karteikarte.h"
+#include "gui/common/kindfenster.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/mainwindow/hauptfenster.h"
@@ -70,8 +71,7 @@ TDMgl::TDMgl(TMainForm& f, QWidget* parent) : QWidget(parent), f_(f) {
     connect(LBMitglieder, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         Kontextmenue->popup(LBMitglieder->viewport()->mapToGlobal(p));
     });
-    connect(LBMitglieder, &QListWidget::itemDoubleClicked, this,
-            [this] { f_.befehl([this] { ansehen(); }); });
+    // Activation is the double click and Enter alike: one card for either.
     connect(LBMitglieder, &QListWidget::itemActivated, this,
             [this] { f_.befehl([this] { ansehen(); }); });
 
@@ -136,10 +136,7 @@ void mitgliederFensterZeigen(TMainForm& f) {
     }
     if (!mitgliederFensterErlaubt(f.sitzung())) return;
     auto* fenster = new TDMgl(f);
-    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(f.windowIcon());
-    rahmen->show();
+    kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), false);
     offen() = fenster;
 }
 
@@ -148,10 +145,7 @@ TDMgl* offenesMitgliederFenster() {
 }
 
 void mitgliederFensterSchliessen() {
-    if (TDMgl* w = offen().data()) {
-        QWidget* rahmen = w->parentWidget();
-        delete (rahmen ? rahmen : w);
-    }
+    kindfensterSchliessen(offen().data());
 }
 
 } // namespace zalvor::gui

@@ -4,6 +4,7 @@
 #include "core/common/befehlsregeln.h"
 #include "core/members/mitgliederliste.h"
 #include "core/printing/mitgliederdruck.h"
+#include "gui/common/kindfenster.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/lists/rastermodell.h"
@@ -90,10 +91,7 @@ void mitgliederlisteZeigen(TMainForm& f) {
     auto bericht = mitgliederlisteErstellen(f.sitzung(), *wahl);
     if (!bericht) return;
     auto* fenster = new TWMglList(f, std::move(*bericht));
-    QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
-    rahmen->setAttribute(Qt::WA_DeleteOnClose);
-    rahmen->setWindowIcon(f.windowIcon());
-    rahmen->showMaximized();
+    kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), true);
     offen() = fenster;
 }
 
@@ -102,10 +100,7 @@ TWMglList* offeneMitgliederliste() {
 }
 
 void mitgliederlisteSchliessen() {
-    if (TWMglList* w = offen().data()) {
-        QWidget* rahmen = w->parentWidget();
-        delete (rahmen ? rahmen : w);
-    }
+    kindfensterSchliessen(offen().data());
 }
 
 } // namespace zalvor::gui

@@ -1,4 +1,4 @@
-// The three small pictures of the code entry, drawn for the program.
+// The three small pictures of the code entry.
 #pragma once
 
 #include <QPixmap>

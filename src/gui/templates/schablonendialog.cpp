@@ -4,6 +4,7 @@
 #include "core/templates/schablonendatei.h"
 #include "core/templates/schablonenfenster.h"
 #include "gui/common/qtext.h"
+#include "gui/common/spaltenbreiten.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/templates/schablonenmodell.h"
 #include "gui/templates/wiederholungsdialog.h"
@@ -12,8 +13,12 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zalvor::gui {
 
@@ -77,6 +82,15 @@ void TDTabSB::fuellen(const zalvor::Raster& r) {
     modell->setzen(r);
     for (std::size_t i = 0; i < r.breiten.size(); ++i)
         StringGrid1->setColumnWidth(static_cast<int>(i), r.breiten[i]);
+    spaltenNachInhalt(StringGrid1);
+    // The window takes the width its columns need, as far as the screen has room.
+    int breite = 2 * StringGrid1->frameWidth() +
+                 StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                 layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    for (int s = 0; s < modell->columnCount(); ++s)
+        breite += StringGrid1->columnWidth(s);
+    if (screen()) breite = std::min(breite, screen()->availableGeometry().width());
+    if (width() < breite) resize(breite, height());
     if (modell->rowCount() > 0) StringGrid1->selectRow(0);
     StringGrid1->setFocus();
 }

@@ -17,8 +17,6 @@ namespace zalvor::gui {
 
 class TSchablonenModell;
 
-inline constexpr int kHilfeSchablonen = 140;
-
 class TDTabSB : public QDialog {
     Q_OBJECT
   public:

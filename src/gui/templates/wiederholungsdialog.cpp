@@ -3,7 +3,6 @@
 
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
-#include "gui/templates/schablonendialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
