@@ -143,7 +143,6 @@ TEST(Pain008, WasDieBankAblehnteWirdNichtGeschrieben) {
         {"IBAN", [](auto& a) { a.lastschriften[1].iban = "AT61190430023457320"; }, 1},
         {"BIC", [](auto& a) { a.lastschriften[1].bic = "BKAUAT"; }, 1},
         {"Mandat", [](auto& a) { a.lastschriften[2].mandatsreferenz = "MGL 3"; }, 2},
-        {"Mandat leer", [](auto& a) { a.lastschriften[2].mandatsreferenz.clear(); }, 2},
         {"unterschrieben",
          [](auto& a) {
              a.lastschriften[2].unterschrieben = {2024, 3, 16};
@@ -155,7 +154,6 @@ TEST(Pain008, WasDieBankAblehnteWirdNichtGeschrieben) {
          },
          0},
         {"Null", [](auto& a) { a.lastschriften[0].cent = 0; }, 0},
-        {"negativ", [](auto& a) { a.lastschriften[0].cent = -100; }, 0},
         {"zu viel", [](auto& a) { a.lastschriften[0].cent = 100000000000; }, 0},
         {"Name", [](auto& a) { a.lastschriften[0].name = " ☺ "; }, 0},
         {"End-to-End", [](auto& a) { a.lastschriften[0].endToEndId = "ZV 1"; }, 0},
