@@ -1,5 +1,6 @@
 // The printing library: the settings store in QSettings on a temporary path, and one PDF
 // per printout read back with pdftotext.
+#include "../core/printing/druckberichte.h"
 #include "aufzeichnendeperson.h"
 #include "core/common/zeichensatz.h"
 #include "core/printing/abschlussdruck.h"
@@ -201,17 +202,7 @@ TEST_F(Druckwerk, ListeAlsPdf) {
 }
 
 TEST_F(Druckwerk, VergleichAlsPdf) {
-    Bericht b;
-    b.fenstertitel = "Soll-Ist-Vergleich f\xfcr Datei: Verein";
-    b.waehrungszeile = "Alle Betr\xe4ge in EUR";
-    Raster r;
-    r.ueberschrift = "Ausgabetypen:";
-    r.kopf = {"Typ", "real", "Planungen", "IST-Summe", "Planv.(Soll)", "Differenz"};
-    r.zeilen = {
-        {"Miete", "     120.00", "       0.00", "     120.00", "     150.00", "      30.00"},
-        {"S u m m e n :", "     120.00", "       0.00", "     120.00", "     150.00",
-         "      30.00"}};
-    b.reiter.push_back({"", {r}});
+    const Bericht b = test::sollIstVergleich();
     const PdfInhalt pdf = alsPdf(datei("sollist.pdf"), [&](Messung& m, Seitenformat f) {
         return listeSetzen(b, mitNummern(), m, f);
     });

@@ -2,6 +2,7 @@
 // counterpart column left out, the comparison without frames, account tabs, page numbers.
 #include "aufzeichnendeperson.h"
 #include "core/printing/listendruck.h"
+#include "druckberichte.h"
 #include "festemessung.h"
 
 #include <gtest/gtest.h>
@@ -9,26 +10,9 @@
 namespace zalvor {
 namespace {
 
+using test::eaListe;
+using test::eaRaster;
 using test::textMit;
-
-Raster eaRaster(const std::string& ueberschrift, int buchungen) {
-    Raster r;
-    r.ueberschrift = ueberschrift;
-    r.kopf = {"BuNr", "Beleg", "Datum", "Typ", "Buchungstext", "An/Von", "Betrag (EUR)", "Konto"};
-    for (int i = 1; i <= buchungen; ++i)
-        r.zeilen.push_back({std::to_string(i), "B" + std::to_string(i), " 5. 3.", "Miete",
-                            "Text " + std::to_string(i), "Vermieter", "     10.00", " 1"});
-    r.zeilen.push_back({"", "", "", "", "", "", "----------", ""});
-    r.zeilen.push_back({"", "", "", "", "S u m m e :", "", "     10.00", ""});
-    return r;
-}
-
-Bericht eaListe(int buchungen) {
-    Bericht b;
-    b.fenstertitel = "Ein/Aus - Liste";
-    b.reiter.push_back({"", {eaRaster("Ausgaben:", buchungen), eaRaster("Einnahmen:", 1)}});
-    return b;
-}
 
 TEST(Listendruck, SpaltenFolgenDenKopfzeilen) {
     test::FesteMessung m;
@@ -119,14 +103,7 @@ TEST(Listendruck, LangeListeBrichtUmUndRahmtJedeSeite) {
 TEST(Listendruck, VergleichOhneRahmenMitWaehrungszeile) {
     test::FesteMessung m;
     const Druckeinstellungen e;
-    Bericht b;
-    b.fenstertitel = "Soll-Ist-Vergleich";
-    b.waehrungszeile = "Alle Betr\xe4ge in EUR";
-    Raster r;
-    r.ueberschrift = "Ausgabetypen:";
-    r.kopf = {"Typ", "real", "Planungen", "IST-Summe", "Planv.(Soll)", "Differenz"};
-    r.zeilen = {{"Miete", "10.00", "0.00", "10.00", "12.00", "2.00"}};
-    b.reiter.push_back({"", {r}});
+    const Bericht b = test::sollIstVergleich();
     const Druckdokument d = listeSetzen(b, e, m, {2400, 3400});
     const Druckseite& s = d.seiten[0];
     EXPECT_TRUE(s.linien.empty());
