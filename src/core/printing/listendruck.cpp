@@ -79,7 +79,9 @@ void Listensetzer::setzen(const Bericht& b) {
     const Schriftwahl titel = kopf1(e_, 3);
     s_.text(e_.links, e_.oben, b.fenstertitel, titel, Anker::ObenLinks);
     y_ = e_.oben + 2 * m_.hoehe("Pp", titel);
-    zeilenhoehe_ = std::max(m_.hoehe("Pp", kopf1(e_)), m_.hoehe("Pp", normal1(e_)));
+    // Font 2 (text and account columns) shares the rows: a larger font 2 must not overlap.
+    zeilenhoehe_ = std::max({m_.hoehe("Pp", kopf1(e_)), m_.hoehe("Pp", normal1(e_)),
+                             m_.hoehe("Pp", normal2(e_))});
     betragMin_ = m_.breite(" 999999999.99", normal1(e_));
     if (!b.waehrungszeile.empty()) {
         s_.text(e_.links, y_, b.waehrungszeile, normal1(e_));
