@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace zalvor {
 
@@ -47,16 +48,36 @@ class Abschlusssetzer {
     void setzen(const Bericht& b, const Abschlusskopf& k);
 
   private:
+    // A vertical line of the open table: its x and its top on this page.
+    struct Senkrechte {
+        int x = 0;
+        int oben = 0;
+    };
+
     // Right edge of amount column i (0-based) of a table that starts at x0.
     int betragsrand(int x0, int i) const { return x0 + (i + 1) * betragbreite_; }
     void zeile(const std::string& t, int x, Schriftwahl f, Anker a = Anker::UntenLinks) {
         s_.text(x, y_ + zeilenhoehe_, t, f, a);
+        seiteLeer_ = false;
     }
-    // A new page when fewer than `zeilen` line heights remain above the bottom margin.
-    void abschnitt(const std::string& titel, int zeilen);
-    // Before a table row: breaks the page when the row would end below the bottom margin.
-    void zeilenpruefung();
+    void neueSeite() {
+        s_.neueSeite();
+        y_ = e_.oben;
+        seiteLeer_ = true;
+    }
+    // A new page when fewer than `zeilen` line heights remain above the bottom margin, or
+    // when the title and the `bedarf` below it (the heading and the first row) do not fit.
+    void abschnitt(const std::string& titel, int zeilen, int bedarf);
+    // Opens a table reaching to `rechts`, whose heading `kopf` prints and which starts every
+    // page of the table.
+    void tabelle(int rechts, std::function<void()> kopf);
+    // Before a table row: breaks the page when the row would end below the bottom margin;
+    // true when it did.
+    bool zeilenpruefung();
+    // Moves the first row of a page below the page number where the table reaches it.
+    void freistellen();
     void senkrechte();
+    void betragskopf(int x0, int spalten);
     void kontenbestaende(const Raster& r);
     void bilanz(const Raster& r, bool gruppen);
     void gewinnUndVerlust(const Raster& r);
@@ -68,9 +89,10 @@ class Abschlusssetzer {
     bool einzeln_ = true;
     int y_ = 0;
     int namenbreite_ = 0, betragbreite_ = 0, zeilenhoehe_ = 0, vorschub_ = 0;
-    // Vertical lines of the open table: their x and the table's top on this page.
-    std::vector<int> senkrechte_;
-    int tabellenOben_ = 0;
+    bool seiteLeer_ = false;
+    std::vector<Senkrechte> senkrechte_;
+    int rechts_ = 0;
+    std::function<void()> kopf_;
 };
 
 void Abschlusssetzer::setzen(const Bericht& b, const Abschlusskopf& k) {
@@ -85,61 +107,78 @@ void Abschlusssetzer::setzen(const Bericht& b, const Abschlusskopf& k) {
     s_.text(e_.links, y_, b.waehrungszeile, normal1(e_), Anker::ObenLinks);
     y_ += 2 * zeilenhoehe_;
 
-    const Reiter* konten = reiter(b, A("Kontenbestände"), 0);
     const Reiter* ausgaben = reiter(b, "Ausgabenbilanz", 1);
     const Reiter* einnahmen = reiter(b, "Einnahmenbilanz", 2);
-    const Reiter* guv = reiter(b, "Gewinn- / Verlustrechnung", 3);
     if (einzeln_) {
-        if (const Raster* r = raster(konten, 0)) {
-            abschnitt(A("Kontenbestände:"), 5);
+        if (const Raster* r = raster(reiter(b, A("Kontenbestände"), 0), 0)) {
+            abschnitt(A("Kontenbestände:"), 5, 2 * vorschub_);
             kontenbestaende(*r);
         }
     }
-    if (const Raster* r = raster(ausgaben, 0)) {
-        abschnitt("Ausgabenbilanz:", 5);
-        bilanz(*r, false);
+    const struct {
+        const Raster* raster;
+        const char* titel;
+        bool gruppen;
+    } bilanzen[] = {
+        {raster(ausgaben, 0), "Ausgabenbilanz:", false},
+        {raster(ausgaben, 1), "Einzelbilanz der Ausgabetypen-Gruppe(n):", true},
+        {raster(einnahmen, 0), "Einnahmenbilanz:", false},
+        {raster(einnahmen, 1), "Einzelbilanz der Einnahmetypen-Gruppe(n):", true},
+    };
+    for (const auto& bilanzabschnitt : bilanzen) {
+        if (!bilanzabschnitt.raster) continue;
+        abschnitt(bilanzabschnitt.titel, 5, 2 * vorschub_);
+        bilanz(*bilanzabschnitt.raster, bilanzabschnitt.gruppen);
     }
-    if (const Raster* r = raster(ausgaben, 1)) {
-        abschnitt("Einzelbilanz der Ausgabetypen-Gruppe(n):", 5);
-        bilanz(*r, true);
-    }
-    if (const Raster* r = raster(einnahmen, 0)) {
-        abschnitt("Einnahmenbilanz:", 5);
-        bilanz(*r, false);
-    }
-    if (const Raster* r = raster(einnahmen, 1)) {
-        abschnitt("Einzelbilanz der Einnahmetypen-Gruppe(n):", 5);
-        bilanz(*r, true);
-    }
-    if (const Raster* r = raster(guv, 0)) {
-        abschnitt("Gewinn- / Verlustrechnung:", 8);
+    if (const Raster* r = raster(reiter(b, "Gewinn- / Verlustrechnung", 3), 0)) {
+        // Its two heading rows and three rows stay together.
+        abschnitt("Gewinn- / Verlustrechnung:", 8, 5 * vorschub_);
         gewinnUndVerlust(*r);
     }
 }
 
-void Abschlusssetzer::abschnitt(const std::string& titel, int zeilen) {
+void Abschlusssetzer::abschnitt(const std::string& titel, int zeilen, int bedarf) {
     senkrechte_.clear();
-    if (s_.unterkante() - y_ < zeilen * zeilenhoehe_) {
-        s_.neueSeite();
-        y_ = e_.oben;
-    }
+    kopf_ = nullptr;
     const Schriftwahl f{1, 5, static_cast<std::uint8_t>(e_.ueberschriftstil() | kUnterstrichen)};
     const int h = m_.hoehe(titel, f);
+    const int rest = s_.unterkante() - y_;
+    if ((rest < zeilen * zeilenhoehe_ || rest < h + e_.zeilenabstand + bedarf) && !seiteLeer_)
+        neueSeite();
+    y_ = std::max(y_, s_.freiAb(e_.links + m_.breite(titel, f)));
     s_.text(e_.links, y_ + h, titel, f);
+    seiteLeer_ = false;
     y_ += h + e_.zeilenabstand;
 }
 
-void Abschlusssetzer::senkrechte() {
-    for (int x : senkrechte_)
-        s_.linie(x, tabellenOben_, x, y_);
+void Abschlusssetzer::tabelle(int rechts, std::function<void()> kopf) {
+    rechts_ = rechts;
+    kopf_ = nullptr;
+    zeilenpruefung();
+    kopf_ = std::move(kopf);
+    kopf_();
 }
 
-void Abschlusssetzer::zeilenpruefung() {
-    if (y_ + vorschub_ <= s_.unterkante()) return;
+void Abschlusssetzer::senkrechte() {
+    for (const Senkrechte& l : senkrechte_)
+        s_.linie(l.x, l.oben, l.x, y_);
+}
+
+void Abschlusssetzer::freistellen() {
+    const int frei = s_.freiAb(rechts_);
+    if (frei > y_) y_ = frei;
+}
+
+bool Abschlusssetzer::zeilenpruefung() {
+    if (y_ + vorschub_ <= s_.unterkante() || seiteLeer_) {
+        freistellen();
+        return false;
+    }
     senkrechte();
-    s_.neueSeite();
-    y_ = e_.oben;
-    tabellenOben_ = y_;
+    neueSeite();
+    freistellen();
+    if (kopf_) kopf_();
+    return true;
 }
 
 void Abschlusssetzer::betraege(const std::vector<std::string>& z, std::size_t ab, int x0) {
@@ -148,17 +187,20 @@ void Abschlusssetzer::betraege(const std::vector<std::string>& z, std::size_t ab
               normal1(e_), Anker::UntenRechts);
 }
 
+void Abschlusssetzer::betragskopf(int x0, int spalten) {
+    static const char* const namen[] = {"real", "Planungen", "Summe"};
+    for (int i = 0; i < spalten; ++i)
+        zeile(namen[i % 3], betragsrand(x0, i) - e_.spaltenabstand, kopf1(e_), Anker::UntenRechts);
+}
+
 void Abschlusssetzer::kontenbestaende(const Raster& r) {
     const int x0 = e_.links + namenbreite_;
-    const Schriftwahl k = kopf1(e_);
-    tabellenOben_ = y_;
-    zeilenpruefung();
-    zeile("Konto", e_.links, k);
-    const char* const spalten[] = {"real", "Planungen", "Summe"};
-    for (int i = 0; i < 3; ++i)
-        zeile(spalten[i], betragsrand(x0, i) - e_.spaltenabstand, k, Anker::UntenRechts);
-    y_ += vorschub_;
-    senkrechte_ = {betragsrand(x0, 1) + 3};
+    tabelle(betragsrand(x0, 2), [this, x0] {
+        senkrechte_ = {{betragsrand(x0, 1) + 3, y_}};
+        zeile("Konto", e_.links, kopf1(e_));
+        betragskopf(x0, 3);
+        y_ += vorschub_;
+    });
     for (const auto& z : r.zeilen) {
         zeilenpruefung();
         if (leer(z)) {
@@ -179,35 +221,38 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
     const int x1 = e_.links + namenbreite_;
     const int x0 = x1 + namenbreite_;
     const int rechts = betragsrand(x0, 2);
-    const Schriftwahl k = kopf1(e_);
     const bool zweiteSpalte = einzeln_ || gruppen;
     // The amounts are the last three columns (a file list's balance has one name column).
     const std::size_t ab = r.spalten() >= 3 ? r.spalten() - 3 : 2;
-    zeilenpruefung();
-    if (gruppen) {
-        zeile("Typengruppe", e_.links, k);
-        zeile("Typ/Untergruppe", x1, k);
-    } else if (einzeln_) {
-        zeile("Typengruppe", e_.links, k);
-        zeile("Typ", x1, k);
-    } else {
-        zeile("Buchungs-Datei", e_.links, k);
-    }
-    const char* const spalten[] = {"real", "Planungen", "Summe"};
-    for (int i = 0; i < 3; ++i)
-        zeile(spalten[i], betragsrand(x0, i) - e_.spaltenabstand, k, Anker::UntenRechts);
-    y_ += vorschub_;
-    for (const auto& z : r.zeilen) {
-        zeilenpruefung();
-        if (zelle(z, 0).empty() && zelle(z, 1).empty()) {
-            if (leer(z)) {
-                s_.linie(e_.links, y_ + zeilenhoehe_ / 8, rechts, y_ + zeilenhoehe_ / 8);
-                y_ += zeilenhoehe_ / 4;
-                continue;
-            }
+    tabelle(rechts, [this, gruppen, x1, x0] {
+        const Schriftwahl k = kopf1(e_);
+        if (gruppen) {
+            zeile("Typengruppe", e_.links, k);
+            zeile("Typ/Untergruppe", x1, k);
+        } else if (einzeln_) {
+            zeile("Typengruppe", e_.links, k);
+            zeile("Typ", x1, k);
+        } else {
+            zeile("Buchungs-Datei", e_.links, k);
         }
+        betragskopf(x0, 3);
+        y_ += vorschub_;
+    });
+    // The group whose rows are printed: a page that starts inside it names it again.
+    std::string gruppe;
+    for (const auto& z : r.zeilen) {
+        const bool neueSeite = zeilenpruefung();
+        if (leer(z)) {
+            s_.linie(e_.links, y_ + zeilenhoehe_ / 8, rechts, y_ + zeilenhoehe_ / 8);
+            y_ += zeilenhoehe_ / 4;
+            gruppe.clear();
+            continue;
+        }
+        std::string erste = zelle(z, 0);
+        if (gruppen && !erste.empty()) gruppe = erste;
+        if (gruppen && erste.empty() && neueSeite) erste = gruppe;
         if (gruppen && zelle(z, 1) == "S u m m e n :") s_.linie(x1, y_, rechts, y_);
-        zeile(zelle(z, 0), e_.links, normal1(e_));
+        zeile(erste, e_.links, normal1(e_));
         if (zweiteSpalte) zeile(zelle(z, 1), x1, normal1(e_));
         betraege(z, ab, x0);
         y_ += vorschub_;
@@ -217,23 +262,22 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
 
 void Abschlusssetzer::gewinnUndVerlust(const Raster& r) {
     const int x0 = e_.links;
-    const Schriftwahl k = kopf1(e_);
-    tabellenOben_ = y_;
-    zeilenpruefung();
-    const char* const paare[] = {"real", "Planungen", "Summe"};
-    for (int p = 0; p < 3; ++p)
-        zeile(paare[p], x0 + (2 * p + 1) * betragbreite_, k, Anker::UntenMitte);
-    y_ += vorschub_;
-    zeilenpruefung();
-    for (int i = 0; i < 6; ++i)
-        zeile(i % 2 == 0 ? "Ausg" : "Einn", betragsrand(x0, i) - e_.spaltenabstand, k,
-              Anker::UntenRechts);
-    y_ += vorschub_;
     const int rechts = betragsrand(x0, 5);
-    s_.linie(x0, y_, rechts, y_);
-    senkrechte_.clear();
-    for (int i = 1; i < 6; ++i)
-        senkrechte_.push_back(x0 + i * betragbreite_ + 3);
+    tabelle(rechts, [this, x0, rechts] {
+        const Schriftwahl k = kopf1(e_);
+        const char* const paare[] = {"real", "Planungen", "Summe"};
+        senkrechte_.clear();
+        for (int i = 1; i < 6; ++i)
+            senkrechte_.push_back({x0 + i * betragbreite_ + 3, y_});
+        for (int p = 0; p < 3; ++p)
+            zeile(paare[p], x0 + (2 * p + 1) * betragbreite_, k, Anker::UntenMitte);
+        y_ += vorschub_;
+        for (int i = 0; i < 6; ++i)
+            zeile(i % 2 == 0 ? "Ausg" : "Einn", betragsrand(x0, i) - e_.spaltenabstand, k,
+                  Anker::UntenRechts);
+        y_ += vorschub_;
+        s_.linie(x0, y_, rechts, y_);
+    });
     for (std::size_t z = 0; z < r.zeilen.size() && z < 3; ++z) {
         zeilenpruefung();
         if (z == 2) s_.linie(x0, y_ + 2, rechts, y_ + 2);

@@ -9,6 +9,7 @@ Seitensetzer::Seitensetzer(Druckdokument& dok, const Druckeinstellungen& e, Mess
     dok_.schrift1 = e.schrift1;
     dok_.schrift2 = e.schrift2;
     dok_.seiten.emplace_back();
+    nummerSetzen();
 }
 
 void Seitensetzer::text(int x, int y, std::string t, Schriftwahl s, Anker a) {
@@ -26,12 +27,29 @@ void Seitensetzer::kasten(int x, int y, int groesse, Kastenart art) {
 
 void Seitensetzer::neueSeite() {
     dok_.seiten.emplace_back();
+    nummerSetzen();
+}
+
+void Seitensetzer::nummerSetzen() {
+    nummer_.reset();
     if (!einst_.seitennummern) return;
     const std::string nummer = std::to_string(seitennummer());
     const Schriftwahl s = normal1(einst_);
-    const int h = mass_.hoehe(nummer, s);
-    const int y = einst_.oben < h ? h + 5 : einst_.oben;
-    text(format_.breite - 15, y, nummer, s, Anker::UntenRechts);
+    const Textmass m = mass_.mass(nummer, s);
+    const int y = einst_.oben < m.hoehe ? m.hoehe + 5 : einst_.oben;
+    const int rechts = format_.breite - 15;
+    text(rechts, y, nummer, s, Anker::UntenRechts);
+    nummer_ = Nummernfeld{rechts - m.breite, y - m.hoehe, y};
+}
+
+int Seitensetzer::freiAb(int rechts) const {
+    if (!nummer_ || rechts + einst_.spaltenabstand <= nummer_->links) return 0;
+    return nummer_->unten + einst_.zeilenabstand;
+}
+
+int Seitensetzer::rechtsFrei(int oben, int unten) const {
+    if (!nummer_ || unten <= nummer_->oben || oben >= nummer_->unten) return format_.breite;
+    return nummer_->links - einst_.spaltenabstand;
 }
 
 Schriftwahl normal1(const Druckeinstellungen& e, int zuschlag) {

@@ -3,10 +3,13 @@
 
 #include "core/printing/druckseite.h"
 
+#include <optional>
+
 namespace zalvor {
 
 class Seitensetzer {
   public:
+    // Starts the first page (with its number when pages are numbered).
     Seitensetzer(Druckdokument& dok, const Druckeinstellungen& e, Messung& m, Seitenformat f);
 
     Druckseite& seite() { return dok_.seiten.back(); }
@@ -23,11 +26,25 @@ class Seitensetzer {
     // units from the right edge at the top margin (lower when the number is taller).
     void neueSeite();
 
+    // The page number stands in the top right corner, where a wide table's first row or a
+    // long title would run into it. The top edge from which content reaching to x = `rechts`
+    // stands clear of the number (0 when nothing is in the way).
+    int freiAb(int rechts) const;
+    // How far to the right content between the heights `oben` and `unten` may reach.
+    int rechtsFrei(int oben, int unten) const;
+
   private:
+    void nummerSetzen();
+
+    struct Nummernfeld {
+        int links = 0, oben = 0, unten = 0;
+    };
+
     Druckdokument& dok_;
     const Druckeinstellungen& einst_;
     Messung& mass_;
     Seitenformat format_;
+    std::optional<Nummernfeld> nummer_;
 };
 
 // Fonts of font 1 and 2 in the normal and the heading style.

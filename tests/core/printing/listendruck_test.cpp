@@ -74,9 +74,7 @@ TEST(Listendruck, LangeListeBrichtUmUndRahmtJedeSeite) {
     e.oben = 15;
     const Druckdokument d = listeSetzen(eaListe(30), e, m, {2400, 600});
     ASSERT_GE(d.seiten.size(), 2u);
-    for (const Drucktext& t : d.seiten[0].texte) // the first page carries no number
-        EXPECT_NE(t.x, 2400 - 15) << t.text;
-    for (std::size_t i = 1; i < d.seiten.size(); ++i) {
+    for (std::size_t i = 0; i < d.seiten.size(); ++i) { // the first page included
         const Druckseite& s = d.seiten[i];
         const Drucktext* nummer = textMit(s, std::to_string(i + 1));
         ASSERT_TRUE(nummer) << i;
