@@ -104,7 +104,7 @@ bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& se
         }
         if (i > 0) p.newPage();
         maler.save();
-        maler.scale(f, f);
+        maler.scale(f * d.massstab, f * d.massstab);
         seitenmaler.malen(maler, d.seiten[static_cast<std::size_t>(i)]);
         maler.restore();
     }

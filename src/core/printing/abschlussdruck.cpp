@@ -298,10 +298,14 @@ bool einzelabschluss(const Bericht& b) {
 
 Druckdokument abschlussSetzen(const Bericht& b, const Abschlusskopf& kopf,
                               const Druckeinstellungen& e, Messung& m, Seitenformat f) {
-    Druckdokument d;
-    d.titel = kAbschlussdruckTitel;
-    Abschlusssetzer(e, m, f, d).setzen(b, kopf);
-    return d;
+    return seitenbreiteAnpassen(
+        [&](Seitenformat g) {
+            Druckdokument d;
+            d.titel = kAbschlussdruckTitel;
+            Abschlusssetzer(e, m, g, d).setzen(b, kopf);
+            return d;
+        },
+        f);
 }
 
 Abschlusskopf abschlussKopf(const Sitzung& s) {

@@ -236,10 +236,14 @@ void Listensetzer::zeile(const Raster& r, const std::vector<int>& x, std::size_t
 
 Druckdokument listeSetzen(const Bericht& b, const Druckeinstellungen& e, Messung& m,
                           Seitenformat f) {
-    Druckdokument d;
-    d.titel = kListendruckTitel;
-    Listensetzer(e, m, f, d).setzen(b);
-    return d;
+    return seitenbreiteAnpassen(
+        [&](Seitenformat g) {
+            Druckdokument d;
+            d.titel = kListendruckTitel;
+            Listensetzer(e, m, g, d).setzen(b);
+            return d;
+        },
+        f);
 }
 
 } // namespace zalvor

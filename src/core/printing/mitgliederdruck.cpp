@@ -110,11 +110,15 @@ Druckdokument mitgliederlisteSetzen(const Bericht& b, Bezahltstil stil, bool fre
                                     const Druckeinstellungen& e, Messung& m, Seitenformat f) {
     static const Raster keines;
     const Raster* r = erstesRaster(b);
-    Druckdokument d;
-    d.titel = kListendruckTitel;
-    Mitgliedersetzer(r ? *r : keines, stil, freieSpaltenSchrift2, e, m, f, d)
-        .setzen(b.fenstertitel);
-    return d;
+    return seitenbreiteAnpassen(
+        [&](Seitenformat g) {
+            Druckdokument d;
+            d.titel = kListendruckTitel;
+            Mitgliedersetzer(r ? *r : keines, stil, freieSpaltenSchrift2, e, m, g, d)
+                .setzen(b.fenstertitel);
+            return d;
+        },
+        f);
 }
 
 } // namespace zalvor

@@ -14,14 +14,20 @@ Seitensetzer::Seitensetzer(Druckdokument& dok, const Druckeinstellungen& e, Mess
 
 void Seitensetzer::text(int x, int y, std::string t, Schriftwahl s, Anker a) {
     if (t.empty()) return;
+    if (a == Anker::UntenRechts)
+        reicht(x);
+    else
+        reicht(x + (a == Anker::UntenMitte ? (mass_.breite(t, s) + 1) / 2 : mass_.breite(t, s)));
     seite().texte.push_back(Drucktext{x, y, std::move(t), s, a});
 }
 
 void Seitensetzer::linie(int x1, int y1, int x2, int y2) {
+    reicht(std::max(x1, x2));
     seite().linien.push_back(Drucklinie{x1, y1, x2, y2});
 }
 
 void Seitensetzer::kasten(int x, int y, int groesse, Kastenart art) {
+    reicht(x + (groesse + 1) / 2);
     seite().kaesten.push_back(Druckkasten{x, y, groesse, art});
 }
 
@@ -50,6 +56,22 @@ int Seitensetzer::freiAb(int rechts) const {
 int Seitensetzer::rechtsFrei(int oben, int unten) const {
     if (!nummer_ || unten <= nummer_->oben || oben >= nummer_->unten) return format_.breite;
     return nummer_->links - einst_.spaltenabstand;
+}
+
+Druckdokument seitenbreiteAnpassen(const std::function<Druckdokument(Seitenformat)>& setzen,
+                                   Seitenformat f) {
+    Druckdokument d = setzen(f);
+    if (f.breite <= 0) return d;
+    Seitenformat weit = f;
+    // A title is fitted to the width it is given; nothing else grows with the page, so a
+    // second pass fits. A third is there for rounding.
+    for (int versuch = 0; versuch < 3 && d.inhaltsbreite > weit.breite; ++versuch) {
+        weit.breite = d.inhaltsbreite;
+        weit.hoehe = static_cast<int>(static_cast<long long>(f.hoehe) * weit.breite / f.breite);
+        d = setzen(weit);
+    }
+    d.massstab = static_cast<double>(f.breite) / weit.breite;
+    return d;
 }
 
 Schriftwahl normal1(const Druckeinstellungen& e, int zuschlag) {

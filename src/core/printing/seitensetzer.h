@@ -3,6 +3,8 @@
 
 #include "core/printing/druckseite.h"
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace zalvor {
@@ -35,6 +37,7 @@ class Seitensetzer {
 
   private:
     void nummerSetzen();
+    void reicht(int x) { dok_.inhaltsbreite = std::max(dok_.inhaltsbreite, x); }
 
     struct Nummernfeld {
         int links = 0, oben = 0, unten = 0;
@@ -46,6 +49,12 @@ class Seitensetzer {
     Seitenformat format_;
     std::optional<Nummernfeld> nummer_;
 };
+
+// Lays a printout out on the page `f`. When its columns are wider than the page, it is laid
+// out again on a page as much wider and proportionally taller, which is drawn scaled down to
+// the printable width: no text is lost at the page edge, and the settings stay as they are.
+Druckdokument seitenbreiteAnpassen(const std::function<Druckdokument(Seitenformat)>& setzen,
+                                   Seitenformat f);
 
 // Fonts of font 1 and 2 in the normal and the heading style.
 Schriftwahl normal1(const Druckeinstellungen& e, int zuschlag = 0);

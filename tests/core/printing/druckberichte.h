@@ -30,6 +30,20 @@ inline Bericht eaListe(int buchungen) {
     return b;
 }
 
+// The simple list: nine columns, the account names last.
+inline Bericht einfachListe(int buchungen) {
+    Raster r;
+    r.kopf = {"BuNr",   "Beleg",        "Datum",   "Typ",     "Buchungstext",
+              "An/Von", "Betrag (EUR)", "Von Kto", "Nach Kto"};
+    for (int i = 1; i <= buchungen; ++i)
+        r.zeilen.push_back({std::to_string(i), "B1", " 5. 3.", "Miete", "Text", "Vermieter",
+                            "     10.00", "Kasse ", "Girokonto "});
+    Bericht b;
+    b.fenstertitel = A("Listenübersicht");
+    b.reiter.push_back({"", {r}});
+    return b;
+}
+
 // The target/actual comparison: one grid, the currency line above it.
 inline Bericht sollIstVergleich() {
     Bericht b;

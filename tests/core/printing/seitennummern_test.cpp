@@ -51,6 +51,7 @@ TEST(Seitennummern, AufJederSeiteUndFreiVonDenZeilen) {
         e.oben = 5; // the number (20 high) stands lower than the top margin
         const Druckdokument d = fall.setzen(e, m, {fall.breite, 400});
         ASSERT_GE(d.seiten.size(), 2u);
+        ASSERT_EQ(d.massstab, 1.0);
         for (std::size_t i = 0; i < d.seiten.size(); ++i) {
             const Druckseite& s = d.seiten[i];
             const Drucktext* nummer = test::textMit(s, std::to_string(i + 1));
