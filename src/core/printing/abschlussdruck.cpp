@@ -4,6 +4,7 @@
 
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
+#include "core/printing/pfadkuerzung.h"
 #include "core/printing/seitensetzer.h"
 
 #include <algorithm>
@@ -102,8 +103,7 @@ void Abschlusssetzer::setzen(const Bericht& b, const Abschlusskopf& k) {
     std::string titel = b.fenstertitel + " " + k.jahr + " vom " + datum;
     if (einzeln_) titel += " (Datei: " + k.basispfad + ")";
     const Schriftwahl tf = kopf1(e_, 3);
-    s_.text(e_.links, e_.oben, titel, tf, Anker::ObenLinks);
-    y_ = e_.oben + m_.hoehe(titel, tf) + e_.zeilenabstand;
+    y_ = e_.oben + s_.titel(titel, tf) + e_.zeilenabstand;
     s_.text(e_.links, y_, b.waehrungszeile, normal1(e_), Anker::ObenLinks);
     y_ += 2 * zeilenhoehe_;
 
@@ -252,6 +252,9 @@ void Abschlusssetzer::bilanz(const Raster& r, bool gruppen) {
         if (gruppen && !erste.empty()) gruppe = erste;
         if (gruppen && erste.empty() && neueSeite) erste = gruppe;
         if (gruppen && zelle(z, 1) == "S u m m e n :") s_.linie(x1, y_, rechts, y_);
+        // A file list's path stops short of the amounts.
+        if (!zweiteSpalte)
+            erste = pfadKuerzen(erste, x0 - e_.links - e_.spaltenabstand, m_, normal1(e_));
         zeile(erste, e_.links, normal1(e_));
         if (zweiteSpalte) zeile(zelle(z, 1), x1, normal1(e_));
         betraege(z, ab, x0);

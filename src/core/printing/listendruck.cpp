@@ -90,7 +90,7 @@ class Listensetzer {
 
 void Listensetzer::setzen(const Bericht& b) {
     const Schriftwahl titel = kopf1(e_, 3);
-    s_.text(e_.links, e_.oben, b.fenstertitel, titel, Anker::ObenLinks);
+    s_.titel(b.fenstertitel, titel);
     y_ = e_.oben + 2 * m_.hoehe("Pp", titel);
     // Font 2 (text and account columns) shares the rows: a larger font 2 must not overlap.
     zeilenhoehe_ = std::max(

@@ -49,7 +49,7 @@ class Mitgliedersetzer {
 
 void Mitgliedersetzer::setzen(const std::string& titel) {
     const Schriftwahl tf = kopf1(e_, 3);
-    s_.text(e_.links, e_.oben, titel, tf, Anker::ObenLinks);
+    s_.titel(titel, tf);
     if (r_.kopf.empty()) return;
     spaltenpositionen();
     zeilenhoehe_ = std::max(m_.hoehe("Pp", normal1(e_)), m_.hoehe("Pp", normal2(e_)));

@@ -1,6 +1,8 @@
 // Page state and page numbers shared by the printouts.
 #include "core/printing/seitensetzer.h"
 
+#include "core/printing/pfadkuerzung.h"
+
 namespace zalvor {
 
 Seitensetzer::Seitensetzer(Druckdokument& dok, const Druckeinstellungen& e, Messung& m,
@@ -19,6 +21,13 @@ void Seitensetzer::text(int x, int y, std::string t, Schriftwahl s, Anker a) {
     else
         reicht(x + (a == Anker::UntenMitte ? (mass_.breite(t, s) + 1) / 2 : mass_.breite(t, s)));
     seite().texte.push_back(Drucktext{x, y, std::move(t), s, a});
+}
+
+int Seitensetzer::titel(const std::string& t, Schriftwahl s) {
+    const int h = mass_.hoehe(t, s);
+    const int breite = rechtsFrei(einst_.oben, einst_.oben + h) - einst_.links;
+    text(einst_.links, einst_.oben, pfadKuerzen(t, breite, mass_, s), s, Anker::ObenLinks);
+    return h;
 }
 
 void Seitensetzer::linie(int x1, int y1, int x2, int y2) {

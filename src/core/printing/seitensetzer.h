@@ -21,6 +21,9 @@ class Seitensetzer {
     int unterkante() const { return format_.hoehe - einst_.unten; }
 
     void text(int x, int y, std::string t, Schriftwahl s, Anker a = Anker::UntenLinks);
+    // The printout's title at the left and top margins, its path shortened to fit beside the
+    // page number; returns the title's height.
+    int titel(const std::string& t, Schriftwahl s);
     void linie(int x1, int y1, int x2, int y2);
     void kasten(int x, int y, int seite, Kastenart art);
 
