@@ -269,12 +269,16 @@ void Abschlusssetzer::gewinnUndVerlust(const Raster& r) {
     tabelle(rechts, [this, x0, rechts] {
         const Schriftwahl k = kopf1(e_);
         const char* const paare[] = {"real", "Planungen", "Summe"};
+        // The lines between the pairs run from the top; those inside a pair start below the
+        // pair's centred heading, which they would strike.
         senkrechte_.clear();
-        for (int i = 1; i < 6; ++i)
+        for (int i = 2; i < 6; i += 2)
             senkrechte_.push_back({x0 + i * betragbreite_ + 3, y_});
         for (int p = 0; p < 3; ++p)
             zeile(paare[p], x0 + (2 * p + 1) * betragbreite_, k, Anker::UntenMitte);
         y_ += vorschub_;
+        for (int i = 1; i < 6; i += 2)
+            senkrechte_.push_back({x0 + i * betragbreite_ + 3, y_});
         for (int i = 0; i < 6; ++i)
             zeile(i % 2 == 0 ? "Ausg" : "Einn", betragsrand(x0, i) - e_.spaltenabstand, k,
                   Anker::UntenRechts);

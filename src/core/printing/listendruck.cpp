@@ -45,6 +45,21 @@ std::string kontoname(const std::string& titel) {
     return p == std::string::npos ? titel : titel.substr(p + 2);
 }
 
+// Where the columns of a grid are printed: the places x(c) of the print rule, and how far a
+// column is moved right where a frame line stands before it (or before one left of it).
+struct Spaltenlage {
+    std::vector<int> x;
+    std::vector<int> versatz;
+    int links(std::size_t c) const { return x[c] + versatz[c]; }
+    int rechts(std::size_t c, int spaltenabstand) const {
+        return x[c + 1] - spaltenabstand + versatz[c];
+    }
+};
+
+// The frame's lines stand before the columns 3 and 5, in the middle of the gap; where the
+// column gap is narrower than this, those columns move right to keep a line off the text.
+constexpr int kRahmenluecke = 10;
+
 class Listensetzer {
   public:
     Listensetzer(const Druckeinstellungen& e, Messung& m, Seitenformat f, Druckdokument& d)
@@ -74,9 +89,9 @@ class Listensetzer {
     void ueberschrift(const Raster& r);
     void kontotitel(const std::string& name, const Raster* erstes);
     void raster(const Raster& r);
-    void zeile(const Raster& r, const std::vector<int>& x, std::size_t z);
-    void rahmen(const std::vector<int>& x);
-    std::vector<int> spaltenpositionen(const Raster& r);
+    void zeile(const Raster& r, const Spaltenlage& x, std::size_t z);
+    void rahmen(const Spaltenlage& x);
+    Spaltenlage spaltenpositionen(const Raster& r);
 
     const Druckeinstellungen& e_;
     Messung& m_;
@@ -143,7 +158,7 @@ void Listensetzer::kontotitel(const std::string& name, const Raster* erstes) {
     y_ += m_.hoehe(name, f) + e_.zeilenabstand;
 }
 
-std::vector<int> Listensetzer::spaltenpositionen(const Raster& r) {
+Spaltenlage Listensetzer::spaltenpositionen(const Raster& r) {
     std::vector<int> x{e_.links};
     int vorige = 0;
     for (const std::string& k : r.kopf) {
@@ -175,21 +190,30 @@ std::vector<int> Listensetzer::spaltenpositionen(const Raster& r) {
             x.pop_back();
         }
     }
-    return x;
+    std::vector<int> versatz(x.size(), 0);
+    if (!istVergleich(r) && x.size() >= 7) {
+        const int mehr = std::max(0, kRahmenluecke - e_.spaltenabstand);
+        for (std::size_t c = 3; c < x.size(); ++c)
+            versatz[c] = c < 5 ? mehr : 2 * mehr;
+    }
+    return Spaltenlage{std::move(x), std::move(versatz)};
 }
 
-void Listensetzer::rahmen(const std::vector<int>& x) {
-    if (x.size() < 7) return;
+void Listensetzer::rahmen(const Spaltenlage& x) {
+    if (x.x.size() < 7) return;
     const int schritt = e_.zeilenabstand + zeilenhoehe_;
     const int unten = y_ - zeilenhoehe_ - e_.zeilenabstand;
-    s_.linie(e_.links, y_ - 2 * schritt + 1, x[6], y_ - 2 * schritt + 1);
-    s_.linie(x[3] + 2, tabellenOben_, x[3] + 2, unten);
-    s_.linie(x[5] + 2, tabellenOben_, x[5] + 2, unten);
+    s_.linie(e_.links, y_ - 2 * schritt + 1, x.links(6), y_ - 2 * schritt + 1);
+    for (std::size_t c : {3u, 5u}) {
+        // Halfway between the end of the column before and the start of this one.
+        const int mitte = (x.rechts(c - 1, e_.spaltenabstand) + x.links(c)) / 2;
+        s_.linie(mitte, tabellenOben_, mitte, unten);
+    }
 }
 
 void Listensetzer::raster(const Raster& r) {
     if (r.kopf.empty()) return;
-    const std::vector<int> x = spaltenpositionen(r);
+    const Spaltenlage x = spaltenpositionen(r);
     const bool vergleich = istVergleich(r);
     if (r.ueberschrift.empty()) seitenpruefung(rasteranfang(r));
     tabellenOben_ = y_ - zeilenhoehe_;
@@ -208,9 +232,9 @@ void Listensetzer::raster(const Raster& r) {
 }
 
 // Row z (0: the heading row) at y, below the page number where it would reach it.
-void Listensetzer::zeile(const Raster& r, const std::vector<int>& x, std::size_t z) {
+void Listensetzer::zeile(const Raster& r, const Spaltenlage& x, std::size_t z) {
     const int vorher = y_;
-    freistellen(x.back() - e_.spaltenabstand, zeilenhoehe_);
+    freistellen(x.rechts(x.x.size() - 2, e_.spaltenabstand), zeilenhoehe_);
     tabellenOben_ += y_ - vorher;
     const std::vector<std::string>& zelle = z == 0 ? r.kopf : r.zeilen[z - 1];
     for (std::size_t c = 0; c < r.kopf.size() && c < zelle.size(); ++c) {
@@ -224,9 +248,9 @@ void Listensetzer::zeile(const Raster& r, const std::vector<int>& x, std::size_t
         else
             f = z == 0 ? kopf1(e_) : normal1(e_);
         if (istRechtsbuendig(k))
-            s_.text(x[c + 1] - e_.spaltenabstand, y_, zelle[c], f, Anker::UntenRechts);
+            s_.text(x.rechts(c, e_.spaltenabstand), y_, zelle[c], f, Anker::UntenRechts);
         else
-            s_.text(x[c], y_, zelle[c], f);
+            s_.text(x.links(c), y_, zelle[c], f);
     }
     seiteLeer_ = false;
     y_ += zeilenhoehe_ + e_.zeilenabstand;

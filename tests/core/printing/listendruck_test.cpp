@@ -49,8 +49,8 @@ TEST(Listendruck, SpaltenFolgenDenKopfzeilen) {
     EXPECT_EQ(textMit(s, "Text 1")->schrift.nummer, 2);
     // Two grids, one frame of three lines each.
     EXPECT_EQ(s.linien.size(), 6u);
-    EXPECT_EQ(s.linien[1].x1, 222);
-    EXPECT_EQ(s.linien[2].x1, 782);
+    EXPECT_EQ(s.linien[1].x1, 215); // in the middle of the gap before "Typ"
+    EXPECT_EQ(s.linien[2].x1, 775); // and before "An/Von"
     EXPECT_EQ(s.linien[0].x2, 970);
 }
 
