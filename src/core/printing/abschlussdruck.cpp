@@ -41,7 +41,9 @@ class Abschlusssetzer {
     Abschlusssetzer(const Druckeinstellungen& e, Messung& m, Seitenformat f, Druckdokument& d)
         : e_(e), m_(m), s_(d, e, m, f) {
         namenbreite_ = m_.breite(std::string(15, 'X'), normal1(e_)) + e_.spaltenabstand;
-        betragbreite_ = m_.breite("999999999.99", normal1(e_)) + e_.spaltenabstand;
+        // The amount columns' gap holds the frame lines: never narrower than they need.
+        luecke_ = std::max<int>(e_.spaltenabstand, kRahmenluecke);
+        betragbreite_ = m_.breite("999999999.99", normal1(e_)) + luecke_;
         zeilenhoehe_ = m_.hoehe("Pp", normal1(e_));
         vorschub_ = m_.hoehe("Pg", normal1(e_)) + e_.zeilenabstand;
     }
@@ -55,8 +57,11 @@ class Abschlusssetzer {
         int oben = 0;
     };
 
-    // Right edge of amount column i (0-based) of a table that starts at x0.
+    // Right edge of amount column i (0-based) of a table that starts at x0, where its texts
+    // end, and the place of a frame line before it, in the middle of the gap.
     int betragsrand(int x0, int i) const { return x0 + (i + 1) * betragbreite_; }
+    int betragsende(int x0, int i) const { return betragsrand(x0, i) - luecke_; }
+    int linieVor(int x0, int i) const { return x0 + i * betragbreite_ - luecke_ / 2; }
     void zeile(const std::string& t, int x, Schriftwahl f, Anker a = Anker::UntenLinks) {
         s_.text(x, y_ + zeilenhoehe_, t, f, a);
         seiteLeer_ = false;
@@ -89,7 +94,7 @@ class Abschlusssetzer {
     Seitensetzer s_;
     bool einzeln_ = true;
     int y_ = 0;
-    int namenbreite_ = 0, betragbreite_ = 0, zeilenhoehe_ = 0, vorschub_ = 0;
+    int namenbreite_ = 0, betragbreite_ = 0, luecke_ = 0, zeilenhoehe_ = 0, vorschub_ = 0;
     bool seiteLeer_ = false;
     std::vector<Senkrechte> senkrechte_;
     int rechts_ = 0;
@@ -183,20 +188,20 @@ bool Abschlusssetzer::zeilenpruefung() {
 
 void Abschlusssetzer::betraege(const std::vector<std::string>& z, std::size_t ab, int x0) {
     for (int i = 0; i < 3; ++i)
-        zeile(zelle(z, ab + static_cast<std::size_t>(i)), betragsrand(x0, i) - e_.spaltenabstand,
-              normal1(e_), Anker::UntenRechts);
+        zeile(zelle(z, ab + static_cast<std::size_t>(i)), betragsende(x0, i), normal1(e_),
+              Anker::UntenRechts);
 }
 
 void Abschlusssetzer::betragskopf(int x0, int spalten) {
     static const char* const namen[] = {"real", "Planungen", "Summe"};
     for (int i = 0; i < spalten; ++i)
-        zeile(namen[i % 3], betragsrand(x0, i) - e_.spaltenabstand, kopf1(e_), Anker::UntenRechts);
+        zeile(namen[i % 3], betragsende(x0, i), kopf1(e_), Anker::UntenRechts);
 }
 
 void Abschlusssetzer::kontenbestaende(const Raster& r) {
     const int x0 = e_.links + namenbreite_;
     tabelle(betragsrand(x0, 2), [this, x0] {
-        senkrechte_ = {{betragsrand(x0, 1) + 3, y_}};
+        senkrechte_ = {{linieVor(x0, 2), y_}};
         zeile("Konto", e_.links, kopf1(e_));
         betragskopf(x0, 3);
         y_ += vorschub_;
@@ -273,15 +278,14 @@ void Abschlusssetzer::gewinnUndVerlust(const Raster& r) {
         // pair's centred heading, which they would strike.
         senkrechte_.clear();
         for (int i = 2; i < 6; i += 2)
-            senkrechte_.push_back({x0 + i * betragbreite_ + 3, y_});
+            senkrechte_.push_back({linieVor(x0, i), y_});
         for (int p = 0; p < 3; ++p)
             zeile(paare[p], x0 + (2 * p + 1) * betragbreite_, k, Anker::UntenMitte);
         y_ += vorschub_;
         for (int i = 1; i < 6; i += 2)
-            senkrechte_.push_back({x0 + i * betragbreite_ + 3, y_});
+            senkrechte_.push_back({linieVor(x0, i), y_});
         for (int i = 0; i < 6; ++i)
-            zeile(i % 2 == 0 ? "Ausg" : "Einn", betragsrand(x0, i) - e_.spaltenabstand, k,
-                  Anker::UntenRechts);
+            zeile(i % 2 == 0 ? "Ausg" : "Einn", betragsende(x0, i), k, Anker::UntenRechts);
         y_ += vorschub_;
         s_.linie(x0, y_, rechts, y_);
     });
@@ -289,8 +293,8 @@ void Abschlusssetzer::gewinnUndVerlust(const Raster& r) {
         zeilenpruefung();
         if (z == 2) s_.linie(x0, y_ + 2, rechts, y_ + 2);
         for (int i = 0; i < 6; ++i)
-            zeile(zelle(r.zeilen[z], static_cast<std::size_t>(i)),
-                  betragsrand(x0, i) - e_.spaltenabstand, normal1(e_), Anker::UntenRechts);
+            zeile(zelle(r.zeilen[z], static_cast<std::size_t>(i)), betragsende(x0, i), normal1(e_),
+                  Anker::UntenRechts);
         y_ += vorschub_;
     }
     senkrechte();

@@ -56,10 +56,6 @@ struct Spaltenlage {
     }
 };
 
-// The frame's lines stand before the columns 3 and 5, in the middle of the gap; where the
-// column gap is narrower than this, those columns move right to keep a line off the text.
-constexpr int kRahmenluecke = 10;
-
 class Listensetzer {
   public:
     Listensetzer(const Druckeinstellungen& e, Messung& m, Seitenformat f, Druckdokument& d)
@@ -190,6 +186,8 @@ Spaltenlage Listensetzer::spaltenpositionen(const Raster& r) {
             x.pop_back();
         }
     }
+    // The frame's lines stand before the columns 3 and 5, in the middle of the gap; where the
+    // column gap is narrower than a line needs, those columns move right.
     std::vector<int> versatz(x.size(), 0);
     if (!istVergleich(r) && x.size() >= 7) {
         const int mehr = std::max(0, kRahmenluecke - e_.spaltenabstand);

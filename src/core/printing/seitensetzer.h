@@ -59,6 +59,9 @@ class Seitensetzer {
 Druckdokument seitenbreiteAnpassen(const std::function<Druckdokument(Seitenformat)>& setzen,
                                    Seitenformat f);
 
+// The narrowest gap beside a frame line: the line in its middle keeps clear of the texts.
+inline constexpr int kRahmenluecke = 10;
+
 // Fonts of font 1 and 2 in the normal and the heading style.
 Schriftwahl normal1(const Druckeinstellungen& e, int zuschlag = 0);
 Schriftwahl kopf1(const Druckeinstellungen& e, int zuschlag = 0);
