@@ -21,30 +21,6 @@ double faktor(QPrinter& p) {
     return p.resolution() / kEinheitenProZoll;
 }
 
-void textMalen(QPainter& m, const Druckdokument& d, const Drucktext& t) {
-    const QFont f = qtSchrift(d, t.schrift);
-    m.setFont(f);
-    const QFontMetricsF fm(f, m.device());
-    const QString s = qtText(t.text);
-    const double w = fm.horizontalAdvance(s);
-    double x = t.x;
-    double grundlinie = t.y - fm.descent();
-    switch (t.anker) {
-    case Anker::ObenLinks:
-        grundlinie = t.y + fm.ascent();
-        break;
-    case Anker::UntenLinks:
-        break;
-    case Anker::UntenRechts:
-        x -= w;
-        break;
-    case Anker::UntenMitte:
-        x -= w / 2;
-        break;
-    }
-    m.drawText(QPointF(x, grundlinie), s);
-}
-
 void kastenMalen(QPainter& m, const Druckkasten& k) {
     const double a = k.seite;
     const QRectF r(k.x - a / 2, k.y - a, a, a);
@@ -68,7 +44,34 @@ Seitenformat seitenformat(QPrinter& p) {
     return Seitenformat{static_cast<int>(r.width() / f), static_cast<int>(r.height() / f)};
 }
 
-void seiteMalen(QPainter& maler, const Druckdokument& d, const Druckseite& s) {
+const QFont& Seitenmaler::schrift(const Schriftwahl& w) {
+    const auto schluessel = std::make_tuple(w.nummer, w.zuschlag, static_cast<int>(w.stil));
+    auto it = schriften_.find(schluessel);
+    if (it == schriften_.end()) it = schriften_.emplace(schluessel, qtSchrift(d_, w)).first;
+    return it->second;
+}
+
+double Seitenmaler::unterlaenge(int zuschlag) {
+    auto it = unterlaengen_.find(zuschlag);
+    if (it != unterlaengen_.end()) return it->second;
+    double u = 0;
+    for (int nummer : {1, 2})
+        u = std::max(u,
+                     QFontMetricsF(schrift(Schriftwahl{nummer, zuschlag, 0}), geraet_).descent());
+    return unterlaengen_.emplace(zuschlag, u).first->second;
+}
+
+QPointF Seitenmaler::anfang(const Drucktext& t) {
+    const QFontMetricsF fm(schrift(t.schrift), geraet_);
+    if (t.anker == Anker::ObenLinks) return QPointF(t.x, t.y + fm.ascent());
+    const double w = fm.horizontalAdvance(qtText(t.text));
+    const double x = t.anker == Anker::UntenRechts  ? t.x - w
+                     : t.anker == Anker::UntenMitte ? t.x - w / 2
+                                                    : t.x;
+    return QPointF(x, t.y - unterlaenge(t.schrift.zuschlag));
+}
+
+void Seitenmaler::malen(QPainter& maler, const Druckseite& s) {
     QPen stift(Qt::black);
     stift.setWidthF(2.0);
     maler.setPen(stift);
@@ -76,8 +79,10 @@ void seiteMalen(QPainter& maler, const Druckdokument& d, const Druckseite& s) {
         maler.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
     for (const Druckkasten& k : s.kaesten)
         kastenMalen(maler, k);
-    for (const Drucktext& t : s.texte)
-        textMalen(maler, d, t);
+    for (const Drucktext& t : s.texte) {
+        maler.setFont(schrift(t.schrift));
+        maler.drawText(anfang(t), qtText(t.text));
+    }
 }
 
 bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& setzen,
@@ -90,6 +95,7 @@ bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& se
     if (!maler.begin(&p)) return false;
     const double f = faktor(p);
     const int seiten = static_cast<int>(d.seiten.size());
+    Seitenmaler seitenmaler(d, &p);
     for (int i = 0; i < seiten; ++i) {
         if (fortschritt && !fortschritt(i + 1, seiten)) {
             p.abort();
@@ -98,8 +104,8 @@ bool drucken(QPrinter& p, const Schrift& s1, const Schrift& s2, const Setzer& se
         }
         if (i > 0) p.newPage();
         maler.save();
-        maler.scale(f, f);
-        seiteMalen(maler, d, d.seiten[static_cast<std::size_t>(i)]);
+        maler.scale(f * d.massstab, f * d.massstab);
+        seitenmaler.malen(maler, d.seiten[static_cast<std::size_t>(i)]);
         maler.restore();
     }
     return maler.end();

@@ -3,9 +3,15 @@
 
 #include "core/printing/druckseite.h"
 
-#include <functional>
-#include <string>
+#include <QFont>
+#include <QPointF>
 
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -18,8 +24,26 @@ using Setzer = std::function<Druckdokument(Messung&, Seitenformat)>;
 
 // The printable area of the printer in printer units.
 Seitenformat seitenformat(QPrinter& p);
-// Draws one page; the painter's unit is one printer unit.
-void seiteMalen(QPainter& maler, const Druckdokument& d, const Druckseite& s);
+// Draws the pages of one printout; keeps the fonts it has made for the next page.
+class Seitenmaler {
+  public:
+    Seitenmaler(const Druckdokument& d, QPaintDevice* geraet) : d_(d), geraet_(geraet) {}
+
+    // Draws one page; the painter's unit is one printer unit.
+    void malen(QPainter& maler, const Druckseite& s);
+    // Where a text's baseline starts. Texts anchored at their bottom edge stand on the one
+    // baseline of their row, which leaves room for the descent of either print font.
+    QPointF anfang(const Drucktext& t);
+
+  private:
+    const QFont& schrift(const Schriftwahl& w);
+    double unterlaenge(int zuschlag);
+
+    const Druckdokument& d_;
+    QPaintDevice* geraet_;
+    std::map<std::tuple<int, int, int>, QFont> schriften_;
+    std::map<int, double> unterlaengen_;
+};
 // Lays out with the printer's fonts and prints every page under the document's title.
 // Returns false when cancelled or when the printer could not be started; `seitenzahl`
 // receives the number of pages laid out.

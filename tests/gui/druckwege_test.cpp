@@ -160,6 +160,37 @@ class DruckwegeTest : public QObject {
         QCOMPARE(cli, desktop);
     }
 
+    // "Als PDF speichern" proposes the club and the report in the club's folder and appends
+    // ".pdf" to a name typed without it.
+    void alsPdfSchlaegtNamenVorUndHaengtEndungAn() {
+        Fenster f;
+        QCOMPARE(f.form->dateiOeffnen(verein_), OeffnenErgebnis::Geoeffnet);
+        f.form->show();
+        Dialogablauf ablauf;
+        f.form->aktion("einfachliste")->trigger();
+        QString vorschlag;
+        const QString getippt = dir_.path() + "/bericht.v2";
+        QFile::remove(getippt + ".pdf");
+        ablauf.dann(u("Druckoptionen"), [](QDialog& d) {
+            QTest::mouseClick(static_cast<gui::Tprintdlg&>(d).BtnOk, Qt::LeftButton);
+        });
+        ablauf.dann(u("Druckvorschau"), [](QDialog& d) {
+            d.findChild<QAction*>("alsPdf")->trigger();
+            if (d.isVisible()) d.reject();
+        });
+        ablauf.dann(u("Als PDF speichern"), [&](QDialog& d) {
+            auto& datei = static_cast<QFileDialog&>(d);
+            vorschlag = datei.selectedFiles().value(0);
+            datei.selectFile(getippt);
+            d.accept();
+        });
+        listendruck();
+        QVERIFY2(ablauf.fertig(), qPrintable(ablauf.gezeigt().join(", ")));
+        QCOMPARE(vorschlag,
+                 QFileInfo(verein_).absolutePath() + u("/Sportverein - Listenübersicht.pdf"));
+        QVERIFY(QFile::exists(getippt + ".pdf"));
+    }
+
   private:
     static const std::vector<Druckweg>& faelle() {
         const QString anVon = u("An/&Von-Spalte");

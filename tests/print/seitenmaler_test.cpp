@@ -1,5 +1,6 @@
 // The printing library: the settings store in QSettings on a temporary path, and one PDF
 // per printout read back with pdftotext.
+#include "../core/printing/druckberichte.h"
 #include "aufzeichnendeperson.h"
 #include "core/common/zeichensatz.h"
 #include "core/printing/abschlussdruck.h"
@@ -11,6 +12,7 @@
 #include "print/seitenmaler.h"
 #include "tempverzeichnis.h"
 
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QSettings>
 
@@ -201,17 +203,7 @@ TEST_F(Druckwerk, ListeAlsPdf) {
 }
 
 TEST_F(Druckwerk, VergleichAlsPdf) {
-    Bericht b;
-    b.fenstertitel = "Soll-Ist-Vergleich f\xfcr Datei: Verein";
-    b.waehrungszeile = "Alle Betr\xe4ge in EUR";
-    Raster r;
-    r.ueberschrift = "Ausgabetypen:";
-    r.kopf = {"Typ", "real", "Planungen", "IST-Summe", "Planv.(Soll)", "Differenz"};
-    r.zeilen = {
-        {"Miete", "     120.00", "       0.00", "     120.00", "     150.00", "      30.00"},
-        {"S u m m e n :", "     120.00", "       0.00", "     120.00", "     150.00",
-         "      30.00"}};
-    b.reiter.push_back({"", {r}});
+    const Bericht b = test::sollIstVergleich();
     const PdfInhalt pdf = alsPdf(datei("sollist.pdf"), [&](Messung& m, Seitenformat f) {
         return listeSetzen(b, mitNummern(), m, f);
     });
@@ -273,6 +265,22 @@ TEST_F(Druckwerk, MitgliederlisteAlsPdf) {
     EXPECT_NE(pdf.text.find("Mitgliederliste für Datei: Verein"), std::string::npos);
     EXPECT_NE(pdf.text.find("[X]"), std::string::npos);
     EXPECT_NE(pdf.text.find("12,50"), std::string::npos);
+}
+
+// Texts of both fonts on one row share its baseline, which leaves room for the larger
+// descent.
+TEST_F(Druckwerk, EineGrundlinieFuerBeideSchriften) {
+    QPrinter drucker(QPrinter::HighResolution);
+    druck::pdfEinrichten(drucker, datei("grundlinie.pdf"));
+    Druckdokument d;
+    d.schrift1 = Schrift{"DejaVu Sans", 8, 0};
+    d.schrift2 = Schrift{"DejaVu Sans Mono", 14, 0};
+    druck::Seitenmaler maler(d, &drucker);
+    const Drucktext text{100, 500, "Miete", Schriftwahl{2, 0, 0}, Anker::UntenLinks};
+    const Drucktext betrag{900, 500, "10.00", Schriftwahl{1, 0, kFett}, Anker::UntenRechts};
+    EXPECT_DOUBLE_EQ(maler.anfang(text).y(), maler.anfang(betrag).y());
+    const QFontMetricsF groessere(druck::qtSchrift(d, text.schrift), &drucker);
+    EXPECT_LE(maler.anfang(text).y() + groessere.descent(), 500.0);
 }
 
 } // namespace

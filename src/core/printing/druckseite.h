@@ -54,6 +54,10 @@ struct Druckdokument {
     Schrift schrift1;
     Schrift schrift2;
     std::vector<Druckseite> seiten;
+    // The rightmost point a text or line reaches.
+    int inhaltsbreite = 0;
+    // Pages laid out wider than the printable area are drawn this much smaller.
+    double massstab = 1.0;
 };
 
 // The printable area in printer units.

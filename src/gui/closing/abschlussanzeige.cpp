@@ -50,7 +50,7 @@ void abschlussDrucken(TMainForm& f) {
         if (w) fenster << w.data();
     auto* gefunden = qobject_cast<TabschlWin*>(druckfensterSuchen(fenster, titel, f.person()));
     if (!gefunden) return;
-    druckvorschau(&f, abschlussSetzer(f, *gefunden));
+    druckvorschau(&f, abschlussSetzer(f, *gefunden), pdfName(f.sitzung(), gefunden->bericht()));
 }
 
 } // namespace zalvor::gui

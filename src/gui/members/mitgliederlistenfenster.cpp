@@ -79,7 +79,8 @@ bool TWMglList::drucken() {
         return false;
     const auto stil = bezahltSpalteFragen(this);
     if (!stil) return false;
-    druckvorschau(this, setzer(static_cast<int>(*stil), druckeinstellungen().anVon));
+    druckvorschau(this, setzer(static_cast<int>(*stil), druckeinstellungen().anVon),
+                  pdfName(f_.sitzung(), bericht_));
     return true;
 }
 

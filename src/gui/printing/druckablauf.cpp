@@ -1,11 +1,15 @@
 // Preview, PDF and progress around the printing library.
 #include "gui/printing/druckablauf.h"
 
+#include "core/common/zeichensatz.h"
+#include "core/printing/pdfname.h"
 #include "gui/printing/druckoptionendialog.h"
 #include "print/druckschrift.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -63,7 +67,14 @@ bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& 
     return mitFortschritt(eltern, pdf, setzer);
 }
 
-void druckvorschau(QWidget* eltern, const druck::Setzer& setzer) {
+QString pdfName(const Sitzung& s, const Bericht& b) {
+    const QString name =
+        druck::qtText(pdfVorschlag(utf8NachAnsi(s.datei.basisname), b.fenstertitel));
+    if (s.datei.basisname.empty()) return name;
+    return QFileInfo(QString::fromStdString(s.datei.basisname)).absoluteDir().filePath(name);
+}
+
+void druckvorschau(QWidget* eltern, const druck::Setzer& setzer, const QString& pdfName) {
     QPrintPreviewDialog vorschau(&drucker(), eltern);
     vorschau.setWindowTitle(QStringLiteral("Druckvorschau"));
     QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
@@ -72,12 +83,16 @@ void druckvorschau(QWidget* eltern, const druck::Setzer& setzer) {
         QAction* pdf = leiste->addAction(QStringLiteral("Als PDF speichern"));
         pdf->setObjectName(QStringLiteral("alsPdf"));
         QObject::connect(pdf, &QAction::triggered, &vorschau, [&] {
+            QFileDialog dialog(&vorschau, QStringLiteral("Als PDF speichern"), pdfName,
+                               QStringLiteral("PDF-Dateien (*.pdf)"));
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setDefaultSuffix(QStringLiteral("pdf"));
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
             const QString pfad =
-                QFileDialog::getSaveFileName(&vorschau, QStringLiteral("Als PDF speichern"),
-                                             QString(), QStringLiteral("PDF-Dateien (*.pdf)"));
+                QString::fromStdString(mitPdfEndung(dialog.selectedFiles().front().toStdString()));
             // The PDF keeps the orientation chosen in the preview or the printer set-up.
             const bool quer = drucker().pageLayout().orientation() == QPageLayout::Landscape;
-            if (!pfad.isEmpty() && alsPdfDrucken(&vorschau, setzer, pfad, quer)) vorschau.accept();
+            if (alsPdfDrucken(&vorschau, setzer, pfad, quer)) vorschau.accept();
         });
     }
     vorschau.exec();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "core/common/person.h"
+#include "core/common/raster.h"
+#include "core/files/sitzung.h"
 #include "print/seitenmaler.h"
 
 #include <QList>
@@ -22,8 +24,13 @@ void druckkuerzel(QWidget& fenster, QAction* drucken);
 QWidget* druckfensterSuchen(const QList<QWidget*>& fenster, const QString& aktiverTitel, Person& p);
 
 // Shows the preview of the printout laid out by `setzer` with the program's settings; its
-// print button prints to the chosen printer, its "Als PDF speichern" into a file.
-void druckvorschau(QWidget* eltern, const druck::Setzer& setzer);
+// print button prints to the chosen printer, its "Als PDF speichern" into a file, proposing
+// `pdfName` (a path) and appending ".pdf" to a name typed without it.
+void druckvorschau(QWidget* eltern, const druck::Setzer& setzer, const QString& pdfName = {});
+
+// The PDF file proposed for a report of the open club: in the booking file's folder, named
+// after the club and the report.
+QString pdfName(const Sitzung& s, const Bericht& b);
 
 // Prints straight to `pfad` as PDF, on landscape pages with `quer` (used by the preview and by
 // tests); false when cancelled or when the file could not be written.

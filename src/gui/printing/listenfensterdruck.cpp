@@ -24,9 +24,12 @@ void listenfensterDrucken(TMainForm& f) {
         druckfensterSuchen(fenster, aktiv ? aktiv->windowTitle() : QString(), f.person()));
     if (!liste) return;
     const zalvor::Bericht bericht = liste->bericht();
-    druckvorschau(&f, [bericht](zalvor::Messung& m, zalvor::Seitenformat s) {
-        return zalvor::listeSetzen(bericht, druckeinstellungen(), m, s);
-    });
+    druckvorschau(
+        &f,
+        [bericht](zalvor::Messung& m, zalvor::Seitenformat s) {
+            return zalvor::listeSetzen(bericht, druckeinstellungen(), m, s);
+        },
+        pdfName(f.sitzung(), bericht));
 }
 
 void druckbarMachen(TMainForm& f, TListenWin& w) {

@@ -4,6 +4,7 @@
 #include "core/closing/mehrdateiabschluss.h"
 #include "core/common/zeichensatz.h"
 #include "core/printing/abschlussdruck.h"
+#include "druckberichte.h"
 #include "festemessung.h"
 
 #include <gtest/gtest.h>
@@ -11,45 +12,8 @@
 namespace zalvor {
 namespace {
 
+using test::jahresabschluss;
 using test::textMit;
-
-Raster grid(std::vector<std::string> kopf, std::vector<std::vector<std::string>> zeilen) {
-    Raster r;
-    r.kopf = std::move(kopf);
-    r.zeilen = std::move(zeilen);
-    return r;
-}
-
-Bericht jahresabschluss(bool ausgabegruppen, bool mehrereDateien) {
-    Bericht b;
-    b.fenstertitel = A("Jahresabschluß");
-    b.waehrungszeile = A("Alle Beträge in EUR");
-    Raster konten =
-        grid({"Konto", "real", "Planungen", "Summe"}, {{"Kasse", "10.00", "0.00", "10.00"},
-                                                       {"", "", "", ""},
-                                                       {"Geldbestand:", "10.00", "0.00", "10.00"}});
-    konten.sichtbar = !mehrereDateien;
-    const std::vector<std::string> kopf = {"Typengruppe", "Typ", "real", "Planungen", "Summe"};
-    const Raster aus = grid(kopf, {{"Haus", "Miete", "5.00", "0.00", "5.00"},
-                                   {"", "", "", "", ""},
-                                   {"Ausgaben gesamt:", "", "5.00", "0.00", "5.00"}});
-    Raster ausGruppen = grid(
-        {"Typengruppe", "Typ/Untergruppe", "real", "Planungen", "Summe"},
-        {{"Haus", "Miete", "5.00", "0.00", "5.00"}, {"", "S u m m e n :", "5.00", "0.00", "5.00"}});
-    ausGruppen.sichtbar = ausgabegruppen;
-    const Raster ein = grid(kopf, {{"Spenden", "Spende", "7.00", "0.00", "7.00"}});
-    Raster einGruppen = ausGruppen;
-    einGruppen.sichtbar = true;
-    const Raster guv = grid({"Ausg", "Einn", "Ausg", "Einn", "Ausg", "Einn"},
-                            {{"5.00", "7.00", "0.00", "0.00", "5.00", "7.00"},
-                             {"", "", "", "", "", ""},
-                             {"Gewinn:", "2.00", "", "0.00", "", "2.00"}});
-    b.reiter = {{A("Kontenbestände"), {konten}},
-                {"Ausgabenbilanz", {aus, ausGruppen}},
-                {"Einnahmenbilanz", {ein, einGruppen}},
-                {"Gewinn- / Verlustrechnung", {guv}}};
-    return b;
-}
 
 const Abschlusskopf kKopf{"26", 6, 12, 2026, "/daten/Verein"};
 

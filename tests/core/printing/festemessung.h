@@ -23,4 +23,22 @@ inline const Drucktext* textMit(const Druckseite& s, const std::string& t) {
     return it == s.texte.end() ? nullptr : &*it;
 }
 
+// The box a text covers on the page.
+struct Feld {
+    int links = 0, oben = 0, rechts = 0, unten = 0;
+};
+
+inline Feld feldVon(const Drucktext& t, Messung& m) {
+    const Textmass g = m.mass(t.text, t.schrift);
+    int links = t.x;
+    if (t.anker == Anker::UntenRechts) links -= g.breite;
+    if (t.anker == Anker::UntenMitte) links -= g.breite / 2;
+    const int oben = t.anker == Anker::ObenLinks ? t.y : t.y - g.hoehe;
+    return Feld{links, oben, links + g.breite, oben + g.hoehe};
+}
+
+inline bool schneiden(const Feld& a, const Feld& b) {
+    return a.links < b.rechts && b.links < a.rechts && a.oben < b.unten && b.oben < a.unten;
+}
+
 } // namespace zalvor::test

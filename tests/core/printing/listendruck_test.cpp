@@ -2,6 +2,7 @@
 // counterpart column left out, the comparison without frames, account tabs, page numbers.
 #include "aufzeichnendeperson.h"
 #include "core/printing/listendruck.h"
+#include "druckberichte.h"
 #include "festemessung.h"
 
 #include <gtest/gtest.h>
@@ -9,26 +10,9 @@
 namespace zalvor {
 namespace {
 
+using test::eaListe;
+using test::eaRaster;
 using test::textMit;
-
-Raster eaRaster(const std::string& ueberschrift, int buchungen) {
-    Raster r;
-    r.ueberschrift = ueberschrift;
-    r.kopf = {"BuNr", "Beleg", "Datum", "Typ", "Buchungstext", "An/Von", "Betrag (EUR)", "Konto"};
-    for (int i = 1; i <= buchungen; ++i)
-        r.zeilen.push_back({std::to_string(i), "B" + std::to_string(i), " 5. 3.", "Miete",
-                            "Text " + std::to_string(i), "Vermieter", "     10.00", " 1"});
-    r.zeilen.push_back({"", "", "", "", "", "", "----------", ""});
-    r.zeilen.push_back({"", "", "", "", "S u m m e :", "", "     10.00", ""});
-    return r;
-}
-
-Bericht eaListe(int buchungen) {
-    Bericht b;
-    b.fenstertitel = "Ein/Aus - Liste";
-    b.reiter.push_back({"", {eaRaster("Ausgaben:", buchungen), eaRaster("Einnahmen:", 1)}});
-    return b;
-}
 
 TEST(Listendruck, SpaltenFolgenDenKopfzeilen) {
     test::FesteMessung m;
@@ -65,8 +49,8 @@ TEST(Listendruck, SpaltenFolgenDenKopfzeilen) {
     EXPECT_EQ(textMit(s, "Text 1")->schrift.nummer, 2);
     // Two grids, one frame of three lines each.
     EXPECT_EQ(s.linien.size(), 6u);
-    EXPECT_EQ(s.linien[1].x1, 222);
-    EXPECT_EQ(s.linien[2].x1, 782);
+    EXPECT_EQ(s.linien[1].x1, 215); // in the middle of the gap before "Typ"
+    EXPECT_EQ(s.linien[2].x1, 775); // and before "An/Von"
     EXPECT_EQ(s.linien[0].x2, 970);
 }
 
@@ -90,9 +74,7 @@ TEST(Listendruck, LangeListeBrichtUmUndRahmtJedeSeite) {
     e.oben = 15;
     const Druckdokument d = listeSetzen(eaListe(30), e, m, {2400, 600});
     ASSERT_GE(d.seiten.size(), 2u);
-    for (const Drucktext& t : d.seiten[0].texte) // the first page carries no number
-        EXPECT_NE(t.x, 2400 - 15) << t.text;
-    for (std::size_t i = 1; i < d.seiten.size(); ++i) {
+    for (std::size_t i = 0; i < d.seiten.size(); ++i) { // the first page included
         const Druckseite& s = d.seiten[i];
         const Drucktext* nummer = textMit(s, std::to_string(i + 1));
         ASSERT_TRUE(nummer) << i;
@@ -119,14 +101,7 @@ TEST(Listendruck, LangeListeBrichtUmUndRahmtJedeSeite) {
 TEST(Listendruck, VergleichOhneRahmenMitWaehrungszeile) {
     test::FesteMessung m;
     const Druckeinstellungen e;
-    Bericht b;
-    b.fenstertitel = "Soll-Ist-Vergleich";
-    b.waehrungszeile = "Alle Betr\xe4ge in EUR";
-    Raster r;
-    r.ueberschrift = "Ausgabetypen:";
-    r.kopf = {"Typ", "real", "Planungen", "IST-Summe", "Planv.(Soll)", "Differenz"};
-    r.zeilen = {{"Miete", "10.00", "0.00", "10.00", "12.00", "2.00"}};
-    b.reiter.push_back({"", {r}});
+    const Bericht b = test::sollIstVergleich();
     const Druckdokument d = listeSetzen(b, e, m, {2400, 3400});
     const Druckseite& s = d.seiten[0];
     EXPECT_TRUE(s.linien.empty());

@@ -1,6 +1,7 @@
 // Member list printout: column positions from the widest cell, font 2 for the free columns,
 // the four styles of the paid column and the page break.
 #include "core/printing/mitgliederdruck.h"
+#include "druckberichte.h"
 #include "festemessung.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +9,8 @@
 namespace zalvor {
 namespace {
 
+using test::mitgliederliste;
 using test::textMit;
-
-Bericht mitgliederliste(int mitglieder) {
-    Bericht b;
-    b.fenstertitel = "Mitgliederliste";
-    Raster r;
-    r.kopf = {"Mitglied", "Beitrag", "Bez"};
-    for (int i = 0; i < mitglieder; ++i)
-        r.zeilen.push_back(
-            {i % 2 ? "Kurz, Bo" : "Meier, Anna", i % 2 ? "" : "Voll", i % 2 ? " -" : " X"});
-    b.reiter.push_back({"", {r}});
-    return b;
-}
 
 TEST(Mitgliederdruck, BezSpalteInVierStilen) {
     test::FesteMessung m;
