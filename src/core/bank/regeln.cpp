@@ -37,6 +37,20 @@ std::optional<int> zahl(std::string_view s) {
     return wert;
 }
 
+// The pattern in small letters, searched in a text in small letters: several times faster
+// than the engine's own case folding. A letter after a backslash keeps its case (\D, \W).
+std::string musterKlein(const std::string& muster) {
+    std::string aus = kleinUmlaute(muster);
+    for (std::size_t i = 0; i < aus.size(); ++i) {
+        if (aus[i] == '\\') {
+            ++i;
+            continue;
+        }
+        if (aus[i] >= 'A' && aus[i] <= 'Z') aus[i] = static_cast<char>(aus[i] - 'A' + 'a');
+    }
+    return aus;
+}
+
 class RegelLeser {
   public:
     explicit RegelLeser(std::string datei) : datei_(std::move(datei)) {}
@@ -104,8 +118,7 @@ class RegelLeser {
         r.typ = *n;
         try {
             r.ausdruck =
-                std::regex(kleinUmlaute(muster),
-                           std::regex::ECMAScript | std::regex::icase | std::regex::nosubs);
+                std::regex(musterKlein(muster), std::regex::ECMAScript | std::regex::nosubs);
         } catch (const std::regex_error&) {
             return fehler(nummer, "ungültiges Muster \"" + muster + "\"");
         }
@@ -239,7 +252,10 @@ std::string kleinUmlaute(std::string_view utf8) {
 }
 
 std::string suchtext(const Auszugszeile& z) {
-    return kleinUmlaute(z.name + " " + z.text);
+    std::string t = kleinUmlaute(z.name + " " + z.text);
+    for (char& c : t)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return t;
 }
 
 } // namespace zalvor::bank

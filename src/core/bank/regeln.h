@@ -69,8 +69,8 @@ RegelnGelesen regelnLesen(std::string_view text, const std::string& datei = {});
 std::vector<Meldung> regelnPruefen(const Regeldatei& regeln, const Typverwaltung& typen,
                                    const std::string& datei = {});
 
-// The text a pattern is searched in, and the case folding both share (ASCII by the regular
-// expression, Latin letters with umlauts here).
+// The text a pattern is searched in (small letters, umlauts included), and the folding of
+// the Latin letters with umlauts that pattern and text share.
 std::string suchtext(const Auszugszeile& z);
 std::string kleinUmlaute(std::string_view utf8);
 

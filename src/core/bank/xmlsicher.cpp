@@ -60,7 +60,8 @@ XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei,
     ctxt->sax->error = nullptr;
     ctxt->sax->warning = nullptr;
     ctxt->sax->internalSubset = doctypeAblehnen;
-    const int optionen = XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOWARNING;
+    const int optionen =
+        XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOWARNING | XML_PARSE_COMPACT;
     XmlDokument dok(xmlCtxtReadMemory(ctxt.get(), text.data(), static_cast<int>(text.size()),
                                       nullptr, nullptr, optionen));
     if (z.doctype)
@@ -106,6 +107,11 @@ bool xmlHatElementKinder(const xmlNode* n) {
 
 std::string xmlText(const xmlNode* n) {
     if (n == nullptr) return {};
+    // Most elements hold one text node: read it in place instead of through a copy.
+    const xmlNode* k = n->children;
+    if (k != nullptr && k->next == nullptr && k->type == XML_TEXT_NODE && k->content != nullptr)
+        return leerraumBereinigen(reinterpret_cast<const char*>(k->content));
+    if (k == nullptr) return {};
     xmlChar* inhalt = xmlNodeGetContent(n);
     if (inhalt == nullptr) return {};
     std::string t = leerraumBereinigen(reinterpret_cast<const char*>(inhalt));

@@ -56,6 +56,13 @@ TEST(TypZuordnung, ErsteRegelDerSeite) {
             << f.name << " " << f.text;
 }
 
+TEST(TypZuordnung, GrossbuchstabenNachDemRueckstrichBleiben) {
+    const RegelnGelesen r = regelnLesen("^\\D+ RE\\d{3}$ => 7\n");
+    ASSERT_TRUE(r.fehler.empty());
+    EXPECT_EQ(typNachRegel(r.regeln.regeln, zeile(Richtung::Soll, "Kühn", "re123")), 7);
+    EXPECT_EQ(typNachRegel(r.regeln.regeln, zeile(Richtung::Soll, "K2", "RE123")), std::nullopt);
+}
+
 TEST(TypZuordnung, GelerntVonDerSpaetestenBuchungDerSeite) {
     std::vector<TBuchung> datei{
         buchung(false, "Stadtwerke", 3, 2, 1),
