@@ -5,14 +5,14 @@
 
 namespace zalvor::bank {
 
-std::string_view nichtgebuchtText(Nichtgebucht g) {
+std::string nichtgebuchtText(Nichtgebucht g) {
     switch (g) {
     case Nichtgebucht::Vorgemerkt:
         return "vorgemerkt";
     case Nichtgebucht::AnderesJahr:
         return "anderes Jahr";
     case Nichtgebucht::AndereWaehrung:
-        return "andere Währung";
+        return A("andere Währung");
     case Nichtgebucht::Nein:
         break;
     }

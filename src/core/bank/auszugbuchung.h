@@ -12,8 +12,9 @@ namespace zalvor::bank {
 
 enum class Nichtgebucht { Nein, Vorgemerkt, AnderesJahr, AndereWaehrung };
 
-// "vorgemerkt", "anderes Jahr", "andere Währung" (UTF-8); empty for a line that is booked.
-std::string_view nichtgebuchtText(Nichtgebucht g);
+// "vorgemerkt", "anderes Jahr", "andere Währung" in the engine's Windows form, as every text
+// the engine shows; empty for a line that is booked.
+std::string nichtgebuchtText(Nichtgebucht g);
 
 struct Buchungsfelder {
     Nichtgebucht grund = Nichtgebucht::Nein;

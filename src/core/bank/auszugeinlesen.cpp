@@ -1,6 +1,9 @@
 // Recognising the format by content and reading it.
 #include "core/bank/auszugeinlesen.h"
 
+#include "core/common/zeichensatz.h"
+
+#include "core/bank/bankwerte.h"
 #include "core/bank/camt.h"
 #include "core/bank/csvauszug.h"
 #include "core/bank/mt940.h"
@@ -14,11 +17,12 @@ void zipLesenIn(std::string_view archiv, Einleseergebnis& e) {
     for (const ZipEintrag& datei : zipLesen(archiv, kHoechstAuszug)) {
         std::vector<Kontoauszug> gelesen;
         if (siehtNachXmlAus(datei.inhalt))
-            gelesen = camtLesen(datei.inhalt, e.hinweise, datei.name);
+            gelesen = camtLesen(datei.inhalt, e.hinweise, fensterText(datei.name));
         else if (siehtNachMt940Aus(datei.inhalt))
-            gelesen = mt940Lesen(datei.inhalt, e.hinweise, datei.name);
+            gelesen = mt940Lesen(datei.inhalt, e.hinweise, fensterText(datei.name));
         else {
-            e.hinweise.push_back({Fundstelle{datei.name, 0, {}}, "kein Kontoauszug, übersprungen"});
+            e.hinweise.push_back(
+                {Fundstelle{fensterText(datei.name), 0, {}}, A("kein Kontoauszug, übersprungen")});
             continue;
         }
         for (Kontoauszug& a : gelesen)
@@ -42,7 +46,8 @@ Einleseergebnis auszugEinlesen(std::string_view inhalt, const CsvBeschreibung* c
     Einleseergebnis e;
     try {
         if (inhalt.size() > kHoechstAuszug)
-            throw AuszugFehler({}, "Datei größer als " + std::to_string(kHoechstAuszug) + " Bytes");
+            throw AuszugFehler({},
+                               A("Datei größer als ") + std::to_string(kHoechstAuszug) + " Bytes");
         if (istZip(inhalt)) {
             e.format = Auszugformat::Zip;
             zipLesenIn(inhalt, e);
@@ -56,8 +61,8 @@ Einleseergebnis auszugEinlesen(std::string_view inhalt, const CsvBeschreibung* c
             e.format = Auszugformat::Csv;
             e.auszuege.push_back(csvLesen(inhalt, *csv));
         } else {
-            throw AuszugFehler({}, "kein Kontoauszug (CAMT.053 oder MT940); für CSV eine "
-                                   "Regeldatei mit Spalten angeben");
+            throw AuszugFehler({}, A("kein Kontoauszug (CAMT.053 oder MT940); für CSV eine "
+                                     "Regeldatei mit Spalten angeben"));
         }
         nullbetraegeAuslassen(e);
     } catch (const AuszugFehler& f) {

@@ -133,6 +133,14 @@ std::string alsUtf8(std::string_view text) {
     return gueltigesUtf8(text) ? std::string(text) : ansiNachUtf8(text);
 }
 
+std::string fensterText(std::string_view text) {
+    return gueltigesUtf8(text) ? utf8NachAnsi(text) : std::string(text);
+}
+
+std::string zitat(std::string_view text) {
+    return "\"" + fensterText(text) + "\"";
+}
+
 std::string grossbuchstaben(std::string_view text) {
     std::string aus(text);
     for (char& c : aus)

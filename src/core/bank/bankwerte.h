@@ -27,6 +27,11 @@ bool gueltigesUtf8(std::string_view text);
 // A Windows-1252 text, or a UTF-8 text that is valid as such, as UTF-8.
 std::string alsUtf8(std::string_view text);
 
+// A text of the file (UTF-8, or bytes that are not) in the engine's Windows form, for messages.
+std::string fensterText(std::string_view text);
+// The same in double quotes.
+std::string zitat(std::string_view text);
+
 // Upper case of ASCII letters.
 std::string grossbuchstaben(std::string_view text);
 

@@ -3,6 +3,8 @@
 // BIC (<BIC> or <BICFI>) and a detail's amount (<Amt> or <AmtDtls><TxAmt><Amt>).
 #include "core/bank/camt.h"
 
+#include "core/common/zeichensatz.h"
+
 #include "core/bank/bankwerte.h"
 #include "core/bank/xmlsicher.h"
 
@@ -50,10 +52,11 @@ class CamtLeser {
                                    ? reinterpret_cast<const char*>(wurzel->ns->href)
                                    : "";
         if (ns.rfind(kNamensraum, 0) != 0)
-            fehler(wurzel, "kein camt.053-Dokument (Namensraum \"" + ns + "\")");
+            fehler(wurzel, "kein camt.053-Dokument (Namensraum " + zitat(ns) + ")");
         const std::string version = ns.substr(kNamensraum.size());
         if (version.size() != 2 || version < "02" || version > "08")
-            fehler(wurzel, "camt.053-Version " + version + " wird nicht unterstützt");
+            fehler(wurzel,
+                   "camt.053-Version " + fensterText(version) + A(" wird nicht unterstützt"));
         return version;
     }
 
@@ -62,9 +65,9 @@ class CamtLeser {
         const std::string text = xmlText(amt);
         const auto cent = centLesen(text, '.');
         if (!cent || *cent < 0 || text.front() == '+')
-            fehler(amt, "ungültiger Betrag \"" + text + "\"");
+            fehler(amt, A("ungültiger Betrag ") + zitat(text));
         const std::string ccy = xmlAttribut(amt, "Ccy");
-        if (ccy.size() != 3) fehler(amt, "Währung fehlt oder ist ungültig");
+        if (ccy.size() != 3) fehler(amt, A("Währung fehlt oder ist ungültig"));
         return {*cent, ccy};
     }
 
@@ -72,7 +75,7 @@ class CamtLeser {
         const std::string t = xmlText(ind);
         if (t == "CRDT") return Richtung::Haben;
         if (t == "DBIT") return Richtung::Soll;
-        fehler(ind, "ungültige Soll/Haben-Kennung \"" + t + "\"");
+        fehler(ind, A("ungültige Soll/Haben-Kennung ") + zitat(t));
     }
 
     // <Dt> or <DtTm> below a date choice.
@@ -81,7 +84,7 @@ class CamtLeser {
         if (n == nullptr) n = xmlKind(wahl, "DtTm");
         if (n == nullptr) fehler(wahl, "Datum fehlt");
         const auto d = isoDatum(xmlText(n));
-        if (!d) fehler(n, "ungültiges Datum \"" + xmlText(n) + "\"");
+        if (!d) fehler(n, A("ungültiges Datum ") + zitat(xmlText(n)));
         return *d;
     }
 
@@ -119,7 +122,7 @@ class CamtLeser {
         if (code == "PDNG") return Status::Vorgemerkt;
         if (code != "INFO")
             hinweise_.push_back(
-                {stelle(sts), "unbekannter Status \"" + code + "\", als Information gelesen"});
+                {stelle(sts), "unbekannter Status " + zitat(code) + ", als Information gelesen"});
         return Status::Information;
     }
 

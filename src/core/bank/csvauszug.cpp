@@ -36,7 +36,7 @@ std::vector<Datensatz> datensaetze(std::string_view text, char trenner, int uebe
         bool zitiert = false, warZitiert = false;
         for (;;) {
             if (pos >= text.size()) {
-                if (zitiert) fehler(datei, d.zeile, "Anführungszeichen nicht geschlossen");
+                if (zitiert) fehler(datei, d.zeile, A("Anführungszeichen nicht geschlossen"));
                 break;
             }
             const char c = text[pos++];
@@ -125,7 +125,8 @@ class CsvLeser {
         const std::string t = feld(d, f);
         const auto dat = datumNachFormat(t, b_.datumsformat);
         if (!dat)
-            fehler(datei_, d.zeile, "ungültiges Datum \"" + t + "\" (" + b_.datumsformat + ")");
+            fehler(datei_, d.zeile,
+                   A("ungültiges Datum ") + zitat(t) + " (" + fensterText(b_.datumsformat) + ")");
         return *dat;
     }
 
@@ -135,7 +136,7 @@ class CsvLeser {
             if (c != ' ') ohne += c;
         const char tausender = b_.dezimal == ',' ? '.' : ',';
         const auto c = centLesen(ohne, b_.dezimal, tausender);
-        if (!c) fehler(datei_, d.zeile, "ungültiger Betrag \"" + t + "\"");
+        if (!c) fehler(datei_, d.zeile, A("ungültiger Betrag ") + zitat(t));
         return *c;
     }
 
@@ -164,7 +165,7 @@ class CsvLeser {
         if (r == "S" || r == "D" || r == "SOLL" || r == "DEBIT" || r == "DBIT")
             soll = true;
         else if (r != "H" && r != "C" && r != "HABEN" && r != "CREDIT" && r != "CRDT")
-            fehler(datei_, d.zeile, "Soll/Haben-Kennung \"" + r + "\" unbekannt");
+            fehler(datei_, d.zeile, "Soll/Haben-Kennung " + zitat(r) + " unbekannt");
         z.richtung = soll != negativ ? Richtung::Soll : Richtung::Haben;
     }
 };
@@ -223,7 +224,7 @@ Kontoauszug csvLesen(std::string_view roh, const CsvBeschreibung& b, const std::
             std::size_t ende = roh.find('\n', anfang);
             if (ende == std::string_view::npos) ende = roh.size();
             if (!gueltigesUtf8(roh.substr(anfang, ende - anfang)))
-                fehler(datei, zeile, "kein gültiges UTF-8 (zeichensatz windows-1252?)");
+                fehler(datei, zeile, A("kein gültiges UTF-8 (zeichensatz windows-1252?)"));
             anfang = ende + 1;
         }
         text = std::string(roh);

@@ -2,6 +2,8 @@
 // canonical code counts (one bit at a time; statements are small, clarity wins).
 #include "core/bank/inflate.h"
 
+#include "core/common/zeichensatz.h"
+
 #include <array>
 #include <cstdint>
 
@@ -36,7 +38,7 @@ class Entpacker {
                 dynamischeCodes();
                 break;
             default:
-                throw EntpackFehler("ungültiger Blocktyp in komprimierten Daten");
+                throw EntpackFehler(A("ungültiger Blocktyp in komprimierten Daten"));
             }
         }
         return std::move(aus_);
@@ -52,7 +54,7 @@ class Entpacker {
 
     int bits(int n) {
         while (pufferBits_ < n) {
-            if (pos_ >= daten_.size()) throw EntpackFehler("komprimierte Daten enden zu früh");
+            if (pos_ >= daten_.size()) throw EntpackFehler(A("komprimierte Daten enden zu früh"));
             puffer_ |= static_cast<std::uint32_t>(static_cast<unsigned char>(daten_[pos_++]))
                        << pufferBits_;
             pufferBits_ += 8;
@@ -65,14 +67,14 @@ class Entpacker {
 
     void platz(std::size_t n) {
         if (aus_.size() + n > hoechstens_)
-            throw EntpackFehler("entpackte Daten größer als " + std::to_string(hoechstens_) +
+            throw EntpackFehler(A("entpackte Daten größer als ") + std::to_string(hoechstens_) +
                                 " Bytes");
     }
 
     void gespeichert() {
         puffer_ = 0;
         pufferBits_ = 0;
-        if (daten_.size() - pos_ < 4) throw EntpackFehler("komprimierte Daten enden zu früh");
+        if (daten_.size() - pos_ < 4) throw EntpackFehler(A("komprimierte Daten enden zu früh"));
         auto byte = [&](std::size_t k) {
             return static_cast<unsigned>(static_cast<unsigned char>(daten_[pos_ + k]));
         };
@@ -80,8 +82,9 @@ class Entpacker {
         const unsigned gegen = byte(2) | (byte(3) << 8);
         pos_ += 4;
         if (laenge != (~gegen & 0xFFFFU))
-            throw EntpackFehler("ungespeicherter Block mit falscher Länge");
-        if (daten_.size() - pos_ < laenge) throw EntpackFehler("komprimierte Daten enden zu früh");
+            throw EntpackFehler(A("ungespeicherter Block mit falscher Länge"));
+        if (daten_.size() - pos_ < laenge)
+            throw EntpackFehler(A("komprimierte Daten enden zu früh"));
         platz(laenge);
         aus_.append(daten_.substr(pos_, laenge));
         pos_ += laenge;
@@ -97,7 +100,7 @@ class Entpacker {
         int frei = 1;
         for (int l = 1; l <= kMaxBits; ++l) {
             frei = frei * 2 - h.anzahl[l];
-            if (frei < 0) throw EntpackFehler("überbelegter Huffman-Code");
+            if (frei < 0) throw EntpackFehler(A("überbelegter Huffman-Code"));
         }
         std::array<std::uint16_t, kMaxBits + 1> start{};
         for (int l = 1; l < kMaxBits; ++l)
@@ -117,7 +120,7 @@ class Entpacker {
             erster = (erster + anzahl) << 1;
             code <<= 1;
         }
-        throw EntpackFehler("ungültiger Huffman-Code");
+        throw EntpackFehler(A("ungültiger Huffman-Code"));
     }
 
     void codes(const Huffman& zeichen, const Huffman& abstaende) {
@@ -141,11 +144,11 @@ class Entpacker {
             }
             if (s == 256) return;
             const int li = s - 257;
-            if (li >= 29) throw EntpackFehler("ungültiger Längencode");
+            if (li >= 29) throw EntpackFehler(A("ungültiger Längencode"));
             const std::size_t laenge =
                 kLaengenBasis[li] + static_cast<std::size_t>(bits(kLaengenExtra[li]));
             const int ai = decodieren(abstaende);
-            if (ai >= 30) throw EntpackFehler("ungültiger Abstandscode");
+            if (ai >= 30) throw EntpackFehler(A("ungültiger Abstandscode"));
             const std::size_t abstand =
                 kAbstandBasis[ai] + static_cast<std::size_t>(bits(kAbstandExtra[ai]));
             if (abstand > aus_.size()) throw EntpackFehler("Abstand vor den Anfang der Daten");
@@ -193,7 +196,7 @@ class Entpacker {
             std::uint8_t wert = 0;
             int wiederholung = 0;
             if (s == 16) {
-                if (k == 0) throw EntpackFehler("Wiederholung ohne vorige Länge");
+                if (k == 0) throw EntpackFehler(A("Wiederholung ohne vorige Länge"));
                 wert = laengen[k - 1];
                 wiederholung = 3 + bits(2);
             } else if (s == 17) {
@@ -201,7 +204,7 @@ class Entpacker {
             } else {
                 wiederholung = 11 + bits(7);
             }
-            if (k + wiederholung > gesamt) throw EntpackFehler("zu viele Codelängen");
+            if (k + wiederholung > gesamt) throw EntpackFehler(A("zu viele Codelängen"));
             while (wiederholung-- > 0)
                 laengen[k++] = wert;
         }

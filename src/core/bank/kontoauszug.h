@@ -1,5 +1,7 @@
 // A bank statement as read from CAMT.053, MT940 or CSV: the header of one statement and its
-// lines, one line per transaction detail. Every text is UTF-8.
+// lines, one line per transaction detail. Every value read from the file is UTF-8; messages
+// and places (Meldung, Fundstelle) are in the engine's Windows form, as every text the engine
+// gives a person.
 #pragma once
 
 #include "core/common/uhr.h"

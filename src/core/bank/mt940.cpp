@@ -1,6 +1,8 @@
 // MT940 after the SWIFT field layout and the German banks' conventions for :86:.
 #include "core/bank/mt940.h"
 
+#include "core/common/zeichensatz.h"
+
 #include "core/bank/bankwerte.h"
 
 #include <algorithm>
@@ -97,12 +99,13 @@ std::optional<Datum> jjmmtt(std::string_view s) {
 Saldo saldoLesen(const Feld& f, std::string& waehrung, const std::string& datei) {
     const std::string& s = f.zeilen.front();
     if (s.size() < 11 || (s[0] != 'C' && s[0] != 'D'))
-        fehler(datei, f.zeile, "ungültiger Saldo :" + f.marke + ":");
+        fehler(datei, f.zeile, A("ungültiger Saldo :") + f.marke + ":");
     const auto d = jjmmtt(std::string_view(s).substr(1));
-    if (!d) fehler(datei, f.zeile, "ungültiges Datum im Saldo :" + f.marke + ":");
+    if (!d) fehler(datei, f.zeile, A("ungültiges Datum im Saldo :") + f.marke + ":");
     waehrung = s.substr(7, 3);
     const auto cent = centLesen(std::string_view(s).substr(10), ',');
-    if (!cent || *cent < 0) fehler(datei, f.zeile, "ungültiger Betrag im Saldo :" + f.marke + ":");
+    if (!cent || *cent < 0)
+        fehler(datei, f.zeile, A("ungültiger Betrag im Saldo :") + f.marke + ":");
     return Saldo{s[0] == 'D' ? -*cent : *cent, *d};
 }
 
@@ -116,8 +119,8 @@ Datum buchungstag(const Datum& valuta, int monat, int tag) {
 
 Auszugszeile umsatzLesen(const Feld& f, const std::string& waehrung, const std::string& datei) {
     const std::string_view s = f.zeilen.front();
-    auto falsch = [&](const char* was) -> void {
-        fehler(datei, f.zeile, std::string("ungültige Umsatzzeile :61: (") + was + ")");
+    auto falsch = [&](const std::string& was) -> void {
+        fehler(datei, f.zeile, std::string(A("ungültige Umsatzzeile :61: (")) + was + ")");
     };
     Auszugszeile z;
     z.stelle = Fundstelle{datei, f.zeile, {}};
@@ -156,7 +159,7 @@ Auszugszeile umsatzLesen(const Feld& f, const std::string& waehrung, const std::
     pos = betragEnde == std::string_view::npos ? s.size() : betragEnde;
     // The transaction type: N, F or S and three characters (NTRF, NMSC, FCHK).
     if (s.size() < pos + 4 || (s[pos] != 'N' && s[pos] != 'F' && s[pos] != 'S'))
-        falsch("Buchungsschlüssel");
+        falsch(A("Buchungsschlüssel"));
     z.geschaeftsvorfall = std::string(s.substr(pos + 1, 3));
     pos += 4;
     const std::string_view refs = s.substr(pos);
@@ -310,7 +313,8 @@ std::vector<Kontoauszug> mt940Lesen(std::string_view roh, std::vector<Meldung>& 
     if (auszuege.empty()) fehler(datei, 1, "kein MT940-Auszug (:20: fehlt)");
     for (const Kontoauszug& a : auszuege)
         if (!a.anfangssaldo)
-            hinweise.push_back({a.stelle, "Auszug " + a.id + " ohne Anfangssaldo :60F:"});
+            hinweise.push_back(
+                {a.stelle, "Auszug " + fensterText(a.id) + " ohne Anfangssaldo :60F:"});
     return auszuege;
 }
 

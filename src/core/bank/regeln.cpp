@@ -1,6 +1,8 @@
 // Reading the rules file: one statement a line, "#" starts a comment line.
 #include "core/bank/regeln.h"
 
+#include "core/common/zeichensatz.h"
+
 #include "core/bank/bankwerte.h"
 
 #include <charconv>
@@ -13,13 +15,13 @@ constexpr std::size_t kHoechstMuster = 500;
 
 const std::map<std::string, CsvFeld>& feldnamen() {
     static const std::map<std::string, CsvFeld> kNamen{
-        {"datum", CsvFeld::Datum},       {"valuta", CsvFeld::Valuta},
-        {"betrag", CsvFeld::Betrag},     {"haben", CsvFeld::Haben},
-        {"soll", CsvFeld::Soll},         {"richtung", CsvFeld::Richtung},
-        {"name", CsvFeld::Name},         {"iban", CsvFeld::Iban},
-        {"bic", CsvFeld::Bic},           {"text", CsvFeld::Text},
-        {"info", CsvFeld::Info},         {"referenz", CsvFeld::Referenz},
-        {"waehrung", CsvFeld::Waehrung}, {"währung", CsvFeld::Waehrung}};
+        {"datum", CsvFeld::Datum},      {"valuta", CsvFeld::Valuta},
+        {"betrag", CsvFeld::Betrag},    {"haben", CsvFeld::Haben},
+        {"soll", CsvFeld::Soll},        {"richtung", CsvFeld::Richtung},
+        {"name", CsvFeld::Name},        {"iban", CsvFeld::Iban},
+        {"bic", CsvFeld::Bic},          {"text", CsvFeld::Text},
+        {"info", CsvFeld::Info},        {"referenz", CsvFeld::Referenz},
+        {"waehrung", CsvFeld::Waehrung}};
     return kNamen;
 }
 
@@ -28,6 +30,16 @@ std::string klein(std::string_view s) {
     for (char& c : aus)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return kleinUmlaute(aus);
+}
+
+// A keyword may be written with umlauts ("währung", "überspringen"): compared as "ae", "ue".
+std::string stichwort(std::string_view s) {
+    std::string aus = klein(s);
+    for (const auto& [umlaut, ersatz] :
+         {std::pair{"\xC3\xA4", "ae"}, std::pair{"\xC3\xB6", "oe"}, std::pair{"\xC3\xBC", "ue"}})
+        for (std::size_t p = aus.find(umlaut); p != std::string::npos; p = aus.find(umlaut, p))
+            aus.replace(p, 2, ersatz);
+    return aus;
 }
 
 std::optional<int> zahl(std::string_view s) {
@@ -94,7 +106,7 @@ class RegelLeser {
             return;
         }
         const std::size_t luecke = z.find(' ');
-        const std::string wort = klein(z.substr(0, luecke));
+        const std::string wort = stichwort(z.substr(0, luecke));
         const std::string wert = luecke == std::string::npos ? "" : z.substr(luecke + 1);
         angabe(wort, wert, nummer);
     }
@@ -112,15 +124,15 @@ class RegelLeser {
         const auto n = zahl(typ);
         if (muster.empty()) return fehler(nummer, "Regel ohne Muster");
         if (!n || *n < 0 || *n > kTypen)
-            return fehler(nummer,
-                          "Typ \"" + leerraumBereinigen(ziel) + "\" ist keine Typnummer 0 bis 50");
+            return fehler(nummer, "Typ " + zitat(leerraumBereinigen(ziel)) +
+                                      " ist keine Typnummer 0 bis 50");
         if (muster.size() > kHoechstMuster) return fehler(nummer, "Muster zu lang");
         r.typ = *n;
         try {
             r.ausdruck =
                 std::regex(musterKlein(muster), std::regex::ECMAScript | std::regex::nosubs);
         } catch (const std::regex_error&) {
-            return fehler(nummer, "ungültiges Muster \"" + muster + "\"");
+            return fehler(nummer, A("ungültiges Muster ") + zitat(muster));
         }
         aus_.regeln.regeln.push_back(std::move(r));
     }
@@ -137,7 +149,7 @@ class RegelLeser {
                 t = ',';
             else if (wert.size() == 1 && wert != "\"")
                 t = wert[0];
-            if (t == 0) return fehler(nummer, "Trennzeichen \"" + wert + "\" ungültig");
+            if (t == 0) return fehler(nummer, "Trennzeichen " + zitat(wert) + A(" ungültig"));
             csv(nummer).trenner = t;
         } else if (wort == "dezimalzeichen") {
             if (wert != "," && wert != ".")
@@ -148,10 +160,10 @@ class RegelLeser {
                 wert.find("JJ") == std::string::npos)
                 return fehler(nummer, "Datumsformat braucht TT, MM und JJ oder JJJJ");
             csv(nummer).datumsformat = wert;
-        } else if (wort == "ueberspringen" || wort == "überspringen") {
+        } else if (wort == "ueberspringen") {
             const auto n = zahl(wert);
             if (!n || *n < 0 || *n > 1000)
-                return fehler(nummer, "Zeilenzahl \"" + wert + "\" ungültig");
+                return fehler(nummer, "Zeilenzahl " + zitat(wert) + A(" ungültig"));
             csv(nummer).ueberspringen = *n;
         } else if (wort == "zeichensatz") {
             const std::string w = klein(wert);
@@ -160,8 +172,8 @@ class RegelLeser {
             else if (w == "windows-1252" || w == "cp1252" || w == "latin1" || w == "iso-8859-1")
                 csv(nummer).zeichensatz = Zeichensatz::Windows1252;
             else
-                return fehler(nummer,
-                              "Zeichensatz \"" + wert + "\" unbekannt (UTF-8 oder Windows-1252)");
+                return fehler(nummer, "Zeichensatz " + zitat(wert) +
+                                          " unbekannt (UTF-8 oder Windows-1252)");
         } else if (wort == "konto") {
             csv(nummer).iban = wert;
         } else if (wort == "felder") {
@@ -169,7 +181,7 @@ class RegelLeser {
         } else if (feldnamen().count(wort) != 0) {
             spalten(feldnamen().at(wort), wert, nummer);
         } else {
-            fehler(nummer, "unbekannte Angabe \"" + wort + "\"");
+            fehler(nummer, "unbekannte Angabe " + zitat(wort));
         }
     }
 
@@ -182,12 +194,13 @@ class RegelLeser {
             std::size_t ende = liste.find(',', anfang);
             if (ende == std::string::npos) ende = liste.size();
             ++spalte;
-            const std::string name = klein(leerraumBereinigen(liste.substr(anfang, ende - anfang)));
+            const std::string name =
+                stichwort(leerraumBereinigen(liste.substr(anfang, ende - anfang)));
             anfang = ende + 1;
             if (name.empty() || name == "-") continue;
             const auto f = feldnamen().find(name);
             if (f == feldnamen().end()) {
-                fehler(nummer, "unbekanntes Feld \"" + name + "\"");
+                fehler(nummer, "unbekanntes Feld " + zitat(name));
                 continue;
             }
             c.spalten[f->second].push_back(spalte);
@@ -199,7 +212,8 @@ class RegelLeser {
         CsvBeschreibung& c = csv(nummer);
         if (feld == CsvFeld::Waehrung && !wert.starts_with("%")) {
             if (wert.size() != 3)
-                return fehler(nummer, "Währung \"" + wert + "\" ist kein Code aus drei Buchstaben");
+                return fehler(nummer,
+                              A("Währung ") + zitat(wert) + " ist kein Code aus drei Buchstaben");
             c.waehrung = grossbuchstaben(wert);
             return;
         }
@@ -213,7 +227,7 @@ class RegelLeser {
             const auto n =
                 teil.starts_with("%") ? zahl(std::string_view(teil).substr(1)) : std::nullopt;
             if (!n || *n < 1 || *n > 1000)
-                return fehler(nummer, "Spalte \"" + teil + "\" ungültig (%1, %2, ...)");
+                return fehler(nummer, "Spalte " + zitat(teil) + A(" ungültig (%1, %2, ...)"));
             liste.push_back(*n);
         }
         if (liste.empty()) return fehler(nummer, "Spalte fehlt (%1, %2, ...)");
@@ -223,9 +237,9 @@ class RegelLeser {
     void csvPruefen() {
         const CsvBeschreibung& c = *aus_.regeln.csv;
         auto hat = [&](CsvFeld f) { return c.spalten.count(f) != 0; };
-        if (!hat(CsvFeld::Datum)) fehler(csvZeile_, "keine Spalte für das Datum");
+        if (!hat(CsvFeld::Datum)) fehler(csvZeile_, A("keine Spalte für das Datum"));
         if (!hat(CsvFeld::Betrag) && !hat(CsvFeld::Haben) && !hat(CsvFeld::Soll))
-            fehler(csvZeile_, "keine Spalte für den Betrag (betrag, oder haben und soll)");
+            fehler(csvZeile_, A("keine Spalte für den Betrag (betrag, oder haben und soll)"));
         if (hat(CsvFeld::Betrag) && (hat(CsvFeld::Haben) || hat(CsvFeld::Soll)))
             fehler(csvZeile_, "betrag zusammen mit haben oder soll");
         if (hat(CsvFeld::Haben) != hat(CsvFeld::Soll))

@@ -1,6 +1,8 @@
 // The rules checked against the club's named types.
 #include "core/bank/regeln.h"
 
+#include "core/common/zeichensatz.h"
+
 namespace zalvor::bank {
 
 std::vector<Meldung> regelnPruefen(const Regeldatei& regeln, const Typverwaltung& typen,
@@ -15,7 +17,7 @@ std::vector<Meldung> regelnPruefen(const Regeldatei& regeln, const Typverwaltung
             std::string text =
                 "Typ " + std::to_string(r.typ) + " ist als " + seite + "typ nicht benannt";
             if (!r.seite)
-                text += std::string(" (nur für eine Seite: \"=> ") +
+                text += std::string(A(" (nur für eine Seite: \"=> ")) +
                         (s == Seite::Einnahme ? "A " : "E ") + std::to_string(r.typ) + "\")";
             abgelehnt.push_back({Fundstelle{datei, r.zeile, {}}, text});
             break;

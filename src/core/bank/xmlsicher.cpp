@@ -1,6 +1,8 @@
 // Safe XML reading through libxml2.
 #include "core/bank/xmlsicher.h"
 
+#include "core/common/zeichensatz.h"
+
 #include "core/bank/bankwerte.h"
 #include "core/bank/kontoauszug.h"
 
@@ -27,7 +29,8 @@ void fehlerMerken(void* kontext, xmlErrorPtr e) {
     if (e == nullptr || e->level < XML_ERR_ERROR) return;
     Zustand& z = zustand(kontext);
     if (!z.fehler.empty()) return;
-    z.fehler = e->message != nullptr ? leerraumBereinigen(e->message) : "unlesbares XML";
+    z.fehler =
+        e->message != nullptr ? fensterText(leerraumBereinigen(e->message)) : "unlesbares XML";
     z.zeile = e->line;
 }
 
@@ -50,10 +53,10 @@ XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei,
                            std::size_t hoechstens) {
     if (text.size() > hoechstens)
         throw AuszugFehler(Fundstelle{datei, 0, {}},
-                           "Datei größer als " + std::to_string(hoechstens) + " Bytes");
+                           A("Datei größer als ") + std::to_string(hoechstens) + " Bytes");
     xmlInitParser();
     std::unique_ptr<xmlParserCtxt, KontextFreigabe> ctxt(xmlNewParserCtxt());
-    if (!ctxt) throw AuszugFehler(Fundstelle{datei, 0, {}}, "kein Speicher für den XML-Leser");
+    if (!ctxt) throw AuszugFehler(Fundstelle{datei, 0, {}}, A("kein Speicher für den XML-Leser"));
     Zustand z;
     ctxt->_private = &z;
     ctxt->sax->serror = fehlerMerken;

@@ -2,6 +2,9 @@
 // local headers; members stored or deflated.
 #include "core/bank/zip.h"
 
+#include "core/common/zeichensatz.h"
+
+#include "core/bank/bankwerte.h"
 #include "core/bank/inflate.h"
 #include "core/bank/kontoauszug.h"
 
@@ -35,7 +38,7 @@ class Leser {
 };
 
 [[noreturn]] void fehler(const std::string& eintrag, const std::string& text) {
-    throw AuszugFehler(Fundstelle{eintrag, 0, {}}, text);
+    throw AuszugFehler(Fundstelle{fensterText(eintrag), 0, {}}, text);
 }
 
 std::size_t endeSuchen(const Leser& z, std::size_t groesse) {
@@ -77,19 +80,19 @@ std::vector<ZipEintrag> zipLesen(std::string_view archiv, std::size_t hoechstens
     const std::uint32_t verzeichnisGroesse = z.doppel(ende + 12);
     const std::uint32_t verzeichnis = z.doppel(ende + 16);
     if (z.wort(ende + 4) != 0 || z.wort(ende + 6) != 0 || anzahl != z.wort(ende + 8))
-        fehler({}, "mehrteilige ZIP-Archive werden nicht unterstützt");
+        fehler({}, A("mehrteilige ZIP-Archive werden nicht unterstützt"));
     if (anzahl == 0xFFFF || verzeichnis == 0xFFFFFFFFU)
-        fehler({}, "ZIP64-Archive werden nicht unterstützt");
+        fehler({}, A("ZIP64-Archive werden nicht unterstützt"));
     if (anzahl > kHoechstEintraege) fehler({}, "zu viele Dateien im ZIP-Archiv");
     if (!z.da(verzeichnis, verzeichnisGroesse) || verzeichnis + verzeichnisGroesse > ende)
-        fehler({}, "Inhaltsverzeichnis des ZIP-Archivs liegt außerhalb der Datei");
+        fehler({}, A("Inhaltsverzeichnis des ZIP-Archivs liegt außerhalb der Datei"));
 
     std::vector<ZipEintrag> eintraege;
     std::size_t entpackt = 0;
     std::size_t pos = verzeichnis;
     for (std::uint32_t i = 0; i < anzahl; ++i) {
         if (!z.da(pos, kZentralGroesse) || z.doppel(pos) != kZentral)
-            fehler({}, "Inhaltsverzeichnis des ZIP-Archivs beschädigt");
+            fehler({}, A("Inhaltsverzeichnis des ZIP-Archivs beschädigt"));
         const std::uint32_t merkmale = z.wort(pos + 8);
         const std::uint32_t verfahren = z.wort(pos + 10);
         const std::uint32_t pruefsumme = z.doppel(pos + 16);
@@ -99,25 +102,27 @@ std::vector<ZipEintrag> zipLesen(std::string_view archiv, std::size_t hoechstens
         const std::size_t zusatz = z.wort(pos + 30) + static_cast<std::size_t>(z.wort(pos + 32));
         const std::size_t lokal = z.doppel(pos + 42);
         if (!z.da(pos + kZentralGroesse, namenLaenge + zusatz))
-            fehler({}, "Inhaltsverzeichnis des ZIP-Archivs beschädigt");
+            fehler({}, A("Inhaltsverzeichnis des ZIP-Archivs beschädigt"));
         std::string name(z.stueck(pos + kZentralGroesse, namenLaenge));
         pos += kZentralGroesse + namenLaenge + zusatz;
         if (!name.empty() && name.back() == '/') continue;
 
-        if ((merkmale & 1U) != 0) fehler(name, "verschlüsselte Datei im ZIP-Archiv");
+        if ((merkmale & 1U) != 0) fehler(name, A("verschlüsselte Datei im ZIP-Archiv"));
         if (verfahren != 0 && verfahren != 8)
-            fehler(name, "Packverfahren " + std::to_string(verfahren) + " wird nicht unterstützt");
+            fehler(name,
+                   "Packverfahren " + std::to_string(verfahren) + A(" wird nicht unterstützt"));
         if (groesse > hoechstens - entpackt)
-            fehler(name, "ZIP-Archiv entpackt größer als " + std::to_string(hoechstens) + " Bytes");
+            fehler(name,
+                   A("ZIP-Archiv entpackt größer als ") + std::to_string(hoechstens) + " Bytes");
         if (!z.da(lokal, kLokalGroesse) || z.doppel(lokal) != kLokal)
             fehler(name, "lokaler Kopf der Datei fehlt");
         const std::size_t daten = lokal + kLokalGroesse + z.wort(lokal + 26) + z.wort(lokal + 28);
-        if (!z.da(daten, gepackt)) fehler(name, "Datei reicht über das Ende des ZIP-Archivs");
+        if (!z.da(daten, gepackt)) fehler(name, A("Datei reicht über das Ende des ZIP-Archivs"));
         const std::string_view roh = z.stueck(daten, gepackt);
 
         std::string inhalt;
         if (verfahren == 0) {
-            if (gepackt != groesse) fehler(name, "ungepackte Datei mit falscher Größe");
+            if (gepackt != groesse) fehler(name, A("ungepackte Datei mit falscher Größe"));
             inhalt = std::string(roh);
         } else {
             try {
@@ -125,9 +130,9 @@ std::vector<ZipEintrag> zipLesen(std::string_view archiv, std::size_t hoechstens
             } catch (const EntpackFehler& e) {
                 fehler(name, e.what());
             }
-            if (inhalt.size() != groesse) fehler(name, "entpackte Größe stimmt nicht");
+            if (inhalt.size() != groesse) fehler(name, A("entpackte Größe stimmt nicht"));
         }
-        if (crc32(inhalt) != pruefsumme) fehler(name, "Prüfsumme stimmt nicht");
+        if (crc32(inhalt) != pruefsumme) fehler(name, A("Prüfsumme stimmt nicht"));
         entpackt += inhalt.size();
         eintraege.push_back({std::move(name), std::move(inhalt)});
     }

@@ -1,6 +1,8 @@
 // Readings as text for the stored expected readings.
 #include "auszugtext.h"
 
+#include "core/common/zeichensatz.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -32,11 +34,13 @@ std::string alsText(const Einleseergebnis& e) {
     static const char* const kFormate[] = {"unbekannt", "CAMT.053", "MT940", "CSV", "ZIP"};
     std::ostringstream o;
     o << "Format " << kFormate[static_cast<int>(e.format)] << "\n";
-    if (e.fehler) o << "Fehler " << e.fehler->vollText() << "\n";
+    // Messages and places are in the engine's Windows form, the values UTF-8.
+    if (e.fehler) o << "Fehler " << ansiNachUtf8(e.fehler->vollText()) << "\n";
     for (const Meldung& h : e.hinweise)
-        o << "Hinweis " << h.vollText() << "\n";
+        o << "Hinweis " << ansiNachUtf8(h.vollText()) << "\n";
     for (const Kontoauszug& a : e.auszuege) {
-        o << "\nAuszug " << a.id << " (" << a.format << ", " << a.stelle.text() << ")\n";
+        o << "\nAuszug " << a.id << " (" << a.format << ", " << ansiNachUtf8(a.stelle.text())
+          << ")\n";
         o << "Konto " << a.iban << " " << a.waehrung << ", Anfang " << saldo(a.anfangssaldo)
           << ", Schluss " << saldo(a.schlusssaldo) << "\n";
         for (const Auszugszeile& z : a.zeilen) {
@@ -44,8 +48,8 @@ std::string alsText(const Einleseergebnis& e) {
             o << "- " << datum(z.buchungsdatum) << " (Valuta " << datum(z.valuta) << ") "
               << (z.richtung == Richtung::Haben ? "H " : "S ") << z.cent << " " << z.waehrung << " "
               << kStatus[static_cast<int>(z.status)] << (z.storno ? " Storno" : "")
-              << (z.teil > 0 ? " Teil " + std::to_string(z.teil) : "") << " [" << z.stelle.text()
-              << "]\n";
+              << (z.teil > 0 ? " Teil " + std::to_string(z.teil) : "") << " ["
+              << ansiNachUtf8(z.stelle.text()) << "]\n";
             feld(o, "Name", z.name);
             feld(o, "IBAN", z.iban);
             feld(o, "BIC", z.bic);

@@ -39,10 +39,12 @@ TEST(Regeln, NurZuordnungsregelnOhneCsv) {
 }
 
 TEST(Regeln, SpaltenEinzelnUndMehrereTextspalten) {
-    const RegelnGelesen r = regelnLesen("datum %2\nhaben %5\nsoll %6\ntext %7 %8\nwaehrung USD\n");
+    const RegelnGelesen r =
+        regelnLesen("datum %2\nhaben %5\nsoll %6\ntext %7 %8\nWährung USD\nÜberspringen 2\n");
     ASSERT_TRUE(r.fehler.empty()) << r.fehler.front().vollText();
     EXPECT_EQ(r.regeln.csv->spalten.at(CsvFeld::Text), (std::vector<int>{7, 8}));
     EXPECT_EQ(r.regeln.csv->waehrung, "USD");
+    EXPECT_EQ(r.regeln.csv->ueberspringen, 2);
 }
 
 TEST(Regeln, JedeFalscheZeileMitIhrerStelle) {
