@@ -31,7 +31,7 @@ std::string dublettenSchluessel(const Auszugszeile& z) {
                   z.buchungsdatum.monat, z.buchungsdatum.tag);
     return std::string("I|") + datum + "|" + std::to_string(z.cent) + "|" +
            (z.richtung == Richtung::Haben ? "H" : "S") + "|" + gefaltet(z.name) + "|" +
-           gefaltet(z.text);
+           gefaltet(z.text.empty() ? z.zusatzinfo : z.text);
 }
 
 std::vector<std::string> dublettenSchluessel(const Kontoauszug& a) {

@@ -9,7 +9,8 @@
 namespace zalvor::bank {
 
 // The bank's reference (with the line's part number for a detail of a batch that shares
-// its entry's reference); without one, date, amount, direction, other party and text.
+// its entry's reference); without one, date, amount, direction, other party and the text
+// the booking gets (the remittance text, else the additional entry information).
 std::string dublettenSchluessel(const Auszugszeile& z);
 
 // The keys of every line of a statement; a key met again in the same statement gets "#2",

@@ -35,6 +35,11 @@ TEST(Dublette, ReferenzOderFelder) {
     andere.text = "Spende";
     EXPECT_NE(dublettenSchluessel(ohne), dublettenSchluessel(andere));
     EXPECT_NE(dublettenSchluessel(ohne), dublettenSchluessel(zeile("", 101, "Anna")));
+    Auszugszeile zins = ohne, gebuehr = ohne;
+    zins.text = gebuehr.text = "";
+    zins.zusatzinfo = "Zinsen";
+    gebuehr.zusatzinfo = "Kontoführung";
+    EXPECT_NE(dublettenSchluessel(zins), dublettenSchluessel(gebuehr));
 }
 
 TEST(Dublette, TeileEinesSammlersUndWiederholungen) {
