@@ -2,6 +2,8 @@
 // this process for the files of one input, and a session of one club in that folder.
 #pragma once
 
+#include "fuzzverlangen.h"
+
 #include "core/common/fehler.h"
 #include "core/common/person.h"
 #include "core/common/uhr.h"
@@ -83,8 +85,5 @@ void alsBefehl(F&& schritt) {
     } catch (const GesperrtFehler&) {
     }
 }
-
-// Ends the process when a property of a reading does not hold (a finding like a crash).
-void verlangen(bool bedingung, const char* was);
 
 } // namespace zalvor::fuzz

@@ -1,0 +1,134 @@
+// Bank statements: a camt.053 year statement of 5,000 entries read, and its lines assigned
+// against a booking file of 60,000 records (learned types, rules, booking fields, keys).
+#include "core/bank/auszugbuchung.h"
+#include "core/bank/auszugeinlesen.h"
+#include "core/bank/dublette.h"
+#include "core/bank/zuordnung.h"
+#include "core/common/zeichensatz.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+
+namespace zalvor::bench {
+namespace {
+
+constexpr int kEintraege = 5000;
+constexpr int kBuchungen = 60000;
+constexpr int kNamen = 400;
+
+std::string name(int n) {
+    static const char* const kVor[] = {"Jürgen", "Anna",  "Bernd", "Käthe",
+                                       "Özlem",  "Clara", "Timo",  "Ute"};
+    static const char* const kNach[] = {"Müller", "Schäfer", "Weiß", "Graf", "Kühn", "Zimmermann"};
+    return std::string(kVor[n % 8]) + " " + kNach[(n / 8) % 6] + " " + std::to_string(n);
+}
+
+std::string camtErzeugen() {
+    std::mt19937 erzeuger(11);
+    const auto zufall = [&erzeuger] { return static_cast<unsigned>(erzeuger()); };
+    std::string x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Document "
+                    "xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\"><BkToCstmrStmt>"
+                    "<GrpHdr><MsgId>B</MsgId><CreDtTm>2026-12-31T20:00:00</CreDtTm></GrpHdr><Stmt>"
+                    "<Id>2026</Id><Acct><Id><IBAN>DE89370400440532013000</IBAN></Id><Ccy>EUR</Ccy>"
+                    "</Acct><Bal><Tp><CdOrPrtry><Cd>OPBD</Cd></CdOrPrtry></Tp><Amt Ccy=\"EUR\">"
+                    "1000.00</Amt><CdtDbtInd>CRDT</CdtDbtInd><Dt><Dt>2026-01-01</Dt></Dt></Bal>\n";
+    for (int i = 0; i < kEintraege; ++i) {
+        const bool haben = zufall() % 3 != 0;
+        char datum[16], betrag[24];
+        std::snprintf(datum, sizeof datum, "2026-%02u-%02u", 1 + zufall() % 12, 1 + zufall() % 28);
+        std::snprintf(betrag, sizeof betrag, "%u.%02u", 1 + zufall() % 900, zufall() % 100);
+        const std::string partei = name(static_cast<int>(zufall() % kNamen));
+        x += std::string("<Ntry><Amt Ccy=\"EUR\">") + betrag + "</Amt><CdtDbtInd>" +
+             (haben ? "CRDT" : "DBIT") + "</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts><BookgDt><Dt>" +
+             datum + "</Dt></BookgDt><ValDt><Dt>" + datum + "</Dt></ValDt><AcctSvcrRef>REF" +
+             std::to_string(i) + "</AcctSvcrRef><BkTxCd/><NtryDtls><TxDtls><Refs><EndToEndId>E2E" +
+             std::to_string(i) + "</EndToEndId></Refs><RltdPties><" + (haben ? "Dbtr" : "Cdtr") +
+             "><Pty><Nm>" + partei + "</Nm></Pty></" + (haben ? "Dbtr" : "Cdtr") + "><" +
+             (haben ? "DbtrAcct" : "CdtrAcct") + "><Id><IBAN>DE02120300000000202051</IBAN></Id></" +
+             (haben ? "DbtrAcct" : "CdtrAcct") + "></RltdPties><RmtInf><Ustrd>" +
+             (haben ? "Mitgliedsbeitrag 2026 " : "Rechnung Nr. ") + std::to_string(i) +
+             " Vereinsheim Grüner Weg</Ustrd></RmtInf></TxDtls></NtryDtls>"
+             "<AddtlNtryInf>Überweisung</AddtlNtryInf></Ntry>\n";
+    }
+    return x + "</Stmt></BkToCstmrStmt></Document>\n";
+}
+
+std::vector<TBuchung> buchungenErzeugen() {
+    std::mt19937 erzeuger(5);
+    const auto zufall = [&erzeuger] { return static_cast<unsigned>(erzeuger()); };
+    std::vector<TBuchung> saetze(kBuchungen);
+    for (TBuchung& b : saetze) {
+        b.einnahme = static_cast<std::uint8_t>(zufall() % 2);
+        b.typcode = static_cast<std::uint8_t>(1 + zufall() % 20);
+        b.monat = static_cast<std::uint8_t>(1 + zufall() % 12);
+        b.tag = static_cast<std::uint8_t>(1 + zufall() % 28);
+        b.betrag = Real6::aus(12.5);
+        b.bunr.setze("1");
+        b.anVon.setze(AnsiNachOem(utf8NachAnsi(name(static_cast<int>(zufall() % (2 * kNamen))))));
+    }
+    return saetze;
+}
+
+struct Daten {
+    std::string camt = camtErzeugen();
+    std::vector<TBuchung> buchungen = buchungenErzeugen();
+    bank::RegelnGelesen regeln = bank::regelnLesen("stadtwerke|strom|gas => A 3\n"
+                                                   "miete|pacht => A 4\n"
+                                                   "versicherung => A 5\n"
+                                                   "getränke => A 6\n"
+                                                   "spende => E 2\n"
+                                                   "zuschuss|stadt => E 7\n"
+                                                   "zinsen => E 8\n"
+                                                   "sommerfest => 9\n");
+};
+
+const Daten& daten() {
+    static const Daten d;
+    return d;
+}
+
+void BM_CamtLesen(benchmark::State& state) {
+    for (auto _ : state) {
+        const bank::Einleseergebnis e = bank::auszugEinlesen(daten().camt);
+        benchmark::DoNotOptimize(e.auszuege.front().zeilen.size());
+    }
+    state.counters["Eintraege"] = kEintraege;
+    state.counters["Bytes"] = static_cast<double>(daten().camt.size());
+}
+BENCHMARK(BM_CamtLesen)->Unit(benchmark::kMillisecond);
+
+void BM_Lernen(benchmark::State& state) {
+    for (auto _ : state) {
+        const bank::Lerngedaechtnis g(daten().buchungen);
+        benchmark::DoNotOptimize(&g);
+    }
+    state.counters["Buchungen"] = kBuchungen;
+}
+BENCHMARK(BM_Lernen)->Unit(benchmark::kMillisecond);
+
+// What the import needs of this layer: read, learn, propose, booking fields, keys.
+void BM_LesenUndZuordnen(benchmark::State& state) {
+    int gelernt = 0;
+    for (auto _ : state) {
+        const bank::Einleseergebnis e = bank::auszugEinlesen(daten().camt);
+        const bank::Lerngedaechtnis g(daten().buchungen);
+        gelernt = 0;
+        for (const bank::Kontoauszug& a : e.auszuege) {
+            const auto schluessel = bank::dublettenSchluessel(a);
+            benchmark::DoNotOptimize(schluessel.data());
+            for (const bank::Auszugszeile& z : a.zeilen) {
+                const auto v = bank::typVorschlagen(daten().regeln.regeln.regeln, g, z);
+                gelernt += v.quelle == bank::Typquelle::Gelernt;
+                const auto f = bank::buchungsfelder(z, 2026, "EUR");
+                benchmark::DoNotOptimize(bank::alsBuchung(f, 1, v.typcode));
+            }
+        }
+    }
+    state.counters["gelernt"] = gelernt;
+}
+BENCHMARK(BM_LesenUndZuordnen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace zalvor::bench
