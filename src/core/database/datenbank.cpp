@@ -56,7 +56,7 @@ void migrieren(const Verbindung& v, Schema schema, std::int64_t von) {
             throw std::logic_error("Migration " + std::to_string(i) + " setzt ihre Version nicht");
     }
     if (von < ziel && v.anweisung("PRAGMA foreign_key_check").zeile())
-        throw std::logic_error("Migration verletzt einen Fremdschlüssel");
+        throw std::logic_error("Migration verletzt einen Fremdschluessel");
 }
 
 // A path that is there but no regular file (a folder, a pipe) is never handed to SQLite: a
@@ -149,7 +149,7 @@ void Transaktion::festschreiben(std::string_view journal) {
 }
 
 const Verbindung& Transaktion::zumSchreiben() const {
-    if (!db_.schreibbar()) throw std::logic_error("Änderung in einer Datenbank zum Lesen");
+    if (!db_.schreibbar()) throw std::logic_error("Aenderung in einer Datenbank zum Lesen");
     return db_.verbindung();
 }
 

@@ -23,9 +23,8 @@ constexpr int kWartezeitMs = 10000;
     text += ": ";
     text += db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     if (art == SQLITE_CORRUPT || art == SQLITE_NOTADB) throw DatenbankBeschaedigt(text);
-    int nummer = 0;
-    // SQLite keeps the system's error number of its last failed file step only.
-    if ((art == SQLITE_IOERR || art == SQLITE_CANTOPEN) && db != nullptr)
+    int nummer = ersteFehlernummer();
+    if (nummer == 0 && (art == SQLITE_IOERR || art == SQLITE_CANTOPEN) && db != nullptr)
         nummer = sqlite3_system_errno(db);
     if (nummer == 0) {
         switch (art) {
@@ -59,6 +58,7 @@ void einrichten(sqlite3* db, const std::string& pfad) {
     sqlite3_busy_timeout(db, kWartezeitMs);
     // Foreign keys on; temporary data in memory (no file steps outside the club's folder);
     // no memory mapping (every read passes the counting file layer).
+    fehlernummerVergessen();
     const int rc = sqlite3_exec(
         db, "PRAGMA foreign_keys = ON; PRAGMA temp_store = MEMORY; PRAGMA mmap_size = 0;", nullptr,
         nullptr, nullptr);
@@ -105,6 +105,7 @@ Anweisung& Anweisung::binden(int nr, std::nullopt_t) {
 }
 
 bool Anweisung::zeile() {
+    fehlernummerVergessen();
     const int rc = sqlite3_step(st_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
@@ -146,9 +147,10 @@ std::vector<std::uint8_t> Anweisung::bytes(int spalte) const {
 }
 
 Verbindung Verbindung::oeffnen(const std::string& pfad, bool anlegen) {
+    fehlernummerVergessen();
     sqlite3* db = nullptr;
-    const int art = SQLITE_OPEN_READWRITE | (anlegen ? SQLITE_OPEN_CREATE : 0) |
-                    SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_EXRESCODE;
+    const int art =
+        SQLITE_OPEN_READWRITE | (anlegen ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_EXRESCODE;
     const int rc = sqlite3_open_v2(pfad.c_str(), &db, art, zaehlVfsName());
     if (rc != SQLITE_OK) {
         try {
@@ -186,6 +188,7 @@ Verbindung::Verbindung(Verbindung&& andere) noexcept
 }
 
 Anweisung Verbindung::anweisung(std::string_view sql) const {
+    fehlernummerVergessen();
     sqlite3_stmt* st = nullptr;
     const int rc = sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &st, nullptr);
     if (rc != SQLITE_OK) fehler(rc, sql);
@@ -194,6 +197,7 @@ Anweisung Verbindung::anweisung(std::string_view sql) const {
 
 void Verbindung::ausfuehren(std::string_view sql) const {
     const std::string text(sql);
+    fehlernummerVergessen();
     const int rc = sqlite3_exec(db_, text.c_str(), nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) fehler(rc, pfad_);
 }

@@ -20,9 +20,21 @@ constexpr const char* kName = "zalvor-zaehlend";
 sqlite3_vfs* gEcht = nullptr;
 sqlite3_vfs gVfs{};
 sqlite3_io_methods gMethoden{};
-// The error number of the last counted operation the hooks failed (0: it passed), for
-// SQLite's question after the failure.
-int gLetzterFehler = 0;
+int gErsteFehlernummer = 0;
+
+void vermerken(int nummer) {
+    if (gErsteFehlernummer == 0) gErsteFehlernummer = nummer;
+}
+
+// The result of a step passed on: a failure keeps the system's error number. A short read is
+// no failure (SQLite reads past the end of a journal on purpose), nor is a busy lock.
+int weiter(int rc) {
+    const int art = rc & 0xff;
+    if (rc != SQLITE_IOERR_SHORT_READ && errno != 0 &&
+        (art == SQLITE_IOERR || art == SQLITE_CANTOPEN || art == SQLITE_FULL))
+        vermerken(errno);
+    return rc;
+}
 
 // SQLite hands the shim szOsFile bytes; the default layer's file object follows this head.
 struct ZaehlDatei {
@@ -40,8 +52,10 @@ const sqlite3_io_methods& m(sqlite3_file* f) {
 
 // The hooks' verdict on one operation: 0, or the error number it fails with.
 int scheitert(Vorgang v) {
-    gLetzterFehler = testhaken::fremderVorgang(v);
-    return gLetzterFehler;
+    const int nummer = testhaken::fremderVorgang(v);
+    if (nummer != 0) vermerken(nummer);
+    errno = 0;
+    return nummer;
 }
 
 int schliessen(sqlite3_file* f) {
@@ -52,24 +66,24 @@ int schliessen(sqlite3_file* f) {
 
 int lesen(sqlite3_file* f, void* ziel, int n, sqlite3_int64 ab) {
     if (scheitert(Vorgang::Lesen)) return SQLITE_IOERR_READ;
-    return m(f).xRead(echt(f), ziel, n, ab);
+    return weiter(m(f).xRead(echt(f), ziel, n, ab));
 }
 
 int schreiben(sqlite3_file* f, const void* quelle, int n, sqlite3_int64 ab) {
     if (const int nummer = scheitert(Vorgang::Schreiben))
         return nummer == ENOSPC ? SQLITE_FULL : SQLITE_IOERR_WRITE;
-    return m(f).xWrite(echt(f), quelle, n, ab);
+    return weiter(m(f).xWrite(echt(f), quelle, n, ab));
 }
 
 int kuerzen(sqlite3_file* f, sqlite3_int64 laenge) {
     if (scheitert(Vorgang::Kuerzen)) return SQLITE_IOERR_TRUNCATE;
-    return m(f).xTruncate(echt(f), laenge);
+    return weiter(m(f).xTruncate(echt(f), laenge));
 }
 
 int sichern(sqlite3_file* f, int art) {
     if (scheitert(Vorgang::Sichern)) return SQLITE_IOERR_FSYNC;
     if (testhaken::synchronisationAus()) return SQLITE_OK;
-    return m(f).xSync(echt(f), art);
+    return weiter(m(f).xSync(echt(f), art));
 }
 
 int groesse(sqlite3_file* f, sqlite3_int64* n) {
@@ -79,7 +93,7 @@ int groesse(sqlite3_file* f, sqlite3_int64* n) {
 // A failed lock is an I/O error, never "busy": SQLite would wait and retry a busy one.
 int sperren(sqlite3_file* f, int stufe) {
     if (scheitert(Vorgang::Sperren)) return SQLITE_IOERR_LOCK;
-    return m(f).xLock(echt(f), stufe);
+    return weiter(m(f).xLock(echt(f), stufe));
 }
 
 int entsperren(sqlite3_file* f, int stufe) {
@@ -143,7 +157,7 @@ int oeffnen(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* f, int art, int* 
     z->echt->pMethods = nullptr;
     f->pMethods = nullptr;
     if (scheitert(Vorgang::Oeffnen)) return SQLITE_CANTOPEN;
-    const int rc = gEcht->xOpen(gEcht, name, z->echt, art, aus);
+    const int rc = weiter(gEcht->xOpen(gEcht, name, z->echt, art, aus));
     // SQLite closes a file whose methods are set, also after a failed open.
     if (z->echt->pMethods != nullptr) f->pMethods = &gMethoden;
     return rc;
@@ -151,7 +165,7 @@ int oeffnen(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* f, int art, int* 
 
 int loeschen(sqlite3_vfs*, const char* name, int ordnerSichern) {
     if (scheitert(Vorgang::Loeschen)) return SQLITE_IOERR_DELETE;
-    return gEcht->xDelete(gEcht, name, testhaken::synchronisationAus() ? 0 : ordnerSichern);
+    return weiter(gEcht->xDelete(gEcht, name, testhaken::synchronisationAus() ? 0 : ordnerSichern));
 }
 
 int zugriff(sqlite3_vfs*, const char* name, int art, int* ja) {
@@ -192,7 +206,7 @@ int jetzt(sqlite3_vfs*, double* tage) {
 }
 
 int letzterFehler(sqlite3_vfs*, int n, char* aus) {
-    if (gLetzterFehler != 0) return gLetzterFehler;
+    if (gErsteFehlernummer != 0) return gErsteFehlernummer;
     return gEcht->xGetLastError ? gEcht->xGetLastError(gEcht, n, aus) : 0;
 }
 
@@ -246,6 +260,14 @@ void registrieren() {
 }
 
 } // namespace
+
+int ersteFehlernummer() {
+    return gErsteFehlernummer;
+}
+
+void fehlernummerVergessen() {
+    gErsteFehlernummer = 0;
+}
 
 const char* zaehlVfsName() {
     static std::once_flag einmal;

@@ -8,4 +8,10 @@ namespace zalvor {
 // The name of the wrapping file layer, registered on first use (not as SQLite's default).
 const char* zaehlVfsName();
 
+// The system's error number of the first file step that failed since the last
+// `fehlernummerVergessen` (0: none). SQLite keeps one itself only for some failures, and
+// only after its own clean-up, whose steps may have failed for other reasons.
+int ersteFehlernummer();
+void fehlernummerVergessen();
+
 } // namespace zalvor
