@@ -23,10 +23,21 @@ class Ergebnis {
     bool ok() const { return std::holds_alternative<T>(inhalt_); }
     explicit operator bool() const { return ok(); }
     T& operator*() { return wert(); }
+    const T& operator*() const { return wert(); }
     T* operator->() { return &wert(); }
-    T& wert() {
-        if (!ok()) throw std::logic_error("abgewiesen: " + meldung());
+    const T* operator->() const { return &wert(); }
+    // A refusal here is the caller's mistake: it did not look.
+    T& wert() & {
+        pruefen();
         return std::get<T>(inhalt_);
+    }
+    const T& wert() const& {
+        pruefen();
+        return std::get<T>(inhalt_);
+    }
+    T&& wert() && {
+        pruefen();
+        return std::get<T>(std::move(inhalt_));
     }
     const std::string& meldung() const {
         static const std::string leer;
@@ -34,6 +45,9 @@ class Ergebnis {
     }
 
   private:
+    void pruefen() const {
+        if (!ok()) throw std::logic_error("abgewiesen: " + meldung());
+    }
     std::variant<T, Abweisung> inhalt_;
 };
 
