@@ -1,56 +1,75 @@
-// Finding the booking of a link: exact bytes first, then the fields a change keeps.
+// Finding the booking of a link: exact bytes first, then the fields a change keeps. One pass
+// over the records per kind; the links wait in queues by key, so that a year of bookings is
+// searched once whatever the number of links.
 #include "core/database/buchungsverweis.h"
 
-#include <string_view>
+#include <algorithm>
 #include <unordered_map>
 
 namespace zalvor {
 
 namespace {
 
-std::string bytes(const TBuchung& b) {
-    const auto roh = b.packen();
-    return std::string(roh.begin(), roh.end());
+// Booking number, day, month, amount, direction, accounts, text: each text as its length and
+// its characters (bytes after the length are ignored), padded with zeros.
+constexpr std::size_t kFesteGroesse = 5 + 2 + 6 + 3 + 31;
+using Genau = std::array<std::uint8_t, TBuchung::kGroesse>;
+using Fest = std::array<std::uint8_t, kFesteGroesse>;
+
+template <std::size_t N>
+std::size_t textAnhaengen(std::uint8_t* ziel, const TextFeld<N>& t) {
+    ziel[0] = static_cast<std::uint8_t>(t.laenge());
+    std::copy_n(t.roh.begin() + 1, t.laenge(), ziel + 1);
+    return N + 1;
 }
 
-// The fields of a booking that a change through the booking dialog or the voucher, type
-// and payee leave alone; text bytes after the length are ignored.
-std::string festeFelder(const TBuchung& b) {
-    const std::string bunr = b.bunr.text();
-    std::string s(1, static_cast<char>(bunr.size()));
-    s += bunr;
-    s += static_cast<char>(b.tag);
-    s += static_cast<char>(b.monat);
-    s.append(b.betrag.bytes.begin(), b.betrag.bytes.end());
-    s += static_cast<char>(b.istEinnahme() ? 1 : 0);
-    s += static_cast<char>(b.kontoVon);
-    s += static_cast<char>(b.kontoNach);
-    s += b.text.text();
-    return s;
+// The fields of a booking that a change of voucher, type or payee leaves alone.
+Fest festeFelder(const TBuchung& b) {
+    Fest f{};
+    std::size_t i = textAnhaengen(f.data(), b.bunr);
+    f[i++] = b.tag;
+    f[i++] = b.monat;
+    std::copy_n(b.betrag.bytes.begin(), b.betrag.bytes.size(), f.data() + i);
+    i += b.betrag.bytes.size();
+    f[i++] = b.istEinnahme() ? 1 : 0;
+    f[i++] = b.kontoVon;
+    f[i++] = b.kontoNach;
+    textAnhaengen(f.data() + i, b.text);
+    return f;
 }
 
-// Record numbers by key, each handed out once, in file order.
-class Vorrat {
-  public:
-    Vorrat(std::span<const TBuchung> saetze, std::string (*schluessel)(const TBuchung&)) {
-        for (std::size_t i = saetze.size(); i-- > 0;)
-            if (!saetze[i].geloescht()) stapel_[schluessel(saetze[i])].push_back(i);
+struct Streuung {
+    template <std::size_t N>
+    std::size_t operator()(const std::array<std::uint8_t, N>& a) const {
+        std::uint64_t h = 14695981039346656037ull;
+        for (std::uint8_t c : a)
+            h = (h ^ c) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
     }
-    std::optional<std::size_t> nehmen(const std::string& schluessel, std::vector<bool>& vergeben) {
-        auto it = stapel_.find(schluessel);
-        if (it == stapel_.end()) return std::nullopt;
-        auto& s = it->second;
-        while (!s.empty() && vergeben[s.back()])
-            s.pop_back();
-        if (s.empty()) return std::nullopt;
-        const std::size_t nr = s.back();
-        s.pop_back();
-        vergeben[nr] = true;
-        return nr;
+};
+
+// The links waiting for a record with their key. They are filed last link first, so that
+// the back of each list is the earliest.
+template <typename Schluessel>
+class Warteschlangen {
+  public:
+    void anstellen(const Schluessel& k, std::size_t verweis) {
+        warten_[k].push_back(verweis);
+        ++anzahl_;
+    }
+    bool leer() const { return anzahl_ == 0; }
+    std::optional<std::size_t> naechster(const Schluessel& k) {
+        const auto it = warten_.find(k);
+        if (it == warten_.end() || it->second.empty()) return std::nullopt;
+        const std::size_t verweis = it->second.back();
+        it->second.pop_back();
+        --anzahl_;
+        return verweis;
     }
 
   private:
-    std::unordered_map<std::string, std::vector<std::size_t>> stapel_;
+    std::unordered_map<Schluessel, std::vector<std::size_t>, Streuung> warten_;
+    std::size_t anzahl_ = 0;
 };
 
 } // namespace
@@ -64,18 +83,23 @@ std::vector<std::optional<std::size_t>> verweiseFinden(std::span<const Buchungsv
                                                        std::span<const TBuchung> saetze) {
     std::vector<std::optional<std::size_t>> treffer(verweise.size());
     std::vector<bool> vergeben(saetze.size());
-    std::vector<TBuchung> gesucht;
-    gesucht.reserve(verweise.size());
-    for (const auto& v : verweise)
-        gesucht.push_back(TBuchung::entpacken(v.satz.data()));
-    Vorrat genau(saetze, bytes);
-    for (std::size_t i = 0; i < verweise.size(); ++i)
-        if (verweise[i].jahr == jahr) treffer[i] = genau.nehmen(bytes(gesucht[i]), vergeben);
-    std::optional<Vorrat> fest; // built only when an exact match is missing
-    for (std::size_t i = 0; i < verweise.size(); ++i) {
-        if (verweise[i].jahr != jahr || treffer[i]) continue;
-        if (!fest) fest.emplace(saetze, festeFelder);
-        treffer[i] = fest->nehmen(festeFelder(gesucht[i]), vergeben);
+    Warteschlangen<Genau> genau;
+    for (std::size_t i = verweise.size(); i-- > 0;)
+        if (verweise[i].jahr == jahr) genau.anstellen(verweise[i].satz, i);
+    for (std::size_t r = 0; r < saetze.size() && !genau.leer(); ++r) {
+        if (saetze[r].geloescht()) continue;
+        if (const auto i = genau.naechster(saetze[r].packen())) {
+            treffer[*i] = r;
+            vergeben[r] = true;
+        }
+    }
+    Warteschlangen<Fest> fest;
+    for (std::size_t i = verweise.size(); i-- > 0;)
+        if (verweise[i].jahr == jahr && !treffer[i])
+            fest.anstellen(festeFelder(TBuchung::entpacken(verweise[i].satz.data())), i);
+    for (std::size_t r = 0; r < saetze.size() && !fest.leer(); ++r) {
+        if (saetze[r].geloescht() || vergeben[r]) continue;
+        if (const auto i = fest.naechster(festeFelder(saetze[r]))) treffer[*i] = r;
     }
     return treffer;
 }

@@ -91,26 +91,24 @@ void zeileBinden(Anweisung& a, const Auszugszeile& z) {
         a.binden(20, std::nullopt);
 }
 
-bool schonGebucht(const Verbindung& v, const std::string& jahr, const std::string& schluessel) {
-    auto a = v.anweisung("SELECT 1 FROM auszugszeile WHERE jahr = ?1 AND doppelschluessel = ?2 "
-                         "AND buchung IS NOT NULL");
-    return a.mit(jahr, schluessel).zeile();
-}
-
 std::optional<Abweisung> pruefen(const Verbindung& v, const Kontoauszugsimport& im) {
     if (im.konto < 1 || im.konto > 9) return Abweisung{A("Es gibt nur die Konten 1 bis 9!")};
     if (im.jahr.size() != 2 || !datumAus(im.zeitpunkt.substr(0, 10)))
         return Abweisung{A("Ungültiges Jahr oder ungültiger Zeitpunkt des Imports!")};
     std::unordered_set<std::string> gesehen;
+    auto gebucht = v.anweisung("SELECT 1 FROM auszugszeile WHERE jahr = ?1 AND "
+                               "doppelschluessel = ?2 AND buchung IS NOT NULL");
     for (std::size_t i = 0; i < im.zeilen.size(); ++i) {
         const auto& z = im.zeilen[i];
         if (!z.buchung) continue;
-        const std::string zeile = A("Zeile ") + std::to_string(i + 1) + A(" des Kontoauszugs");
-        if (z.status != Zeilenstatus::Gebucht)
-            return Abweisung{zeile + A(" ist bei der Bank nicht gebucht!")};
-        if (!gesehen.insert(z.doppelschluessel).second ||
-            schonGebucht(v, im.jahr, z.doppelschluessel))
-            return Abweisung{zeile + A(" ist schon gebucht!")};
+        const auto zeile = [&](const char* was) {
+            return Abweisung{A("Zeile ") + std::to_string(i + 1) + A(" des Kontoauszugs ") +
+                             A(was)};
+        };
+        if (z.status != Zeilenstatus::Gebucht) return zeile("ist bei der Bank nicht gebucht!");
+        const bool schon = gebucht.mit(im.jahr, z.doppelschluessel).zeile();
+        gebucht.zuruecksetzen();
+        if (schon || !gesehen.insert(z.doppelschluessel).second) return zeile("ist schon gebucht!");
     }
     return std::nullopt;
 }

@@ -59,9 +59,10 @@ void einrichten(sqlite3* db, const std::string& pfad) {
     // Foreign keys on; temporary data in memory (no file steps outside the club's folder);
     // no memory mapping (every read passes the counting file layer).
     fehlernummerVergessen();
-    const int rc = sqlite3_exec(
-        db, "PRAGMA foreign_keys = ON; PRAGMA temp_store = MEMORY; PRAGMA mmap_size = 0;", nullptr,
-        nullptr, nullptr);
+    const int rc = sqlite3_exec(db,
+                                "PRAGMA foreign_keys = ON; PRAGMA temp_store = MEMORY; PRAGMA "
+                                "mmap_size = 0; PRAGMA cache_size = -32000;",
+                                nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) werfen(db, rc, pfad);
 }
 
