@@ -1,5 +1,6 @@
 // Opening the club database: made only by writers, migrated in order, newer or foreign files
 // refused untouched, changes only through a committed transaction.
+#include "ordnerbild.h"
 #include "tempverzeichnis.h"
 
 #include "core/common/fehler.h"
@@ -40,14 +41,30 @@ struct Ordner {
     std::string pfad = dir.datei("Verein.zdb");
 };
 
+// Without a file, and with SQLite's empty database (0 bytes).
 TEST(Datenbank, AReaderNeverMakesTheFileAndSeesTheSchemaEmpty) {
+    for (bool leereDatei : {false, true}) {
+        Ordner o;
+        if (leereDatei) bytesSchreiben(o.pfad, {});
+        const auto vorher = ordnerbild(o.dir.pfad());
+        auto db = Datenbank::lesen(o.pfad);
+        ASSERT_TRUE(db) << db.meldung();
+        EXPECT_TRUE(db->imSpeicher());
+        EXPECT_FALSE(db->schreibbar());
+        EXPECT_EQ(zahl(*db, "SELECT count(*) FROM bankkonto"), 0);
+        EXPECT_EQ(ordnerbild(o.dir.pfad()), vorher);
+    }
+}
+
+TEST(Datenbank, AReaderSeesWhatWasCommittedWhileAWriterIsAtWork) {
     Ordner o;
-    auto db = Datenbank::lesen(o.pfad);
-    ASSERT_TRUE(db) << db.meldung();
-    EXPECT_TRUE(db->imSpeicher());
-    EXPECT_FALSE(db->schreibbar());
-    EXPECT_EQ(zahl(*db, "SELECT count(*) FROM bankkonto"), 0);
-    EXPECT_TRUE(std::filesystem::is_empty(o.dir.pfad()));
+    auto schreiber = Datenbank::schreiben(o.pfad);
+    ASSERT_TRUE(schreiber);
+    Transaktion t(*schreiber);
+    t.zumSchreiben().anweisung("INSERT INTO zaehler (name, wert) VALUES ('x', 1)").ausfuehren();
+    auto leser = Datenbank::lesen(o.pfad);
+    ASSERT_TRUE(leser);
+    EXPECT_EQ(zahl(*leser, "SELECT count(*) FROM zaehler"), 0);
 }
 
 TEST(Datenbank, AWriterMakesItWithTheCurrentVersionAndItsSettings) {
