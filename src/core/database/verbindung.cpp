@@ -23,9 +23,11 @@ constexpr int kWartezeitMs = 10000;
     text += ": ";
     text += db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     if (art == SQLITE_CORRUPT || art == SQLITE_NOTADB) throw DatenbankBeschaedigt(text);
-    int nummer = ersteFehlernummer();
-    if (nummer == 0 && (art == SQLITE_IOERR || art == SQLITE_CANTOPEN) && db != nullptr)
-        nummer = sqlite3_system_errno(db);
+    int nummer = 0;
+    if (art == SQLITE_IOERR || art == SQLITE_CANTOPEN || art == SQLITE_FULL) {
+        nummer = ersteFehlernummer();
+        if (nummer == 0 && art != SQLITE_FULL && db != nullptr) nummer = sqlite3_system_errno(db);
+    }
     if (nummer == 0) {
         switch (art) {
         case SQLITE_FULL:
@@ -57,7 +59,8 @@ void einrichten(sqlite3* db, const std::string& pfad) {
     sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_busy_timeout(db, kWartezeitMs);
     // Foreign keys on; temporary data in memory (no file steps outside the club's folder);
-    // no memory mapping (every read passes the counting file layer).
+    // no memory mapping (every read passes the counting file layer); a page cache large
+    // enough that a big import need not spill pages, and sync the journal, before its commit.
     fehlernummerVergessen();
     const int rc = sqlite3_exec(db,
                                 "PRAGMA foreign_keys = ON; PRAGMA temp_store = MEMORY; PRAGMA "

@@ -27,10 +27,11 @@ void vermerken(int nummer) {
 }
 
 // The result of a step passed on: a failure keeps the system's error number. A short read is
-// no failure (SQLite reads past the end of a journal on purpose), nor is a busy lock.
+// no failure (SQLite reads past the end of a journal on purpose), nor is a busy lock or the
+// deletion of a journal that is not there.
 int weiter(int rc) {
     const int art = rc & 0xff;
-    if (rc != SQLITE_IOERR_SHORT_READ && errno != 0 &&
+    if (rc != SQLITE_IOERR_SHORT_READ && rc != SQLITE_IOERR_DELETE_NOENT && errno != 0 &&
         (art == SQLITE_IOERR || art == SQLITE_CANTOPEN || art == SQLITE_FULL))
         vermerken(errno);
     return rc;
