@@ -1,10 +1,14 @@
 // Fault runs and the checks that the files of a club are whole.
 #include "fehlerlauf.h"
 
+#include "tempverzeichnis.h"
+
+#include "core/database/inhalt.h"
 #include "core/files/buchungsdatei.h"
 #include "core/files/indexdatei.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -109,6 +113,31 @@ const std::vector<std::uint8_t>* inhalt(const Ordnerstand& o, const std::string&
     return it == o.end() ? nullptr : &it->second;
 }
 
+// The club database and its journal files are compared by content: SQLite may lay the same
+// rows out in other pages, and a journal left beside the file is rolled back at the next
+// opening. The name of the database a file belongs to, if it is one of them.
+constexpr std::string_view kDatenbankEndung = ".zdb";
+constexpr std::array<std::string_view, 3> kJournalEndungen{"-journal", "-wal", "-shm"};
+
+std::optional<std::string> datenbankDatei(const std::string& name) {
+    if (endetMit(name, kDatenbankEndung)) return name;
+    for (std::string_view e : kJournalEndungen)
+        if (endetMit(name, std::string(kDatenbankEndung) + std::string(e)))
+            return name.substr(0, name.size() - e.size());
+    return std::nullopt;
+}
+
+// The content the program would find in the database of a folder state: its files are
+// opened as a copy, so that rolling back a journal changes nothing of the state.
+std::vector<std::string> datenbankInhalt(const Ordnerstand& o, const std::string& name) {
+    if (!o.count(name)) return {};
+    TempVerzeichnis kopie;
+    for (std::string_view e : {std::string_view(), kJournalEndungen[0], kJournalEndungen[1]})
+        if (const auto* bytes = inhalt(o, name + std::string(e)))
+            bytesSchreiben(kopie.datei(name + std::string(e)), *bytes);
+    return zalvor::datenbankInhalt(kopie.datei(name));
+}
+
 // Each index a permutation of the record numbers in its order (deleted records may sit
 // anywhere: their amount is 0 but they keep their place).
 std::string indexFehler(const TBuchungsdatei& d, const std::vector<TBuchung>& saetze, int k) {
@@ -138,8 +167,13 @@ std::vector<std::string> dateienGanz(const Laufbefund& b,
         for (const auto& [name, _] : *o)
             namen.insert(name);
     const bool aufraeumenScheiterte = b.vorgang == testhaken::Vorgang::Loeschen || b.dauerhaft;
+    std::set<std::string> datenbanken;
     for (const auto& name : namen) {
         if (frei && frei(name)) continue;
+        if (const auto db = datenbankDatei(name)) {
+            datenbanken.insert(*db);
+            continue;
+        }
         const auto* alt = inhalt(b.vorher, name);
         const auto* neu = inhalt(b.sollNeu, name);
         const auto* ist = inhalt(b.jetzt, name);
@@ -154,6 +188,14 @@ std::vector<std::string> dateienGanz(const Laufbefund& b,
         if ((alt && *ist == *alt) || (neu && *ist == *neu)) continue;
         if (!alt && !neu && istTemporaer(name) && aufraeumenScheiterte) continue;
         probleme.push_back(name + (alt || neu ? ": weder alt noch neu" : ": unerklärt"));
+    }
+    // A database is all or nothing: the old content after a failure, the new one after success.
+    for (const auto& db : datenbanken) {
+        const auto ist = datenbankInhalt(b.jetzt, db);
+        if (b.gemeldetFertig && ist != datenbankInhalt(b.sollNeu, db))
+            probleme.push_back(db + ": Erfolg gemeldet, aber nicht der neue Inhalt");
+        else if (!b.gemeldetFertig && ist != datenbankInhalt(b.vorher, db))
+            probleme.push_back(db + ": Fehler gemeldet, aber nicht der alte Inhalt");
     }
     return probleme;
 }

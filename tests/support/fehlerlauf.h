@@ -52,6 +52,8 @@ Fehlerbericht fehlerlaeufe(const std::string& ordner, const std::function<bool()
 // Every file is unchanged or its complete new version, or gone only where the clean run
 // removes it too; no file appears that the clean run does not make, except a temporary file
 // whose removal was the failed step. A run that reports success leaves the clean state.
+// The club database (`.zdb` with its journal files) is compared by content, not bytes, and
+// more strictly: its old content after a failure, its new content after success.
 // Names for which `frei` is true are left to other checks.
 std::vector<std::string> dateienGanz(const Laufbefund& b,
                                      const std::function<bool(const std::string&)>& frei = {});

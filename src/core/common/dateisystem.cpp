@@ -125,6 +125,9 @@ std::optional<Vorgang> ausgeloesterFehler() {
 void ohneSynchronisation(bool an) {
     gOhneSync = an;
 }
+bool synchronisationAus() {
+    return gOhneSync;
+}
 void zuruecksetzen() {
     gSchreibenBisFehler = -1;
     gSchritte = 0;

@@ -114,7 +114,8 @@ enum class Vorgang {
     Kuerzen,
     Loeschen,
     Schliessen,
-    Sichern
+    Sichern,
+    Sperren // a lock taken by a library (the club database's file locks)
 };
 
 // After `schreibvorgaenge` more successful writes, every write fails with the given error
@@ -132,6 +133,8 @@ int fremderVorgang(Vorgang v);
 std::optional<Vorgang> ausgeloesterFehler();
 // Fault runs check the order of operations, not the disk: fsync is counted but not made.
 void ohneSynchronisation(bool an);
+// Whether syncs are left out, for a library's own file layer that makes them itself.
+bool synchronisationAus();
 // Ends every fault and starts the count afresh.
 void zuruecksetzen();
 } // namespace testhaken

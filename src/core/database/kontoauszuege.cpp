@@ -1,0 +1,195 @@
+// Statement imports and their lines in the club database.
+#include "core/database/kontoauszuege.h"
+
+#include "core/common/zeichensatz.h"
+#include "core/database/feldwerte.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace zalvor {
+
+namespace {
+
+// The stored names of the enumerations: the ISO 20022 codes where there are some.
+constexpr std::array<std::string_view, 3> kFormate{"camt.053", "mt940", "csv"};
+constexpr std::array<std::string_view, 2> kRichtungen{"CRDT", "DBIT"};
+constexpr std::array<std::string_view, 3> kStatus{"BOOK", "PDNG", "INFO"};
+
+template <typename E, std::size_t N>
+std::string_view name(const std::array<std::string_view, N>& namen, E wert) {
+    return namen[static_cast<std::size_t>(wert)];
+}
+
+template <typename E, std::size_t N>
+E wert(const std::array<std::string_view, N>& namen, const std::string& text) {
+    const auto it = std::find(namen.begin(), namen.end(), text);
+    if (it == namen.end()) throw DatenbankBeschaedigt("unbekannter Wert " + text);
+    return static_cast<E>(it - namen.begin());
+}
+
+// The line's columns after import and nr, in the order of the statements below.
+constexpr const char* kZeilenSpalten =
+    "buchungsdatum, valutadatum, betrag, richtung, waehrung, status, name, iban, bic, text, "
+    "zusatz, bankreferenz, eintragsreferenz, ende_zu_ende, mandatsreferenz, glaeubiger, "
+    "rueckgabegrund, stelle, doppelschluessel, buchung";
+
+std::optional<std::string> datumOderNichts(const std::optional<Datum>& d) {
+    if (!d) return std::nullopt;
+    return datumText(*d);
+}
+
+std::optional<Datum> datumSpalte(const Anweisung& a, int spalte) {
+    if (a.leer(spalte)) return std::nullopt;
+    auto d = datumAus(a.text(spalte));
+    if (!d) throw DatenbankBeschaedigt("Datum " + a.text(spalte));
+    return d;
+}
+
+Auszugszeile zeileLesen(const Anweisung& a) {
+    Auszugszeile z;
+    z.buchungsdatum = datumSpalte(a, 0).value_or(Datum{});
+    z.valutadatum = datumSpalte(a, 1);
+    z.betrag = a.zahl(2);
+    z.richtung = wert<Richtung>(kRichtungen, a.text(3));
+    z.waehrung = a.text(4);
+    z.status = wert<Zeilenstatus>(kStatus, a.text(5));
+    std::string* texte[] = {&z.name,
+                            &z.iban,
+                            &z.bic,
+                            &z.text,
+                            &z.zusatz,
+                            &z.bankreferenz,
+                            &z.eintragsreferenz,
+                            &z.endeZuEnde,
+                            &z.mandatsreferenz,
+                            &z.glaeubiger,
+                            &z.rueckgabegrund,
+                            &z.stelle,
+                            &z.doppelschluessel};
+    int spalte = 6;
+    for (std::string* t : texte)
+        *t = a.text(spalte++);
+    if (!a.leer(spalte)) {
+        const auto roh = a.bytes(spalte);
+        if (roh.size() != TBuchung::kGroesse) throw DatenbankBeschaedigt("Buchung");
+        z.buchung.emplace();
+        std::copy(roh.begin(), roh.end(), z.buchung->begin());
+    }
+    return z;
+}
+
+void zeileBinden(Anweisung& a, const Auszugszeile& z) {
+    a.mit(datumText(z.buchungsdatum), datumOderNichts(z.valutadatum), z.betrag,
+          name(kRichtungen, z.richtung), z.waehrung, name(kStatus, z.status), z.name, z.iban, z.bic,
+          z.text, z.zusatz, z.bankreferenz, z.eintragsreferenz, z.endeZuEnde, z.mandatsreferenz,
+          z.glaeubiger, z.rueckgabegrund, z.stelle, z.doppelschluessel);
+    if (z.buchung)
+        a.binden(20, std::span<const std::uint8_t>(*z.buchung));
+    else
+        a.binden(20, std::nullopt);
+}
+
+std::optional<Abweisung> pruefen(const Verbindung& v, const Kontoauszugsimport& im) {
+    if (im.konto < 1 || im.konto > 9) return Abweisung{A("Es gibt nur die Konten 1 bis 9!")};
+    if (im.jahr.size() != 2 || !datumAus(im.zeitpunkt.substr(0, 10)))
+        return Abweisung{A("Ungültiges Jahr oder ungültiger Zeitpunkt des Imports!")};
+    std::unordered_set<std::string> gesehen;
+    auto gebucht = v.anweisung("SELECT 1 FROM auszugszeile WHERE jahr = ?1 AND "
+                               "doppelschluessel = ?2 AND buchung IS NOT NULL");
+    for (std::size_t i = 0; i < im.zeilen.size(); ++i) {
+        const auto& z = im.zeilen[i];
+        if (!z.buchung) continue;
+        const auto zeile = [&](const char* was) {
+            return Abweisung{A("Zeile ") + std::to_string(i + 1) + A(" des Kontoauszugs ") +
+                             A(was)};
+        };
+        if (z.status != Zeilenstatus::Gebucht) return zeile("ist bei der Bank nicht gebucht!");
+        const bool schon = gebucht.mit(im.jahr, z.doppelschluessel).zeile();
+        gebucht.zuruecksetzen();
+        if (schon || !gesehen.insert(z.doppelschluessel).second) return zeile("ist schon gebucht!");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Ergebnis<std::int64_t> importEintragen(Transaktion& t, const Kontoauszugsimport& im) {
+    const Verbindung& v = t.zumSchreiben();
+    if (auto a = pruefen(v, im)) return *a;
+    v.anweisung("INSERT INTO import (jahr, datei, format, zeitpunkt, konto, auszug, "
+                "schlusssaldo, schlussdatum) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)")
+        .mit(im.jahr, im.datei, name(kFormate, im.format), im.zeitpunkt, im.konto, im.auszug,
+             im.schlusssaldo, datumOderNichts(im.schlussdatum))
+        .ausfuehren();
+    const std::int64_t id = v.zuletztEingefuegt();
+    auto zeile =
+        v.anweisung(std::string("INSERT INTO auszugszeile (import, jahr, nr, ") + kZeilenSpalten +
+                    ") VALUES (?21, ?22, ?23, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
+                    "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20)");
+    for (std::size_t i = 0; i < im.zeilen.size(); ++i) {
+        zeileBinden(zeile, im.zeilen[i]);
+        zeile.binden(21, id).binden(22, im.jahr).binden(23, static_cast<std::int64_t>(i));
+        zeile.ausfuehren();
+        zeile.zuruecksetzen();
+    }
+    return id;
+}
+
+std::optional<Kontoauszugsimport> importLesen(const Datenbank& db, std::int64_t id) {
+    const Verbindung& v = db.verbindung();
+    auto kopf = v.anweisung("SELECT jahr, datei, format, zeitpunkt, konto, auszug, "
+                            "schlusssaldo, schlussdatum FROM import WHERE id = ?1");
+    if (!kopf.mit(id).zeile()) return std::nullopt;
+    Kontoauszugsimport im;
+    im.jahr = kopf.text(0);
+    im.datei = kopf.text(1);
+    im.format = wert<Auszugsformat>(kFormate, kopf.text(2));
+    im.zeitpunkt = kopf.text(3);
+    im.konto = static_cast<int>(kopf.zahl(4));
+    im.auszug = kopf.text(5);
+    if (!kopf.leer(6)) im.schlusssaldo = kopf.zahl(6);
+    im.schlussdatum = datumSpalte(kopf, 7);
+    auto zeilen = v.anweisung(std::string("SELECT ") + kZeilenSpalten +
+                              " FROM auszugszeile WHERE import = ?1 ORDER BY nr");
+    zeilen.mit(id);
+    while (zeilen.zeile())
+        im.zeilen.push_back(zeileLesen(zeilen));
+    return im;
+}
+
+std::unordered_set<std::string> gebuchteSchluessel(const Datenbank& db, std::string_view jahr) {
+    std::unordered_set<std::string> schluessel;
+    auto a = db.verbindung().anweisung("SELECT doppelschluessel FROM auszugszeile "
+                                       "WHERE jahr = ?1 AND buchung IS NOT NULL");
+    a.mit(jahr);
+    while (a.zeile())
+        schluessel.insert(a.text(0));
+    return schluessel;
+}
+
+std::vector<Verknuepfung> verknuepfungen(const Datenbank& db, std::string_view jahr) {
+    std::vector<Verknuepfung> liste;
+    auto a = db.verbindung().anweisung("SELECT id, buchung FROM auszugszeile "
+                                       "WHERE jahr = ?1 AND buchung IS NOT NULL ORDER BY id");
+    a.mit(jahr);
+    while (a.zeile()) {
+        Verknuepfung k{a.zahl(0), {std::string(jahr), {}}};
+        const auto roh = a.bytes(1);
+        if (roh.size() != TBuchung::kGroesse) throw DatenbankBeschaedigt("Buchung");
+        std::copy(roh.begin(), roh.end(), k.verweis.satz.begin());
+        liste.push_back(std::move(k));
+    }
+    return liste;
+}
+
+void verweisErneuern(Transaktion& t, std::int64_t zeile, const TBuchung& neu) {
+    const auto roh = neu.packen();
+    t.zumSchreiben()
+        .anweisung("UPDATE auszugszeile SET buchung = ?1 WHERE id = ?2 AND buchung IS NOT NULL")
+        .mit(std::span<const std::uint8_t>(roh), zeile)
+        .ausfuehren();
+}
+
+} // namespace zalvor

@@ -1,0 +1,103 @@
+// Submitted direct debits and counters in the club database.
+#include "core/database/lastschriften.h"
+
+#include "core/common/zeichensatz.h"
+#include "core/database/feldwerte.h"
+
+#include <unordered_set>
+
+namespace zalvor {
+
+namespace {
+
+bool vorhanden(const Verbindung& v, const char* sql, std::string_view wert) {
+    return v.anweisung(sql).mit(wert).zeile();
+}
+
+std::optional<Abweisung> pruefen(const Verbindung& v, const Lastschriftdatei& d) {
+    if (d.nachricht.empty() ||
+        vorhanden(v, "SELECT 1 FROM lastschriftdatei WHERE nachricht = ?1", d.nachricht))
+        return Abweisung{A("Die Nachrichten-ID ist schon vergeben!")};
+    if (!datumAus(d.erstellt.substr(0, 10)))
+        return Abweisung{A("Ungültiger Zeitpunkt der Lastschriftdatei!")};
+    std::unordered_set<std::string> gesehen;
+    auto mandat = v.anweisung("SELECT 1 FROM mandat WHERE id = ?1");
+    for (const auto& l : d.lastschriften) {
+        if (l.endeZuEnde.empty() || !gesehen.insert(l.endeZuEnde).second ||
+            vorhanden(v, "SELECT 1 FROM lastschrift WHERE ende_zu_ende = ?1", l.endeZuEnde))
+            return Abweisung{A("Die Ende-zu-Ende-ID ") + l.endeZuEnde + A(" ist schon vergeben!")};
+        const bool bekannt = mandat.mit(l.mandat).zeile();
+        mandat.zuruecksetzen();
+        if (!bekannt) return Abweisung{A("Lastschrift ohne Mandat!")};
+        if (l.betrag <= 0) return Abweisung{A("Lastschrift ohne Betrag!")};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Ergebnis<std::int64_t> lastschriftdateiEintragen(Transaktion& t, const Lastschriftdatei& d) {
+    const Verbindung& v = t.zumSchreiben();
+    if (auto a = pruefen(v, d)) return *a;
+    v.anweisung("INSERT INTO lastschriftdatei (datei, nachricht, erstellt) VALUES (?1, ?2, ?3)")
+        .mit(d.datei, d.nachricht, d.erstellt)
+        .ausfuehren();
+    const std::int64_t id = v.zuletztEingefuegt();
+    auto neu = v.anweisung("INSERT INTO lastschrift (datei, mandat, name, referenz, betrag, "
+                           "ende_zu_ende, zahlung, sequenz, faellig) "
+                           "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
+    auto eingezogen = v.anweisung("UPDATE mandat SET eingezogen = 1 WHERE id = ?1");
+    for (const auto& l : d.lastschriften) {
+        neu.mit(id, l.mandat, l.name, l.referenz, l.betrag, l.endeZuEnde, l.zahlung,
+                l.sequenz == Sequenz::Erst ? "FRST" : "RCUR", datumText(l.faellig))
+            .ausfuehren();
+        neu.zuruecksetzen();
+        eingezogen.mit(l.mandat).ausfuehren();
+        eingezogen.zuruecksetzen();
+    }
+    return id;
+}
+
+std::optional<EingereichteLastschrift> lastschriftSuchen(const Datenbank& db,
+                                                         std::string_view endeZuEnde) {
+    auto a = db.verbindung().anweisung(
+        "SELECT l.mandat, l.name, l.referenz, l.betrag, l.ende_zu_ende, l.zahlung, l.sequenz, "
+        "l.faellig, l.datei, d.nachricht, m.nachname, m.vorname, m.vorkommen "
+        "FROM lastschrift l JOIN lastschriftdatei d ON d.id = l.datei "
+        "JOIN mandat m ON m.id = l.mandat WHERE l.ende_zu_ende = ?1");
+    if (!a.mit(endeZuEnde).zeile()) return std::nullopt;
+    EingereichteLastschrift e;
+    auto& l = e.lastschrift;
+    l.mandat = a.zahl(0);
+    l.name = a.text(1);
+    l.referenz = a.text(2);
+    l.betrag = a.zahl(3);
+    l.endeZuEnde = a.text(4);
+    l.zahlung = a.text(5);
+    l.sequenz = a.text(6) == "FRST" ? Sequenz::Erst : Sequenz::Folge;
+    const auto faellig = datumAus(a.text(7));
+    if (!faellig) throw DatenbankBeschaedigt("Datum " + a.text(7));
+    l.faellig = *faellig;
+    e.datei = a.zahl(8);
+    e.nachricht = a.text(9);
+    if (!a.leer(10)) {
+        const auto n = a.bytes(10);
+        const auto v = a.bytes(11);
+        e.mitglied =
+            Mitgliedsschluessel{std::string(n.begin(), n.end()), std::string(v.begin(), v.end()),
+                                static_cast<int>(a.zahl(12))};
+    }
+    return e;
+}
+
+std::int64_t zaehlerWeiter(Transaktion& t, std::string_view name) {
+    auto a = t.zumSchreiben().anweisung("INSERT INTO zaehler (name, wert) VALUES (?1, 1) "
+                                        "ON CONFLICT (name) DO UPDATE SET wert = wert + 1 "
+                                        "RETURNING wert");
+    if (!a.mit(name).zeile()) throw DatenbankBeschaedigt("Zaehler");
+    const std::int64_t wert = a.zahl(0);
+    a.ausfuehren();
+    return wert;
+}
+
+} // namespace zalvor
