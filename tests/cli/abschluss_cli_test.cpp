@@ -101,5 +101,15 @@ TEST_F(AbschlussCli, ExportAlsJournalUndTabelle) {
     EXPECT_EQ(lauf({"--format", "json", "export", datei, "--journal"}).status, 2);
 }
 
+TEST_F(AbschlussCli, ExportSchreibtInJedemFormatNurKopfUndZeilen) {
+    const std::pair<const char*, const char*> formate[] = {
+        {"tsv", "demo_export.tsv"}, {"csv", "demo_export.csv"}, {"json", "demo_export.json"}};
+    for (const auto& [format, gespeichert] : formate) {
+        const auto e = lauf({"--format", format, "export", datei});
+        ASSERT_EQ(e.status, 0) << e.err;
+        EXPECT_TRUE(wieGolden(e.out, gespeichert));
+    }
+}
+
 } // namespace
 } // namespace zalvor
