@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace zalvor {
@@ -72,6 +75,54 @@ TEST(CliDemo, JsonUndCsvTragenDieselbenZellen) {
     auto csv = cli({"--format", "csv", "tabelle", dir.pfad() + "/Sportverein.26"});
     ASSERT_EQ(csv.status, 0);
     EXPECT_NE(csv.out.find("AB; 1. 1.;;Anfangsbestand;   350.00; -; 1\r\n"), std::string::npos);
+}
+
+// Balance per account at the end of every day of a file, planned bookings included, from the
+// export's columns; the first day on which an account is below zero, or empty.
+std::string ersterTagImMinus(const std::string& export_) {
+    std::istringstream in(export_);
+    std::string zeile;
+    auto zellen = [](const std::string& z) {
+        std::vector<std::string> v;
+        std::istringstream s(z);
+        for (std::string c; std::getline(s, c, '\t');)
+            v.push_back(c);
+        return v;
+    };
+    std::getline(in, zeile);
+    const auto kopf = zellen(zeile);
+    auto spalte = [&](const char* name) {
+        return static_cast<std::size_t>(std::find(kopf.begin(), kopf.end(), name) - kopf.begin());
+    };
+    const std::size_t datum = spalte("Datum"), betrag = spalte("Betrag"), von = spalte("Konto von"),
+                      nach = spalte("Konto nach");
+    std::map<std::string, std::map<std::string, long long>> tage; // day -> account -> cents
+    while (std::getline(in, zeile)) {
+        auto z = zellen(zeile);
+        z.resize(kopf.size());
+        const long long cent = std::llround(std::stod(z[betrag]) * 100);
+        if (!z[von].empty()) tage[z[datum]][z[von]] -= cent;
+        if (!z[nach].empty()) tage[z[datum]][z[nach]] += cent;
+    }
+    std::map<std::string, long long> stand;
+    for (const auto& [tag, aenderungen] : tage) {
+        for (const auto& [konto, cent] : aenderungen)
+            stand[konto] += cent;
+        for (const auto& [konto, cent] : stand)
+            if (cent < 0) return tag + " " + konto;
+    }
+    return {};
+}
+
+TEST(CliDemo, KeinKontoStehtAnEinemTagImMinus) {
+    test::TempVerzeichnis dir;
+    ASSERT_EQ(cli({"--heute", "2026-12-07", "demo", dir.pfad()}).status, 0);
+    for (const char* datei : {"Sportverein.26", "Jugendabteilung.26"}) {
+        const auto e = cli({"export", dir.pfad() + "/" + datei});
+        ASSERT_EQ(e.status, 0) << e.err;
+        EXPECT_NE(e.out.find("\tja\t"), std::string::npos) << "planned bookings count too";
+        EXPECT_EQ(ersterTagImMinus(e.out), "") << datei;
+    }
 }
 
 TEST(CliNeu, LegtDateiMitKontenTypenUndBestaendenAn) {
