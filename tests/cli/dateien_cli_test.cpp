@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -77,39 +76,29 @@ TEST(CliDemo, JsonUndCsvTragenDieselbenZellen) {
     EXPECT_NE(csv.out.find("AB; 1. 1.;;Anfangsbestand;   350.00; -; 1\r\n"), std::string::npos);
 }
 
-// Balance per account at the end of every day of a file, planned bookings included, from the
-// export's columns; the first day on which an account is below zero, or empty.
+// The first day on which an account of an exported file stands below zero at the end of the
+// day, planned bookings included ("Datum", "Betrag", "Konto von", "Konto nach" are the
+// columns 2, 6, 9 and 10 of the export), or empty.
 std::string ersterTagImMinus(const std::string& export_) {
+    std::map<std::string, std::map<std::string, long long>> tage; // day -> account -> cents
     std::istringstream in(export_);
     std::string zeile;
-    auto zellen = [](const std::string& z) {
-        std::vector<std::string> v;
-        std::istringstream s(z);
-        for (std::string c; std::getline(s, c, '\t');)
-            v.push_back(c);
-        return v;
-    };
-    std::getline(in, zeile);
-    const auto kopf = zellen(zeile);
-    auto spalte = [&](const char* name) {
-        return static_cast<std::size_t>(std::find(kopf.begin(), kopf.end(), name) - kopf.begin());
-    };
-    const std::size_t datum = spalte("Datum"), betrag = spalte("Betrag"), von = spalte("Konto von"),
-                      nach = spalte("Konto nach");
-    std::map<std::string, std::map<std::string, long long>> tage; // day -> account -> cents
+    std::getline(in, zeile); // the header
     while (std::getline(in, zeile)) {
-        auto z = zellen(zeile);
-        z.resize(kopf.size());
-        const long long cent = std::llround(std::stod(z[betrag]) * 100);
-        if (!z[von].empty()) tage[z[datum]][z[von]] -= cent;
-        if (!z[nach].empty()) tage[z[datum]][z[nach]] += cent;
+        std::vector<std::string> z;
+        std::istringstream s(zeile);
+        for (std::string c; std::getline(s, c, '\t');)
+            z.push_back(c);
+        const long long cent = std::llround(std::stod(z.at(6)) * 100);
+        tage[z.at(2)][z.at(9)] -= cent;
+        tage[z.at(2)][z.at(10)] += cent;
     }
     std::map<std::string, long long> stand;
     for (const auto& [tag, aenderungen] : tage) {
         for (const auto& [konto, cent] : aenderungen)
             stand[konto] += cent;
         for (const auto& [konto, cent] : stand)
-            if (cent < 0) return tag + " " + konto;
+            if (!konto.empty() && cent < 0) return tag + " " + konto;
     }
     return {};
 }
