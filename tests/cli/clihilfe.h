@@ -3,8 +3,8 @@
 
 #include "cli/common/lauf.h"
 #include "core/common/dateisystem.h"
+#include "gespeicherteausgabe.h"
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,12 +30,9 @@ inline CliErgebnis cli(const std::vector<std::string>& argumente,
     return e;
 }
 
-// A stored output under tests/cli/golden/ (tests run in the tests folder).
-inline std::string golden(const std::string& name) {
-    std::ifstream in(std::string("cli/golden/") + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+// Compares with a stored output under tests/cli/golden/ (tests run in the tests folder).
+inline ::testing::AssertionResult wieGolden(const std::string& ist, const std::string& name) {
+    return wieGespeichert(ist, "cli/golden/" + name);
 }
 
 // Replaces the temporary folder in an output so it can be compared with a stored one.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace zalvor {
@@ -38,10 +37,7 @@ class SchablonenCli : public ::testing::Test {
 TEST_F(SchablonenCli, FensterRasterDesDemoVereins) {
     auto e = cli({"--heute", "2026-03-01", "schablonen", datei});
     ASSERT_EQ(e.status, 0) << e.err;
-    std::ifstream in("cli/golden/demo_schablonen.tsv", std::ios::binary);
-    std::ostringstream golden;
-    golden << in.rdbuf();
-    EXPECT_EQ(e.out, golden.str());
+    EXPECT_TRUE(test::wieGolden(e.out, "demo_schablonen.tsv"));
     EXPECT_EQ(e.err, "");
 }
 

@@ -1,4 +1,4 @@
-// zalvor-cli export: the bookings as a journal for ledger/hledger or as a grid.
+// zalvor-cli export: the bookings as a plain-text double-entry journal or as a table.
 #include "cli/common/ausgabe.h"
 #include "cli/common/befehl.h"
 #include "cli/common/dateiargument.h"
@@ -24,13 +24,14 @@ int exportieren(Kontext& k) {
         for (const auto& zeile : journalZeilen(q, buchungen))
             k.out << ansiNachUtf8(zeile) << "\n";
     } else {
-        rasterAusgeben(k.out, k.format, exportRaster(q, buchungen));
+        tabelleAusgeben(k.out, k.format, exportRaster(q, buchungen));
     }
     return kFertig;
 }
 
 const Befehl kExport{"export", "DATEI [--journal]",
-                     "alle gültigen Buchungen: --journal für ledger/hledger, sonst als "
+                     "alle gültigen Buchungen: --journal als Journal der doppelten Buchführung "
+                     "im Klartext, sonst als "
                      "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
                      exportieren};
 

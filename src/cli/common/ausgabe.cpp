@@ -17,8 +17,7 @@ std::string tsvZelle(const std::string& ansi) {
     return t;
 }
 
-void tsv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
-    out << "## " << tsvZelle(titel) << "\n";
+void tsvZeilen(std::ostream& out, const Raster& r, std::size_t zeilen) {
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
             if (i) out << '\t';
@@ -29,6 +28,11 @@ void tsv(std::ostream& out, const Raster& r, const std::string& titel, std::size
     zeile(r.kopf);
     for (std::size_t z = 0; z < zeilen; ++z)
         zeile(r.zeilen[z]);
+}
+
+void tsv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
+    out << "## " << tsvZelle(titel) << "\n";
+    tsvZeilen(out, r, zeilen);
 }
 
 std::string csvZelle(const std::string& ansi) {
@@ -42,9 +46,8 @@ std::string csvZelle(const std::string& ansi) {
     return o + "\"";
 }
 
-void csv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
-    // Semicolons, as German spreadsheets expect; the title as a comment-like first row.
-    out << csvZelle(titel) << "\n";
+// Semicolons, as German spreadsheets expect.
+void csvZeilen(std::ostream& out, const Raster& r, std::size_t zeilen) {
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
             if (i) out << ';';
@@ -55,6 +58,12 @@ void csv(std::ostream& out, const Raster& r, const std::string& titel, std::size
     zeile(r.kopf);
     for (std::size_t z = 0; z < zeilen; ++z)
         zeile(r.zeilen[z]);
+}
+
+// The title as a comment-like first row, an empty line after the grid.
+void csv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
+    out << csvZelle(titel) << "\n";
+    csvZeilen(out, r, zeilen);
     out << "\r\n";
 }
 
@@ -97,8 +106,11 @@ void jsonListe(std::ostream& out, const std::vector<std::string>& zellen) {
     out << "]";
 }
 
-void jsonRaster(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
-    out << "{\"titel\": " << jsonText(titel) << ", \"kopf\": ";
+// Without a title the object holds only the header and the rows.
+void jsonRaster(std::ostream& out, const Raster& r, const std::string* titel, std::size_t zeilen) {
+    out << "{";
+    if (titel) out << "\"titel\": " << jsonText(*titel) << ", ";
+    out << "\"kopf\": ";
     jsonListe(out, r.kopf);
     out << ", \"zeilen\": [";
     for (std::size_t z = 0; z < zeilen; ++z) {
@@ -125,7 +137,7 @@ void ausgeben(std::ostream& out, Format format, const std::vector<Eintrag>& eint
             if (!e.raster)
                 out << "{\"text\": " << jsonText(e.titel) << "}";
             else
-                jsonRaster(out, *e.raster, e.titel, e.zeilen);
+                jsonRaster(out, *e.raster, &e.titel, e.zeilen);
         }
         out << "\n]\n";
         return;
@@ -148,6 +160,21 @@ void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>&
     for (const auto& r : raster)
         e.push_back({&r, r.titel, r.zeilen.size()});
     ausgeben(out, format, e);
+}
+
+void tabelleAusgeben(std::ostream& out, Format format, const Raster& r) {
+    switch (format) {
+    case Format::Tsv:
+        tsvZeilen(out, r, r.zeilen.size());
+        break;
+    case Format::Csv:
+        csvZeilen(out, r, r.zeilen.size());
+        break;
+    case Format::Json:
+        jsonRaster(out, r, nullptr, r.zeilen.size());
+        out << "\n";
+        break;
+    }
 }
 
 void berichtAusgeben(std::ostream& out, Format format, const Bericht& b) {

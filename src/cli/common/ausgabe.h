@@ -15,6 +15,10 @@ inline void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
     rasterAusgeben(out, format, std::vector<Raster>{r});
 }
 
+// One grid as a table file: the header row and the rows only, without a title or a closing
+// empty line, so that a spreadsheet or a CSV reader takes the header for the header.
+void tabelleAusgeben(std::ostream& out, Format format, const Raster& r);
+
 // A report window: the currency line as "# text", then every shown grid in the window's
 // order titled "window caption | tab | caption line" (empty parts left out), its rows up to
 // the last non-empty one.

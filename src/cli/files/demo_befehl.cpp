@@ -190,7 +190,7 @@ std::vector<Vorgang> vorgaenge() {
         }
         if (m == 12) {
             v.push_back(
-                {12, 12, false, 11, 1, "1200,00", "Weihnachtsfeier", "Gasthaus Linde", true});
+                {12, 12, false, 11, 2, "1200,00", "Weihnachtsfeier", "Gasthaus Linde", true});
             v.push_back({12, 31, true, 7, 3, "45,00", "Zinsen Sparbuch", "Sparkasse", true});
         }
     }
@@ -216,7 +216,7 @@ std::vector<Vorgang> jugendVorgaenge() {
         {9, 4, true, 1, 2, "300,00", "Zuschuss Hauptverein", "Sportverein"},
         {10, 12, false, 4, 2, "236,00", "Jugendtrikots", "Sport-Schmitt"},
         {11, 18, true, 6, 1, "96,40", "Kuchenverkauf", ""},
-        {12, 15, false, 11, 1, "250,00", "Nikolausfeier", "", true},
+        {12, 15, false, 11, 2, "250,00", "Nikolausfeier", "Gasthaus Linde", true},
         {12, 20, true, 1, 2, "100,00", "Spende Weihnachtsmarkt", "Volksbank", true},
     };
 }

@@ -2,12 +2,12 @@
 // program beside it, started in place of this one with the arguments as given.
 #include "cli/common/befehl.h"
 #include "cli/common/druckprogramm.h"
-#include "core/common/fehler.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <ostream>
 #include <string_view>
 
 #include <unistd.h>
@@ -28,9 +28,22 @@ int weitergeben() {
     return errno != 0 ? errno : ENOENT;
 }
 
-int imDruckprogramm(Kontext&) {
-    const int fehler = weitergeben();
-    throw EAFehler(fehler, verzeichnis + "/zalvor-cli-druck");
+// A missing print program is an installation fault: the person must learn which file to
+// put back, not only the error number.
+void fehltMelden(std::ostream& err, int fehler) {
+    const std::string programm = verzeichnis + "/zalvor-cli-druck";
+    err << "[Zalvor 4.5] E/A-Fehler " << fehler << "\n";
+    if (fehler == ENOENT)
+        err << "zalvor-cli: Das Druckprogramm " << programm << " fehlt. Die Befehle drucken "
+            << "und druckoptionen sowie die Hilfe laufen in ihm; es gehört neben zalvor-cli.\n";
+    else
+        err << "zalvor-cli: Das Druckprogramm " << programm
+            << " lässt sich nicht starten: " << std::strerror(fehler) << "\n";
+}
+
+int imDruckprogramm(Kontext& k) {
+    fehltMelden(k.err, weitergeben());
+    return kEAFehler;
 }
 
 } // namespace
@@ -41,9 +54,7 @@ void druckprogrammVorbereiten(char** argv, const std::string& programmVerzeichni
     for (char** a = argv + 1; *a != nullptr; ++a) {
         const std::string_view s(*a);
         if (s == "--help" || s == "-h" || s == "hilfe") {
-            const int fehler = weitergeben();
-            std::cerr << "zalvor-cli: " << verzeichnis
-                      << "/zalvor-cli-druck: " << std::strerror(fehler) << "\n";
+            fehltMelden(std::cerr, weitergeben());
             std::exit(kEAFehler);
         }
     }
