@@ -10,6 +10,8 @@
 namespace zalvor::bench {
 namespace {
 
+using namespace zalvor::sepa;
+
 constexpr int kLastschriften = 5000;
 
 Lastschriftauftrag auftrag5000() {

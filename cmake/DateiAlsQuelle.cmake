@@ -1,5 +1,5 @@
 # Run with cmake -P: writes AUSGABE, a C++ source whose function FUNKTION (declared in HEADER,
-# namespace zalvor) returns the bytes of EINGABE as a std::string_view.
+# namespace NAMENSRAUM) returns the bytes of EINGABE as a std::string_view.
 file(READ "${EINGABE}" hex HEX)
 string(LENGTH "${hex}" laenge)
 math(EXPR bytes "${laenge} / 2")
@@ -10,7 +10,7 @@ file(WRITE "${AUSGABE}"
 "// Made by cmake/DateiAlsQuelle.cmake from ${name}; not to be edited.
 #include \"${HEADER}\"
 
-namespace zalvor {
+namespace ${NAMENSRAUM} {
 
 namespace {
 const unsigned char kDaten[${bytes}] = {
@@ -22,5 +22,5 @@ std::string_view ${FUNKTION}() {
     return std::string_view(reinterpret_cast<const char*>(kDaten), sizeof kDaten);
 }
 
-} // namespace zalvor
+} // namespace ${NAMENSRAUM}
 ")

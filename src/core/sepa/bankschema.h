@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 // The schema's text, compiled into the program.
 std::string_view bankschemaXsd();
@@ -14,4 +14,4 @@ std::string_view bankschemaXsd();
 // complaint with its line ("Zeile N: ..."), in the engine's Windows form.
 std::optional<std::string> bankschemaFehler(std::string_view xml);
 
-} // namespace zalvor
+} // namespace zalvor::sepa

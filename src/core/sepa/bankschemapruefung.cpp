@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 namespace {
 
@@ -74,4 +74,4 @@ std::optional<std::string> bankschemaFehler(std::string_view xml) {
     return fehler ? utf8NachAnsi(*fehler) : A("ungültig");
 }
 
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 std::string nachrichtenId(const Zeitpunkt& erstellt, std::uint32_t zaehler) {
     char text[40];
@@ -22,4 +22,4 @@ const char* sequenzCode(Sequenz sequenz) {
     return sequenz == Sequenz::Erst ? "FRST" : "RCUR";
 }
 
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 // "ZALVOR-" + JJJJMMTThhmmss + "-" + the counter, at least four digits (taken modulo 10^8, so
 // the id never exceeds 30 characters).
@@ -18,4 +18,4 @@ std::string zahlungsId(const std::string& nachrichtenId, Sequenz sequenz);
 // "FRST" or "RCUR".
 const char* sequenzCode(Sequenz sequenz);
 
-} // namespace zalvor
+} // namespace zalvor::sepa

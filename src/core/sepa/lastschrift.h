@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 struct Uhrzeit {
     int stunde = 0;
@@ -65,4 +65,4 @@ class LastschriftFehler : public std::runtime_error {
     int lastschrift_;
 };
 
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -14,7 +14,7 @@
 #include <unordered_set>
 #include <utility>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 namespace {
 
@@ -306,4 +306,4 @@ std::string pain008Schreiben(const Lastschriftauftrag& auftrag) {
     return std::move(a.text());
 }
 
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 // The file's bytes (UTF-8 XML); the caller writes them. One payment information block per
 // sequence type present (FRST before RCUR), each debit in the order given. Names go into the
@@ -18,4 +18,4 @@ namespace zalvor {
 // signed after the file's creation day.
 std::string pain008Schreiben(const Lastschriftauftrag& auftrag);
 
-} // namespace zalvor
+} // namespace zalvor::sepa

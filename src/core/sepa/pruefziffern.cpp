@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 namespace {
 
@@ -112,4 +112,4 @@ std::string ungueltigeBicText() {
     return A("Ungültige BIC!");
 }
 
-} // namespace zalvor
+} // namespace zalvor::sepa

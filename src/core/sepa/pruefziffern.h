@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 // Country code, two check digits, the national account number (BBAN) of the length the
 // country uses; MOD 97-10 over BBAN + country + check digits must leave 1. Only the countries
@@ -29,4 +29,4 @@ std::string ungueltigeIbanText();
 std::string ungueltigeGlaeubigerIdText();
 std::string ungueltigeBicText();
 
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <utility>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 namespace {
 
@@ -137,4 +137,4 @@ std::string ungueltigeMandatsreferenzText() {
     return A("Ungültige Mandatsreferenz!");
 }
 
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 inline constexpr std::size_t kSepaNamenLaenge = 70;
 inline constexpr std::size_t kSepaVerwendungszweckLaenge = 140;
@@ -27,4 +27,4 @@ bool sepaKennungGueltig(std::string_view text);
 // The refusal of a mandate reference, in the engine's Windows form.
 std::string ungueltigeMandatsreferenzText();
 
-} // namespace zalvor
+} // namespace zalvor::sepa

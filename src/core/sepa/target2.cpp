@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 namespace {
 
@@ -76,4 +76,4 @@ bool faelligkeitZulaessig(const Datum& faellig, const Datum& heute) {
     return sys_days{alsTag(faellig)} >= sys_days{alsTag(fruehesteFaelligkeit(heute))};
 }
 
-} // namespace zalvor
+} // namespace zalvor::sepa

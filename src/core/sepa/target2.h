@@ -4,7 +4,7 @@
 
 #include "core/common/uhr.h"
 
-namespace zalvor {
+namespace zalvor::sepa {
 
 // A real day of the Gregorian calendar in the years 1-9999 (no 30 February, months 1-12).
 bool gueltigesDatum(const Datum& d);
@@ -27,4 +27,4 @@ bool faelligkeitZulaessig(const Datum& faellig, const Datum& heute);
 // The earliest date faelligkeitZulaessig accepts.
 Datum fruehesteFaelligkeit(const Datum& heute);
 
-} // namespace zalvor
+} // namespace zalvor::sepa

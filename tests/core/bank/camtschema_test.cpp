@@ -8,7 +8,7 @@ namespace {
 
 TEST(CamtSchema, ProbenSindGueltig) {
     for (const std::string version : {"02", "08"}) {
-        const std::string befehl = "xmllint --noout --nonet --schema data/schemas/camt.053.001." +
+        const std::string befehl = "xmllint --noout --nonet --schema ../schemas/camt/camt.053.001." +
                                    version + ".xsd data/bank/camt053_" + version +
                                    ".xml 2>/dev/null";
         EXPECT_EQ(std::system(befehl.c_str()), 0) << befehl;
@@ -16,7 +16,7 @@ TEST(CamtSchema, ProbenSindGueltig) {
 }
 
 TEST(CamtSchema, KaputteProbeIstUngueltig) {
-    const std::string befehl = "xmllint --noout --nonet --schema data/schemas/camt.053.001.02.xsd "
+    const std::string befehl = "xmllint --noout --nonet --schema ../schemas/camt/camt.053.001.02.xsd "
                                "data/bank/kaputt_betrag.xml 2>/dev/null";
     EXPECT_NE(std::system(befehl.c_str()), 0);
 }

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <functional>
 
-namespace zalvor {
+namespace zalvor::sepa {
 namespace {
 
 Lastschrift lastschrift(std::int64_t cent, const std::string& nr, Datum unterschrieben,
@@ -41,7 +41,7 @@ Lastschriftauftrag dreiLastschriften() {
 }
 
 bool xmllintNimmt(const std::string& datei, const char* schema) {
-    const std::string befehl = std::string("xmllint --noout --schema data/schemas/sepa/") + schema +
+    const std::string befehl = std::string("xmllint --noout --schema ../schemas/sepa/") + schema +
                                " " + datei + " 2>/dev/null";
     return std::system(befehl.c_str()) == 0;
 }
@@ -191,4 +191,4 @@ TEST(Bankschema, NenntDenErstenVerstossMitZeile) {
 }
 
 } // namespace
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zalvor {
+namespace zalvor::sepa {
 namespace {
 
 TEST(Iban, VeroeffentlichteBeispiele) {
@@ -77,4 +77,4 @@ TEST(Bic, AchtOderElfZeichen) {
 }
 
 } // namespace
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zalvor {
+namespace zalvor::sepa {
 namespace {
 
 TEST(SepaText, Umschrift) {
@@ -45,4 +45,4 @@ TEST(SepaKennung, ZeichenUndLaenge) {
 }
 
 } // namespace
-} // namespace zalvor
+} // namespace zalvor::sepa

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace zalvor {
+namespace zalvor::sepa {
 namespace {
 
 TEST(Target2, Ostersonntag) {
@@ -68,4 +68,4 @@ TEST(Target2, GueltigeDaten) {
 }
 
 } // namespace
-} // namespace zalvor
+} // namespace zalvor::sepa
