@@ -83,10 +83,10 @@ void Arbeitsordner::fuellen(const std::vector<TBuchung>& saetze) {
 }
 
 void Arbeitsordner::sicherungenLoeschen() {
-    const std::string b = sicherungsname(s.datei.basisname) + "." + s.datei.jahr;
-    dateiLoeschen(b);
+    const Dateisatz b = s.datei.dateien().sicherung();
+    dateiLoeschen(b.buchungsdateiName());
     for (int k = 1; k <= 9; ++k)
-        dateiLoeschen(b + static_cast<char>('0' + k));
+        dateiLoeschen(b.index(k));
 }
 
 int ausfuehren(std::vector<std::string> argv, const std::string& ausgabe) {

@@ -23,11 +23,11 @@ struct Gesichert {
     explicit Gesichert(const Arbeitsordner& o) {
         datei = dateiLesen(o.s.datei.dateiname());
         for (int k = 1; k <= 9; ++k)
-            indizes[static_cast<std::size_t>(k)] = dateiLesen(indexdateiName(o.s.datei, k));
+            indizes[static_cast<std::size_t>(k)] = dateiLesen(o.s.datei.dateien().index(k));
     }
     void indizesZurueck(const Arbeitsordner& o) const {
         for (int k = 1; k <= 9; ++k)
-            dateiSchreiben(indexdateiName(o.s.datei, k), indizes[static_cast<std::size_t>(k)]);
+            dateiSchreiben(o.s.datei.dateien().index(k), indizes[static_cast<std::size_t>(k)]);
     }
 };
 

@@ -42,11 +42,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
         if (u.s.def.unlesbar) return;
         // Written once, the file reads back to what it was written from.
         if (!definitionenSchreiben(u.s.datei.basisname, u.s.def, u.person)) return;
-        const std::string erste = inhalt(definitionsdateiName(u.s.datei.basisname));
+        const std::string erste = inhalt(u.s.datei.dateien().definitionen());
         TDefinitionen wieder;
         definitionenLesen(u.s.datei.basisname, wieder, u.person);
         definitionenSchreiben(u.s.datei.basisname, wieder, u.person);
-        fuzz::verlangen(inhalt(definitionsdateiName(u.s.datei.basisname)) == erste,
+        fuzz::verlangen(inhalt(u.s.datei.dateien().definitionen()) == erste,
                         "geschriebene Definitionen lesen sich gleich");
     });
     return 0;

@@ -4,6 +4,7 @@
 #include "tempverzeichnis.h"
 
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
 #include "core/files/indexdatei.h"
 #include "gui/entry/eurosymboldialog.h"
@@ -103,7 +104,7 @@ void EinstellungsdialogeTest::mwstKommaAbgelehntPunktGespeichert() {
     QCOMPARE(m[0].symbol, Symbol::Fehler);
     QCOMPARE(static_cast<double>(o.gespeichert().mwstSatz), 16.5);
     // Line 97 of the definitions file holds the rate with two decimals.
-    const std::string def = zalvor::test::textLesen(zalvor::definitionsdateiName(o.basis));
+    const std::string def = zalvor::test::textLesen(zalvor::Dateisatz(o.basis, {}).definitionen());
     std::size_t zeile = 0;
     for (int i = 1; i < 97; ++i)
         zeile = def.find("\r\n", zeile) + 2;
@@ -274,7 +275,7 @@ void EinstellungsdialogeTest::dateieinstellungenSpeichernNamenUndMenue() {
 void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation() {
     Offen o;
     o.s().sortierung = zalvor::Sortierung::Text;
-    std::filesystem::remove(zalvor::indexdateiName(o.s().datei, 8));
+    std::filesystem::remove(o.s().datei.dateien().index(8));
     o.person.antworte(Knopf::Ok);
     Dialogablauf ablauf;
     ablauf.dann("Listen sortieren nach", [](QDialog& d) {
@@ -295,7 +296,7 @@ void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation()
     QCOMPARE(m[0].titel, std::string("Hinweis"));
     QCOMPARE(m[0].text.rfind("Eine Indexdatei existiert nicht", 0), std::size_t{0});
     QCOMPARE(m.back().titel, std::string("Fertig"));
-    QVERIFY(std::filesystem::exists(zalvor::indexdateiName(o.s().datei, 8)));
+    QVERIFY(std::filesystem::exists(o.s().datei.dateien().index(8)));
     QCOMPARE(zalvor::indizesPruefen(o.s().datei), zalvor::IndexBefund::InOrdnung);
     QCOMPARE(o.form->statuszeile().last(), u("  1 Datensätze"));
 }

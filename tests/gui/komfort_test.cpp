@@ -138,7 +138,7 @@ std::vector<char> bytes(const std::string& pfad) {
 std::vector<std::vector<char>> dateistand(const zalvor::Sitzung& s) {
     std::vector<std::vector<char>> stand{bytes(s.datei.dateiname())};
     for (int k = 1; k <= 9; ++k)
-        stand.push_back(bytes(zalvor::indexdateiName(s.datei, k)));
+        stand.push_back(bytes(s.datei.dateien().index(k)));
     return stand;
 }
 

@@ -30,6 +30,7 @@ void sperren(Kontext& k, const std::string& name) {
     s.datei.jahr = wahl->jahr;
     if (!dateiExistiert(s.datei.dateiname()))
         throw Aufruffehler("Buchungsdatei " + s.datei.dateiname() + " nicht gefunden");
+    if (!namenPassen(s.datei.dateien(), s.person)) throw BefehlAbgebrochen();
     if (vereinSperren(s)) return;
     s.person.meldung(A("Gesperrt"),
                      A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +

@@ -78,7 +78,7 @@ int definitionen(Kontext& k) {
         return kFertig;
     }
     Raster r;
-    r.titel = A("Definitionen ") + utf8NachAnsi(definitionsdateiName(s.datei.basisname));
+    r.titel = A("Definitionen ") + utf8NachAnsi(s.datei.dateien().definitionen());
     r.kopf = {A("Schlüssel"), "Wert"};
     for (const auto& [schluessel, wert] : paare)
         r.zeilen.push_back({schluessel, wert});

@@ -8,6 +8,7 @@
 #include "core/entry/buchungseingabe.h"
 #include "core/entry/umbuchungseingabe.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
 #include "core/files/neuedatei.h"
 #include "core/lists/planvorgaben.h"
@@ -321,8 +322,11 @@ bool dateilistenAnlegen(const std::string& verzeichnis, const std::vector<std::s
         voll.push_back(std::filesystem::absolute(d).lexically_normal().string());
         vorjahr.push_back(voll.back().substr(0, voll.back().size() - 2) + letztes);
     }
-    return dateilisteSpeichern({pfadVerbinden(verzeichnis, "Vereine.FL"), voll}, person) &&
-           dateilisteSpeichern({pfadVerbinden(verzeichnis, "Vereine-Vorjahr.FL"), vorjahr}, person);
+    const auto liste = [&](const char* name) {
+        return Dateisatz::listenname(pfadVerbinden(verzeichnis, name));
+    };
+    return dateilisteSpeichern({liste("Vereine"), voll}, person) &&
+           dateilisteSpeichern({liste("Vereine-Vorjahr"), vorjahr}, person);
 }
 
 int demo(Kontext& k) {
@@ -364,12 +368,12 @@ int demo(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDemo{
-    "demo", "VERZEICHNIS",
-    "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
-    "Jugendabteilung.JJ und die Dateilisten Vereine.FL und Vereine-Vorjahr.FL) und nennt die "
-    "Datei",
-    demo};
+const Befehl kDemo{"demo", "VERZEICHNIS",
+                   "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
+                   "Jugendabteilung.JJ und die Dateilisten " +
+                       Dateisatz::listenname("Vereine") + " und " +
+                       Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
+                   demo};
 
 } // namespace
 

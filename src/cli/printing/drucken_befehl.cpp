@@ -12,6 +12,7 @@
 #include "core/common/betrag.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
 #include "core/lists/buchungslisten.h"
 #include "core/lists/sollist.h"
 #include "core/members/mitgliederliste.h"
@@ -162,9 +163,11 @@ const Befehl kDrucken{
     "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
     "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
     "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
-    "einer Dateiliste (DATEI ist dann die .FL-Datei) oder die Mitgliederliste "
-    "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
-    "Querformat",
+    "einer Dateiliste (DATEI ist dann die " +
+        Dateisatz::listenEndung() +
+        "-Datei) oder die Mitgliederliste "
+        "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
+        "Querformat",
     drucken};
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/real6.h"
+#include "core/files/dateischreiben.h"
 
 #include <cmath>
 #include <filesystem>

@@ -21,4 +21,8 @@ std::optional<Dateiwahl> dateinamePruefen(Sitzung& s, std::string name);
 // The name rule of a new file: "name.JJ" gives that year, anything else the calendar year.
 Dateiwahl neuerDateiname(const std::string& eingabe, const std::string& kalenderjahr);
 
+// Before a club's files are made or written: false, after a message, when a name of its file
+// set would pass the file-name limit.
+bool namenPassen(const Dateisatz& dateien, Person& person);
+
 } // namespace zalvor

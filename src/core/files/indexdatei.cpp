@@ -7,6 +7,7 @@
 #include "core/common/typverwaltung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/oeffnen.h"
 #include "core/files/reorganisation.h"
 
@@ -120,10 +121,6 @@ Sortierschluessel sortierschluessel(int k, const TBuchung& b) {
     return s;
 }
 
-std::string indexdateiName(const TBuchungsdatei& d, int k) {
-    return d.basisname + "." + d.jahr + static_cast<char>('0' + k);
-}
-
 bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b) {
     return vergleicheSchluessel(k, sortierschluessel(k, a), sortierschluessel(k, b)) <= 0;
 }
@@ -142,15 +139,16 @@ std::vector<std::uint8_t> gepackt(const std::vector<std::uint16_t>& eintraege) {
 } // namespace
 
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege) {
-    // The working copy base name + ".tmp" is written and synced first and then takes the
-    // index's name, so a failure never leaves half an index behind.
-    Ersetzung(aufgeloest(indexdateiName(d, k)), gepackt(eintraege), d.basisname + ".tmp")
+    // The working copy is written and synced first and then takes the index's name, so a
+    // failure never leaves half an index behind.
+    const Dateisatz dateien = d.dateien();
+    Ersetzung(ersetzungsziel(dateien.index(k)), gepackt(eintraege), dateien.indexKopie())
         .umschalten();
 }
 
 Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,
                            const std::vector<std::uint16_t>& eintraege) {
-    return Ersetzung(aufgeloest(indexdateiName(d, k)), gepackt(eintraege));
+    return ersetzungVorbereiten(d.dateien().index(k), gepackt(eintraege));
 }
 
 namespace {
@@ -171,7 +169,7 @@ namespace {
 
 void einordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen,
                SatzQuelle& quelle) {
-    const std::string name = aufgeloest(indexdateiName(s.datei, k));
+    const std::string name = s.datei.dateien().index(k);
     if (!dateiExistiert(name)) {
         if (!fehlendenAnlegen) {
             fehlendenIndexMelden(s);
@@ -191,7 +189,7 @@ void einordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fe
 
 void neuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen,
                   SatzQuelle& quelle) {
-    const std::string name = aufgeloest(indexdateiName(s.datei, k));
+    const std::string name = s.datei.dateien().index(k);
     if (!dateiExistiert(name)) {
         einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
         return;
@@ -207,33 +205,33 @@ void neuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool
 
 void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                     bool fehlendenAnlegen) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    SatzQuelle quelle(s.datei.dateien().buchungsdatei());
     einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
 }
 
 void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
                        bool fehlendenAnlegen) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    SatzQuelle quelle(s.datei.dateien().buchungsdatei());
     neuEinordnen(s, k, satz, b, fehlendenAnlegen, quelle);
 }
 
 // The nine filings of one record share one read of the booking file.
 void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
                           bool fehlendenAnlegen) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    SatzQuelle quelle(s.datei.dateien().buchungsdatei());
     for (int k = 1; k <= 9; ++k)
         einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
 }
 
 void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
                              const std::function<void()>& satzSchreiben) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+    SatzQuelle quelle(s.datei.dateien().buchungsdatei());
     // The record is still the old one on disk; it is no entry of the lists being sorted, so
     // the new places can be found before it is rewritten.
     std::vector<Ersetzung> neu;
     int marke = 0;
     for (int k = 1; k <= 9; ++k) {
-        const std::string name = aufgeloest(indexdateiName(s.datei, k));
+        const std::string name = s.datei.dateien().index(k);
         if (!dateiExistiert(name)) {
             fehlendenIndexMelden(s);
             continue;
@@ -247,7 +245,7 @@ void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
     }
     // While the record and the indexes disagree, one index is missing: a failure in between
     // is found by the check at the next opening, which offers the reorganisation.
-    if (marke != 0) dateiLoeschen(aufgeloest(indexdateiName(s.datei, marke)));
+    if (marke != 0) dateiLoeschen(s.datei.dateien().index(marke));
     satzSchreiben();
     for (auto& e : neu)
         e.umschalten();
@@ -255,7 +253,7 @@ void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
 
 std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
                                               const std::vector<TBuchung>& neu) {
-    const std::vector<TBuchung> alt = alleBuchungenLesen(aufgeloest(s.datei.dateiname()));
+    const std::vector<TBuchung> alt = alleBuchungenLesen(s.datei.dateien().buchungsdatei());
     const TBuchung leer;
     auto satz = [&](std::uint16_t nr) -> const TBuchung& {
         if (nr >= erster) {
@@ -271,7 +269,7 @@ std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
     std::vector<Ersetzung> r;
     bool gemeldet = false;
     for (int k = 1; k <= 9; ++k) {
-        const std::string name = aufgeloest(indexdateiName(s.datei, k));
+        const std::string name = s.datei.dateien().index(k);
         if (!dateiExistiert(name)) {
             if (!gemeldet) fehlendenIndexMelden(s);
             gemeldet = true;
@@ -296,16 +294,16 @@ std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
 }
 
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k) {
-    return eintraegeLesen(aufgeloest(indexdateiName(d, k)));
+    return eintraegeLesen(d.dateien().index(k));
 }
 
 IndexBefund indizesPruefen(const TBuchungsdatei& d) {
-    const std::uint32_t n = satzAnzahl(aufgeloest(d.dateiname()));
+    const std::uint32_t n = satzAnzahl(d.dateien().buchungsdatei());
     // A missing index is named even when an earlier one is damaged: the message then tells
     // the more telling of the two problems.
     std::optional<IndexBefund> erster;
     for (int k = 1; k <= 9; ++k) {
-        const std::string name = aufgeloest(indexdateiName(d, k));
+        const std::string name = d.dateien().index(k);
         if (!dateiExistiert(name)) return IndexBefund::Fehlt;
         if (erster) continue;
         try {
@@ -322,7 +320,7 @@ IndexBefund indizesPruefen(const TBuchungsdatei& d) {
 }
 
 IndexBefund indexCheckBeimOeffnen(Sitzung& s) {
-    if (satzAnzahl(aufgeloest(s.datei.dateiname())) == 0) return IndexBefund::InOrdnung;
+    if (satzAnzahl(s.datei.dateien().buchungsdatei()) == 0) return IndexBefund::InOrdnung;
     const IndexBefund befund = indizesPruefen(s.datei);
     if (befund == IndexBefund::InOrdnung) return befund;
     std::string text;

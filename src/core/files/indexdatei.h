@@ -14,9 +14,6 @@
 
 namespace zalvor {
 
-// Name of index k (1..9) of the active file: base name + "." + year + digit.
-std::string indexdateiName(const TBuchungsdatei& d, int k);
-
 // True when record a sorts before-or-equal record b in the order of index k.
 bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b);
 
@@ -62,7 +59,7 @@ inline int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortier
     }
 }
 
-// Replaces index k with the given entries, through the working copy base name + ".tmp".
+// Replaces index k with the given entries, through the file set's working copy.
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege);
 // Writes the new content of index k beside the old one; switched over later.
 Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,

@@ -6,6 +6,8 @@
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateiname.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/indexdatei.h"
 #include "core/files/oeffnen.h"
 #include "core/files/reorganisation.h"
@@ -100,7 +102,7 @@ void naechstesJahr(Sitzung& s) {
         JahrVor(s.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
     if (umstellung && (!euroUmstellungBestaetigt(s) || !beitragssaetzeUmstellen(s))) return;
 
-    const std::string neuerName = s.datei.basisname + "." + *neuesJahr;
+    const std::string neuerName = s.datei.dateien().imJahr(*neuesJahr).buchungsdateiName();
     if (dateiExistiert(neuerName)) {
         Frage f{"",
                 utf8NachAnsi(neuerName) +
@@ -144,7 +146,7 @@ void naechstesJahr(Sitzung& s) {
         schreiben(b);
     }
     // The reorganisation converts the templates into Euro; their overflow is found now.
-    const std::string schablonen = aufgeloest(s.datei.basisname + ".SBD");
+    const std::string schablonen = s.datei.dateien().schablonen();
     if (umstellung && dateiExistiert(schablonen)) {
         for (const TBuchung& b : alleBuchungenLesen(schablonen))
             (void)Real6::aus(umrechnen(b.betrag.wert()));
@@ -152,11 +154,11 @@ void naechstesJahr(Sitzung& s) {
 
     TBuchungsdatei neu = s.datei;
     neu.jahr = *neuesJahr;
-    if (!sperreFuerNeueDatei(s, neu)) return;
+    if (!namenPassen(neu.dateien(), s.person) || !sperreFuerNeueDatei(s, neu)) return;
     // Indexes of an earlier file of that year go first: a booking file without its indexes
     // is found by the check at opening, one with the wrong indexes might not be.
     for (int k = 1; k <= 9; ++k)
-        dateiLoeschen(aufgeloest(indexdateiName(neu, k)));
+        dateiLoeschen(neu.dateien().index(k));
     try {
         dateiErsetzen(neu.dateiname(), inhalt);
     } catch (const EAFehler&) {

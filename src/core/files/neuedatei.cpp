@@ -18,8 +18,8 @@ namespace zalvor {
 namespace {
 
 bool dateiSchonDa(const Dateiwahl& w) {
-    return dateiExistiert(aufgeloest(w.basisname + ".DEF")) ||
-           dateiExistiert(w.basisname + "." + w.jahr);
+    const Dateisatz d(w.basisname, w.jahr);
+    return dateiExistiert(d.definitionen()) || dateiExistiert(d.buchungsdateiName());
 }
 
 // Step 4: a new club starts from clean definitions. The VAT rate and the free member field
@@ -38,11 +38,12 @@ void definitionenZuruecksetzen(TDefinitionen& d) {
 
 bool dateienAnlegen(Sitzung& s) {
     try {
+        const Dateisatz dateien = s.datei.dateien();
         for (int k = 1; k <= 9; ++k)
-            dateiLoeschen(indexdateiName(s.datei, k));
+            dateiLoeschen(dateien.index(k));
         leereDateiAnlegen(s.datei.dateiname());
         // The member register belongs to the club, not to the year: an existing one is kept.
-        const std::string mitglieder = aufgeloest(s.datei.basisname + ".MGB");
+        const std::string mitglieder = dateien.mitglieder();
         if (!dateiExistiert(mitglieder)) leereDateiAnlegen(mitglieder);
         return true;
     } catch (const EAFehler&) {
@@ -95,6 +96,7 @@ bool neueDatei(Sitzung& s) {
         auto name = s.person.eingabe(A("Neue Datei"), A("Dateiname:"), "");
         if (!name || name->empty()) return false;
         wahl = neuerDateiname(*name, Kalenderjahr(s.uhr));
+        if (!namenPassen(Dateisatz(wahl.basisname, wahl.jahr), s.person)) continue;
         if (!dateiSchonDa(wahl)) break;
         auto antwort = s.person.frage(jaNeinFrage(
             A("ALARM!"), A("Datei  existiert bereits!\rüberschreiben ?"), Symbol::Warnung));

@@ -101,7 +101,11 @@ OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName
                                    const OeffnenOptionen& optionen) {
     auto wahl = dateinamePruefen(s, gewaehlterName);
     if (!wahl) return OeffnenErgebnis::NameAbgelehnt;
-    if (!dateiExistiert(wahl->basisname + "." + wahl->jahr)) return OeffnenErgebnis::NichtVorhanden;
+    const Dateisatz dateien(wahl->basisname, wahl->jahr);
+    if (!dateiExistiert(dateien.buchungsdateiName())) return OeffnenErgebnis::NichtVorhanden;
+    // A program that keeps the club open writes into it.
+    if (s.sperrenBeimOeffnen && !namenPassen(dateien, s.person))
+        return OeffnenErgebnis::NameAbgelehnt;
     s.datei.basisname = wahl->basisname;
     s.datei.jahr = wahl->jahr;
     try {

@@ -30,7 +30,7 @@ struct TBuchungsdatei {
     std::int32_t naechsteNummer = 0;
 
     bool aktiv() const { return !basisname.empty(); }
-    std::string dateiname() const { return basisname + "." + jahr; }
+    std::string dateiname() const { return dateien().buchungsdateiName(); }
     // Every file of this club and year.
     Dateisatz dateien() const { return Dateisatz(basisname, jahr); }
 };

@@ -55,10 +55,9 @@ std::optional<Sortierung> sortierungAusName(std::string_view name) {
 SortierErgebnis sortierungWaehlen(Sitzung& s, Sortierung neu) {
     s.sortierung = neu;
     const auto [schlicht, eaZuerst] = indexPaar(neu);
-    const std::string erste =
-        schlicht == 0 ? s.datei.dateiname() : indexdateiName(s.datei, schlicht);
-    const bool vorhanden = dateiExistiert(aufgeloest(erste)) &&
-                           dateiExistiert(aufgeloest(indexdateiName(s.datei, eaZuerst)));
+    const Dateisatz dateien = s.datei.dateien();
+    const std::string erste = schlicht == 0 ? dateien.buchungsdatei() : dateien.index(schlicht);
+    const bool vorhanden = dateiExistiert(erste) && dateiExistiert(dateien.index(eaZuerst));
     if (vorhanden) {
         s.statuszeile();
         return SortierErgebnis::Gesetzt;

@@ -50,7 +50,7 @@ Listenfolge folge(Sitzung& s, int k, bool eaGeteilt) {
     Listenfolge f;
     f.saetze = alleBuchungenLesen(s.datei.dateiname());
     // A new file gets its indexes with its first record: until then there is nothing to walk.
-    if (k == 0 || (f.saetze.empty() && !dateiExistiert(aufgeloest(indexdateiName(s.datei, k))))) {
+    if (k == 0 || (f.saetze.empty() && !dateiExistiert(s.datei.dateien().index(k)))) {
         f.reihenfolge = dateifolge(f.saetze.size());
         return f;
     }

@@ -5,6 +5,7 @@
 #include "core/common/fehler.h"
 #include "core/common/typverwaltung.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/sitzung.h"
 
 #include <bit>
@@ -61,7 +62,7 @@ void packen(const Planeintrag& e, std::vector<std::uint8_t>& aus) {
 } // namespace
 
 void planwerteLaden(Sitzung& s) {
-    const std::string name = aufgeloest(s.datei.dateien().planwerte());
+    const std::string name = s.datei.dateien().planwerte();
     if (!dateiExistiert(name)) {
         s.planvorgaben = false;
         return;
@@ -95,7 +96,7 @@ bool planwerteSchreiben(Sitzung& s) {
     for (const auto& [seite, eintrag] : folge)
         packen(s.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(eintrag)], inhalt);
     try {
-        dateiErsetzen(aufgeloest(s.datei.dateien().planwerte()), inhalt);
+        dateiErsetzen(s.datei.dateien().planwerte(), inhalt);
         return true;
     } catch (const EAFehler&) {
         s.person.meldung("Fehler!", "Datei konnte nicht erstellt werden!", Symbol::Fehler);

@@ -35,7 +35,7 @@ Kontostaende kontostaendeAus(const std::vector<TBuchung>& saetze, const TDefinit
 
 Kontostaende kontostaende(const Sitzung& s) {
     if (!s.datei.aktiv()) return {};
-    const std::string name = aufgeloest(s.datei.dateiname());
+    const std::string name = s.datei.dateien().buchungsdatei();
     if (!dateiExistiert(name)) return {};
     return kontostaendeAus(alleBuchungenLesen(name), s.def);
 }

@@ -4,6 +4,7 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
 #include "core/files/sitzung.h"
 #include "core/members/mitgliedsdatei.h"

@@ -34,7 +34,7 @@ class Eingabeumgebung {
         s.oberflaeche = &ui;
         leereDateiAnlegen(s.datei.dateiname());
         for (int k = 1; k <= 9; ++k)
-            leereDateiAnlegen(indexdateiName(s.datei, k));
+            leereDateiAnlegen(s.datei.dateien().index(k));
         for (int k = 1; k <= 9; ++k)
             s.def.konten[static_cast<std::size_t>(k)] = "unbenannt";
         s.def.konten[1] = "Kasse";
@@ -48,7 +48,7 @@ class Eingabeumgebung {
     std::string datei() const { return s.datei.dateiname(); }
     std::uint32_t anzahl() const { return satzAnzahl(datei()); }
     TBuchung satz(std::uint32_t n) const { return buchungLesen(datei(), n); }
-    std::vector<std::uint8_t> index(int k) const { return bytesLesen(indexdateiName(s.datei, k)); }
+    std::vector<std::uint8_t> index(int k) const { return bytesLesen(s.datei.dateien().index(k)); }
     std::vector<Eintrag> meldungen() const { return person.meldungen(); }
 
     TempVerzeichnis dir;

@@ -47,7 +47,7 @@ TEST(Mehrwertsteuer, KommaWirdAbgelehntPunktGespeichert) {
         u.person.leeren();
         EXPECT_EQ(u.s.def.mwstSatz, 7) << "rate unchanged";
     }
-    EXPECT_FALSE(dateiExistiert(definitionsdateiName(u.s.datei.basisname)));
+    EXPECT_FALSE(dateiExistiert(u.s.datei.dateien().definitionen()));
 
     EXPECT_TRUE(mwstDlgOk(u.s, {"16.5", true}));
     EXPECT_EQ(mwstDlgFuellen(u.s).satz, "16.50");

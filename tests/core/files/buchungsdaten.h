@@ -59,7 +59,7 @@ class Kassenbuch {
         buchungAnhaengen(s, buchung(satz), {false, false, true, true});
     }
     std::string datei() const { return s.datei.dateiname(); }
-    std::string index(int k) const { return indexdateiName(s.datei, k); }
+    std::string index(int k) const { return s.datei.dateien().index(k); }
     std::vector<std::uint16_t> eintraege(int k) const { return indexLesen(s.datei, k); }
 
     TempVerzeichnis dir;

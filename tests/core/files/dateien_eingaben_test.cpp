@@ -37,7 +37,7 @@ std::vector<std::string> guteDefinitionen() {
     definitionenSchreiben(k.s.datei.basisname, d, k.person);
     std::vector<std::string> zeilen;
     std::string zeile;
-    for (char c : textLesen(definitionsdateiName(k.s.datei.basisname))) {
+    for (char c : textLesen(k.s.datei.dateien().definitionen())) {
         if (c == '\r') continue;
         if (c == '\n') {
             zeilen.push_back(zeile);
@@ -102,7 +102,7 @@ TEST(SchlechteEingaben, DefinitionsFile) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
-        textSchreiben(definitionsdateiName(k.s.datei.basisname), f.inhalt);
+        textSchreiben(k.s.datei.dateien().definitionen(), f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         TDefinitionen d;
         definitionenLesen(k.s.datei.basisname, d, k.person);

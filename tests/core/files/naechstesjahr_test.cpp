@@ -6,6 +6,7 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
 #include "core/files/indexdatei.h"
 #include "core/files/naechstesjahr.h"

@@ -51,7 +51,7 @@ TEST_F(NeueDateiTest, NameOhneJahrNimmtKalenderjahrUndLegtDateienAn) {
     EXPECT_TRUE(dateiExistiert(basis() + ".MGB"));
     EXPECT_TRUE(dateiExistiert(basis() + ".def"));
     for (int k = 1; k <= 9; ++k)
-        EXPECT_TRUE(dateiExistiert(indexdateiName(s.datei, k))) << k;
+        EXPECT_TRUE(dateiExistiert(s.datei.dateien().index(k))) << k;
 
     // The zero balances were dropped by the reorganisation; 12,5 became 12.50.
     auto saetze = alleBuchungenLesen(basis() + ".26");

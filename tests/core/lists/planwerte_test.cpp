@@ -3,6 +3,7 @@
 
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateischreiben.h"
 #include "core/lists/planvorgaben.h"
 #include "core/lists/planwerte.h"
 #include "core/lists/sollist.h"

@@ -9,6 +9,7 @@
 #include "core/common/betrag.h"
 #include "core/common/real6.h"
 #include "core/common/typverwaltung.h"
+#include "core/files/dateischreiben.h"
 #include "core/lists/planwerte.h"
 #include "core/lists/sollist.h"
 #include "fehlerlauf.h"

@@ -6,6 +6,7 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
 #include "core/files/oeffnen.h"
 #include "core/protection/codeschutz.h"
