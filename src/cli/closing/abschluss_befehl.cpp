@@ -18,7 +18,7 @@ int abschluss(Kontext& k) {
 const Befehl kAbschluss{"abschluss", "DATEI [--monat M] [--umrechnen]",
                         "der Jahres- oder (--monat) Monatsabschluss mit allen Reitern, "
                         "--umrechnen in die andere Währung",
-                        abschluss};
+                        Befehlsart::Jahresabschluss, abschluss};
 
 } // namespace
 

@@ -12,7 +12,7 @@ std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::s
     const bool umrechnen = k.args.schalter("--umrechnen");
     if (!datei) datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, *datei, monatText ? "monatsabschluss" : "jahresabschluss");
+    dateiLaden(k, *datei, monatText ? Befehlsart::Monatsabschluss : Befehlsart::Jahresabschluss);
     Sitzung& s = k.sitzung;
     AbschlussParameter p;
     p.umrechnen = umrechnen;

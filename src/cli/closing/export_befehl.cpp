@@ -32,7 +32,7 @@ int exportieren(Kontext& k) {
 const Befehl kExport{"export", "DATEI [--journal]",
                      "alle gültigen Buchungen: --journal für ledger/hledger, sonst als "
                      "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
-                     exportieren};
+                     Befehlsart::Export, exportieren};
 
 } // namespace
 

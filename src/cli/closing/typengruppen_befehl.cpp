@@ -57,7 +57,7 @@ int typengruppen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (einnahme == ausgabe) throw Aufruffehler("entweder --einnahme oder --ausgabe");
-    dateiLaden(k, datei, "typengruppen");
+    dateiLaden(k, datei, Befehlsart::Typengruppen);
     Sitzung& s = k.sitzung;
     const Seite seite = einnahme ? Seite::Einnahme : Seite::Ausgabe;
     if (s.def.typen.typName(seite, 1).empty()) {
@@ -92,7 +92,7 @@ const Befehl kTypengruppen{
     "typengruppen", "DATEI (--einnahme | --ausgabe) [--zuordnen ITEM=ZIEL]...",
     "ordnet Typen (1-50) und Gruppen (51-99) einer Gruppe zu (ZIEL: neu:NAME, keine, "
     "Gruppennummer) wie der Dialog der Typen-Gruppen-Zuordnung",
-    typengruppen};
+    Befehlsart::Typengruppen, typengruppen};
 
 } // namespace
 

@@ -1,22 +1,12 @@
 // Booking file arguments of the CLI commands.
 #include "cli/common/dateiargument.h"
 
-#include "core/common/befehlsregeln.h"
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/dateiname.h"
 
 namespace zalvor::cli {
-
-void dateiArgument(Kontext& k, const std::string& name, bool mussExistieren) {
-    auto wahl = dateinamePruefen(k.sitzung, name);
-    if (!wahl) throw BefehlAbgebrochen();
-    k.sitzung.datei.basisname = wahl->basisname;
-    k.sitzung.datei.jahr = wahl->jahr;
-    if (mussExistieren && !dateiExistiert(k.sitzung.datei.dateiname()))
-        throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
-}
 
 namespace {
 
@@ -42,10 +32,10 @@ void sperren(Kontext& k, const std::string& name) {
 
 } // namespace
 
-void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId,
+void dateiLaden(Kontext& k, const std::string& name, std::optional<Befehlsart> regel,
                 const OeffnenOptionen& optionen) {
-    const Befehlsregel* regel = befehlsregel(befehlsId);
-    if (regel != nullptr && regel->schreibt) sperren(k, name);
+    const Befehlsart art = regel.value_or(k.regel);
+    if (zalvor::regel(art).absicht != Absicht::Lesen) sperren(k, name);
     switch (dateiOeffnenBefehl(k.sitzung, name, optionen)) {
     case OeffnenErgebnis::NameAbgelehnt:
         throw BefehlAbgebrochen();
@@ -54,16 +44,7 @@ void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId,
     case OeffnenErgebnis::Geoeffnet:
         break;
     }
-    if (!befehlsId.empty()) befehlPruefen(k.sitzung, befehlsId);
-}
-
-} // namespace zalvor::cli
-
-namespace zalvor::cli {
-
-void dateiZumSchreibenLaden(Kontext& k, const std::string& name, std::string_view befehlsId) {
-    sperren(k, name);
-    dateiLaden(k, name, befehlsId);
+    befehlPruefen(k.sitzung, art);
 }
 
 } // namespace zalvor::cli

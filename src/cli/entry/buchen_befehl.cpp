@@ -138,10 +138,8 @@ int buchen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
-    if (aendern)
-        dateiZumSchreibenLaden(k, datei, "anzeigenAendern");
-    else
-        dateiLaden(k, datei, "buchen");
+    // A change writes through the display command: its rule with the writing intent.
+    dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Buchen);
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
@@ -164,10 +162,7 @@ int umbuchen(Kontext& k) {
     Felder felder = felderLesen(k.args, false);
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    if (aendern)
-        dateiZumSchreibenLaden(k, datei, "anzeigenAendern");
-    else
-        dateiLaden(k, datei, "umbuchen");
+    dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Umbuchen);
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
@@ -191,13 +186,14 @@ const Befehl kBuchen{
     "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
     "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
     "weggelassene Felder behalten den Vorschlag des Dialogs",
-    buchen};
+    Befehlsart::Buchen, buchen};
 
 const Befehl kUmbuchen{
     "umbuchen",
     "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
     "[--text T] [--euro] [--aendern SATZNR]",
-    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog", umbuchen};
+    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog",
+    Befehlsart::Umbuchen, umbuchen};
 
 } // namespace
 

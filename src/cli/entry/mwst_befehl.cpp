@@ -14,7 +14,7 @@ int mwst(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (aus == satz.has_value()) throw Aufruffehler("entweder --aus oder --satz TEXT");
-    dateiLaden(k, datei, "mwst");
+    dateiLaden(k, datei, Befehlsart::Mwst);
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
     const bool gespeichert = mwstDialog(s, [&](MwStEingaben& e) {
@@ -35,7 +35,7 @@ const Befehl kMwst{
     "mwst", "DATEI (--aus | --satz TEXT)",
     "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
     "schaltet die Berechnung aus",
-    mwst};
+    Befehlsart::Mwst, mwst};
 
 } // namespace
 

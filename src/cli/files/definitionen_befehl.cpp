@@ -66,7 +66,7 @@ int definitionen(Kontext& k) {
     const std::string name = k.args.position("DATEI");
     const bool neuSchreiben = k.args.schalter("--neu-schreiben");
     k.args.fertig();
-    dateiLaden(k, name, neuSchreiben ? "einstellungen" : "");
+    dateiLaden(k, name, neuSchreiben ? Befehlsart::Einstellungen : Befehlsart::Definitionen);
     Sitzung& s = k.sitzung;
     if (neuSchreiben && !definitionenSchreiben(s.datei.basisname, s.def, s.person))
         return kAbgelehnt;
@@ -94,7 +94,7 @@ const Befehl kDefinitionen{
     "(Gruppennummer, 0 = keine), Konto.1..9, Mitgliedseinstellung, Standardbeitrag, "
     "FreiesFeld.1..5, MwSt, Waehrung, Kurs, Umstellungsjahr, UmstellungBis; Hinweise zu "
     "älteren Formaten auf stderr. --neu-schreiben schreibt die Datei im aktuellen Format neu.",
-    definitionen};
+    Befehlsart::Definitionen, definitionen};
 
 } // namespace
 

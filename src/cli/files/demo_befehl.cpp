@@ -373,7 +373,7 @@ const Befehl kDemo{"demo", "VERZEICHNIS",
                    "Jugendabteilung.JJ und die Dateilisten " +
                        Dateisatz::listenname("Vereine") + " und " +
                        Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
-                   demo};
+                   Befehlsart::Neu, demo};
 
 } // namespace
 

@@ -18,7 +18,7 @@ void zusammenfassung(Kontext& k) {
 int reorganisierenBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "reorganisieren");
+    dateiLaden(k, datei, Befehlsart::Reorganisieren);
     // Templates are converted only by the year change into the Euro, never by the menu.
     if (!reorganisieren(k.sitzung, false)) return kAbgelehnt;
     zusammenfassung(k);
@@ -67,15 +67,15 @@ int indexBefehl(Kontext& k) {
 const Befehl kReorganisieren{"reorganisieren", "DATEI",
                              "entfernt gelöschte Buchungen und Schablonen, baut die neun "
                              "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
-                             reorganisierenBefehl};
+                             Befehlsart::Reorganisieren, reorganisierenBefehl};
 const Befehl kPruefen{"pruefen", "DATEI",
                       "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
                       "Befund); Ja startet die Reorganisation",
-                      pruefenBefehl};
+                      Befehlsart::IndexPruefen, pruefenBefehl};
 const Befehl kIndex{"index", "DATEI K",
                     "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
                     "Zeile",
-                    indexBefehl};
+                    Befehlsart::IndexZeigen, indexBefehl};
 } // namespace
 
 Befehl befehlReorganisieren() {

@@ -72,7 +72,7 @@ int naechstesJahrBefehl(Kontext& k) {
     masken.jahr = k.args.wert("--jahr");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "naechstesJahr");
+    dateiLaden(k, datei, Befehlsart::NaechstesJahr);
     k.sitzung.masken = &masken;
     naechstesJahr(k.sitzung);
     return masken.abgelehnt ? kAbgelehnt : kFertig;
@@ -84,12 +84,12 @@ const Befehl kNeu{"neu",
                   "[--anfangsbestand N=BETRAG]...",
                   "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
                   "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
-                  neu};
+                  Befehlsart::Neu, neu};
 
 const Befehl kNaechstesJahr{
     "naechstes-jahr", "DATEI [--jahr JJ]",
     "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
-    naechstesJahrBefehl};
+    Befehlsart::NaechstesJahr, naechstesJahrBefehl};
 
 } // namespace
 

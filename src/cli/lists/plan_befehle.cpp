@@ -26,7 +26,7 @@ int planvorgabenBefehl(Kontext& k) {
             throw Aufruffehler("--setzen N=BETRAG mit N von 1 bis 99: " + a);
         auftraege.emplace_back(static_cast<int>(*n), a.substr(gleich + 1));
     }
-    dateiLaden(k, datei, "planvorgaben");
+    dateiLaden(k, datei, Befehlsart::Planvorgaben);
     Sitzung& s = k.sitzung;
     planvorgabenBeginnen(s);
     Planvorgabenmodell modell(s, einnahme ? Seite::Einnahme : Seite::Ausgabe);
@@ -44,7 +44,7 @@ int planvorgabenBefehl(Kontext& k) {
 int sollIstBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "sollIst");
+    dateiLaden(k, datei, Befehlsart::SollIst);
     const auto bericht = sollIstVergleich(k.sitzung);
     if (!bericht) return kAbgelehnt;
     berichtAusgeben(k.out, k.format, *bericht);
@@ -55,10 +55,10 @@ const Befehl kPlanvorgaben{
     "planvorgaben", "DATEI (--einnahme | --ausgabe) [--setzen N=BETRAG]...",
     "Planvorgaben: jedes --setzen übernimmt einen Betrag in Zeile N (1..50 Typen, 51..99 "
     "Gruppen), dann wird gespeichert; zeigt die 99 Zeilen",
-    planvorgabenBefehl};
+    Befehlsart::Planvorgaben, planvorgabenBefehl};
 const Befehl kSollIst{"soll-ist", "DATEI",
                       "Soll-Ist-Vergleich der Planvorgaben mit den gebuchten Summen",
-                      sollIstBefehl};
+                      Befehlsart::SollIst, sollIstBefehl};
 
 } // namespace
 

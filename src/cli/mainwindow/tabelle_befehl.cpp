@@ -32,7 +32,7 @@ int tabelle(Kontext& k) {
 const Befehl kTabelle{"tabelle", "DATEI",
                       "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
                       "in Dateireihenfolge",
-                      tabelle};
+                      Befehlsart::TabelleNeu, tabelle};
 
 } // namespace
 

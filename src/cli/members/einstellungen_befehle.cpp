@@ -32,7 +32,7 @@ int einstellungen(Kontext& k) {
     const auto felder = k.args.werte("--feld");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "mitgliederEinstellungen");
+    dateiLaden(k, datei, Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     MglEinstEingaben e = mglEinstFuellen(s);
     if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
@@ -64,7 +64,8 @@ int beitragssaetze(Kontext& k) {
     const auto saetze = k.args.werte("--satz");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, saetze.empty() ? "beitragssaetze" : "mitgliederEinstellungen");
+    dateiLaden(k, datei,
+               saetze.empty() ? Befehlsart::Beitragssaetze : Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     if (!saetze.empty()) {
         SaetzeEingaben e = beitrSaetzeFuellen(s);
@@ -86,11 +87,11 @@ const Befehl kEinstellungen{
     "mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
     "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
     "\"Mitgliederverwaltung: Einstellungen\"",
-    einstellungen};
+    Befehlsart::MitgliederEinstellungen, einstellungen};
 const Befehl kBeitragssaetze{
     "beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
     "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt alle 21",
-    beitragssaetze};
+    Befehlsart::Beitragssaetze, beitragssaetze};
 
 } // namespace
 

@@ -15,7 +15,7 @@ namespace {
 int mitglieder(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "mitgliedAnzeigen");
+    dateiLaden(k, datei, Befehlsart::MitgliedAnzeigen);
     rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung));
     return kFertig;
 }
@@ -34,7 +34,7 @@ int mitglied(Kontext& k) {
     const auto satz = k.args.wert("--satz");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, aendern ? "mitgliedAendern" : "mitgliedNeu");
+    dateiLaden(k, datei, aendern ? Befehlsart::MitgliedAendern : Befehlsart::MitgliedNeu);
     std::optional<std::uint32_t> nummer;
     if (aendern) nummer = static_cast<std::uint32_t>(mitgliedNummer(k, *aendern, "--aendern"));
     // Without readable rates the card offers none; the asked-for rate cannot be set.
@@ -63,20 +63,22 @@ int mitgliedEntfernen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     const std::string nr = k.args.position("NR");
     k.args.fertig();
-    dateiLaden(k, datei, "mitgliedEntfernen");
+    dateiLaden(k, datei, Befehlsart::MitgliedEntfernen);
     const int n = mitgliedNummer(k, nr, "NR");
     return mitgliedLoeschen(k.sitzung, static_cast<std::uint32_t>(n)) ? kFertig : kAbgelehnt;
 }
 
 const Befehl kMitglieder{"mitglieder", "DATEI",
                          "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
-                         mitglieder};
+                         Befehlsart::MitgliedAnzeigen, mitglieder};
 const Befehl kMitglied{
     "mitglied", "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
-    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr", mitglied};
+    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr",
+    Befehlsart::MitgliedNeu, mitglied};
 const Befehl kMitgliedEntfernen{
     "mitglied-entfernen", "DATEI NR",
-    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"", mitgliedEntfernen};
+    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"",
+    Befehlsart::MitgliedEntfernen, mitgliedEntfernen};
 
 } // namespace
 

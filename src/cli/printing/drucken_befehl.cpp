@@ -38,7 +38,7 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
     const std::string art = k.args.position("ART");
     if (art == "einfach" || art == "ea") {
         k.args.fertig();
-        dateiLaden(k, datei, art == "einfach" ? "einfachliste" : "eaListe");
+        dateiLaden(k, datei, art == "einfach" ? Befehlsart::Einfachliste : Befehlsart::EaListe);
         return art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung);
     }
     int konto = 0;
@@ -52,7 +52,7 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
         throw Aufruffehler("ART ist einfach, ea, konto N oder alle: " + art);
     }
     k.args.fertig();
-    dateiLaden(k, datei, konto == 0 ? "kontenlistenAlle" : "kontenliste");
+    dateiLaden(k, datei, konto == 0 ? Befehlsart::KontenlistenAlle : Befehlsart::Kontenliste);
     return kontenListe(k.sitzung, konto);
 }
 
@@ -120,7 +120,7 @@ int drucken(Kontext& k) {
         const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
         const auto stil =
             static_cast<Bezahltstil>(stilText ? zahlOption(*stilText, 0, 3, "--bez-stil") : 0);
-        dateiLaden(k, datei, "mitgliederListe");
+        dateiLaden(k, datei, Befehlsart::MitgliederListe);
         auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
         if (!bericht) return kEAFehler;
         // The extra check box of the print options, captioned for the member list: the
@@ -130,7 +130,7 @@ int drucken(Kontext& k) {
         };
     } else if (was == "soll-ist") {
         k.args.fertig();
-        dateiLaden(k, datei, "sollIst");
+        dateiLaden(k, datei, Befehlsart::SollIst);
         auto vergleich = sollIstVergleich(k.sitzung);
         if (!vergleich) return kAbgelehnt;
         setzer = [b = std::move(*vergleich), &e](Messung& m, Seitenformat f) {
@@ -168,7 +168,7 @@ const Befehl kDrucken{
         "-Datei) oder die Mitgliederliste "
         "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
         "Querformat",
-    drucken};
+    Befehlsart::Drucken, drucken};
 
 } // namespace
 

@@ -10,7 +10,7 @@ namespace {
 int codeschutz(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "codeschutz");
+    dateiLaden(k, datei, Befehlsart::Codeschutz);
     const bool geaendert = codeschutzBefehl(k.sitzung);
     k.out << "Codeschutz\t" << (k.sitzung.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
           << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung) ? "ja" : "nein") << "\n";
@@ -23,7 +23,7 @@ const Befehl kCodeschutz{
     "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
     "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
     "verschlüsselt nichts",
-    codeschutz};
+    Befehlsart::Codeschutz, codeschutz};
 
 } // namespace
 

@@ -11,7 +11,7 @@
 namespace zalvor::cli {
 
 bool schablonenLaden(Kontext& k, const std::string& datei) {
-    dateiLaden(k, datei, "schablonen");
+    dateiLaden(k, datei, Befehlsart::Schablonen);
     return schablonenFensterPruefen(k.sitzung);
 }
 

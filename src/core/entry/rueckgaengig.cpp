@@ -42,7 +42,7 @@ std::optional<std::uint32_t> Rueckgaengig::naechsterSatz() const {
 }
 
 bool Rueckgaengig::rueckgaengigMachen(Sitzung& s) {
-    befehlPruefen(s, "rueckgaengig");
+    befehlPruefen(s, Befehlsart::Rueckgaengig);
     if (schritte_.empty()) return false;
     const RueckgaengigSchritt schritt = schritte_.back();
     const std::string name = s.datei.dateiname();

@@ -76,7 +76,7 @@ bool offen(const Sitzung& s, const TMitglied& m) {
 } // namespace
 
 std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
-    befehlPruefen(s, "beitraegeBuchen");
+    befehlPruefen(s, Befehlsart::BeitraegeBuchen);
     grundlagenPruefen(s);
     BeitragsDialog d;
     try {
@@ -99,7 +99,7 @@ std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
 }
 
 std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
-    befehlPruefen(s, "beitraegeBuchen");
+    befehlPruefen(s, Befehlsart::BeitraegeBuchen);
     grundlagenPruefen(s);
     Buchungsstapel stapel(s);
     std::vector<TMitglied> liste = d.mitglieder;
@@ -120,7 +120,7 @@ std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
 }
 
 bool beitraegeZuruecksetzen(Sitzung& s) {
-    befehlPruefen(s, "beitraegeReset");
+    befehlPruefen(s, Befehlsart::BeitraegeReset);
     grundlagenPruefen(s);
     Frage erste{A("Information"),
                 A("Diese Funktion löscht für sämtliche Mitglieder den \"Bezahlt-Eintrag\", so daß "

@@ -85,7 +85,7 @@ std::optional<Karteikarte> karteOeffnen(Sitzung& s, std::optional<std::uint32_t>
 }
 
 std::optional<std::uint32_t> karteSpeichern(Sitzung& s, const Karteikarte& k) {
-    befehlPruefen(s, "mitgliedNeu");
+    befehlPruefen(s, Befehlsart::MitgliedNeu);
     const TMitglied m = ausEingaben(s, k);
     std::uint32_t nummer = 0;
     try {
@@ -120,7 +120,7 @@ std::optional<std::uint32_t> karteDialog(Sitzung& s, std::optional<std::uint32_t
 }
 
 bool mitgliedLoeschen(Sitzung& s, std::uint32_t n) {
-    befehlPruefen(s, "mitgliedEntfernen");
+    befehlPruefen(s, Befehlsart::MitgliedEntfernen);
     Frage f = jaNeinFrage(A("Bestätigen"), A("Mitglied wirklich löschen?"), Symbol::Frage);
     if (s.person.frage(f) != Knopf::Ja) return false;
     mitgliedEntfernen(pfad(s), n);

@@ -34,7 +34,7 @@ MglEinstEingaben mglEinstFuellen(const Sitzung& s) {
 }
 
 Speicherausgang mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
-    befehlPruefen(s, "mitgliederEinstellungen");
+    befehlPruefen(s, Befehlsart::MitgliederEinstellungen);
     if (!s.def.kontoBenannt(e.konto)) {
         s.person.nachricht(A("Fehler!"), A("\r\rKein Konto angegeben!"));
         return Speicherausgang::Abgewiesen;
@@ -135,7 +135,7 @@ SaetzeEingaben beitrSaetzeFuellen(const Sitzung& s) {
 }
 
 Speicherausgang beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
-    befehlPruefen(s, "mitgliederEinstellungen");
+    befehlPruefen(s, Befehlsart::MitgliederEinstellungen);
     std::array<std::uint16_t, 20> cents{};
     for (std::size_t i = 0; i < e.size(); ++i) {
         const auto c = satzBetragLesen(e[i].betrag);

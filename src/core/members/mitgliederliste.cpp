@@ -27,7 +27,7 @@ std::array<std::string, 7> spaltenwahlTitel(const Sitzung& s) {
 }
 
 std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& wahl) {
-    befehlPruefen(s, "mitgliederListe");
+    befehlPruefen(s, Befehlsart::MitgliederListe);
     const std::string pfad = s.datei.dateien().mitglieder();
     std::vector<TMitglied> liste;
     try {

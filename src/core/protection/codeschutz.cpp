@@ -182,7 +182,7 @@ void codewortPruefen(Sitzung& s) {
 }
 
 bool codeschutzBefehl(Sitzung& s) {
-    befehlPruefen(s, "codeschutz");
+    befehlPruefen(s, Befehlsart::Codeschutz);
     bool geaendert = false;
     try {
         geaendert = festlegen(s, Modus::Hauptcode);

@@ -54,7 +54,7 @@ void hinweis(Sitzung& s, const std::string& text) {
 } // namespace
 
 void schablonenBefehl(Sitzung& s, const std::function<void(const Raster&)>& fensterZeigen) {
-    befehlPruefen(s, "schablonen");
+    befehlPruefen(s, Befehlsart::Schablonen);
     if (schablonenFensterPruefen(s)) fensterZeigen(schablonenRaster(s));
     s.tabelle(TabellenModus::Voll);
     s.statuszeile();

@@ -15,7 +15,8 @@ namespace {
 
 void abschlussZeigen(TMainForm& f, const zalvor::AbschlussParameter& p) {
     zalvor::Sitzung& s = f.sitzung();
-    zalvor::befehlPruefen(s, p.monat == 0 ? "jahresabschluss" : "monatsabschluss");
+    zalvor::befehlPruefen(s, p.monat == 0 ? zalvor::Befehlsart::Jahresabschluss
+                                          : zalvor::Befehlsart::Monatsabschluss);
     const zalvor::Abschluss a = zalvor::abschlussErstellen(s, p);
     // The other-currency button runs the same closing converted, in a new window.
     auto umrechnen = [&f](int monat) {
@@ -27,7 +28,7 @@ void abschlussZeigen(TMainForm& f, const zalvor::AbschlussParameter& p) {
 
 void typengruppen(TMainForm& f) {
     zalvor::Sitzung& s = f.sitzung();
-    zalvor::befehlPruefen(s, "typengruppen");
+    zalvor::befehlPruefen(s, Befehlsart::Typengruppen);
     const auto seite = zalvor::typengruppenSeite(f.person(), s.def.typen);
     if (!seite) return;
     TDTGAssign dialog(s.def.typen, *seite, f.person(), &f);
@@ -39,7 +40,7 @@ void typengruppen(TMainForm& f) {
 void verbinden(TMainForm& f) {
     f.verdrahten("jahresabschluss", [&f] { abschlussZeigen(f, {}); });
     f.verdrahten("monatsabschluss", [&f] {
-        zalvor::befehlPruefen(f.sitzung(), "monatsabschluss");
+        zalvor::befehlPruefen(f.sitzung(), Befehlsart::Monatsabschluss);
         if (const auto monat = monatAbfragen(f.person(), &f))
             abschlussZeigen(f, zalvor::AbschlussParameter{*monat, false});
     });

@@ -16,11 +16,11 @@ namespace {
 
 void verbinden(TMainForm& f) {
     f.verdrahten("planvorgaben", [&f] {
-        zalvor::befehlPruefen(f.sitzung(), "planvorgaben");
+        zalvor::befehlPruefen(f.sitzung(), Befehlsart::Planvorgaben);
         planvorgabenBefehl(f.sitzung(), &f);
     });
     f.verdrahten("sollIst", [&f] {
-        zalvor::befehlPruefen(f.sitzung(), "sollIst");
+        zalvor::befehlPruefen(f.sitzung(), Befehlsart::SollIst);
         if (auto bericht = zalvor::sollIstVergleich(f.sitzung()))
             druckbarMachen(f, *listenfensterZeigen(f, std::move(*bericht)));
     });

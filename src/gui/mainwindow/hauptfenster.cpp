@@ -129,7 +129,9 @@ void TMainForm::aktualisiereVerfuegbarkeit(const QString& id) {
         an = an && (s.dateiOffen ? s.def.kontoBenannt(n) : n == 1);
     // Read-only mode takes away what the engine's rules refuse.
     QString regel = id == "optionenMwst" ? "mwst" : id == "optionenWaehrung" ? "waehrung" : id;
-    if (s.nurLesen && !zalvor::befehlVerfuegbar(s, regel.toStdString())) an = false;
+    if (kontenlisteNummer(id)) regel = "kontenliste";
+    const auto art = zalvor::befehlsartZuId(regel.toStdString());
+    if (s.nurLesen && art && !zalvor::befehlVerfuegbar(s, *art)) an = false;
     if (kMitgliederAbhaengig.count(id) && a->property("mitgliederGesperrt").toBool()) an = false;
     a->setEnabled(an);
 }

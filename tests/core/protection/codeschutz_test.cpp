@@ -89,16 +89,16 @@ TEST_F(CodeschutzTest, OeffnenMitHauptcodeNurLeseCodeUndOhneSchutz) {
     person.antworte(std::string("Lesen"));
     oeffnen();
     EXPECT_TRUE(s.nurLesen);
-    EXPECT_FALSE(befehlVerfuegbar(s, "codeschutz"));
-    EXPECT_FALSE(befehlVerfuegbar(s, "buchen"));
-    EXPECT_TRUE(befehlVerfuegbar(s, "eaListe"));
+    EXPECT_FALSE(befehlVerfuegbar(s, Befehlsart::Codeschutz));
+    EXPECT_FALSE(befehlVerfuegbar(s, Befehlsart::Buchen));
+    EXPECT_TRUE(befehlVerfuegbar(s, Befehlsart::EaListe));
     EXPECT_EQ(eingaben(), (std::vector<std::pair<std::string, CodeBild>>{
                               {"Bitte Codewort eingeben!", CodeBild::VorhandenerCode}}));
 
     person.antworte(std::string("Haupt"));
     oeffnen();
     EXPECT_FALSE(s.nurLesen);
-    EXPECT_TRUE(befehlVerfuegbar(s, "codeschutz"));
+    EXPECT_TRUE(befehlVerfuegbar(s, Befehlsart::Codeschutz));
 }
 
 TEST_F(CodeschutzTest, ProgrammEndeVorDerTabelle) {
@@ -128,7 +128,7 @@ TEST_F(CodeschutzTest, ProgrammEndeVorDerTabelle) {
         EXPECT_THROW(oeffnen(), ProgrammEnde);
         EXPECT_EQ(ui.gefuellt, vorher); // nothing of the file was shown
         EXPECT_FALSE(s.dateiOffen);
-        EXPECT_FALSE(befehlVerfuegbar(s, "eaListe"));
+        EXPECT_FALSE(befehlVerfuegbar(s, Befehlsart::EaListe));
         const auto* m = letzteMeldung();
         if (*f.titel) {
             ASSERT_NE(m, nullptr);
