@@ -301,7 +301,7 @@ void vorgaengeBuchen(Sitzung& s, const std::vector<Vorgang>& vorgaenge) {
 std::string jugendAnlegen(Kontext& k, const std::string& verzeichnis) {
     const std::string basis = pfadVerbinden(verzeichnis, "Jugendabteilung");
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
     s.datei.jahr = k.sitzung.datei.jahr;
     s.vorgabeDatumZuruecksetzen();
@@ -343,7 +343,7 @@ int demo(Kontext& k) {
     }
 
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
     s.datei.jahr = k.sitzung.datei.jahr;
     s.vorgabeDatumZuruecksetzen();

@@ -57,7 +57,7 @@ int neu(Kontext& k) {
     k.args.fertig();
 
     NamensPerson person(k.sitzung.person, datei);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
     s.datei.jahr = k.sitzung.datei.jahr;
     s.vorgabeDatumZuruecksetzen();

@@ -21,12 +21,11 @@ void Sitzung::dateiErforderlich() {
     throw BefehlAbgebrochen();
 }
 
-std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis,
-                                        std::string konfigVerzeichnis) {
-    auto s = std::make_unique<Sitzung>(p, u, std::move(programmVerzeichnis));
-    s->konfigVerzeichnis = std::move(konfigVerzeichnis);
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis) {
+    auto s = std::make_unique<Sitzung>(
+        p, u, Euroablage{std::move(programmVerzeichnis), nutzerKonfigurationsordner()});
     s->datei.jahr = Kalenderjahr(u);
-    s->euroText = euroTextLaden(s->programmVerzeichnis, s->konfigVerzeichnis);
+    s->euroText = euroTextLaden(s->euroablage);
     s->vorgabeDatumZuruecksetzen();
     return s;
 }

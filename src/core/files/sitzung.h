@@ -7,6 +7,7 @@
 #include "core/common/uhr.h"
 #include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
+#include "core/files/eurotext.h"
 #include "core/lists/planwerte.h"
 #include "core/members/beitragssaetze.h"
 
@@ -64,15 +65,13 @@ class Oberflaeche {
 };
 
 struct Sitzung {
-    Sitzung(Person& p, const Uhr& u, std::string verzeichnis = {})
-        : person(p), uhr(u), programmVerzeichnis(std::move(verzeichnis)) {}
+    Sitzung(Person& p, const Uhr& u, Euroablage ablage = {})
+        : person(p), uhr(u), euroablage(std::move(ablage)) {}
 
     Person& person;
     const Uhr& uhr;
-    std::string programmVerzeichnis;
-    // The user's configuration folder of a desktop front end (empty: none); keeps what the
-    // program's folder cannot hold in an installation.
-    std::string konfigVerzeichnis;
+    // Where the Euro label is read and kept: beside the program and in the user's folder.
+    Euroablage euroablage;
     Oberflaeche* oberflaeche = nullptr;
     Masken* masken = nullptr; // forms of the front end; must be set before new file/next year
     std::string euroText = "EUR";
@@ -121,10 +120,9 @@ struct Sitzung {
     void dateiErforderlich();
 };
 
-// The session of a front end, built the same way everywhere: the calendar year as the
-// active year, the Euro label from beside the program (or the user's configuration folder,
-// when given), today as the default date.
-std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis,
-                                        std::string konfigVerzeichnis = {});
+// The session of a front end, built the same way for both: the calendar year as the active
+// year, the Euro label by the one rule of both programs (the user's configuration folder,
+// then beside the program), today as the default date.
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis);
 
 } // namespace zalvor

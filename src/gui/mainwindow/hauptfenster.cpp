@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -56,9 +55,7 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
         person = eigenePerson_.get();
     }
     person_ = person;
-    sitzung_ = zalvor::sitzungAnlegen(
-        *person_, uhr, std::move(programmVerzeichnis),
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    sitzung_ = zalvor::sitzungAnlegen(*person_, uhr, std::move(programmVerzeichnis));
     sitzung_->oberflaeche = this;
     // One program per club: a second one opens the club read-only.
     sitzung_->sperrenBeimOeffnen = true;

@@ -27,7 +27,7 @@ struct AufzeichnendeOberflaeche : Oberflaeche {
 class Eingabeumgebung {
   public:
     explicit Eingabeumgebung(const std::string& jahr = "26")
-        : uhr(Datum{2026, 3, 5}), s(person, uhr, dir.pfad()) {
+        : uhr(Datum{2026, 3, 5}), s(person, uhr, Euroablage{dir.pfad(), {}}) {
         s.datei.basisname = dir.datei("Verein");
         s.datei.jahr = jahr;
         s.datei.naechsteNummer = 1;

@@ -47,7 +47,7 @@ inline TBuchung buchung(const Satz& s) {
 class Kassenbuch {
   public:
     explicit Kassenbuch(const std::string& name = "Verein", const std::string& jahr = "26")
-        : uhr(Datum{2026, 3, 1}), s(person, uhr, dir.pfad()) {
+        : uhr(Datum{2026, 3, 1}), s(person, uhr, Euroablage{dir.pfad(), {}}) {
         s.datei.basisname = dir.datei(name);
         s.datei.jahr = jahr;
         s.datei.naechsteNummer = 1;

@@ -259,7 +259,7 @@ TEST(SchlechteEingaben, FileNames) {
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         AufzeichnendePerson person;
         FesteUhr uhr(Datum{2026, 3, 1});
-        Sitzung s(person, uhr, k.dir.pfad());
+        Sitzung s(person, uhr, Euroablage{k.dir.pfad(), {}});
         s.datei.basisname = k.s.datei.basisname;
         s.datei.jahr = "26";
         buchungsdateiOeffnen(s);
