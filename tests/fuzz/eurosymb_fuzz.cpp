@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     fuzz::alsBefehl([&] {
         u.s.euroText = euroTextLaden({u.ordner(), {}});
         fuzz::verlangen(u.s.euroText.size() <= 3, "hoechstens 3 Zeichen");
-        u.s.def.waehrung.Kurs = 1.95583L;
-        (void)tabellenKopf(u.s);
+        u.s.verein.def.waehrung.Kurs = 1.95583L;
+        (void)tabellenKopf(u.s.waehrungstext());
         (void)betragsKopf(u.s.andererWaehrungstext());
     });
     return 0;

@@ -206,7 +206,7 @@ void EinstellungsdialogeTest::waehrungAusDemMenueWarntVorGesetztemKurs() {
     QCOMPARE(m[0].symbol, Symbol::Warnung);
     QVERIFY(m[1].text.rfind("Das eingestellte Euro-Umstellungsjahr wurde überschritten", 0) == 0);
     // Cancel keeps the rate.
-    QCOMPARE(static_cast<double>(o.s().def.waehrung.Kurs), 1.95583);
+    QCOMPARE(static_cast<double>(o.s().verein.def.waehrung.Kurs), 1.95583);
 }
 
 void EinstellungsdialogeTest::euroSymbolJaNeinAbbrechen() {
@@ -274,8 +274,8 @@ void EinstellungsdialogeTest::dateieinstellungenSpeichernNamenUndMenue() {
 
 void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation() {
     Offen o;
-    o.s().sortierung = zalvor::Sortierung::Text;
-    std::filesystem::remove(o.s().datei.dateien().index(8));
+    o.s().verein.sortierung = zalvor::Sortierung::Text;
+    std::filesystem::remove(o.s().verein.datei.dateien().index(8));
     o.person.antworte(Knopf::Ok);
     Dialogablauf ablauf;
     ablauf.dann("Listen sortieren nach", [](QDialog& d) {
@@ -290,20 +290,20 @@ void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation()
     });
     o.ausloesen("sortieren");
     QVERIFY(ablauf.fertig());
-    QCOMPARE(o.s().sortierung, zalvor::Sortierung::Datum);
+    QCOMPARE(o.s().verein.sortierung, zalvor::Sortierung::Datum);
     const auto m = o.person.meldungen();
     QVERIFY(!m.empty());
     QCOMPARE(m[0].titel, std::string("Hinweis"));
     QCOMPARE(m[0].text.rfind("Eine Indexdatei existiert nicht", 0), std::size_t{0});
     QCOMPARE(m.back().titel, std::string("Fertig"));
-    QVERIFY(std::filesystem::exists(o.s().datei.dateien().index(8)));
-    QCOMPARE(zalvor::indizesPruefen(o.s().datei), zalvor::IndexBefund::InOrdnung);
+    QVERIFY(std::filesystem::exists(o.s().verein.datei.dateien().index(8)));
+    QCOMPARE(zalvor::indizesPruefen(o.s().verein.datei), zalvor::IndexBefund::InOrdnung);
     QCOMPARE(o.form->statuszeile().last(), u("  1 Datensätze"));
 }
 
 void EinstellungsdialogeTest::sortierungAbgebrochenAendertNichts() {
     Offen o;
-    o.s().sortierung = zalvor::Sortierung::Betrag;
+    o.s().verein.sortierung = zalvor::Sortierung::Betrag;
     Dialogablauf ablauf;
     ablauf.dann("Listen sortieren nach", [](QDialog& d) {
         auto& dlg = static_cast<zalvor::gui::TWListSort&>(d);
@@ -312,7 +312,7 @@ void EinstellungsdialogeTest::sortierungAbgebrochenAendertNichts() {
     });
     o.ausloesen("sortieren");
     QVERIFY(ablauf.fertig());
-    QCOMPARE(o.s().sortierung, zalvor::Sortierung::Betrag);
+    QCOMPARE(o.s().verein.sortierung, zalvor::Sortierung::Betrag);
     QVERIFY(o.person.meldungen().empty());
 }
 

@@ -11,7 +11,7 @@ namespace {
 int abschluss(Kontext& k) {
     const auto a = abschlussAusArgumenten(k);
     if (!a) return kAbgelehnt;
-    berichtAusgeben(k.out, k.format, abschlussBericht(*a, k.sitzung.def));
+    berichtAusgeben(k.out, k.format, abschlussBericht(*a, k.sitzung.verein.def));
     return kFertig;
 }
 

@@ -25,9 +25,10 @@ std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::s
         }
         p.monat = *monat;
     }
-    if (umrechnen && !s.beideWaehrungen())
-        throw Aufruffehler("--umrechnen: das Jahr " + s.datei.jahr + " kennt keine zweite Währung");
-    return abschlussErstellen(s, p);
+    if (umrechnen && !s.verein.beideWaehrungen())
+        throw Aufruffehler("--umrechnen: das Jahr " + s.verein.datei.jahr +
+                           " kennt keine zweite Währung");
+    return abschlussErstellen(s.verein, s.euroText, s.person, p);
 }
 
 } // namespace zalvor::cli

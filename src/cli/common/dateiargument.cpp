@@ -13,17 +13,17 @@ namespace {
 // A writing command holds the club's lock until it ends; one that finds it held by another
 // program ends before it opens anything.
 void sperren(Kontext& k, const std::string& name) {
-    auto wahl = dateinamePruefen(k.sitzung, name);
+    auto wahl = dateinamePruefen(name, k.sitzung.verein.datei.jahr, k.sitzung.person);
     if (!wahl) throw BefehlAbgebrochen();
     Sitzung& s = k.sitzung;
-    s.datei.basisname = wahl->basisname;
-    s.datei.jahr = wahl->jahr;
-    if (!dateiExistiert(s.datei.dateiname()))
-        throw Aufruffehler("Buchungsdatei " + s.datei.dateiname() + " nicht gefunden");
-    if (!namenPassen(s.datei.dateien(), s.person)) throw BefehlAbgebrochen();
+    s.verein.datei.basisname = wahl->basisname;
+    s.verein.datei.jahr = wahl->jahr;
+    if (!dateiExistiert(s.verein.datei.dateiname()))
+        throw Aufruffehler("Buchungsdatei " + s.verein.datei.dateiname() + " nicht gefunden");
+    if (!namenPassen(s.verein.datei.dateien(), s.person)) throw BefehlAbgebrochen();
     if (vereinSperren(s)) return;
     s.person.meldung(A("Gesperrt"),
-                     A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
+                     A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
                          A(" wird gerade von einem anderen Programm bearbeitet. Der Befehl "
                            "ändert nichts; lesende Befehle sind weiter möglich."),
                      Symbol::Fehler);
@@ -40,7 +40,8 @@ void dateiLaden(Kontext& k, const std::string& name, std::optional<Befehlsart> r
     case OeffnenErgebnis::NameAbgelehnt:
         throw BefehlAbgebrochen();
     case OeffnenErgebnis::NichtVorhanden:
-        throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
+        throw Aufruffehler("Buchungsdatei " + k.sitzung.verein.datei.dateiname() +
+                           " nicht gefunden");
     case OeffnenErgebnis::Geoeffnet:
         break;
     }

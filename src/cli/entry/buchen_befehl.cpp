@@ -126,7 +126,7 @@ class CliBuchungsFenster : public BuchungsFenster {
 // A refused check, a closed question or a refused read-only booking end with status 1.
 int ergebnis(Kontext& k, bool gespeichert, std::optional<std::uint32_t> satz) {
     if (!gespeichert) return kAbgelehnt;
-    satzAusgeben(k, satz ? *satz : satzAnzahl(k.sitzung.datei.dateiname()) - 1);
+    satzAusgeben(k, satz ? *satz : satzAnzahl(k.sitzung.verein.datei.dateiname()) - 1);
     return kFertig;
 }
 
@@ -145,7 +145,7 @@ int buchen(Kontext& k) {
     std::optional<std::uint32_t> satz;
     if (aendern) {
         satz = satzNummer(s, "--aendern", *aendern);
-        if (*satz == satzAnzahl(s.datei.dateiname()))
+        if (*satz == satzAnzahl(s.verein.datei.dateiname()))
             satz.reset(); // the empty last row
         else if (einnahme || ausgabe)
             throw Aufruffehler("--einnahme/--ausgabe gelten nur für neue Buchungen");
@@ -168,9 +168,9 @@ int umbuchen(Kontext& k) {
     std::optional<std::uint32_t> satz;
     if (aendern) {
         satz = satzNummer(s, "--aendern", *aendern);
-        if (*satz == satzAnzahl(s.datei.dateiname()))
+        if (*satz == satzAnzahl(s.verein.datei.dateiname()))
             satz.reset();
-        else if (!buchungLesen(s.datei.dateiname(), *satz).istUmbuchung())
+        else if (!buchungLesen(s.verein.datei.dateiname(), *satz).istUmbuchung())
             throw Aufruffehler("Satz " + *aendern + " ist keine Umbuchung (zalvor-cli buchen)");
     }
     CliBuchungsFenster fenster(s, std::move(felder));

@@ -15,7 +15,7 @@ int loeschen(Kontext& k) {
     k.args.fertig();
     dateiLaden(k, datei, Befehlsart::Loeschen);
     const std::uint32_t satz = satzNummer(k.sitzung, "SATZNR", nummer);
-    if (satz == satzAnzahl(k.sitzung.datei.dateiname())) {
+    if (satz == satzAnzahl(k.sitzung.verein.datei.dateiname())) {
         k.err << "zalvor-cli loeschen: Satz " << satz
               << " ist die leere letzte Zeile der Tabelle, nichts zu löschen\n";
         return kFertig;

@@ -17,7 +17,7 @@ int mwst(Kontext& k) {
     dateiLaden(k, datei, Befehlsart::Mwst);
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
-    const bool gespeichert = mwstDialog(s, [&](MwStEingaben& e) {
+    const bool gespeichert = mwstDialog(s.verein, s.person, [&](MwStEingaben& e) {
         if (gezeigt) return false; // refused: the person cancels after the message
         gezeigt = true;
         e.aktiv = !aus;
@@ -25,7 +25,7 @@ int mwst(Kontext& k) {
         return true;
     });
     if (!gespeichert) return kAbgelehnt;
-    const MwStEingaben jetzt = mwstDlgFuellen(s);
+    const MwStEingaben jetzt = mwstDlgFuellen(s.verein.def);
     k.out << "Steuersatz\t" << ansiNachUtf8(jetzt.satz) << "\n"
           << "Aktiv\t" << (jetzt.aktiv ? "ja" : "nein") << "\n";
     return kFertig;

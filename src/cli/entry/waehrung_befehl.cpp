@@ -38,7 +38,7 @@ int waehrung(Kontext& k) {
         return true;
     });
     if (!gespeichert) return kAbgelehnt;
-    const WaehrungsEinstellungen& w = s.def.waehrung;
+    const WaehrungsEinstellungen& w = s.verein.def.waehrung;
     k.out << "Waehrung\t" << ansiNachUtf8(w.Waehrung) << "\n"
           << "Kurs\t" << festkomma(w.Kurs, 6) << "\n"
           << "Umstellungsjahr\t" << w.Umstellungsjahr << "\n"

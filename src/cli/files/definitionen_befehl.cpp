@@ -68,17 +68,17 @@ int definitionen(Kontext& k) {
     k.args.fertig();
     dateiLaden(k, name, neuSchreiben ? Befehlsart::Einstellungen : Befehlsart::Definitionen);
     Sitzung& s = k.sitzung;
-    if (neuSchreiben && !definitionenSchreiben(s.datei.basisname, s.def, s.person))
+    if (neuSchreiben && !definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person))
         return kAbgelehnt;
 
-    const Paare paare = definitionsPaare(s.def);
+    const Paare paare = definitionsPaare(s.verein.def);
     if (k.format == Format::Tsv) {
         for (const auto& [schluessel, wert] : paare)
             k.out << schluessel << '\t' << ansiNachUtf8(eineZelle(wert)) << '\n';
         return kFertig;
     }
     Raster r;
-    r.titel = A("Definitionen ") + utf8NachAnsi(s.datei.dateien().definitionen());
+    r.titel = A("Definitionen ") + utf8NachAnsi(s.verein.datei.dateien().definitionen());
     r.kopf = {A("Schlüssel"), "Wert"};
     for (const auto& [schluessel, wert] : paare)
         r.zeilen.push_back({schluessel, wert});

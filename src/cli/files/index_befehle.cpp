@@ -11,8 +11,9 @@ namespace zalvor::cli {
 namespace {
 
 void zusammenfassung(Kontext& k) {
-    k.out << satzAnzahl(k.sitzung.datei.dateiname()) << " Datensätze, nächste Buchungsnummer "
-          << k.sitzung.datei.naechsteNummer << "\n";
+    k.out << satzAnzahl(k.sitzung.verein.datei.dateiname())
+          << " Datensätze, nächste Buchungsnummer " << k.sitzung.verein.datei.naechsteNummer
+          << "\n";
 }
 
 int reorganisierenBefehl(Kontext& k) {
@@ -20,7 +21,7 @@ int reorganisierenBefehl(Kontext& k) {
     k.args.fertig();
     dateiLaden(k, datei, Befehlsart::Reorganisieren);
     // Templates are converted only by the year change into the Euro, never by the menu.
-    if (!reorganisieren(k.sitzung, false)) return kAbgelehnt;
+    if (!reorganisieren(k.sitzung.verein, k.sitzung.person, false)) return kAbgelehnt;
     zusammenfassung(k);
     return kFertig;
 }
@@ -44,7 +45,7 @@ int pruefenBefehl(Kontext& k) {
     k.args.fertig();
     // The check is the opening's first step; its finding is what this command reports.
     dateiLaden(k, datei);
-    const IndexBefund befund = k.sitzung.indexBefund;
+    const IndexBefund befund = k.sitzung.verein.indexBefund;
     k.out << befundText(befund) << "\n";
     return befund == IndexBefund::InOrdnung ? kFertig : kAbgelehnt;
 }
@@ -58,7 +59,7 @@ int indexBefehl(Kontext& k) {
         throw Aufruffehler("K ist eine Indexnummer von 1 bis 9: " + nummer);
     dateiLaden(k, datei);
     std::string text;
-    for (std::uint16_t e : indexLesen(k.sitzung.datei, static_cast<int>(*kWert)))
+    for (std::uint16_t e : indexLesen(k.sitzung.verein.datei, static_cast<int>(*kWert)))
         text += std::to_string(e) + "\n";
     k.out << text;
     return kFertig;

@@ -59,11 +59,11 @@ int neu(Kontext& k) {
     NamensPerson person(k.sitzung.person, datei);
     Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
-    s.datei.jahr = k.sitzung.datei.jahr;
+    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
     s.vorgabeDatumZuruecksetzen();
     s.masken = &masken;
     if (!neueDatei(s)) return kAbgelehnt;
-    if (!s.datei.aktiv()) return kAbgelehnt; // the files could not be created
+    if (!s.verein.datei.aktiv()) return kAbgelehnt; // the files could not be created
     return masken.abgelehnt ? kAbgelehnt : kFertig;
 }
 

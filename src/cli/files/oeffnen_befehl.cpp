@@ -15,7 +15,7 @@ int oeffnen(Kontext& k) {
     // Opening is where due templates are booked, as after "Ö&ffnen..." in the program; they
     // write, so the club is locked as for every writing command.
     dateiLaden(k, datei, {}, {.automatischeBuchungen = true});
-    for (const auto& feld : statuszeilenTexte(k.sitzung))
+    for (const auto& feld : statuszeilenTexte(k.sitzung.verein))
         k.out << ansiNachUtf8(feld) << "\n";
     return kFertig;
 }

@@ -44,8 +44,13 @@ int liste(Kontext& k) {
     dateiLaden(k, datei, regel);
     // As OK in the sort dialog: a missing index file offers the reorganisation.
     if (*sortierung != Sortierung::Nummer) sortierungWaehlen(k.sitzung, *sortierung);
-    const Bericht b = konto < 0 ? (art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung))
-                                : kontenListe(k.sitzung, konto);
+    const Bericht b = konto < 0
+                          ? (art == "einfach" ? einfachListe(k.sitzung.verein, k.sitzung.person,
+                                                             k.sitzung.uhr, k.sitzung.euroText)
+                                              : eaListe(k.sitzung.verein, k.sitzung.person,
+                                                        k.sitzung.uhr, k.sitzung.euroText))
+                          : kontenListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
+                                        k.sitzung.euroText, konto);
     berichtAusgeben(k.out, k.format, b);
     return kFertig;
 }

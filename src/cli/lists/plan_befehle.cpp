@@ -28,8 +28,8 @@ int planvorgabenBefehl(Kontext& k) {
     }
     dateiLaden(k, datei, Befehlsart::Planvorgaben);
     Sitzung& s = k.sitzung;
-    planvorgabenBeginnen(s);
-    Planvorgabenmodell modell(s, einnahme ? Seite::Einnahme : Seite::Ausgabe);
+    planvorgabenBeginnen(s.verein);
+    Planvorgabenmodell modell(s.verein, s.person, einnahme ? Seite::Einnahme : Seite::Ausgabe);
     for (const auto& [n, text] : auftraege) {
         // The dialog disables the edit box of such a row.
         if (!modell.bearbeitbar(n))
@@ -37,7 +37,8 @@ int planvorgabenBefehl(Kontext& k) {
         if (!modell.uebernehmen(n, utf8NachAnsi(text))) return kAbgelehnt;
     }
     if (!auftraege.empty() && !modell.speichern()) return kEAFehler;
-    rasterAusgeben(k.out, k.format, Planvorgabenmodell(s, modell.seite()).raster());
+    rasterAusgeben(k.out, k.format,
+                   Planvorgabenmodell(s.verein, s.person, modell.seite()).raster());
     return kFertig;
 }
 
@@ -45,7 +46,8 @@ int sollIstBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     dateiLaden(k, datei, Befehlsart::SollIst);
-    const auto bericht = sollIstVergleich(k.sitzung);
+    const auto bericht =
+        sollIstVergleich(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
     if (!bericht) return kAbgelehnt;
     berichtAusgeben(k.out, k.format, *bericht);
     return kFertig;

@@ -16,12 +16,13 @@ int mitglieder(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     dateiLaden(k, datei, Befehlsart::MitgliedAnzeigen);
-    rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung));
+    rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung.verein));
     return kFertig;
 }
 
 int mitgliedNummer(Kontext& k, const std::string& text, const std::string& option) {
-    const auto anzahl = static_cast<int>(mitgliederAnzahl(k.sitzung.datei.dateien().mitglieder()));
+    const auto anzahl =
+        static_cast<int>(mitgliederAnzahl(k.sitzung.verein.datei.dateien().mitglieder()));
     if (anzahl == 0) throw Aufruffehler(option + ": die Mitgliederkartei ist leer");
     return zahlOption(text, 0, anzahl - 1, option);
 }
@@ -38,7 +39,7 @@ int mitglied(Kontext& k) {
     std::optional<std::uint32_t> nummer;
     if (aendern) nummer = static_cast<std::uint32_t>(mitgliedNummer(k, *aendern, "--aendern"));
     // Without readable rates the card offers none; the asked-for rate cannot be set.
-    if (satz && k.sitzung.beitraege.unlesbar) {
+    if (satz && k.sitzung.verein.beitraege.unlesbar) {
         k.err << "zalvor-cli mitglied: --satz braucht die Beitragssätze, die sich nicht "
                  "einlesen ließen\n";
         return kEAFehler;

@@ -39,7 +39,10 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
     if (art == "einfach" || art == "ea") {
         k.args.fertig();
         dateiLaden(k, datei, art == "einfach" ? Befehlsart::Einfachliste : Befehlsart::EaListe);
-        return art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung);
+        return art == "einfach"
+                   ? einfachListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
+                                  k.sitzung.euroText)
+                   : eaListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
     }
     int konto = 0;
     if (art == "konto") {
@@ -53,7 +56,8 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
     }
     k.args.fertig();
     dateiLaden(k, datei, konto == 0 ? Befehlsart::KontenlistenAlle : Befehlsart::Kontenliste);
-    return kontenListe(k.sitzung, konto);
+    return kontenListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText,
+                       konto);
 }
 
 // The closing of the file list named by DATEI, as the file list window shows it; nullopt
@@ -100,7 +104,7 @@ int drucken(Kontext& k) {
     } else if (was == "abschluss") {
         const auto a = abschlussAusArgumenten(k, datei);
         if (!a) return kAbgelehnt;
-        const Bericht b = abschlussBericht(*a, k.sitzung.def);
+        const Bericht b = abschlussBericht(*a, k.sitzung.verein.def);
         const Abschlusskopf kopf = abschlussKopf(k.sitzung);
         setzer = [b, kopf, &e](Messung& m, Seitenformat f) {
             return abschlussSetzen(b, kopf, e, m, f);
@@ -131,7 +135,8 @@ int drucken(Kontext& k) {
     } else if (was == "soll-ist") {
         k.args.fertig();
         dateiLaden(k, datei, Befehlsart::SollIst);
-        auto vergleich = sollIstVergleich(k.sitzung);
+        auto vergleich =
+            sollIstVergleich(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
         if (!vergleich) return kAbgelehnt;
         setzer = [b = std::move(*vergleich), &e](Messung& m, Seitenformat f) {
             return listeSetzen(b, e, m, f);

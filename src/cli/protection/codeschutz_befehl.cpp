@@ -12,8 +12,9 @@ int codeschutz(Kontext& k) {
     k.args.fertig();
     dateiLaden(k, datei, Befehlsart::Codeschutz);
     const bool geaendert = codeschutzBefehl(k.sitzung);
-    k.out << "Codeschutz\t" << (k.sitzung.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
-          << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung) ? "ja" : "nein") << "\n";
+    k.out << "Codeschutz\t" << (k.sitzung.verein.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
+          << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung.verein.dateien()) ? "ja" : "nein")
+          << "\n";
     return geaendert ? kFertig : kAbgelehnt;
 }
 

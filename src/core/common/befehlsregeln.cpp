@@ -237,22 +237,22 @@ std::optional<Befehlsart> befehlsartZuId(std::string_view id) {
 bool befehlVerfuegbar(const Sitzung& s, Befehlsart art) {
     const Befehlsregel r = regel(art);
     if (r.brauchtDatei && !s.dateiOffen) return false;
-    if (r.schreibt && s.nurLesen) return false;
-    if (r.brauchtMitglieder && !s.mitgliederVorhanden) return false;
+    if (r.schreibt && s.verein.nurLesen) return false;
+    if (r.brauchtMitglieder && !s.verein.mitgliederVorhanden) return false;
     return true;
 }
 
 void befehlPruefen(Sitzung& s, Befehlsart art) {
     const Befehlsregel r = regel(art);
     if (r.brauchtDatei) s.dateiErforderlich();
-    if (r.schreibt && s.nurLesen) {
+    if (r.schreibt && s.verein.nurLesen) {
         s.person.meldung(A("Nur lesen"),
                          A("Die Datei ist mit dem Nur-Lese-Code geöffnet: sie kann angesehen, "
                            "aber nicht geändert werden."),
                          Symbol::Warnung);
         throw BefehlAbgebrochen();
     }
-    if (r.brauchtMitglieder && !s.mitgliederVorhanden) {
+    if (r.brauchtMitglieder && !s.verein.mitgliederVorhanden) {
         s.person.nachricht(A("Fehler!"), A("\r\rKein Mitglied erfaßt!"));
         throw BefehlAbgebrochen();
     }

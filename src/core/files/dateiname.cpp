@@ -2,6 +2,7 @@
 #include "core/files/dateiname.h"
 
 #include "core/common/dateisystem.h"
+#include "core/common/person.h"
 #include "core/common/zeichensatz.h"
 
 #include <cctype>
@@ -20,20 +21,21 @@ Dateiwahl wahl(const Dateisatz& d) {
 
 } // namespace
 
-std::optional<Dateiwahl> dateinamePruefen(Sitzung& s, std::string name) {
-    name = Dateisatz::mitJahr(name, s.datei.jahr);
+std::optional<Dateiwahl> dateinamePruefen(std::string name, const std::string& aktivesJahr,
+                                          Person& person) {
+    name = Dateisatz::mitJahr(name, aktivesJahr);
     if (Dateisatz::istSicherungsname(name)) {
-        s.person.meldung(A("Fehler!"),
-                         A("Dateien, die mit ~ beginnen, können nicht geladen werden! Sie sind "
-                           "i.A. Sicherungskopien einer Reorganisation, für die keine "
-                           "Definitionsdatei besteht!"),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"),
+                       A("Dateien, die mit ~ beginnen, können nicht geladen werden! Sie sind "
+                         "i.A. Sicherungskopien einer Reorganisation, für die keine "
+                         "Definitionsdatei besteht!"),
+                       Symbol::Fehler);
         return std::nullopt;
     }
     // Both year digits are checked: a year like "a1" would break every year rule.
     if (!ziffer(name.back()) || !ziffer(name[name.size() - 2])) {
-        s.person.meldung(A("Fehler!"), A("Es handelt sich hier NICHT um eine Buchungsdatei!"),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"), A("Es handelt sich hier NICHT um eine Buchungsdatei!"),
+                       Symbol::Fehler);
         return std::nullopt;
     }
     return wahl(Dateisatz::ausBuchungsdatei(name));

@@ -106,12 +106,12 @@ std::vector<TBuchung> lebende(const std::vector<TBuchung>& alle, Fortschritt& fo
     return behalten;
 }
 
-std::vector<TBuchung> schablonenNeu(Sitzung& s, const std::string& schablonen, bool umrechnen,
+std::vector<TBuchung> schablonenNeu(const Verein& v, const std::string& schablonen, bool umrechnen,
                                     Fortschritt& fortschritt) {
     fortschritt.text(A("Reorganisiere die Schablonen-Datei..."));
     std::vector<TBuchung> behalten = lebende(alleBuchungenLesen(schablonen), fortschritt);
-    const auto& w = s.def.waehrung;
-    if (umrechnen && w.kursVorhanden() && DateiInEuro(w, s.datei.jahr)) {
+    const auto& w = v.def.waehrung;
+    if (umrechnen && w.kursVorhanden() && DateiInEuro(w, v.datei.jahr)) {
         for (auto& b : behalten)
             b.betrag = Real6::aus(InEuro(w, b.betrag.wert()));
     }
@@ -138,19 +138,19 @@ void sicherungenAnlegen(const Dateisatz& dateien, const Dateisatz& sicherung,
 
 } // namespace
 
-bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
-    s.dateiErforderlich();
-    const Dateisatz dateien = s.datei.dateien();
+bool reorganisieren(Verein& v, Person& person, bool schablonenUmrechnen) {
+    dateiErforderlich(v.datei, person);
+    const Dateisatz dateien = v.datei.dateien();
     const Dateisatz sicherung = dateien.sicherung();
     const std::string dateiname = dateien.buchungsdatei();
     if (!dateien.sicherungMoeglich()) {
         // A name that already begins with "~" (or has no name part) would be its own backup:
         // the overwrite question would delete the booking file itself.
-        s.person.meldung(A("Fehler!"),
-                         A("Für die Datei ") + utf8NachAnsi(dateiname) +
-                             A(" lässt sich kein Sicherungsname bilden. Die Reorganisation "
-                               "wird nicht durchgeführt."),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"),
+                       A("Für die Datei ") + utf8NachAnsi(dateiname) +
+                           A(" lässt sich kein Sicherungsname bilden. Die Reorganisation "
+                             "wird nicht durchgeführt."),
+                       Symbol::Fehler);
         return false;
     }
 
@@ -160,35 +160,35 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
     if (lebend > static_cast<std::ptrdiff_t>(kMaxSaetze)) {
         // Record numbers of the indexes have 16 bits; such a file cannot have been written
         // by this program, and cutting it short would lose bookings.
-        s.person.meldung(A("Fehler!"),
-                         A("Die Datei ") + utf8NachAnsi(dateiname) + A(" enthält ") +
-                             std::to_string(lebend) +
-                             A(" Buchungen, die Indexdateien fassen höchstens 65535. Die "
-                               "Reorganisation wird nicht durchgeführt."),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"),
+                       A("Die Datei ") + utf8NachAnsi(dateiname) + A(" enthält ") +
+                           std::to_string(lebend) +
+                           A(" Buchungen, die Indexdateien fassen höchstens 65535. Die "
+                             "Reorganisation wird nicht durchgeführt."),
+                       Symbol::Fehler);
         return false;
     }
 
     if (dateiExistiert(sicherung.buchungsdatei())) {
         auto antwort =
-            s.person.frage(jaNeinFrage(A("Achtung!!!"),
-                                       A("Datei ") + utf8NachAnsi(sicherung.buchungsdateiName()) +
-                                           A(" existiert bereits.") + "\r\r" + A("Überschreiben?"),
-                                       Symbol::Frage));
+            person.frage(jaNeinFrage(A("Achtung!!!"),
+                                     A("Datei ") + utf8NachAnsi(sicherung.buchungsdateiName()) +
+                                         A(" existiert bereits.") + "\r\r" + A("Überschreiben?"),
+                                     Symbol::Frage));
         if (antwort != Knopf::Ja) return false;
     }
 
     const std::string schablonen = dateien.schablonen();
     const bool mitSchablonen = dateiExistiert(schablonen) && satzAnzahl(schablonen) > 0;
 
-    Fortschritt fortschritt(s.person);
+    Fortschritt fortschritt(person);
     fortschritt.zeigen(A("Reorganisation..."),
                        A("Datei wird neu geschrieben und Indexdateien werden neu aufgebaut..."));
     // 1. The new content in memory: a conversion overflow ends the work before any write.
     const std::vector<TBuchung> behalten = lebende(alle, fortschritt);
     std::vector<TBuchung> neueSchablonen;
     if (mitSchablonen)
-        neueSchablonen = schablonenNeu(s, schablonen, schablonenUmrechnen, fortschritt);
+        neueSchablonen = schablonenNeu(v, schablonen, schablonenUmrechnen, fortschritt);
 
     // 2. The old files under the backup names; the files themselves are untouched.
     sicherungenAnlegen(dateien, sicherung, mitSchablonen);
@@ -197,7 +197,7 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
     Ersetzung neueDatei = ersetzungVorbereiten(dateiname, gepackt(behalten));
     std::vector<Ersetzung> neueIndizes;
     for (int k = 1; k <= 9; ++k)
-        neueIndizes.push_back(indexVorbereiten(s.datei, k, sortierterIndex(k, behalten)));
+        neueIndizes.push_back(indexVorbereiten(v.datei, k, sortierterIndex(k, behalten)));
     std::optional<Ersetzung> schablonenDatei;
     if (mitSchablonen)
         schablonenDatei.emplace(ersetzungVorbereiten(schablonen, gepackt(neueSchablonen)));
@@ -214,15 +214,15 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
         dateiLoeschen(schablonen); // an empty template file is dropped
 
     for (const auto& x : behalten)
-        naechsteNummerNachAnhaengen(s.datei, x);
+        naechsteNummerNachAnhaengen(v.datei, x);
     // With no record left the file starts afresh: number 1 and nine empty indexes, so that
     // the next booking can be filed without a missing-index message.
-    if (behalten.empty()) s.datei.naechsteNummer = 1;
+    if (behalten.empty()) v.datei.naechsteNummer = 1;
 
-    s.person.meldung(A("Fertig"),
-                     A("Reorganisation abgeschlossen! Alte Dateien wurden unter ") +
-                         utf8NachAnsi(sicherung.buchungsdateiName()) + A("? gespeichert."),
-                     Symbol::Information);
+    person.meldung(A("Fertig"),
+                   A("Reorganisation abgeschlossen! Alte Dateien wurden unter ") +
+                       utf8NachAnsi(sicherung.buchungsdateiName()) + A("? gespeichert."),
+                   Symbol::Information);
     fortschritt.schliessen();
     return true;
 }

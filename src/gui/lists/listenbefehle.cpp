@@ -20,15 +20,22 @@ void verbinden(TMainForm& f) {
             druckbarMachen(f, *listenfensterZeigen(f, bauen(f.sitzung())));
         };
     };
-    f.verdrahten("einfachliste", zeigen(zalvor::Befehlsart::Einfachliste, zalvor::einfachListe));
-    f.verdrahten("eaListe", zeigen(zalvor::Befehlsart::EaListe, zalvor::eaListe));
+    f.verdrahten("einfachliste", zeigen(zalvor::Befehlsart::Einfachliste, [](zalvor::Sitzung& s) {
+                     return zalvor::einfachListe(s.verein, s.person, s.uhr, s.euroText);
+                 }));
+    f.verdrahten("eaListe", zeigen(zalvor::Befehlsart::EaListe, [](zalvor::Sitzung& s) {
+                     return zalvor::eaListe(s.verein, s.person, s.uhr, s.euroText);
+                 }));
+    // Account n, or every account for 0.
+    auto konten = [](int n) {
+        return [n](zalvor::Sitzung& s) {
+            return zalvor::kontenListe(s.verein, s.person, s.uhr, s.euroText, n);
+        };
+    };
     for (int n = 1; n <= 9; ++n)
         f.verdrahten(QString("kontenliste%1").arg(n),
-                     zeigen(zalvor::Befehlsart::Kontenliste,
-                            [n](zalvor::Sitzung& s) { return zalvor::kontenListe(s, n); }));
-    f.verdrahten("kontenlistenAlle",
-                 zeigen(zalvor::Befehlsart::KontenlistenAlle,
-                        [](zalvor::Sitzung& s) { return zalvor::kontenListe(s, 0); }));
+                     zeigen(zalvor::Befehlsart::Kontenliste, konten(n)));
+    f.verdrahten("kontenlistenAlle", zeigen(zalvor::Befehlsart::KontenlistenAlle, konten(0)));
     // No list window shows the bookings of another file.
     QObject::connect(&f, &TMainForm::dateiWirdGewechselt, &f, [] { listenfensterSchliessen(); });
 }

@@ -21,7 +21,8 @@ void verbinden(TMainForm& f) {
     });
     f.verdrahten("sollIst", [&f] {
         zalvor::befehlPruefen(f.sitzung(), Befehlsart::SollIst);
-        if (auto bericht = zalvor::sollIstVergleich(f.sitzung()))
+        if (auto bericht = zalvor::sollIstVergleich(f.sitzung().verein, f.sitzung().person,
+                                                    f.sitzung().uhr, f.sitzung().euroText))
             druckbarMachen(f, *listenfensterZeigen(f, std::move(*bericht)));
     });
 }

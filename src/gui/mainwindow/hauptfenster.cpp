@@ -123,12 +123,12 @@ void TMainForm::aktualisiereVerfuegbarkeit(const QString& id) {
     bool an = verdrahtet(id);
     if (erstNachOeffnen_.count(id)) an = an && s.dateiOffen;
     if (const int n = kontenlisteNummer(id))
-        an = an && (s.dateiOffen ? s.def.kontoBenannt(n) : n == 1);
+        an = an && (s.dateiOffen ? s.verein.def.kontoBenannt(n) : n == 1);
     // Read-only mode takes away what the engine's rules refuse.
     QString regel = id == "optionenMwst" ? "mwst" : id == "optionenWaehrung" ? "waehrung" : id;
     if (kontenlisteNummer(id)) regel = "kontenliste";
     const auto art = zalvor::befehlsartZuId(regel.toStdString());
-    if (s.nurLesen && art && !zalvor::befehlVerfuegbar(s, *art)) an = false;
+    if (s.verein.nurLesen && art && !zalvor::befehlVerfuegbar(s, *art)) an = false;
     if (kMitgliederAbhaengig.count(id) && a->property("mitgliederGesperrt").toBool()) an = false;
     a->setEnabled(an);
 }
@@ -183,7 +183,7 @@ void TMainForm::statuszeileAktualisieren() {
     hinweis_->setText(ausAnsi(zalvor::kStatusOhneDatei));
     hinweis_->setVisible(!offen);
     if (offen) {
-        const auto texte = zalvor::statuszeilenTexte(*sitzung_);
+        const auto texte = zalvor::statuszeilenTexte(sitzung_->verein);
         for (int i = 0; i < 4; ++i)
             felder_[i]->setText(ausAnsi(texte[static_cast<std::size_t>(i)]));
     }
@@ -194,11 +194,13 @@ void TMainForm::statuszeileAktualisieren() {
 void TMainForm::nachDemOeffnenFreigeben() {
     auto& s = *sitzung_;
     for (int n = 1; n <= zalvor::kKonten; ++n) {
-        QString name = ausAnsi(zalvor::OemNachAnsi(s.def.konten[static_cast<std::size_t>(n)]));
+        QString name =
+            ausAnsi(zalvor::OemNachAnsi(s.verein.def.konten[static_cast<std::size_t>(n)]));
         aktion(QString("kontenliste%1").arg(n))->setText(name.replace("&", "&&"));
     }
     for (const char* m : {"buchungen", "mitglieder", "listen", "abschluss"})
-        menues_.value(m)->menuAction()->setEnabled(!(s.nurLesen && QString(m) == "buchungen"));
+        menues_.value(m)->menuAction()->setEnabled(
+            !(s.verein.nurLesen && QString(m) == "buchungen"));
     for (auto it = aktionen_.cbegin(); it != aktionen_.cend(); ++it)
         aktualisiereVerfuegbarkeit(it.key());
     if (tabelle_) tabelle_->freigeben();
@@ -210,7 +212,7 @@ void TMainForm::nachDemOeffnenFreigeben() {
 void TMainForm::nurLesenAnwenden() {
     menues_.value("buchungen")
         ->menuAction()
-        ->setEnabled(sitzung_->dateiOffen && !sitzung_->nurLesen);
+        ->setEnabled(sitzung_->dateiOffen && !sitzung_->verein.nurLesen);
     for (auto it = aktionen_.cbegin(); it != aktionen_.cend(); ++it)
         aktualisiereVerfuegbarkeit(it.key());
 }
@@ -242,7 +244,7 @@ void TMainForm::oeffnenBefehl() {
         dlg.setAcceptMode(QFileDialog::AcceptOpen);
         dlg.setNameFilter("Buchungsdatei (PC) (*.?"
                           "?)");
-        dlg.setDefaultSuffix(QString::fromStdString(sitzung_->datei.jahr));
+        dlg.setDefaultSuffix(QString::fromStdString(sitzung_->verein.datei.jahr));
         // In the last club's folder, without the reorganisation backups ("~...").
         dlg.setOption(QFileDialog::DontUseNativeDialog);
         dlg.setProxyModel(new OhneSicherungskopien(&dlg));

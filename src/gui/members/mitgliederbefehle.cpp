@@ -18,8 +18,8 @@ namespace {
 // Without a member file the items keep their state.
 void freigeben(TMainForm& f) {
     const auto& s = f.sitzung();
-    if (s.dateiOffen && dateiExistiert(s.datei.dateien().mitglieder()))
-        f.mitgliederFreigeben(s.mitgliederVorhanden);
+    if (s.dateiOffen && dateiExistiert(s.verein.datei.dateien().mitglieder()))
+        f.mitgliederFreigeben(s.verein.mitgliederVorhanden);
 }
 
 void verbinden(TMainForm& f) {

@@ -102,7 +102,7 @@ void TDMgl::freigeben() {
 void TDMgl::lesen() {
     const int zeile = LBMitglieder->currentRow();
     LBMitglieder->clear();
-    LBMitglieder->addItems(ausAnsi(karteiEintraege(f_.sitzung())));
+    LBMitglieder->addItems(ausAnsi(karteiEintraege(f_.sitzung().verein.dateien())));
     if (LBMitglieder->count() > 0)
         LBMitglieder->setCurrentRow(std::clamp(zeile, 0, LBMitglieder->count() - 1));
     freigeben();
@@ -135,7 +135,7 @@ void mitgliederFensterZeigen(TMainForm& f) {
         f.arbeitsflaeche()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
         return;
     }
-    if (!mitgliederFensterErlaubt(f.sitzung())) return;
+    if (!mitgliederFensterErlaubt(f.sitzung().verein.dateien(), f.sitzung().person)) return;
     auto* fenster = new TDMgl(f);
     QMdiSubWindow* rahmen = f.arbeitsflaeche()->addSubWindow(fenster);
     rahmen->setAttribute(Qt::WA_DeleteOnClose);

@@ -47,7 +47,7 @@ TEST(Dateisatz, ZuLangerNameWirdVorDemSchreibenAbgelehnt) {
     test::TestMasken masken;
     Sitzung s{person, uhr};
     s.masken = &masken;
-    s.datei.jahr = "26";
+    s.verein.datei.jahr = "26";
     // The name is asked for again after the message; cancelling ends the command.
     person.antworte({std::string(dir.datei(std::string(252, 'v'))), std::nullopt});
     EXPECT_FALSE(neueDatei(s));
