@@ -16,7 +16,7 @@ constexpr std::uint32_t kVoll = 65535;
 struct Vereinsdatei {
     Vereinsdatei() {
         o.fuellen(buchungenErzeugen(kVoll));
-        TDefinitionen& d = o.s.def;
+        TDefinitionen& d = o.s.verein.def;
         for (int n = 1; n <= 9; ++n)
             d.konten[static_cast<std::size_t>(n)] = "Konto " + std::to_string(n);
         for (Seite s : {Seite::Ausgabe, Seite::Einnahme}) {
@@ -31,7 +31,7 @@ struct Vereinsdatei {
             }
         }
         d.mwstSatz = 19;
-        definitionenSchreiben(o.s.datei.basisname, d, o.person);
+        definitionenSchreiben(o.s.verein.datei.basisname, d, o.person);
     }
     Arbeitsordner o;
 };
@@ -44,26 +44,27 @@ Vereinsdatei& datei() {
 void Jahresabschluss(benchmark::State& state) {
     Sitzung& s = datei().o.s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(abschlussErstellen(s, {}));
+        benchmark::DoNotOptimize(abschlussErstellen(s.verein, s.euroText, s.person, {}));
     state.counters["Saetze"] = kVoll;
 }
 
 void JahresabschlussMitFenstertexten(benchmark::State& state) {
     Sitzung& s = datei().o.s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(abschlussBericht(abschlussErstellen(s, {}), s.def));
+        benchmark::DoNotOptimize(
+            abschlussBericht(abschlussErstellen(s.verein, s.euroText, s.person, {}), s.verein.def));
 }
 
 void ProzessZalvorCliAbschluss(benchmark::State& state) {
-    const std::string name = datei().o.s.datei.dateiname();
+    const std::string name = datei().o.s.verein.datei.dateiname();
     for (auto _ : state)
         if (ausfuehren({cliPfad(), "abschluss", name}) != 0) state.SkipWithError("zalvor-cli");
 }
 
 void ProzessLedgerBalance(benchmark::State& state) {
     const std::string journal = datei().o.pfad + "/journal.ledger";
-    if (ausfuehren({cliPfad(), "export", datei().o.s.datei.dateiname(), "--journal"}, journal) !=
-        0) {
+    if (ausfuehren({cliPfad(), "export", datei().o.s.verein.datei.dateiname(), "--journal"},
+                   journal) != 0) {
         state.SkipWithError("export --journal");
         return;
     }

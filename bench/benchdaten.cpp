@@ -50,9 +50,9 @@ Arbeitsordner::Arbeitsordner() {
     std::string vorlage = (std::filesystem::temp_directory_path() / "zalvor-bench-XXXXXX").string();
     if (::mkdtemp(vorlage.data()) == nullptr) throw std::runtime_error("mkdtemp");
     pfad = vorlage;
-    s.datei.basisname = pfad + "/Verein";
-    s.datei.jahr = "26";
-    s.datei.naechsteNummer = 1;
+    s.verein.datei.basisname = pfad + "/Verein";
+    s.verein.datei.jahr = "26";
+    s.verein.datei.naechsteNummer = 1;
 }
 
 Arbeitsordner::~Arbeitsordner() {
@@ -67,7 +67,7 @@ void Arbeitsordner::fuellen(const std::vector<TBuchung>& saetze) {
         const auto p = b.packen();
         roh.insert(roh.end(), p.begin(), p.end());
     }
-    dateiSchreiben(s.datei.dateiname(), roh);
+    dateiSchreiben(s.verein.datei.dateiname(), roh);
     // The indexes are written straight from the orders (deleted records included), as
     // filing record by record would leave them.
     std::vector<TBuchung> kopie = saetze;
@@ -78,15 +78,15 @@ void Arbeitsordner::fuellen(const std::vector<TBuchung>& saetze) {
         std::stable_sort(e.begin(), e.end(), [&](std::uint16_t a, std::uint16_t b) {
             return !sortiertVorOderGleich(k, kopie[b], kopie[a]);
         });
-        indexSchreiben(s.datei, k, e);
+        indexSchreiben(s.verein.datei, k, e);
     }
 }
 
 void Arbeitsordner::sicherungenLoeschen() {
-    const std::string b = sicherungsname(s.datei.basisname) + "." + s.datei.jahr;
-    dateiLoeschen(b);
+    const Dateisatz b = s.verein.datei.dateien().sicherung();
+    dateiLoeschen(b.buchungsdateiName());
     for (int k = 1; k <= 9; ++k)
-        dateiLoeschen(b + static_cast<char>('0' + k));
+        dateiLoeschen(b.index(k));
 }
 
 int ausfuehren(std::vector<std::string> argv, const std::string& ausgabe) {

@@ -5,6 +5,7 @@
 #include "core/common/dateisystem.h"
 #include "core/files/buchungsdatei.h"
 #include "core/files/indexdatei.h"
+#include "core/files/oeffnen.h"
 #include "core/files/reorganisation.h"
 #include "core/mainwindow/tabellentexte.h"
 
@@ -21,13 +22,14 @@ struct Gesichert {
     std::array<std::vector<std::uint8_t>, 10> indizes;
 
     explicit Gesichert(const Arbeitsordner& o) {
-        datei = dateiLesen(o.s.datei.dateiname());
+        datei = dateiLesen(o.s.verein.datei.dateiname());
         for (int k = 1; k <= 9; ++k)
-            indizes[static_cast<std::size_t>(k)] = dateiLesen(indexdateiName(o.s.datei, k));
+            indizes[static_cast<std::size_t>(k)] = dateiLesen(o.s.verein.datei.dateien().index(k));
     }
     void indizesZurueck(const Arbeitsordner& o) const {
         for (int k = 1; k <= 9; ++k)
-            dateiSchreiben(indexdateiName(o.s.datei, k), indizes[static_cast<std::size_t>(k)]);
+            dateiSchreiben(o.s.verein.datei.dateien().index(k),
+                           indizes[static_cast<std::size_t>(k)]);
     }
 };
 
@@ -39,10 +41,10 @@ void Reorganisation(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         o.sicherungenLoeschen();
-        dateiSchreiben(o.s.datei.dateiname(), alt.datei);
+        dateiSchreiben(o.s.verein.datei.dateiname(), alt.datei);
         alt.indizesZurueck(o);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(reorganisieren(o.s, false));
+        benchmark::DoNotOptimize(reorganisieren(o.s.verein, o.s.person, false));
     }
     state.counters["Saetze"] = n;
 }
@@ -77,13 +79,13 @@ void EinordnenAusserDerReihe(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         {
-            BinaerDatei d(o.s.datei.dateiname(), BinaerDatei::Modus::LesenSchreiben);
+            BinaerDatei d(o.s.verein.datei.dateiname(), BinaerDatei::Modus::LesenSchreiben);
             d.kuerzen(alt.datei.size());
             d.schliessen();
         }
         alt.indizesZurueck(o);
         state.ResumeTiming();
-        buchungAnhaengen(o.s, neu, {false, false, true, false});
+        buchungAnhaengen(o.s.verein, o.s.person, neu, {false, false, true, false});
     }
 }
 
@@ -93,13 +95,14 @@ void EinordnenEinIndex(benchmark::State& state) {
     auto saetze = buchungenErzeugen(n);
     saetze.back() = ausserDerReihe();
     o.fuellen(saetze);
-    std::vector<std::uint16_t> ohne = indexLesen(o.s.datei, 1);
+    std::vector<std::uint16_t> ohne = indexLesen(o.s.verein.datei, 1);
     ohne.erase(std::find(ohne.begin(), ohne.end(), static_cast<std::uint16_t>(n - 1)));
     for (auto _ : state) {
         state.PauseTiming();
-        indexSchreiben(o.s.datei, 1, ohne);
+        indexSchreiben(o.s.verein.datei, 1, ohne);
         state.ResumeTiming();
-        indexEinordnen(o.s, 1, static_cast<std::uint16_t>(n - 1), saetze.back(), false);
+        indexEinordnen(o.s.verein.datei, o.s.person, 1, static_cast<std::uint16_t>(n - 1),
+                       saetze.back(), false);
     }
 }
 
@@ -107,14 +110,14 @@ void Buchungstabelle(benchmark::State& state) {
     Arbeitsordner o;
     o.fuellen(buchungenErzeugen(static_cast<std::uint32_t>(state.range(0))));
     for (int t = 1; t <= 50; ++t) {
-        o.s.def.typen.setzeTypName(Seite::Ausgabe, t, "Ausgabe " + std::to_string(t));
-        o.s.def.typen.setzeTypName(Seite::Einnahme, t, "Einnahme " + std::to_string(t));
+        o.s.verein.def.typen.setzeTypName(Seite::Ausgabe, t, "Ausgabe " + std::to_string(t));
+        o.s.verein.def.typen.setzeTypName(Seite::Einnahme, t, "Einnahme " + std::to_string(t));
     }
     for (auto _ : state) {
-        const auto kopf = tabellenKopf(o.s);
+        const auto kopf = tabellenKopf(o.s.waehrungstext());
         benchmark::DoNotOptimize(kopf);
-        for (const auto& b : alleBuchungenLesen(o.s.datei.dateiname())) {
-            auto zeile = tabellenZeile(b, o.s.def.typen);
+        for (const auto& b : alleBuchungenLesen(o.s.verein.datei.dateiname())) {
+            auto zeile = tabellenZeile(b, o.s.verein.def.typen);
             benchmark::DoNotOptimize(zeile);
         }
     }

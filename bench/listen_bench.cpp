@@ -17,8 +17,8 @@ struct VolleDatei {
     VolleDatei() {
         o.fuellen(buchungenErzeugen(kVoll));
         for (int n = 1; n <= 9; ++n)
-            o.s.def.konten[static_cast<std::size_t>(n)] = "Konto " + std::to_string(n);
-        definitionenSchreiben(o.s.datei.basisname, o.s.def, o.person);
+            o.s.verein.def.konten[static_cast<std::size_t>(n)] = "Konto " + std::to_string(n);
+        definitionenSchreiben(o.s.verein.datei.basisname, o.s.verein.def, o.person);
     }
     Arbeitsordner o;
 };
@@ -31,29 +31,29 @@ VolleDatei& datei() {
 template <typename Bauen>
 void liste(benchmark::State& state, Bauen bauen) {
     Sitzung& s = datei().o.s;
-    s.sortierung = kSortierungen[static_cast<std::size_t>(state.range(0))];
+    s.verein.sortierung = kSortierungen[static_cast<std::size_t>(state.range(0))];
     for (auto _ : state)
         benchmark::DoNotOptimize(bauen(s));
-    state.SetLabel(sortierungName(s.sortierung));
+    state.SetLabel(sortierungName(s.verein.sortierung));
     state.counters["Saetze"] = kVoll;
 }
 
 void Einfachliste(benchmark::State& state) {
-    liste(state, [](Sitzung& s) { return einfachListe(s); });
+    liste(state, [](Sitzung& s) { return einfachListe(s.verein, s.person, s.uhr, s.euroText); });
 }
 void EAListe(benchmark::State& state) {
-    liste(state, [](Sitzung& s) { return eaListe(s); });
+    liste(state, [](Sitzung& s) { return eaListe(s.verein, s.person, s.uhr, s.euroText); });
 }
 void Kontenliste(benchmark::State& state) {
-    liste(state, [](Sitzung& s) { return kontenListe(s, 1); });
+    liste(state, [](Sitzung& s) { return kontenListe(s.verein, s.person, s.uhr, s.euroText, 1); });
 }
 void AlleKontenlisten(benchmark::State& state) {
-    liste(state, [](Sitzung& s) { return kontenListe(s, 0); });
+    liste(state, [](Sitzung& s) { return kontenListe(s.verein, s.person, s.uhr, s.euroText, 0); });
 }
 
 // The whole command-line process, start to end, output to /dev/null.
 void ProzessZalvorCliListeEA(benchmark::State& state) {
-    const std::string name = datei().o.s.datei.dateiname();
+    const std::string name = datei().o.s.verein.datei.dateiname();
     for (auto _ : state)
         if (ausfuehren({cliPfad(), "liste", name, "ea"}) != 0) state.SkipWithError("zalvor-cli");
 }

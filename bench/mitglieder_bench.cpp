@@ -27,23 +27,23 @@ std::vector<TMitglied> register5000() {
 }
 
 void vereinEinrichten(Arbeitsordner& o) {
-    o.s.def.konten.fill("Bank");
-    o.s.def.mitgliedEinstellung = 2;
-    o.s.def.standardBeitrag = 50;
-    o.s.beitraege = vorgabeSaetze(o.s.def);
-    o.s.beitraege.eintraege[1].name.setze("Jugend");
-    o.s.beitraege.eintraege[1].cent = 2500;
-    o.s.beitraege.eintraege[2].name.setze("Passiv");
-    o.s.beitraege.eintraege[2].cent = 1200;
+    o.s.verein.def.konten.fill("Bank");
+    o.s.verein.def.mitgliedEinstellung = 2;
+    o.s.verein.def.standardBeitrag = 50;
+    o.s.verein.beitraege = vorgabeSaetze(o.s.verein.def);
+    o.s.verein.beitraege.eintraege[1].name.setze("Jugend");
+    o.s.verein.beitraege.eintraege[1].cent = 2500;
+    o.s.verein.beitraege.eintraege[2].name.setze("Passiv");
+    o.s.verein.beitraege.eintraege[2].cent = 1200;
     o.s.dateiOffen = true;
-    o.s.mitgliederVorhanden = true;
-    mitgliederSchreiben(o.s.datei.dateien().mitglieder(), register5000());
+    o.s.verein.mitgliederVorhanden = true;
+    mitgliederSchreiben(o.s.verein.datei.dateien().mitglieder(), register5000());
 }
 
 void MitgliedEinfuegenMitte(benchmark::State& state) {
     Arbeitsordner o;
     vereinEinrichten(o);
-    const std::string pfad = o.s.datei.dateien().mitglieder();
+    const std::string pfad = o.s.verein.datei.dateien().mitglieder();
     const auto alt = dateiLesen(pfad);
     TMitglied neu;
     neu.nachname.setze("Name12500x");
@@ -60,12 +60,12 @@ void BeitraegeBuchenAlle(benchmark::State& state) {
     Arbeitsordner o;
     o.fuellen(buchungenErzeugen(10000));
     vereinEinrichten(o);
-    const std::string pfad = o.s.datei.dateien().mitglieder();
+    const std::string pfad = o.s.verein.datei.dateien().mitglieder();
     const auto mitglieder = dateiLesen(pfad);
-    const auto buchungen = dateiLesen(o.s.datei.dateiname());
+    const auto buchungen = dateiLesen(o.s.verein.datei.dateiname());
     std::array<std::vector<std::uint8_t>, 10> indizes;
     for (int k = 1; k <= 9; ++k)
-        indizes[static_cast<std::size_t>(k)] = dateiLesen(o.s.datei.dateien().index(k));
+        indizes[static_cast<std::size_t>(k)] = dateiLesen(o.s.verein.datei.dateien().index(k));
     for (auto _ : state) {
         auto d = beitraegeOeffnen(o.s);
         for (auto& k : d->kaestchen)
@@ -73,9 +73,10 @@ void BeitraegeBuchenAlle(benchmark::State& state) {
         benchmark::DoNotOptimize(beitraegeBuchen(o.s, *d));
         state.PauseTiming();
         dateiSchreiben(pfad, mitglieder);
-        dateiSchreiben(o.s.datei.dateiname(), buchungen);
+        dateiSchreiben(o.s.verein.datei.dateiname(), buchungen);
         for (int k = 1; k <= 9; ++k)
-            dateiSchreiben(o.s.datei.dateien().index(k), indizes[static_cast<std::size_t>(k)]);
+            dateiSchreiben(o.s.verein.datei.dateien().index(k),
+                           indizes[static_cast<std::size_t>(k)]);
         state.ResumeTiming();
     }
 }

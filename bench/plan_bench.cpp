@@ -18,7 +18,7 @@ struct GeplanterVerein {
         for (std::size_t i = 0; i < saetze.size(); i += 3)
             saetze[i].geplant = 1;
         o.fuellen(saetze);
-        auto& t = o.s.def.typen;
+        auto& t = o.s.verein.def.typen;
         for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
             for (int n = 1; n <= kTypen; ++n) {
                 t.setzeTypName(seite, n, "Typ " + std::to_string(n));
@@ -30,10 +30,10 @@ struct GeplanterVerein {
                 t.setzeGruppeVon(seite, Typverwaltung::gruppeZuPosten(g), g <= 40 ? g + 10 : 0);
             }
             for (int n = 1; n <= kPosten; ++n)
-                o.s.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(n)] = {100.0 * n,
-                                                                                          false};
+                o.s.verein.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(n)] = {
+                    100.0 * n, false};
         }
-        o.s.planvorgaben = true;
+        o.s.verein.planvorgaben = true;
     }
     Arbeitsordner o;
 };
@@ -41,7 +41,8 @@ struct GeplanterVerein {
 void SollIstVergleich(benchmark::State& state) {
     static GeplanterVerein v;
     for (auto _ : state)
-        benchmark::DoNotOptimize(sollIstVergleich(v.o.s));
+        benchmark::DoNotOptimize(
+            sollIstVergleich(v.o.s.verein, v.o.s.person, v.o.s.uhr, v.o.s.euroText));
     state.counters["Saetze"] = kVoll;
     state.counters["Posten"] = 2 * kPosten;
 }

@@ -1,9 +1,13 @@
 // Runs zalvor-cli in-process for tests and captures its output.
 #pragma once
 
+#include "tempverzeichnis.h"
+
 #include "cli/common/lauf.h"
 #include "core/common/dateisystem.h"
 #include "gespeicherteausgabe.h"
+
+#include <cstdlib>
 
 #include <sstream>
 #include <string>
@@ -19,6 +23,11 @@ struct CliErgebnis {
 
 inline CliErgebnis cli(const std::vector<std::string>& argumente,
                        const std::string& programmVerzeichnis = "/nonexistent") {
+    // The user's configuration folder, where the Euro label may be kept, is one of this test
+    // run, never the home folder of the machine.
+    static const TempVerzeichnis konfiguration;
+    static const bool gesetzt = ::setenv("XDG_CONFIG_HOME", konfiguration.pfad().c_str(), 1) == 0;
+    (void)gesetzt;
     std::ostringstream out, err;
     CliErgebnis e;
     // The commands' order of writes is what the tests check; waiting for the disk in every

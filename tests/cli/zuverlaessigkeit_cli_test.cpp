@@ -4,6 +4,7 @@
 
 #include "core/common/dateisystem.h"
 #include "core/common/sperre.h"
+#include "core/files/dateisatz.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,9 @@ class Zuverlaessigkeit : public ::testing::Test {
 
 TEST_F(Zuverlaessigkeit, GesperrterVereinLiestNurSchreibtNicht) {
     Sperre andere;
-    ASSERT_TRUE(andere.nehmen(datei + ".lck"));
+    ASSERT_TRUE(andere.nehmen(Dateisatz::ausBuchungsdatei(datei).sperre()));
     Sperre zweite; // a second open file of the same process is another program to flock
-    EXPECT_FALSE(zweite.nehmen(datei + ".lck"));
+    EXPECT_FALSE(zweite.nehmen(Dateisatz::ausBuchungsdatei(datei).sperre()));
     const auto vorher = test::bytesLesen(datei);
     auto e = lauf({"buchen", datei, "--einnahme", "--betrag", "1", "--konto", "1"});
     EXPECT_EQ(e.status, 1);
@@ -107,12 +108,12 @@ TEST_F(Zuverlaessigkeit, VerknuepfteDefinitionenBleibenVerknuepft) {
 TEST(Tempname, BleibtInDerNamensgrenze) {
     for (std::size_t laenge : {10u, 244u, 250u, 255u}) {
         const std::string name = "/ordner/" + std::string(laenge, 'v');
-        const std::string temp = temporaerName(name);
+        const std::string temp = Dateisatz::temporaer(name);
         EXPECT_LE(dateinameTeil(temp).size(), 255u) << laenge;
         EXPECT_NE(temp, name);
     }
-    EXPECT_NE(temporaerName("/o/" + std::string(250, 'a') + ".def"),
-              temporaerName("/o/" + std::string(250, 'a') + ".SBD"));
+    EXPECT_NE(Dateisatz::temporaer("/o/" + std::string(250, 'a') + ".def"),
+              Dateisatz::temporaer("/o/" + std::string(250, 'a') + ".SBD"));
 }
 
 TEST(LangerName, DefinitionenLassenSichSpeichern) {

@@ -1,6 +1,7 @@
 // The old member file of 173-byte records, imported at opening into the member file.
 #include "fuzzhilfe.h"
 
+#include "core/files/oeffnen.h"
 #include "core/members/mitgliederimport.h"
 #include "core/members/mitgliedsdatei.h"
 
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     u.ablegen("Verein.MGL", daten, n);
     fuzz::alsBefehl([&] {
         mitgliederBeimOeffnen(u.s);
-        const auto neu = mitgliederLesen(u.s.datei.dateien().mitglieder());
+        const auto neu = mitgliederLesen(u.s.verein.datei.dateien().mitglieder());
         fuzz::verlangen(neu.size() == n / TMitglied::kGroesseAlt, "jeder alte Satz importiert");
         for (const TMitglied& m : neu)
             fuzz::verlangen(m.satz == 0, "Standardsatz nach dem Import");

@@ -1,8 +1,10 @@
 // The contribution rates file, with a member of every rate index.
 #include "fuzzhilfe.h"
 
+#include "core/files/oeffnen.h"
 #include "core/members/beitragssaetze.h"
 #include "core/members/mitgliederliste.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <vector>
 
@@ -21,12 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
         mitglieder.insert(mitglieder.end(), b.begin(), b.end());
     }
     u.ablegen("Verein.MGB", mitglieder.data(), mitglieder.size());
-    u.s.mitgliederVorhanden = true;
+    u.s.verein.mitgliederVorhanden = true;
     fuzz::alsBefehl([&] {
-        beitragssaetzeLesen(u.s);
+        beitragssaetzeEinlesen(u.s.verein, u.s.person);
         for (int i = 0; i <= 255; ++i)
-            (void)u.s.beitraege.eintrag(static_cast<std::uint8_t>(i)).buchbar();
-        (void)forderungJePeriode(u.s);
+            (void)u.s.verein.beitraege.eintrag(static_cast<std::uint8_t>(i)).buchbar();
+        (void)forderungJePeriode(mitgliederLesen(u.s.verein.dateien().mitglieder()),
+                                 u.s.verein.beitraege, u.s.verein.def);
         Spaltenwahl wahl;
         wahl.beschreibung = true;
         wahl.betrag = true;

@@ -13,16 +13,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     fuzz::Umgebung u;
     u.ablegen("Verein.26", daten, n);
     fuzz::alsBefehl([&] {
-        naechsteNummerFinden(u.s);
-        const auto saetze = alleBuchungenLesen(u.s.datei.dateiname());
+        naechsteNummerFinden(u.s.verein.datei);
+        const auto saetze = alleBuchungenLesen(u.s.verein.datei.dateiname());
         fuzz::verlangen(saetze.size() == n / TBuchung::kGroesse, "ganze Saetze");
         for (const TBuchung& b : saetze)
-            (void)tabellenZeile(b, u.s.def.typen);
-        (void)kontostaendeRaster(kontostaende(u.s), u.s);
+            (void)tabellenZeile(b, u.s.verein.def.typen);
+        (void)kontostaendeRaster(kontostaende(u.s.verein), u.s.verein, u.s.euroText);
     });
-    fuzz::alsBefehl([&] { (void)einfachListe(u.s); });
-    fuzz::alsBefehl([&] { (void)kontenListe(u.s, 0); });
-    u.s.planvorgaben = true;
-    fuzz::alsBefehl([&] { (void)sollIstVergleich(u.s); });
+    fuzz::alsBefehl([&] { (void)einfachListe(u.s.verein, u.s.person, u.s.uhr, u.s.euroText); });
+    fuzz::alsBefehl([&] { (void)kontenListe(u.s.verein, u.s.person, u.s.uhr, u.s.euroText, 0); });
+    u.s.verein.planvorgaben = true;
+    fuzz::alsBefehl([&] { (void)sollIstVergleich(u.s.verein, u.s.person, u.s.uhr, u.s.euroText); });
     return 0;
 }

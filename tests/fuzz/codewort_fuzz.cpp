@@ -16,11 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
                         "Codewort kodiert sich zurueck");
         (void)alsZeileSpeicherbar(c.haupt);
         if (c.nurLese) (void)codewortDekodieren(*c.nurLese);
-        u.s.def.mitgliedEinstellung = 11;
+        u.s.verein.def.mitgliedEinstellung = 11;
         u.person.code = codewortDekodieren(c.haupt);
         codewortPruefen(u.s);
-        fuzz::verlangen(!u.s.nurLesen, "Hauptcode oeffnet zum Schreiben");
-        (void)nurLeseCodeVorhanden(u.s);
+        fuzz::verlangen(!u.s.verein.nurLesen, "Hauptcode oeffnet zum Schreiben");
+        (void)nurLeseCodeVorhanden(u.s.verein.dateien());
     });
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "core/closing/dateiliste.h"
 #include "core/closing/dateilisteoeffnen.h"
 #include "core/closing/mehrdateiabschluss.h"
+#include "core/files/dateisatz.h"
 
 #include <filesystem>
 
@@ -42,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
 
         ZustimmendePerson ja;
         const auto geoeffnet = dateilisteOeffnen(festeWahl(pfad), u.uhr, ja);
-        fuzz::verlangen(!std::filesystem::exists(korrekturTemp(pfad)), "Temporaerdatei bleibt");
+        fuzz::verlangen(!std::filesystem::exists(Dateisatz::listenKopie(pfad)),
+                        "Temporaerdatei bleibt");
         if (geoeffnet) {
             fuzz::verlangen(dateilisteLesen(pfad).dateien == geoeffnet->dateien,
                             "Korrektur nicht gespeichert");

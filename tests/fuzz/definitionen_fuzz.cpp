@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     fuzz::Umgebung u;
     u.ablegen("Verein.def", daten, n);
     fuzz::alsBefehl([&] {
-        definitionenLesen(u.s.datei.basisname, u.s.def, u.person);
-        const Typverwaltung& t = u.s.def.typen;
+        definitionenLesen(u.s.verein.datei.basisname, u.s.verein.def, u.person);
+        const Typverwaltung& t = u.s.verein.def.typen;
         for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
             for (int posten = 0; posten <= kTypen + kGruppen + 1; ++posten) {
                 (void)t.postenName(seite, posten);
@@ -34,19 +34,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
             }
             (void)t.kompakttext(seite);
         }
-        (void)tabellenKopf(u.s);
+        (void)tabellenKopf(u.s.waehrungstext());
         (void)u.s.andererWaehrungstext();
-        (void)u.s.beideWaehrungen();
-        fuzz::verlangen(u.s.def.beitragsKonto() >= 1 && u.s.def.beitragsKonto() <= kKonten,
+        (void)u.s.verein.beideWaehrungen();
+        fuzz::verlangen(u.s.verein.def.beitragsKonto() >= 1 &&
+                            u.s.verein.def.beitragsKonto() <= kKonten,
                         "Beitragskonto 1..9");
-        if (u.s.def.unlesbar) return;
+        if (u.s.verein.def.unlesbar) return;
         // Written once, the file reads back to what it was written from.
-        if (!definitionenSchreiben(u.s.datei.basisname, u.s.def, u.person)) return;
-        const std::string erste = inhalt(definitionsdateiName(u.s.datei.basisname));
+        if (!definitionenSchreiben(u.s.verein.datei.basisname, u.s.verein.def, u.person)) return;
+        const std::string erste = inhalt(u.s.verein.datei.dateien().definitionen());
         TDefinitionen wieder;
-        definitionenLesen(u.s.datei.basisname, wieder, u.person);
-        definitionenSchreiben(u.s.datei.basisname, wieder, u.person);
-        fuzz::verlangen(inhalt(definitionsdateiName(u.s.datei.basisname)) == erste,
+        definitionenLesen(u.s.verein.datei.basisname, wieder, u.person);
+        definitionenSchreiben(u.s.verein.datei.basisname, wieder, u.person);
+        fuzz::verlangen(inhalt(u.s.verein.datei.dateien().definitionen()) == erste,
                         "geschriebene Definitionen lesen sich gleich");
     });
     return 0;

@@ -2,6 +2,7 @@
 #include "fuzzhilfe.h"
 
 #include "core/common/waehrung.h"
+#include "core/files/eurotext.h"
 #include "core/mainwindow/tabellentexte.h"
 
 using namespace zalvor;
@@ -10,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     fuzz::Umgebung u;
     u.ablegen("EUROSYMB", daten, n);
     fuzz::alsBefehl([&] {
-        u.s.euroText = euroTextLaden(u.ordner());
+        u.s.euroText = euroTextLaden({u.ordner(), {}});
         fuzz::verlangen(u.s.euroText.size() <= 3, "hoechstens 3 Zeichen");
-        u.s.def.waehrung.Kurs = 1.95583L;
-        (void)tabellenKopf(u.s);
+        u.s.verein.def.waehrung.Kurs = 1.95583L;
+        (void)tabellenKopf(u.s.waehrungstext());
         (void)betragsKopf(u.s.andererWaehrungstext());
     });
     return 0;

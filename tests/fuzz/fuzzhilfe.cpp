@@ -70,9 +70,9 @@ Umgebung::Umgebung() : ordner_(prozessOrdner()) {
     std::error_code fehler;
     for (const auto& eintrag : std::filesystem::directory_iterator(ordner_, fehler))
         std::filesystem::remove_all(eintrag.path(), fehler);
-    s.datei.basisname = ordner_ + "/Verein";
-    s.datei.jahr = "26";
-    s.datei.naechsteNummer = 1;
+    s.verein.datei.basisname = ordner_ + "/Verein";
+    s.verein.datei.jahr = "26";
+    s.verein.datei.naechsteNummer = 1;
     s.dateiOffen = true;
 }
 

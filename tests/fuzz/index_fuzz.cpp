@@ -5,6 +5,7 @@
 
 #include "core/files/buchung.h"
 #include "core/files/indexdatei.h"
+#include "core/files/oeffnen.h"
 #include "core/lists/buchungslisten.h"
 #include "core/lists/listenfolge.h"
 
@@ -16,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     fuzz::Umgebung u;
     fuzz::Zerleger z(daten, n);
     const std::uint8_t wahl = z.byte();
-    u.s.sortierung = static_cast<Sortierung>(wahl % 5);
+    u.s.verein.sortierung = static_cast<Sortierung>(wahl % 5);
     const std::size_t saetze = z.byte() % 32;
     u.ablegen("Verein.26", z.stueck(saetze * TBuchung::kGroesse));
     for (int k = 1; k <= 9; ++k) {
@@ -25,13 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
         u.ablegen("Verein.26" + std::to_string(k), z.stueck(std::size_t{laenge} * 2));
     }
     fuzz::alsBefehl([&] {
-        (void)indizesPruefen(u.s.datei);
+        (void)indizesPruefen(u.s.verein.datei);
         (void)indexCheckBeimOeffnen(u.s);
     });
-    fuzz::alsBefehl([&] { (void)einfacheFolge(u.s); });
-    fuzz::alsBefehl([&] { (void)eaFolge(u.s); });
-    fuzz::alsBefehl([&] { (void)einfachListe(u.s); });
-    fuzz::alsBefehl([&] { (void)eaListe(u.s); });
-    fuzz::alsBefehl([&] { (void)kontenListe(u.s, (wahl >> 4) % 10); });
+    fuzz::alsBefehl([&] { (void)einfacheFolge(u.s.verein, u.s.person); });
+    fuzz::alsBefehl([&] { (void)eaFolge(u.s.verein, u.s.person); });
+    fuzz::alsBefehl([&] { (void)einfachListe(u.s.verein, u.s.person, u.s.uhr, u.s.euroText); });
+    fuzz::alsBefehl([&] { (void)eaListe(u.s.verein, u.s.person, u.s.uhr, u.s.euroText); });
+    fuzz::alsBefehl([&] {
+        (void)kontenListe(u.s.verein, u.s.person, u.s.uhr, u.s.euroText, (wahl >> 4) % 10);
+    });
     return 0;
 }

@@ -18,11 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     for (int k = 1; k <= 9; ++k)
         u.ablegen("Verein.26" + std::to_string(k), "");
     fuzz::alsBefehl([&] {
-        const auto alle = schablonenLesen(u.s.datei.dateien().schablonen());
-        (void)schablonenRaster(u.s);
+        const auto alle = schablonenLesen(u.s.verein.datei.dateien().schablonen());
+        (void)schablonenRaster(schablonenLesen(u.s.verein.dateien().schablonen()), u.s.verein.def,
+                               u.s.waehrungstext());
         const std::size_t m = std::min<std::size_t>(alle.size(), 16);
         for (std::size_t i = 0; i < m; ++i)
-            (void)wiederholungsMaske(u.s, static_cast<std::uint32_t>(i));
+            (void)wiederholungsMaske(
+                schabloneLesen(u.s.verein.dateien().schablonen(), static_cast<std::uint32_t>(i)));
     });
     fuzz::alsBefehl([&] { (void)automatischeBuchungen(u.s); });
     return 0;

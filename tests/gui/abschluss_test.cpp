@@ -125,8 +125,10 @@ class AbschlussTest : public QObject {
         QCOMPARE(w->windowTitle(), QString::fromUtf8("Jahresabschluß"));
         QCOMPARE(w->reiter()->count(), 5);
         QCOMPARE(w->reiter()->tabText(4), QString("Grafik"));
-        const Bericht soll =
-            abschlussBericht(abschlussErstellen(f.form->sitzung(), {}), f.form->sitzung().def);
+        const Bericht soll = abschlussBericht(abschlussErstellen(f.form->sitzung().verein,
+                                                                 f.form->sitzung().euroText,
+                                                                 f.form->sitzung().person, {}),
+                                              f.form->sitzung().verein.def);
         rasterVergleichen(*w, soll);
         QCOMPARE(w->PanelWaehrung->text(), gui::ausAnsi(soll.waehrungszeile));
         QVERIFY(!w->PanelAndereWaehrg->isHidden());

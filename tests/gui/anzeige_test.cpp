@@ -179,7 +179,7 @@ class AnzeigeTest : public QObject {
         QVERIFY(popup->actions().at(1)->isEnabled());
         auto* hinweis = f->form->findChild<QLabel*>("statusNurLesen");
         QVERIFY(hinweis && !hinweis->isVisible());
-        f->form->sitzung().nurLesen = true;
+        f->form->sitzung().verein.nurLesen = true;
         f->form->nachDemOeffnenFreigeben();
         QCOMPARE(popup->actions().at(1)->text(), u("&Löschen"));
         QVERIFY(!popup->actions().at(1)->isEnabled());

@@ -45,7 +45,7 @@ struct Offen {
     Fenster f;
     zalvor::Sitzung& s() { return f.form->sitzung(); }
     std::vector<zalvor::TBuchung> saetze() {
-        return zalvor::alleBuchungenLesen(s().datei.dateiname());
+        return zalvor::alleBuchungenLesen(s().verein.datei.dateiname());
     }
     void ausloesen(const char* id) { f.form->aktion(QString::fromLatin1(id))->trigger(); }
 };
@@ -277,9 +277,9 @@ void BuchungsdialogTest::aenderungWirdInDenIndizesNeuEingeordnet() {
     QCOMPARE(saetze.size(), std::size_t{2});
     QCOMPARE(saetze[0].text.text(), std::string("Zuschuss"));
     // Text order moves the changed record behind "Zins"; the number order keeps it first.
-    QCOMPARE(zalvor::indexLesen(o.s().datei, 1), (std::vector<std::uint16_t>{1, 0}));
-    QCOMPARE(zalvor::indexLesen(o.s().datei, 4), (std::vector<std::uint16_t>{0, 1}));
-    QCOMPARE(zalvor::indizesPruefen(o.s().datei), zalvor::IndexBefund::InOrdnung);
+    QCOMPARE(zalvor::indexLesen(o.s().verein.datei, 1), (std::vector<std::uint16_t>{1, 0}));
+    QCOMPARE(zalvor::indexLesen(o.s().verein.datei, 4), (std::vector<std::uint16_t>{0, 1}));
+    QCOMPARE(zalvor::indizesPruefen(o.s().verein.datei), zalvor::IndexBefund::InOrdnung);
 }
 
 void BuchungsdialogTest::waehrungswahlNurImUebergangUndNurFuerNeue() {
@@ -372,7 +372,7 @@ void BuchungsdialogTest::umbuchungAusDerTabelleOeffnetDenUmbuchungsdialog() {
 
 void BuchungsdialogTest::nurLesenSperrtBuchenUndPlanen() {
     Offen o({buchung(Neu{})});
-    o.s().nurLesen = true;
+    o.s().verein.nurLesen = true;
     o.f.form->tabelle()->zeileWaehlen(0);
     Dialogablauf ablauf;
     ablauf.dann(u("Einnahme ändern"), [&](QDialog& d) {

@@ -76,7 +76,7 @@ class CodeschutzTest : public QObject {
         Fenster f;
         f.person.antworte(std::string("Lesen"));
         f.form->befehl([&] { f.form->dateiOeffnen(QString::fromStdString(datei)); });
-        QVERIFY(f.form->sitzung().nurLesen);
+        QVERIFY(f.form->sitzung().verein.nurLesen);
         QVERIFY(!f.form->programmBeendet());
         for (const char* id : {"codeschutz", "naechstesJahr", "reorganisieren", "buchen",
                                "umbuchen", "loeschen", "schablonen"})
@@ -91,7 +91,7 @@ class CodeschutzTest : public QObject {
         // The main code gives everything back.
         f.person.antworte(std::string("Haupt"));
         f.form->befehl([&] { f.form->dateiOeffnen(QString::fromStdString(datei)); });
-        QVERIFY(!f.form->sitzung().nurLesen);
+        QVERIFY(!f.form->sitzung().verein.nurLesen);
         QVERIFY(f.form->aktion("codeschutz")->isEnabled());
         QVERIFY(f.form->menuBar()->findChild<QMenu*>("buchungen")->menuAction()->isEnabled());
     }

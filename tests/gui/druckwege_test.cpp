@@ -248,9 +248,10 @@ class DruckwegeTest : public QObject {
               "Ausgabenbilanz:", "Einnahmenbilanz:", "Gewinn- / Verlustrechnung:"}},
             {"mehrdatei",
              [](TMainForm& fm, Dialogablauf&) {
-                 const QString fl = QFileInfo(QString::fromStdString(fm.sitzung().datei.basisname))
-                                        .absolutePath() +
-                                    "/Vereine.FL";
+                 const QString fl =
+                     QFileInfo(QString::fromStdString(fm.sitzung().verein.datei.basisname))
+                         .absolutePath() +
+                     "/Vereine.FL";
                  const auto l = dateilisteLaden(festeWahl(fl.toStdString()), fm.person());
                  QVERIFY(l);
                  QTest::mouseClick(gui::dateilistenfensterZeigen(fm, *l)->BitBtnJahr,

@@ -4,6 +4,7 @@
 #include "tempverzeichnis.h"
 
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
 #include "core/files/indexdatei.h"
 #include "gui/entry/eurosymboldialog.h"
@@ -103,7 +104,7 @@ void EinstellungsdialogeTest::mwstKommaAbgelehntPunktGespeichert() {
     QCOMPARE(m[0].symbol, Symbol::Fehler);
     QCOMPARE(static_cast<double>(o.gespeichert().mwstSatz), 16.5);
     // Line 97 of the definitions file holds the rate with two decimals.
-    const std::string def = zalvor::test::textLesen(zalvor::definitionsdateiName(o.basis));
+    const std::string def = zalvor::test::textLesen(zalvor::Dateisatz(o.basis, {}).definitionen());
     std::size_t zeile = 0;
     for (int i = 1; i < 97; ++i)
         zeile = def.find("\r\n", zeile) + 2;
@@ -205,7 +206,7 @@ void EinstellungsdialogeTest::waehrungAusDemMenueWarntVorGesetztemKurs() {
     QCOMPARE(m[0].symbol, Symbol::Warnung);
     QVERIFY(m[1].text.rfind("Das eingestellte Euro-Umstellungsjahr wurde überschritten", 0) == 0);
     // Cancel keeps the rate.
-    QCOMPARE(static_cast<double>(o.s().def.waehrung.Kurs), 1.95583);
+    QCOMPARE(static_cast<double>(o.s().verein.def.waehrung.Kurs), 1.95583);
 }
 
 void EinstellungsdialogeTest::euroSymbolJaNeinAbbrechen() {
@@ -273,8 +274,8 @@ void EinstellungsdialogeTest::dateieinstellungenSpeichernNamenUndMenue() {
 
 void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation() {
     Offen o;
-    o.s().sortierung = zalvor::Sortierung::Text;
-    std::filesystem::remove(zalvor::indexdateiName(o.s().datei, 8));
+    o.s().verein.sortierung = zalvor::Sortierung::Text;
+    std::filesystem::remove(o.s().verein.datei.dateien().index(8));
     o.person.antworte(Knopf::Ok);
     Dialogablauf ablauf;
     ablauf.dann("Listen sortieren nach", [](QDialog& d) {
@@ -289,20 +290,20 @@ void EinstellungsdialogeTest::sortierungMitFehlendemIndexStartetReorganisation()
     });
     o.ausloesen("sortieren");
     QVERIFY(ablauf.fertig());
-    QCOMPARE(o.s().sortierung, zalvor::Sortierung::Datum);
+    QCOMPARE(o.s().verein.sortierung, zalvor::Sortierung::Datum);
     const auto m = o.person.meldungen();
     QVERIFY(!m.empty());
     QCOMPARE(m[0].titel, std::string("Hinweis"));
     QCOMPARE(m[0].text.rfind("Eine Indexdatei existiert nicht", 0), std::size_t{0});
     QCOMPARE(m.back().titel, std::string("Fertig"));
-    QVERIFY(std::filesystem::exists(zalvor::indexdateiName(o.s().datei, 8)));
-    QCOMPARE(zalvor::indizesPruefen(o.s().datei), zalvor::IndexBefund::InOrdnung);
+    QVERIFY(std::filesystem::exists(o.s().verein.datei.dateien().index(8)));
+    QCOMPARE(zalvor::indizesPruefen(o.s().verein.datei), zalvor::IndexBefund::InOrdnung);
     QCOMPARE(o.form->statuszeile().last(), u("  1 Datensätze"));
 }
 
 void EinstellungsdialogeTest::sortierungAbgebrochenAendertNichts() {
     Offen o;
-    o.s().sortierung = zalvor::Sortierung::Betrag;
+    o.s().verein.sortierung = zalvor::Sortierung::Betrag;
     Dialogablauf ablauf;
     ablauf.dann("Listen sortieren nach", [](QDialog& d) {
         auto& dlg = static_cast<zalvor::gui::TWListSort&>(d);
@@ -311,7 +312,7 @@ void EinstellungsdialogeTest::sortierungAbgebrochenAendertNichts() {
     });
     o.ausloesen("sortieren");
     QVERIFY(ablauf.fertig());
-    QCOMPARE(o.s().sortierung, zalvor::Sortierung::Betrag);
+    QCOMPARE(o.s().verein.sortierung, zalvor::Sortierung::Betrag);
     QVERIFY(o.person.meldungen().empty());
 }
 

@@ -124,8 +124,8 @@ class HauptfensterTest : public QObject {
         for (const char* id : {"buchen", "anzeigenAendern", "mitgliedNeu", "mitgliederListe"})
             f.form->verdrahten(id, [] {});
         f.form->dateiOeffnen(QString::fromStdString(pfad("lesen.26")));
-        f.form->sitzung().nurLesen = true;
-        f.form->sitzung().mitgliederVorhanden = true; // member items need members
+        f.form->sitzung().verein.nurLesen = true;
+        f.form->sitzung().verein.mitgliederVorhanden = true; // member items need members
         f.form->nachDemOeffnenFreigeben();
         for (const char* id :
              {"buchen", "loeschen", "reorganisieren", "naechstesJahr", "codeschutz", "mitgliedNeu"})
@@ -193,7 +193,7 @@ class HauptfensterTest : public QObject {
         Fenster f;
         QCOMPARE(f.form->dateiOeffnen(QString::fromStdString(pfad("ohne"))),
                  OeffnenErgebnis::Geoeffnet);
-        QCOMPARE(f.form->sitzung().datei.jahr, std::string("26"));
+        QCOMPARE(f.form->sitzung().verein.datei.jahr, std::string("26"));
         QCOMPARE(f.form->tabelle()->windowTitle(), QString::fromStdString(pfad("ohne.26")));
     }
 
@@ -232,7 +232,7 @@ class HauptfensterTest : public QObject {
                  OeffnenErgebnis::NichtVorhanden);
         QVERIFY(f.person.meldungen().empty());
         QVERIFY(!f.form->dateiOffen());
-        QCOMPARE(f.form->sitzung().datei.jahr, std::string("26"));
+        QCOMPARE(f.form->sitzung().verein.datei.jahr, std::string("26"));
     }
 
     void fehlergrenzeMeldetUndMachtWeiter() {

@@ -98,7 +98,7 @@ struct Offen {
                  zalvor::OeffnenErgebnis::Geoeffnet);
         // Sorted indexes, as the program keeps them.
         ausloesen("reorganisieren");
-        QCOMPARE(zalvor::indizesPruefen(s().datei), zalvor::IndexBefund::InOrdnung);
+        QCOMPARE(zalvor::indizesPruefen(s().verein.datei), zalvor::IndexBefund::InOrdnung);
         f->person.leeren();
     }
     static void benutzerEinstellungenLeeren() {
@@ -112,7 +112,7 @@ struct Offen {
     zalvor::Sitzung& s() { return f->form->sitzung(); }
     void ausloesen(const char* id) { f->form->aktion(QString::fromLatin1(id))->trigger(); }
     bool saetzeGeloescht(std::uint32_t n) {
-        return zalvor::buchungLesen(s().datei.dateiname(), n).geloescht();
+        return zalvor::buchungLesen(s().verein.datei.dateiname(), n).geloescht();
     }
     // Booking texts of the rows the view shows, top to bottom (the empty row as "").
     QStringList texte() {
@@ -136,9 +136,9 @@ std::vector<char> bytes(const std::string& pfad) {
 
 // The booking file and its nine indexes, byte for byte.
 std::vector<std::vector<char>> dateistand(const zalvor::Sitzung& s) {
-    std::vector<std::vector<char>> stand{bytes(s.datei.dateiname())};
+    std::vector<std::vector<char>> stand{bytes(s.verein.datei.dateiname())};
     for (int k = 1; k <= 9; ++k)
-        stand.push_back(bytes(zalvor::indexdateiName(s.datei, k)));
+        stand.push_back(bytes(s.verein.datei.dateien().index(k)));
     return stand;
 }
 
@@ -374,7 +374,7 @@ class KomfortTest : public QObject {
         QCOMPARE(menue->actions().size(), 8);
         QVERIFY(menue->actions()[1]->text().startsWith(u("&2 ")));
         menue->actions()[1]->trigger();
-        QVERIFY(QString::fromStdString(o.s().datei.dateiname()).endsWith(u("Club9.26")));
+        QVERIFY(QString::fromStdString(o.s().verein.datei.dateiname()).endsWith(u("Club9.26")));
     }
 
     void oeffnenBeginntImOrdnerDesLetztenVereinsOhneSicherungen() {

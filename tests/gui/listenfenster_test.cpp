@@ -103,13 +103,13 @@ class ListenfensterTest : public QObject {
         Fenster f;
         f.person.antworte(Knopf::Nein); // the check at opening offers the reorganisation
         f.form->dateiOeffnen(QString::fromStdString(basis_ + ".26"));
-        f.form->sitzung().sortierung = Sortierung::Text;
+        f.form->sitzung().verein.sortierung = Sortierung::Text;
         f.person.leeren();
         f.form->aktion("einfachliste")->trigger();
         auto m = f.person.meldungen();
         QCOMPARE(m.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(m[0].titel), QString("Fehler!!!"));
-        QCOMPARE(f.form->sitzung().sortierung, Sortierung::Nummer);
+        QCOMPARE(f.form->sitzung().verein.sortierung, Sortierung::Nummer);
         auto* w = gui::listenfenster().front().data();
         QVERIFY(w);
         QCOMPARE(zelle(w->oberesRaster(), 0, 4), QString("Spende"));

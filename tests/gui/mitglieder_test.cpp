@@ -118,7 +118,7 @@ class MitgliederTest : public QObject {
         QVERIFY(form().aktion("beitraegeBuchen")->isEnabled());
         QCOMPARE(mitgliederAnzahl(mgb()), 1u);
         // Read-only mode takes the writing items away.
-        form().sitzung().nurLesen = true;
+        form().sitzung().verein.nurLesen = true;
         form().nachDemOeffnenFreigeben();
         QVERIFY(!form().aktion("beitraegeBuchen")->isEnabled());
         QVERIFY(!form().aktion("mitgliederEinstellungen")->isEnabled());
@@ -181,7 +181,7 @@ class MitgliederTest : public QObject {
         QCOMPARE(w->LBMitglieder->item(0)->text(), u("Cord, Cora"));
         QCOMPARE(f_->person.meldungen().back().text, std::string("Mitglied wirklich löschen?"));
 
-        form().sitzung().nurLesen = true;
+        form().sitzung().verein.nurLesen = true;
         w->lesen();
         QVERIFY(!w->BtnHinzufuegen->isEnabled());
         QVERIFY(!w->BtnEntfernen->isEnabled());
@@ -264,7 +264,7 @@ class MitgliederTest : public QObject {
         form().aktion("mitgliederEinstellungen")->trigger();
         QVERIFY(ablauf.fertig());
         QVERIFY2(ablauf.unerwartet().isEmpty(), qPrintable(ablauf.unerwartet().join(", ")));
-        const auto& saetze = form().sitzung().beitraege;
+        const auto& saetze = form().sitzung().verein.beitraege;
         QCOMPARE(saetze.eintraege[1].name.text(), std::string("Jugend"));
         QCOMPARE(saetze.eintraege[1].cent, std::uint16_t{1250});
         QCOMPARE(saetze.eintraege[0].cent, std::uint16_t{6050});

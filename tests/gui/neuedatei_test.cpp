@@ -125,14 +125,15 @@ void NeueDateiTest::neueDateiDurchAlleDialoge() {
     QCOMPARE(behalten, QStringLiteral("12.345"));
 
     auto& s = form.sitzung();
-    QCOMPARE(QString::fromStdString(s.datei.jahr), QStringLiteral("98"));
-    QCOMPARE(s.def.waehrung.Waehrung, std::string("DM"));
-    QCOMPARE(s.def.konten[1], std::string("Kasse"));
-    QCOMPARE(QString::fromStdString(zalvor::ansiNachUtf8(zalvor::OemNachAnsi(s.def.konten[2]))),
-             QString::fromUtf8("Bank Süd"));
-    QCOMPARE(s.def.typen.typName(zalvor::Seite::Ausgabe, 1), std::string("Miete"));
+    QCOMPARE(QString::fromStdString(s.verein.datei.jahr), QStringLiteral("98"));
+    QCOMPARE(s.verein.def.waehrung.Waehrung, std::string("DM"));
+    QCOMPARE(s.verein.def.konten[1], std::string("Kasse"));
+    QCOMPARE(
+        QString::fromStdString(zalvor::ansiNachUtf8(zalvor::OemNachAnsi(s.verein.def.konten[2]))),
+        QString::fromUtf8("Bank Süd"));
+    QCOMPARE(s.verein.def.typen.typName(zalvor::Seite::Ausgabe, 1), std::string("Miete"));
     // Only the one balance that is not 0 stays after the reorganisation.
-    const auto saetze = zalvor::alleBuchungenLesen(s.datei.dateiname());
+    const auto saetze = zalvor::alleBuchungenLesen(s.verein.datei.dateiname());
     QCOMPARE(saetze.size(), std::size_t{1});
     QCOMPARE(static_cast<double>(saetze[0].betrag.wert()), 12.5);
     QCOMPARE(saetze[0].kontoNach, std::uint8_t{1});
@@ -197,9 +198,9 @@ void NeueDateiTest::naechstesJahrSchlaegtNullNullVorUndPrueftDieEingabe() {
     QCOMPARE(m[0].titel, std::string("Fehler!"));
     QCOMPARE(m[0].text, std::string("\r\rx ist kein Jahr (zweistellige Zahl!)"));
     auto& s = f.form->sitzung();
-    QCOMPARE(s.datei.jahr, std::string("00"));
+    QCOMPARE(s.verein.datei.jahr, std::string("00"));
     // Opening balance of account 1 and the planned booking, carried to 1 January.
-    const auto saetze = zalvor::alleBuchungenLesen(s.datei.dateiname());
+    const auto saetze = zalvor::alleBuchungenLesen(s.verein.datei.dateiname());
     QCOMPARE(saetze.size(), std::size_t{2});
     QCOMPARE(saetze[1].bunr.text(), std::string("0"));
     QCOMPARE(int{saetze[1].tag}, 1);

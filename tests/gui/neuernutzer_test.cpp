@@ -96,7 +96,7 @@ class NeuerNutzerTest : public QObject {
         ablauf.dann(u("Nächstes Jahr"), [](QDialog& d) { QVERIFY(klicken(d, u("OK"))); });
         o.ausloesen("naechstesJahr");
         QVERIFY(ablauf.fertig());
-        QCOMPARE(o.form->sitzung().datei.jahr, std::string("27"));
+        QCOMPARE(o.form->sitzung().verein.datei.jahr, std::string("27"));
         QCOMPARE(o.form->statuszeile().last(), u("  1 Datensätze"));
     }
 

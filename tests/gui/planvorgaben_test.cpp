@@ -127,10 +127,10 @@ class PlanvorgabenTest : public QObject {
         QCOMPARE(f.form->statuszeile().at(0), QString("Planvorgaben"));
 
         // Reopened: the values come from the plan file.
-        f.form->sitzung().plan = {};
+        f.form->sitzung().verein.plan = {};
         oeffnen(f);
-        QCOMPARE(f.form->sitzung().plan[0][51], (Planeintrag{500, false}));
-        QCOMPARE(f.form->sitzung().plan[0][1], (Planeintrag{0, true}));
+        QCOMPARE(f.form->sitzung().verein.plan[0][51], (Planeintrag{500, false}));
+        QCOMPARE(f.form->sitzung().verein.plan[0][1], (Planeintrag{0, true}));
         f.person.antworte(Knopf::Eigen2);
         ablauf.dann("Planvorgaben", [](QDialog& d) {
             auto& p = static_cast<gui::TWPlanv&>(d);

@@ -111,7 +111,7 @@ class SchablonenTest : public QObject {
         QVERIFY(zalvor::gui::hilfethema(zalvor::gui::kHilfeSchablonen) != nullptr);
 
         // Read-only mode takes the item and its tool button away.
-        f.form->sitzung().nurLesen = true;
+        f.form->sitzung().verein.nurLesen = true;
         f.form->nachDemOeffnenFreigeben();
         QVERIFY(!f.form->aktion("schablonen")->isEnabled());
     }

@@ -137,7 +137,7 @@ class TabelleTest : public QObject {
         neu.bunr = "11";
         neu.text = "Neu";
         neu.betrag = 1234567.5L;
-        buchungAnhaengen(s, buchung(neu), {});
+        buchungAnhaengen(s.verein, s.person, buchung(neu), {});
         f.form->tabelleFuellen(TabellenModus::Anhaengen);
         QCOMPARE(t.modell()->rowCount(), 7);
         QCOMPARE(zeile(t, 5)[0], QString("11"));
@@ -148,8 +148,8 @@ class TabelleTest : public QObject {
         Neu geaendert;
         geaendert.bunr = "7";
         geaendert.text = "Ge\x84ndert"; // DOS form of "Geändert"
-        buchungUeberschreiben(s.datei.dateiname(), 0, buchung(geaendert));
-        buchungUeberschreiben(s.datei.dateiname(), 3, buchung(geaendert));
+        buchungUeberschreiben(s.verein.datei.dateiname(), 0, buchung(geaendert));
+        buchungUeberschreiben(s.verein.datei.dateiname(), 3, buchung(geaendert));
         t.zeileWaehlen(0);
         f.form->tabelleFuellen(TabellenModus::Auffrischen);
         QCOMPARE(zeile(t, 0)[3], u("Geändert"));
@@ -172,7 +172,7 @@ class TabelleTest : public QObject {
         Fenster f;
         f.form->dateiOeffnen(datei("loesch"));
         auto& t = *f.form->tabelle();
-        const std::string name = f.form->sitzung().datei.dateiname();
+        const std::string name = f.form->sitzung().verein.datei.dateiname();
 
         // The empty last row: no question, no change.
         t.zeileWaehlen(5);

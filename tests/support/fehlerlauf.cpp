@@ -5,6 +5,7 @@
 
 #include "core/database/inhalt.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateisatz.h"
 #include "core/files/indexdatei.h"
 
 #include <algorithm>
@@ -94,7 +95,8 @@ bool istTemporaer(const std::string& name) {
     std::string klein = name;
     for (char& c : klein)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return endetMit(name, kTempEndung) || endetMit(klein, ".tmp");
+    // The rewrite's temporary name of an empty name is its ending alone.
+    return endetMit(name, Dateisatz::temporaer("")) || endetMit(klein, ".tmp");
 }
 
 std::multiset<std::vector<std::uint8_t>> lebendeSaetze(const std::vector<std::uint8_t>& roh) {

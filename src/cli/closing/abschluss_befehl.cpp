@@ -11,14 +11,14 @@ namespace {
 int abschluss(Kontext& k) {
     const auto a = abschlussAusArgumenten(k);
     if (!a) return kAbgelehnt;
-    berichtAusgeben(k.out, k.format, abschlussBericht(*a, k.sitzung.def));
+    berichtAusgeben(k.out, k.format, abschlussBericht(*a, k.sitzung.verein.def));
     return kFertig;
 }
 
 const Befehl kAbschluss{"abschluss", "DATEI [--monat M] [--umrechnen]",
                         "der Jahres- oder (--monat) Monatsabschluss mit allen Reitern, "
                         "--umrechnen in die andere Währung",
-                        abschluss};
+                        Befehlsart::Jahresabschluss, abschluss};
 
 } // namespace
 

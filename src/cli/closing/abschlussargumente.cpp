@@ -12,7 +12,7 @@ std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::s
     const bool umrechnen = k.args.schalter("--umrechnen");
     if (!datei) datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, *datei, monatText ? "monatsabschluss" : "jahresabschluss");
+    dateiLaden(k, *datei, monatText ? Befehlsart::Monatsabschluss : Befehlsart::Jahresabschluss);
     Sitzung& s = k.sitzung;
     AbschlussParameter p;
     p.umrechnen = umrechnen;
@@ -25,9 +25,10 @@ std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::s
         }
         p.monat = *monat;
     }
-    if (umrechnen && !s.beideWaehrungen())
-        throw Aufruffehler("--umrechnen: das Jahr " + s.datei.jahr + " kennt keine zweite Währung");
-    return abschlussErstellen(s, p);
+    if (umrechnen && !s.verein.beideWaehrungen())
+        throw Aufruffehler("--umrechnen: das Jahr " + s.verein.datei.jahr +
+                           " kennt keine zweite Währung");
+    return abschlussErstellen(s.verein, s.euroText, s.person, p);
 }
 
 } // namespace zalvor::cli

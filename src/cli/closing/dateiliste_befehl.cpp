@@ -76,7 +76,7 @@ const Befehl kDateiliste{
     "dateiliste", "LISTE [--neu] [--hinzufuegen DATEI]... [--entfernen NR]...",
     "öffnet (mit der Jahresfrage) oder legt (--neu) eine Dateiliste an, fügt Dateien hinzu und "
     "entfernt Einträge (NR ab 0) in der angegebenen Folge, speichert und zeigt die Liste",
-    dateiliste};
+    Befehlsart::DateilisteOeffnen, dateiliste};
 
 } // namespace
 

@@ -18,8 +18,9 @@ int exportieren(Kontext& k) {
         throw Aufruffehler("--journal schreibt ein Journal; --format gilt nur ohne --journal");
     dateiLaden(k, datei);
     const Sitzung& s = k.sitzung;
-    const JournalQuelle q{s.datei.dateiname(), s.datei.jahr, &s.def, s.waehrungstext()};
-    const auto buchungen = alleBuchungenLesen(s.datei.dateiname());
+    const JournalQuelle q{s.verein.datei.dateiname(), s.verein.datei.jahr, &s.verein.def,
+                          s.waehrungstext()};
+    const auto buchungen = alleBuchungenLesen(s.verein.datei.dateiname());
     if (journal) {
         for (const auto& zeile : journalZeilen(q, buchungen))
             k.out << ansiNachUtf8(zeile) << "\n";
@@ -33,7 +34,7 @@ const Befehl kExport{"export", "DATEI [--journal]",
                      "alle gültigen Buchungen: --journal als Journal der doppelten Buchführung "
                      "im Klartext, sonst als "
                      "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
-                     exportieren};
+                     Befehlsart::Export, exportieren};
 
 } // namespace
 

@@ -46,7 +46,7 @@ const Befehl kMehrdateiabschluss{
     "mehrdateiabschluss", "LISTE [--monat M] [--umrechnen]",
     "der Mehr-Datei-Jahres- oder (--monat) Monatsabschluss der Dateien einer Dateiliste, "
     "--umrechnen in die andere Währung",
-    mehrdateiabschluss};
+    Befehlsart::DateilisteOeffnen, mehrdateiabschluss};
 
 } // namespace
 

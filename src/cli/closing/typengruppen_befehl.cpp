@@ -57,10 +57,10 @@ int typengruppen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (einnahme == ausgabe) throw Aufruffehler("entweder --einnahme oder --ausgabe");
-    dateiLaden(k, datei, "typengruppen");
+    dateiLaden(k, datei, Befehlsart::Typengruppen);
     Sitzung& s = k.sitzung;
     const Seite seite = einnahme ? Seite::Einnahme : Seite::Ausgabe;
-    if (s.def.typen.typName(seite, 1).empty()) {
+    if (s.verein.def.typen.typName(seite, 1).empty()) {
         s.person.nachricht("FEHLER", "\r\rSie haben noch keinen ersten Typen deklariert!");
         return kAbgelehnt;
     }
@@ -68,7 +68,7 @@ int typengruppen(Kontext& k) {
     std::vector<Auftrag> auftraege;
     for (const auto& t : texte)
         auftraege.push_back(auftragLesen(t));
-    Typverwaltung arbeit = s.def.typen;
+    Typverwaltung arbeit = s.verein.def.typen;
     TypgruppenZuordnung z(arbeit, seite);
     for (std::size_t i = 0; i < auftraege.size(); ++i)
         pruefen(z, auftraege[i], texte[i]);
@@ -82,8 +82,9 @@ int typengruppen(Kontext& k) {
     }
     rasterAusgeben(k.out, k.format, z.raster());
     if (z.geaendert()) {
-        s.def.typen = arbeit;
-        if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) return kEAFehler;
+        s.verein.def.typen = arbeit;
+        if (!definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person))
+            return kEAFehler;
     }
     return abgelehnt ? kAbgelehnt : kFertig;
 }
@@ -92,7 +93,7 @@ const Befehl kTypengruppen{
     "typengruppen", "DATEI (--einnahme | --ausgabe) [--zuordnen ITEM=ZIEL]...",
     "ordnet Typen (1-50) und Gruppen (51-99) einer Gruppe zu (ZIEL: neu:NAME, keine, "
     "Gruppennummer) wie der Dialog der Typen-Gruppen-Zuordnung",
-    typengruppen};
+    Befehlsart::Typengruppen, typengruppen};
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Command registry and the context every zalvor-cli command runs in.
 #pragma once
 
+#include "core/common/befehlsregeln.h"
 #include "core/files/sitzung.h"
 
 #include <functional>
@@ -54,6 +55,7 @@ struct Kontext {
     std::ostream& err;
     Format format;
     Argumente args;
+    Befehlsart regel; // the command's rule, from the command table
 };
 
 using Befehlsfunktion = std::function<int(Kontext&)>;
@@ -62,6 +64,7 @@ struct Befehl {
     std::string name;
     std::string aufruf;       // usage line after the name
     std::string beschreibung; // one line for --help
+    Befehlsart regel;         // how the command opens a club and what it may do
     Befehlsfunktion ausfuehren;
 };
 

@@ -1,7 +1,6 @@
 // Booking file arguments of the CLI commands.
 #include "cli/common/dateiargument.h"
 
-#include "core/common/befehlsregeln.h"
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
@@ -9,30 +8,22 @@
 
 namespace zalvor::cli {
 
-void dateiArgument(Kontext& k, const std::string& name, bool mussExistieren) {
-    auto wahl = dateinamePruefen(k.sitzung, name);
-    if (!wahl) throw BefehlAbgebrochen();
-    k.sitzung.datei.basisname = wahl->basisname;
-    k.sitzung.datei.jahr = wahl->jahr;
-    if (mussExistieren && !dateiExistiert(k.sitzung.datei.dateiname()))
-        throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
-}
-
 namespace {
 
 // A writing command holds the club's lock until it ends; one that finds it held by another
 // program ends before it opens anything.
 void sperren(Kontext& k, const std::string& name) {
-    auto wahl = dateinamePruefen(k.sitzung, name);
+    auto wahl = dateinamePruefen(name, k.sitzung.verein.datei.jahr, k.sitzung.person);
     if (!wahl) throw BefehlAbgebrochen();
     Sitzung& s = k.sitzung;
-    s.datei.basisname = wahl->basisname;
-    s.datei.jahr = wahl->jahr;
-    if (!dateiExistiert(s.datei.dateiname()))
-        throw Aufruffehler("Buchungsdatei " + s.datei.dateiname() + " nicht gefunden");
+    s.verein.datei.basisname = wahl->basisname;
+    s.verein.datei.jahr = wahl->jahr;
+    if (!dateiExistiert(s.verein.datei.dateiname()))
+        throw Aufruffehler("Buchungsdatei " + s.verein.datei.dateiname() + " nicht gefunden");
+    if (!namenPassen(s.verein.datei.dateien(), s.person)) throw BefehlAbgebrochen();
     if (vereinSperren(s)) return;
     s.person.meldung(A("Gesperrt"),
-                     A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
+                     A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
                          A(" wird gerade von einem anderen Programm bearbeitet. Der Befehl "
                            "ändert nichts; lesende Befehle sind weiter möglich."),
                      Symbol::Fehler);
@@ -41,28 +32,20 @@ void sperren(Kontext& k, const std::string& name) {
 
 } // namespace
 
-void dateiLaden(Kontext& k, const std::string& name, std::string_view befehlsId,
+void dateiLaden(Kontext& k, const std::string& name, std::optional<Befehlsart> regel,
                 const OeffnenOptionen& optionen) {
-    const Befehlsregel* regel = befehlsregel(befehlsId);
-    if (regel != nullptr && regel->schreibt) sperren(k, name);
+    const Befehlsart art = regel.value_or(k.regel);
+    if (zalvor::regel(art).absicht != Absicht::Lesen) sperren(k, name);
     switch (dateiOeffnenBefehl(k.sitzung, name, optionen)) {
     case OeffnenErgebnis::NameAbgelehnt:
         throw BefehlAbgebrochen();
     case OeffnenErgebnis::NichtVorhanden:
-        throw Aufruffehler("Buchungsdatei " + k.sitzung.datei.dateiname() + " nicht gefunden");
+        throw Aufruffehler("Buchungsdatei " + k.sitzung.verein.datei.dateiname() +
+                           " nicht gefunden");
     case OeffnenErgebnis::Geoeffnet:
         break;
     }
-    if (!befehlsId.empty()) befehlPruefen(k.sitzung, befehlsId);
-}
-
-} // namespace zalvor::cli
-
-namespace zalvor::cli {
-
-void dateiZumSchreibenLaden(Kontext& k, const std::string& name, std::string_view befehlsId) {
-    sperren(k, name);
-    dateiLaden(k, name, befehlsId);
+    befehlPruefen(k.sitzung, art);
 }
 
 } // namespace zalvor::cli

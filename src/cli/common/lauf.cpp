@@ -134,7 +134,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         const Uhr& uhr = heute ? static_cast<const Uhr&>(feste) : systemUhr;
         person = std::make_unique<CliPerson>(err, antwortListe(antworten));
         auto sitzung = sitzungAnlegen(*person, uhr, programmVerzeichnis);
-        Kontext k{*sitzung, out, err, format, Argumente(std::move(befehlsArgumente))};
+        Kontext k{*sitzung,     out, err, format, Argumente(std::move(befehlsArgumente)),
+                  befehl->regel};
         try {
             const int status = befehl->ausfuehren(k);
             // Never "done" after the person was told that something was not stored.

@@ -126,7 +126,7 @@ class CliBuchungsFenster : public BuchungsFenster {
 // A refused check, a closed question or a refused read-only booking end with status 1.
 int ergebnis(Kontext& k, bool gespeichert, std::optional<std::uint32_t> satz) {
     if (!gespeichert) return kAbgelehnt;
-    satzAusgeben(k, satz ? *satz : satzAnzahl(k.sitzung.datei.dateiname()) - 1);
+    satzAusgeben(k, satz ? *satz : satzAnzahl(k.sitzung.verein.datei.dateiname()) - 1);
     return kFertig;
 }
 
@@ -138,16 +138,14 @@ int buchen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
-    if (aendern)
-        dateiZumSchreibenLaden(k, datei, "anzeigenAendern");
-    else
-        dateiLaden(k, datei, "buchen");
+    // A change writes through the display command: its rule with the writing intent.
+    dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Buchen);
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
     if (aendern) {
         satz = satzNummer(s, "--aendern", *aendern);
-        if (*satz == satzAnzahl(s.datei.dateiname()))
+        if (*satz == satzAnzahl(s.verein.datei.dateiname()))
             satz.reset(); // the empty last row
         else if (einnahme || ausgabe)
             throw Aufruffehler("--einnahme/--ausgabe gelten nur für neue Buchungen");
@@ -164,18 +162,15 @@ int umbuchen(Kontext& k) {
     Felder felder = felderLesen(k.args, false);
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    if (aendern)
-        dateiZumSchreibenLaden(k, datei, "anzeigenAendern");
-    else
-        dateiLaden(k, datei, "umbuchen");
+    dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Umbuchen);
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
     if (aendern) {
         satz = satzNummer(s, "--aendern", *aendern);
-        if (*satz == satzAnzahl(s.datei.dateiname()))
+        if (*satz == satzAnzahl(s.verein.datei.dateiname()))
             satz.reset();
-        else if (!buchungLesen(s.datei.dateiname(), *satz).istUmbuchung())
+        else if (!buchungLesen(s.verein.datei.dateiname(), *satz).istUmbuchung())
             throw Aufruffehler("Satz " + *aendern + " ist keine Umbuchung (zalvor-cli buchen)");
     }
     CliBuchungsFenster fenster(s, std::move(felder));
@@ -191,13 +186,14 @@ const Befehl kBuchen{
     "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
     "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
     "weggelassene Felder behalten den Vorschlag des Dialogs",
-    buchen};
+    Befehlsart::Buchen, buchen};
 
 const Befehl kUmbuchen{
     "umbuchen",
     "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
     "[--text T] [--euro] [--aendern SATZNR]",
-    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog", umbuchen};
+    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog",
+    Befehlsart::Umbuchen, umbuchen};
 
 } // namespace
 

@@ -21,7 +21,7 @@ const Befehl kEurosymbol{
     "eurosymbol", "(--ja | --nein)",
     "beantwortet \"Euro-Symbol verwenden?\": --ja nimmt das Zeichen €, --nein \"EUR\"; "
     "geschrieben in die Datei EUROSYMB beim Programm",
-    eurosymbol};
+    Befehlsart::EuroSymbol, eurosymbol};
 
 } // namespace
 

@@ -13,9 +13,9 @@ int loeschen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     const std::string nummer = k.args.position("SATZNR");
     k.args.fertig();
-    dateiLaden(k, datei, "loeschen");
+    dateiLaden(k, datei, Befehlsart::Loeschen);
     const std::uint32_t satz = satzNummer(k.sitzung, "SATZNR", nummer);
-    if (satz == satzAnzahl(k.sitzung.datei.dateiname())) {
+    if (satz == satzAnzahl(k.sitzung.verein.datei.dateiname())) {
         k.err << "zalvor-cli loeschen: Satz " << satz
               << " ist die leere letzte Zeile der Tabelle, nichts zu löschen\n";
         return kFertig;
@@ -29,7 +29,7 @@ const Befehl kLoeschen{
     "loeschen", "DATEI SATZNR",
     "löscht Satz SATZNR (ab 0) nach der Frage \"Satz wirklich löschen?\" (--antworten ja): "
     "der Betrag wird 0, Satz und Indexe bleiben",
-    loeschen};
+    Befehlsart::Loeschen, loeschen};
 
 } // namespace
 

@@ -14,10 +14,10 @@ int mwst(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (aus == satz.has_value()) throw Aufruffehler("entweder --aus oder --satz TEXT");
-    dateiLaden(k, datei, "mwst");
+    dateiLaden(k, datei, Befehlsart::Mwst);
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
-    const bool gespeichert = mwstDialog(s, [&](MwStEingaben& e) {
+    const bool gespeichert = mwstDialog(s.verein, s.person, [&](MwStEingaben& e) {
         if (gezeigt) return false; // refused: the person cancels after the message
         gezeigt = true;
         e.aktiv = !aus;
@@ -25,7 +25,7 @@ int mwst(Kontext& k) {
         return true;
     });
     if (!gespeichert) return kAbgelehnt;
-    const MwStEingaben jetzt = mwstDlgFuellen(s);
+    const MwStEingaben jetzt = mwstDlgFuellen(s.verein.def);
     k.out << "Steuersatz\t" << ansiNachUtf8(jetzt.satz) << "\n"
           << "Aktiv\t" << (jetzt.aktiv ? "ja" : "nein") << "\n";
     return kFertig;
@@ -35,7 +35,7 @@ const Befehl kMwst{
     "mwst", "DATEI (--aus | --satz TEXT)",
     "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
     "schaltet die Berechnung aus",
-    mwst};
+    Befehlsart::Mwst, mwst};
 
 } // namespace
 

@@ -12,11 +12,12 @@ namespace zalvor::cli {
 void satzAusgeben(Kontext& k, std::uint32_t satz) {
     const Sitzung& s = k.sitzung;
     Raster r;
-    r.titel = s.datei.dateiname();
+    r.titel = s.verein.datei.dateiname();
     r.kopf.push_back("Satz");
-    for (const auto& zelle : tabellenKopf(s))
+    for (const auto& zelle : tabellenKopf(s.waehrungstext()))
         r.kopf.push_back(zelle);
-    const auto zeile = tabellenZeile(buchungLesen(s.datei.dateiname(), satz), s.def.typen);
+    const auto zeile =
+        tabellenZeile(buchungLesen(s.verein.datei.dateiname(), satz), s.verein.def.typen);
     std::vector<std::string> zellen{std::to_string(satz)};
     zellen.insert(zellen.end(), zeile.begin(), zeile.end());
     r.zeilen.push_back(std::move(zellen));
@@ -32,7 +33,7 @@ std::string feldText(const std::string& option, const std::string& utf8, std::si
 }
 
 std::uint32_t satzNummer(const Sitzung& s, const std::string& option, const std::string& text) {
-    const std::uint32_t anzahl = satzAnzahl(s.datei.dateiname());
+    const std::uint32_t anzahl = satzAnzahl(s.verein.datei.dateiname());
     auto n = ganzzahlLesen(text);
     if (!n || *n < 0 || *n > static_cast<long>(anzahl))
         throw Aufruffehler(option + " erwartet eine Satznummer von 0 bis " +

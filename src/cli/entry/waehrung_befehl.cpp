@@ -18,7 +18,7 @@ int waehrung(Kontext& k) {
     const auto bis = k.args.wert("--umstellung-bis");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "waehrung");
+    dateiLaden(k, datei, Befehlsart::Waehrung);
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
     const bool gespeichert = waehrungsDialog(s, true, [&](WaehrungsEingaben& e) {
@@ -38,7 +38,7 @@ int waehrung(Kontext& k) {
         return true;
     });
     if (!gespeichert) return kAbgelehnt;
-    const WaehrungsEinstellungen& w = s.def.waehrung;
+    const WaehrungsEinstellungen& w = s.verein.def.waehrung;
     k.out << "Waehrung\t" << ansiNachUtf8(w.Waehrung) << "\n"
           << "Kurs\t" << festkomma(w.Kurs, 6) << "\n"
           << "Umstellungsjahr\t" << w.Umstellungsjahr << "\n"
@@ -50,7 +50,7 @@ const Befehl kWaehrung{
     "waehrung", "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
     "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
     "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
-    waehrung};
+    Befehlsart::Waehrung, waehrung};
 
 } // namespace
 

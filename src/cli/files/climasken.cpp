@@ -25,14 +25,14 @@ bool CliMasken::waehrungseinstellungen(Sitzung& s, bool ausMenue) {
 }
 
 bool CliMasken::dateieinstellungen(Sitzung& s) {
-    SetDefZellen zellen = setDefZellen(s.def);
+    SetDefZellen zellen = setDefZellen(s.verein.def);
     for (const auto& [n, name] : ausgabetypen)
         zellen.ausgaben[static_cast<std::size_t>(n - 1)].name = utf8NachAnsi(name);
     for (const auto& [n, name] : einnahmetypen)
         zellen.einnahmen[static_cast<std::size_t>(n - 1)].name = utf8NachAnsi(name);
     for (const auto& [n, name] : konten)
         zellen.konten[static_cast<std::size_t>(n - 1)].name = utf8NachAnsi(name);
-    return setDefUebernehmen(zellen, s.datei.basisname, s.def, s.person);
+    return setDefUebernehmen(zellen, s.verein.datei.basisname, s.verein.def, s.person);
 }
 
 std::optional<std::array<std::string, 9>>

@@ -66,19 +66,19 @@ int definitionen(Kontext& k) {
     const std::string name = k.args.position("DATEI");
     const bool neuSchreiben = k.args.schalter("--neu-schreiben");
     k.args.fertig();
-    dateiLaden(k, name, neuSchreiben ? "einstellungen" : "");
+    dateiLaden(k, name, neuSchreiben ? Befehlsart::Einstellungen : Befehlsart::Definitionen);
     Sitzung& s = k.sitzung;
-    if (neuSchreiben && !definitionenSchreiben(s.datei.basisname, s.def, s.person))
+    if (neuSchreiben && !definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person))
         return kAbgelehnt;
 
-    const Paare paare = definitionsPaare(s.def);
+    const Paare paare = definitionsPaare(s.verein.def);
     if (k.format == Format::Tsv) {
         for (const auto& [schluessel, wert] : paare)
             k.out << schluessel << '\t' << ansiNachUtf8(eineZelle(wert)) << '\n';
         return kFertig;
     }
     Raster r;
-    r.titel = A("Definitionen ") + utf8NachAnsi(definitionsdateiName(s.datei.basisname));
+    r.titel = A("Definitionen ") + utf8NachAnsi(s.verein.datei.dateien().definitionen());
     r.kopf = {A("Schlüssel"), "Wert"};
     for (const auto& [schluessel, wert] : paare)
         r.zeilen.push_back({schluessel, wert});
@@ -94,7 +94,7 @@ const Befehl kDefinitionen{
     "(Gruppennummer, 0 = keine), Konto.1..9, Mitgliedseinstellung, Standardbeitrag, "
     "FreiesFeld.1..5, MwSt, Waehrung, Kurs, Umstellungsjahr, UmstellungBis; Hinweise zu "
     "älteren Formaten auf stderr. --neu-schreiben schreibt die Datei im aktuellen Format neu.",
-    definitionen};
+    Befehlsart::Definitionen, definitionen};
 
 } // namespace
 

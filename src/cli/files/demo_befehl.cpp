@@ -8,6 +8,7 @@
 #include "core/entry/buchungseingabe.h"
 #include "core/entry/umbuchungseingabe.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
 #include "core/files/neuedatei.h"
 #include "core/lists/planvorgaben.h"
@@ -80,14 +81,14 @@ void verschachtelteGruppen(Typverwaltung& t) {
 class DemoMasken : public Masken {
   public:
     bool waehrungseinstellungen(Sitzung& s, bool) override {
-        s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
-        return definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        s.verein.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
+        return definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person);
     }
     bool dateieinstellungen(Sitzung& s) override {
         const char* konten[] = {"Kasse", "Girokonto", "Sparbuch", "Jugend"};
         for (int n = 1; n <= 4; ++n)
-            s.def.konten[static_cast<std::size_t>(n)] = AnsiNachOem(A(konten[n - 1]));
-        auto& t = s.def.typen;
+            s.verein.def.konten[static_cast<std::size_t>(n)] = AnsiNachOem(A(konten[n - 1]));
+        auto& t = s.verein.def.typen;
         for (const auto& typ : kAusgabetypen) {
             t.setzeTypName(Seite::Ausgabe, typ.nr, A(typ.name));
             t.setzeGruppeVon(Seite::Ausgabe, typ.nr, typ.gruppe);
@@ -102,8 +103,8 @@ class DemoMasken : public Masken {
         t.setzeGruppenName(Seite::Einnahme, 1, "Zuwendungen");
         t.setzeGruppenName(Seite::Einnahme, 2, A("Eigene Erlöse"));
         verschachtelteGruppen(t);
-        s.def.mwstSatz = 19;
-        return definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        s.verein.def.mwstSatz = 19;
+        return definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person);
     }
     std::optional<std::array<std::string, 9>>
     anfangsbestaende(Sitzung&, const std::array<std::string, 9>&) override {
@@ -232,10 +233,10 @@ void buchen(Sitzung& s, const Vorgang& v) {
     e.betrag = v.betrag;
     e.text = A(v.text);
     e.anVon = A(v.anVon);
-    e.beleg = std::to_string(s.datei.naechsteNummer + 100);
+    e.beleg = std::to_string(s.verein.datei.naechsteNummer + 100);
     for (const auto& eintrag : inhalt.maske.typen)
         if (std::stoi(eintrag.substr(0, 2)) == v.typ) e.typ = eintrag;
-    e.konto = kontoEintrag(s, v.konto);
+    e.konto = kontoEintrag(s.verein.def, v.konto);
     buchungsDlgBuchen(s, inhalt.maske, e, v.geplant);
 }
 
@@ -247,8 +248,8 @@ void umbuchen(Sitzung& s, int monat, int tag, int von, int nach, const char* bet
     e.monat = std::to_string(monat);
     e.betrag = betrag;
     e.text = A(text);
-    e.von = kontoEintrag(s, von);
-    e.nach = kontoEintrag(s, nach);
+    e.von = kontoEintrag(s.verein.def, von);
+    e.nach = kontoEintrag(s.verein.def, nach);
     umbuchungsDlgBuchen(s, inhalt.maske, e);
 }
 
@@ -262,13 +263,14 @@ void schablonen(Sitzung& s) {
     } vorlagen[] = {{"Hallenmiete Sporthalle Nord", Wiederholung::Monatlich},
                     {"Vereinshaftpflicht", Wiederholung::Jaehrlich},
                     {"Schiedsrichter Heimspiel", Wiederholung::Nie}};
-    const auto saetze = alleBuchungenLesen(s.datei.dateiname());
+    const auto saetze = alleBuchungenLesen(s.verein.datei.dateiname());
     std::uint32_t nummer = 0;
     for (const auto& v : vorlagen) {
         for (const auto& b : saetze) {
             if (b.text.text() != AnsiNachOem(A(v.text))) continue;
-            schabloneAnlegen(s, b, s.inEuro()); // typed in the file's currency
-            wiederholungSetzen(s, nummer++, v.wiederholung);
+            schabloneAnlegen(s.verein, s.person, b,
+                             s.verein.inEuro()); // typed in the file's currency
+            wiederholungSetzen(s.verein.dateien(), s.uhr, nummer++, v.wiederholung);
             break;
         }
     }
@@ -276,12 +278,12 @@ void schablonen(Sitzung& s) {
 
 // A budget for some types and for the group of fees and insurance, as the plan dialog sets it.
 void planvorgabenSetzen(Sitzung& s) {
-    planvorgabenBeginnen(s);
-    Planvorgabenmodell ausgaben(s, Seite::Ausgabe);
+    planvorgabenBeginnen(s.verein);
+    Planvorgabenmodell ausgaben(s.verein, s.person, Seite::Ausgabe);
     for (const auto& [n, betrag] : {std::pair{1, "5400"}, {5, "700"}, {11, "1000"}, {52, "1300"}})
         ausgaben.uebernehmen(n, betrag);
     ausgaben.speichern();
-    Planvorgabenmodell einnahmen(s, Seite::Einnahme);
+    Planvorgabenmodell einnahmen(s.verein, s.person, Seite::Einnahme);
     for (const auto& [n, betrag] : {std::pair{1, "500"}, {6, "2800"}, {5, "1500,50"}})
         einnahmen.uebernehmen(n, betrag);
     einnahmen.speichern();
@@ -300,15 +302,15 @@ void vorgaengeBuchen(Sitzung& s, const std::vector<Vorgang>& vorgaenge) {
 std::string jugendAnlegen(Kontext& k, const std::string& verzeichnis) {
     const std::string basis = pfadVerbinden(verzeichnis, "Jugendabteilung");
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
-    s.datei.jahr = k.sitzung.datei.jahr;
+    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
     s.vorgabeDatumZuruecksetzen();
     JugendMasken masken;
     s.masken = &masken;
-    if (!neueDatei(s) || !s.datei.aktiv()) return {};
+    if (!neueDatei(s) || !s.verein.datei.aktiv()) return {};
     vorgaengeBuchen(s, jugendVorgaenge());
-    return s.datei.dateiname();
+    return s.verein.datei.dateiname();
 }
 
 // File lists of both clubs: this year's, and one naming last year's files, as a list kept
@@ -321,8 +323,11 @@ bool dateilistenAnlegen(const std::string& verzeichnis, const std::vector<std::s
         voll.push_back(std::filesystem::absolute(d).lexically_normal().string());
         vorjahr.push_back(voll.back().substr(0, voll.back().size() - 2) + letztes);
     }
-    return dateilisteSpeichern({pfadVerbinden(verzeichnis, "Vereine.FL"), voll}, person) &&
-           dateilisteSpeichern({pfadVerbinden(verzeichnis, "Vereine-Vorjahr.FL"), vorjahr}, person);
+    const auto liste = [&](const char* name) {
+        return Dateisatz::listenname(pfadVerbinden(verzeichnis, name));
+    };
+    return dateilisteSpeichern({liste("Vereine"), voll}, person) &&
+           dateilisteSpeichern({liste("Vereine-Vorjahr"), vorjahr}, person);
 }
 
 int demo(Kontext& k) {
@@ -339,37 +344,37 @@ int demo(Kontext& k) {
     }
 
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
-    s.datei.jahr = k.sitzung.datei.jahr;
+    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
     s.vorgabeDatumZuruecksetzen();
     DemoMasken masken;
     s.masken = &masken;
-    if (!neueDatei(s) || !s.datei.aktiv()) return kAbgelehnt;
+    if (!neueDatei(s) || !s.verein.datei.aktiv()) return kAbgelehnt;
 
     vorgaengeBuchen(s, vorgaenge());
     // The wrongly ordered shirt is cancelled, as treasurers do: the booking stays as deleted.
-    const auto saetze = alleBuchungenLesen(s.datei.dateiname());
+    const auto saetze = alleBuchungenLesen(s.verein.datei.dateiname());
     for (std::uint32_t i = 0; i < saetze.size(); ++i)
         if (saetze[i].text.text() == "Trikot falsch bestellt")
-            buchungLoeschen(s.datei.dateiname(), i);
+            buchungLoeschen(s.verein.datei.dateiname(), i);
     schablonen(s);
     planvorgabenSetzen(s);
     demoMitgliederAnlegen(s);
     const std::string jugend = jugendAnlegen(k, verzeichnis);
-    if (jugend.empty() ||
-        !dateilistenAnlegen(verzeichnis, {s.datei.dateiname(), jugend}, s.datei.jahr, person))
+    if (jugend.empty() || !dateilistenAnlegen(verzeichnis, {s.verein.datei.dateiname(), jugend},
+                                              s.verein.datei.jahr, person))
         return kAbgelehnt;
-    k.out << s.datei.dateiname() << "\n";
+    k.out << s.verein.datei.dateiname() << "\n";
     return kFertig;
 }
 
-const Befehl kDemo{
-    "demo", "VERZEICHNIS",
-    "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
-    "Jugendabteilung.JJ und die Dateilisten Vereine.FL und Vereine-Vorjahr.FL) und nennt die "
-    "Datei",
-    demo};
+const Befehl kDemo{"demo", "VERZEICHNIS",
+                   "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
+                   "Jugendabteilung.JJ und die Dateilisten " +
+                       Dateisatz::listenname("Vereine") + " und " +
+                       Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
+                   Befehlsart::Neu, demo};
 
 } // namespace
 

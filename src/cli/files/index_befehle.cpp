@@ -11,16 +11,17 @@ namespace zalvor::cli {
 namespace {
 
 void zusammenfassung(Kontext& k) {
-    k.out << satzAnzahl(k.sitzung.datei.dateiname()) << " Datensätze, nächste Buchungsnummer "
-          << k.sitzung.datei.naechsteNummer << "\n";
+    k.out << satzAnzahl(k.sitzung.verein.datei.dateiname())
+          << " Datensätze, nächste Buchungsnummer " << k.sitzung.verein.datei.naechsteNummer
+          << "\n";
 }
 
 int reorganisierenBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "reorganisieren");
+    dateiLaden(k, datei, Befehlsart::Reorganisieren);
     // Templates are converted only by the year change into the Euro, never by the menu.
-    if (!reorganisieren(k.sitzung, false)) return kAbgelehnt;
+    if (!reorganisieren(k.sitzung.verein, k.sitzung.person, false)) return kAbgelehnt;
     zusammenfassung(k);
     return kFertig;
 }
@@ -44,7 +45,7 @@ int pruefenBefehl(Kontext& k) {
     k.args.fertig();
     // The check is the opening's first step; its finding is what this command reports.
     dateiLaden(k, datei);
-    const IndexBefund befund = k.sitzung.indexBefund;
+    const IndexBefund befund = k.sitzung.verein.indexBefund;
     k.out << befundText(befund) << "\n";
     return befund == IndexBefund::InOrdnung ? kFertig : kAbgelehnt;
 }
@@ -58,7 +59,7 @@ int indexBefehl(Kontext& k) {
         throw Aufruffehler("K ist eine Indexnummer von 1 bis 9: " + nummer);
     dateiLaden(k, datei);
     std::string text;
-    for (std::uint16_t e : indexLesen(k.sitzung.datei, static_cast<int>(*kWert)))
+    for (std::uint16_t e : indexLesen(k.sitzung.verein.datei, static_cast<int>(*kWert)))
         text += std::to_string(e) + "\n";
     k.out << text;
     return kFertig;
@@ -67,15 +68,15 @@ int indexBefehl(Kontext& k) {
 const Befehl kReorganisieren{"reorganisieren", "DATEI",
                              "entfernt gelöschte Buchungen und Schablonen, baut die neun "
                              "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
-                             reorganisierenBefehl};
+                             Befehlsart::Reorganisieren, reorganisierenBefehl};
 const Befehl kPruefen{"pruefen", "DATEI",
                       "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
                       "Befund); Ja startet die Reorganisation",
-                      pruefenBefehl};
+                      Befehlsart::IndexPruefen, pruefenBefehl};
 const Befehl kIndex{"index", "DATEI K",
                     "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
                     "Zeile",
-                    indexBefehl};
+                    Befehlsart::IndexZeigen, indexBefehl};
 } // namespace
 
 Befehl befehlReorganisieren() {

@@ -57,13 +57,13 @@ int neu(Kontext& k) {
     k.args.fertig();
 
     NamensPerson person(k.sitzung.person, datei);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.programmVerzeichnis);
+    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
     s.euroText = k.sitzung.euroText;
-    s.datei.jahr = k.sitzung.datei.jahr;
+    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
     s.vorgabeDatumZuruecksetzen();
     s.masken = &masken;
     if (!neueDatei(s)) return kAbgelehnt;
-    if (!s.datei.aktiv()) return kAbgelehnt; // the files could not be created
+    if (!s.verein.datei.aktiv()) return kAbgelehnt; // the files could not be created
     return masken.abgelehnt ? kAbgelehnt : kFertig;
 }
 
@@ -72,7 +72,7 @@ int naechstesJahrBefehl(Kontext& k) {
     masken.jahr = k.args.wert("--jahr");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "naechstesJahr");
+    dateiLaden(k, datei, Befehlsart::NaechstesJahr);
     k.sitzung.masken = &masken;
     naechstesJahr(k.sitzung);
     return masken.abgelehnt ? kAbgelehnt : kFertig;
@@ -84,12 +84,12 @@ const Befehl kNeu{"neu",
                   "[--anfangsbestand N=BETRAG]...",
                   "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
                   "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
-                  neu};
+                  Befehlsart::Neu, neu};
 
 const Befehl kNaechstesJahr{
     "naechstes-jahr", "DATEI [--jahr JJ]",
     "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
-    naechstesJahrBefehl};
+    Befehlsart::NaechstesJahr, naechstesJahrBefehl};
 
 } // namespace
 

@@ -12,16 +12,10 @@ namespace {
 int oeffnen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    // Opening is where due templates are booked, as after "Ö&ffnen..." in the program.
-    switch (dateiOeffnenBefehl(k.sitzung, datei, {.automatischeBuchungen = true})) {
-    case OeffnenErgebnis::NameAbgelehnt:
-        return kAbgelehnt;
-    case OeffnenErgebnis::NichtVorhanden:
-        throw Aufruffehler("Buchungsdatei nicht gefunden: " + datei);
-    case OeffnenErgebnis::Geoeffnet:
-        break;
-    }
-    for (const auto& feld : statuszeilenTexte(k.sitzung))
+    // Opening is where due templates are booked, as after "Ö&ffnen..." in the program; they
+    // write, so the club is locked as for every writing command.
+    dateiLaden(k, datei, {}, {.automatischeBuchungen = true});
+    for (const auto& feld : statuszeilenTexte(k.sitzung.verein))
         k.out << ansiNachUtf8(feld) << "\n";
     return kFertig;
 }
@@ -30,7 +24,7 @@ const Befehl kOeffnen{
     "oeffnen", "DATEI",
     "öffnet die Datei wie das Programm (Index-Check, Hinweise, fällige Schablonen werden "
     "automatisch gebucht) und zeigt die vier Felder der Statuszeile, eines je Zeile",
-    oeffnen};
+    Befehlsart::Oeffnen, oeffnen};
 
 } // namespace
 

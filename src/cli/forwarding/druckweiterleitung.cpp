@@ -61,11 +61,11 @@ void druckprogrammVorbereiten(char** argv, const std::string& programmVerzeichni
 }
 
 Befehl befehlDrucken() {
-    return {"drucken", "", "", imDruckprogramm};
+    return {"drucken", "", "", Befehlsart::Drucken, imDruckprogramm};
 }
 
 Befehl befehlDruckoptionen() {
-    return {"druckoptionen", "", "", imDruckprogramm};
+    return {"druckoptionen", "", "", Befehlsart::DruckerEinstellungen, imDruckprogramm};
 }
 
 } // namespace zalvor::cli

@@ -15,13 +15,13 @@ int liste(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     const std::string art = k.args.position("ART");
     int konto = -1;
-    std::string id;
+    Befehlsart regel = Befehlsart::Einfachliste;
     if (art == "einfach") {
-        id = "einfachliste";
+        regel = Befehlsart::Einfachliste;
     } else if (art == "ea") {
-        id = "eaListe";
+        regel = Befehlsart::EaListe;
     } else if (art == "alle") {
-        id = "kontenlistenAlle";
+        regel = Befehlsart::KontenlistenAlle;
         konto = 0;
     } else if (art == "konto") {
         const std::string n = k.args.position("N");
@@ -29,7 +29,7 @@ int liste(Kontext& k) {
         if (!wert || *wert < 1 || *wert > 9)
             throw Aufruffehler("N ist eine Kontonummer von 1 bis 9: " + n);
         konto = static_cast<int>(*wert);
-        id = "kontenliste";
+        regel = Befehlsart::Kontenliste;
     } else {
         throw Aufruffehler("ART ist einfach, ea, konto N oder alle: " + art);
     }
@@ -41,11 +41,16 @@ int liste(Kontext& k) {
                                *ordnung);
     }
     k.args.fertig();
-    dateiLaden(k, datei, id);
+    dateiLaden(k, datei, regel);
     // As OK in the sort dialog: a missing index file offers the reorganisation.
     if (*sortierung != Sortierung::Nummer) sortierungWaehlen(k.sitzung, *sortierung);
-    const Bericht b = konto < 0 ? (art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung))
-                                : kontenListe(k.sitzung, konto);
+    const Bericht b = konto < 0
+                          ? (art == "einfach" ? einfachListe(k.sitzung.verein, k.sitzung.person,
+                                                             k.sitzung.uhr, k.sitzung.euroText)
+                                              : eaListe(k.sitzung.verein, k.sitzung.person,
+                                                        k.sitzung.uhr, k.sitzung.euroText))
+                          : kontenListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
+                                        k.sitzung.euroText, konto);
     berichtAusgeben(k.out, k.format, b);
     return kFertig;
 }
@@ -55,7 +60,7 @@ const Befehl kListe{"liste",
                     "nummer|typ|text|betrag|datum]",
                     "Einfachliste mit Geldbestand, E/A-Liste oder Kontenlisten in der "
                     "gewählten Sortierung",
-                    liste};
+                    Befehlsart::Einfachliste, liste};
 
 } // namespace
 

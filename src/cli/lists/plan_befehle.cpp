@@ -26,10 +26,10 @@ int planvorgabenBefehl(Kontext& k) {
             throw Aufruffehler("--setzen N=BETRAG mit N von 1 bis 99: " + a);
         auftraege.emplace_back(static_cast<int>(*n), a.substr(gleich + 1));
     }
-    dateiLaden(k, datei, "planvorgaben");
+    dateiLaden(k, datei, Befehlsart::Planvorgaben);
     Sitzung& s = k.sitzung;
-    planvorgabenBeginnen(s);
-    Planvorgabenmodell modell(s, einnahme ? Seite::Einnahme : Seite::Ausgabe);
+    planvorgabenBeginnen(s.verein);
+    Planvorgabenmodell modell(s.verein, s.person, einnahme ? Seite::Einnahme : Seite::Ausgabe);
     for (const auto& [n, text] : auftraege) {
         // The dialog disables the edit box of such a row.
         if (!modell.bearbeitbar(n))
@@ -37,15 +37,17 @@ int planvorgabenBefehl(Kontext& k) {
         if (!modell.uebernehmen(n, utf8NachAnsi(text))) return kAbgelehnt;
     }
     if (!auftraege.empty() && !modell.speichern()) return kEAFehler;
-    rasterAusgeben(k.out, k.format, Planvorgabenmodell(s, modell.seite()).raster());
+    rasterAusgeben(k.out, k.format,
+                   Planvorgabenmodell(s.verein, s.person, modell.seite()).raster());
     return kFertig;
 }
 
 int sollIstBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "sollIst");
-    const auto bericht = sollIstVergleich(k.sitzung);
+    dateiLaden(k, datei, Befehlsart::SollIst);
+    const auto bericht =
+        sollIstVergleich(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
     if (!bericht) return kAbgelehnt;
     berichtAusgeben(k.out, k.format, *bericht);
     return kFertig;
@@ -55,10 +57,10 @@ const Befehl kPlanvorgaben{
     "planvorgaben", "DATEI (--einnahme | --ausgabe) [--setzen N=BETRAG]...",
     "Planvorgaben: jedes --setzen übernimmt einen Betrag in Zeile N (1..50 Typen, 51..99 "
     "Gruppen), dann wird gespeichert; zeigt die 99 Zeilen",
-    planvorgabenBefehl};
+    Befehlsart::Planvorgaben, planvorgabenBefehl};
 const Befehl kSollIst{"soll-ist", "DATEI",
                       "Soll-Ist-Vergleich der Planvorgaben mit den gebuchten Summen",
-                      sollIstBefehl};
+                      Befehlsart::SollIst, sollIstBefehl};
 
 } // namespace
 

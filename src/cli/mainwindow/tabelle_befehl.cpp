@@ -11,11 +11,11 @@ namespace {
 
 Raster buchungstabelle(const Sitzung& s) {
     Raster r;
-    r.titel = s.datei.dateiname();
-    const auto kopf = tabellenKopf(s);
+    r.titel = s.verein.datei.dateiname();
+    const auto kopf = tabellenKopf(s.waehrungstext());
     r.kopf.assign(kopf.begin(), kopf.end());
-    for (const auto& b : alleBuchungenLesen(s.datei.dateiname())) {
-        const auto zeile = tabellenZeile(b, s.def.typen);
+    for (const auto& b : alleBuchungenLesen(s.verein.datei.dateiname())) {
+        const auto zeile = tabellenZeile(b, s.verein.def.typen);
         r.zeilen.emplace_back(zeile.begin(), zeile.end());
     }
     return r;
@@ -32,7 +32,7 @@ int tabelle(Kontext& k) {
 const Befehl kTabelle{"tabelle", "DATEI",
                       "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
                       "in Dateireihenfolge",
-                      tabelle};
+                      Befehlsart::TabelleNeu, tabelle};
 
 } // namespace
 

@@ -17,7 +17,7 @@ int beitraegeBuchenBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     if (alle == !nummern.empty()) throw Aufruffehler("entweder --alle oder --mitglied NR...");
-    dateiLaden(k, datei, "beitraegeBuchen");
+    dateiLaden(k, datei, Befehlsart::BeitraegeBuchen);
     auto dialog = beitraegeOeffnen(k.sitzung);
     if (!dialog) return kEAFehler;
     const int anzahl = static_cast<int>(dialog->kaestchen.size());
@@ -45,7 +45,7 @@ int beitraegeBuchenBefehl(Kontext& k) {
 int beitraegeReset(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "beitraegeReset");
+    dateiLaden(k, datei, Befehlsart::BeitraegeReset);
     return beitraegeZuruecksetzen(k.sitzung) ? kFertig : kAbgelehnt;
 }
 
@@ -54,7 +54,7 @@ int mitgliederliste(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
     const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
-    dateiLaden(k, datei, "mitgliederListe");
+    dateiLaden(k, datei, Befehlsart::MitgliederListe);
     const auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
     if (!bericht) return kEAFehler;
     berichtAusgeben(k.out, k.format, *bericht);
@@ -63,13 +63,14 @@ int mitgliederliste(Kontext& k) {
 
 const Befehl kBuchen{"beitraege-buchen", "DATEI (--alle | --mitglied NR...)",
                      "bucht die Beiträge wie der Dialog \"Beiträge buchen\"",
-                     beitraegeBuchenBefehl};
+                     Befehlsart::BeitraegeBuchen, beitraegeBuchenBefehl};
 const Befehl kReset{"beitraege-reset", "DATEI",
                     "löscht die Bezahlt-Einträge (neue Beitragsperiode), fragt wie das Programm",
-                    beitraegeReset};
+                    Befehlsart::BeitraegeReset, beitraegeReset};
 const Befehl kListe{"mitgliederliste",
                     "DATEI [--spalten frei1,frei2,frei3,frei4,frei5,beschreibung,betrag]",
-                    "zeigt die Mitgliederliste mit den gewählten Spalten", mitgliederliste};
+                    "zeigt die Mitgliederliste mit den gewählten Spalten",
+                    Befehlsart::MitgliederListe, mitgliederliste};
 
 } // namespace
 

@@ -62,7 +62,7 @@ void karteAusfuellen(Sitzung& s, const DemoMitglied& d, int hausnummer,
 
 void einstellen(Sitzung& s) {
     mglEinstDialog(s, [&](MglEinstEingaben& e) {
-        const auto konten = mglEinstKonten(s);
+        const auto konten = mglEinstKonten(s.verein.def);
         e.konto = konten.size() > 1 ? konten[1] : konten.front();
         e.betrag = "60,00";
         e.felder = {A("Straße"), "Ort", "Geboren", "Telefon", "Eintritt"};

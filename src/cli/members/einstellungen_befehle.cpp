@@ -32,9 +32,9 @@ int einstellungen(Kontext& k) {
     const auto felder = k.args.werte("--feld");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "mitgliederEinstellungen");
+    dateiLaden(k, datei, Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
-    MglEinstEingaben e = mglEinstFuellen(s);
+    MglEinstEingaben e = mglEinstFuellen(s.verein.def);
     if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
     if (betrag) e.betrag = utf8NachAnsi(*betrag);
     for (const auto& f : felder) {
@@ -42,7 +42,7 @@ int einstellungen(Kontext& k) {
         e.felder[static_cast<std::size_t>(n - 1)] = name;
     }
     if (const int status = ausgang(mglEinstOk(s, e)); status != kFertig) return status;
-    const MglEinstEingaben jetzt = mglEinstFuellen(s);
+    const MglEinstEingaben jetzt = mglEinstFuellen(s.verein.def);
     k.out << "Konto\t" << jetzt.konto << "\nBetrag\t" << ansiNachUtf8(jetzt.betrag) << "\n";
     for (std::size_t i = 0; i < jetzt.felder.size(); ++i)
         k.out << "Frei " << i + 1 << "\t" << ansiNachUtf8(jetzt.felder[i]) << "\n";
@@ -54,7 +54,7 @@ Raster saetzeRaster(const Sitzung& s) {
     r.titel = A("Weitere Beitragssätze");
     r.kopf = {"Nr", "Beschreibung", "Betrag"};
     for (std::size_t i = 0; i < kBeitragssaetze; ++i) {
-        const Beitragssatz& e = s.beitraege.eintraege[i];
+        const Beitragssatz& e = s.verein.beitraege.eintraege[i];
         r.zeilen.push_back({std::to_string(i), e.name.text(), centText(e.cent)});
     }
     return r;
@@ -64,10 +64,11 @@ int beitragssaetze(Kontext& k) {
     const auto saetze = k.args.werte("--satz");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, saetze.empty() ? "beitragssaetze" : "mitgliederEinstellungen");
+    dateiLaden(k, datei,
+               saetze.empty() ? Befehlsart::Beitragssaetze : Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     if (!saetze.empty()) {
-        SaetzeEingaben e = beitrSaetzeFuellen(s);
+        SaetzeEingaben e = beitrSaetzeFuellen(s.verein.beitraege);
         for (const auto& text : saetze) {
             const auto [n, wert] = nummerWert(text, 20, "--satz");
             const auto doppelpunkt = wert.rfind(':');
@@ -86,11 +87,11 @@ const Befehl kEinstellungen{
     "mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
     "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
     "\"Mitgliederverwaltung: Einstellungen\"",
-    einstellungen};
+    Befehlsart::MitgliederEinstellungen, einstellungen};
 const Befehl kBeitragssaetze{
     "beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
     "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt alle 21",
-    beitragssaetze};
+    Befehlsart::Beitragssaetze, beitragssaetze};
 
 } // namespace
 

@@ -15,13 +15,14 @@ namespace {
 int mitglieder(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "mitgliedAnzeigen");
-    rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung));
+    dateiLaden(k, datei, Befehlsart::MitgliedAnzeigen);
+    rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung.verein));
     return kFertig;
 }
 
 int mitgliedNummer(Kontext& k, const std::string& text, const std::string& option) {
-    const auto anzahl = static_cast<int>(mitgliederAnzahl(k.sitzung.datei.dateien().mitglieder()));
+    const auto anzahl =
+        static_cast<int>(mitgliederAnzahl(k.sitzung.verein.datei.dateien().mitglieder()));
     if (anzahl == 0) throw Aufruffehler(option + ": die Mitgliederkartei ist leer");
     return zahlOption(text, 0, anzahl - 1, option);
 }
@@ -34,11 +35,11 @@ int mitglied(Kontext& k) {
     const auto satz = k.args.wert("--satz");
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, aendern ? "mitgliedAendern" : "mitgliedNeu");
+    dateiLaden(k, datei, aendern ? Befehlsart::MitgliedAendern : Befehlsart::MitgliedNeu);
     std::optional<std::uint32_t> nummer;
     if (aendern) nummer = static_cast<std::uint32_t>(mitgliedNummer(k, *aendern, "--aendern"));
     // Without readable rates the card offers none; the asked-for rate cannot be set.
-    if (satz && k.sitzung.beitraege.unlesbar) {
+    if (satz && k.sitzung.verein.beitraege.unlesbar) {
         k.err << "zalvor-cli mitglied: --satz braucht die Beitragssätze, die sich nicht "
                  "einlesen ließen\n";
         return kEAFehler;
@@ -63,20 +64,22 @@ int mitgliedEntfernen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     const std::string nr = k.args.position("NR");
     k.args.fertig();
-    dateiLaden(k, datei, "mitgliedEntfernen");
+    dateiLaden(k, datei, Befehlsart::MitgliedEntfernen);
     const int n = mitgliedNummer(k, nr, "NR");
     return mitgliedLoeschen(k.sitzung, static_cast<std::uint32_t>(n)) ? kFertig : kAbgelehnt;
 }
 
 const Befehl kMitglieder{"mitglieder", "DATEI",
                          "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
-                         mitglieder};
+                         Befehlsart::MitgliedAnzeigen, mitglieder};
 const Befehl kMitglied{
     "mitglied", "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
-    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr", mitglied};
+    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr",
+    Befehlsart::MitgliedNeu, mitglied};
 const Befehl kMitgliedEntfernen{
     "mitglied-entfernen", "DATEI NR",
-    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"", mitgliedEntfernen};
+    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"",
+    Befehlsart::MitgliedEntfernen, mitgliedEntfernen};
 
 } // namespace
 

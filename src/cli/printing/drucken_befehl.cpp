@@ -12,6 +12,7 @@
 #include "core/common/betrag.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
 #include "core/lists/buchungslisten.h"
 #include "core/lists/sollist.h"
 #include "core/members/mitgliederliste.h"
@@ -37,8 +38,11 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
     const std::string art = k.args.position("ART");
     if (art == "einfach" || art == "ea") {
         k.args.fertig();
-        dateiLaden(k, datei, art == "einfach" ? "einfachliste" : "eaListe");
-        return art == "einfach" ? einfachListe(k.sitzung) : eaListe(k.sitzung);
+        dateiLaden(k, datei, art == "einfach" ? Befehlsart::Einfachliste : Befehlsart::EaListe);
+        return art == "einfach"
+                   ? einfachListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
+                                  k.sitzung.euroText)
+                   : eaListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
     }
     int konto = 0;
     if (art == "konto") {
@@ -51,8 +55,9 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
         throw Aufruffehler("ART ist einfach, ea, konto N oder alle: " + art);
     }
     k.args.fertig();
-    dateiLaden(k, datei, konto == 0 ? "kontenlistenAlle" : "kontenliste");
-    return kontenListe(k.sitzung, konto);
+    dateiLaden(k, datei, konto == 0 ? Befehlsart::KontenlistenAlle : Befehlsart::Kontenliste);
+    return kontenListe(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText,
+                       konto);
 }
 
 // The closing of the file list named by DATEI, as the file list window shows it; nullopt
@@ -99,7 +104,7 @@ int drucken(Kontext& k) {
     } else if (was == "abschluss") {
         const auto a = abschlussAusArgumenten(k, datei);
         if (!a) return kAbgelehnt;
-        const Bericht b = abschlussBericht(*a, k.sitzung.def);
+        const Bericht b = abschlussBericht(*a, k.sitzung.verein.def);
         const Abschlusskopf kopf = abschlussKopf(k.sitzung);
         setzer = [b, kopf, &e](Messung& m, Seitenformat f) {
             return abschlussSetzen(b, kopf, e, m, f);
@@ -119,7 +124,7 @@ int drucken(Kontext& k) {
         const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
         const auto stil =
             static_cast<Bezahltstil>(stilText ? zahlOption(*stilText, 0, 3, "--bez-stil") : 0);
-        dateiLaden(k, datei, "mitgliederListe");
+        dateiLaden(k, datei, Befehlsart::MitgliederListe);
         auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
         if (!bericht) return kEAFehler;
         // The extra check box of the print options, captioned for the member list: the
@@ -129,8 +134,9 @@ int drucken(Kontext& k) {
         };
     } else if (was == "soll-ist") {
         k.args.fertig();
-        dateiLaden(k, datei, "sollIst");
-        auto vergleich = sollIstVergleich(k.sitzung);
+        dateiLaden(k, datei, Befehlsart::SollIst);
+        auto vergleich =
+            sollIstVergleich(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
         if (!vergleich) return kAbgelehnt;
         setzer = [b = std::move(*vergleich), &e](Messung& m, Seitenformat f) {
             return listeSetzen(b, e, m, f);
@@ -162,10 +168,12 @@ const Befehl kDrucken{
     "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
     "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
     "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
-    "einer Dateiliste (DATEI ist dann die .FL-Datei) oder die Mitgliederliste "
-    "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
-    "Querformat",
-    drucken};
+    "einer Dateiliste (DATEI ist dann die " +
+        Dateisatz::listenEndung() +
+        "-Datei) oder die Mitgliederliste "
+        "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
+        "Querformat",
+    Befehlsart::Drucken, drucken};
 
 } // namespace
 

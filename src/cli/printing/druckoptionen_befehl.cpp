@@ -80,7 +80,7 @@ const Befehl kDruckoptionen{
     "[--seitennummern ja|nein] [--anvon ja|nein] [--ueberschriften 0|1|2] "
     "[--schrift1 NAME:GROESSE] [--schrift2 NAME:GROESSE]",
     "zeigt und setzt die gespeicherten Druckoptionen wie der Dialog \"Druckoptionen\"",
-    druckoptionen};
+    Befehlsart::DruckerEinstellungen, druckoptionen};
 
 } // namespace
 

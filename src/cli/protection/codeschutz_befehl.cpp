@@ -10,10 +10,11 @@ namespace {
 int codeschutz(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "codeschutz");
+    dateiLaden(k, datei, Befehlsart::Codeschutz);
     const bool geaendert = codeschutzBefehl(k.sitzung);
-    k.out << "Codeschutz\t" << (k.sitzung.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
-          << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung) ? "ja" : "nein") << "\n";
+    k.out << "Codeschutz\t" << (k.sitzung.verein.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
+          << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung.verein.dateien()) ? "ja" : "nein")
+          << "\n";
     return geaendert ? kFertig : kAbgelehnt;
 }
 
@@ -23,7 +24,7 @@ const Befehl kCodeschutz{
     "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
     "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
     "verschlüsselt nichts",
-    codeschutz};
+    Befehlsart::Codeschutz, codeschutz};
 
 } // namespace
 

@@ -16,8 +16,9 @@ int buchen(Kontext& k) {
     const std::string nummer = k.args.position("NR");
     k.args.fertig();
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
-    schabloneBuchen(k.sitzung, schablonenNummer(k.sitzung, nummer));
-    satzAusgeben(k, satzAnzahl(k.sitzung.datei.dateiname()) - 1);
+    schabloneBuchen(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
+                    schablonenNummer(k.sitzung, nummer));
+    satzAusgeben(k, satzAnzahl(k.sitzung.verein.datei.dateiname()) - 1);
     return kFertig;
 }
 
@@ -27,7 +28,7 @@ int loeschen(Kontext& k) {
     k.args.fertig();
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
     const std::uint32_t satz = schablonenNummer(k.sitzung, nummer);
-    if (!schabloneLoeschen(k.sitzung, satz)) return kAbgelehnt;
+    if (!schabloneLoeschen(k.sitzung.verein.dateien(), k.sitzung.person, satz)) return kAbgelehnt;
     schablonenZeileAusgeben(k, satz);
     return kFertig;
 }
@@ -46,7 +47,7 @@ int wiederholung(Kontext& k) {
     k.args.fertig();
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
     const std::uint32_t satz = schablonenNummer(k.sitzung, nummer);
-    wiederholungSetzen(k.sitzung, satz, wahl);
+    wiederholungSetzen(k.sitzung.verein.dateien(), k.sitzung.uhr, satz, wahl);
     schablonenZeileAusgeben(k, satz);
     return kFertig;
 }
@@ -54,18 +55,18 @@ int wiederholung(Kontext& k) {
 const Befehl kBuchen{"schablone-buchen", "DATEI NR",
                      "bucht Schablone NR (ab 0) wie \"&Buchen\" im Fenster \"Schablonen\": "
                      "heutiges Datum, nächste Buchungsnummer; zeigt die neue Buchung",
-                     buchen};
+                     Befehlsart::Schablonen, buchen};
 
 const Befehl kLoeschen{"schablone-loeschen", "DATEI NR",
                        "löscht Schablone NR nach der Frage \"Wollen Sie diese Schablone "
                        "wirklich löschen?\" (--antworten ja): der Betrag wird 0, der Satz bleibt",
-                       loeschen};
+                       Befehlsart::Schablonen, loeschen};
 
 const Befehl kWiederholung{
     "schablone-wiederholung", "DATEI NR (nie | monatlich | jaehrlich)",
     "setzt die Wiederholung von Schablone NR wie der Dialog \"Wiederholung\": fällig ab "
     "dem nächsten Tag der Schablone nach --heute; oeffnen bucht Fälliges automatisch",
-    wiederholung};
+    Befehlsart::Schablonen, wiederholung};
 
 } // namespace
 

@@ -11,7 +11,7 @@ namespace {
 int schablonen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
     k.args.fertig();
-    dateiLaden(k, datei, "schablonen");
+    dateiLaden(k, datei, Befehlsart::Schablonen);
     schablonenBefehl(k.sitzung, [&k](const Raster& r) { rasterAusgeben(k.out, k.format, r); });
     return kFertig;
 }
@@ -20,7 +20,7 @@ const Befehl kSchablonen{
     "schablonen", "DATEI",
     "zeigt die Schablonen wie das Fenster \"Schablonen\" (Zeile NR ab 0); ohne Schablonen "
     "dessen Hinweis, eine leere oder ganz gelöschte Schablonendatei wird dabei gelöscht",
-    schablonen};
+    Befehlsart::Schablonen, schablonen};
 
 } // namespace
 

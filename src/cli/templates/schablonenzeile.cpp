@@ -11,12 +11,12 @@
 namespace zalvor::cli {
 
 bool schablonenLaden(Kontext& k, const std::string& datei) {
-    dateiLaden(k, datei, "schablonen");
-    return schablonenFensterPruefen(k.sitzung);
+    dateiLaden(k, datei, Befehlsart::Schablonen);
+    return schablonenFensterPruefen(k.sitzung.verein.dateien(), k.sitzung.person);
 }
 
 std::uint32_t schablonenNummer(const Sitzung& s, const std::string& text) {
-    const std::uint32_t anzahl = satzAnzahl(s.datei.dateien().schablonen());
+    const std::uint32_t anzahl = satzAnzahl(s.verein.datei.dateien().schablonen());
     auto n = ganzzahlLesen(text);
     if (!n || *n < 0 || *n >= static_cast<long>(anzahl))
         throw Aufruffehler("NR erwartet eine Schablonennummer von 0 bis " +
@@ -26,7 +26,8 @@ std::uint32_t schablonenNummer(const Sitzung& s, const std::string& text) {
 
 void schablonenZeileAusgeben(Kontext& k, std::uint32_t satz) {
     const Sitzung& s = k.sitzung;
-    Raster r = schablonenRaster(s);
+    Raster r = schablonenRaster(schablonenLesen(s.verein.dateien().schablonen()), s.verein.def,
+                                s.waehrungstext());
     r.kopf.insert(r.kopf.begin(), "Satz");
     std::vector<std::string> zeile = r.zeilen.at(satz);
     zeile.insert(zeile.begin(), std::to_string(satz));

@@ -3,20 +3,22 @@
 
 #include "core/common/dateisystem.h"
 #include "core/files/buchungsdatei.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 #include "core/members/beitragssaetze.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include <algorithm>
 
 namespace zalvor {
 
-Abschluss abschlussErstellen(Sitzung& s, const AbschlussParameter& p) {
+Abschluss abschlussErstellen(const Verein& v, const std::string& euroText, Person& person,
+                             const AbschlussParameter& p) {
     // The file in pieces through one small buffer that stays in the cache.
     constexpr std::size_t kSaetzeJeStueck = 1024;
     std::vector<std::uint8_t> puffer(kSaetzeJeStueck * TBuchung::kGroesse);
     Abschlusssummen summen;
     {
-        BinaerDatei datei(s.datei.dateiname(), BinaerDatei::Modus::Lesen);
+        BinaerDatei datei(v.datei.dateiname(), BinaerDatei::Modus::Lesen);
         const std::uint64_t n = datei.groesse() / TBuchung::kGroesse;
         for (std::uint64_t i = 0; i < n; i += kSaetzeJeStueck) {
             const auto stueck =
@@ -26,8 +28,9 @@ Abschluss abschlussErstellen(Sitzung& s, const AbschlussParameter& p) {
         }
         datei.schliessen();
     }
-    return abschlussRechnen(s.def, s.datei.jahr, s.euroText, summen, p, forderungJePeriode(s),
-                            s.person);
+    const long double forderung =
+        forderungJePeriode(mitgliederLesen(v.dateien().mitglieder()), v.beitraege, v.def);
+    return abschlussRechnen(v.def, v.datei.jahr, euroText, summen, p, forderung, person);
 }
 
 } // namespace zalvor

@@ -13,7 +13,7 @@
 namespace zalvor {
 
 class Person;
-struct Sitzung;
+struct Verein;
 
 struct AbschlussParameter {
     int monat = 0;          // 0: the whole year; 1..12: that month
@@ -76,8 +76,9 @@ Abschluss abschlussRechnen(const TDefinitionen& def, const std::string& jahr,
                            const AbschlussParameter& p, long double forderungJePeriode,
                            Person& person);
 
-// The closing of the active file: one read of the booking file, the members' demand.
-Abschluss abschlussErstellen(Sitzung& s, const AbschlussParameter& p);
+// The closing of the open club: one read of the booking file, the members' demand.
+Abschluss abschlussErstellen(const Verein& v, const std::string& euroText, Person& person,
+                             const AbschlussParameter& p);
 
 // Month names of the captions ("Januar" .. "Dezember"), Windows form.
 std::string monatsname(int monat);

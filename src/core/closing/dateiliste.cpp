@@ -4,6 +4,8 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
+#include "core/files/dateischreiben.h"
 
 #include <algorithm>
 #include <cctype>
@@ -40,7 +42,7 @@ Dateiwaehler festeWahl(std::string name) {
 }
 
 std::string listenjahr(const std::string& eintrag) {
-    return eintrag.size() < 2 ? eintrag : eintrag.substr(eintrag.size() - 2);
+    return Dateisatz::ausBuchungsdatei(eintrag).jahr();
 }
 
 Dateiliste dateilisteLesen(const std::string& pfad) {
@@ -85,8 +87,7 @@ bool dateiHinzufuegen(Dateiliste& l, const Dateiwaehler& waehlen, Person& person
                        Symbol::Fehler);
         return false;
     }
-    const std::size_t ende = name.size() > 13 ? name.size() - 13 : 0;
-    if (name.find('~', ende) != std::string::npos) {
+    if (Dateisatz::istSicherungsname(name)) {
         person.meldung("Fehler!",
                        A("Dateien, die mit ~ beginnen, können nicht geladen werden! Sie sind "
                          "i.A. Sicherungskopien einer Reorganisation, für die keine "

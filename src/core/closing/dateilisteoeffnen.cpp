@@ -5,6 +5,8 @@
 #include "core/common/fehler.h"
 #include "core/common/waehrung.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
+#include "core/files/dateischreiben.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,14 +20,6 @@ Frage frageMit(std::string titel, std::string text, Symbol symbol, std::vector<K
     return Frage{std::move(titel), std::move(text), symbol, std::move(knoepfe), vorwahl, {}, 0, {}};
 }
 
-bool istListenname(const std::string& name) {
-    if (name.size() < 3) return false;
-    std::string ende = name.substr(name.size() - 3);
-    std::transform(ende.begin(), ende.end(), ende.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return ende == ".FL";
-}
-
 // A leftover temporary file is harmless; its removal must not end the command.
 void tempEntfernen(const std::string& temp) {
     try {
@@ -37,7 +31,7 @@ void tempEntfernen(const std::string& temp) {
 // The list with this year's names. Files of the new name that do not exist are left out
 // when the person says so; cancelling leaves the list file and its folder as they were.
 Dateiliste jahrKorrigieren(const Dateiliste& l, const std::string& jahr, Person& person) {
-    const std::string temp = korrekturTemp(l.pfad);
+    const std::string temp = Dateisatz::listenKopie(l.pfad);
     try {
         leereDateiAnlegen(temp);
     } catch (const EAFehler&) {
@@ -48,8 +42,7 @@ Dateiliste jahrKorrigieren(const Dateiliste& l, const std::string& jahr, Person&
     }
     Dateiliste neu{l.pfad, {}};
     for (const std::string& eintrag : l.dateien) {
-        const std::string name =
-            eintrag.substr(0, eintrag.size() - listenjahr(eintrag).size()) + jahr;
+        const std::string name = Dateisatz::mitAnderemJahr(eintrag, jahr);
         if (dateiExistiert(aufgeloest(name))) {
             neu.dateien.push_back(name);
             continue;
@@ -64,16 +57,9 @@ Dateiliste jahrKorrigieren(const Dateiliste& l, const std::string& jahr, Person&
             return l;
         }
     }
-    std::vector<std::uint8_t> inhalt;
-    for (const std::string& z : neu.dateien) {
-        inhalt.insert(inhalt.end(), z.begin(), z.end());
-        inhalt.push_back('\r');
-        inhalt.push_back('\n');
-    }
     // The temporary file takes the list's name in one rename: the list is never missing.
     try {
-        Ersetzung e(l.pfad, inhalt, temp);
-        e.umschalten();
+        Ersetzung(ersetzungsziel(l.pfad), textinhalt(neu.dateien), temp).umschalten();
     } catch (const EAFehler&) {
         tempEntfernen(temp); // made above, before the rewrite opened it
         throw;
@@ -82,15 +68,6 @@ Dateiliste jahrKorrigieren(const Dateiliste& l, const std::string& jahr, Person&
 }
 
 } // namespace
-
-std::string listenname(const std::string& eingabe) {
-    if (eingabe.size() >= 3 && eingabe[eingabe.size() - 3] == '.') return eingabe;
-    return eingabe + ".FL";
-}
-
-std::string korrekturTemp(const std::string& listenpfad) {
-    return pfadVerbinden(verzeichnisTeil(listenpfad), "~FL.Tmp");
-}
 
 Dateiwaehler listennameFragen(Person& person) {
     return [&person] { return person.eingabe("Neue Datei-Liste", "Listen-Dateiname:", ""); };
@@ -101,7 +78,7 @@ std::optional<Dateiliste> neueDateiliste(const Dateiwaehler& nameFragen, Person&
     for (;;) {
         const auto eingabe = nameFragen();
         if (!eingabe) return std::nullopt;
-        name = aufgeloest(listenname(*eingabe));
+        name = aufgeloest(Dateisatz::listenname(*eingabe));
         if (!dateiExistiert(name)) break;
         const auto antwort = person.frage(jaNeinFrage(
             "Achtung!",
@@ -130,7 +107,7 @@ std::optional<Dateiliste> dateilisteLaden(const Dateiwaehler& waehlen, Person& p
         person.meldung("Fehler!", "Datei " + utf8NachAnsi(name) + " existiert nicht!",
                        Symbol::Fehler);
     }
-    if (!istListenname(name)) {
+    if (!Dateisatz::istListenname(name)) {
         person.meldung("Fehler!", "Es handelt sich hier NICHT um eine Dateiliste!", Symbol::Fehler);
         return std::nullopt;
     }

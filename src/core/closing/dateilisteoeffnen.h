@@ -8,10 +8,6 @@
 
 namespace zalvor {
 
-// The name rule of a new list: ".FL" is appended unless the third character from the end is
-// a full stop.
-std::string listenname(const std::string& eingabe);
-
 // "&Neu...": asks for the name through `nameFragen` (the input box "Neue Datei-Liste" /
 // "Listen-Dateiname:"), asks before overwriting (No asks for the name again) and creates
 // the empty list. nullopt when cancelled or when the file could not be created (reported).
@@ -21,7 +17,8 @@ std::optional<Dateiliste> neueDateiliste(const Dateiwaehler& nameFragen, Person&
 Dateiwaehler listennameFragen(Person& person);
 
 // The chosen list file after the checks of "Ö&ffnen..." (a missing file asks again, a
-// name without ".FL" is refused), without the year question. nullopt after a message.
+// name that is no list's name is refused), without the year question. nullopt after a
+// message.
 std::optional<Dateiliste> dateilisteLaden(const Dateiwaehler& waehlen, Person& person);
 
 // "Ö&ffnen...": the chosen list file (a missing one asks again), the extension check, and
@@ -29,8 +26,5 @@ std::optional<Dateiliste> dateilisteLaden(const Dateiwaehler& waehlen, Person& p
 // correction. nullopt when the command ended.
 std::optional<Dateiliste> dateilisteOeffnen(const Dateiwaehler& waehlen, const Uhr& uhr,
                                             Person& person);
-
-// The name of the correction's temporary file: "~FL.Tmp" in the list's own folder.
-std::string korrekturTemp(const std::string& listenpfad);
 
 } // namespace zalvor

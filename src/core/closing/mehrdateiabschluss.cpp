@@ -9,6 +9,7 @@
 #include "core/common/typverwaltung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
 
 namespace zalvor {
@@ -75,10 +76,9 @@ Dateisummen dateisummenBilden(const std::vector<std::uint8_t>& satzbytes, int mo
 
 Listenvorgaben listenvorgabenLesen(const std::string& ersteDatei, Person& person) {
     Listenvorgaben v;
-    v.jahr = listenjahr(ersteDatei);
-    const std::string basis =
-        ersteDatei.size() >= 3 ? ersteDatei.substr(0, ersteDatei.size() - 3) : std::string();
-    definitionenLesen(basis, v.def, person);
+    const Dateisatz erste = Dateisatz::ausBuchungsdatei(ersteDatei);
+    v.jahr = erste.jahr();
+    definitionenLesen(erste.basisname(), v.def, person);
     return v;
 }
 

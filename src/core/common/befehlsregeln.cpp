@@ -5,6 +5,8 @@
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
 
+#include <array>
+
 namespace zalvor {
 
 namespace {
@@ -14,84 +16,243 @@ constexpr bool kOhneDatei = false;
 constexpr bool kSchreibt = true;
 constexpr bool kLiest = false;
 constexpr bool kMitglieder = true;
+constexpr bool kOhneMitglieder = false;
+
+constexpr Absicht kLesen = Absicht::Lesen;
+constexpr Absicht kSchreiben = Absicht::Schreiben;
+
+// Every command once, for the look-up by id.
+constexpr std::array kAlle{
+    Befehlsart::Neu,
+    Befehlsart::Oeffnen,
+    Befehlsart::NaechstesJahr,
+    Befehlsart::Reorganisieren,
+    Befehlsart::Codeschutz,
+    Befehlsart::DateilisteNeu,
+    Befehlsart::DateilisteOeffnen,
+    Befehlsart::Buchen,
+    Befehlsart::Umbuchen,
+    Befehlsart::AnzeigenAendern,
+    Befehlsart::Loeschen,
+    Befehlsart::Planvorgaben,
+    Befehlsart::Schablonen,
+    Befehlsart::Einstellungen,
+    Befehlsart::Typengruppen,
+    Befehlsart::MitgliederListe,
+    Befehlsart::MitgliedNeu,
+    Befehlsart::MitgliedAnzeigen,
+    Befehlsart::BeitraegeBuchen,
+    Befehlsart::BeitraegeReset,
+    Befehlsart::MitgliederEinstellungen,
+    Befehlsart::MitgliedAendern,
+    Befehlsart::MitgliedEntfernen,
+    Befehlsart::Beitragssaetze,
+    Befehlsart::Einfachliste,
+    Befehlsart::EaListe,
+    Befehlsart::Kontenliste,
+    Befehlsart::KontenlistenAlle,
+    Befehlsart::Sortieren,
+    Befehlsart::Monatsabschluss,
+    Befehlsart::Jahresabschluss,
+    Befehlsart::SollIst,
+    Befehlsart::Mwst,
+    Befehlsart::Waehrung,
+    Befehlsart::EuroSymbol,
+    Befehlsart::TabelleNeu,
+    Befehlsart::Suchen,
+    Befehlsart::Rueckgaengig,
+    Befehlsart::DruckerEinstellungen,
+    Befehlsart::IndexPruefen,
+    Befehlsart::IndexZeigen,
+    Befehlsart::Definitionen,
+    Befehlsart::Export,
+    Befehlsart::Drucken,
+};
 
 } // namespace
 
-const std::vector<Befehlsregel>& befehlsregeln() {
+Befehlsregel regel(Befehlsart art) {
     // Read-only mode switches the items of the read-only code (next year, reorganisation,
     // code word, the "&Buchungen" menu, the member items that write) and, because they
     // rewrite the definitions file, the VAT rate, the currency settings and the type groups.
-    static const std::vector<Befehlsregel> regeln = {
-        {"neu", kOhneDatei, kLiest},
-        {"oeffnen", kOhneDatei, kLiest},
-        {"naechstesJahr", kDatei, kSchreibt},
-        {"reorganisieren", kDatei, kSchreibt},
-        {"codeschutz", kDatei, kSchreibt},
-        {"dateilisteNeu", kOhneDatei, kLiest},
-        {"dateilisteOeffnen", kOhneDatei, kLiest},
-        {"buchen", kDatei, kSchreibt},
-        {"umbuchen", kDatei, kSchreibt},
-        {"anzeigenAendern", kDatei, kLiest},
-        {"loeschen", kDatei, kSchreibt},
-        {"planvorgaben", kDatei, kSchreibt},
-        {"schablonen", kDatei, kSchreibt},
-        {"einstellungen", kDatei, kSchreibt},
-        {"typengruppen", kDatei, kSchreibt},
-        {"mitgliederListe", kDatei, kLiest, kMitglieder},
-        {"mitgliedNeu", kDatei, kSchreibt},
-        {"mitgliedAnzeigen", kDatei, kLiest, kMitglieder},
-        {"beitraegeBuchen", kDatei, kSchreibt, kMitglieder},
-        {"beitraegeReset", kDatei, kSchreibt, kMitglieder},
-        {"mitgliederEinstellungen", kDatei, kSchreibt, kMitglieder},
-        {"mitgliedAendern", kDatei, kSchreibt, kMitglieder},
-        {"mitgliedEntfernen", kDatei, kSchreibt, kMitglieder},
-        {"beitragssaetze", kDatei, kLiest, kMitglieder},
-        {"einfachliste", kDatei, kLiest},
-        {"eaListe", kDatei, kLiest},
-        {"kontenliste", kDatei, kLiest},
-        {"kontenlistenAlle", kDatei, kLiest},
-        {"sortieren", kDatei, kLiest},
-        {"monatsabschluss", kDatei, kLiest},
-        {"jahresabschluss", kDatei, kLiest},
-        {"sollIst", kDatei, kLiest},
-        {"mwst", kDatei, kSchreibt},
-        {"waehrung", kDatei, kSchreibt},
-        {"euroSymbol", kOhneDatei, kLiest},
-        {"tabelleNeu", kDatei, kLiest},
-        {"suchen", kDatei, kLiest},
-        {"rueckgaengig", kDatei, kSchreibt},
-        {"druckerEinstellungen", kOhneDatei, kLiest},
-    };
-    return regeln;
+    switch (art) {
+    case Befehlsart::Neu:
+    case Befehlsart::DateilisteNeu:
+    case Befehlsart::DateilisteOeffnen:
+    case Befehlsart::EuroSymbol:
+    case Befehlsart::DruckerEinstellungen:
+    case Befehlsart::Drucken:
+        return {kOhneDatei, kLiest, kOhneMitglieder, kLesen};
+    // Opening books the due templates.
+    case Befehlsart::Oeffnen:
+        return {kOhneDatei, kLiest, kOhneMitglieder, kSchreiben};
+    case Befehlsart::Reorganisieren:
+        return {kDatei, kSchreibt, kOhneMitglieder, Absicht::Reparieren};
+    case Befehlsart::NaechstesJahr:
+    case Befehlsart::Codeschutz:
+    case Befehlsart::Buchen:
+    case Befehlsart::Umbuchen:
+    case Befehlsart::Loeschen:
+    case Befehlsart::Planvorgaben:
+    case Befehlsart::Schablonen:
+    case Befehlsart::Einstellungen:
+    case Befehlsart::Typengruppen:
+    case Befehlsart::MitgliedNeu:
+    case Befehlsart::Mwst:
+    case Befehlsart::Waehrung:
+    case Befehlsart::Rueckgaengig:
+        return {kDatei, kSchreibt, kOhneMitglieder, kSchreiben};
+    // Shows a booking; a change is refused by the dialog in read-only mode.
+    case Befehlsart::AnzeigenAendern:
+        return {kDatei, kLiest, kOhneMitglieder, kSchreiben};
+    case Befehlsart::BeitraegeBuchen:
+    case Befehlsart::BeitraegeReset:
+    case Befehlsart::MitgliederEinstellungen:
+    case Befehlsart::MitgliedAendern:
+    case Befehlsart::MitgliedEntfernen:
+        return {kDatei, kSchreibt, kMitglieder, kSchreiben};
+    case Befehlsart::MitgliederListe:
+    case Befehlsart::MitgliedAnzeigen:
+    case Befehlsart::Beitragssaetze:
+        return {kDatei, kLiest, kMitglieder, kLesen};
+    case Befehlsart::Einfachliste:
+    case Befehlsart::EaListe:
+    case Befehlsart::Kontenliste:
+    case Befehlsart::KontenlistenAlle:
+    case Befehlsart::Sortieren:
+    case Befehlsart::Monatsabschluss:
+    case Befehlsart::Jahresabschluss:
+    case Befehlsart::SollIst:
+    case Befehlsart::TabelleNeu:
+    case Befehlsart::Suchen:
+    case Befehlsart::IndexPruefen:
+    case Befehlsart::IndexZeigen:
+    case Befehlsart::Definitionen:
+    case Befehlsart::Export:
+        return {kDatei, kLiest, kOhneMitglieder, kLesen};
+    }
+    return {};
 }
 
-const Befehlsregel* befehlsregel(std::string_view id) {
-    for (const auto& r : befehlsregeln())
-        if (r.id == id) return &r;
-    return nullptr;
+std::string_view befehlsId(Befehlsart art) {
+    switch (art) {
+    case Befehlsart::Neu:
+        return "neu";
+    case Befehlsart::Oeffnen:
+        return "oeffnen";
+    case Befehlsart::NaechstesJahr:
+        return "naechstesJahr";
+    case Befehlsart::Reorganisieren:
+        return "reorganisieren";
+    case Befehlsart::Codeschutz:
+        return "codeschutz";
+    case Befehlsart::DateilisteNeu:
+        return "dateilisteNeu";
+    case Befehlsart::DateilisteOeffnen:
+        return "dateilisteOeffnen";
+    case Befehlsart::Buchen:
+        return "buchen";
+    case Befehlsart::Umbuchen:
+        return "umbuchen";
+    case Befehlsart::AnzeigenAendern:
+        return "anzeigenAendern";
+    case Befehlsart::Loeschen:
+        return "loeschen";
+    case Befehlsart::Planvorgaben:
+        return "planvorgaben";
+    case Befehlsart::Schablonen:
+        return "schablonen";
+    case Befehlsart::Einstellungen:
+        return "einstellungen";
+    case Befehlsart::Typengruppen:
+        return "typengruppen";
+    case Befehlsart::MitgliederListe:
+        return "mitgliederListe";
+    case Befehlsart::MitgliedNeu:
+        return "mitgliedNeu";
+    case Befehlsart::MitgliedAnzeigen:
+        return "mitgliedAnzeigen";
+    case Befehlsart::BeitraegeBuchen:
+        return "beitraegeBuchen";
+    case Befehlsart::BeitraegeReset:
+        return "beitraegeReset";
+    case Befehlsart::MitgliederEinstellungen:
+        return "mitgliederEinstellungen";
+    case Befehlsart::MitgliedAendern:
+        return "mitgliedAendern";
+    case Befehlsart::MitgliedEntfernen:
+        return "mitgliedEntfernen";
+    case Befehlsart::Beitragssaetze:
+        return "beitragssaetze";
+    case Befehlsart::Einfachliste:
+        return "einfachliste";
+    case Befehlsart::EaListe:
+        return "eaListe";
+    case Befehlsart::Kontenliste:
+        return "kontenliste";
+    case Befehlsart::KontenlistenAlle:
+        return "kontenlistenAlle";
+    case Befehlsart::Sortieren:
+        return "sortieren";
+    case Befehlsart::Monatsabschluss:
+        return "monatsabschluss";
+    case Befehlsart::Jahresabschluss:
+        return "jahresabschluss";
+    case Befehlsart::SollIst:
+        return "sollIst";
+    case Befehlsart::Mwst:
+        return "mwst";
+    case Befehlsart::Waehrung:
+        return "waehrung";
+    case Befehlsart::EuroSymbol:
+        return "euroSymbol";
+    case Befehlsart::TabelleNeu:
+        return "tabelleNeu";
+    case Befehlsart::Suchen:
+        return "suchen";
+    case Befehlsart::Rueckgaengig:
+        return "rueckgaengig";
+    case Befehlsart::DruckerEinstellungen:
+        return "druckerEinstellungen";
+    case Befehlsart::IndexPruefen:
+        return "indexPruefen";
+    case Befehlsart::IndexZeigen:
+        return "indexZeigen";
+    case Befehlsart::Definitionen:
+        return "definitionen";
+    case Befehlsart::Export:
+        return "export";
+    case Befehlsart::Drucken:
+        return "drucken";
+    }
+    return {};
 }
 
-bool befehlVerfuegbar(const Sitzung& s, std::string_view id) {
-    const Befehlsregel* r = befehlsregel(id);
-    if (!r) return true;
-    if (r->brauchtDatei && !s.dateiOffen) return false;
-    if (r->schreibt && s.nurLesen) return false;
-    if (r->brauchtMitglieder && !s.mitgliederVorhanden) return false;
+std::optional<Befehlsart> befehlsartZuId(std::string_view id) {
+    for (Befehlsart art : kAlle)
+        if (befehlsId(art) == id) return art;
+    return std::nullopt;
+}
+
+bool befehlVerfuegbar(const Sitzung& s, Befehlsart art) {
+    const Befehlsregel r = regel(art);
+    if (r.brauchtDatei && !s.dateiOffen) return false;
+    if (r.schreibt && s.verein.nurLesen) return false;
+    if (r.brauchtMitglieder && !s.verein.mitgliederVorhanden) return false;
     return true;
 }
 
-void befehlPruefen(Sitzung& s, std::string_view id) {
-    const Befehlsregel* r = befehlsregel(id);
-    if (!r) return;
-    if (r->brauchtDatei) s.dateiErforderlich();
-    if (r->schreibt && s.nurLesen) {
+void befehlPruefen(Sitzung& s, Befehlsart art) {
+    const Befehlsregel r = regel(art);
+    if (r.brauchtDatei) s.dateiErforderlich();
+    if (r.schreibt && s.verein.nurLesen) {
         s.person.meldung(A("Nur lesen"),
                          A("Die Datei ist mit dem Nur-Lese-Code geöffnet: sie kann angesehen, "
                            "aber nicht geändert werden."),
                          Symbol::Warnung);
         throw BefehlAbgebrochen();
     }
-    if (r->brauchtMitglieder && !s.mitgliederVorhanden) {
+    if (r.brauchtMitglieder && !s.verein.mitgliederVorhanden) {
         s.person.nachricht(A("Fehler!"), A("\r\rKein Mitglied erfaßt!"));
         throw BefehlAbgebrochen();
     }

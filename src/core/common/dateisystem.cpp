@@ -4,8 +4,6 @@
 #include "core/common/fehler.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -76,27 +74,6 @@ void allesSchreiben(int fd, std::uint64_t offset, const void* quelle, std::size_
 void aufraeumen(const std::string& pfad) noexcept {
     if (scheitert(Vorgang::Loeschen)) return;
     ::unlink(pfad.c_str());
-}
-
-std::string pruefsumme(const std::string& text) {
-    std::uint32_t h = 2166136261u;
-    for (unsigned char c : text)
-        h = (h ^ c) * 16777619u;
-    char puffer[9];
-    std::snprintf(puffer, sizeof puffer, "%08x", h);
-    return puffer;
-}
-
-// The file a rewrite replaces: a symbolic link is followed, so that the link stays.
-std::string ersetzungsZiel(const std::string& pfad) {
-    const std::string ziel = aufgeloest(pfad);
-    struct stat st {};
-    if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
-    char* echt = ::realpath(ziel.c_str(), nullptr);
-    if (echt == nullptr) return ziel; // a dangling link is replaced by the new file
-    std::string ergebnis(echt);
-    std::free(echt);
-    return ergebnis;
 }
 
 } // namespace
@@ -303,8 +280,8 @@ void ordnerSichern(const std::string& pfad) {
     if (!ok) throw EAFehler(nummer, ordner);
 }
 
-void sicherungAnlegen(const std::string& von, const std::string& nach) {
-    const std::string temp = temporaerName(nach);
+void zweiterName(const std::string& von, const std::string& nach, const std::string& temp,
+                 const std::function<void(const std::vector<std::uint8_t>&)>& kopieren) {
     ::unlink(temp.c_str());
     haken(Vorgang::Umbenennen, von);
     if (::link(von.c_str(), temp.c_str()) == 0) {
@@ -321,22 +298,22 @@ void sicherungAnlegen(const std::string& von, const std::string& nach) {
     }
     if (errno != EPERM && errno != EXDEV && errno != ENOTSUP && errno != EMLINK && errno != ENOSYS)
         fehler(von);
-    BinaerDatei quelle(von, BinaerDatei::Modus::Lesen);
-    std::vector<std::uint8_t> inhalt(quelle.groesse());
-    if (!inhalt.empty()) quelle.lesen(0, inhalt.data(), inhalt.size());
-    quelle.schliessen();
-    dateiErsetzen(nach, inhalt);
+    kopieren(dateiLesen(von));
 }
 
-std::vector<std::string> textdateiLesen(const std::string& pfad) {
+std::vector<std::uint8_t> dateiLesen(const std::string& pfad) {
     BinaerDatei d(pfad, BinaerDatei::Modus::Lesen);
-    std::string inhalt(d.groesse(), '\0');
+    std::vector<std::uint8_t> inhalt(d.groesse());
     if (!inhalt.empty()) d.lesen(0, inhalt.data(), inhalt.size());
     d.schliessen();
+    return inhalt;
+}
+
+std::vector<std::string> textzeilen(const std::vector<std::uint8_t>& inhalt) {
     std::vector<std::string> zeilen;
     std::string zeile;
     for (std::size_t i = 0; i < inhalt.size(); ++i) {
-        char c = inhalt[i];
+        const char c = static_cast<char>(inhalt[i]);
         if (c == '\r' || c == '\n') {
             zeilen.push_back(std::move(zeile));
             zeile.clear();
@@ -349,19 +326,34 @@ std::vector<std::string> textdateiLesen(const std::string& pfad) {
     return zeilen;
 }
 
-std::string temporaerName(const std::string& ziel) {
-    const std::string name = dateinameTeil(ziel);
-    const std::size_t grenze = NAME_MAX;
-    if (name.size() + kTempEndung.size() <= grenze) return ziel + std::string(kTempEndung);
-    // Shortened names of two long targets differ by the check sum of the whole name.
-    const std::string summe = "~" + pruefsumme(name);
-    const std::string kurz = name.substr(0, grenze - kTempEndung.size() - summe.size());
-    return verzeichnisTeil(ziel) + kurz + summe + std::string(kTempEndung);
+std::vector<std::string> textdateiLesen(const std::string& pfad) {
+    return textzeilen(dateiLesen(pfad));
 }
 
-Ersetzung::Ersetzung(const std::string& pfad, const std::vector<std::uint8_t>& inhalt,
+std::vector<std::uint8_t> textinhalt(const std::vector<std::string>& zeilen) {
+    std::vector<std::uint8_t> inhalt;
+    for (const auto& z : zeilen) {
+        inhalt.insert(inhalt.end(), z.begin(), z.end());
+        inhalt.push_back('\r');
+        inhalt.push_back('\n');
+    }
+    return inhalt;
+}
+
+std::string ersetzungsziel(const std::string& pfad) {
+    const std::string ziel = aufgeloest(pfad);
+    struct stat st {};
+    if (::lstat(ziel.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return ziel;
+    char* echt = ::realpath(ziel.c_str(), nullptr);
+    if (echt == nullptr) return ziel; // a dangling link is replaced by the new file
+    std::string ergebnis(echt);
+    std::free(echt);
+    return ergebnis;
+}
+
+Ersetzung::Ersetzung(const std::string& ziel, const std::vector<std::uint8_t>& inhalt,
                      const std::string& temp)
-    : ziel_(ersetzungsZiel(pfad)), temp_(temp.empty() ? temporaerName(ziel_) : temp) {
+    : ziel_(ziel), temp_(temp) {
     try {
         BinaerDatei d(temp_, BinaerDatei::Modus::Neu);
         offen_ = true;
@@ -389,21 +381,6 @@ void Ersetzung::umschalten() {
     dateiUmbenennen(temp_, ziel_);
     offen_ = false;
     ordnerSichern(ziel_);
-}
-
-void dateiErsetzen(const std::string& pfad, const std::vector<std::uint8_t>& inhalt) {
-    Ersetzung e(pfad, inhalt);
-    e.umschalten();
-}
-
-void textdateiSchreiben(const std::string& pfad, const std::vector<std::string>& zeilen) {
-    std::vector<std::uint8_t> inhalt;
-    for (const auto& z : zeilen) {
-        inhalt.insert(inhalt.end(), z.begin(), z.end());
-        inhalt.push_back('\r');
-        inhalt.push_back('\n');
-    }
-    dateiErsetzen(pfad, inhalt);
 }
 
 } // namespace zalvor

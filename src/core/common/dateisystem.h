@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,33 +57,33 @@ std::uint64_t dateiGroesse(const std::string& pfad);
 void leereDateiAnlegen(const std::string& pfad);
 // Makes the renames and deletions in the folder of `pfad` durable.
 void ordnerSichern(const std::string& pfad);
-// Replaces `nach` by a second name of `von` (same content), or by a copy where the file
-// system has no hard links. `von` stays as it is.
-void sicherungAnlegen(const std::string& von, const std::string& nach);
+// Makes `nach` a second name of `von` (same content) through `temp`, or a copy where the
+// file system has no hard links (`kopieren` writes it). `von` stays as it is.
+void zweiterName(const std::string& von, const std::string& nach, const std::string& temp,
+                 const std::function<void(const std::vector<std::uint8_t>&)>& kopieren);
 
 // Lines of a text file; CR LF, LF and a lone CR end a line; a last line without line end
 // is read too.
 std::vector<std::string> textdateiLesen(const std::string& pfad);
-// Whole-file rewrite with CR LF line ends: written to a temporary file in the same folder,
-// made durable, then renamed over the old one. A symbolic link keeps pointing at the new
-// content: its target is rewritten.
-void textdateiSchreiben(const std::string& pfad, const std::vector<std::string>& zeilen);
-// The same for binary content.
-void dateiErsetzen(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
+// The whole content of a file.
+std::vector<std::uint8_t> dateiLesen(const std::string& pfad);
+// The lines of a text, split as textdateiLesen splits them.
+std::vector<std::string> textzeilen(const std::vector<std::uint8_t>& inhalt);
+// The content of a text file of these lines, each ended by CR LF.
+std::vector<std::uint8_t> textinhalt(const std::vector<std::string>& zeilen);
 
-// The temporary file of a whole-file rewrite: the target's name + kTempEndung, shortened
-// with a check sum where that would exceed the file-name limit.
-inline constexpr std::string_view kTempEndung = ".zlv-neu";
-std::string temporaerName(const std::string& ziel);
+// The file a whole-file rewrite replaces: the existing file of that name regardless of letter
+// case, and a symbolic link followed to its target, so that the link stays.
+std::string ersetzungsziel(const std::string& pfad);
 
 // A whole-file rewrite in two steps, so that several files can be written completely before
 // the first of them is switched over. Until `umschalten`, the target is untouched; a
 // rewrite that is never switched removes its temporary file.
 class Ersetzung {
   public:
-    // Writes and syncs the temporary file (the default name, or `temp`).
-    Ersetzung(const std::string& pfad, const std::vector<std::uint8_t>& inhalt,
-              const std::string& temp = {});
+    // Writes and syncs the temporary file `temp` for the target `ziel` (see ersetzungsziel).
+    Ersetzung(const std::string& ziel, const std::vector<std::uint8_t>& inhalt,
+              const std::string& temp);
     ~Ersetzung();
     Ersetzung(Ersetzung&& andere) noexcept;
     Ersetzung(const Ersetzung&) = delete;

@@ -2,12 +2,9 @@
 #include "core/common/waehrung.h"
 
 #include "core/common/betrag.h"
-#include "core/common/dateisystem.h"
-#include "core/common/fehler.h"
 #include "core/common/real6.h"
 
 #include <cmath>
-#include <filesystem>
 
 namespace zalvor {
 
@@ -70,47 +67,6 @@ int volljahr(std::string_view jahr) {
     auto v = ganzzahlLesen(jahr.substr(0, 2));
     if (!v || *v < 0) return -1;
     return *v >= 91 ? 1900 + static_cast<int>(*v) : 2000 + static_cast<int>(*v);
-}
-
-namespace {
-
-std::string euroTextAus(const std::string& verzeichnis) {
-    // File names compare without regard to letter case.
-    const std::string pfad = aufgeloest(pfadVerbinden(verzeichnis, "EUROSYMB"));
-    if (!dateiExistiert(pfad)) return {};
-    auto zeilen = textdateiLesen(pfad);
-    std::string zeile = zeilen.empty() ? std::string() : zeilen.front();
-    return zeile.substr(0, 3);
-}
-
-} // namespace
-
-std::string euroTextLaden(const std::string& programmVerzeichnis,
-                          const std::string& konfigVerzeichnis) {
-    if (!konfigVerzeichnis.empty() &&
-        dateiExistiert(aufgeloest(pfadVerbinden(konfigVerzeichnis, "EUROSYMB"))))
-        return euroTextAus(konfigVerzeichnis);
-    if (!dateiExistiert(aufgeloest(pfadVerbinden(programmVerzeichnis, "EUROSYMB")))) return "EUR";
-    return euroTextAus(programmVerzeichnis);
-}
-
-void euroTextSpeichern(const std::string& programmVerzeichnis, const std::string& euroText,
-                       const std::string& konfigVerzeichnis) {
-    try {
-        textdateiSchreiben(pfadVerbinden(programmVerzeichnis, "EUROSYMB"), {euroText});
-    } catch (const EAFehler&) {
-        // Whatever keeps the program's folder from taking the file (no permission, a
-        // read-only system folder), the user's folder keeps the choice.
-        if (konfigVerzeichnis.empty()) throw;
-        std::error_code fehler;
-        std::filesystem::create_directories(konfigVerzeichnis, fehler);
-        if (fehler) throw EAFehler(fehler.value(), konfigVerzeichnis);
-        textdateiSchreiben(pfadVerbinden(konfigVerzeichnis, "EUROSYMB"), {euroText});
-        return;
-    }
-    if (konfigVerzeichnis.empty()) return;
-    const std::string kopie = aufgeloest(pfadVerbinden(konfigVerzeichnis, "EUROSYMB"));
-    if (dateiExistiert(kopie)) dateiLoeschen(kopie);
 }
 
 } // namespace zalvor

@@ -43,16 +43,6 @@ std::string zweistellig(int jahr);
 // Full year of a two-digit year text (91..99 -> 19xx, else 20xx); -1 when not a number.
 int volljahr(std::string_view zweistellig);
 
-// The Euro label file beside the program: first line, at most 3 characters; "EUR" when
-// the file is missing. Writing replaces it with one line.
-// An installed program's folder is usually not writable: with a user configuration folder
-// given, the label is read from there first, and kept there when the program's folder
-// cannot be written (a successful write beside the program removes the user's copy, so
-// that one choice holds).
-std::string euroTextLaden(const std::string& programmVerzeichnis,
-                          const std::string& konfigVerzeichnis = {});
-void euroTextSpeichern(const std::string& programmVerzeichnis, const std::string& euroText,
-                       const std::string& konfigVerzeichnis = {});
 inline const std::string kEuroZeichen = "\x80";
 
 } // namespace zalvor

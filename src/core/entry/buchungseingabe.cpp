@@ -46,28 +46,28 @@ int nummerAusTypcode(std::uint8_t code) {
     return nummer == 0 && code != 0 ? -1 : nummer;
 }
 
-std::vector<std::string> typListe(const Sitzung& s, bool einnahme) {
+std::vector<std::string> typListe(const TDefinitionen& def, bool einnahme) {
     const Seite seite = einnahme ? Seite::Einnahme : Seite::Ausgabe;
     std::vector<std::string> liste;
     liste.reserve(kTypen + 1);
     liste.push_back(typEintrag(0, "Sonstige"));
     for (int n = 1; n <= kTypen; ++n)
-        liste.push_back(typEintrag(n, s.def.typen.typName(seite, n)));
+        liste.push_back(typEintrag(n, def.typen.typName(seite, n)));
     return liste;
 }
 
-std::vector<std::string> kontenListe(const Sitzung& s) {
+std::vector<std::string> kontenListe(const TDefinitionen& def) {
     std::vector<std::string> liste;
     for (int n = 1; n <= kKonten; ++n) {
-        if (!s.def.kontoBenannt(n)) continue;
+        if (!def.kontoBenannt(n)) continue;
         liste.push_back(std::to_string(n) + ": " +
-                        OemNachAnsi(s.def.konten[static_cast<std::size_t>(n)]));
+                        OemNachAnsi(def.konten[static_cast<std::size_t>(n)]));
     }
     return liste;
 }
 
-std::string kontoEintrag(const Sitzung& s, int n) {
-    const auto liste = kontenListe(s);
+std::string kontoEintrag(const TDefinitionen& def, int n) {
+    const auto liste = kontenListe(def);
     for (const auto& e : liste)
         if (kontoAusEintrag(liste, e) == n) return e;
     return {};
@@ -76,9 +76,9 @@ std::string kontoEintrag(const Sitzung& s, int n) {
 BuchungsStart buchungStarten(Sitzung& s, std::optional<std::uint32_t> satz,
                              std::optional<bool> einnahme) {
     BuchungsStart start;
-    if (satz && *satz >= satzAnzahl(s.datei.dateiname())) satz.reset();
+    if (satz && *satz >= satzAnzahl(s.verein.datei.dateiname())) satz.reset();
     if (!satz) {
-        if (s.nurLesen) return start;
+        if (s.verein.nurLesen) return start;
         if (!einnahme) einnahme = einnahmeOderAusgabe(s.person);
         if (!einnahme) return start;
         start.dialog = BuchungsDialog::Buchung;
@@ -86,7 +86,7 @@ BuchungsStart buchungStarten(Sitzung& s, std::optional<std::uint32_t> satz,
         return start;
     }
     start.satz = satz;
-    start.buchung = buchungLesen(s.datei.dateiname(), *satz);
+    start.buchung = buchungLesen(s.verein.datei.dateiname(), *satz);
     s.vorgabeTag = std::to_string(start.buchung.tag);
     s.vorgabeMonat = std::to_string(start.buchung.monat);
     if (start.buchung.istUmbuchung()) {
@@ -109,7 +109,7 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
     m.satz = start.satz;
     if (neu) {
         m.buchung = TBuchung{};
-        m.buchung.bunr.setze(nummerText(s.datei.naechsteNummer));
+        m.buchung.bunr.setze(nummerText(s.verein.datei.naechsteNummer));
     } else {
         m.buchung = start.buchung;
     }
@@ -120,8 +120,8 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
     if (!neu && b.typcode == kCodeBeitrag)
         m.typen = {typEintrag(kBeitragsMarke, "Beitrag")};
     else
-        m.typen = typListe(s, start.einnahme);
-    m.konten = kontenListe(s);
+        m.typen = typListe(s.verein.def, start.einnahme);
+    m.konten = kontenListe(s.verein.def);
     gemeinsameFelderFuellen(s, b, neu, m, e);
     if (neu) {
         e.typ = m.typen.front();
@@ -130,11 +130,11 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
         const int nummer = nummerAusTypcode(b.typcode);
         for (const auto& eintrag : m.typen)
             if (eintragsNummer(eintrag) == nummer) e.typ = eintrag;
-        e.konto = kontoEintrag(s, start.einnahme ? b.kontoNach : b.kontoVon);
+        e.konto = kontoEintrag(s.verein.def, start.einnahme ? b.kontoNach : b.kontoVon);
     }
     e.anVon = OemNachAnsi(b.anVon.text());
     e.text = OemNachAnsi(b.text.text());
-    buchungstextMerken(s, e.text);
+    buchungstextMerken(s.buchungstexte, e.text);
     m.textListe = s.buchungstexte;
     e.schablone = false;
     return inhalt;
@@ -143,14 +143,15 @@ BuchungsDlgInhalt buchungsDlgFuellen(Sitzung& s, const BuchungsStart& start) {
 bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingaben& e, bool planen,
                        Eingabefeld* fehlerfeld) {
     if (m.nurLesen) return false;
-    const bool euro = inEuroGetippt(s, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+    const bool euro = inEuroGetippt(s.verein, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
     auto fehler = [&](Eingabefeld f, const std::string& text) {
-        eingabeFehler(s, FehlerBox::Meldung, text);
+        eingabeFehler(s.person, FehlerBox::Meldung, text);
         if (fehlerfeld) *fehlerfeld = f;
         return false;
     };
 
-    auto werte = betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Meldung, fehlerfeld);
+    auto werte =
+        betragUndDatumPruefen(s.person, e.betrag, e.tag, e.monat, FehlerBox::Meldung, fehlerfeld);
     if (!werte) return false;
     if (e.bunr.empty()) return fehler(Eingabefeld::Bunr, "Keine Buchungsnummer!");
     std::optional<std::uint8_t> typcode;
@@ -173,10 +174,10 @@ bool buchungsDlgBuchen(Sitzung& s, const BuchungsMaske& m, const BuchungsEingabe
     b.kontoVon = m.einnahme ? 0 : static_cast<std::uint8_t>(konto);
     b.anVon.setze(AnsiNachOem(e.anVon));
     b.text.setze(AnsiNachOem(e.text));
-    buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
+    buchungstextMerken(s.buchungstexte, e.text.substr(0, TextFeld<30>::kMax));
 
-    buchungSpeichern(s, m.satz, b, euro);
-    if (e.schablone) schabloneAnlegen(s, b, euro);
+    buchungSpeichern(s.verein, s.person, m.satz, b, euro);
+    if (e.schablone) schabloneAnlegen(s.verein, s.person, b, euro);
     s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
     return true;
 }

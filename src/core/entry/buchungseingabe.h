@@ -92,9 +92,9 @@ std::optional<std::uint8_t> typcodeAusNummer(int nummer);
 int nummerAusTypcode(std::uint8_t code);
 
 // List entries: "NN: Name" (number right-aligned in two characters) and "N: Name".
-std::vector<std::string> typListe(const Sitzung& s, bool einnahme);
-std::vector<std::string> kontenListe(const Sitzung& s);
+std::vector<std::string> typListe(const TDefinitionen& def, bool einnahme);
+std::vector<std::string> kontenListe(const TDefinitionen& def);
 // Entry of account n in kontenListe, or empty when that account is not listed.
-std::string kontoEintrag(const Sitzung& s, int n);
+std::string kontoEintrag(const TDefinitionen& def, int n);
 
 } // namespace zalvor

@@ -22,14 +22,14 @@ std::optional<long> ganzeZahl(const std::string& text) {
 
 } // namespace
 
-void eingabeFehler(Sitzung& s, FehlerBox box, const std::string& text) {
+void eingabeFehler(Person& person, FehlerBox box, const std::string& text) {
     if (box == FehlerBox::Meldung)
-        s.person.meldung(A("Fehler!"), text, Symbol::Warnung);
+        person.meldung(A("Fehler!"), text, Symbol::Warnung);
     else
-        s.person.nachricht(A("Fehler!"), text);
+        person.nachricht(A("Fehler!"), text);
 }
 
-std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::string& betrag,
+std::optional<BetragUndDatum> betragUndDatumPruefen(Person& person, const std::string& betrag,
                                                     const std::string& tag,
                                                     const std::string& monat, FehlerBox leerBox,
                                                     Eingabefeld* feld) {
@@ -38,7 +38,7 @@ std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::strin
         return std::nullopt;
     };
     if (betrag.empty()) {
-        eingabeFehler(s, leerBox, A("Kein Betrag angegeben!"));
+        eingabeFehler(person, leerBox, A("Kein Betrag angegeben!"));
         return fehlgeschlagen(Eingabefeld::Betrag);
     }
     const std::string punkt = kommaZuPunkt(betrag);
@@ -50,41 +50,40 @@ std::optional<BetragUndDatum> betragUndDatumPruefen(Sitzung& s, const std::strin
         wert.reset();
     }
     if (!wert) {
-        eingabeFehler(s, FehlerBox::Nachricht, punkt + A(" hat kein gültiges Betragsformat!"));
+        eingabeFehler(person, FehlerBox::Nachricht, punkt + A(" hat kein gültiges Betragsformat!"));
         return fehlgeschlagen(Eingabefeld::Betrag);
     }
     auto t = ganzeZahl(tag);
     if (!t || *t < 1 || *t > 31) {
-        eingabeFehler(s, FehlerBox::Nachricht, tag + A(" ist kein Tag eines Monats!"));
+        eingabeFehler(person, FehlerBox::Nachricht, tag + A(" ist kein Tag eines Monats!"));
         return fehlgeschlagen(Eingabefeld::Tag);
     }
     auto m = ganzeZahl(monat);
     if (!m || *m < 1 || *m > 12) {
-        eingabeFehler(s, FehlerBox::Nachricht, monat + A(" ist kein Monat!"));
+        eingabeFehler(person, FehlerBox::Nachricht, monat + A(" ist kein Monat!"));
         return fehlgeschlagen(Eingabefeld::Monat);
     }
     return BetragUndDatum{*wert, static_cast<std::uint8_t>(*t), static_cast<std::uint8_t>(*m)};
 }
 
-std::vector<std::string> buchungsWaehrungen(const Sitzung& s) {
-    return {s.waehrungstext(), s.andererWaehrungstext()};
+std::vector<std::string> buchungsWaehrungen(const Verein& v, std::string_view euroText) {
+    return {v.waehrungstext(euroText), v.andererWaehrungstext(euroText)};
 }
 
-bool waehrungWaehlbar(const Sitzung& s, bool neu) {
-    return neu && s.beideWaehrungen();
+bool waehrungWaehlbar(const Verein& v, bool neu) {
+    return neu && v.beideWaehrungen();
 }
 
-bool inEuroGetippt(const Sitzung& s, const std::vector<std::string>& waehrungen, bool waehlbar,
+bool inEuroGetippt(const Verein& v, const std::vector<std::string>& waehrungen, bool waehlbar,
                    const std::string& gewaehlt) {
     // Decided by position, so that a national label equal to the Euro label cannot confuse it.
     const bool andere = waehlbar && waehrungen.size() == 2 && gewaehlt == waehrungen[1] &&
                         waehrungen[0] != waehrungen[1];
-    return s.inEuro() != andere;
+    return v.inEuro() != andere;
 }
 
-void buchungstextMerken(Sitzung& s, const std::string& text) {
+void buchungstextMerken(std::vector<std::string>& liste, const std::string& text) {
     if (text.empty()) return;
-    auto& liste = s.buchungstexte;
     if (std::find(liste.begin(), liste.end(), text) == liste.end()) liste.push_back(text);
 }
 
@@ -95,23 +94,23 @@ int kontoAusEintrag(const std::vector<std::string>& konten, const std::string& e
     return c >= '1' && c <= '9' ? c - '0' : 0;
 }
 
-void buchungSpeichern(Sitzung& s, std::optional<std::uint32_t> satz, const TBuchung& b,
-                      bool euroGetippt) {
+void buchungSpeichern(Verein& v, Person& person, std::optional<std::uint32_t> satz,
+                      const TBuchung& b, bool euroGetippt) {
     if (!satz) {
         AnhaengenOptionen opt;
         opt.umrechnen = true;
         opt.inLandeswaehrung = euroGetippt;
         opt.indizes = true;
         opt.fehlendenIndexAnlegen = false;
-        buchungAnhaengen(s, b, opt);
+        buchungAnhaengen(v, person, b, opt);
         return;
     }
-    alleIndizesNeuEinordnen(s, static_cast<std::uint16_t>(*satz), b,
-                            [&] { buchungUeberschreiben(s.datei.dateiname(), *satz, b); });
+    alleIndizesNeuEinordnen(v.datei, person, static_cast<std::uint16_t>(*satz), b,
+                            [&] { buchungUeberschreiben(v.datei.dateiname(), *satz, b); });
 }
 
-std::string jahrText(const Sitzung& s) {
-    return "." + s.dateijahr();
+std::string jahrText(const Verein& v) {
+    return "." + v.dateijahr();
 }
 
 } // namespace zalvor

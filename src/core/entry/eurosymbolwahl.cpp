@@ -3,6 +3,7 @@
 
 #include "core/common/waehrung.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/eurotext.h"
 
 namespace zalvor {
 
@@ -30,7 +31,7 @@ bool euroSymbolAnwenden(Sitzung& s, std::optional<Knopf> antwort) {
         text = "EUR";
     else
         return false;
-    euroTextSpeichern(s.programmVerzeichnis, text, s.konfigVerzeichnis);
+    euroTextSpeichern(s.euroablage, text);
     s.euroText = text;
     s.tabelle(TabellenModus::Voll);
     return true;

@@ -19,8 +19,8 @@ struct EuroSymbolTexte {
 };
 EuroSymbolTexte euroSymbolTexte();
 
-// Applies the answer: Ja -> EuroText "\x80", Nein -> "EUR", each written to "EUROSYMB" in
-// the program's directory; anything else changes and writes nothing. The booking table is
+// Applies the answer: Ja -> EuroText "\x80", Nein -> "EUR", each kept by the rule of the
+// Euro label (euroTextSpeichern); anything else changes and writes nothing. The booking table is
 // redrawn afterwards. true when the file was written.
 bool euroSymbolAnwenden(Sitzung& s, std::optional<Knopf> antwort);
 

@@ -15,11 +15,11 @@ std::string mwstDlgText() {
              "waren!");
 }
 
-MwStEingaben mwstDlgFuellen(const Sitzung& s) {
-    return MwStEingaben{BetragText(s.def.mwstSatz, 2), s.def.mwstSatz != 0};
+MwStEingaben mwstDlgFuellen(const TDefinitionen& def) {
+    return MwStEingaben{BetragText(def.mwstSatz, 2), def.mwstSatz != 0};
 }
 
-bool mwstDlgOk(Sitzung& s, const MwStEingaben& e) {
+bool mwstDlgOk(Verein& v, Person& person, const MwStEingaben& e) {
     long double satz = 0;
     if (e.aktiv) {
         std::optional<long double> wert;
@@ -30,27 +30,27 @@ bool mwstDlgOk(Sitzung& s, const MwStEingaben& e) {
         }
         // A negative rate has no meaning and would make the closing divide by zero at -100.
         if (!wert || *wert < 0) {
-            s.person.meldung("Fehler", A("Ungültige Eingabe als Steuersatz: Zahl eingeben!"),
-                             Symbol::Fehler);
+            person.meldung("Fehler", A("Ungültige Eingabe als Steuersatz: Zahl eingeben!"),
+                           Symbol::Fehler);
             return false;
         }
         satz = *wert;
     }
     // A rate that could not be stored is not taken: the dialog stays with the input.
-    const long double alt = s.def.mwstSatz;
-    s.def.mwstSatz = satz;
-    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) {
-        s.def.mwstSatz = alt;
+    const long double alt = v.def.mwstSatz;
+    v.def.mwstSatz = satz;
+    if (!definitionenSchreiben(v.datei.basisname, v.def, person)) {
+        v.def.mwstSatz = alt;
         return false;
     }
     return true;
 }
 
-bool mwstDialog(Sitzung& s, const std::function<bool(MwStEingaben&)>& zeigen) {
-    s.dateiErforderlich();
-    MwStEingaben e = mwstDlgFuellen(s);
+bool mwstDialog(Verein& v, Person& person, const std::function<bool(MwStEingaben&)>& zeigen) {
+    dateiErforderlich(v.datei, person);
+    MwStEingaben e = mwstDlgFuellen(v.def);
     while (zeigen(e))
-        if (mwstDlgOk(s, e)) return true;
+        if (mwstDlgOk(v, person, e)) return true;
     return false;
 }
 

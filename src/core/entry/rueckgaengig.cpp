@@ -13,7 +13,7 @@ namespace {
 // lower record number goes first, as the reorganisation and appending order them, so that
 // the index is again the one from before the change.
 void wiederEinordnen(Sitzung& s, int k, std::uint32_t satz, const std::vector<TBuchung>& saetze) {
-    std::vector<std::uint16_t> eintraege = indexLesen(s.datei, k);
+    std::vector<std::uint16_t> eintraege = indexLesen(s.verein.datei, k);
     std::erase(eintraege, static_cast<std::uint16_t>(satz));
     const Sortierschluessel neu = sortierschluessel(k, saetze[satz]);
     auto stelle = eintraege.begin();
@@ -23,7 +23,7 @@ void wiederEinordnen(Sitzung& s, int k, std::uint32_t satz, const std::vector<TB
         if (c > 0 || (c == 0 && *stelle > satz)) break;
     }
     eintraege.insert(stelle, static_cast<std::uint16_t>(satz));
-    indexSchreiben(s.datei, k, eintraege);
+    indexSchreiben(s.verein.datei, k, eintraege);
 }
 
 } // namespace
@@ -42,10 +42,10 @@ std::optional<std::uint32_t> Rueckgaengig::naechsterSatz() const {
 }
 
 bool Rueckgaengig::rueckgaengigMachen(Sitzung& s) {
-    befehlPruefen(s, "rueckgaengig");
+    befehlPruefen(s, Befehlsart::Rueckgaengig);
     if (schritte_.empty()) return false;
     const RueckgaengigSchritt schritt = schritte_.back();
-    const std::string name = s.datei.dateiname();
+    const std::string name = s.verein.datei.dateiname();
     // A file changed behind the program's back no longer holds the record: nothing to undo.
     if (schritt.satz >= satzAnzahl(name)) {
         schritte_.clear();

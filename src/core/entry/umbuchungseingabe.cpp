@@ -20,24 +20,24 @@ UmbuchungsDlgInhalt umbuchungsDlgFuellen(Sitzung& s, std::optional<std::uint32_t
     if (neu) {
         m.buchung = TBuchung{};
         m.buchung.text.setze("Umbuchung ");
-        m.buchung.bunr.setze(nummerText(s.datei.naechsteNummer));
+        m.buchung.bunr.setze(nummerText(s.verein.datei.naechsteNummer));
     } else {
         m.buchung = buchung;
     }
     const TBuchung& b = m.buchung;
 
     m.titel = neu ? std::string("Umbuchung") : std::string("Umbuchung") + A(" ändern");
-    m.konten = kontenListe(s);
+    m.konten = kontenListe(s.verein.def);
     gemeinsameFelderFuellen(s, b, neu, m, e);
     if (neu) {
         e.von = m.konten.empty() ? std::string() : m.konten.front();
         e.nach = e.von;
     } else {
-        e.von = kontoEintrag(s, b.kontoVon);
-        e.nach = kontoEintrag(s, b.kontoNach);
+        e.von = kontoEintrag(s.verein.def, b.kontoVon);
+        e.nach = kontoEintrag(s.verein.def, b.kontoNach);
     }
     e.text = OemNachAnsi(b.text.text());
-    buchungstextMerken(s, e.text);
+    buchungstextMerken(s.buchungstexte, e.text);
     m.textListe = s.buchungstexte;
     return inhalt;
 }
@@ -45,15 +45,15 @@ UmbuchungsDlgInhalt umbuchungsDlgFuellen(Sitzung& s, std::optional<std::uint32_t
 bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& m, const UmbuchungsEingaben& e,
                          Eingabefeld* fehlerfeld) {
     if (m.nurLesen) return false;
-    const bool euro = inEuroGetippt(s, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
+    const bool euro = inEuroGetippt(s.verein, m.waehrungen, m.waehrungWaehlbar, e.waehrung);
     auto fehler = [&](Eingabefeld f, const std::string& text) {
-        eingabeFehler(s, FehlerBox::Nachricht, text);
+        eingabeFehler(s.person, FehlerBox::Nachricht, text);
         if (fehlerfeld) *fehlerfeld = f;
         return false;
     };
 
     auto werte =
-        betragUndDatumPruefen(s, e.betrag, e.tag, e.monat, FehlerBox::Nachricht, fehlerfeld);
+        betragUndDatumPruefen(s.person, e.betrag, e.tag, e.monat, FehlerBox::Nachricht, fehlerfeld);
     if (!werte) return false;
     if (e.bunr.empty()) return fehler(Eingabefeld::Bunr, "Keine Buchungsnummer!");
     const int von = kontoAusEintrag(m.konten, e.von);
@@ -74,9 +74,9 @@ bool umbuchungsDlgBuchen(Sitzung& s, const UmbuchungsMaske& m, const UmbuchungsE
     b.kontoVon = static_cast<std::uint8_t>(von);
     b.kontoNach = static_cast<std::uint8_t>(nach);
     b.text.setze(AnsiNachOem(e.text));
-    buchungstextMerken(s, e.text.substr(0, TextFeld<30>::kMax));
+    buchungstextMerken(s.buchungstexte, e.text.substr(0, TextFeld<30>::kMax));
 
-    buchungSpeichern(s, m.satz, b, euro);
+    buchungSpeichern(s.verein, s.person, m.satz, b, euro);
     s.tabelle(m.satz ? TabellenModus::Auffrischen : TabellenModus::Anhaengen);
     return true;
 }

@@ -23,25 +23,25 @@ bool gleichesJahr(const std::string& a, const std::string& b) {
     return !JahrVor(a, b) && !JahrVor(b, a);
 }
 
-void fehler(Sitzung& s, const std::string& text) {
-    s.person.meldung("Fehler", text, Symbol::Information);
+void fehler(Person& person, const std::string& text) {
+    person.meldung("Fehler", text, Symbol::Information);
 }
 
 } // namespace
 
-void waehrungsWarnungen(Sitzung& s) {
-    const WaehrungsEinstellungen& w = s.def.waehrung;
+void waehrungsWarnungen(const Verein& v, Person& person) {
+    const WaehrungsEinstellungen& w = v.def.waehrung;
     if (w.kursVorhanden())
-        s.person.meldung(
+        person.meldung(
             kWarnung,
             A("Sie haben bereits einen Wechselkurs für den Euro eingestellt! Unter Umständen "
               "wurde der eingegebene Kurs auch schon für Umrechnungen benutzt. Sie können den "
               "Kurs zwar noch ändern, aber die mit dem bisherigen Kurs vorgenommenen "
               "Berechnungen werden nicht geändert, also dem neuen Kurs nicht mehr entsprechen!"),
             Symbol::Warnung);
-    if (s.inEuro()) {
+    if (v.inEuro()) {
         std::string text = A("Das eingestellte Euro-Umstellungsjahr wurde ");
-        if (gleichesJahr(s.dateijahr(), w.Umstellungsjahr))
+        if (gleichesJahr(v.dateijahr(), w.Umstellungsjahr))
             text += A("erreicht und es wurden bereits Buchungen in Euro erfaßt (mindestens die "
                       "Anfangsbestände) !");
         else
@@ -50,12 +50,11 @@ void waehrungsWarnungen(Sitzung& s) {
                   "würde dazu führen, daß Euro-Beträge als ") +
                 w.Waehrung + A("-Beträge interpretiert würden, eine Senkung, daß ") + w.Waehrung +
                 A("-Beträge früherer Jahre als Euro-Beträge interpretiert würden!!!");
-        s.person.meldung(kWarnung, text, Symbol::Warnung);
+        person.meldung(kWarnung, text, Symbol::Warnung);
     }
 }
 
-WaehrungsEingaben waehrungsDlgFuellen(const Sitzung& s, bool ausMenue) {
-    const WaehrungsEinstellungen& w = s.def.waehrung;
+WaehrungsEingaben waehrungsDlgFuellen(const WaehrungsEinstellungen& w, bool ausMenue) {
     WaehrungsEingaben e;
     if (ausMenue && w.kursVorhanden()) e.waehrung = w.Waehrung;
     e.kurs = festkomma(w.Kurs, 6);
@@ -85,22 +84,23 @@ std::string jahrFeldGeaendert(const std::string& neu, const std::string& zuletzt
     return nurZiffern ? neu : zuletztAkzeptiert;
 }
 
-bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue) {
-    WaehrungsEinstellungen& w = s.def.waehrung;
+bool waehrungsDlgOk(Verein& v, Person& person, const Uhr& uhr, const WaehrungsEingaben& e,
+                    bool ausMenue) {
+    WaehrungsEinstellungen& w = v.def.waehrung;
     // A sign would read as a number but is no year; the fields take digits only anyway.
     if (!zweistelligeZahl(e.umstellungsjahr)) {
-        fehler(s, A("Ungültige Eingabe als Umstellungsjahr: 2stellige Zahl eingeben!"));
+        fehler(person, A("Ungültige Eingabe als Umstellungsjahr: 2stellige Zahl eingeben!"));
         return false;
     }
-    const std::string kalenderjahr = Kalenderjahr(s.uhr);
+    const std::string kalenderjahr = Kalenderjahr(uhr);
     if (ausMenue && JahrVor(kalenderjahr, w.Umstellungsjahr) &&
         !JahrVor(kalenderjahr, e.umstellungsjahr)) {
-        fehler(s, A("Sie können das Umstellungsjahr nur auf ZUKÜNFTIGE Jahre setzen!!"));
+        fehler(person, A("Sie können das Umstellungsjahr nur auf ZUKÜNFTIGE Jahre setzen!!"));
         return false;
     }
     if (!zweistelligeZahl(e.umstellungBis)) {
-        fehler(s, A("Ungültige Eingabe als Jahr (\"Umstellungszeitraum bis\"): 2stellige Zahl "
-                    "eingeben!"));
+        fehler(person, A("Ungültige Eingabe als Jahr (\"Umstellungszeitraum bis\"): 2stellige Zahl "
+                         "eingeben!"));
         return false;
     }
     std::optional<long double> kurs;
@@ -110,11 +110,11 @@ bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue) {
         kurs.reset();
     }
     if (!kurs) {
-        fehler(s, A("Ungültige Eingabe als EuroKurs: Zahl eingeben!"));
+        fehler(person, A("Ungültige Eingabe als EuroKurs: Zahl eingeben!"));
         return false;
     }
     if (e.waehrung.empty()) {
-        fehler(s, A("Sie müssen eine Währung auswählen oder eingeben!"));
+        fehler(person, A("Sie müssen eine Währung auswählen oder eingeben!"));
         return false;
     }
     // Settings that could not be stored are not taken: the dialog stays with the input.
@@ -123,7 +123,7 @@ bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue) {
     w.Waehrung = e.waehrung.substr(0, 3);
     w.Umstellungsjahr = e.umstellungsjahr;
     w.UmstellungBis = e.umstellungBis;
-    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) {
+    if (!definitionenSchreiben(v.datei.basisname, v.def, person)) {
         w = alt;
         return false;
     }
@@ -133,11 +133,11 @@ bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue) {
 bool waehrungsDialog(Sitzung& s, bool ausMenue,
                      const std::function<bool(WaehrungsEingaben&)>& zeigen) {
     s.dateiErforderlich();
-    if (ausMenue) waehrungsWarnungen(s);
-    WaehrungsEingaben e = waehrungsDlgFuellen(s, ausMenue);
+    if (ausMenue) waehrungsWarnungen(s.verein, s.person);
+    WaehrungsEingaben e = waehrungsDlgFuellen(s.verein.def.waehrung, ausMenue);
     bool gespeichert = false;
     while (!gespeichert && zeigen(e))
-        gespeichert = waehrungsDlgOk(s, e, ausMenue);
+        gespeichert = waehrungsDlgOk(s.verein, s.person, s.uhr, e, ausMenue);
     if (ausMenue) s.tabelle(TabellenModus::Voll);
     return gespeichert;
 }

@@ -19,11 +19,11 @@ struct WaehrungsEingaben {
 
 // The two warnings shown before the dialog when it is opened from the menu (caption
 // "W A R N U N G ! ! !", warning icon): a rate is set; the file is already in Euro.
-void waehrungsWarnungen(Sitzung& s);
+void waehrungsWarnungen(const Verein& v, Person& person);
 
 // Initial entries: currency only when opened from the menu with a rate set; rate with six
 // decimals; the two years.
-WaehrungsEingaben waehrungsDlgFuellen(const Sitzung& s, bool ausMenue);
+WaehrungsEingaben waehrungsDlgFuellen(const WaehrungsEinstellungen& w, bool ausMenue);
 
 // Entries of the currency list: "DM", "ÖS", "SFr" and an empty one.
 std::vector<std::string> waehrungsListe();
@@ -38,7 +38,8 @@ std::string jahrFeldGeaendert(const std::string& neu, const std::string& zuletzt
 
 // OK: the five checks in order (caption "Fehler", information icon; false = shown again),
 // then the settings are taken and the definitions file is written; true.
-bool waehrungsDlgOk(Sitzung& s, const WaehrungsEingaben& e, bool ausMenue);
+bool waehrungsDlgOk(Verein& v, Person& person, const Uhr& uhr, const WaehrungsEingaben& e,
+                    bool ausMenue);
 
 // The whole dialog: warnings (from the menu), `zeigen` until OK passes the checks or it
 // returns false (cancel), and the table redraw after the menu command. true when stored.

@@ -2,13 +2,16 @@
 #pragma once
 
 #include "core/files/buchung.h"
-#include "core/files/sitzung.h"
+#include "core/files/satzdatei.h"
+#include "core/files/verein.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zalvor {
+
+class Person;
 
 inline constexpr std::uint32_t kMaxSaetze = 65535;
 
@@ -19,29 +22,17 @@ struct AnhaengenOptionen {
     bool fehlendenIndexAnlegen = false;
 };
 
-// Whole records of a file (a partial tail is not counted).
-std::uint32_t satzAnzahl(const std::string& dateiname);
-// Bytes after the last whole record (0 for a sound file).
-std::uint32_t unvollstaendigeBytes(const std::string& dateiname);
-
-TBuchung buchungLesen(const std::string& dateiname, std::uint32_t satz);
-// All whole records in file order, read in one pass.
-std::vector<TBuchung> alleBuchungenLesen(const std::string& dateiname);
-// The bytes of all whole records in one read, into a buffer the caller keeps for the next
-// file; returns the record count.
-std::uint32_t satzbytesLesen(const std::string& dateiname, std::vector<std::uint8_t>& puffer);
-
 // Appends to the active booking file (record count N afterwards), advances the next booking
 // number and files record N-1 into the indexes when asked.
-void buchungAnhaengen(Sitzung& s, TBuchung b, const AnhaengenOptionen& opt);
+void buchungAnhaengen(Verein& v, Person& person, TBuchung b, const AnhaengenOptionen& opt);
 // Appends a batch in file order with one write, the indexes filed once for all (each index
 // rewritten whole): new indexes are prepared beside the old ones, then the records are
 // written and synced, then the indexes switched over; until the last one is switched the
 // check at opening finds the indexes short. Advances the next booking number per record.
 // Nothing is written when the file cannot take them all.
-void buchungenAnhaengen(Sitzung& s, const std::vector<TBuchung>& neu);
+void buchungenAnhaengen(Verein& v, Person& person, const std::vector<TBuchung>& neu);
 // Appends to another file of booking records (the template file); no number, no indexes.
-void satzAnhaengen(Sitzung& s, const std::string& dateiname, TBuchung b,
+void satzAnhaengen(const Verein& v, Person& person, const std::string& dateiname, TBuchung b,
                    const AnhaengenOptionen& opt);
 
 // Rewrites the record in place; the caller re-files it in the indexes.
@@ -50,7 +41,7 @@ void buchungUeberschreiben(const std::string& dateiname, std::uint32_t satz, con
 void buchungLoeschen(const std::string& dateiname, std::uint32_t satz);
 
 // Next booking number from the last record (1 for an empty file or a non-number).
-void naechsteNummerFinden(Sitzung& s);
+void naechsteNummerFinden(TBuchungsdatei& d);
 // Rule after an append: a decimal booking number v gives v + 1, otherwise + 1.
 void naechsteNummerNachAnhaengen(TBuchungsdatei& d, const TBuchung& b);
 

@@ -1,6 +1,8 @@
 // Name checks shared by the open command of both front ends.
 #include "core/files/dateiname.h"
 
+#include "core/common/dateisystem.h"
+#include "core/common/person.h"
 #include "core/common/zeichensatz.h"
 
 #include <cctype>
@@ -13,38 +15,48 @@ bool ziffer(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-bool punktAlsDrittletztes(const std::string& name) {
-    return name.size() >= 3 && name[name.size() - 3] == '.';
+Dateiwahl wahl(const Dateisatz& d) {
+    return Dateiwahl{d.basisname(), d.jahr()};
 }
 
 } // namespace
 
-std::optional<Dateiwahl> dateinamePruefen(Sitzung& s, std::string name) {
-    if (!punktAlsDrittletztes(name)) name += "." + s.datei.jahr;
-    const std::size_t ab = name.size() > 13 ? name.size() - 13 : 0;
-    if (name.find('~', ab) != std::string::npos) {
-        s.person.meldung(A("Fehler!"),
-                         A("Dateien, die mit ~ beginnen, können nicht geladen werden! Sie sind "
-                           "i.A. Sicherungskopien einer Reorganisation, für die keine "
-                           "Definitionsdatei besteht!"),
-                         Symbol::Fehler);
+std::optional<Dateiwahl> dateinamePruefen(std::string name, const std::string& aktivesJahr,
+                                          Person& person) {
+    name = Dateisatz::mitJahr(name, aktivesJahr);
+    if (Dateisatz::istSicherungsname(name)) {
+        person.meldung(A("Fehler!"),
+                       A("Dateien, die mit ~ beginnen, können nicht geladen werden! Sie sind "
+                         "i.A. Sicherungskopien einer Reorganisation, für die keine "
+                         "Definitionsdatei besteht!"),
+                       Symbol::Fehler);
         return std::nullopt;
     }
     // Both year digits are checked: a year like "a1" would break every year rule.
     if (!ziffer(name.back()) || !ziffer(name[name.size() - 2])) {
-        s.person.meldung(A("Fehler!"), A("Es handelt sich hier NICHT um eine Buchungsdatei!"),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"), A("Es handelt sich hier NICHT um eine Buchungsdatei!"),
+                       Symbol::Fehler);
         return std::nullopt;
     }
-    return Dateiwahl{name.substr(0, name.size() - 3), name.substr(name.size() - 2)};
+    return wahl(Dateisatz::ausBuchungsdatei(name));
+}
+
+bool namenPassen(const Dateisatz& dateien, Person& person) {
+    const auto zuLang = dateien.zuLangerName();
+    if (!zuLang) return true;
+    const std::size_t grenze = 255;
+    const std::size_t ueber = dateinameTeil(*zuLang).size() - grenze;
+    person.meldung(A("Fehler!"),
+                   A("Der Name ") + utf8NachAnsi(dateien.buchungsdateiName()) +
+                       A(" ist zu lang: Die Namen der Dateien eines Vereins dürfen höchstens ") +
+                       std::to_string(grenze) + A(" Zeichen haben. Kürzen Sie den Namen um ") +
+                       std::to_string(ueber) + A(" Zeichen; es wird nichts geschrieben."),
+                   Symbol::Fehler);
+    return false;
 }
 
 Dateiwahl neuerDateiname(const std::string& eingabe, const std::string& kalenderjahr) {
-    // Only two digits after the point make a year; "Kasse.ab" is a base name.
-    if (punktAlsDrittletztes(eingabe) && ziffer(eingabe.back()) &&
-        ziffer(eingabe[eingabe.size() - 2]))
-        return Dateiwahl{eingabe.substr(0, eingabe.size() - 3), eingabe.substr(eingabe.size() - 2)};
-    return Dateiwahl{eingabe, kalenderjahr};
+    return wahl(Dateisatz::neu(eingabe, kalenderjahr));
 }
 
 } // namespace zalvor

@@ -7,6 +7,8 @@
 #include "core/common/person.h"
 #include "core/common/real6.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
+#include "core/files/dateischreiben.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -140,7 +142,7 @@ void vorgaben(const std::string& basisname, TDefinitionen& d) {
     d.mwstSatz = 0;
     d.waehrung.Kurs = 0;
     jahreVorgabe(d.waehrung);
-    d.mitgliedEinstellung = dateiExistiert(aufgeloest(basisname + ".PWD")) ? 11 : 1;
+    d.mitgliedEinstellung = dateiExistiert(Dateisatz(basisname, {}).codewort()) ? 11 : 1;
 }
 
 void versionsHinweis(Person& person, const std::string& titel, const std::string& text) {
@@ -311,16 +313,13 @@ std::vector<std::string> dateiZeilen(const TDefinitionen& d) {
 
 } // namespace
 
-std::string definitionsdateiName(const std::string& basisname) {
-    return aufgeloest(basisname + ".def");
-}
-
 void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& person) {
     d.typen.namenLeeren();
     d.typen.zuordnungenLeeren();
     d.unlesbar = false;
 
-    const std::string pfad = definitionsdateiName(basisname);
+    const Dateisatz dateien(basisname, {});
+    const std::string pfad = dateien.definitionen();
     // A folder of that name holds no settings; a file that cannot be read does.
     if (!dateiExistiert(pfad) || istOrdner(pfad)) {
         person.meldung(A("Fehler!"), A("Fehlende Definitionsdatei!!"), Symbol::Fehler);
@@ -336,8 +335,8 @@ void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& p
     }
     if (!z || !kopfLesen(*z, d)) {
         person.meldung(A("FEHLER!"),
-                       A("Fehler beim Lesen der Definitionsdatei ") + utf8NachAnsi(basisname) +
-                           ".DEF!",
+                       A("Fehler beim Lesen der Definitionsdatei ") +
+                           utf8NachAnsi(dateien.definitionenImText()) + "!",
                        Symbol::Fehler);
         vorgaben(basisname, d);
         return;
@@ -365,8 +364,9 @@ bool definitionenSchreiben(const std::string& basisname, TDefinitionen& d, Perso
         if (konto.empty()) konto = kUnbenannt;
     }
     try {
-        if (d.unlesbar) throw EAFehler(EACCES, definitionsdateiName(basisname));
-        textdateiSchreiben(definitionsdateiName(basisname), dateiZeilen(d));
+        const std::string pfad = Dateisatz(basisname, {}).definitionen();
+        if (d.unlesbar) throw EAFehler(EACCES, pfad);
+        textdateiSchreiben(pfad, dateiZeilen(d));
     } catch (const EAFehler&) {
         person.meldung(A("FEHLER!"), A("Definitionsdatei konnte nicht neu geschrieben werden!"),
                        Symbol::Fehler);

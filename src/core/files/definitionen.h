@@ -45,7 +45,4 @@ void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& p
 // returns false then. Definitions of an unreadable file are never written.
 bool definitionenSchreiben(const std::string& basisname, TDefinitionen& d, Person& person);
 
-// Name of the definitions file of a base name (existing letter case preferred).
-std::string definitionsdateiName(const std::string& basisname);
-
 } // namespace zalvor

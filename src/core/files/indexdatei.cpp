@@ -6,9 +6,8 @@
 #include "core/common/fehler.h"
 #include "core/common/typverwaltung.h"
 #include "core/common/zeichensatz.h"
-#include "core/files/buchungsdatei.h"
-#include "core/files/oeffnen.h"
-#include "core/files/reorganisation.h"
+#include "core/files/dateischreiben.h"
+#include "core/files/satzdatei.h"
 
 #include <algorithm>
 #include <functional>
@@ -31,9 +30,8 @@ std::vector<std::uint16_t> eintraegeLesen(const std::string& name) {
     return eintraege;
 }
 
-void fehlendenIndexMelden(Sitzung& s) {
-    s.person.meldung(A("Fehler"), A("Eine Indexdatei fehlt! Bitte Reorganisieren!"),
-                     Symbol::Fehler);
+void fehlendenIndexMelden(Person& person) {
+    person.meldung(A("Fehler"), A("Eine Indexdatei fehlt! Bitte Reorganisieren!"), Symbol::Fehler);
 }
 
 // Records of the booking file, read in one piece when a filing needs more than the last
@@ -120,10 +118,6 @@ Sortierschluessel sortierschluessel(int k, const TBuchung& b) {
     return s;
 }
 
-std::string indexdateiName(const TBuchungsdatei& d, int k) {
-    return d.basisname + "." + d.jahr + static_cast<char>('0' + k);
-}
-
 bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b) {
     return vergleicheSchluessel(k, sortierschluessel(k, a), sortierschluessel(k, b)) <= 0;
 }
@@ -142,15 +136,16 @@ std::vector<std::uint8_t> gepackt(const std::vector<std::uint16_t>& eintraege) {
 } // namespace
 
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege) {
-    // The working copy base name + ".tmp" is written and synced first and then takes the
-    // index's name, so a failure never leaves half an index behind.
-    Ersetzung(aufgeloest(indexdateiName(d, k)), gepackt(eintraege), d.basisname + ".tmp")
+    // The working copy is written and synced first and then takes the index's name, so a
+    // failure never leaves half an index behind.
+    const Dateisatz dateien = d.dateien();
+    Ersetzung(ersetzungsziel(dateien.index(k)), gepackt(eintraege), dateien.indexKopie())
         .umschalten();
 }
 
 Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,
                            const std::vector<std::uint16_t>& eintraege) {
-    return Ersetzung(aufgeloest(indexdateiName(d, k)), gepackt(eintraege));
+    return ersetzungVorbereiten(d.dateien().index(k), gepackt(eintraege));
 }
 
 namespace {
@@ -169,93 +164,94 @@ void eintragAnhaengen(const std::string& name, std::uint16_t satz) {
 
 namespace {
 
-void einordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen,
-               SatzQuelle& quelle) {
-    const std::string name = aufgeloest(indexdateiName(s.datei, k));
+void einordnen(const TBuchungsdatei& d, Person& person, int k, std::uint16_t satz,
+               const TBuchung& b, bool fehlendenAnlegen, SatzQuelle& quelle) {
+    const std::string name = d.dateien().index(k);
     if (!dateiExistiert(name)) {
         if (!fehlendenAnlegen) {
-            fehlendenIndexMelden(s);
+            fehlendenIndexMelden(person);
             return;
         }
         // Only the first record of a file gets here, so the entry is 0; the record's own
         // number keeps the index right should it ever be another one.
-        indexSchreiben(s.datei, k, {satz});
+        indexSchreiben(d, k, {satz});
         return;
     }
     std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
     if (einfuegen(k, eintraege, satz, b, quelle))
-        indexSchreiben(s.datei, k, eintraege);
+        indexSchreiben(d, k, eintraege);
     else
         eintragAnhaengen(name, satz);
 }
 
-void neuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen,
-                  SatzQuelle& quelle) {
-    const std::string name = aufgeloest(indexdateiName(s.datei, k));
+void neuEinordnen(const TBuchungsdatei& d, Person& person, int k, std::uint16_t satz,
+                  const TBuchung& b, bool fehlendenAnlegen, SatzQuelle& quelle) {
+    const std::string name = d.dateien().index(k);
     if (!dateiExistiert(name)) {
-        einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+        einordnen(d, person, k, satz, b, fehlendenAnlegen, quelle);
         return;
     }
     std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
     auto alt = std::find(eintraege.begin(), eintraege.end(), satz);
     if (alt != eintraege.end()) eintraege.erase(alt);
     einfuegen(k, eintraege, satz, b, quelle);
-    indexSchreiben(s.datei, k, eintraege);
+    indexSchreiben(d, k, eintraege);
 }
 
 } // namespace
 
-void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
-                    bool fehlendenAnlegen) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
-    einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+void indexEinordnen(const TBuchungsdatei& d, Person& person, int k, std::uint16_t satz,
+                    const TBuchung& b, bool fehlendenAnlegen) {
+    SatzQuelle quelle(d.dateien().buchungsdatei());
+    einordnen(d, person, k, satz, b, fehlendenAnlegen, quelle);
 }
 
-void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
-                       bool fehlendenAnlegen) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
-    neuEinordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+void indexNeuEinordnen(const TBuchungsdatei& d, Person& person, int k, std::uint16_t satz,
+                       const TBuchung& b, bool fehlendenAnlegen) {
+    SatzQuelle quelle(d.dateien().buchungsdatei());
+    neuEinordnen(d, person, k, satz, b, fehlendenAnlegen, quelle);
 }
 
 // The nine filings of one record share one read of the booking file.
-void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
-                          bool fehlendenAnlegen) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+void alleIndizesEinordnen(const TBuchungsdatei& d, Person& person, std::uint16_t satz,
+                          const TBuchung& b, bool fehlendenAnlegen) {
+    SatzQuelle quelle(d.dateien().buchungsdatei());
     for (int k = 1; k <= 9; ++k)
-        einordnen(s, k, satz, b, fehlendenAnlegen, quelle);
+        einordnen(d, person, k, satz, b, fehlendenAnlegen, quelle);
 }
 
-void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
-                             const std::function<void()>& satzSchreiben) {
-    SatzQuelle quelle(aufgeloest(s.datei.dateiname()));
+void alleIndizesNeuEinordnen(const TBuchungsdatei& d, Person& person, std::uint16_t satz,
+                             const TBuchung& b, const std::function<void()>& satzSchreiben) {
+    SatzQuelle quelle(d.dateien().buchungsdatei());
     // The record is still the old one on disk; it is no entry of the lists being sorted, so
     // the new places can be found before it is rewritten.
     std::vector<Ersetzung> neu;
     int marke = 0;
     for (int k = 1; k <= 9; ++k) {
-        const std::string name = aufgeloest(indexdateiName(s.datei, k));
+        const std::string name = d.dateien().index(k);
         if (!dateiExistiert(name)) {
-            fehlendenIndexMelden(s);
+            fehlendenIndexMelden(person);
             continue;
         }
         std::vector<std::uint16_t> eintraege = eintraegeLesen(name);
         auto alt = std::find(eintraege.begin(), eintraege.end(), satz);
         if (alt != eintraege.end()) eintraege.erase(alt);
         einfuegen(k, eintraege, satz, b, quelle);
-        neu.push_back(indexVorbereiten(s.datei, k, eintraege));
+        neu.push_back(indexVorbereiten(d, k, eintraege));
         marke = k;
     }
     // While the record and the indexes disagree, one index is missing: a failure in between
     // is found by the check at the next opening, which offers the reorganisation.
-    if (marke != 0) dateiLoeschen(aufgeloest(indexdateiName(s.datei, marke)));
+    if (marke != 0) dateiLoeschen(d.dateien().index(marke));
     satzSchreiben();
     for (auto& e : neu)
         e.umschalten();
 }
 
-std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
+std::vector<Ersetzung> alleIndizesVorbereiten(const TBuchungsdatei& d, Person& person,
+                                              std::uint16_t erster,
                                               const std::vector<TBuchung>& neu) {
-    const std::vector<TBuchung> alt = alleBuchungenLesen(aufgeloest(s.datei.dateiname()));
+    const std::vector<TBuchung> alt = alleBuchungenLesen(d.dateien().buchungsdatei());
     const TBuchung leer;
     auto satz = [&](std::uint16_t nr) -> const TBuchung& {
         if (nr >= erster) {
@@ -271,9 +267,9 @@ std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
     std::vector<Ersetzung> r;
     bool gemeldet = false;
     for (int k = 1; k <= 9; ++k) {
-        const std::string name = aufgeloest(indexdateiName(s.datei, k));
+        const std::string name = d.dateien().index(k);
         if (!dateiExistiert(name)) {
-            if (!gemeldet) fehlendenIndexMelden(s);
+            if (!gemeldet) fehlendenIndexMelden(person);
             gemeldet = true;
             continue;
         }
@@ -290,22 +286,22 @@ std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
         zusammen.reserve(eintraege.size() + dazu.size());
         std::merge(eintraege.begin(), eintraege.end(), dazu.begin(), dazu.end(),
                    std::back_inserter(zusammen), vor);
-        r.push_back(indexVorbereiten(s.datei, k, zusammen));
+        r.push_back(indexVorbereiten(d, k, zusammen));
     }
     return r;
 }
 
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k) {
-    return eintraegeLesen(aufgeloest(indexdateiName(d, k)));
+    return eintraegeLesen(d.dateien().index(k));
 }
 
 IndexBefund indizesPruefen(const TBuchungsdatei& d) {
-    const std::uint32_t n = satzAnzahl(aufgeloest(d.dateiname()));
+    const std::uint32_t n = satzAnzahl(d.dateien().buchungsdatei());
     // A missing index is named even when an earlier one is damaged: the message then tells
     // the more telling of the two problems.
     std::optional<IndexBefund> erster;
     for (int k = 1; k <= 9; ++k) {
-        const std::string name = aufgeloest(indexdateiName(d, k));
+        const std::string name = d.dateien().index(k);
         if (!dateiExistiert(name)) return IndexBefund::Fehlt;
         if (erster) continue;
         try {
@@ -319,39 +315,6 @@ IndexBefund indizesPruefen(const TBuchungsdatei& d) {
         }
     }
     return erster.value_or(IndexBefund::InOrdnung);
-}
-
-IndexBefund indexCheckBeimOeffnen(Sitzung& s) {
-    if (satzAnzahl(aufgeloest(s.datei.dateiname())) == 0) return IndexBefund::InOrdnung;
-    const IndexBefund befund = indizesPruefen(s.datei);
-    if (befund == IndexBefund::InOrdnung) return befund;
-    std::string text;
-    switch (befund) {
-    case IndexBefund::Fehlt:
-        text = A("Min. eine Indexdatei fehlt!");
-        break;
-    case IndexBefund::Beschaedigt:
-        text = A("Min. eine Indexdatei ist beschädigt!");
-        break;
-    default:
-        text = A("Fehler beim Zugriff auf eine Indexdatei!");
-        break;
-    }
-    auto antwort = s.person.frage(jaNeinFrage(
-        A("Index-Datei-Check"),
-        text + "\r" + A("Wollen Sie zur Reparatur eine Reorganisation starten?"), Symbol::Fehler));
-    if (antwort != Knopf::Ja) return befund;
-    // The repair writes: only while no other program has the club.
-    if (!s.sperre.gehalten() && !vereinSperren(s)) {
-        s.person.meldung(A("Gesperrt"),
-                         A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
-                             A(" wird gerade von einem anderen Programm bearbeitet. Die "
-                               "Reorganisation wird nicht durchgeführt."),
-                         Symbol::Fehler);
-        return befund;
-    }
-    reorganisieren(s, false);
-    return befund;
 }
 
 std::pair<int, int> indexPaar(Sortierung sortierung) {

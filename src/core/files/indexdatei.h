@@ -3,7 +3,7 @@
 
 #include "core/common/dateisystem.h"
 #include "core/files/buchung.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,8 +14,7 @@
 
 namespace zalvor {
 
-// Name of index k (1..9) of the active file: base name + "." + year + digit.
-std::string indexdateiName(const TBuchungsdatei& d, int k);
+class Person;
 
 // True when record a sorts before-or-equal record b in the order of index k.
 bool sortiertVorOderGleich(int k, const TBuchung& a, const TBuchung& b);
@@ -62,7 +61,7 @@ inline int vergleicheSchluessel(int k, const Sortierschluessel& a, const Sortier
     }
 }
 
-// Replaces index k with the given entries, through the working copy base name + ".tmp".
+// Replaces index k with the given entries, through the file set's working copy.
 void indexSchreiben(const TBuchungsdatei& d, int k, const std::vector<std::uint16_t>& eintraege);
 // Writes the new content of index k beside the old one; switched over later.
 Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,
@@ -71,33 +70,32 @@ Ersetzung indexVorbereiten(const TBuchungsdatei& d, int k,
 // Files record number `satz` into index k. A missing index is created with `satz` as its
 // single entry (0 for the first record of a file) when `fehlendenAnlegen` is set, otherwise
 // reported ("Eine Indexdatei fehlt! Bitte Reorganisieren!").
-void indexEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
-                    bool fehlendenAnlegen);
+void indexEinordnen(const TBuchungsdatei& d, Person& person, int k, std::uint16_t satz,
+                    const TBuchung& b, bool fehlendenAnlegen);
 // Removes `satz` from index k and files it again at the place the changed record needs.
-void indexNeuEinordnen(Sitzung& s, int k, std::uint16_t satz, const TBuchung& b,
-                       bool fehlendenAnlegen);
+void indexNeuEinordnen(const TBuchungsdatei& d, Person& person, int k, std::uint16_t satz,
+                       const TBuchung& b, bool fehlendenAnlegen);
 // Indexes 1..9 in order after an append.
-void alleIndizesEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b, bool fehlendenAnlegen);
+void alleIndizesEinordnen(const TBuchungsdatei& d, Person& person, std::uint16_t satz,
+                          const TBuchung& b, bool fehlendenAnlegen);
 // A batch appended as record numbers erster.. erster + neu.size() - 1 (not yet written): the
 // new content of every index, prepared beside it and switched over by the caller once the
 // records are on the disk. Each new record goes where filing it after the previous ones would
 // put it. A missing index is reported once and left out.
-std::vector<Ersetzung> alleIndizesVorbereiten(Sitzung& s, std::uint16_t erster,
+std::vector<Ersetzung> alleIndizesVorbereiten(const TBuchungsdatei& d, Person& person,
+                                              std::uint16_t erster,
                                               const std::vector<TBuchung>& neu);
 // A change: `satzSchreiben` rewrites the record, and indexes 1..9 take the changed record's
 // places (no index is created; a missing one is reported). Ordered so that a failure at any
 // step leaves either the old state or one the check at opening finds.
-void alleIndizesNeuEinordnen(Sitzung& s, std::uint16_t satz, const TBuchung& b,
-                             const std::function<void()>& satzSchreiben);
+void alleIndizesNeuEinordnen(const TBuchungsdatei& d, Person& person, std::uint16_t satz,
+                             const TBuchung& b, const std::function<void()>& satzSchreiben);
 
 // Record numbers of index k in order.
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k);
 
 // First problem among indexes 1..9 compared with the record count.
 IndexBefund indizesPruefen(const TBuchungsdatei& d);
-// The check at open: message and question; Yes starts the reorganisation. Returns the
-// finding.
-IndexBefund indexCheckBeimOeffnen(Sitzung& s);
 
 // The index pair of a sort order: plain lists, lists with expenses before incomes (0 = file
 // order).

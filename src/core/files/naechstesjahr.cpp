@@ -6,6 +6,8 @@
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateiname.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/indexdatei.h"
 #include "core/files/oeffnen.h"
 #include "core/files/reorganisation.h"
@@ -25,10 +27,10 @@ bool zweiZiffern(const std::string& t) {
 }
 
 std::string vorschlag(Sitzung& s) {
-    auto y = ganzzahlLesen(s.datei.jahr);
+    auto y = ganzzahlLesen(s.verein.datei.jahr);
     if (!y) {
-        s.datei.jahr = Kalenderjahr(s.uhr);
-        y = ganzzahlLesen(s.datei.jahr);
+        s.verein.datei.jahr = Kalenderjahr(s.uhr);
+        y = ganzzahlLesen(s.verein.datei.jahr);
     }
     return zweistellig(static_cast<int>((*y + 1) % 100));
 }
@@ -48,7 +50,7 @@ std::optional<std::string> jahrErfragen(Sitzung& s) {
 
 // Asks before the first Euro year; false ends the year change.
 bool euroUmstellungBestaetigt(Sitzung& s) {
-    const auto& w = s.def.waehrung;
+    const auto& w = s.verein.def.waehrung;
     if (w.Kurs < kKursSchwelle) {
         s.person.meldung(
             A("Achtung!"),
@@ -86,8 +88,8 @@ long double saldo(const std::vector<TBuchung>& saetze, int konto) {
 
 } // namespace
 
-long double kontostand(const Sitzung& s, int konto) {
-    return saldo(alleBuchungenLesen(s.datei.dateiname()), konto);
+long double kontostand(const Verein& v, int konto) {
+    return saldo(alleBuchungenLesen(v.datei.dateiname()), konto);
 }
 
 void naechstesJahr(Sitzung& s) {
@@ -95,12 +97,14 @@ void naechstesJahr(Sitzung& s) {
     auto neuesJahr = jahrErfragen(s);
     if (!neuesJahr) return;
 
-    const auto& w = s.def.waehrung;
+    const auto& w = s.verein.def.waehrung;
     const bool umstellung =
-        JahrVor(s.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
-    if (umstellung && (!euroUmstellungBestaetigt(s) || !beitragssaetzeUmstellen(s))) return;
+        JahrVor(s.verein.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
+    if (umstellung &&
+        (!euroUmstellungBestaetigt(s) || !beitragssaetzeUmstellen(s.verein, s.person)))
+        return;
 
-    const std::string neuerName = s.datei.basisname + "." + *neuesJahr;
+    const std::string neuerName = s.verein.datei.dateien().imJahr(*neuesJahr).buchungsdateiName();
     if (dateiExistiert(neuerName)) {
         Frage f{"",
                 utf8NachAnsi(neuerName) +
@@ -113,7 +117,7 @@ void naechstesJahr(Sitzung& s) {
                 {}};
         auto antwort = s.person.frage(f);
         if (antwort == Knopf::Nein) {
-            s.datei.jahr = *neuesJahr;
+            s.verein.datei.jahr = *neuesJahr;
             buchungsdateiOeffnen(s);
             s.statuszeile();
             return;
@@ -122,7 +126,7 @@ void naechstesJahr(Sitzung& s) {
     }
 
     // The previous year's records, read before anything of the new year is written.
-    const std::vector<TBuchung> vorjahr = alleBuchungenLesen(s.datei.dateiname());
+    const std::vector<TBuchung> vorjahr = alleBuchungenLesen(s.verein.datei.dateiname());
     auto umrechnen = [&](long double betrag) { return umstellung ? InEuro(w, betrag) : betrag; };
 
     // Everything of the new year is computed before anything is written, so that an
@@ -144,37 +148,37 @@ void naechstesJahr(Sitzung& s) {
         schreiben(b);
     }
     // The reorganisation converts the templates into Euro; their overflow is found now.
-    const std::string schablonen = aufgeloest(s.datei.basisname + ".SBD");
+    const std::string schablonen = s.verein.datei.dateien().schablonen();
     if (umstellung && dateiExistiert(schablonen)) {
         for (const TBuchung& b : alleBuchungenLesen(schablonen))
             (void)Real6::aus(umrechnen(b.betrag.wert()));
     }
 
-    TBuchungsdatei neu = s.datei;
+    TBuchungsdatei neu = s.verein.datei;
     neu.jahr = *neuesJahr;
-    if (!sperreFuerNeueDatei(s, neu)) return;
+    if (!namenPassen(neu.dateien(), s.person) || !sperreFuerNeueDatei(s, neu)) return;
     // Indexes of an earlier file of that year go first: a booking file without its indexes
     // is found by the check at opening, one with the wrong indexes might not be.
     for (int k = 1; k <= 9; ++k)
-        dateiLoeschen(aufgeloest(indexdateiName(neu, k)));
+        dateiLoeschen(neu.dateien().index(k));
     try {
         dateiErsetzen(neu.dateiname(), inhalt);
     } catch (const EAFehler&) {
         s.person.meldung(A("Fehler!"), A("Schreiben der Datei nicht möglich!"), Symbol::Fehler);
         s.melden({Ereignis::Art::DateiGewechselt});
-        s.datei.basisname.clear();
+        s.verein.datei.basisname.clear();
         return;
     }
-    s.datei.jahr = *neuesJahr;
+    s.verein.datei.jahr = *neuesJahr;
     s.melden({Ereignis::Art::DateiGewechselt});
-    s.planvorgaben = false;
-    s.datei.naechsteNummer = 1;
+    s.verein.planvorgaben = false;
+    s.verein.datei.naechsteNummer = 1;
 
     s.person.nachricht("\"Zwischenstop\"",
                        A("\rAnfangsbestände erstellt! Um die Indexdateien zu erstellen, wird nun "
                          "eine Reorganisation vorgenommen!"));
-    reorganisieren(s, umstellung);
-    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
+    reorganisieren(s.verein, s.person, umstellung);
+    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.verein.datei.dateiname());
     s.tabelle(TabellenModus::Voll);
     s.person.meldung(A("Achtung!!"),
                      A("Wenn Sie noch Buchungen im Vorjahr durchführen, stimmen diese neuen "

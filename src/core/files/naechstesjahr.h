@@ -12,6 +12,6 @@ void naechstesJahr(Sitzung& s);
 
 // Balance of account n (1..9) in the active booking file: booked incomes minus booked
 // expenses, opening balances counting as incoming.
-long double kontostand(const Sitzung& s, int konto);
+long double kontostand(const Verein& v, int konto);
 
 } // namespace zalvor

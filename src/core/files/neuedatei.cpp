@@ -18,8 +18,8 @@ namespace zalvor {
 namespace {
 
 bool dateiSchonDa(const Dateiwahl& w) {
-    return dateiExistiert(aufgeloest(w.basisname + ".DEF")) ||
-           dateiExistiert(w.basisname + "." + w.jahr);
+    const Dateisatz d(w.basisname, w.jahr);
+    return dateiExistiert(d.definitionen()) || dateiExistiert(d.buchungsdateiName());
 }
 
 // Step 4: a new club starts from clean definitions. The VAT rate and the free member field
@@ -38,11 +38,12 @@ void definitionenZuruecksetzen(TDefinitionen& d) {
 
 bool dateienAnlegen(Sitzung& s) {
     try {
+        const Dateisatz dateien = s.verein.datei.dateien();
         for (int k = 1; k <= 9; ++k)
-            dateiLoeschen(indexdateiName(s.datei, k));
-        leereDateiAnlegen(s.datei.dateiname());
+            dateiLoeschen(dateien.index(k));
+        leereDateiAnlegen(s.verein.datei.dateiname());
         // The member register belongs to the club, not to the year: an existing one is kept.
-        const std::string mitglieder = aufgeloest(s.datei.basisname + ".MGB");
+        const std::string mitglieder = dateien.mitglieder();
         if (!dateiExistiert(mitglieder)) leereDateiAnlegen(mitglieder);
         return true;
     } catch (const EAFehler&) {
@@ -65,7 +66,8 @@ bool anfangsbestaendeSpeichern(Sitzung& s, const std::array<std::string, 9>& ein
                                                 A(" hat kein gültiges Betragsformat!"));
             return false;
         }
-        buchungAnhaengen(s, anfangsbestandsBuchung(n, *betrag), AnhaengenOptionen{});
+        buchungAnhaengen(s.verein, s.person, anfangsbestandsBuchung(n, *betrag),
+                         AnhaengenOptionen{});
     }
     return true;
 }
@@ -77,7 +79,7 @@ void anfangsbestaendeErfassen(Sitzung& s) {
     eingaben.fill("0.00");
     while (true) {
         // Records of an earlier attempt are discarded.
-        leereDateiAnlegen(s.datei.dateiname());
+        leereDateiAnlegen(s.verein.datei.dateiname());
         auto antwort = s.masken ? s.masken->anfangsbestaende(s, eingaben) : std::nullopt;
         if (!antwort) break;
         eingaben = *antwort;
@@ -86,7 +88,7 @@ void anfangsbestaendeErfassen(Sitzung& s) {
     s.person.nachricht(
         A("Anmerkung"),
         A("Um die Indexdateien zu erstellen, wird nun eine Reorganisation gestartet."));
-    reorganisieren(s, false);
+    reorganisieren(s.verein, s.person, false);
 }
 
 bool neueDatei(Sitzung& s) {
@@ -95,24 +97,29 @@ bool neueDatei(Sitzung& s) {
         auto name = s.person.eingabe(A("Neue Datei"), A("Dateiname:"), "");
         if (!name || name->empty()) return false;
         wahl = neuerDateiname(*name, Kalenderjahr(s.uhr));
+        if (!namenPassen(Dateisatz(wahl.basisname, wahl.jahr), s.person)) continue;
         if (!dateiSchonDa(wahl)) break;
         auto antwort = s.person.frage(jaNeinFrage(
             A("ALARM!"), A("Datei  existiert bereits!\rüberschreiben ?"), Symbol::Warnung));
         if (antwort == Knopf::Ja) break;
     }
 
-    TBuchungsdatei neu = s.datei;
+    TBuchungsdatei neu = s.verein.datei;
     neu.basisname = wahl.basisname;
     neu.jahr = wahl.jahr;
     if (!sperreFuerNeueDatei(s, neu)) return false;
-    s.datei.basisname = wahl.basisname;
-    s.datei.jahr = wahl.jahr;
+    s.verein.datei.basisname = wahl.basisname;
+    s.verein.datei.jahr = wahl.jahr;
     s.melden({Ereignis::Art::DateiGewechselt});
-    s.datei.naechsteNummer = 1;
-    s.nurLesen = false;
-    s.planvorgaben = false;
-    definitionenZuruecksetzen(s.def);
-    mitgliederFuerNeueDatei(s);
+    s.verein.datei.naechsteNummer = 1;
+    s.verein.nurLesen = false;
+    s.verein.planvorgaben = false;
+    definitionenZuruecksetzen(s.verein.def);
+    // A new file starts with the default rates (never those of the club open before) and
+    // enables the member items by its member file.
+    s.verein.beitraege = vorgabeSaetze(s.verein.def);
+    s.verein.mitgliederVorhanden = mitgliederVorhanden(s.verein.dateien());
+    s.melden({Ereignis::Art::MitgliederGeaendert});
 
     s.person.nachricht(
         A("Einstellungen"),
@@ -136,18 +143,18 @@ bool neueDatei(Sitzung& s) {
     // Both forms cancelled: the new club still gets its definitions file, so that opening it
     // later finds one and no definitions of an earlier club stay behind under this name.
     if (!waehrungGespeichert && !einstellungenGespeichert)
-        definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person);
 
-    s.sortierung = Sortierung::Nummer;
+    s.verein.sortierung = Sortierung::Nummer;
     if (!dateienAnlegen(s)) {
         s.person.meldung(A("Fehler!"), A("Schreiben der Dateien nicht möglich!"), Symbol::Fehler);
-        s.datei.basisname.clear();
+        s.verein.datei.basisname.clear();
         return true;
     }
     anfangsbestaendeErfassen(s);
-    s.datei.naechsteNummer = 1;
+    s.verein.datei.naechsteNummer = 1;
     s.dateiOffen = true;
-    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
+    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.verein.datei.dateiname());
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include "core/files/dateiname.h"
 #include "core/files/definitionen.h"
 #include "core/files/indexdatei.h"
+#include "core/files/reorganisation.h"
+#include "core/files/vereinsdateien.h"
 #include "core/lists/planwerte.h"
 #include "core/members/beitragssaetze.h"
 #include "core/members/mitgliederimport.h"
@@ -20,10 +22,10 @@ namespace {
 // A file cut short (for example by a full disk) still shows its whole records; the person
 // hears of the loose bytes once, and appending asks before writing over them.
 void unvollstaendigMelden(Sitzung& s) {
-    const std::uint32_t rest = unvollstaendigeBytes(s.datei.dateiname());
+    const std::uint32_t rest = unvollstaendigeBytes(s.verein.datei.dateiname());
     if (rest == 0) return;
     s.person.meldung(A("Achtung!"),
-                     A("Die Buchungsdatei ") + utf8NachAnsi(s.datei.dateiname()) +
+                     A("Die Buchungsdatei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
                          A(" endet mit ") + std::to_string(rest) +
                          A(" Bytes, die keinen vollständigen Datensatz bilden. Angezeigt und "
                            "ausgewertet werden nur die vollständigen Datensätze."),
@@ -36,7 +38,7 @@ bool vonAnderemGesperrt(Sitzung& s) {
     if (!s.sperrenBeimOeffnen) return false;
     if (vereinSperren(s)) return false;
     s.person.meldung(A("Schreibschutz"),
-                     A("Die Datei ") + utf8NachAnsi(s.datei.dateiname()) +
+                     A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
                          A(" ist in einem anderen Programm geöffnet. Sie wird nur zum Lesen "
                            "geöffnet; Änderungen sind erst möglich, wenn das andere Programm "
                            "sie geschlossen hat."),
@@ -51,35 +53,90 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     const bool nurLesen = vonAnderemGesperrt(s);
     // 1. Next booking number; index check when there is anything to check. While another
     // program writes, its files may be half-way through a change: no repair is offered.
-    naechsteNummerFinden(s);
+    naechsteNummerFinden(s.verein.datei);
     unvollstaendigMelden(s);
-    s.indexBefund = IndexBefund::InOrdnung;
-    if (!nurLesen && satzAnzahl(s.datei.dateiname()) > 0) s.indexBefund = indexCheckBeimOeffnen(s);
+    s.verein.indexBefund = IndexBefund::InOrdnung;
+    if (!nurLesen && satzAnzahl(s.verein.datei.dateiname()) > 0)
+        s.verein.indexBefund = indexCheckBeimOeffnen(s);
     // 2. Definitions. They start afresh, so that an older or missing definitions file never
     // inherits the currency or field names of the club that was open before.
-    s.def = TDefinitionen{};
-    definitionenLesen(s.datei.basisname, s.def, s.person);
+    s.verein.def = TDefinitionen{};
+    definitionenLesen(s.verein.datei.basisname, s.verein.def, s.person);
     // 3./4. Member file, contribution rates, plan values, commands, code word.
     mitgliederBeimOeffnen(s);
-    beitragssaetzeLesen(s);
-    planwerteLaden(s);
+    beitragssaetzeEinlesen(s.verein, s.person);
+    planwerteEinlesen(s.verein, s.person);
     codewortPruefen(s);
     // A club that another program holds open stays read-only whatever the code word.
-    if (nurLesen) s.nurLesen = true;
+    if (nurLesen) s.verein.nurLesen = true;
     s.dateiOffen = true;
     if (s.oberflaeche) s.oberflaeche->nachDemOeffnenFreigeben();
     // 5. Sort order.
-    s.sortierung = Sortierung::Nummer;
+    s.verein.sortierung = Sortierung::Nummer;
     // 6. Table.
-    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.datei.dateiname());
+    if (s.oberflaeche) s.oberflaeche->tabellenTitel(s.verein.datei.dateiname());
     s.tabelle(TabellenModus::Voll);
     // 7. Due templates.
     // They write: a file opened with the read-only code gets none.
-    if (optionen.automatischeBuchungen && !s.nurLesen) automatischeBuchungen(s);
+    if (optionen.automatischeBuchungen && !s.verein.nurLesen) automatischeBuchungen(s);
+}
+
+void mitgliederBeimOeffnen(Sitzung& s) {
+    altesMitgliederformatImportieren(s.verein.dateien(), s.person);
+    // Without a member file the items are disabled too: they must not keep the state of the
+    // file that was open before.
+    s.verein.mitgliederVorhanden = mitgliederVorhanden(s.verein.dateien());
+    s.melden({Ereignis::Art::MitgliederGeaendert});
+}
+
+void beitragssaetzeEinlesen(Verein& v, Person& person) {
+    auto g = beitragssaetzeLaden(v.dateien(), v.def);
+    hinweiseZeigen(person, g.hinweise);
+    v.beitraege = std::move(g.wert);
+}
+
+void planwerteEinlesen(Verein& v, Person& person) {
+    auto g = planwerteLaden(v.dateien(), v.plan);
+    hinweiseZeigen(person, g.hinweise);
+    v.planvorgaben = g.status != Lesestatus::Fehlt;
+    v.plan = g.wert;
+}
+
+IndexBefund indexCheckBeimOeffnen(Sitzung& s) {
+    if (satzAnzahl(s.verein.datei.dateien().buchungsdatei()) == 0) return IndexBefund::InOrdnung;
+    const IndexBefund befund = indizesPruefen(s.verein.datei);
+    if (befund == IndexBefund::InOrdnung) return befund;
+    std::string text;
+    switch (befund) {
+    case IndexBefund::Fehlt:
+        text = A("Min. eine Indexdatei fehlt!");
+        break;
+    case IndexBefund::Beschaedigt:
+        text = A("Min. eine Indexdatei ist beschädigt!");
+        break;
+    default:
+        text = A("Fehler beim Zugriff auf eine Indexdatei!");
+        break;
+    }
+    auto antwort = s.person.frage(jaNeinFrage(
+        A("Index-Datei-Check"),
+        text + "\r" + A("Wollen Sie zur Reparatur eine Reorganisation starten?"), Symbol::Fehler));
+    if (antwort != Knopf::Ja) return befund;
+    // The repair writes: only while no other program has the club.
+    if (!s.sperre.gehalten() && !vereinSperren(s)) {
+        s.person.meldung(A("Gesperrt"),
+                         A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
+                             A(" wird gerade von einem anderen Programm bearbeitet. Die "
+                               "Reorganisation wird nicht durchgeführt."),
+                         Symbol::Fehler);
+        return befund;
+    }
+    reorganisieren(s.verein, s.person, false);
+    return befund;
 }
 
 bool vereinSperren(Sitzung& s) {
-    return s.sperre.nehmen(s.datei.dateien().sperre());
+    return s.sperre.nehmen(s.verein.datei.dateien().sperre());
 }
 
 bool sperreFuerNeueDatei(Sitzung& s, const TBuchungsdatei& neu) {
@@ -99,11 +156,15 @@ bool sperreFuerNeueDatei(Sitzung& s, const TBuchungsdatei& neu) {
 
 OeffnenErgebnis dateiOeffnenBefehl(Sitzung& s, const std::string& gewaehlterName,
                                    const OeffnenOptionen& optionen) {
-    auto wahl = dateinamePruefen(s, gewaehlterName);
+    auto wahl = dateinamePruefen(gewaehlterName, s.verein.datei.jahr, s.person);
     if (!wahl) return OeffnenErgebnis::NameAbgelehnt;
-    if (!dateiExistiert(wahl->basisname + "." + wahl->jahr)) return OeffnenErgebnis::NichtVorhanden;
-    s.datei.basisname = wahl->basisname;
-    s.datei.jahr = wahl->jahr;
+    const Dateisatz dateien(wahl->basisname, wahl->jahr);
+    if (!dateiExistiert(dateien.buchungsdateiName())) return OeffnenErgebnis::NichtVorhanden;
+    // A program that keeps the club open writes into it.
+    if (s.sperrenBeimOeffnen && !namenPassen(dateien, s.person))
+        return OeffnenErgebnis::NameAbgelehnt;
+    s.verein.datei.basisname = wahl->basisname;
+    s.verein.datei.jahr = wahl->jahr;
     try {
         buchungsdateiOeffnen(s, optionen);
     } catch (...) {

@@ -13,11 +13,21 @@ struct OeffnenOptionen {
     bool automatischeBuchungen = false;
 };
 
-// Makes base name + "." + year (already set in s.datei) the active file and loads all that
+// Makes base name + "." + year (already set in s.verein.datei) the active file and loads all that
 // belongs to it, in the fixed order: next booking number and index check, definitions,
 // member file, contribution rates, plan values, enabling, code word check, sort order,
 // table; then, when asked, the automatic bookings.
 void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen = {});
+
+// The index check of the opening: message and question; Yes starts the reorganisation (it
+// takes the club's lock when this session does not hold it yet). Returns the finding.
+IndexBefund indexCheckBeimOeffnen(Sitzung& s);
+
+// Steps of the opening: each reads one part of the club into `v` and shows its notices.
+// The member step imports the old member file and enables the member items by the file.
+void mitgliederBeimOeffnen(Sitzung& s);
+void beitragssaetzeEinlesen(Verein& v, Person& person);
+void planwerteEinlesen(Verein& v, Person& person);
 
 enum class OeffnenErgebnis { Geoeffnet, NameAbgelehnt, NichtVorhanden };
 

@@ -6,6 +6,7 @@
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/indexdatei.h"
 
 #include <algorithm>
@@ -74,9 +75,9 @@ std::vector<std::uint8_t> gepackt(const std::vector<TBuchung>& saetze) {
     return roh;
 }
 
+// `name` as the file set gives it: spelt as on disk when it exists.
 void loeschenFallsVorhanden(const std::string& name) {
-    const std::string wirklich = aufgeloest(name);
-    if (dateiExistiert(wirklich)) dateiLoeschen(wirklich);
+    if (dateiExistiert(name)) dateiLoeschen(name);
 }
 
 // Records filed one by one into empty indexes always go after every record that sorts
@@ -105,12 +106,12 @@ std::vector<TBuchung> lebende(const std::vector<TBuchung>& alle, Fortschritt& fo
     return behalten;
 }
 
-std::vector<TBuchung> schablonenNeu(Sitzung& s, const std::string& schablonen, bool umrechnen,
+std::vector<TBuchung> schablonenNeu(const Verein& v, const std::string& schablonen, bool umrechnen,
                                     Fortschritt& fortschritt) {
     fortschritt.text(A("Reorganisiere die Schablonen-Datei..."));
     std::vector<TBuchung> behalten = lebende(alleBuchungenLesen(schablonen), fortschritt);
-    const auto& w = s.def.waehrung;
-    if (umrechnen && w.kursVorhanden() && DateiInEuro(w, s.datei.jahr)) {
+    const auto& w = v.def.waehrung;
+    if (umrechnen && w.kursVorhanden() && DateiInEuro(w, v.datei.jahr)) {
         for (auto& b : behalten)
             b.betrag = Real6::aus(InEuro(w, b.betrag.wert()));
     }
@@ -119,39 +120,37 @@ std::vector<TBuchung> schablonenNeu(Sitzung& s, const std::string& schablonen, b
 
 // The old files keep a second name under the backup base name; an earlier backup is
 // replaced file by file, each name holding a whole file at every moment.
-void sicherungenAnlegen(Sitzung& s, const std::string& sicherung, const std::string& dateiname,
-                        const std::string& schablonen, bool schablonenSichern,
-                        const std::string& schablonenSicherung) {
+void sicherungenAnlegen(const Dateisatz& dateien, const Dateisatz& sicherung,
+                        bool schablonenSichern) {
     for (int k = 1; k <= 9; ++k) {
-        const std::string alt = sicherung + static_cast<char>('0' + k);
-        const std::string index = aufgeloest(indexdateiName(s.datei, k));
+        const std::string index = dateien.index(k);
         if (dateiExistiert(index))
-            sicherungAnlegen(index, aufgeloest(alt));
+            sicherungAnlegen(index, sicherung.index(k));
         else
-            loeschenFallsVorhanden(alt);
+            loeschenFallsVorhanden(sicherung.index(k));
     }
-    sicherungAnlegen(dateiname, aufgeloest(sicherung));
+    sicherungAnlegen(dateien.buchungsdatei(), sicherung.buchungsdatei());
     if (schablonenSichern)
-        sicherungAnlegen(schablonen, aufgeloest(schablonenSicherung));
+        sicherungAnlegen(dateien.schablonen(), sicherung.schablonen());
     else
-        loeschenFallsVorhanden(schablonenSicherung);
+        loeschenFallsVorhanden(sicherung.schablonen());
 }
 
 } // namespace
 
-bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
-    s.dateiErforderlich();
-    const std::string b = sicherungsname(s.datei.basisname);
-    const std::string sicherung = b + "." + s.datei.jahr;
-    const std::string dateiname = aufgeloest(s.datei.dateiname());
-    if (b == s.datei.basisname) {
+bool reorganisieren(Verein& v, Person& person, bool schablonenUmrechnen) {
+    dateiErforderlich(v.datei, person);
+    const Dateisatz dateien = v.datei.dateien();
+    const Dateisatz sicherung = dateien.sicherung();
+    const std::string dateiname = dateien.buchungsdatei();
+    if (!dateien.sicherungMoeglich()) {
         // A name that already begins with "~" (or has no name part) would be its own backup:
         // the overwrite question would delete the booking file itself.
-        s.person.meldung(A("Fehler!"),
-                         A("Für die Datei ") + utf8NachAnsi(dateiname) +
-                             A(" lässt sich kein Sicherungsname bilden. Die Reorganisation "
-                               "wird nicht durchgeführt."),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"),
+                       A("Für die Datei ") + utf8NachAnsi(dateiname) +
+                           A(" lässt sich kein Sicherungsname bilden. Die Reorganisation "
+                             "wird nicht durchgeführt."),
+                       Symbol::Fehler);
         return false;
     }
 
@@ -161,50 +160,51 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
     if (lebend > static_cast<std::ptrdiff_t>(kMaxSaetze)) {
         // Record numbers of the indexes have 16 bits; such a file cannot have been written
         // by this program, and cutting it short would lose bookings.
-        s.person.meldung(A("Fehler!"),
-                         A("Die Datei ") + utf8NachAnsi(dateiname) + A(" enthält ") +
-                             std::to_string(lebend) +
-                             A(" Buchungen, die Indexdateien fassen höchstens 65535. Die "
-                               "Reorganisation wird nicht durchgeführt."),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler!"),
+                       A("Die Datei ") + utf8NachAnsi(dateiname) + A(" enthält ") +
+                           std::to_string(lebend) +
+                           A(" Buchungen, die Indexdateien fassen höchstens 65535. Die "
+                             "Reorganisation wird nicht durchgeführt."),
+                       Symbol::Fehler);
         return false;
     }
 
-    if (dateiExistiert(aufgeloest(sicherung))) {
+    if (dateiExistiert(sicherung.buchungsdatei())) {
         auto antwort =
-            s.person.frage(jaNeinFrage(A("Achtung!!!"),
-                                       A("Datei ") + utf8NachAnsi(sicherung) +
-                                           A(" existiert bereits.") + "\r\r" + A("Überschreiben?"),
-                                       Symbol::Frage));
+            person.frage(jaNeinFrage(A("Achtung!!!"),
+                                     A("Datei ") + utf8NachAnsi(sicherung.buchungsdateiName()) +
+                                         A(" existiert bereits.") + "\r\r" + A("Überschreiben?"),
+                                     Symbol::Frage));
         if (antwort != Knopf::Ja) return false;
     }
 
-    const std::string schablonen = aufgeloest(s.datei.basisname + ".SBD");
+    const std::string schablonen = dateien.schablonen();
     const bool mitSchablonen = dateiExistiert(schablonen) && satzAnzahl(schablonen) > 0;
 
-    Fortschritt fortschritt(s.person);
+    Fortschritt fortschritt(person);
     fortschritt.zeigen(A("Reorganisation..."),
                        A("Datei wird neu geschrieben und Indexdateien werden neu aufgebaut..."));
     // 1. The new content in memory: a conversion overflow ends the work before any write.
     const std::vector<TBuchung> behalten = lebende(alle, fortschritt);
     std::vector<TBuchung> neueSchablonen;
     if (mitSchablonen)
-        neueSchablonen = schablonenNeu(s, schablonen, schablonenUmrechnen, fortschritt);
+        neueSchablonen = schablonenNeu(v, schablonen, schablonenUmrechnen, fortschritt);
 
     // 2. The old files under the backup names; the files themselves are untouched.
-    sicherungenAnlegen(s, sicherung, dateiname, schablonen, mitSchablonen, b + ".SBD");
+    sicherungenAnlegen(dateien, sicherung, mitSchablonen);
 
     // 3. The new files beside the old ones, complete and synced.
-    Ersetzung neueDatei(dateiname, gepackt(behalten));
+    Ersetzung neueDatei = ersetzungVorbereiten(dateiname, gepackt(behalten));
     std::vector<Ersetzung> neueIndizes;
     for (int k = 1; k <= 9; ++k)
-        neueIndizes.push_back(indexVorbereiten(s.datei, k, sortierterIndex(k, behalten)));
+        neueIndizes.push_back(indexVorbereiten(v.datei, k, sortierterIndex(k, behalten)));
     std::optional<Ersetzung> schablonenDatei;
-    if (mitSchablonen) schablonenDatei.emplace(schablonen, gepackt(neueSchablonen));
+    if (mitSchablonen)
+        schablonenDatei.emplace(ersetzungVorbereiten(schablonen, gepackt(neueSchablonen)));
 
     // 4. Switching over by renames. Index 9 is missing until the last rename, so that the
     // check at opening finds a switch cut short; the backups are the way back.
-    loeschenFallsVorhanden(indexdateiName(s.datei, 9));
+    loeschenFallsVorhanden(dateien.index(9));
     neueDatei.umschalten();
     for (auto& index : neueIndizes)
         index.umschalten();
@@ -214,15 +214,15 @@ bool reorganisieren(Sitzung& s, bool schablonenUmrechnen) {
         dateiLoeschen(schablonen); // an empty template file is dropped
 
     for (const auto& x : behalten)
-        naechsteNummerNachAnhaengen(s.datei, x);
+        naechsteNummerNachAnhaengen(v.datei, x);
     // With no record left the file starts afresh: number 1 and nine empty indexes, so that
     // the next booking can be filed without a missing-index message.
-    if (behalten.empty()) s.datei.naechsteNummer = 1;
+    if (behalten.empty()) v.datei.naechsteNummer = 1;
 
-    s.person.meldung(A("Fertig"),
-                     A("Reorganisation abgeschlossen! Alte Dateien wurden unter ") +
-                         utf8NachAnsi(sicherung) + A("? gespeichert."),
-                     Symbol::Information);
+    person.meldung(A("Fertig"),
+                   A("Reorganisation abgeschlossen! Alte Dateien wurden unter ") +
+                       utf8NachAnsi(sicherung.buchungsdateiName()) + A("? gespeichert."),
+                   Symbol::Information);
     fortschritt.schliessen();
     return true;
 }

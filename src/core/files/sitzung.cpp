@@ -1,9 +1,6 @@
 // Program-wide state of the active file.
 #include "core/files/sitzung.h"
 
-#include "core/common/fehler.h"
-#include "core/common/zeichensatz.h"
-
 namespace zalvor {
 
 void Sitzung::vorgabeDatumZuruecksetzen() {
@@ -13,20 +10,14 @@ void Sitzung::vorgabeDatumZuruecksetzen() {
 }
 
 void Sitzung::dateiErforderlich() {
-    if (datei.aktiv()) return;
-    person.meldung(A("Fehler!"),
-                   A("Es ist keine Buchungsdatei geöffnet. Öffnen Sie eine Datei oder legen Sie "
-                     "eine neue an."),
-                   Symbol::Fehler);
-    throw BefehlAbgebrochen();
+    zalvor::dateiErforderlich(verein.datei, person);
 }
 
-std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis,
-                                        std::string konfigVerzeichnis) {
-    auto s = std::make_unique<Sitzung>(p, u, std::move(programmVerzeichnis));
-    s->konfigVerzeichnis = std::move(konfigVerzeichnis);
-    s->datei.jahr = Kalenderjahr(u);
-    s->euroText = euroTextLaden(s->programmVerzeichnis, s->konfigVerzeichnis);
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis) {
+    auto s = std::make_unique<Sitzung>(
+        p, u, Euroablage{std::move(programmVerzeichnis), nutzerKonfigurationsordner()});
+    s->verein.datei.jahr = Kalenderjahr(u);
+    s->euroText = euroTextLaden(s->euroablage);
     s->vorgabeDatumZuruecksetzen();
     return s;
 }

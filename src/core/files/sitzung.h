@@ -1,14 +1,13 @@
-// Program-wide state: the one active booking file and everything that belongs to it.
+// The program's state around the open club: the person, the clock, the front end's hooks,
+// the Euro label, the default date, the booking texts of the run, the lock.
 #pragma once
 
 #include "core/common/masken.h"
 #include "core/common/person.h"
 #include "core/common/sperre.h"
 #include "core/common/uhr.h"
-#include "core/files/dateisatz.h"
-#include "core/files/definitionen.h"
-#include "core/lists/planwerte.h"
-#include "core/members/beitragssaetze.h"
+#include "core/files/eurotext.h"
+#include "core/files/verein.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,24 +15,6 @@
 #include <vector>
 
 namespace zalvor {
-
-enum class Sortierung { Nummer, Typ, Text, Betrag, Datum };
-
-// Finding of the index check at opening.
-enum class IndexBefund { InOrdnung, Fehlt, Beschaedigt, Zugriffsfehler };
-
-// The active booking file: base name (full path without extension), two-digit year, next
-// booking number.
-struct TBuchungsdatei {
-    std::string basisname;
-    std::string jahr;
-    std::int32_t naechsteNummer = 0;
-
-    bool aktiv() const { return !basisname.empty(); }
-    std::string dateiname() const { return basisname + "." + jahr; }
-    // Every file of this club and year.
-    Dateisatz dateien() const { return Dateisatz(basisname, jahr); }
-};
 
 enum class TabellenModus { Voll, Anhaengen, Auffrischen };
 
@@ -64,46 +45,31 @@ class Oberflaeche {
 };
 
 struct Sitzung {
-    Sitzung(Person& p, const Uhr& u, std::string verzeichnis = {})
-        : person(p), uhr(u), programmVerzeichnis(std::move(verzeichnis)) {}
+    Sitzung(Person& p, const Uhr& u, Euroablage ablage = {})
+        : person(p), uhr(u), euroablage(std::move(ablage)) {}
 
     Person& person;
     const Uhr& uhr;
-    std::string programmVerzeichnis;
-    // The user's configuration folder of a desktop front end (empty: none); keeps what the
-    // program's folder cannot hold in an installation.
-    std::string konfigVerzeichnis;
+    // Where the Euro label is read and kept: beside the program and in the user's folder.
+    Euroablage euroablage;
     Oberflaeche* oberflaeche = nullptr;
     Masken* masken = nullptr; // forms of the front end; must be set before new file/next year
     std::string euroText = "EUR";
 
-    TBuchungsdatei datei;
-    TDefinitionen def;
-    Beitragssaetze beitraege; // contribution rates, read at every opening
-    Sortierung sortierung = Sortierung::Nummer;
+    // The open club; replaced as a whole when another file is opened or made.
+    Verein verein;
     std::string vorgabeTag; // default date of new bookings, texts of up to 2 characters
     std::string vorgabeMonat;
-    bool nurLesen = false;            // opened with the read-only code
-    bool planvorgaben = false;        // plan values loaded for the file
-    bool mitgliederVorhanden = false; // the member file holds a member (member items enabled)
-    Planwerte plan;                   // [Seite][entry 1..99]
-    bool dateiOffen = false;          // a file has been opened or created in this run
-    IndexBefund indexBefund = IndexBefund::InOrdnung; // of the last opening
-    std::vector<std::string> buchungstexte;           // drop-down list of booking texts of this run
+    bool dateiOffen = false;                // a file has been opened or created in this run
+    std::vector<std::string> buchungstexte; // drop-down list of booking texts of this run
     // The desktop program locks the club it has open; the command line locks for the length
     // of a writing command.
     bool sperrenBeimOeffnen = false;
     Sperre sperre;
 
-    const std::string& dateijahr() const { return datei.jahr; }
-    bool inEuro() const { return DateiInEuro(def.waehrung, datei.jahr); }
-    bool beideWaehrungen() const { return BeideWaehrungen(def.waehrung, datei.jahr); }
-    std::string waehrungstext() const {
-        return dateiWaehrungstext(def.waehrung, datei.jahr, euroText);
-    }
-    std::string andererWaehrungstext() const {
-        return zalvor::andererWaehrungstext(def.waehrung, datei.jahr, euroText);
-    }
+    // Labels of the open file's currency and of the other one.
+    std::string waehrungstext() const { return verein.waehrungstext(euroText); }
+    std::string andererWaehrungstext() const { return verein.andererWaehrungstext(euroText); }
 
     void tabelle(TabellenModus m) {
         if (oberflaeche) oberflaeche->tabelleFuellen(m);
@@ -121,10 +87,9 @@ struct Sitzung {
     void dateiErforderlich();
 };
 
-// The session of a front end, built the same way everywhere: the calendar year as the
-// active year, the Euro label from beside the program (or the user's configuration folder,
-// when given), today as the default date.
-std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis,
-                                        std::string konfigVerzeichnis = {});
+// The session of a front end, built the same way for both: the calendar year as the active
+// year, the Euro label by the one rule of both programs (the user's configuration folder,
+// then beside the program), today as the default date.
+std::unique_ptr<Sitzung> sitzungAnlegen(Person& p, const Uhr& u, std::string programmVerzeichnis);
 
 } // namespace zalvor

@@ -53,12 +53,11 @@ std::optional<Sortierung> sortierungAusName(std::string_view name) {
 }
 
 SortierErgebnis sortierungWaehlen(Sitzung& s, Sortierung neu) {
-    s.sortierung = neu;
+    s.verein.sortierung = neu;
     const auto [schlicht, eaZuerst] = indexPaar(neu);
-    const std::string erste =
-        schlicht == 0 ? s.datei.dateiname() : indexdateiName(s.datei, schlicht);
-    const bool vorhanden = dateiExistiert(aufgeloest(erste)) &&
-                           dateiExistiert(aufgeloest(indexdateiName(s.datei, eaZuerst)));
+    const Dateisatz dateien = s.verein.datei.dateien();
+    const std::string erste = schlicht == 0 ? dateien.buchungsdatei() : dateien.index(schlicht);
+    const bool vorhanden = dateiExistiert(erste) && dateiExistiert(dateien.index(eaZuerst));
     if (vorhanden) {
         s.statuszeile();
         return SortierErgebnis::Gesetzt;
@@ -78,7 +77,7 @@ SortierErgebnis sortierungWaehlen(Sitzung& s, Sortierung neu) {
         s.statuszeile();
         return SortierErgebnis::OhneReorganisation;
     }
-    const bool reorganisiert = reorganisieren(s, false);
+    const bool reorganisiert = reorganisieren(s.verein, s.person, false);
     s.tabelle(TabellenModus::Voll);
     s.statuszeile();
     return reorganisiert ? SortierErgebnis::Reorganisiert : SortierErgebnis::OhneReorganisation;

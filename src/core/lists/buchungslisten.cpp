@@ -4,7 +4,7 @@
 #include "core/common/real6.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/definitionen.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 #include "core/lists/listenfolge.h"
 #include "core/lists/listenzellen.h"
 
@@ -20,9 +20,11 @@ constexpr std::size_t kBetragsSpalte = 6;
 constexpr std::size_t kTextSpalte = 4;
 const std::string kStriche = "----------";
 
-std::vector<std::string> kopf(const Sitzung& s, const std::string& letzte) {
-    return {"BuNr", "Beleg", "Datum", "Typ", "Buchungstext", "An/Von", listenBetragsKopf(s),
-            letzte};
+std::vector<std::string> kopf(const Verein& v, std::string_view euroText,
+                              const std::string& letzte) {
+    return {
+        "BuNr", "Beleg", "Datum", "Typ", "Buchungstext", "An/Von", listenBetragsKopf(v, euroText),
+        letzte};
 }
 
 // A grid as the window starts it: the header and one empty row.
@@ -53,8 +55,8 @@ long double addiert(long double summe, const TBuchung& b) {
     return durchReal6(summe + b.betrag.wert());
 }
 
-std::string titel(const Sitzung& s, const std::string& art) {
-    return art + listenTitelRest(s);
+std::string titel(const Verein& v, const Uhr& uhr, const std::string& art) {
+    return art + listenTitelRest(v, uhr);
 }
 
 // Grids moved into place: a braced list would copy every row.
@@ -75,11 +77,18 @@ Bericht bericht(std::string fenstertitel, std::vector<Raster> r) {
 
 } // namespace
 
-Bericht einfachListe(Sitzung& s) {
-    const Listenfolge f = einfacheFolge(s);
+Bericht einfachListe(Verein& v, Person& person, const Uhr& uhr, std::string_view euroText) {
+    const Listenfolge f = einfacheFolge(v, person);
     Raster r;
-    r.kopf = {"BuNr",    "Beleg",   "Datum", "Typ", "Buchungstext", "An/Von", listenBetragsKopf(s),
-              "Von Kto", "Nach Kto"};
+    r.kopf = {"BuNr",
+              "Beleg",
+              "Datum",
+              "Typ",
+              "Buchungstext",
+              "An/Von",
+              listenBetragsKopf(v, euroText),
+              "Von Kto",
+              "Nach Kto"};
     r.breiten = kEinfachBreiten;
     // As the window sizes it: one row per record plus the dash and total rows.
     r.zeilen.reserve(f.saetze.size() + 2);
@@ -87,7 +96,7 @@ Bericht einfachListe(Sitzung& s) {
     // The names once, not once per row.
     std::array<std::string, 256> namen;
     for (int n = 1; n <= kKonten; ++n)
-        namen[static_cast<std::size_t>(n)] = kontoName(s.def, n);
+        namen[static_cast<std::size_t>(n)] = kontoName(v.def, n);
     auto konto = [&](const TBuchung& b, std::uint8_t n) -> std::string {
         if (n == 0) return {};
         const std::string& name = namen[n];
@@ -99,7 +108,7 @@ Bericht einfachListe(Sitzung& s) {
         if (!b.istUmbuchung())
             bestand =
                 durchReal6(b.istEinnahme() ? bestand + b.betrag.wert() : bestand - b.betrag.wert());
-        auto& z = r.zeilen.emplace_back(listenGrundzellen(b, s.def.typen));
+        auto& z = r.zeilen.emplace_back(listenGrundzellen(b, v.def.typen));
         z.push_back(konto(b, b.kontoVon));
         z.push_back(konto(b, b.kontoNach));
     }
@@ -110,13 +119,13 @@ Bericht einfachListe(Sitzung& s) {
     r.zeilen[zeile + 1][kBetragsSpalte] = listenBetrag(bestand);
     std::vector<Raster> einzeln;
     einzeln.push_back(std::move(r));
-    return bericht(titel(s, A("Listenübersicht")), std::move(einzeln));
+    return bericht(titel(v, uhr, A("Listenübersicht")), std::move(einzeln));
 }
 
-Bericht eaListe(Sitzung& s) {
-    const Listenfolge f = eaFolge(s);
-    Raster oben = eaRaster("Ausgaben:", kopf(s, "Konto"));
-    Raster unten = eaRaster("Einnahmen:", kopf(s, "Konto"));
+Bericht eaListe(const Verein& v, Person& person, const Uhr& uhr, std::string_view euroText) {
+    const Listenfolge f = eaFolge(v, person);
+    Raster oben = eaRaster("Ausgaben:", kopf(v, euroText, "Konto"));
+    Raster unten = eaRaster("Einnahmen:", kopf(v, euroText, "Konto"));
     oben.zeilen.reserve(f.saetze.size() + 2);
     unten.zeilen.reserve(f.saetze.size() + 2);
     long double ausgaben = 0, einnahmen = 0;
@@ -124,7 +133,7 @@ Bericht eaListe(Sitzung& s) {
         const TBuchung& b = f.saetze[satz];
         if (b.geloescht()) continue;
         if (b.istEinnahme() ? b.istAnfangsbestand() : b.istUmbuchung()) continue;
-        std::vector<std::string> z = listenGrundzellen(b, s.def.typen);
+        std::vector<std::string> z = listenGrundzellen(b, v.def.typen);
         if (b.istUmbuchung()) {
             z.push_back(std::to_string(b.kontoVon) + " > " + std::to_string(b.kontoNach));
         } else {
@@ -141,15 +150,15 @@ Bericht eaListe(Sitzung& s) {
     }
     summenZeilen(oben, ausgaben);
     summenZeilen(unten, einnahmen);
-    return bericht(titel(s, "Ein/Aus - Liste"), raster(std::move(oben), std::move(unten)));
+    return bericht(titel(v, uhr, "Ein/Aus - Liste"), raster(std::move(oben), std::move(unten)));
 }
 
 namespace {
 
 // The two grids of each account von..bis, filled in one walk; an account named "unbenannt"
 // keeps them hidden and empty.
-std::vector<std::vector<Raster>> kontoRaster(const Sitzung& s, const Listenfolge& f, int von,
-                                             int bis) {
+std::vector<std::vector<Raster>> kontoRaster(const Verein& v, std::string_view euroText,
+                                             const Listenfolge& f, int von, int bis) {
     struct Konto {
         bool benannt = false;
         Raster oben, unten;
@@ -158,10 +167,10 @@ std::vector<std::vector<Raster>> kontoRaster(const Sitzung& s, const Listenfolge
     std::array<Konto, kKonten + 1> konten;
     for (int n = von; n <= bis; ++n) {
         Konto& k = konten[static_cast<std::size_t>(n)];
-        k.benannt = s.def.kontoBenannt(n);
+        k.benannt = v.def.kontoBenannt(n);
         if (!k.benannt) continue;
-        k.oben = eaRaster("Auszahlungen:", kopf(s, "n. Kto"));
-        k.unten = eaRaster("Einzahlungen:", kopf(s, "v. Kto"));
+        k.oben = eaRaster("Auszahlungen:", kopf(v, euroText, "n. Kto"));
+        k.unten = eaRaster("Einzahlungen:", kopf(v, euroText, "v. Kto"));
     }
     auto gefuehrt = [&](int n) -> Konto* {
         if (n < von || n > bis) return nullptr;
@@ -169,7 +178,7 @@ std::vector<std::vector<Raster>> kontoRaster(const Sitzung& s, const Listenfolge
         return k.benannt ? &k : nullptr;
     };
     auto zeile = [&](const TBuchung& b, int anderes) {
-        std::vector<std::string> z = listenGrundzellen(b, s.def.typen);
+        std::vector<std::string> z = listenGrundzellen(b, v.def.typen);
         z.push_back(b.istUmbuchung() ? std::to_string(anderes)
                                      : (b.istGeplant() ? "*PL*" : std::string()));
         return z;
@@ -206,19 +215,22 @@ std::vector<std::vector<Raster>> kontoRaster(const Sitzung& s, const Listenfolge
 
 } // namespace
 
-Bericht kontenListe(Sitzung& s, int konto) {
-    const Listenfolge f = eaFolge(s);
+Bericht kontenListe(const Verein& v, Person& person, const Uhr& uhr, std::string_view euroText,
+                    int konto) {
+    const Listenfolge f = eaFolge(v, person);
     Bericht b;
     if (konto >= 1 && konto <= kKonten) {
-        b.fenstertitel = A("Kontenliste \"") + kontoName(s.def, konto) + "\"" + listenTitelRest(s);
-        b.reiter.push_back(Reiter{{}, std::move(kontoRaster(s, f, konto, konto).front())});
+        b.fenstertitel =
+            A("Kontenliste \"") + kontoName(v.def, konto) + "\"" + listenTitelRest(v, uhr);
+        b.reiter.push_back(
+            Reiter{{}, std::move(kontoRaster(v, euroText, f, konto, konto).front())});
         return b;
     }
-    b.fenstertitel = titel(s, "Alle Kontenlisten");
-    std::vector<std::vector<Raster>> raster = kontoRaster(s, f, 1, kKonten);
+    b.fenstertitel = titel(v, uhr, "Alle Kontenlisten");
+    std::vector<std::vector<Raster>> raster = kontoRaster(v, euroText, f, 1, kKonten);
     for (int n = 1; n <= kKonten; ++n) {
-        const std::string reiter = s.def.kontoBenannt(n)
-                                       ? std::to_string(n) + ": " + kontoName(s.def, n)
+        const std::string reiter = v.def.kontoBenannt(n)
+                                       ? std::to_string(n) + ": " + kontoName(v.def, n)
                                        : "Konto" + std::to_string(n);
         b.reiter.push_back(Reiter{reiter, std::move(raster[static_cast<std::size_t>(n - 1)])});
     }

@@ -2,10 +2,11 @@
 #include "core/lists/listenfolge.h"
 
 #include "core/common/dateisystem.h"
+#include "core/common/person.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
 #include "core/files/indexdatei.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 
 #include <algorithm>
 #include <numeric>
@@ -38,26 +39,26 @@ bool indexSchluessig(const std::vector<std::uint32_t>& folge, const std::vector<
     return true;
 }
 
-void beschaedigtMelden(Sitzung& s) {
+void beschaedigtMelden(Person& person) {
     // The text keeps the program's spelling of old.
-    s.person.meldung("Fehler!!!",
-                     A("Indexdatei ist besch„digt (Reorganisieren!). Sortiere in "
-                       "Buchungsrehenfolge..."),
-                     Symbol::Fehler);
+    person.meldung("Fehler!!!",
+                   A("Indexdatei ist besch„digt (Reorganisieren!). Sortiere in "
+                     "Buchungsrehenfolge..."),
+                   Symbol::Fehler);
 }
 
-Listenfolge folge(Sitzung& s, int k, bool eaGeteilt) {
+Listenfolge folge(const Verein& v, Person& person, int k, bool eaGeteilt) {
     Listenfolge f;
-    f.saetze = alleBuchungenLesen(s.datei.dateiname());
+    f.saetze = alleBuchungenLesen(v.datei.dateiname());
     // A new file gets its indexes with its first record: until then there is nothing to walk.
-    if (k == 0 || (f.saetze.empty() && !dateiExistiert(aufgeloest(indexdateiName(s.datei, k))))) {
+    if (k == 0 || (f.saetze.empty() && !dateiExistiert(v.datei.dateien().index(k)))) {
         f.reihenfolge = dateifolge(f.saetze.size());
         return f;
     }
-    const std::vector<std::uint16_t> index = indexLesen(s.datei, k);
+    const std::vector<std::uint16_t> index = indexLesen(v.datei, k);
     f.reihenfolge.assign(index.begin(), index.end());
     if (indexSchluessig(f.reihenfolge, f.saetze, eaGeteilt)) return f;
-    beschaedigtMelden(s);
+    beschaedigtMelden(person);
     f.beschaedigt = true;
     f.reihenfolge = dateifolge(f.saetze.size());
     if (eaGeteilt)
@@ -68,14 +69,14 @@ Listenfolge folge(Sitzung& s, int k, bool eaGeteilt) {
 
 } // namespace
 
-Listenfolge einfacheFolge(Sitzung& s) {
-    Listenfolge f = folge(s, indexPaar(s.sortierung).first, false);
-    if (f.beschaedigt) s.sortierung = Sortierung::Nummer;
+Listenfolge einfacheFolge(Verein& v, Person& person) {
+    Listenfolge f = folge(v, person, indexPaar(v.sortierung).first, false);
+    if (f.beschaedigt) v.sortierung = Sortierung::Nummer;
     return f;
 }
 
-Listenfolge eaFolge(Sitzung& s) {
-    return folge(s, indexPaar(s.sortierung).second, true);
+Listenfolge eaFolge(const Verein& v, Person& person) {
+    return folge(v, person, indexPaar(v.sortierung).second, true);
 }
 
 } // namespace zalvor

@@ -8,7 +8,8 @@
 
 namespace zalvor {
 
-struct Sitzung;
+class Person;
+struct Verein;
 
 // The records of the active booking file, read in one pass, and the order to walk them.
 struct Listenfolge {
@@ -21,11 +22,11 @@ struct Listenfolge {
 // "Buchungs&Nummer". A damaged index (entry count differs from the record count, an entry
 // past the end, a record listed twice) is reported and the sort order goes back to
 // "Buchungs&Nummer" for good; the list then follows the file.
-Listenfolge einfacheFolge(Sitzung& s);
+Listenfolge einfacheFolge(Verein& v, Person& person);
 
 // Lists with expenses before incomes (E/A and account lists): the index of the current sort
 // order. A damaged index (as above, or an expense after an income) is reported and the
 // list follows the file, all expenses first, then all incomes, each part in file order.
-Listenfolge eaFolge(Sitzung& s);
+Listenfolge eaFolge(const Verein& v, Person& person);
 
 } // namespace zalvor

@@ -3,7 +3,7 @@
 
 #include "core/common/betrag.h"
 #include "core/common/zeichensatz.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 
 #include <cmath>
 
@@ -59,8 +59,8 @@ std::string listenBetrag(long double wert) {
     return BetragText(wert, 10);
 }
 
-std::string listenBetragsKopf(const Sitzung& s) {
-    return "Betrag (" + s.waehrungstext() + ")";
+std::string listenBetragsKopf(const Verein& v, std::string_view euroText) {
+    return "Betrag (" + v.waehrungstext(euroText) + ")";
 }
 
 std::vector<std::string> listenGrundzellen(const TBuchung& b, const Typverwaltung& typen) {
@@ -82,12 +82,12 @@ std::string kontoName(const TDefinitionen& def, int konto) {
     return OemNachAnsi(def.konten[static_cast<std::size_t>(konto)]);
 }
 
-std::string listenTitelRest(const Sitzung& s) {
-    const Datum h = s.uhr.heute();
+std::string listenTitelRest(const Verein& v, const Uhr& uhr) {
+    const Datum h = uhr.heute();
     const int jj = h.jahr % 100;
     const std::string stand = std::to_string(h.tag) + "." + std::to_string(h.monat) + "." +
                               (jj < 10 ? "0" : "") + std::to_string(jj);
-    return A(" für Datei: ") + utf8NachAnsi(s.datei.basisname) + " (Buchungsjahr: " + s.datei.jahr +
+    return A(" für Datei: ") + utf8NachAnsi(v.datei.basisname) + " (Buchungsjahr: " + v.datei.jahr +
            "; Stand: " + stand + ")";
 }
 

@@ -3,8 +3,9 @@
 
 #include "core/common/betrag.h"
 #include "core/common/fehler.h"
+#include "core/common/person.h"
 #include "core/common/zeichensatz.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 
 namespace zalvor {
 
@@ -24,13 +25,13 @@ std::optional<long double> betragOderNichts(const std::string& text) {
 
 } // namespace
 
-void planvorgabenBeginnen(Sitzung& s) {
-    if (s.planvorgaben) return;
-    s.planvorgaben = true;
-    s.plan = Planwerte{};
+void planvorgabenBeginnen(Verein& v) {
+    if (v.planvorgaben) return;
+    v.planvorgaben = true;
+    v.plan = Planwerte{};
 }
 
-Seite planvorgabenSeiteFragen(Sitzung& s) {
+Seite planvorgabenSeiteFragen(Person& person) {
     Frage f{A("Planvorgaben: E/A?"),
             A("Wollen Sie Planvorgaben für Einnahme- oder Ausgabetypen setzen?"),
             Symbol::Frage,
@@ -39,18 +40,19 @@ Seite planvorgabenSeiteFragen(Sitzung& s) {
             {"Einnahme", "Ausgabe"},
             0,
             "TDEinoderAus"};
-    return s.person.frage(f) == Knopf::Eigen1 ? Seite::Einnahme : Seite::Ausgabe;
+    return person.frage(f) == Knopf::Eigen1 ? Seite::Einnahme : Seite::Ausgabe;
 }
 
-Planvorgabenmodell::Planvorgabenmodell(Sitzung& s, Seite seite) : s_(s), seite_(seite) {
-    const Plantabelle& t = s.plan[static_cast<std::size_t>(seite)];
+Planvorgabenmodell::Planvorgabenmodell(Verein& v, Person& person, Seite seite)
+    : v_(v), person_(person), seite_(seite) {
+    const Plantabelle& t = v.plan[static_cast<std::size_t>(seite)];
     for (int n = 1; n <= kPosten; ++n)
         zellen_[i(n)] = t[i(n)].gruppe ? kSGruppe : BetragText(t[i(n)].wert, 12);
 }
 
 std::string Planvorgabenmodell::zeilenText(int n) const {
     const std::string nr = std::to_string(n);
-    return (nr.size() < 2 ? " " : "") + nr + ": " + s_.def.typen.postenName(seite_, n);
+    return (nr.size() < 2 ? " " : "") + nr + ": " + v_.def.typen.postenName(seite_, n);
 }
 
 std::vector<int> Planvorgabenmodell::mitglieder(int n) const {
@@ -63,7 +65,7 @@ std::vector<int> Planvorgabenmodell::mitglieder(int n) const {
         const int gruppe = Typverwaltung::postenZuGruppe(offen.back());
         offen.pop_back();
         for (int m = kPosten; m >= 1; --m) {
-            if (gesehen[i(m)] || s_.def.typen.gruppeVon(seite_, m) != gruppe) continue;
+            if (gesehen[i(m)] || v_.def.typen.gruppeVon(seite_, m) != gruppe) continue;
             gesehen[i(m)] = true;
             gesammelt.push_back(m);
             if (Typverwaltung::istGruppe(m)) offen.push_back(m);
@@ -76,7 +78,7 @@ bool Planvorgabenmodell::uebernehmen(int n, const std::string& text) {
     const std::string punkt = kommaZuPunkt(text);
     const auto wert = betragOderNichts(punkt);
     if (!wert) {
-        s_.person.nachricht("Fehler!", "\r\r" + punkt + A(" hat kein gültiges Betragsformat!"));
+        person_.nachricht("Fehler!", "\r\r" + punkt + A(" hat kein gültiges Betragsformat!"));
         return false;
     }
     if (Typverwaltung::istGruppe(n)) {
@@ -87,7 +89,7 @@ bool Planvorgabenmodell::uebernehmen(int n, const std::string& text) {
             if (v && *v != 0) geplant = true;
         }
         if (geplant &&
-            s_.person.frage(jaNeinFrage(
+            person_.frage(jaNeinFrage(
                 "Warnung!",
                 A("Es existieren bereits Planvorgaben für Untergruppen/Typen dieser Gruppe. "
                   "Wenn Sie jetzt eine Vorgabe speichern, werden letztere aufgelöst!! Wollen "
@@ -102,7 +104,7 @@ bool Planvorgabenmodell::uebernehmen(int n, const std::string& text) {
 }
 
 bool Planvorgabenmodell::speichern() {
-    Plantabelle& t = s_.plan[static_cast<std::size_t>(seite_)];
+    Plantabelle& t = v_.plan[static_cast<std::size_t>(seite_)];
     for (int n = 1; n <= kPosten; ++n) {
         if (zellen_[i(n)] == kSGruppe) {
             t[i(n)] = {0, true};
@@ -110,15 +112,15 @@ bool Planvorgabenmodell::speichern() {
         }
         const auto wert = betragOderNichts(kommaZuPunkt(zellen_[i(n)]));
         if (!wert) {
-            s_.person.meldung("Fehler!",
-                              A("Ungüliges Betragsformat gefunden... Dieser Fehler darf "
-                                "normalerweise nicht auftreten!"),
-                              Symbol::Fehler);
+            person_.meldung("Fehler!",
+                            A("Ungüliges Betragsformat gefunden... Dieser Fehler darf "
+                              "normalerweise nicht auftreten!"),
+                            Symbol::Fehler);
             continue;
         }
         t[i(n)] = {static_cast<double>(*wert), false};
     }
-    return planwerteSchreiben(s_);
+    return planwerteSchreiben(v_.dateien(), v_.plan, person_);
 }
 
 Raster Planvorgabenmodell::raster() const {

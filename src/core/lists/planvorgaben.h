@@ -12,19 +12,20 @@
 
 namespace zalvor {
 
-struct Sitzung;
+class Person;
+struct Verein;
 
 inline constexpr const char* kSGruppe = "s. Gruppe";
 
 // Before the dialog: a file without loaded plan values starts from zero tables.
-void planvorgabenBeginnen(Sitzung& s);
+void planvorgabenBeginnen(Verein& v);
 // "Wollen Sie Planvorgaben für Einnahme- oder Ausgabetypen setzen?": "Einnahme" chooses the
 // income side, any other answer the expense side.
-Seite planvorgabenSeiteFragen(Sitzung& s);
+Seite planvorgabenSeiteFragen(Person& person);
 
 class Planvorgabenmodell {
   public:
-    Planvorgabenmodell(Sitzung& s, Seite seite);
+    Planvorgabenmodell(Verein& v, Person& person, Seite seite);
 
     Seite seite() const { return seite_; }
     // Row n (1..99): n right-aligned in two characters + ": " + the type or group name.
@@ -47,7 +48,8 @@ class Planvorgabenmodell {
     Raster raster() const;
 
   private:
-    Sitzung& s_;
+    Verein& v_;
+    Person& person_;
     Seite seite_;
     std::array<std::string, 100> zellen_;
 };

@@ -1,12 +1,13 @@
 // The plan file: 9-byte records (a little-endian double and a flag byte) in a fixed order.
 #include "core/lists/planwerte.h"
 
-#include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
+#include "core/common/person.h"
 #include "core/common/typverwaltung.h"
-#include "core/common/zeichensatz.h"
-#include "core/files/sitzung.h"
+#include "core/files/dateisatz.h"
+#include "core/files/dateischreiben.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -60,45 +61,43 @@ void packen(const Planeintrag& e, std::vector<std::uint8_t>& aus) {
 
 } // namespace
 
-void planwerteLaden(Sitzung& s) {
-    const std::string name = aufgeloest(s.datei.dateien().planwerte());
-    if (!dateiExistiert(name)) {
-        s.planvorgaben = false;
-        return;
+Gelesen<Planwerte> planwerteLesen(const Dateiinhalt& inhalt, Planwerte bisher) {
+    Gelesen<Planwerte> g;
+    g.wert = std::move(bisher);
+    if (inhalt.art == Dateiinhalt::Art::Fehlt) {
+        g.status = Lesestatus::Fehlt;
+        return g;
     }
-    s.planvorgaben = true;
+    if (inhalt.art == Dateiinhalt::Art::Unlesbar) {
+        g.status = Lesestatus::Unlesbar;
+        g.hinweis("Fehler!", "Lesefehler beim Laden der Planvorgaben!", Symbol::Fehler);
+        return g;
+    }
     const auto folge = satzfolge();
-    try {
-        BinaerDatei datei(name, BinaerDatei::Modus::Lesen);
-        const std::uint64_t saetze = datei.groesse() / kSatz;
-        std::vector<std::uint8_t> roh(
-            static_cast<std::size_t>(std::min<std::uint64_t>(saetze, folge.size())) * kSatz);
-        if (!roh.empty()) datei.lesen(0, roh.data(), roh.size());
-        datei.schliessen();
-        // Entries past the end of the file (also all of the 30 blocks of a 78-record file)
-        // are 0 without flag.
-        for (std::size_t i = kKurzeDatei; i < folge.size(); ++i)
-            s.plan[static_cast<std::size_t>(folge[i].first)]
-                  [static_cast<std::size_t>(folge[i].second)] = {};
-        for (std::size_t i = 0; i * kSatz < roh.size(); ++i)
-            s.plan[static_cast<std::size_t>(folge[i].first)]
-                  [static_cast<std::size_t>(folge[i].second)] = entpacken(roh.data() + i * kSatz);
-    } catch (const EAFehler&) {
-        s.person.meldung("Fehler!", "Lesefehler beim Laden der Planvorgaben!", Symbol::Fehler);
-    }
+    const std::size_t saetze = std::min(inhalt.bytes.size() / kSatz, folge.size());
+    // Entries past the end of the file (also all of the 30 blocks of a 78-record file) are 0
+    // without flag.
+    for (std::size_t i = kKurzeDatei; i < folge.size(); ++i)
+        g.wert[static_cast<std::size_t>(folge[i].first)]
+              [static_cast<std::size_t>(folge[i].second)] = {};
+    for (std::size_t i = 0; i < saetze; ++i)
+        g.wert[static_cast<std::size_t>(folge[i].first)]
+              [static_cast<std::size_t>(folge[i].second)] =
+            entpacken(inhalt.bytes.data() + i * kSatz);
+    return g;
 }
 
-bool planwerteSchreiben(Sitzung& s) {
+bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person) {
     std::vector<std::uint8_t> inhalt;
     const auto folge = satzfolge();
     inhalt.reserve(folge.size() * kSatz);
     for (const auto& [seite, eintrag] : folge)
-        packen(s.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(eintrag)], inhalt);
+        packen(plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(eintrag)], inhalt);
     try {
-        dateiErsetzen(aufgeloest(s.datei.dateien().planwerte()), inhalt);
+        dateiErsetzen(dateien.planwerte(), inhalt);
         return true;
     } catch (const EAFehler&) {
-        s.person.meldung("Fehler!", "Datei konnte nicht erstellt werden!", Symbol::Fehler);
+        person.meldung("Fehler!", "Datei konnte nicht erstellt werden!", Symbol::Fehler);
         return false;
     }
 }

@@ -1,11 +1,14 @@
 // Plan values: two tables of 99 entries (types 1..50, groups as 50 + group), the plan file.
 #pragma once
 
+#include "core/common/gelesen.h"
+
 #include <array>
 
 namespace zalvor {
 
-struct Sitzung;
+class Dateisatz;
+class Person;
 
 struct Planeintrag {
     double wert = 0;     // planned yearly amount; 0 = no plan
@@ -17,13 +20,13 @@ struct Planeintrag {
 using Plantabelle = std::array<Planeintrag, 100>;
 using Planwerte = std::array<Plantabelle, 2>;
 
-// Opening: a missing plan file clears the loaded flag and leaves the tables; otherwise the
-// flag is set and both tables are read (a 78-record file leaves types 21..50 and groups
-// 20..49 at 0). A read failure keeps what was read and says so.
-void planwerteLaden(Sitzung& s);
+// The plan file's bytes over the tables held so far: a missing file (status Fehlt: no plan
+// values loaded) and an unreadable one (with its notice) leave them; otherwise both tables
+// are read (a 78-record file leaves types 21..50 and groups 20..49 at 0).
+Gelesen<Planwerte> planwerteLesen(const Dateiinhalt& inhalt, Planwerte bisher);
 
 // Writes both tables anew, through a temporary file and a rename. Reports "Datei konnte
 // nicht erstellt werden!" and returns false when that fails.
-bool planwerteSchreiben(Sitzung& s);
+bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person);
 
 } // namespace zalvor

@@ -4,11 +4,12 @@
 #include "core/closing/gruppensumme.h"
 
 #include "core/common/betrag.h"
+#include "core/common/person.h"
 #include "core/common/real6.h"
 #include "core/common/typverwaltung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 #include "core/lists/listenzellen.h"
 
 #include <array>
@@ -21,11 +22,11 @@ namespace {
 using Typsummen = std::array<Tripel, kTypen + 1>;
 
 // Real and planned sums of every type of both sides, in file order.
-std::array<Typsummen, 2> typsummen(const Sitzung& s) {
+std::array<Typsummen, 2> typsummen(const Verein& v) {
     std::array<Typsummen, 2> t{};
     // Only the summed fields are decoded from the bytes read in one go.
     std::vector<std::uint8_t> bytes;
-    satzbytesLesen(s.datei.dateiname(), bytes);
+    satzbytesLesen(v.datei.dateiname(), bytes);
     for (std::size_t i = 0; i + TBuchung::kGroesse <= bytes.size(); i += TBuchung::kGroesse) {
         const Summenfelder b = TBuchung::summenfelder(bytes.data() + i);
         if (b.betrag.istNull() || b.typcode == kCodeUmbuchung || b.typcode == kCodeBeitrag)
@@ -46,14 +47,15 @@ std::string zahl(long double w) {
     return BetragText(w, 11);
 }
 
-Raster seitenRaster(Sitzung& s, Seite seite, const Typsummen& summen, const char* ueberschrift) {
+Raster seitenRaster(const Verein& v, Person& person, Seite seite, const Typsummen& summen,
+                    const char* ueberschrift) {
     Raster r;
     r.ueberschrift = ueberschrift;
     r.kopf = {"Typ", "real", "Planungen", "IST-Summe", "Planv.(Soll)", "Differenz"};
     r.breiten = {122, 92, 92, 92, 99, 92};
-    const auto& typen = s.def.typen;
+    const auto& typen = v.def.typen;
     Gruppenrechnung gruppen(typen);
-    const Plantabelle& plan = s.plan[static_cast<std::size_t>(seite)];
+    const Plantabelle& plan = v.plan[static_cast<std::size_t>(seite)];
     std::array<long double, 5> spalten{};
     for (int n = 1; n <= kPosten; ++n) {
         const double soll = plan[static_cast<std::size_t>(n)].wert;
@@ -62,7 +64,7 @@ Raster seitenRaster(Sitzung& s, Seite seite, const Typsummen& summen, const char
             Typverwaltung::istGruppe(n)
                 ? gruppen.gruppenSumme(
                       seite, Typverwaltung::postenZuGruppe(n),
-                      [&](int typ) { return summen[static_cast<std::size_t>(typ)]; }, s.person)
+                      [&](int typ) { return summen[static_cast<std::size_t>(typ)]; }, person)
                 : summen[static_cast<std::size_t>(n)];
         const std::array<long double, 5> werte{t.real, t.geplant, t.summe, soll,
                                                durchReal6(soll - t.summe)};
@@ -83,19 +85,21 @@ Raster seitenRaster(Sitzung& s, Seite seite, const Typsummen& summen, const char
 
 } // namespace
 
-std::optional<Bericht> sollIstVergleich(Sitzung& s) {
-    if (!s.planvorgaben) {
-        s.person.nachricht("Information",
-                           A("\rSie haben noch keine Planvorgaben getätigt! (Menü Buchungen...)"));
+std::optional<Bericht> sollIstVergleich(const Verein& v, Person& person, const Uhr& uhr,
+                                        std::string_view euroText) {
+    if (!v.planvorgaben) {
+        person.nachricht("Information",
+                         A("\rSie haben noch keine Planvorgaben getätigt! (Menü Buchungen...)"));
         return std::nullopt;
     }
-    const auto summen = typsummen(s);
+    const auto summen = typsummen(v);
     Bericht b;
-    b.fenstertitel = A("Soll-Ist-Vergleich") + listenTitelRest(s);
-    b.waehrungszeile = A("Alle Beträge in ") + s.waehrungstext();
-    b.reiter.push_back(Reiter{{},
-                              {seitenRaster(s, Seite::Ausgabe, summen[0], "Ausgabetypen:"),
-                               seitenRaster(s, Seite::Einnahme, summen[1], "Einnahmetypen:")}});
+    b.fenstertitel = A("Soll-Ist-Vergleich") + listenTitelRest(v, uhr);
+    b.waehrungszeile = A("Alle Beträge in ") + v.waehrungstext(euroText);
+    b.reiter.push_back(
+        Reiter{{},
+               {seitenRaster(v, person, Seite::Ausgabe, summen[0], "Ausgabetypen:"),
+                seitenRaster(v, person, Seite::Einnahme, summen[1], "Einnahmetypen:")}});
     return b;
 }
 

@@ -33,20 +33,20 @@ Kontostaende kontostaendeAus(const std::vector<TBuchung>& saetze, const TDefinit
     return ergebnis;
 }
 
-Kontostaende kontostaende(const Sitzung& s) {
-    if (!s.datei.aktiv()) return {};
-    const std::string name = aufgeloest(s.datei.dateiname());
+Kontostaende kontostaende(const Verein& v) {
+    if (!v.datei.aktiv()) return {};
+    const std::string name = v.datei.dateien().buchungsdatei();
     if (!dateiExistiert(name)) return {};
-    return kontostaendeAus(alleBuchungenLesen(name), s.def);
+    return kontostaendeAus(alleBuchungenLesen(name), v.def);
 }
 
-Raster kontostaendeRaster(const Kontostaende& k, const Sitzung& s) {
+Raster kontostaendeRaster(const Kontostaende& k, const Verein& v, std::string_view euroText) {
     Raster r;
     r.titel = "Kontost\xE4nde";
-    r.kopf = {"Konto", "Stand (" + s.waehrungstext() + ")", "mit Planungen"};
+    r.kopf = {"Konto", "Stand (" + v.waehrungstext(euroText) + ")", "mit Planungen"};
     for (const auto& konto : k.konten)
         r.zeilen.push_back({std::to_string(konto.konto) + ": " +
-                                OemNachAnsi(s.def.konten[static_cast<std::size_t>(konto.konto)]),
+                                OemNachAnsi(v.def.konten[static_cast<std::size_t>(konto.konto)]),
                             BetragText(konto.real, 10), BetragText(konto.mitGeplanten, 10)});
     r.zeilen.push_back(
         {"Kasse gesamt", BetragText(k.kasse.real, 10), BetragText(k.kasse.mitGeplanten, 10)});

@@ -4,9 +4,10 @@
 
 #include "core/common/raster.h"
 #include "core/files/buchung.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zalvor {
@@ -26,10 +27,10 @@ struct Kontostaende {
 // count as incoming, deleted records add nothing.
 Kontostaende kontostaendeAus(const std::vector<TBuchung>& saetze, const TDefinitionen& def);
 // The same for the active booking file (nothing when no file is active).
-Kontostaende kontostaende(const Sitzung& s);
+Kontostaende kontostaende(const Verein& v);
 
 // The panel's grid: "Konto", "Stand", "mit Planungen"; one row per named account, then the
 // cash total "Kasse gesamt"; amounts as in the booking table with the currency label.
-Raster kontostaendeRaster(const Kontostaende& k, const Sitzung& s);
+Raster kontostaendeRaster(const Kontostaende& k, const Verein& v, std::string_view euroText);
 
 } // namespace zalvor

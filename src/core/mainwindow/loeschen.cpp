@@ -9,9 +9,9 @@ namespace zalvor {
 
 bool satzLoeschen(Sitzung& s, std::uint32_t satz) {
     // A file seen with the read-only code must not change, whichever way the command came.
-    if (s.nurLesen) return false;
-    if (!s.datei.aktiv()) return false;
-    const std::string dateiname = s.datei.dateiname();
+    if (s.verein.nurLesen) return false;
+    if (!s.verein.datei.aktiv()) return false;
+    const std::string dateiname = s.verein.datei.dateiname();
     if (satz >= satzAnzahl(dateiname)) return false;
     auto antwort =
         s.person.frage(jaNeinFrage(A("Löschen!"), A("Satz wirklich löschen?"), Symbol::Warnung));

@@ -3,18 +3,18 @@
 
 #include "core/common/dateisystem.h"
 #include "core/files/buchungsdatei.h"
-#include "core/files/sitzung.h"
+#include "core/files/verein.h"
 
 namespace zalvor {
 
-std::array<std::string, 4> statuszeilenTexte(const Sitzung& s) {
+std::array<std::string, 4> statuszeilenTexte(const Verein& v) {
     std::array<std::string, 4> t;
-    if (!s.datei.aktiv()) {
+    if (!v.datei.aktiv()) {
         t[3] = "  0 Datens\xE4tze";
         return t;
     }
-    t[0] = s.planvorgaben ? "Planvorgaben" : "";
-    const Dateisatz dateien = s.datei.dateien();
+    t[0] = v.planvorgaben ? "Planvorgaben" : "";
+    const Dateisatz dateien = v.datei.dateien();
     t[1] = dateiExistiert(dateien.schablonen()) ? "Schablonen" : "";
     t[2] = dateiExistiert(dateien.codewort()) ? "Code" : "";
     std::uint32_t anzahl = 0;

@@ -6,11 +6,12 @@
 
 namespace zalvor {
 
-struct Sitzung;
+struct Verein;
 
-inline const std::string kStatusOhneDatei = "\xD6" "ffnen Sie eine Datei oder erstellen Sie eine neue...";
+inline const std::string kStatusOhneDatei = "\xD6"
+                                            "ffnen Sie eine Datei oder erstellen Sie eine neue...";
 
 // Four panels while a file is open: plan values, templates, code word, record count.
-std::array<std::string, 4> statuszeilenTexte(const Sitzung& s);
+std::array<std::string, 4> statuszeilenTexte(const Verein& v);
 
 } // namespace zalvor

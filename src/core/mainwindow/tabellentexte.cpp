@@ -3,7 +3,6 @@
 
 #include "core/common/betrag.h"
 #include "core/common/zeichensatz.h"
-#include "core/files/sitzung.h"
 
 namespace zalvor {
 
@@ -21,8 +20,8 @@ std::string betragsKopf(const std::string& waehrungstext) {
            ")";
 }
 
-TabellenZeile tabellenKopf(const Sitzung& s) {
-    return {"BuNr", "Datum", "Typ", "Buchungstext", betragsKopf(s.waehrungstext()), "E/A", "Kto"};
+TabellenZeile tabellenKopf(const std::string& waehrungstext) {
+    return {"BuNr", "Datum", "Typ", "Buchungstext", betragsKopf(waehrungstext), "E/A", "Kto"};
 }
 
 TabellenZeile tabellenZeile(const TBuchung& b, const Typverwaltung& typen) {

@@ -9,13 +9,11 @@
 
 namespace zalvor {
 
-struct Sitzung;
-
 inline constexpr int kTabellenSpalten = 7;
 using TabellenZeile = std::array<std::string, kTabellenSpalten>;
 
 // Header row with the currency label of the active file.
-TabellenZeile tabellenKopf(const Sitzung& s);
+TabellenZeile tabellenKopf(const std::string& waehrungstext);
 // "Betrag" + separator + "(" + label + ")": a blank before the parenthesis for labels
 // shorter than 3 characters.
 std::string betragsKopf(const std::string& waehrungstext);

@@ -20,7 +20,7 @@ namespace zalvor {
 namespace {
 
 std::string pfad(const Sitzung& s) {
-    return s.datei.dateien().mitglieder();
+    return s.verein.datei.dateien().mitglieder();
 }
 
 // The contribution booking of a member; `text` in DOS form.
@@ -34,9 +34,9 @@ TBuchung beitragsbuchung(const Sitzung& s, const TMitglied& m, const std::string
     b.text.setze(text.substr(0, 30));
     b.tag = static_cast<std::uint8_t>(heute.tag);
     b.monat = static_cast<std::uint8_t>(heute.monat);
-    b.betrag = Real6::aus(beitragsBetrag(m, s.beitraege, s.def));
+    b.betrag = Real6::aus(beitragsBetrag(m, s.verein.beitraege, s.verein.def));
     b.bunr.setze(nummerText(nummer));
-    b.kontoNach = static_cast<std::uint8_t>(s.def.beitragsKonto());
+    b.kontoNach = static_cast<std::uint8_t>(s.verein.def.beitragsKonto());
     b.kontoVon = 0;
     return b;
 }
@@ -45,13 +45,13 @@ TBuchung beitragsbuchung(const Sitzung& s, const TMitglied& m, const std::string
 // and appends them in one batch.
 class Buchungsstapel {
   public:
-    explicit Buchungsstapel(const Sitzung& s) : zaehler_(s.datei) {}
+    explicit Buchungsstapel(const Sitzung& s) : zaehler_(s.verein.datei) {}
     void dazu(const Sitzung& s, const TMitglied& m, const std::string& text, bool geplant) {
         saetze_.push_back(beitragsbuchung(s, m, text, geplant, zaehler_.naechsteNummer));
         naechsteNummerNachAnhaengen(zaehler_, saetze_.back());
     }
     void anhaengen(Sitzung& s) const {
-        buchungenAnhaengen(s, saetze_);
+        buchungenAnhaengen(s.verein, s.person, saetze_);
         for (std::size_t i = 0; i < saetze_.size(); ++i)
             s.tabelle(TabellenModus::Anhaengen);
     }
@@ -65,18 +65,18 @@ class Buchungsstapel {
 // Amounts and the contribution account come from the rates and the definitions: when either
 // could not be read at opening (reported then), booking would use the defaults instead.
 void grundlagenPruefen(const Sitzung& s) {
-    if (s.beitraege.unlesbar) throw EAFehler(EIO, s.datei.dateien().beitraege());
-    if (s.def.unlesbar) throw EAFehler(EIO, s.datei.dateien().definitionen());
+    if (s.verein.beitraege.unlesbar) throw EAFehler(EIO, s.verein.datei.dateien().beitraege());
+    if (s.verein.def.unlesbar) throw EAFehler(EIO, s.verein.datei.dateien().definitionen());
 }
 
 bool offen(const Sitzung& s, const TMitglied& m) {
-    return m.bezahlt == 0 && s.beitraege.eintrag(m.satz).cent != 0;
+    return m.bezahlt == 0 && s.verein.beitraege.eintrag(m.satz).cent != 0;
 }
 
 } // namespace
 
 std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
-    befehlPruefen(s, "beitraegeBuchen");
+    befehlPruefen(s, Befehlsart::BeitraegeBuchen);
     grundlagenPruefen(s);
     BeitragsDialog d;
     try {
@@ -92,14 +92,14 @@ std::optional<BeitragsDialog> beitraegeOeffnen(Sitzung& s) {
         BeitragsKaestchen k;
         k.text = OemNachAnsi(mitgliedName(m));
         k.angehakt = m.bezahlt != 0;
-        k.aktiv = m.bezahlt == 0 && s.beitraege.eintrag(m.satz).buchbar();
+        k.aktiv = m.bezahlt == 0 && s.verein.beitraege.eintrag(m.satz).buchbar();
         d.kaestchen.push_back(std::move(k));
     }
     return d;
 }
 
 std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
-    befehlPruefen(s, "beitraegeBuchen");
+    befehlPruefen(s, Befehlsart::BeitraegeBuchen);
     grundlagenPruefen(s);
     Buchungsstapel stapel(s);
     std::vector<TMitglied> liste = d.mitglieder;
@@ -120,7 +120,7 @@ std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
 }
 
 bool beitraegeZuruecksetzen(Sitzung& s) {
-    befehlPruefen(s, "beitraegeReset");
+    befehlPruefen(s, Befehlsart::BeitraegeReset);
     grundlagenPruefen(s);
     Frage erste{A("Information"),
                 A("Diese Funktion löscht für sämtliche Mitglieder den \"Bezahlt-Eintrag\", so daß "
@@ -176,16 +176,16 @@ bool beitraegeZuruecksetzen(Sitzung& s) {
     return true;
 }
 
-bool beitragssaetzeUmstellen(Sitzung& s) {
-    const long double alt = s.def.standardBeitrag;
+bool beitragssaetzeUmstellen(Verein& v, Person& person) {
+    const long double alt = v.def.standardBeitrag;
     if (!(alt > 0.00001L)) return true;
-    const long double neu = InEuro(s.def.waehrung, alt);
+    const long double neu = InEuro(v.def.waehrung, alt);
     const std::string altText = BetragText(alt, 0);
     const std::string neuText = BetragText(neu, 0);
     Frage f{A("W I C H T I G !"),
             A("Sie benutzen die Beitragsfunktion von Zalvor und haben einen "
               "Standard-Beitragssatz von ") +
-                altText + " " + s.def.waehrung.Waehrung +
+                altText + " " + v.def.waehrung.Waehrung +
                 A(". Da die Abrechnung jetzt auf den Euro umgestellt wird, muß auch der "
                   "Beitragssatz nun in Euro angegeben werden. Durch Umrechnung ergibt sich ein "
                   "neuer Beitragssatz von ") +
@@ -204,31 +204,31 @@ bool beitragssaetzeUmstellen(Sitzung& s) {
             {},
             0,
             {}};
-    const auto antwort = s.person.frage(f);
+    const auto antwort = person.frage(f);
     if (antwort == Knopf::Nein) return true;
     if (antwort != Knopf::Ja) return false;
     // Both files change or neither: a failed write puts back what was there and stops the
     // year change, so the rates never stand in another currency than the standard rate.
-    const Beitragssaetze alteSaetze = s.beitraege;
-    const TDefinitionen alteDef = s.def;
-    s.def.standardBeitrag = durchReal6(neu);
-    s.beitraege.eintraege[0].cent = inCent(neu);
-    s.beitraege.eintraege[0].name.setze("Standard");
+    const Beitragssaetze alteSaetze = v.beitraege;
+    const TDefinitionen alteDef = v.def;
+    v.def.standardBeitrag = durchReal6(neu);
+    v.beitraege.eintraege[0].cent = inCent(neu);
+    v.beitraege.eintraege[0].name.setze("Standard");
     for (std::size_t i = 1; i < kBeitragssaetze; ++i) {
-        Beitragssatz& e = s.beitraege.eintraege[i];
-        if (e.cent != 0) e.cent = inCent(InEuro(s.def.waehrung, e.cent) / 100.0L);
+        Beitragssatz& e = v.beitraege.eintraege[i];
+        if (e.cent != 0) e.cent = inCent(InEuro(v.def.waehrung, e.cent) / 100.0L);
     }
     // A write reported as failed may still have replaced its file (a failure after the
     // rename), so what was there is written back, not only restored in memory.
     const auto zurueck = [&](bool definitionenAuch) {
-        s.beitraege = alteSaetze;
-        s.def = alteDef;
-        beitragssaetzeSchreiben(s);
-        if (definitionenAuch) definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        v.beitraege = alteSaetze;
+        v.def = alteDef;
+        beitragssaetzeSchreiben(v.dateien(), v.beitraege, person);
+        if (definitionenAuch) definitionenSchreiben(v.datei.basisname, v.def, person);
         return false;
     };
-    if (!beitragssaetzeSchreiben(s)) return zurueck(false);
-    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) return zurueck(true);
+    if (!beitragssaetzeSchreiben(v.dateien(), v.beitraege, person)) return zurueck(false);
+    if (!definitionenSchreiben(v.datei.basisname, v.def, person)) return zurueck(true);
     return true;
 }
 

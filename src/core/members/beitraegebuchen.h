@@ -11,7 +11,9 @@
 
 namespace zalvor {
 
+class Person;
 struct Sitzung;
+struct Verein;
 
 // One check box per member, in file order.
 struct BeitragsKaestchen {
@@ -38,6 +40,6 @@ std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d);
 bool beitraegeZuruecksetzen(Sitzung& s);
 
 // Before the first Euro year: offers the converted rates. False (Cancel) stops the year change.
-bool beitragssaetzeUmstellen(Sitzung& s);
+bool beitragssaetzeUmstellen(Verein& v, Person& person);
 
 } // namespace zalvor

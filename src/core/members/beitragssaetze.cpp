@@ -1,12 +1,11 @@
 // Reading and writing the contribution rates; the contribution of a member.
 #include "core/members/beitragssaetze.h"
 
-#include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateisatz.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
-#include "core/files/sitzung.h"
-#include "core/members/mitgliedsdatei.h"
 
 #include <cerrno>
 #include <cmath>
@@ -55,38 +54,34 @@ Beitragssaetze vorgabeSaetze(const TDefinitionen& d) {
     return r;
 }
 
-void beitragssaetzeLesen(Sitzung& s) {
-    const std::string pfad = s.datei.dateien().beitraege();
-    bool unlesbar = false;
-    if (dateiExistiert(pfad)) {
-        try {
-            BinaerDatei d(pfad, BinaerDatei::Modus::Lesen);
-            // A file cut short holds no table to keep: the defaults may replace it.
-            if (d.groesse() >= Beitragssaetze::kGroesse) {
-                std::array<std::uint8_t, Beitragssaetze::kGroesse> b{};
-                d.lesen(0, b.data(), b.size());
-                s.beitraege = Beitragssaetze::entpacken(b.data());
-                return;
-            }
-        } catch (const EAFehler&) {
-            unlesbar = true;
-        }
-        s.person.meldung(A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"),
-                         Symbol::Fehler);
+Gelesen<Beitragssaetze> beitragssaetzeLesen(const Dateiinhalt& inhalt, const TDefinitionen& d) {
+    Gelesen<Beitragssaetze> g;
+    if (inhalt.art == Dateiinhalt::Art::Da && inhalt.bytes.size() >= Beitragssaetze::kGroesse) {
+        g.wert = Beitragssaetze::entpacken(inhalt.bytes.data());
+        return g;
     }
-    s.beitraege = vorgabeSaetze(s.def);
-    s.beitraege.unlesbar = unlesbar;
+    g.wert = vorgabeSaetze(d);
+    if (inhalt.art == Dateiinhalt::Art::Fehlt) {
+        g.status = Lesestatus::Fehlt;
+        return g;
+    }
+    // A file cut short holds no table to keep: the defaults may replace it.
+    g.status =
+        inhalt.art == Dateiinhalt::Art::Unlesbar ? Lesestatus::Unlesbar : Lesestatus::Beschaedigt;
+    g.wert.unlesbar = g.status == Lesestatus::Unlesbar;
+    g.hinweis(A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"), Symbol::Fehler);
+    return g;
 }
 
-bool beitragssaetzeSchreiben(Sitzung& s) {
-    const auto b = s.beitraege.packen();
+bool beitragssaetzeSchreiben(const Dateisatz& dateien, const Beitragssaetze& saetze,
+                             Person& person) {
+    const auto b = saetze.packen();
     try {
-        if (s.beitraege.unlesbar) throw EAFehler(EACCES, s.datei.dateien().beitraege());
-        dateiErsetzen(s.datei.dateien().beitraege(), std::vector<std::uint8_t>(b.begin(), b.end()));
+        if (saetze.unlesbar) throw EAFehler(EACCES, dateien.beitraege());
+        dateiErsetzen(dateien.beitraege(), std::vector<std::uint8_t>(b.begin(), b.end()));
         return true;
     } catch (const EAFehler&) {
-        s.person.meldung(A("Fehler"), A("Fehler beim Speichern der Beitragssätze!"),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler"), A("Fehler beim Speichern der Beitragssätze!"), Symbol::Fehler);
         return false;
     }
 }
@@ -98,10 +93,11 @@ long double beitragsBetrag(const TMitglied& m, const Beitragssaetze& saetze,
     return d.standardBeitrag;
 }
 
-long double forderungJePeriode(const Sitzung& s) {
+long double forderungJePeriode(const std::vector<TMitglied>& mitglieder,
+                               const Beitragssaetze& saetze, const TDefinitionen& d) {
     long double summe = 0;
-    for (const TMitglied& m : mitgliederLesen(s.datei.dateien().mitglieder()))
-        summe += beitragsBetrag(m, s.beitraege, s.def);
+    for (const TMitglied& m : mitglieder)
+        summe += beitragsBetrag(m, saetze, d);
     return summe;
 }
 

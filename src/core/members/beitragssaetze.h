@@ -1,6 +1,7 @@
 // The contribution rates (file .BTR, 21 entries of 44 bytes) and a member's contribution.
 #pragma once
 
+#include "core/common/gelesen.h"
 #include "core/common/textfeld.h"
 #include "core/members/mitglied.h"
 
@@ -8,10 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zalvor {
 
-struct Sitzung;
+class Dateisatz;
+class Person;
 struct TDefinitionen;
 
 inline constexpr std::size_t kBeitragssaetze = 21;     // entry 0 = standard rate, 1..20 further
@@ -49,20 +52,21 @@ std::uint16_t inCent(long double betrag);
 // Without a file: every further rate empty, entry 0 "Standard" with the standard rate.
 Beitragssaetze vorgabeSaetze(const TDefinitionen& d);
 
-// At every opening: the file's 924 bytes, or the defaults (after "Die Beitragssätze ließen
-// sich nicht einlesen!" when the file is there but unreadable). Fills s.beitraege.
-void beitragssaetzeLesen(Sitzung& s);
-// Writes s.beitraege whole; a failure is reported ("Fehler beim Speichern der
-// Beitragssätze!") and returns false, the table in memory stays changed. Rates that could not
-// be read are never written.
-bool beitragssaetzeSchreiben(Sitzung& s);
+// At every opening: the file's 924 bytes, or the defaults (with "Die Beitragssätze ließen
+// sich nicht einlesen!" when the file is there but cut short or unreadable; rates that could
+// not be read are marked so that they are never written over the file).
+Gelesen<Beitragssaetze> beitragssaetzeLesen(const Dateiinhalt& inhalt, const TDefinitionen& d);
+// Writes the rates whole; a failure is reported ("Fehler beim Speichern der
+// Beitragssätze!") and returns false. Rates that could not be read are never written.
+bool beitragssaetzeSchreiben(const Dateisatz& dateien, const Beitragssaetze& saetze,
+                             Person& person);
 
 // The member's contribution: its entry's amount / 100 when the entry has a name, else the
 // standard rate of the definitions.
 long double beitragsBetrag(const TMitglied& m, const Beitragssaetze& saetze,
                            const TDefinitionen& d);
-// What the members owe per period: the sum of every member's contribution (0 without a
-// member file).
-long double forderungJePeriode(const Sitzung& s);
+// What the members owe per period: the sum of every member's contribution.
+long double forderungJePeriode(const std::vector<TMitglied>& mitglieder,
+                               const Beitragssaetze& saetze, const TDefinitionen& d);
 
 } // namespace zalvor

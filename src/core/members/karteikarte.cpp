@@ -15,16 +15,16 @@ namespace zalvor {
 
 namespace {
 
-std::string pfad(const Sitzung& s) {
-    return s.datei.dateien().mitglieder();
+std::string pfad(const Verein& v) {
+    return v.dateien().mitglieder();
 }
 
 void mitgliederGeaendert(Sitzung& s) {
-    s.mitgliederVorhanden = mitgliederAnzahl(pfad(s)) > 0;
+    s.verein.mitgliederVorhanden = mitgliederAnzahl(pfad(s.verein)) > 0;
     s.melden({Ereignis::Art::MitgliederGeaendert});
 }
 
-TMitglied ausEingaben(const Sitzung& s, const Karteikarte& k) {
+TMitglied ausEingaben(const Verein& v, const Karteikarte& k) {
     TMitglied m = k.bisher; // paid mark and bytes after the texts stay
     m.nachname.setze(AnsiNachOem(k.eingaben.nachname));
     m.vorname.setze(AnsiNachOem(k.eingaben.vorname));
@@ -34,49 +34,50 @@ TMitglied ausEingaben(const Sitzung& s, const Karteikarte& k) {
     const bool gueltig = wahl > 0 && static_cast<std::size_t>(wahl) < k.saetze.size() &&
                          k.saetze[static_cast<std::size_t>(wahl)] != "--";
     // Without readable rates every entry shows "--": the member keeps the stored rate.
-    if (!s.beitraege.unlesbar) m.satz = gueltig ? static_cast<std::uint8_t>(wahl) : 0;
+    if (!v.beitraege.unlesbar) m.satz = gueltig ? static_cast<std::uint8_t>(wahl) : 0;
     return m;
 }
 
 } // namespace
 
-std::vector<std::string> karteiEintraege(const Sitzung& s) {
+std::vector<std::string> karteiEintraege(const Dateisatz& dateien) {
     std::vector<std::string> r;
-    for (const TMitglied& m : mitgliederLesen(pfad(s)))
+    for (const TMitglied& m : mitgliederLesen(dateien.mitglieder()))
         r.push_back(OemNachAnsi(mitgliedName(m)));
     return r;
 }
 
-bool mitgliederFensterErlaubt(Sitzung& s) {
-    if (!dateiExistiert(pfad(s))) return false;
-    if (mitgliederAnzahl(pfad(s)) == 0) {
-        s.person.nachricht(A("Fehler!"), A("\r\rKein Mitglied erfaßt!"));
+bool mitgliederFensterErlaubt(const Dateisatz& dateien, Person& person) {
+    if (!dateiExistiert(dateien.mitglieder())) return false;
+    if (mitgliederAnzahl(dateien.mitglieder()) == 0) {
+        person.nachricht(A("Fehler!"), A("\r\rKein Mitglied erfaßt!"));
         return false;
     }
     return true;
 }
 
-std::optional<Karteikarte> karteOeffnen(Sitzung& s, std::optional<std::uint32_t> n) {
+std::optional<Karteikarte> karteOeffnen(const Verein& v, Person& person,
+                                        std::optional<std::uint32_t> n) {
     Karteikarte k;
     k.nummer = n;
     if (n) {
         try {
-            k.bisher = mitgliedLesen(pfad(s), *n);
+            k.bisher = mitgliedLesen(pfad(v), *n);
         } catch (const EAFehler&) {
-            s.person.meldung(A("Fehler!"), A("Lesefehler beim Auslesen des Datensatzes!"),
-                             Symbol::Fehler);
+            person.meldung(A("Fehler!"), A("Lesefehler beim Auslesen des Datensatzes!"),
+                           Symbol::Fehler);
             return std::nullopt;
         }
     }
     k.eingaben.nachname = OemNachAnsi(k.bisher.nachname.text());
     k.eingaben.vorname = OemNachAnsi(k.bisher.vorname.text());
     for (std::size_t i = 0; i < kFreiFelder; ++i) {
-        k.feldnamen[i] = OemNachAnsi(s.def.freiFelder[i + 1]);
+        k.feldnamen[i] = OemNachAnsi(v.def.freiFelder[i + 1]);
         k.eingaben.frei[i] = OemNachAnsi(k.bisher.frei[i].text());
     }
     k.saetze.push_back("Standard");
     for (std::size_t i = 1; i < kBeitragssaetze; ++i) {
-        const Beitragssatz& e = s.beitraege.eintraege[i];
+        const Beitragssatz& e = v.beitraege.eintraege[i];
         k.saetze.push_back(e.inGebrauch() ? e.name.text() : "--");
         if (e.inGebrauch()) k.satzlisteAktiv = true;
     }
@@ -85,22 +86,23 @@ std::optional<Karteikarte> karteOeffnen(Sitzung& s, std::optional<std::uint32_t>
 }
 
 std::optional<std::uint32_t> karteSpeichern(Sitzung& s, const Karteikarte& k) {
-    befehlPruefen(s, "mitgliedNeu");
-    const TMitglied m = ausEingaben(s, k);
+    befehlPruefen(s, Befehlsart::MitgliedNeu);
+    const TMitglied m = ausEingaben(s.verein, k);
     std::uint32_t nummer = 0;
     try {
         // A new register would stop the old one from ever being imported: the import that
         // failed at opening is tried again first.
-        if (!dateiExistiert(pfad(s)) && dateiExistiert(s.datei.dateien().mitgliederAlt()) &&
-            !altesMitgliederformatImportieren(s))
-            throw EAFehler(EIO, pfad(s));
+        if (!dateiExistiert(pfad(s.verein)) &&
+            dateiExistiert(s.verein.datei.dateien().mitgliederAlt()) &&
+            !altesMitgliederformatImportieren(s.verein.dateien(), s.person))
+            throw EAFehler(EIO, pfad(s.verein));
         if (k.nummer && gleicherName(m, k.bisher)) {
-            mitgliedUeberschreiben(pfad(s), *k.nummer, m);
+            mitgliedUeberschreiben(pfad(s.verein), *k.nummer, m);
             nummer = *k.nummer;
         } else if (k.nummer) {
-            nummer = mitgliedUmsortieren(pfad(s), *k.nummer, m);
+            nummer = mitgliedUmsortieren(pfad(s.verein), *k.nummer, m);
         } else {
-            nummer = mitgliedEinfuegen(pfad(s), m);
+            nummer = mitgliedEinfuegen(pfad(s.verein), m);
         }
     } catch (const EAFehler&) {
         s.person.meldung(A("Schreibfehler"), A("Datensatz konnte nicht geschrieben werden!"),
@@ -114,30 +116,30 @@ std::optional<std::uint32_t> karteSpeichern(Sitzung& s, const Karteikarte& k) {
 
 std::optional<std::uint32_t> karteDialog(Sitzung& s, std::optional<std::uint32_t> n,
                                          const std::function<bool(Karteikarte&)>& zeigen) {
-    auto k = karteOeffnen(s, n);
+    auto k = karteOeffnen(s.verein, s.person, n);
     if (!k || !zeigen(*k)) return std::nullopt;
     return karteSpeichern(s, *k);
 }
 
 bool mitgliedLoeschen(Sitzung& s, std::uint32_t n) {
-    befehlPruefen(s, "mitgliedEntfernen");
+    befehlPruefen(s, Befehlsart::MitgliedEntfernen);
     Frage f = jaNeinFrage(A("Bestätigen"), A("Mitglied wirklich löschen?"), Symbol::Frage);
     if (s.person.frage(f) != Knopf::Ja) return false;
-    mitgliedEntfernen(pfad(s), n);
+    mitgliedEntfernen(pfad(s.verein), n);
     mitgliederGeaendert(s);
     return true;
 }
 
-Raster karteiRaster(const Sitzung& s) {
+Raster karteiRaster(const Verein& v) {
     Raster r;
     r.titel = "Mitgliederkartei";
     r.kopf = {"Nr", "Nachname", "Vorname"};
     for (std::size_t i = 1; i <= kFreiFelder; ++i)
-        r.kopf.push_back(OemNachAnsi(s.def.freiFelder[i]));
+        r.kopf.push_back(OemNachAnsi(v.def.freiFelder[i]));
     r.kopf.push_back("Bezahlt");
     r.kopf.push_back("Satz");
     std::uint32_t nr = 0;
-    for (const TMitglied& m : mitgliederLesen(pfad(s))) {
+    for (const TMitglied& m : mitgliederLesen(pfad(v))) {
         std::vector<std::string> z{std::to_string(nr++), OemNachAnsi(m.nachname.text()),
                                    OemNachAnsi(m.vorname.text())};
         for (const auto& f : m.frei)

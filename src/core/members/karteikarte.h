@@ -14,7 +14,10 @@
 
 namespace zalvor {
 
+class Dateisatz;
+class Person;
 struct Sitzung;
+struct Verein;
 
 // The entries of the card, in the Windows form the person sees and types.
 struct KartenEingaben {
@@ -34,15 +37,16 @@ struct Karteikarte {
 };
 
 // Entries of the member list "&Mitglieder": "Nachname, Vorname" in file order, Windows form.
-std::vector<std::string> karteiEintraege(const Sitzung& s);
+std::vector<std::string> karteiEintraege(const Dateisatz& dateien);
 
 // Opening the member window: false without a member file (silently) or without a member
 // ("Kein Mitglied erfaßt!").
-bool mitgliederFensterErlaubt(Sitzung& s);
+bool mitgliederFensterErlaubt(const Dateisatz& dateien, Person& person);
 
 // Fills the card for member n or a new member; nullopt after "Lesefehler beim Auslesen des
 // Datensatzes!".
-std::optional<Karteikarte> karteOeffnen(Sitzung& s, std::optional<std::uint32_t> n);
+std::optional<Karteikarte> karteOeffnen(const Verein& v, Person& person,
+                                        std::optional<std::uint32_t> n);
 
 // OK of the card: stores the member (in place, renamed or new) and returns its record
 // number; nullopt after "Datensatz konnte nicht geschrieben werden!".
@@ -58,6 +62,6 @@ bool mitgliedLoeschen(Sitzung& s, std::uint32_t n);
 
 // The register as a grid for the command line: Nr, names, the five free fields under their
 // names, paid mark, rate index.
-Raster karteiRaster(const Sitzung& s);
+Raster karteiRaster(const Verein& v);
 
 } // namespace zalvor

@@ -16,26 +16,26 @@ std::string mglEinstText() {
              "freien (benutzerdefinierten) Datenfelder an.");
 }
 
-std::vector<int> mglEinstKonten(const Sitzung& s) {
+std::vector<int> mglEinstKonten(const TDefinitionen& def) {
     std::vector<int> r;
     for (int n = 1; n <= kKonten; ++n)
-        if (s.def.kontoBenannt(n)) r.push_back(n);
+        if (def.kontoBenannt(n)) r.push_back(n);
     return r;
 }
 
-MglEinstEingaben mglEinstFuellen(const Sitzung& s) {
+MglEinstEingaben mglEinstFuellen(const TDefinitionen& def) {
     MglEinstEingaben e;
-    const int konto = s.def.beitragsKonto();
-    if (s.def.kontoBenannt(konto)) e.konto = konto;
-    e.betrag = BetragText(s.def.standardBeitrag, 0);
+    const int konto = def.beitragsKonto();
+    if (def.kontoBenannt(konto)) e.konto = konto;
+    e.betrag = BetragText(def.standardBeitrag, 0);
     for (std::size_t i = 0; i < kFreiFelder; ++i)
-        e.felder[i] = OemNachAnsi(s.def.freiFelder[i + 1]);
+        e.felder[i] = OemNachAnsi(def.freiFelder[i + 1]);
     return e;
 }
 
 Speicherausgang mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
-    befehlPruefen(s, "mitgliederEinstellungen");
-    if (!s.def.kontoBenannt(e.konto)) {
+    befehlPruefen(s, Befehlsart::MitgliederEinstellungen);
+    if (!s.verein.def.kontoBenannt(e.konto)) {
         s.person.nachricht(A("Fehler!"), A("\r\rKein Konto angegeben!"));
         return Speicherausgang::Abgewiesen;
     }
@@ -56,30 +56,31 @@ Speicherausgang mglEinstOk(Sitzung& s, const MglEinstEingaben& e) {
         return Speicherausgang::Abgewiesen;
     }
     // Rates that could not be read are not written over; nothing is stored then.
-    if (s.beitraege.unlesbar) {
-        beitragssaetzeSchreiben(s);
+    if (s.verein.beitraege.unlesbar) {
+        beitragssaetzeSchreiben(s.verein.dateien(), s.verein.beitraege, s.person);
         return Speicherausgang::Schreibfehler;
     }
-    const TDefinitionen alteDef = s.def;
-    const Beitragssatz alterStandard = s.beitraege.eintraege[0];
-    s.def.standardBeitrag = *betrag;
-    s.beitraege.eintraege[0].cent = inCent(*betrag);
-    s.beitraege.eintraege[0].name.setze("Standard");
+    const TDefinitionen alteDef = s.verein.def;
+    const Beitragssatz alterStandard = s.verein.beitraege.eintraege[0];
+    s.verein.def.standardBeitrag = *betrag;
+    s.verein.beitraege.eintraege[0].cent = inCent(*betrag);
+    s.verein.beitraege.eintraege[0].name.setze("Standard");
     for (std::size_t i = 0; i < kFreiFelder; ++i)
-        s.def.freiFelder[i + 1] = e.felder[i].substr(0, 10);
-    const int zusatz = s.def.codeGeschuetzt() ? 10 : 0;
-    s.def.mitgliedEinstellung = static_cast<std::uint8_t>(e.konto + zusatz);
-    if (!definitionenSchreiben(s.datei.basisname, s.def, s.person)) {
-        s.def = alteDef;
-        s.beitraege.eintraege[0] = alterStandard;
+        s.verein.def.freiFelder[i + 1] = e.felder[i].substr(0, 10);
+    const int zusatz = s.verein.def.codeGeschuetzt() ? 10 : 0;
+    s.verein.def.mitgliedEinstellung = static_cast<std::uint8_t>(e.konto + zusatz);
+    if (!definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person)) {
+        s.verein.def = alteDef;
+        s.verein.beitraege.eintraege[0] = alterStandard;
         return Speicherausgang::Schreibfehler;
     }
-    if (!beitragssaetzeSchreiben(s)) return Speicherausgang::Schreibfehler;
+    if (!beitragssaetzeSchreiben(s.verein.dateien(), s.verein.beitraege, s.person))
+        return Speicherausgang::Schreibfehler;
     return Speicherausgang::Gespeichert;
 }
 
 bool mglEinstDialog(Sitzung& s, const std::function<bool(MglEinstEingaben&)>& zeigen) {
-    MglEinstEingaben e = mglEinstFuellen(s);
+    MglEinstEingaben e = mglEinstFuellen(s.verein.def);
     while (zeigen(e)) {
         const Speicherausgang a = mglEinstOk(s, e);
         if (a != Speicherausgang::Abgewiesen) return a == Speicherausgang::Gespeichert;
@@ -125,17 +126,17 @@ std::string beitrSaetzeText() {
              "Jugendliche.");
 }
 
-SaetzeEingaben beitrSaetzeFuellen(const Sitzung& s) {
+SaetzeEingaben beitrSaetzeFuellen(const Beitragssaetze& saetze) {
     SaetzeEingaben e;
     for (std::size_t i = 0; i < e.size(); ++i) {
-        e[i].name = s.beitraege.eintraege[i + 1].name.text();
-        e[i].betrag = centText(s.beitraege.eintraege[i + 1].cent);
+        e[i].name = saetze.eintraege[i + 1].name.text();
+        e[i].betrag = centText(saetze.eintraege[i + 1].cent);
     }
     return e;
 }
 
 Speicherausgang beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
-    befehlPruefen(s, "mitgliederEinstellungen");
+    befehlPruefen(s, Befehlsart::MitgliederEinstellungen);
     std::array<std::uint16_t, 20> cents{};
     for (std::size_t i = 0; i < e.size(); ++i) {
         const auto c = satzBetragLesen(e[i].betrag);
@@ -150,15 +151,16 @@ Speicherausgang beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e) {
         cents[i] = *c;
     }
     for (std::size_t i = 0; i < e.size(); ++i) {
-        s.beitraege.eintraege[i + 1].name.setze(e[i].name.substr(0, 40));
-        s.beitraege.eintraege[i + 1].cent = cents[i];
+        s.verein.beitraege.eintraege[i + 1].name.setze(e[i].name.substr(0, 40));
+        s.verein.beitraege.eintraege[i + 1].cent = cents[i];
     }
-    return beitragssaetzeSchreiben(s) ? Speicherausgang::Gespeichert
-                                      : Speicherausgang::Schreibfehler;
+    return beitragssaetzeSchreiben(s.verein.dateien(), s.verein.beitraege, s.person)
+               ? Speicherausgang::Gespeichert
+               : Speicherausgang::Schreibfehler;
 }
 
 bool beitrSaetzeDialog(Sitzung& s, const std::function<bool(SaetzeEingaben&)>& zeigen) {
-    SaetzeEingaben e = beitrSaetzeFuellen(s);
+    SaetzeEingaben e = beitrSaetzeFuellen(s.verein.beitraege);
     while (zeigen(e)) {
         const Speicherausgang a = beitrSaetzeOk(s, e);
         if (a != Speicherausgang::Abgewiesen) return a == Speicherausgang::Gespeichert;

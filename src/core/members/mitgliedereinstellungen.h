@@ -14,7 +14,9 @@
 
 namespace zalvor {
 
+struct Beitragssaetze;
 struct Sitzung;
+struct TDefinitionen;
 
 std::string mglEinstText();
 
@@ -33,8 +35,8 @@ struct MglEinstEingaben {
 };
 
 // Accounts offered in "&Konto:" (those not named "unbenannt"), in order.
-std::vector<int> mglEinstKonten(const Sitzung& s);
-MglEinstEingaben mglEinstFuellen(const Sitzung& s);
+std::vector<int> mglEinstKonten(const TDefinitionen& def);
+MglEinstEingaben mglEinstFuellen(const TDefinitionen& def);
 // Checks in order (account, empty amount, amount format; an amount beyond the 16-bit entry
 // 0..655.35 counts as a wrong format); a failure shows its message (Abgewiesen). Otherwise
 // stores and writes the definitions, then the rates. Definitions that cannot be written are
@@ -56,7 +58,7 @@ std::string centText(std::uint16_t cent);
 // result must fit the 16-bit entry. nullopt for anything else.
 std::optional<std::uint16_t> satzBetragLesen(std::string_view text);
 std::string beitrSaetzeText();
-SaetzeEingaben beitrSaetzeFuellen(const Sitzung& s);
+SaetzeEingaben beitrSaetzeFuellen(const Beitragssaetze& saetze);
 // A row whose amount does not read shows its row message (Abgewiesen); otherwise entries
 // 1..20 take the rows and the rates file is written.
 Speicherausgang beitrSaetzeOk(Sitzung& s, const SaetzeEingaben& e);

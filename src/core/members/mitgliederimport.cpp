@@ -3,17 +3,16 @@
 
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
+#include "core/common/person.h"
 #include "core/common/zeichensatz.h"
-#include "core/files/sitzung.h"
-#include "core/members/beitragssaetze.h"
+#include "core/files/dateisatz.h"
 #include "core/members/mitgliedsdatei.h"
 
 #include <vector>
 
 namespace zalvor {
 
-bool altesMitgliederformatImportieren(Sitzung& s) {
-    const Dateisatz d = s.datei.dateien();
+bool altesMitgliederformatImportieren(const Dateisatz& d, Person& person) {
     if (dateiExistiert(d.mitglieder()) || !dateiExistiert(d.mitgliederAlt())) return false;
     try {
         BinaerDatei alt(d.mitgliederAlt(), BinaerDatei::Modus::Lesen);
@@ -31,31 +30,21 @@ bool altesMitgliederformatImportieren(Sitzung& s) {
         }
         mitgliederSchreiben(d.mitglieder(), liste);
     } catch (const EAFehler&) {
-        s.person.meldung(A("Fehler"),
-                         A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu "
-                           "importieren, ist ein Fehler aufgetreten!"),
-                         Symbol::Fehler);
+        person.meldung(A("Fehler"),
+                       A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu "
+                         "importieren, ist ein Fehler aufgetreten!"),
+                       Symbol::Fehler);
         return false;
     }
-    s.person.meldung(A("Import erfolgt"),
-                     A("Ihre alte Mitgliederkartei wurde erfolgreich importiert. Sie können nun "
-                       "ggf. den Mitgliedern andere Beitragssätze zuordnen."),
-                     Symbol::Information);
+    person.meldung(A("Import erfolgt"),
+                   A("Ihre alte Mitgliederkartei wurde erfolgreich importiert. Sie können nun "
+                     "ggf. den Mitgliedern andere Beitragssätze zuordnen."),
+                   Symbol::Information);
     return true;
 }
 
-void mitgliederBeimOeffnen(Sitzung& s) {
-    altesMitgliederformatImportieren(s);
-    // Without a member file the items are disabled too: they must not keep the state of the
-    // file that was open before.
-    s.mitgliederVorhanden = mitgliederAnzahl(s.datei.dateien().mitglieder()) > 0;
-    s.melden({Ereignis::Art::MitgliederGeaendert});
-}
-
-void mitgliederFuerNeueDatei(Sitzung& s) {
-    s.beitraege = vorgabeSaetze(s.def);
-    s.mitgliederVorhanden = mitgliederAnzahl(s.datei.dateien().mitglieder()) > 0;
-    s.melden({Ereignis::Art::MitgliederGeaendert});
+bool mitgliederVorhanden(const Dateisatz& d) {
+    return mitgliederAnzahl(d.mitglieder()) > 0;
 }
 
 } // namespace zalvor

@@ -5,19 +5,15 @@
 
 namespace zalvor {
 
-struct Sitzung;
+class Dateisatz;
+class Person;
 
 // Converts the old 173-byte member file into the member file (rate index 0) when only the
 // old one exists. The new file appears whole or not at all, so a failed import is tried
 // again at the next opening. The old file stays in place. Returns true when it imported.
-bool altesMitgliederformatImportieren(Sitzung& s);
+bool altesMitgliederformatImportieren(const Dateisatz& d, Person& person);
 
-// At opening: the import, then whether the member items are enabled (a member file holding
-// at least one member).
-void mitgliederBeimOeffnen(Sitzung& s);
-
-// A new file starts with the default rates (never those of the club open before) and
-// enables the member items by its member file.
-void mitgliederFuerNeueDatei(Sitzung& s);
+// Whether the member file holds a member (the member items are enabled then).
+bool mitgliederVorhanden(const Dateisatz& d);
 
 } // namespace zalvor

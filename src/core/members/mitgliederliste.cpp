@@ -17,18 +17,18 @@ std::string spaltenwahlText() {
     return A("Welche Felder sollen in der Tabelle mit angezeigt werden?");
 }
 
-std::array<std::string, 7> spaltenwahlTitel(const Sitzung& s) {
+std::array<std::string, 7> spaltenwahlTitel(const TDefinitionen& def) {
     std::array<std::string, 7> r;
     for (std::size_t i = 0; i < kFreiFelder; ++i)
-        r[i] = OemNachAnsi(s.def.freiFelder[i + 1]);
+        r[i] = OemNachAnsi(def.freiFelder[i + 1]);
     r[5] = "Beitragssatz (Beschr.)";
     r[6] = "Beitragssatz (Betrag)";
     return r;
 }
 
 std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& wahl) {
-    befehlPruefen(s, "mitgliederListe");
-    const std::string pfad = s.datei.dateien().mitglieder();
+    befehlPruefen(s, Befehlsart::MitgliederListe);
+    const std::string pfad = s.verein.datei.dateien().mitglieder();
     std::vector<TMitglied> liste;
     try {
         if (!dateiExistiert(pfad)) throw EAFehler(ENOENT, pfad);
@@ -39,7 +39,7 @@ std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& w
     }
     const Datum heute = s.uhr.heute();
     Bericht b;
-    b.fenstertitel = A("Mitgliederliste für Datei: ") + utf8NachAnsi(s.datei.basisname) +
+    b.fenstertitel = A("Mitgliederliste für Datei: ") + utf8NachAnsi(s.verein.datei.basisname) +
                      " (Stand: " + std::to_string(heute.tag) + "." + std::to_string(heute.monat) +
                      "." + Kalenderjahr(s.uhr) + ")";
     Raster r;
@@ -47,11 +47,11 @@ std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& w
     if (wahl.beschreibung) r.kopf.push_back("Beitrag");
     if (wahl.betrag) r.kopf.push_back("Beitragssatz");
     for (std::size_t i = 0; i < kFreiFelder; ++i)
-        if (wahl.frei[i]) r.kopf.push_back(OemNachAnsi(s.def.freiFelder[i + 1]));
+        if (wahl.frei[i]) r.kopf.push_back(OemNachAnsi(s.verein.def.freiFelder[i + 1]));
     r.kopf.push_back("Bez");
     r.zeilen.reserve(liste.size());
     for (const TMitglied& m : liste) {
-        const Beitragssatz& e = s.beitraege.eintrag(m.satz);
+        const Beitragssatz& e = s.verein.beitraege.eintrag(m.satz);
         std::vector<std::string> z{OemNachAnsi(mitgliedName(m))};
         if (wahl.beschreibung) z.push_back(e.name.text());
         if (wahl.betrag) z.push_back(centText(e.cent));

@@ -11,6 +11,7 @@
 namespace zalvor {
 
 struct Sitzung;
+struct TDefinitionen;
 
 struct Spaltenwahl {
     std::array<bool, kFreiFelder> frei{};
@@ -20,7 +21,7 @@ struct Spaltenwahl {
 
 // The column choice "Mitgliederliste": its text and the seven check box captions.
 std::string spaltenwahlText();
-std::array<std::string, 7> spaltenwahlTitel(const Sitzung& s);
+std::array<std::string, 7> spaltenwahlTitel(const TDefinitionen& def);
 
 // The list window's report: caption with today's date, headings, one row per member in file
 // order. nullopt after "Kann Mitgliederdatei nicht öffnen!".

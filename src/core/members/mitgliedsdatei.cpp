@@ -3,6 +3,7 @@
 
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
+#include "core/files/dateischreiben.h"
 
 #include <algorithm>
 #include <cerrno>

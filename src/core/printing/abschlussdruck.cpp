@@ -321,12 +321,12 @@ Druckdokument abschlussSetzen(const Bericht& b, const Abschlusskopf& kopf,
 
 Abschlusskopf abschlussKopf(const Sitzung& s) {
     Abschlusskopf kopf;
-    kopf.jahr = s.datei.jahr;
+    kopf.jahr = s.verein.datei.jahr;
     const Datum heute = s.uhr.heute();
     kopf.tag = heute.tag;
     kopf.monat = heute.monat;
     kopf.jahr4 = heute.jahr;
-    kopf.basispfad = utf8NachAnsi(s.datei.basisname);
+    kopf.basispfad = utf8NachAnsi(s.verein.datei.basisname);
     return kopf;
 }
 

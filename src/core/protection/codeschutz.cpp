@@ -20,9 +20,9 @@ enum class Modus { Hauptcode, NurLeseCode };
 // Nothing of the file stays reachable in this run: the program ends, and until it has, no
 // command finds an open file.
 [[noreturn]] void programmEnde(Sitzung& s, const std::string& grund) {
-    s.datei.basisname.clear();
+    s.verein.datei.basisname.clear();
     s.dateiOffen = false;
-    s.nurLesen = false;
+    s.verein.nurLesen = false;
     throw ProgrammEnde(grund);
 }
 
@@ -43,7 +43,7 @@ bool passt(const std::string& eingegeben, const std::string& gespeichert) {
 }
 
 Codewoerter vorhandeneLesen(Sitzung& s) {
-    const std::string pfad = s.datei.dateien().codewort();
+    const std::string pfad = s.verein.datei.dateien().codewort();
     if (!dateiExistiert(pfad)) codedateiFehlt(s);
     return codewortdateiLesen(pfad);
 }
@@ -51,20 +51,20 @@ Codewoerter vorhandeneLesen(Sitzung& s) {
 // Definitions written, then the code word file deleted: a failure in between leaves an
 // unguarded file with a stray code word file, never a guarded file without one.
 void schutzEntfernen(Sitzung& s) {
-    const std::uint8_t vorher = s.def.mitgliedEinstellung;
-    s.def.mitgliedEinstellung = static_cast<std::uint8_t>(vorher % 10);
+    const std::uint8_t vorher = s.verein.def.mitgliedEinstellung;
+    s.verein.def.mitgliedEinstellung = static_cast<std::uint8_t>(vorher % 10);
     bool geschrieben = false;
     try {
-        geschrieben = definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        geschrieben = definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person);
     } catch (...) {
-        s.def.mitgliedEinstellung = vorher;
+        s.verein.def.mitgliedEinstellung = vorher;
         throw;
     }
     if (!geschrieben) {
-        s.def.mitgliedEinstellung = vorher;
+        s.verein.def.mitgliedEinstellung = vorher;
         throw BefehlAbgebrochen();
     }
-    dateiLoeschen(s.datei.dateien().codewort());
+    dateiLoeschen(s.verein.datei.dateien().codewort());
     s.person.nachricht(A("Wichtig!"), "\r\r" + A("Codeschutz wurde entfernt!!"));
 }
 
@@ -72,7 +72,7 @@ void schutzEntfernen(Sitzung& s) {
 // not guarded cannot be written, the new code word file is taken away again, so that the
 // file stays as it was.
 void speichern(Sitzung& s, Modus modus, const std::string& kodiert) {
-    const std::string pfad = s.datei.dateien().codewort();
+    const std::string pfad = s.verein.datei.dateien().codewort();
     Codewoerter c;
     if (modus == Modus::Hauptcode) {
         c.haupt = kodiert;
@@ -82,23 +82,23 @@ void speichern(Sitzung& s, Modus modus, const std::string& kodiert) {
     }
     codewortdateiSchreiben(pfad, c);
 
-    const std::uint8_t vorher = s.def.mitgliedEinstellung;
+    const std::uint8_t vorher = s.verein.def.mitgliedEinstellung;
     if (vorher >= 10) {
         // The guard is recorded already; the rewrite only repeats it.
-        definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person);
         return;
     }
-    s.def.mitgliedEinstellung = static_cast<std::uint8_t>(vorher + 10);
+    s.verein.def.mitgliedEinstellung = static_cast<std::uint8_t>(vorher + 10);
     bool geschrieben = false;
     try {
-        geschrieben = definitionenSchreiben(s.datei.basisname, s.def, s.person);
+        geschrieben = definitionenSchreiben(s.verein.datei.basisname, s.verein.def, s.person);
     } catch (...) {
-        s.def.mitgliedEinstellung = vorher;
+        s.verein.def.mitgliedEinstellung = vorher;
         dateiLoeschen(pfad);
         throw;
     }
     if (!geschrieben) {
-        s.def.mitgliedEinstellung = vorher;
+        s.verein.def.mitgliedEinstellung = vorher;
         dateiLoeschen(pfad);
         throw BefehlAbgebrochen();
     }
@@ -121,7 +121,7 @@ std::optional<std::string> neuenCodeAbfragen(Sitzung& s, Modus modus) {
 
 // True when a code word was stored or the guard removed.
 bool festlegen(Sitzung& s, Modus modus) {
-    if (modus == Modus::Hauptcode && s.def.codeGeschuetzt()) {
+    if (modus == Modus::Hauptcode && s.verein.def.codeGeschuetzt()) {
         const Codewoerter alt = vorhandeneLesen(s);
         auto eingabe = s.person.codeEingabe(A("Alten Code betätigen!"), CodeBild::VorhandenerCode);
         if (!eingabe) return false;
@@ -160,8 +160,8 @@ bool festlegen(Sitzung& s, Modus modus) {
 } // namespace
 
 void codewortPruefen(Sitzung& s) {
-    if (!s.def.codeGeschuetzt()) {
-        s.nurLesen = false;
+    if (!s.verein.def.codeGeschuetzt()) {
+        s.verein.nurLesen = false;
         return;
     }
     const Codewoerter c = vorhandeneLesen(s);
@@ -169,12 +169,12 @@ void codewortPruefen(Sitzung& s) {
         s.person.codeEingabe(A("Bitte Codewort eingeben!"), CodeBild::VorhandenerCode);
     if (!eingabe) programmEnde(s, "kein Codewort eingegeben");
     if (passt(*eingabe, c.haupt)) {
-        s.nurLesen = false;
+        s.verein.nurLesen = false;
         return;
     }
     // An empty read-only line is no code: an empty entry never opens the file read-only.
     if (c.nurLese && !c.nurLese->empty() && passt(*eingabe, *c.nurLese)) {
-        s.nurLesen = true;
+        s.verein.nurLesen = true;
         return;
     }
     falscherCode(s);
@@ -182,7 +182,7 @@ void codewortPruefen(Sitzung& s) {
 }
 
 bool codeschutzBefehl(Sitzung& s) {
-    befehlPruefen(s, "codeschutz");
+    befehlPruefen(s, Befehlsart::Codeschutz);
     bool geaendert = false;
     try {
         geaendert = festlegen(s, Modus::Hauptcode);
@@ -197,8 +197,8 @@ bool codeschutzBefehl(Sitzung& s) {
     return geaendert;
 }
 
-bool nurLeseCodeVorhanden(const Sitzung& s) {
-    const std::string pfad = s.datei.dateien().codewort();
+bool nurLeseCodeVorhanden(const Dateisatz& dateien) {
+    const std::string pfad = dateien.codewort();
     if (!dateiExistiert(pfad)) return false;
     const auto c = codewortdateiLesen(pfad);
     return c.nurLese && !c.nurLese->empty();

@@ -4,6 +4,7 @@
 
 namespace zalvor {
 
+class Dateisatz;
 struct Sitzung;
 
 inline constexpr int kHilfeCodeschutz = 26;
@@ -21,7 +22,7 @@ void codewortPruefen(Sitzung& s);
 // word was stored or the guard removed.
 bool codeschutzBefehl(Sitzung& s);
 
-// Whether the code word file of the active file holds a read-only code.
-bool nurLeseCodeVorhanden(const Sitzung& s);
+// Whether the code word file of the club holds a read-only code.
+bool nurLeseCodeVorhanden(const Dateisatz& dateien);
 
 } // namespace zalvor

@@ -2,6 +2,7 @@
 #include "core/protection/codewortdatei.h"
 
 #include "core/common/dateisystem.h"
+#include "core/files/dateischreiben.h"
 
 #include <vector>
 

@@ -24,10 +24,11 @@ void buchenFuer(Sitzung& s, BinaerDatei& datei, std::uint32_t satz, TSchablone& 
     const std::uint8_t alterCode = t.code();
     t.setzeCode(f.neuerCode);
     codeSchreiben(datei, satz, t);
-    const std::string buchungsdatei = s.datei.dateiname();
+    const std::string buchungsdatei = s.verein.datei.dateiname();
     const std::uint32_t vorher = satzAnzahl(buchungsdatei);
     try {
-        buchungAnhaengen(s, t.buchung(t.satz.tag, f.monat, nummerText(s.datei.naechsteNummer)),
+        buchungAnhaengen(s.verein, s.person,
+                         t.buchung(t.satz.tag, f.monat, nummerText(s.verein.datei.naechsteNummer)),
                          {.indizes = true});
     } catch (...) {
         // An append that arrived but failed while filing the indexes counts as made (the
@@ -47,9 +48,9 @@ void buchenFuer(Sitzung& s, BinaerDatei& datei, std::uint32_t satz, TSchablone& 
 } // namespace
 
 int automatischeBuchungen(Sitzung& s) {
-    const std::string name = s.datei.dateien().schablonen();
-    if (!s.datei.aktiv() || !dateiExistiert(name)) return 0;
-    if (s.datei.jahr != Kalenderjahr(s.uhr)) {
+    const std::string name = s.verein.datei.dateien().schablonen();
+    if (!s.verein.datei.aktiv() || !dateiExistiert(name)) return 0;
+    if (s.verein.datei.jahr != Kalenderjahr(s.uhr)) {
         s.person.meldung("Autom. Buchen (Schablonen)",
                          A("Automatische Buchungen funktionieren nur im aktuellen Jahr, \rwerden "
                            "in dieser Datei daher nicht ausgeführt..."),
@@ -57,10 +58,10 @@ int automatischeBuchungen(Sitzung& s) {
         return 0;
     }
     // A file opened with the read-only code is not changed, not even by due templates.
-    if (s.nurLesen) return 0;
+    if (s.verein.nurLesen) return 0;
 
     const Datum heute = s.uhr.heute();
-    const std::uint32_t anfang = satzAnzahl(s.datei.dateiname());
+    const std::uint32_t anfang = satzAnzahl(s.verein.datei.dateiname());
     int gebucht = 0;
     try {
         BinaerDatei datei(name, BinaerDatei::Modus::LesenSchreiben);
@@ -78,7 +79,7 @@ int automatischeBuchungen(Sitzung& s) {
         datei.schliessen();
     } catch (...) {
         // What was booked before the failure stays, and the table shows it.
-        if (satzAnzahl(s.datei.dateiname()) != anfang) s.tabelle(TabellenModus::Voll);
+        if (satzAnzahl(s.verein.datei.dateiname()) != anfang) s.tabelle(TabellenModus::Voll);
         throw;
     }
     if (gebucht == 0) return 0;

@@ -21,19 +21,20 @@ void schabloneSchreiben(const std::string& dateiname, std::uint32_t satz, const 
     buchungUeberschreiben(dateiname, satz, t.satz);
 }
 
-void schabloneAnlegen(Sitzung& s, const TBuchung& b, bool inEuroGetippt) {
-    s.dateiErforderlich();
-    const std::string name = s.datei.dateien().schablonen();
+void schabloneAnlegen(const Verein& v, Person& person, const TBuchung& b, bool inEuroGetippt) {
+    dateiErforderlich(v.datei, person);
+    const std::string name = v.dateien().schablonen();
     if (!dateiExistiert(name)) leereDateiAnlegen(name);
     TSchablone t{b};
     t.setzeCode(kCodeNie);
-    satzAnhaengen(s, name, t.satz, {.umrechnen = true, .inLandeswaehrung = inEuroGetippt});
+    satzAnhaengen(v, person, name, t.satz, {.umrechnen = true, .inLandeswaehrung = inEuroGetippt});
 }
 
-void schabloneBuchen(Sitzung& s, std::uint32_t satz) {
-    const TSchablone t = schabloneLesen(s.datei.dateien().schablonen(), satz);
-    const Datum heute = s.uhr.heute();
-    buchungAnhaengen(s, t.buchung(heute.tag, heute.monat, nummerText(s.datei.naechsteNummer)),
+void schabloneBuchen(Verein& v, Person& person, const Uhr& uhr, std::uint32_t satz) {
+    const TSchablone t = schabloneLesen(v.dateien().schablonen(), satz);
+    const Datum heute = uhr.heute();
+    buchungAnhaengen(v, person,
+                     t.buchung(heute.tag, heute.monat, nummerText(v.datei.naechsteNummer)),
                      {.indizes = true});
 }
 

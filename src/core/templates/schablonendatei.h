@@ -2,7 +2,8 @@
 // template made from a booking, and booking a template.
 #pragma once
 
-#include "core/files/sitzung.h"
+#include "core/common/uhr.h"
+#include "core/files/verein.h"
 #include "core/templates/schablone.h"
 
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <vector>
 
 namespace zalvor {
+
+class Person;
 
 // Whole records in file order.
 std::vector<TSchablone> schablonenLesen(const std::string& dateiname);
@@ -20,10 +23,10 @@ void schabloneSchreiben(const std::string& dateiname, std::uint32_t satz, const 
 // A template made from a booking just stored: the file is created when missing, the record
 // appended with the booking's currency note (typed in Euro: towards the national currency)
 // and repetition code 0.
-void schabloneAnlegen(Sitzung& s, const TBuchung& b, bool inEuroGetippt);
+void schabloneAnlegen(const Verein& v, Person& person, const TBuchung& b, bool inEuroGetippt);
 
 // Books template `satz` today with the next booking number (no currency conversion, filed
 // into the nine indexes); a deleted template books a record of amount 0.
-void schabloneBuchen(Sitzung& s, std::uint32_t satz);
+void schabloneBuchen(Verein& v, Person& person, const Uhr& uhr, std::uint32_t satz);
 
 } // namespace zalvor

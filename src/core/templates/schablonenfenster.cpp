@@ -16,11 +16,11 @@ namespace zalvor {
 
 namespace {
 
-std::string typText(const Sitzung& s, const TSchablone& t) {
+std::string typText(const TDefinitionen& def, const TSchablone& t) {
     const TBuchung& b = t.satz;
     if (b.geloescht()) return A("* gelöscht *");
     if (b.istAnfangsbestand()) return {};
-    return s.def.typen.typcodeName(b.istEinnahme() ? Seite::Einnahme : Seite::Ausgabe, b.typcode);
+    return def.typen.typcodeName(b.istEinnahme() ? Seite::Einnahme : Seite::Ausgabe, b.typcode);
 }
 
 std::string kontoText(const TSchablone& t) {
@@ -47,45 +47,48 @@ std::string wiederholungsText(const TSchablone& t) {
     return "Nie";
 }
 
-void hinweis(Sitzung& s, const std::string& text) {
-    s.person.nachricht("Information", "\r\r" + text);
+void hinweis(Person& person, const std::string& text) {
+    person.nachricht("Information", "\r\r" + text);
 }
 
 } // namespace
 
 void schablonenBefehl(Sitzung& s, const std::function<void(const Raster&)>& fensterZeigen) {
-    befehlPruefen(s, "schablonen");
-    if (schablonenFensterPruefen(s)) fensterZeigen(schablonenRaster(s));
+    befehlPruefen(s, Befehlsart::Schablonen);
+    const Dateisatz dateien = s.verein.dateien();
+    if (schablonenFensterPruefen(dateien, s.person))
+        fensterZeigen(schablonenRaster(schablonenLesen(dateien.schablonen()), s.verein.def,
+                                       s.waehrungstext()));
     s.tabelle(TabellenModus::Voll);
     s.statuszeile();
 }
 
-bool schablonenFensterPruefen(Sitzung& s) {
-    const std::string name = s.datei.dateien().schablonen();
+bool schablonenFensterPruefen(const Dateisatz& dateien, Person& person) {
+    const std::string name = dateien.schablonen();
     if (!dateiExistiert(name)) {
-        hinweis(s, "Sie haben noch keine Schablonen angelegt.");
+        hinweis(person, "Sie haben noch keine Schablonen angelegt.");
         return false;
     }
     const auto alle = schablonenLesen(name);
     if (alle.empty()) {
         dateiLoeschen(name);
-        hinweis(s, "Die Schablonendatei ist leer!");
+        hinweis(person, "Die Schablonendatei ist leer!");
         return false;
     }
     if (std::all_of(alle.begin(), alle.end(), [](const TSchablone& t) { return t.geloescht(); })) {
         dateiLoeschen(name);
-        hinweis(s, A(" Sie haben alle Schablonen gelöscht!"));
+        hinweis(person, A(" Sie haben alle Schablonen gelöscht!"));
         return false;
     }
     return true;
 }
 
-std::vector<std::string> schablonenZeile(const Sitzung& s, const TSchablone& t) {
+std::vector<std::string> schablonenZeile(const TDefinitionen& def, const TSchablone& t) {
     const TBuchung& b = t.satz;
     const bool weg = b.geloescht();
     std::string ea = b.istEinnahme() ? " E" : " A";
     if (b.istUmbuchung() || weg || b.istAnfangsbestand()) ea = " -";
-    return {typText(s, t),
+    return {typText(def, t),
             weg ? std::string() : OemNachAnsi(b.text.text()),
             weg ? std::string(" -------") : BetragText(b.betrag.wert(), 9),
             ea,
@@ -93,26 +96,26 @@ std::vector<std::string> schablonenZeile(const Sitzung& s, const TSchablone& t) 
             wiederholungsText(t)};
 }
 
-Raster schablonenRaster(const Sitzung& s) {
+Raster schablonenRaster(const std::vector<TSchablone>& schablonen, const TDefinitionen& def,
+                        const std::string& waehrungstext) {
     Raster r;
     r.titel = "Schablonen";
-    r.kopf = {"Typ", "Buchungstext", betragsKopf(s.waehrungstext()), "E/A", "Kto", "Wiederholung"};
+    r.kopf = {"Typ", "Buchungstext", betragsKopf(waehrungstext), "E/A", "Kto", "Wiederholung"};
     r.breiten = {110, 200, 90, 35, 45, 100};
-    for (const auto& t : schablonenLesen(s.datei.dateien().schablonen()))
-        r.zeilen.push_back(schablonenZeile(s, t));
+    for (const auto& t : schablonen)
+        r.zeilen.push_back(schablonenZeile(def, t));
     return r;
 }
 
-bool schabloneLoeschen(Sitzung& s, std::uint32_t satz) {
-    auto antwort = s.person.frage(jaNeinFrage(
+bool schabloneLoeschen(const Dateisatz& dateien, Person& person, std::uint32_t satz) {
+    auto antwort = person.frage(jaNeinFrage(
         "A C H T U N G !", A("Wollen Sie diese Schablone wirklich löschen?"), Symbol::Warnung));
     if (antwort != Knopf::Ja) return false;
-    buchungLoeschen(s.datei.dateien().schablonen(), satz);
+    buchungLoeschen(dateien.schablonen(), satz);
     return true;
 }
 
-WiederholungsMaske wiederholungsMaske(const Sitzung& s, std::uint32_t satz) {
-    const TSchablone t = schabloneLesen(s.datei.dateien().schablonen(), satz);
+WiederholungsMaske wiederholungsMaske(const TSchablone& t) {
     const std::string tag = std::to_string(t.satz.tag);
     WiederholungsMaske m;
     m.titel = "Wiederholung";
@@ -124,10 +127,11 @@ WiederholungsMaske wiederholungsMaske(const Sitzung& s, std::uint32_t satz) {
     return m;
 }
 
-void wiederholungSetzen(Sitzung& s, std::uint32_t satz, Wiederholung wahl) {
-    const std::string name = s.datei.dateien().schablonen();
+void wiederholungSetzen(const Dateisatz& dateien, const Uhr& uhr, std::uint32_t satz,
+                        Wiederholung wahl) {
+    const std::string name = dateien.schablonen();
     TSchablone t = schabloneLesen(name, satz);
-    t.setzeCode(wiederholungsCode(wahl, t.satz.tag, t.satz.monat, s.uhr.heute()));
+    t.setzeCode(wiederholungsCode(wahl, t.satz.tag, t.satz.monat, uhr.heute()));
     schabloneSchreiben(name, satz, t);
 }
 

@@ -20,16 +20,18 @@ namespace zalvor {
 void schablonenBefehl(Sitzung& s, const std::function<void(const Raster&)>& fensterZeigen);
 
 // The checks alone; false when a message was shown instead of the window.
-bool schablonenFensterPruefen(Sitzung& s);
+bool schablonenFensterPruefen(const Dateisatz& dateien, Person& person);
 
-// The window's grid: six columns, one row per record in file order, deleted ones included.
-Raster schablonenRaster(const Sitzung& s);
-std::vector<std::string> schablonenZeile(const Sitzung& s, const TSchablone& t);
+// The window's grid: six columns, one row per record in file order, deleted ones included;
+// the amount column names the file's currency.
+Raster schablonenRaster(const std::vector<TSchablone>& schablonen, const TDefinitionen& def,
+                        const std::string& waehrungstext);
+std::vector<std::string> schablonenZeile(const TDefinitionen& def, const TSchablone& t);
 
 // "&Löschen" after the question; true when the template was deleted (amount 0, in place).
-bool schabloneLoeschen(Sitzung& s, std::uint32_t satz);
+bool schabloneLoeschen(const Dateisatz& dateien, Person& person, std::uint32_t satz);
 
-// What the repetition dialog shows for template `satz` (Windows form).
+// What the repetition dialog shows for a template (Windows form).
 struct WiederholungsMaske {
     std::string titel;
     std::string text;
@@ -37,8 +39,10 @@ struct WiederholungsMaske {
     std::array<std::string, 3> eintraege; // "Nie", monthly, yearly
     Wiederholung vorwahl = Wiederholung::Nie;
 };
-WiederholungsMaske wiederholungsMaske(const Sitzung& s, std::uint32_t satz);
-// OK in the repetition dialog: the code of the rule is written into the template.
-void wiederholungSetzen(Sitzung& s, std::uint32_t satz, Wiederholung wahl);
+WiederholungsMaske wiederholungsMaske(const TSchablone& t);
+// OK in the repetition dialog: the code of the rule, by today's date, is written into
+// template `satz`.
+void wiederholungSetzen(const Dateisatz& dateien, const Uhr& uhr, std::uint32_t satz,
+                        Wiederholung wahl);
 
 } // namespace zalvor

@@ -15,31 +15,32 @@ namespace {
 
 void abschlussZeigen(TMainForm& f, const zalvor::AbschlussParameter& p) {
     zalvor::Sitzung& s = f.sitzung();
-    zalvor::befehlPruefen(s, p.monat == 0 ? "jahresabschluss" : "monatsabschluss");
-    const zalvor::Abschluss a = zalvor::abschlussErstellen(s, p);
+    zalvor::befehlPruefen(s, p.monat == 0 ? zalvor::Befehlsart::Jahresabschluss
+                                          : zalvor::Befehlsart::Monatsabschluss);
+    const zalvor::Abschluss a = zalvor::abschlussErstellen(s.verein, s.euroText, s.person, p);
     // The other-currency button runs the same closing converted, in a new window.
     auto umrechnen = [&f](int monat) {
         f.befehl([&f, monat] { abschlussZeigen(f, zalvor::AbschlussParameter{monat, true}); });
     };
-    abschlussfensterZeigen(f, zalvor::abschlussBericht(a, s.def), p.monat, umrechnen,
-                           zalvor::abschlussGrafik(a, s.def));
+    abschlussfensterZeigen(f, zalvor::abschlussBericht(a, s.verein.def), p.monat, umrechnen,
+                           zalvor::abschlussGrafik(a, s.verein.def));
 }
 
 void typengruppen(TMainForm& f) {
     zalvor::Sitzung& s = f.sitzung();
-    zalvor::befehlPruefen(s, "typengruppen");
-    const auto seite = zalvor::typengruppenSeite(f.person(), s.def.typen);
+    zalvor::befehlPruefen(s, Befehlsart::Typengruppen);
+    const auto seite = zalvor::typengruppenSeite(f.person(), s.verein.def.typen);
     if (!seite) return;
-    TDTGAssign dialog(s.def.typen, *seite, f.person(), &f);
+    TDTGAssign dialog(s.verein.def.typen, *seite, f.person(), &f);
     // Changes stay in memory either way; only an end with OK writes them.
     if (dialog.exec() == QDialog::Accepted)
-        zalvor::definitionenSchreiben(s.datei.basisname, s.def, f.person());
+        zalvor::definitionenSchreiben(s.verein.datei.basisname, s.verein.def, f.person());
 }
 
 void verbinden(TMainForm& f) {
     f.verdrahten("jahresabschluss", [&f] { abschlussZeigen(f, {}); });
     f.verdrahten("monatsabschluss", [&f] {
-        zalvor::befehlPruefen(f.sitzung(), "monatsabschluss");
+        zalvor::befehlPruefen(f.sitzung(), Befehlsart::Monatsabschluss);
         if (const auto monat = monatAbfragen(f.person(), &f))
             abschlussZeigen(f, zalvor::AbschlussParameter{*monat, false});
     });

@@ -1,5 +1,6 @@
 // Menu "&Dateiliste" › "&Neu..." and "Ö&ffnen..." (also the tool button "Datei-Liste öffnen").
 #include "core/closing/dateilisteoeffnen.h"
+#include "core/files/dateisatz.h"
 #include "gui/closing/dateilistenfenster.h"
 #include "gui/mainwindow/befehlsgruppen.h"
 #include "gui/mainwindow/hauptfenster.h"
@@ -35,10 +36,13 @@ void neu(TMainForm& f) {
 }
 
 void oeffnen(TMainForm& f) {
-    const auto l = zalvor::dateilisteOeffnen(dateidialog(&f, QString::fromUtf8("Dateiliste öffnen"),
-                                                         QStringLiteral("Dateiliste (*.FL)"),
-                                                         QStringLiteral("FL"), listenordner(f)),
-                                             f.sitzung().uhr, f.person());
+    const auto l = zalvor::dateilisteOeffnen(
+        dateidialog(
+            &f, QString::fromUtf8("Dateiliste öffnen"),
+            QString::fromStdString("Dateiliste (" + zalvor::Dateisatz::listenmuster() + ")"),
+            // without its dot, as Qt takes it
+            QString::fromStdString(zalvor::Dateisatz::listenEndung()).mid(1), listenordner(f)),
+        f.sitzung().uhr, f.person());
     if (l) dateilistenfensterZeigen(f, *l);
 }
 

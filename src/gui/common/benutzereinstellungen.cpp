@@ -1,12 +1,14 @@
 // The per-user settings of the desktop program.
 #include "gui/common/benutzereinstellungen.h"
 
-#include <QStandardPaths>
+#include "core/files/eurotext.h"
 
 namespace zalvor::gui {
 
+// The engine's rule, so that the settings and the Euro label share one folder in both
+// programs.
 QString konfigOrdner() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QString::fromStdString(nutzerKonfigurationsordner());
 }
 
 std::unique_ptr<QSettings> benutzerEinstellungen() {

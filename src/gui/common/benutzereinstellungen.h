@@ -8,7 +8,7 @@
 
 namespace zalvor::gui {
 
-// The user's configuration folder of the program (QStandardPaths::AppConfigLocation).
+// The user's configuration folder of both programs (the engine's nutzerKonfigurationsordner).
 QString konfigOrdner();
 // The settings file in that folder, in a readable text format.
 std::unique_ptr<QSettings> benutzerEinstellungen();

@@ -1,6 +1,8 @@
 // The open dialogs and their view of a folder without reorganisation backups.
 #include "gui/common/oeffnendialog.h"
 
+#include "core/files/dateisatz.h"
+
 #include <QFileDialog>
 #include <QFileSystemModel>
 
@@ -23,7 +25,7 @@ bool OhneSicherungskopien::filterAcceptsRow(int zeile, const QModelIndex& eltern
     const QModelIndex i = sourceModel()->index(zeile, 0, eltern);
     // Folders stay, whatever their name: the way to other clubs must remain open.
     if (dateien && dateien->isDir(i)) return true;
-    return !i.data().toString().startsWith(QLatin1Char('~'));
+    return !zalvor::Dateisatz::istSicherungskopie(i.data().toString().toStdString());
 }
 
 } // namespace zalvor::gui

@@ -60,7 +60,7 @@ MwStEingaben TDMwSt::eingaben() const {
 
 bool mwstBefehl(Sitzung& s, QWidget* eltern) {
     TDMwSt dlg(eltern);
-    return mwstDialog(s, [&dlg](MwStEingaben& e) {
+    return mwstDialog(s.verein, s.person, [&dlg](MwStEingaben& e) {
         dlg.fuellen(e);
         bool ok = dlg.exec() == QDialog::Accepted;
         e = dlg.eingaben();

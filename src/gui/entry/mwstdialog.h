@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/entry/mwstsatz.h"
+#include "core/files/sitzung.h"
 
 #include <QDialog>
 

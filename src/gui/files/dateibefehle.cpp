@@ -18,7 +18,7 @@ namespace {
 
 // Account list items carry the account names; renamed accounts show at once.
 void kontenlistenBeschriften(TMainForm& f) {
-    const auto& def = f.sitzung().def;
+    const auto& def = f.sitzung().verein.def;
     for (int n = 1; n <= kKonten; ++n) {
         const QString id = QStringLiteral("kontenliste%1").arg(n);
         QString name = ausAnsi(OemNachAnsi(def.konten[static_cast<std::size_t>(n)]));
@@ -36,9 +36,9 @@ void neu(TMainForm& f) {
 
 void naechstes(TMainForm& f) {
     auto& s = f.sitzung();
-    const std::string vorher = s.datei.dateiname();
+    const std::string vorher = s.verein.datei.dateiname();
     naechstesJahr(s);
-    if (!s.datei.aktiv() || s.datei.dateiname() == vorher) {
+    if (!s.verein.datei.aktiv() || s.verein.datei.dateiname() == vorher) {
         f.statuszeileAktualisieren();
         return;
     }

@@ -106,10 +106,10 @@ void TDSetDef::accept() {
 
 bool einstellungenDialog(Sitzung& s, QWidget* eltern) {
     TDSetDef dlg(eltern);
-    SetDefZellen zellen = setDefZellen(s.def);
+    SetDefZellen zellen = setDefZellen(s.verein.def);
     dlg.fuellen(zellen);
     if (dlg.exec() != QDialog::Accepted) return false;
-    return setDefUebernehmen(dlg.zellen(), s.datei.basisname, s.def, s.person);
+    return setDefUebernehmen(dlg.zellen(), s.verein.datei.basisname, s.verein.def, s.person);
 }
 
 } // namespace zalvor::gui

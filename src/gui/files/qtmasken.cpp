@@ -22,7 +22,7 @@ bool QtMasken::dateieinstellungen(Sitzung& s) {
 std::optional<std::array<std::string, 9>>
 QtMasken::anfangsbestaende(Sitzung& s, const std::array<std::string, 9>& vorher) {
     TWGetAB dlg(eltern_);
-    dlg.fuellen(s.def, vorher);
+    dlg.fuellen(s.verein.def, vorher);
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
     return dlg.betraege();
 }

@@ -16,12 +16,13 @@ namespace {
 
 void verbinden(TMainForm& f) {
     f.verdrahten("planvorgaben", [&f] {
-        zalvor::befehlPruefen(f.sitzung(), "planvorgaben");
+        zalvor::befehlPruefen(f.sitzung(), Befehlsart::Planvorgaben);
         planvorgabenBefehl(f.sitzung(), &f);
     });
     f.verdrahten("sollIst", [&f] {
-        zalvor::befehlPruefen(f.sitzung(), "sollIst");
-        if (auto bericht = zalvor::sollIstVergleich(f.sitzung()))
+        zalvor::befehlPruefen(f.sitzung(), Befehlsart::SollIst);
+        if (auto bericht = zalvor::sollIstVergleich(f.sitzung().verein, f.sitzung().person,
+                                                    f.sitzung().uhr, f.sitzung().euroText))
             druckbarMachen(f, *listenfensterZeigen(f, std::move(*bericht)));
     });
 }

@@ -2,6 +2,7 @@
 #include "gui/lists/planvorgabendialog.h"
 
 #include "core/common/typverwaltung.h"
+#include "core/files/sitzung.h"
 #include "core/lists/planvorgaben.h"
 #include "gui/common/hilfeaufruf.h"
 #include "gui/common/qtext.h"
@@ -240,8 +241,9 @@ void TWPlanv::keyPressEvent(QKeyEvent* e) {
 }
 
 void planvorgabenBefehl(zalvor::Sitzung& s, QWidget* eltern) {
-    zalvor::planvorgabenBeginnen(s);
-    zalvor::Planvorgabenmodell modell(s, zalvor::planvorgabenSeiteFragen(s));
+    zalvor::planvorgabenBeginnen(s.verein);
+    zalvor::Planvorgabenmodell modell(s.verein, s.person,
+                                      zalvor::planvorgabenSeiteFragen(s.person));
     TWPlanv dlg(modell, eltern);
     if (dlg.exec() == QDialog::Accepted) modell.speichern();
 }

@@ -184,10 +184,10 @@ void TMainTab::sucheSchliessen() {
 
 void TMainTab::kontostaendeAktualisieren() {
     auto& s = s_;
-    if (!s.datei.aktiv()) return;
+    if (!s.verein.datei.aktiv()) return;
     // The records the table holds are the file's: no second read.
-    kontostaende_->setzen(
-        zalvor::kontostaendeRaster(zalvor::kontostaendeAus(modell_->alle(), s.def), s));
+    kontostaende_->setzen(zalvor::kontostaendeRaster(
+        zalvor::kontostaendeAus(modell_->alle(), s.verein.def), s.verein, s.euroText));
     kontostandAnsicht_->show();
     // The panel shows every row without a scroll bar of its own.
     int hoehe = kontostandAnsicht_->horizontalHeader()->sizeHint().height() +
@@ -225,16 +225,17 @@ void TMainTab::fuellen(zalvor::TabellenModus modus) {
         ~Nachher() { t.kontostaendeAktualisieren(); }
     } nachher{*this};
     auto& s = s_;
-    const std::string name = s.datei.dateien().buchungsdatei();
+    const std::string name = s.verein.datei.dateien().buchungsdatei();
     switch (modus) {
     case zalvor::TabellenModus::Voll: {
         // A file that cannot be opened leaves the table as it was, without a message.
-        if (!s.datei.aktiv() || !std::ifstream(name, std::ios::binary)) return;
+        if (!s.verein.datei.aktiv() || !std::ifstream(name, std::ios::binary)) return;
         // Redrawing the same file keeps the selected row; another file starts at the top.
         const int vorher = name == gefuellteDatei_ ? ausgewaehlteZeile() : 0;
         // Record numbers of older steps may no longer hold (reorganisation, another file).
         rueckgaengig_.leeren();
-        modell_->setzen(zalvor::tabellenKopf(s), zalvor::alleBuchungenLesen(name), s.def.typen);
+        modell_->setzen(zalvor::tabellenKopf(s.waehrungstext()), zalvor::alleBuchungenLesen(name),
+                        s.verein.def.typen);
         gefuellteDatei_ = name;
         // A redraw shows the file's own order again.
         ansicht_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -272,7 +273,7 @@ void TMainTab::dateiGewechselt() {
     gefuellteDatei_.clear();
     modell_->leeren();
     kontostandAnsicht_->hide();
-    setWindowTitle(QString::fromStdString(s_.datei.dateiname()));
+    setWindowTitle(QString::fromStdString(s_.verein.datei.dateiname()));
 }
 
 void TMainTab::maximieren() {

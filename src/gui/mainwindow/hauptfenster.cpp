@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -56,9 +55,7 @@ TMainForm::TMainForm(std::string programmVerzeichnis, const zalvor::Uhr& uhr,
         person = eigenePerson_.get();
     }
     person_ = person;
-    sitzung_ = zalvor::sitzungAnlegen(
-        *person_, uhr, std::move(programmVerzeichnis),
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString());
+    sitzung_ = zalvor::sitzungAnlegen(*person_, uhr, std::move(programmVerzeichnis));
     sitzung_->oberflaeche = this;
     // One program per club: a second one opens the club read-only.
     sitzung_->sperrenBeimOeffnen = true;
@@ -126,10 +123,12 @@ void TMainForm::aktualisiereVerfuegbarkeit(const QString& id) {
     bool an = verdrahtet(id);
     if (erstNachOeffnen_.count(id)) an = an && s.dateiOffen;
     if (const int n = kontenlisteNummer(id))
-        an = an && (s.dateiOffen ? s.def.kontoBenannt(n) : n == 1);
+        an = an && (s.dateiOffen ? s.verein.def.kontoBenannt(n) : n == 1);
     // Read-only mode takes away what the engine's rules refuse.
     QString regel = id == "optionenMwst" ? "mwst" : id == "optionenWaehrung" ? "waehrung" : id;
-    if (s.nurLesen && !zalvor::befehlVerfuegbar(s, regel.toStdString())) an = false;
+    if (kontenlisteNummer(id)) regel = "kontenliste";
+    const auto art = zalvor::befehlsartZuId(regel.toStdString());
+    if (s.verein.nurLesen && art && !zalvor::befehlVerfuegbar(s, *art)) an = false;
     if (kMitgliederAbhaengig.count(id) && a->property("mitgliederGesperrt").toBool()) an = false;
     a->setEnabled(an);
 }
@@ -186,23 +185,25 @@ void TMainForm::statuszeileAktualisieren() {
     hinweis_->setText(ausAnsi(zalvor::kStatusOhneDatei));
     hinweis_->setVisible(!offen);
     if (offen) {
-        const auto texte = zalvor::statuszeilenTexte(*sitzung_);
+        const auto texte = zalvor::statuszeilenTexte(sitzung_->verein);
         for (int i = 0; i < 4; ++i)
             felder_[i]->setText(ausAnsi(texte[static_cast<std::size_t>(i)]));
     }
     for (auto* f : felder_)
         f->setVisible(offen);
-    nurLesen_->setVisible(offen && sitzung_->nurLesen);
+    nurLesen_->setVisible(offen && sitzung_->verein.nurLesen);
 }
 
 void TMainForm::nachDemOeffnenFreigeben() {
     auto& s = *sitzung_;
     for (int n = 1; n <= zalvor::kKonten; ++n) {
-        QString name = ausAnsi(zalvor::OemNachAnsi(s.def.konten[static_cast<std::size_t>(n)]));
+        QString name =
+            ausAnsi(zalvor::OemNachAnsi(s.verein.def.konten[static_cast<std::size_t>(n)]));
         aktion(QString("kontenliste%1").arg(n))->setText(name.replace("&", "&&"));
     }
     for (const char* m : {"buchungen", "mitglieder", "listen", "abschluss"})
-        menues_.value(m)->menuAction()->setEnabled(!(s.nurLesen && QString(m) == "buchungen"));
+        menues_.value(m)->menuAction()->setEnabled(
+            !(s.verein.nurLesen && QString(m) == "buchungen"));
     for (auto it = aktionen_.cbegin(); it != aktionen_.cend(); ++it)
         aktualisiereVerfuegbarkeit(it.key());
     if (tabelle_) tabelle_->freigeben();
@@ -214,7 +215,7 @@ void TMainForm::nachDemOeffnenFreigeben() {
 void TMainForm::nurLesenAnwenden() {
     menues_.value("buchungen")
         ->menuAction()
-        ->setEnabled(sitzung_->dateiOffen && !sitzung_->nurLesen);
+        ->setEnabled(sitzung_->dateiOffen && !sitzung_->verein.nurLesen);
     for (auto it = aktionen_.cbegin(); it != aktionen_.cend(); ++it)
         aktualisiereVerfuegbarkeit(it.key());
 }
@@ -247,7 +248,7 @@ void TMainForm::oeffnenBefehl() {
         oeffnenVorbereiten(dlg,
                            "Buchungsdatei (PC) (*.?"
                            "?)",
-                           QString::fromStdString(sitzung_->datei.jahr),
+                           QString::fromStdString(sitzung_->verein.datei.jahr),
                            oeffnenStartordner(*sitzung_));
         dlg.setFileMode(QFileDialog::ExistingFile);
         if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;

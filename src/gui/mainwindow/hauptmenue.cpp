@@ -222,7 +222,7 @@ void TMainForm::eigeneBefehleVerdrahten() {
     verdrahten("oeffnen", [this] { oeffnenBefehl(); });
     verdrahten("reorganisieren", [this] {
         auto& s = sitzung();
-        zalvor::reorganisieren(s, false);
+        zalvor::reorganisieren(s.verein, s.person, false);
         tabelleFuellen(zalvor::TabellenModus::Voll);
         statuszeileAktualisieren();
     });

@@ -48,8 +48,8 @@ void verbinden(TMainForm& f) {
                      [&f, zuletzt] { zuletztAufbauen(f, zuletzt); });
     // Every club that becomes the active one goes to the top of the list.
     QObject::connect(&f, &TMainForm::dateiGeoeffnet, &f, [&f, zuletzt] {
-        if (f.sitzung().datei.aktiv())
-            zuletztMerken(QString::fromStdString(f.sitzung().datei.dateiname()));
+        if (f.sitzung().verein.datei.aktiv())
+            zuletztMerken(QString::fromStdString(f.sitzung().verein.datei.dateiname()));
         zuletztAufbauen(f, zuletzt);
     });
 
@@ -61,8 +61,8 @@ void verbinden(TMainForm& f) {
 
 // A new file becomes the active one without the open command.
 void nachDemOeffnen(TMainForm& f) {
-    if (f.sitzung().datei.aktiv())
-        zuletztMerken(QString::fromStdString(f.sitzung().datei.dateiname()));
+    if (f.sitzung().verein.datei.aktiv())
+        zuletztMerken(QString::fromStdString(f.sitzung().verein.datei.dateiname()));
 }
 
 const BefehlsgruppeAnmeldung anmeldung{{"Komfort", verbinden, nachDemOeffnen}};

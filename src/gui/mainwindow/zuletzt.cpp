@@ -42,8 +42,8 @@ void zuletztVergessen(const QString& datei) {
 }
 
 QString oeffnenStartordner(const zalvor::Sitzung& s) {
-    if (s.datei.aktiv())
-        return QFileInfo(QString::fromStdString(s.datei.dateiname())).absolutePath();
+    if (s.verein.datei.aktiv())
+        return QFileInfo(QString::fromStdString(s.verein.datei.dateiname())).absolutePath();
     const QStringList liste = zuletztGeoeffnet();
     return liste.isEmpty() ? QString() : QFileInfo(liste.front()).absolutePath();
 }

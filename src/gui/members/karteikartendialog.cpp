@@ -80,7 +80,7 @@ void TDMglKrt::nehmen(Karteikarte& k) const {
 std::optional<std::uint32_t> karteZeigen(Sitzung& s, std::optional<std::uint32_t> n,
                                          QWidget* eltern) {
     TDMglKrt karte(eltern);
-    const bool schreiben = befehlVerfuegbar(s, "mitgliedNeu");
+    const bool schreiben = befehlVerfuegbar(s, Befehlsart::MitgliedNeu);
     return karteDialog(s, n, [&](Karteikarte& k) {
         karte.fuellen(k, schreiben);
         if (karte.exec() != QDialog::Accepted) return false;

@@ -1,6 +1,7 @@
 // The column choice of the member list: captions from the engine, nothing stored.
 #include "gui/members/listenspaltendialog.h"
 
+#include "core/files/sitzung.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/members/mitgliederhilfe.h"
@@ -41,7 +42,7 @@ Spaltenwahl TDMglLstIncl::wahl() const {
 }
 
 std::optional<Spaltenwahl> spaltenWaehlen(const Sitzung& s, QWidget* eltern) {
-    TDMglLstIncl dialog(spaltenwahlTitel(s), eltern);
+    TDMglLstIncl dialog(spaltenwahlTitel(s.verein.def), eltern);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.wahl();
 }

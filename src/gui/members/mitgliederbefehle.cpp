@@ -18,15 +18,15 @@ namespace {
 // Without a member file the items keep their state.
 void freigeben(TMainForm& f) {
     const auto& s = f.sitzung();
-    if (s.dateiOffen && dateiExistiert(s.datei.dateien().mitglieder()))
-        f.mitgliederFreigeben(s.mitgliederVorhanden);
+    if (s.dateiOffen && dateiExistiert(s.verein.datei.dateien().mitglieder()))
+        f.mitgliederFreigeben(s.verein.mitgliederVorhanden);
 }
 
 void verbinden(TMainForm& f) {
     auto& s = f.sitzung();
     f.verdrahten("mitgliederListe", [&f] { mitgliederlisteZeigen(f); });
     f.verdrahten("mitgliedNeu", [&f, &s] {
-        befehlPruefen(s, "mitgliedNeu");
+        befehlPruefen(s, Befehlsart::MitgliedNeu);
         karteZeigen(s, std::nullopt, &f);
         if (TDMgl* w = offenesMitgliederFenster()) w->lesen();
     });
@@ -34,7 +34,7 @@ void verbinden(TMainForm& f) {
     f.verdrahten("beitraegeBuchen", [&f, &s] { beitraegeBuchenZeigen(s, &f); });
     f.verdrahten("beitraegeReset", [&s] { beitraegeZuruecksetzen(s); });
     f.verdrahten("mitgliederEinstellungen", [&f, &s] {
-        befehlPruefen(s, "mitgliederEinstellungen");
+        befehlPruefen(s, Befehlsart::MitgliederEinstellungen);
         mitgliederEinstellungenZeigen(s, &f);
     });
     // No member window shows the register of another club.

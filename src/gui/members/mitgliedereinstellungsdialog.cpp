@@ -27,9 +27,9 @@ TDMglEinst::TDMglEinst(Sitzung& s, QWidget* parent) : QDialog(parent) {
     text->setWordWrap(true);
 
     CBKonto = benannt(new QComboBox, "CBKonto");
-    konten_ = mglEinstKonten(s);
+    konten_ = mglEinstKonten(s.verein.def);
     for (int n : konten_)
-        CBKonto->addItem(ausAnsi(kontoEintrag(s, n)));
+        CBKonto->addItem(ausAnsi(kontoEintrag(s.verein.def, n)));
     EBetrag = neuesFeld("EBetrag", 10);
     SGFelder = namensraster(QString(), QString(), static_cast<int>(kFreiFelder), 10, 6, 10, this);
     SGFelder->setObjectName(QStringLiteral("SGFelder"));

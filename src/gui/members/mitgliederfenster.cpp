@@ -91,8 +91,9 @@ TDMgl::TDMgl(TMainForm& f, QWidget* parent) : QWidget(parent), f_(f) {
 
 void TDMgl::freigeben() {
     const auto& s = f_.sitzung();
-    BtnHinzufuegen->setEnabled(befehlVerfuegbar(s, "mitgliedNeu"));
-    BtnEntfernen->setEnabled(befehlVerfuegbar(s, "mitgliedEntfernen") && LBMitglieder->count() > 0);
+    BtnHinzufuegen->setEnabled(befehlVerfuegbar(s, Befehlsart::MitgliedNeu));
+    BtnEntfernen->setEnabled(befehlVerfuegbar(s, Befehlsart::MitgliedEntfernen) &&
+                             LBMitglieder->count() > 0);
     const auto aktionen = Kontextmenue->actions();
     aktionen[0]->setEnabled(BtnHinzufuegen->isEnabled());
     aktionen[2]->setEnabled(BtnEntfernen->isEnabled());
@@ -101,7 +102,7 @@ void TDMgl::freigeben() {
 void TDMgl::lesen() {
     const int zeile = LBMitglieder->currentRow();
     LBMitglieder->clear();
-    LBMitglieder->addItems(ausAnsi(karteiEintraege(f_.sitzung())));
+    LBMitglieder->addItems(ausAnsi(karteiEintraege(f_.sitzung().verein.dateien())));
     if (LBMitglieder->count() > 0)
         LBMitglieder->setCurrentRow(std::clamp(zeile, 0, LBMitglieder->count() - 1));
     freigeben();
@@ -128,13 +129,13 @@ void TDMgl::entfernen() {
 }
 
 void mitgliederFensterZeigen(TMainForm& f) {
-    befehlPruefen(f.sitzung(), "mitgliedAnzeigen");
+    befehlPruefen(f.sitzung(), Befehlsart::MitgliedAnzeigen);
     if (TDMgl* w = offen().data()) {
         w->lesen();
         f.arbeitsflaeche()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
         return;
     }
-    if (!mitgliederFensterErlaubt(f.sitzung())) return;
+    if (!mitgliederFensterErlaubt(f.sitzung().verein.dateien(), f.sitzung().person)) return;
     auto* fenster = new TDMgl(f);
     kindfensterZeigen(f.arbeitsflaeche(), fenster, f.windowIcon(), false);
     offen() = fenster;

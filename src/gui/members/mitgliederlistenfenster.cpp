@@ -85,7 +85,7 @@ bool TWMglList::drucken() {
 }
 
 void mitgliederlisteZeigen(TMainForm& f) {
-    befehlPruefen(f.sitzung(), "mitgliederListe");
+    befehlPruefen(f.sitzung(), Befehlsart::MitgliederListe);
     const auto wahl = spaltenWaehlen(f.sitzung(), &f);
     if (!wahl) return;
     mitgliederlisteSchliessen();

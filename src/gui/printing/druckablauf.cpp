@@ -69,9 +69,9 @@ bool alsPdfDrucken(QWidget* eltern, const druck::Setzer& setzer, const QString& 
 
 QString pdfName(const Sitzung& s, const Bericht& b) {
     const QString name =
-        druck::qtText(pdfVorschlag(utf8NachAnsi(s.datei.basisname), b.fenstertitel));
-    if (s.datei.basisname.empty()) return name;
-    return QFileInfo(QString::fromStdString(s.datei.basisname)).absoluteDir().filePath(name);
+        druck::qtText(pdfVorschlag(utf8NachAnsi(s.verein.datei.basisname), b.fenstertitel));
+    if (s.verein.datei.basisname.empty()) return name;
+    return QFileInfo(QString::fromStdString(s.verein.datei.basisname)).absoluteDir().filePath(name);
 }
 
 void druckvorschau(QWidget* eltern, const druck::Setzer& setzer, const QString& pdfName) {

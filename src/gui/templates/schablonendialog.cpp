@@ -101,15 +101,17 @@ int TDTabSB::markierteZeile() const {
 }
 
 void TDTabSB::zeileNeuZeichnen(int zeile) {
-    const auto t =
-        zalvor::schabloneLesen(s_.datei.dateien().schablonen(), static_cast<std::uint32_t>(zeile));
-    modell->zeileSetzen(zeile, zalvor::schablonenZeile(s_, t));
+    const auto t = zalvor::schabloneLesen(s_.verein.datei.dateien().schablonen(),
+                                          static_cast<std::uint32_t>(zeile));
+    modell->zeileSetzen(zeile, zalvor::schablonenZeile(s_.verein.def, t));
 }
 
 void TDTabSB::buchen() {
     const int zeile = markierteZeile();
     if (zeile < 0) return;
-    grenze_([this, zeile] { zalvor::schabloneBuchen(s_, static_cast<std::uint32_t>(zeile)); });
+    grenze_([this, zeile] {
+        zalvor::schabloneBuchen(s_.verein, s_.person, s_.uhr, static_cast<std::uint32_t>(zeile));
+    });
     accept();
 }
 
@@ -119,9 +121,10 @@ void TDTabSB::wiederholung() {
     grenze_([this, zeile] {
         const auto satz = static_cast<std::uint32_t>(zeile);
         TDSBWdh dlg(this);
-        dlg.fuellen(zalvor::wiederholungsMaske(s_, satz));
+        dlg.fuellen(
+            zalvor::wiederholungsMaske(schabloneLesen(s_.verein.dateien().schablonen(), satz)));
         if (dlg.exec() != QDialog::Accepted) return;
-        zalvor::wiederholungSetzen(s_, satz, dlg.wahl());
+        zalvor::wiederholungSetzen(s_.verein.dateien(), s_.uhr, satz, dlg.wahl());
         zeileNeuZeichnen(zeile);
     });
 }
@@ -130,7 +133,8 @@ void TDTabSB::loeschen() {
     const int zeile = markierteZeile();
     if (zeile < 0) return;
     grenze_([this, zeile] {
-        if (zalvor::schabloneLoeschen(s_, static_cast<std::uint32_t>(zeile)))
+        if (zalvor::schabloneLoeschen(s_.verein.dateien(), s_.person,
+                                      static_cast<std::uint32_t>(zeile)))
             zeileNeuZeichnen(zeile);
     });
 }

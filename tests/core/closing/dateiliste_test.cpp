@@ -7,6 +7,7 @@
 #include "core/closing/dateilisteoeffnen.h"
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
+#include "core/files/dateisatz.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ TEST(Dateiliste, NamensregelHaengtFlNurOhneZweistelligeEndungAn) {
         {"a.b", "a.b.FL"},
     };
     for (const auto& [eingabe, name] : faelle)
-        EXPECT_EQ(listenname(eingabe), name) << eingabe;
+        EXPECT_EQ(Dateisatz::listenname(eingabe), name) << eingabe;
 }
 
 class Liste : public ::testing::Test {
@@ -139,7 +140,7 @@ TEST_F(Liste, OeffnenMitJahresfrageUndKorrektur) {
         const auto l = dateilisteOeffnen(festeWahl(pfad), kUhr, p);
         ASSERT_EQ(l.has_value(), f.geoeffnet);
         EXPECT_TRUE(p.antwortenAufgebraucht());
-        EXPECT_FALSE(dateiExistiert(korrekturTemp(pfad)));
+        EXPECT_FALSE(dateiExistiert(Dateisatz::listenKopie(pfad)));
         EXPECT_FALSE(dateiExistiert("~FL.Tmp"));
         if (!l) continue;
         if (f.dateien.empty()) {

@@ -3,6 +3,7 @@
 #include "tempverzeichnis.h"
 
 #include "core/common/waehrung.h"
+#include "core/files/eurotext.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ TEST(SchlechteEingaben, EuroLabelFile) {
         TempVerzeichnis dir;
         textSchreiben(dir.datei("EUROSYMB"), f.inhalt);
         const Ordnerbild vorher = ordnerbild(dir.pfad());
-        EXPECT_EQ(euroTextLaden(dir.pfad()), f.text);
+        EXPECT_EQ(euroTextLaden({dir.pfad(), {}}), f.text);
         EXPECT_EQ(ordnerbild(dir.pfad()), vorher);
     }
 }

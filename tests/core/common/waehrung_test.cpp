@@ -4,6 +4,7 @@
 #include "core/common/real6.h"
 #include "core/common/uhr.h"
 #include "core/common/waehrung.h"
+#include "core/files/eurotext.h"
 
 #include <gtest/gtest.h>
 
@@ -96,21 +97,21 @@ TEST(Waehrung, KalenderjahrUndJahre) {
 
 TEST(Waehrung, EuroTextAusDatei) {
     test::TempVerzeichnis tmp;
-    EXPECT_EQ(euroTextLaden(tmp.pfad()), "EUR");
+    EXPECT_EQ(euroTextLaden({tmp.pfad(), {}}), "EUR");
     test::textSchreiben(tmp.datei("EUROSYMB"), "\x80\r\n");
-    EXPECT_EQ(euroTextLaden(tmp.pfad()), "\x80");
+    EXPECT_EQ(euroTextLaden({tmp.pfad(), {}}), "\x80");
     test::textSchreiben(tmp.datei("EUROSYMB"), "EURO");
-    EXPECT_EQ(euroTextLaden(tmp.pfad()), "EUR");
-    euroTextSpeichern(tmp.pfad(), "\x80");
+    EXPECT_EQ(euroTextLaden({tmp.pfad(), {}}), "EUR");
+    euroTextSpeichern({tmp.pfad(), {}}, "\x80");
     EXPECT_EQ(test::textLesen(tmp.datei("EUROSYMB")), "\x80\r\n");
-    EXPECT_EQ(euroTextLaden(tmp.pfad()), "\x80");
+    EXPECT_EQ(euroTextLaden({tmp.pfad(), {}}), "\x80");
 }
 
 TEST(Waehrung, EuroTextDateinameOhneGrossschreibung) {
     test::TempVerzeichnis tmp;
     test::textSchreiben(tmp.datei("Eurosymb"), "\x80\n");
-    EXPECT_EQ(euroTextLaden(tmp.pfad()), "\x80");
-    euroTextSpeichern(tmp.pfad(), "EUR");
+    EXPECT_EQ(euroTextLaden({tmp.pfad(), {}}), "\x80");
+    euroTextSpeichern({tmp.pfad(), {}}, "EUR");
     EXPECT_EQ(test::textLesen(tmp.datei("Eurosymb")), "EUR\r\n");
 }
 

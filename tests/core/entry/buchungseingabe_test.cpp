@@ -136,13 +136,13 @@ TEST(Buchungsdialog, TypnummernUndTypcodes) {
     EXPECT_EQ(nummerAusTypcode(53), -1);
 
     Eingabeumgebung u;
-    const auto typen = typListe(u.s, false);
+    const auto typen = typListe(u.s.verein.def, false);
     ASSERT_EQ(typen.size(), 51u);
     EXPECT_EQ(typen[0], " 0: Sonstige");
     EXPECT_EQ(typen[1], " 1: Miete");
     EXPECT_EQ(typen[21], "21: Porto");
     EXPECT_EQ(typen[50], "50: ");
-    EXPECT_EQ(ansiNachUtf8(typListe(u.s, true)[1]), " 1: Spenden");
+    EXPECT_EQ(ansiNachUtf8(typListe(u.s.verein.def, true)[1]), " 1: Spenden");
 }
 
 TEST(Buchungsdialog, AenderungZeigtGespeichertenTypUndBeitragAllein) {
@@ -154,12 +154,12 @@ TEST(Buchungsdialog, AenderungZeigtGespeichertenTypUndBeitragAllein) {
     b.tag = 2;
     b.monat = 2;
     b.kontoVon = 1;
-    buchungAnhaengen(u.s, b, {});
+    buchungAnhaengen(u.s.verein, u.s.person, b, {});
     b.typcode = 22;
     b.einnahme = 1;
     b.kontoVon = 0;
     b.kontoNach = 3;
-    buchungAnhaengen(u.s, b, {});
+    buchungAnhaengen(u.s.verein, u.s.person, b, {});
 
     auto d = aendern(u, 0);
     EXPECT_EQ(d.eingaben.typ, "50: ");
@@ -176,7 +176,7 @@ TEST(Buchungsdialog, AenderungZeigtGespeichertenTypUndBeitragAllein) {
 
 TEST(Buchungsdialog, KontenlisteOhneUnbenannteKonten) {
     Eingabeumgebung u;
-    EXPECT_EQ(kontenListe(u.s), (std::vector<std::string>{"1: Kasse", "3: Bank"}));
+    EXPECT_EQ(kontenListe(u.s.verein.def), (std::vector<std::string>{"1: Kasse", "3: Bank"}));
     auto d = neu(u, true);
     EXPECT_EQ(d.eingaben.konto, "1: Kasse");
     d.eingaben.konto = "3: Bank";
@@ -219,7 +219,7 @@ TEST(Buchungsdialog, NeueBuchungFragtEinnahmeOderAusgabe) {
 
 TEST(Buchungsdialog, VorschlaegeUndTitelEinerNeuenBuchung) {
     Eingabeumgebung u;
-    u.s.datei.naechsteNummer = 17;
+    u.s.verein.datei.naechsteNummer = 17;
     u.s.buchungstexte = {"Miete"};
     auto d = neu(u, true);
     EXPECT_EQ(d.maske.titel, "Einnahme buchen");
@@ -247,7 +247,7 @@ TEST(Buchungsdialog, NaechsteNummer) {
 TEST(Buchungsdialog, NurLesenVerweigertNeueBuchungUndSpeichertNichts) {
     Eingabeumgebung u;
     ausgabe(u, "4");
-    u.s.nurLesen = true;
+    u.s.verein.nurLesen = true;
     EXPECT_EQ(buchungStarten(u.s, std::nullopt, true).dialog, BuchungsDialog::Keiner);
     EXPECT_EQ(buchungStarten(u.s, std::nullopt).dialog, BuchungsDialog::Keiner)
         << "refused before the question";
@@ -278,7 +278,7 @@ TEST(Buchungsdialog, UmbuchungGehtZumUmbuchungsdialog) {
     b.tag = 7;
     b.monat = 8;
     b.betrag = Real6::aus(1);
-    buchungAnhaengen(u.s, b, {});
+    buchungAnhaengen(u.s.verein, u.s.person, b, {});
     const BuchungsStart start = buchungStarten(u.s, 0);
     EXPECT_EQ(start.dialog, BuchungsDialog::Umbuchung);
     EXPECT_EQ(start.satz, 0u);
@@ -329,7 +329,7 @@ TEST(Buchungsdialog, PlanenTexteUndTabelle) {
 
 TEST(Buchungsdialog, SchabloneNurWennAngekreuzt) {
     Eingabeumgebung u;
-    const std::string schablonen = u.s.datei.dateien().schablonen();
+    const std::string schablonen = u.s.verein.datei.dateien().schablonen();
     auto d = neu(u, false);
     d.eingaben.betrag = "3";
     ASSERT_TRUE(buchungsDlgBuchen(u.s, d.maske, d.eingaben, false));
@@ -345,7 +345,7 @@ TEST(Buchungsdialog, SchabloneNurWennAngekreuzt) {
 
 TEST(Buchungsdialog, InEuroGetipptWirdInDieLandeswaehrungUmgerechnet) {
     Eingabeumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "27", "27"};
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "27", "27"};
     auto d = neu(u, false);
     EXPECT_EQ(d.maske.waehrungen, (std::vector<std::string>{"DM", "EUR"}));
     EXPECT_TRUE(d.maske.waehrungWaehlbar);
@@ -369,7 +369,7 @@ TEST(Buchungsdialog, InEuroGetipptWirdInDieLandeswaehrungUmgerechnet) {
 
 TEST(Buchungsdialog, InLandeswaehrungGetipptInEineEuroDatei) {
     Eingabeumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "26", "27"};
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "26", "27"};
     auto d = neu(u, true);
     EXPECT_EQ(d.maske.waehrungen, (std::vector<std::string>{"EUR", "DM"}));
     d.eingaben.betrag = "100";
@@ -378,7 +378,7 @@ TEST(Buchungsdialog, InLandeswaehrungGetipptInEineEuroDatei) {
     EXPECT_NEAR(static_cast<double>(u.satz(0).betrag.wert()), 51.13, 1e-9);
 
     // After the transition period there is no choice.
-    u.s.def.waehrung.UmstellungBis = "25";
+    u.s.verein.def.waehrung.UmstellungBis = "25";
     EXPECT_FALSE(neu(u, true).maske.waehrungWaehlbar);
 }
 

@@ -27,28 +27,30 @@ struct AufzeichnendeOberflaeche : Oberflaeche {
 class Eingabeumgebung {
   public:
     explicit Eingabeumgebung(const std::string& jahr = "26")
-        : uhr(Datum{2026, 3, 5}), s(person, uhr, dir.pfad()) {
-        s.datei.basisname = dir.datei("Verein");
-        s.datei.jahr = jahr;
-        s.datei.naechsteNummer = 1;
+        : uhr(Datum{2026, 3, 5}), s(person, uhr, Euroablage{dir.pfad(), {}}) {
+        s.verein.datei.basisname = dir.datei("Verein");
+        s.verein.datei.jahr = jahr;
+        s.verein.datei.naechsteNummer = 1;
         s.oberflaeche = &ui;
-        leereDateiAnlegen(s.datei.dateiname());
+        leereDateiAnlegen(s.verein.datei.dateiname());
         for (int k = 1; k <= 9; ++k)
-            leereDateiAnlegen(indexdateiName(s.datei, k));
+            leereDateiAnlegen(s.verein.datei.dateien().index(k));
         for (int k = 1; k <= 9; ++k)
-            s.def.konten[static_cast<std::size_t>(k)] = "unbenannt";
-        s.def.konten[1] = "Kasse";
-        s.def.konten[3] = "Bank";
-        s.def.typen.setzeTypName(Seite::Ausgabe, 1, "Miete");
-        s.def.typen.setzeTypName(Seite::Ausgabe, 21, "Porto");
-        s.def.typen.setzeTypName(Seite::Einnahme, 1, A("Spenden"));
+            s.verein.def.konten[static_cast<std::size_t>(k)] = "unbenannt";
+        s.verein.def.konten[1] = "Kasse";
+        s.verein.def.konten[3] = "Bank";
+        s.verein.def.typen.setzeTypName(Seite::Ausgabe, 1, "Miete");
+        s.verein.def.typen.setzeTypName(Seite::Ausgabe, 21, "Porto");
+        s.verein.def.typen.setzeTypName(Seite::Einnahme, 1, A("Spenden"));
         s.vorgabeDatumZuruecksetzen();
     }
 
-    std::string datei() const { return s.datei.dateiname(); }
+    std::string datei() const { return s.verein.datei.dateiname(); }
     std::uint32_t anzahl() const { return satzAnzahl(datei()); }
     TBuchung satz(std::uint32_t n) const { return buchungLesen(datei(), n); }
-    std::vector<std::uint8_t> index(int k) const { return bytesLesen(indexdateiName(s.datei, k)); }
+    std::vector<std::uint8_t> index(int k) const {
+        return bytesLesen(s.verein.datei.dateien().index(k));
+    }
     std::vector<Eintrag> meldungen() const { return person.meldungen(); }
 
     TempVerzeichnis dir;

@@ -2,6 +2,7 @@
 #include "eingabeumgebung.h"
 
 #include "core/entry/eurosymbolwahl.h"
+#include "core/files/eurotext.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ TEST(EuroSymbol, JaUndNeinSchreibenDieDatei) {
     EXPECT_TRUE(euroSymbolAnwenden(u.s, Knopf::Ja));
     EXPECT_EQ(u.s.euroText, "\x80");
     EXPECT_EQ(test::textLesen(datei), "\x80\r\n");
-    EXPECT_EQ(euroTextLaden(u.dir.pfad()), "\x80");
+    EXPECT_EQ(euroTextLaden({u.dir.pfad(), {}}), "\x80");
     EXPECT_EQ(u.ui.tabellen, std::vector<TabellenModus>{TabellenModus::Voll});
 
     EXPECT_TRUE(euroSymbolAnwenden(u.s, Knopf::Nein));

@@ -18,10 +18,10 @@ void zweiBuchungen(Eingabeumgebung& u) {
     b.tag = 1;
     b.monat = 1;
     b.kontoVon = 1;
-    buchungAnhaengen(u.s, b, {false, false, true, false});
+    buchungAnhaengen(u.s.verein, u.s.person, b, {false, false, true, false});
     b.bunr.setze("2");
     b.betrag = Real6::aus(3);
-    buchungAnhaengen(u.s, b, {false, false, true, false});
+    buchungAnhaengen(u.s.verein, u.s.person, b, {false, false, true, false});
 }
 
 TEST(Loeschen, NachBestaetigungWirdDerBetragNull) {
@@ -72,7 +72,7 @@ TEST(Loeschen, NeinUndLeereLetzteZeileAendernNichts) {
 TEST(Loeschen, NurLesenLoeschtNicht) {
     Eingabeumgebung u;
     zweiBuchungen(u);
-    u.s.nurLesen = true;
+    u.s.verein.nurLesen = true;
     EXPECT_FALSE(satzLoeschen(u.s, 0));
     EXPECT_TRUE(u.meldungen().empty());
     EXPECT_FALSE(u.satz(0).geloescht());

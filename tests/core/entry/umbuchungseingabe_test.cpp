@@ -23,7 +23,7 @@ void erwarteNachricht(Eingabeumgebung& u, const std::string& text) {
 
 TEST(Umbuchungsdialog, VorschlaegeEinerNeuenUmbuchung) {
     Eingabeumgebung u;
-    u.s.datei.naechsteNummer = 8;
+    u.s.verein.datei.naechsteNummer = 8;
     auto d = umbuchungsDlgFuellen(u.s, std::nullopt);
     EXPECT_EQ(d.maske.titel, "Umbuchung");
     EXPECT_EQ(d.eingaben.text, "Umbuchung ");
@@ -39,7 +39,7 @@ TEST(Umbuchungsdialog, VorschlaegeEinerNeuenUmbuchung) {
 
 TEST(Umbuchungsdialog, PruefungenInFesterReihenfolge) {
     Eingabeumgebung u;
-    u.s.def.konten[2] = "Sparbuch";
+    u.s.verein.def.konten[2] = "Sparbuch";
     auto d = umbuchungsDlgFuellen(u.s, std::nullopt);
     auto& e = d.eingaben;
     e.tag = "32";
@@ -84,7 +84,7 @@ TEST(Umbuchungsdialog, PruefungenInFesterReihenfolge) {
     EXPECT_EQ(b.kontoNach, 3);
     EXPECT_NEAR(static_cast<double>(b.betrag.wert()), -7.5, 1e-12);
     EXPECT_EQ(b.text.text(), "Umbuchung ");
-    EXPECT_EQ(u.s.datei.naechsteNummer, 13);
+    EXPECT_EQ(u.s.verein.datei.naechsteNummer, 13);
     EXPECT_EQ(u.ui.tabellen, std::vector<TabellenModus>{TabellenModus::Anhaengen});
 }
 
@@ -100,7 +100,7 @@ TEST(Umbuchungsdialog, AenderungBehaeltGegenseiteUndOrdnetNeuEin) {
     b.monat = 2;
     b.kontoVon = 3;
     b.kontoNach = 1;
-    buchungAnhaengen(u.s, b, {false, false, true, false});
+    buchungAnhaengen(u.s.verein, u.s.person, b, {false, false, true, false});
     const auto davor = u.index(2);
 
     auto d = umbuchungsDlgFuellen(u.s, 0u, u.satz(0));
@@ -120,7 +120,7 @@ TEST(Umbuchungsdialog, AenderungBehaeltGegenseiteUndOrdnetNeuEin) {
 
 TEST(Umbuchungsdialog, InEuroGetipptWirdUmgerechnet) {
     Eingabeumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "27", "27"};
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "27", "27"};
     auto d = umbuchungsDlgFuellen(u.s, std::nullopt);
     ASSERT_TRUE(d.maske.waehrungWaehlbar);
     d.eingaben.betrag = "51.13";
@@ -132,7 +132,7 @@ TEST(Umbuchungsdialog, InEuroGetipptWirdUmgerechnet) {
 
 TEST(Umbuchungsdialog, NurLesenSpeichertNicht) {
     Eingabeumgebung u;
-    u.s.nurLesen = true;
+    u.s.verein.nurLesen = true;
     auto d = umbuchungsDlgFuellen(u.s, std::nullopt);
     EXPECT_TRUE(d.maske.nurLesen);
     d.eingaben.betrag = "1";

@@ -30,14 +30,14 @@ void erwarteFehler(Eingabeumgebung& u, const std::string& text) {
 
 TEST(Waehrungsdialog, KeineWarnungOhneKurs) {
     Eingabeumgebung u;
-    waehrungsWarnungen(u.s);
+    waehrungsWarnungen(u.s.verein, u.s.person);
     EXPECT_TRUE(u.meldungen().empty());
 }
 
 TEST(Waehrungsdialog, WarnungenBeiKursUndEuroDatei) {
     Eingabeumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "27", "28"};
-    waehrungsWarnungen(u.s);
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "27", "28"};
+    waehrungsWarnungen(u.s.verein, u.s.person);
     auto m = u.meldungen();
     ASSERT_EQ(m.size(), 1u);
     EXPECT_EQ(m[0].titel, kWarnung);
@@ -49,8 +49,8 @@ TEST(Waehrungsdialog, WarnungenBeiKursUndEuroDatei) {
               "nicht geändert, also dem neuen Kurs nicht mehr entsprechen!");
     u.person.leeren();
 
-    u.s.def.waehrung.Umstellungsjahr = "26";
-    waehrungsWarnungen(u.s);
+    u.s.verein.def.waehrung.Umstellungsjahr = "26";
+    waehrungsWarnungen(u.s.verein, u.s.person);
     m = u.meldungen();
     ASSERT_EQ(m.size(), 2u);
     EXPECT_EQ(m[1].text,
@@ -61,8 +61,8 @@ TEST(Waehrungsdialog, WarnungenBeiKursUndEuroDatei) {
               "früherer Jahre als Euro-Beträge interpretiert würden!!!");
     u.person.leeren();
 
-    u.s.def.waehrung.Umstellungsjahr = "99"; // 1999, long past
-    waehrungsWarnungen(u.s);
+    u.s.verein.def.waehrung.Umstellungsjahr = "99"; // 1999, long past
+    waehrungsWarnungen(u.s.verein, u.s.person);
     m = u.meldungen();
     ASSERT_EQ(m.size(), 2u);
     EXPECT_TRUE(m[1].text.starts_with(
@@ -73,16 +73,17 @@ TEST(Waehrungsdialog, WarnungenBeiKursUndEuroDatei) {
 
 TEST(Waehrungsdialog, FelderUndAuswahlliste) {
     Eingabeumgebung u;
-    auto e = waehrungsDlgFuellen(u.s, true);
+    auto e = waehrungsDlgFuellen(u.s.verein.def.waehrung, true);
     EXPECT_EQ(e.waehrung, "") << "no rate: the currency field starts empty";
     EXPECT_EQ(e.kurs, "0.000000");
     EXPECT_EQ(e.umstellungsjahr, "02");
     EXPECT_EQ(e.umstellungBis, "03");
 
-    u.s.def.waehrung = {"DM", 1.95583L, "02", "03"};
-    EXPECT_EQ(waehrungsDlgFuellen(u.s, true).waehrung, "DM");
-    EXPECT_EQ(waehrungsDlgFuellen(u.s, true).kurs, "1.955830");
-    EXPECT_EQ(waehrungsDlgFuellen(u.s, false).waehrung, "") << "new file: empty";
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "02", "03"};
+    EXPECT_EQ(waehrungsDlgFuellen(u.s.verein.def.waehrung, true).waehrung, "DM");
+    EXPECT_EQ(waehrungsDlgFuellen(u.s.verein.def.waehrung, true).kurs, "1.955830");
+    EXPECT_EQ(waehrungsDlgFuellen(u.s.verein.def.waehrung, false).waehrung, "")
+        << "new file: empty";
 
     EXPECT_EQ(waehrungsListe(), (std::vector<std::string>{"DM", "\xD6S", "SFr", ""}));
     WaehrungsEingaben w{"", "x", "05", "06"};
@@ -110,9 +111,9 @@ TEST(Waehrungsdialog, JahresfelderNehmenNurZiffern) {
 
 TEST(Waehrungsdialog, PruefungenInFesterReihenfolge) {
     Eingabeumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "27", "28"}; // changeover still ahead of 2026
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "27", "28"}; // changeover still ahead of 2026
     WaehrungsEingaben e{"", "1,9", "2", "x"};
-    auto ok = [&] { return waehrungsDlgOk(u.s, e, true); };
+    auto ok = [&] { return waehrungsDlgOk(u.s.verein, u.s.person, u.s.uhr, e, true); };
 
     EXPECT_FALSE(ok());
     erwarteFehler(u, "Ungültige Eingabe als Umstellungsjahr: 2stellige Zahl eingeben!");
@@ -138,32 +139,33 @@ TEST(Waehrungsdialog, PruefungenInFesterReihenfolge) {
     e.kurs = "1.9";
     EXPECT_FALSE(ok());
     erwarteFehler(u, "Sie müssen eine Währung auswählen oder eingeben!");
-    EXPECT_EQ(u.s.def.waehrung.Umstellungsjahr, "27") << "nothing taken before all checks pass";
+    EXPECT_EQ(u.s.verein.def.waehrung.Umstellungsjahr, "27")
+        << "nothing taken before all checks pass";
 
     e.waehrung = "Lira";
     EXPECT_TRUE(ok());
     EXPECT_TRUE(u.meldungen().empty());
     TDefinitionen d;
-    definitionenLesen(u.s.datei.basisname, d, u.person);
+    definitionenLesen(u.s.verein.datei.basisname, d, u.person);
     EXPECT_EQ(d.waehrung.Waehrung, "Lir");
     EXPECT_NEAR(static_cast<double>(d.waehrung.Kurs), 1.9, 1e-9);
     EXPECT_EQ(d.waehrung.Umstellungsjahr, "30");
     EXPECT_EQ(d.waehrung.UmstellungBis, "31");
-    EXPECT_EQ(u.s.def.waehrung.Waehrung, "Lir");
+    EXPECT_EQ(u.s.verein.def.waehrung.Waehrung, "Lir");
 }
 
 TEST(Waehrungsdialog, ErreichtesUmstellungsjahrLaesstJedenWertZu) {
     Eingabeumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "02", "03"};
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "02", "03"};
     WaehrungsEingaben e = gueltig();
     e.umstellungsjahr = "01";
-    EXPECT_TRUE(waehrungsDlgOk(u.s, e, true));
+    EXPECT_TRUE(waehrungsDlgOk(u.s.verein, u.s.person, u.s.uhr, e, true));
 
     // While a new file is made the future rule does not apply.
     Eingabeumgebung v;
-    v.s.def.waehrung = {"DM", 0, "27", "28"};
+    v.s.verein.def.waehrung = {"DM", 0, "27", "28"};
     e.umstellungsjahr = "20";
-    EXPECT_TRUE(waehrungsDlgOk(v.s, e, false));
+    EXPECT_TRUE(waehrungsDlgOk(v.s.verein, v.s.person, v.s.uhr, e, false));
 }
 
 TEST(Waehrungsdialog, AblaufAusDemMenue) {
@@ -176,19 +178,19 @@ TEST(Waehrungsdialog, AblaufAusDemMenue) {
         return true;
     }));
     EXPECT_EQ(gezeigt, 2);
-    EXPECT_EQ(u.s.def.waehrung.Waehrung, "SFr");
-    EXPECT_EQ(u.s.def.waehrung.Kurs, 0);
-    EXPECT_EQ(u.s.def.waehrung.Umstellungsjahr, "89");
+    EXPECT_EQ(u.s.verein.def.waehrung.Waehrung, "SFr");
+    EXPECT_EQ(u.s.verein.def.waehrung.Kurs, 0);
+    EXPECT_EQ(u.s.verein.def.waehrung.Umstellungsjahr, "89");
     EXPECT_EQ(u.ui.tabellen, std::vector<TabellenModus>{TabellenModus::Voll});
 
     u.person.leeren();
-    u.s.def.waehrung = {"DM", 1.95583L, "26", "27"};
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "26", "27"};
     EXPECT_FALSE(waehrungsDialog(u.s, true, [](WaehrungsEingaben& e) {
         e.kurs = "2";
         return false;
     }));
     EXPECT_EQ(u.meldungen().size(), 2u) << "both warnings before the dialog";
-    EXPECT_NEAR(static_cast<double>(u.s.def.waehrung.Kurs), 1.95583, 1e-9);
+    EXPECT_NEAR(static_cast<double>(u.s.verein.def.waehrung.Kurs), 1.95583, 1e-9);
 
     u.person.leeren();
     EXPECT_FALSE(waehrungsDialog(u.s, false, [](WaehrungsEingaben&) { return false; }));

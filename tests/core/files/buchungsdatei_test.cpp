@@ -16,50 +16,50 @@ using test::Satz;
 
 TEST(Buchungsdatei, NaechsteNummerBeimOeffnen) {
     Kassenbuch kb;
-    kb.s.datei.naechsteNummer = 99;
-    naechsteNummerFinden(kb.s);
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 1); // empty file
+    kb.s.verein.datei.naechsteNummer = 99;
+    naechsteNummerFinden(kb.s.verein.datei);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 1); // empty file
 
     kb.buchen({.bunr = "41"});
-    naechsteNummerFinden(kb.s);
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 42);
+    naechsteNummerFinden(kb.s.verein.datei);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 42);
 
     kb.buchen({.bunr = "AB"});
-    naechsteNummerFinden(kb.s);
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 1); // last record is an opening balance
+    naechsteNummerFinden(kb.s.verein.datei);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 1); // last record is an opening balance
 }
 
 TEST(Buchungsdatei, NaechsteNummerNachAnhaengen) {
     Kassenbuch kb;
-    kb.s.datei.naechsteNummer = 5;
+    kb.s.verein.datei.naechsteNummer = 5;
     kb.buchen({.bunr = "0012"});
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 13);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 13);
     kb.buchen({.bunr = "AB"});
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 14);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 14);
     kb.buchen({.bunr = "A1"});
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 15);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 15);
     kb.buchen({.bunr = "3"});
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 4); // numbers are proposals, never checked
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 4); // numbers are proposals, never checked
     EXPECT_EQ(satzAnzahl(kb.datei()), 4u);
 }
 
 TEST(Buchungsdatei, UmrechnungBeimAnhaengen) {
     Kassenbuch kb; // year 26
     auto anhaengen = [&](bool umrechnen, bool inLandeswaehrung) {
-        buchungAnhaengen(kb.s, test::buchung({.betrag = 195.58L}),
+        buchungAnhaengen(kb.s.verein, kb.s.person, test::buchung({.betrag = 195.58L}),
                          {umrechnen, inLandeswaehrung, false, false});
         return buchungLesen(kb.datei(), satzAnzahl(kb.datei()) - 1).betrag;
     };
     // Kurs 0: the amount stays although conversion is asked.
     EXPECT_EQ(anhaengen(true, false), Real6::aus(195.58L));
 
-    kb.s.def.waehrung.Kurs = 1.95583L; // file in Euro from 02
+    kb.s.verein.def.waehrung.Kurs = 1.95583L; // file in Euro from 02
     EXPECT_EQ(anhaengen(true, false), Real6::aus(100));
     EXPECT_EQ(anhaengen(false, false), Real6::aus(195.58L));
     // Typed in Euro for a Euro file: nothing to convert.
     EXPECT_EQ(anhaengen(true, true), Real6::aus(195.58L));
 
-    kb.s.def.waehrung.Umstellungsjahr = "30"; // the file is not in Euro yet
+    kb.s.verein.def.waehrung.Umstellungsjahr = "30"; // the file is not in Euro yet
     EXPECT_EQ(anhaengen(true, true), Real6::aus(382.52L));
     EXPECT_EQ(anhaengen(true, false), Real6::aus(195.58L));
 }
@@ -89,7 +89,7 @@ TEST(Buchungsdatei, BytesHinterDerTextlaengeBleibenErhalten) {
     b.anVon.roh[15] = 0x7F;
     b.bunr.setze("7");
     b.bunr.roh[4] = 'X';
-    buchungAnhaengen(kb.s, b, {false, false, true, true});
+    buchungAnhaengen(kb.s.verein, kb.s.person, b, {false, false, true, true});
     const auto roh = test::bytesLesen(kb.datei());
     ASSERT_EQ(roh.size(), 70u);
     EXPECT_EQ(roh[3], 3);

@@ -47,20 +47,20 @@ inline TBuchung buchung(const Satz& s) {
 class Kassenbuch {
   public:
     explicit Kassenbuch(const std::string& name = "Verein", const std::string& jahr = "26")
-        : uhr(Datum{2026, 3, 1}), s(person, uhr, dir.pfad()) {
-        s.datei.basisname = dir.datei(name);
-        s.datei.jahr = jahr;
-        s.datei.naechsteNummer = 1;
-        leereDateiAnlegen(s.datei.dateiname());
+        : uhr(Datum{2026, 3, 1}), s(person, uhr, Euroablage{dir.pfad(), {}}) {
+        s.verein.datei.basisname = dir.datei(name);
+        s.verein.datei.jahr = jahr;
+        s.verein.datei.naechsteNummer = 1;
+        leereDateiAnlegen(s.verein.datei.dateiname());
     }
 
     // Appends as the booking dialog of a file with indexes does (creating missing ones).
     void buchen(const Satz& satz) {
-        buchungAnhaengen(s, buchung(satz), {false, false, true, true});
+        buchungAnhaengen(s.verein, s.person, buchung(satz), {false, false, true, true});
     }
-    std::string datei() const { return s.datei.dateiname(); }
-    std::string index(int k) const { return indexdateiName(s.datei, k); }
-    std::vector<std::uint16_t> eintraege(int k) const { return indexLesen(s.datei, k); }
+    std::string datei() const { return s.verein.datei.dateiname(); }
+    std::string index(int k) const { return s.verein.datei.dateien().index(k); }
+    std::vector<std::uint16_t> eintraege(int k) const { return indexLesen(s.verein.datei, k); }
 
     TempVerzeichnis dir;
     AufzeichnendePerson person;

@@ -34,10 +34,10 @@ std::vector<std::string> guteDefinitionen() {
     Kassenbuch k;
     TDefinitionen d;
     d.konten.fill("Kasse");
-    definitionenSchreiben(k.s.datei.basisname, d, k.person);
+    definitionenSchreiben(k.s.verein.datei.basisname, d, k.person);
     std::vector<std::string> zeilen;
     std::string zeile;
-    for (char c : textLesen(definitionsdateiName(k.s.datei.basisname))) {
+    for (char c : textLesen(k.s.verein.datei.dateien().definitionen())) {
         if (c == '\r') continue;
         if (c == '\n') {
             zeilen.push_back(zeile);
@@ -102,10 +102,10 @@ TEST(SchlechteEingaben, DefinitionsFile) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
-        textSchreiben(definitionsdateiName(k.s.datei.basisname), f.inhalt);
+        textSchreiben(k.s.verein.datei.dateien().definitionen(), f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         TDefinitionen d;
-        definitionenLesen(k.s.datei.basisname, d, k.person);
+        definitionenLesen(k.s.verein.datei.basisname, d, k.person);
         const std::string texte = meldungstexte(k.person);
         if (f.meldung.empty())
             EXPECT_EQ(texte, "");
@@ -159,23 +159,25 @@ TEST(SchlechteEingaben, BookingFile) {
         for (int i = 0; i < (f.saetze == 0 ? 1 : 3); ++i)
             inhalt.insert(inhalt.end(), f.inhalt.begin(), f.inhalt.end());
         bytesSchreiben(k.datei(), inhalt);
-        k.s.def.konten.fill("Konto");
+        k.s.verein.def.konten.fill("Konto");
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         const std::uint32_t n = f.saetze == 0 ? 0 : 3 * f.saetze;
         EXPECT_EQ(satzAnzahl(k.datei()), n);
-        naechsteNummerFinden(k.s);
-        EXPECT_GE(k.s.datei.naechsteNummer, 1);
+        naechsteNummerFinden(k.s.verein.datei);
+        EXPECT_GE(k.s.verein.datei.naechsteNummer, 1);
         for (const TBuchung& b : alleBuchungenLesen(k.datei())) {
-            const TabellenZeile z = tabellenZeile(b, k.s.def.typen);
+            const TabellenZeile z = tabellenZeile(b, k.s.verein.def.typen);
             EXPECT_LE(z[3].size(), 30u);
         }
-        const Kontostaende st = kontostaende(k.s);
+        const Kontostaende st = kontostaende(k.s.verein);
         EXPECT_EQ(st.konten.size(), 9u);
-        (void)kontostaendeRaster(st, k.s);
+        (void)kontostaendeRaster(st, k.s.verein, k.s.euroText);
         if (f.ueberlauf)
-            EXPECT_THROW(einfachListe(k.s), UeberlaufFehler);
+            EXPECT_THROW(einfachListe(k.s.verein, k.s.person, k.s.uhr, k.s.euroText),
+                         UeberlaufFehler);
         else
-            EXPECT_FALSE(einfachListe(k.s).reiter.empty());
+            EXPECT_FALSE(
+                einfachListe(k.s.verein, k.s.person, k.s.uhr, k.s.euroText).reiter.empty());
         EXPECT_EQ(meldungstexte(k.person), "");
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }
@@ -192,7 +194,8 @@ TEST(SchlechteEingaben, BookingFileAtTheRecordLimitTakesNoMoreRecords) {
         }
         EXPECT_EQ(satzAnzahl(k.datei()), n);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
-        EXPECT_THROW(buchungAnhaengen(k.s, buchung(Satz{}), {.indizes = true}), BefehlAbgebrochen);
+        EXPECT_THROW(buchungAnhaengen(k.s.verein, k.s.person, buchung(Satz{}), {.indizes = true}),
+                     BefehlAbgebrochen);
         EXPECT_NE(meldungstexte(k.person).find("65535"), std::string::npos);
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }
@@ -220,15 +223,15 @@ TEST(SchlechteEingaben, IndexFiles) {
             k.buchen(Satz{.bunr = std::to_string(i + 1)});
         for (int i = 1; i <= 9; ++i)
             bytesSchreiben(k.index(i), f.index);
-        k.s.sortierung = Sortierung::Text;
+        k.s.verein.sortierung = Sortierung::Text;
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         k.person.antworte(Knopf::Nein);
         EXPECT_EQ(indexCheckBeimOeffnen(k.s), f.befund);
-        EXPECT_EQ(einfacheFolge(k.s).beschaedigt, f.listeBeschaedigt);
-        const Listenfolge ea = eaFolge(k.s);
+        EXPECT_EQ(einfacheFolge(k.s.verein, k.s.person).beschaedigt, f.listeBeschaedigt);
+        const Listenfolge ea = eaFolge(k.s.verein, k.s.person);
         EXPECT_EQ(ea.reihenfolge.size(), 3u);
-        (void)eaListe(k.s);
-        (void)kontenListe(k.s, 0);
+        (void)eaListe(k.s.verein, k.s.person, k.s.uhr, k.s.euroText);
+        (void)kontenListe(k.s.verein, k.s.person, k.s.uhr, k.s.euroText, 0);
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }
 }
@@ -255,17 +258,17 @@ TEST(SchlechteEingaben, FileNames) {
         k.buchen(Satz{.bunr = "7"});
         TDefinitionen d;
         d.konten.fill("Kasse");
-        ASSERT_TRUE(definitionenSchreiben(k.s.datei.basisname, d, k.person));
+        ASSERT_TRUE(definitionenSchreiben(k.s.verein.datei.basisname, d, k.person));
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         AufzeichnendePerson person;
         FesteUhr uhr(Datum{2026, 3, 1});
-        Sitzung s(person, uhr, k.dir.pfad());
-        s.datei.basisname = k.s.datei.basisname;
-        s.datei.jahr = "26";
+        Sitzung s(person, uhr, Euroablage{k.dir.pfad(), {}});
+        s.verein.datei.basisname = k.s.verein.datei.basisname;
+        s.verein.datei.jahr = "26";
         buchungsdateiOeffnen(s);
-        EXPECT_EQ(s.datei.naechsteNummer, 8);
-        EXPECT_EQ(s.def.konten[1], "Kasse");
-        EXPECT_EQ(s.indexBefund, IndexBefund::InOrdnung);
+        EXPECT_EQ(s.verein.datei.naechsteNummer, 8);
+        EXPECT_EQ(s.verein.def.konten[1], "Kasse");
+        EXPECT_EQ(s.verein.indexBefund, IndexBefund::InOrdnung);
         EXPECT_EQ(meldungstexte(person), "");
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }

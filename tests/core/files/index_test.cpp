@@ -4,6 +4,7 @@
 
 #include "core/common/fehler.h"
 #include "core/files/indexdatei.h"
+#include "core/files/oeffnen.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ TEST(Index, NeunReihenfolgenByteGenau) {
         EXPECT_EQ(test::bytesLesen(kb.index(k)), le(kErwartet[static_cast<std::size_t>(k)]))
             << "Index " << k;
     EXPECT_TRUE(kb.person.meldungen().empty());
-    EXPECT_FALSE(dateiExistiert(kb.s.datei.basisname + ".tmp"));
+    EXPECT_FALSE(dateiExistiert(kb.s.verein.datei.basisname + ".tmp"));
 }
 
 TEST(Index, VergleichNachSchluesseln) {
@@ -112,7 +113,8 @@ TEST(Index, FehlenderIndexWirdGemeldetUndDieBuchungBleibt) {
     kb.buchen({.bunr = "1"});
     dateiLoeschen(kb.index(5));
     dateiLoeschen(kb.index(8));
-    buchungAnhaengen(kb.s, test::buchung({.bunr = "2"}), {false, false, true, false});
+    buchungAnhaengen(kb.s.verein, kb.s.person, test::buchung({.bunr = "2"}),
+                     {false, false, true, false});
     auto m = kb.person.meldungen();
     ASSERT_EQ(m.size(), 2u);
     for (const auto& e : m) {
@@ -123,7 +125,7 @@ TEST(Index, FehlenderIndexWirdGemeldetUndDieBuchungBleibt) {
     EXPECT_EQ(satzAnzahl(kb.datei()), 2u);
     EXPECT_FALSE(dateiExistiert(kb.index(5)));
     EXPECT_EQ(kb.eintraege(9), (E{0, 1}));
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 3);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 3);
 }
 
 TEST(Index, UngeordneterIndexWirdNurBisZumErstenGroesserenKopiert) {
@@ -141,11 +143,11 @@ TEST(Index, UngeordneterIndexWirdNurBisZumErstenGroesserenKopiert) {
 
 TEST(Index, AlteArbeitskopieWirdErsetztUndEntfernt) {
     Kassenbuch kb;
-    test::textSchreiben(kb.s.datei.basisname + ".tmp", "alt");
+    test::textSchreiben(kb.s.verein.datei.basisname + ".tmp", "alt");
     kb.buchen({.bunr = "5"});
     kb.buchen({.bunr = "4"});
     EXPECT_EQ(kb.eintraege(4), (E{1, 0}));
-    EXPECT_FALSE(dateiExistiert(kb.s.datei.basisname + ".tmp"));
+    EXPECT_FALSE(dateiExistiert(kb.s.verein.datei.basisname + ".tmp"));
 }
 
 TEST(Index, NeuEinordnenBewegtNurWoSichSchluesselAendern) {
@@ -162,7 +164,7 @@ TEST(Index, NeuEinordnenBewegtNurWoSichSchluesselAendern) {
     b.betrag = Real6::aus(5);
     buchungUeberschreiben(kb.datei(), 1, b);
     for (int k = 1; k <= 9; ++k)
-        indexNeuEinordnen(kb.s, k, 1, b, false);
+        indexNeuEinordnen(kb.s.verein.datei, kb.s.person, k, 1, b, false);
     for (int k = 1; k <= 9; ++k) {
         if (k == 2 || k == 6) continue;
         EXPECT_EQ(kb.eintraege(k), vorher[static_cast<std::size_t>(k)]) << "Index " << k;
@@ -174,14 +176,14 @@ TEST(Index, NeuEinordnenBewegtNurWoSichSchluesselAendern) {
     b.einnahme = 1;
     buchungUeberschreiben(kb.datei(), 1, b);
     for (int k = 1; k <= 9; ++k)
-        indexNeuEinordnen(kb.s, k, 1, b, false);
+        indexNeuEinordnen(kb.s.verein.datei, kb.s.person, k, 1, b, false);
     EXPECT_EQ(kb.eintraege(4), (E{2, 0, 1}));
     EXPECT_EQ(kb.eintraege(9), (E{2, 0, 1}));
     EXPECT_EQ(kb.eintraege(6), (E{2, 1, 0}));
     EXPECT_EQ(kb.eintraege(1), vorher[1]);
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(kb.eintraege(k).size(), 3u);
-    EXPECT_FALSE(dateiExistiert(kb.s.datei.basisname + ".tmp"));
+    EXPECT_FALSE(dateiExistiert(kb.s.verein.datei.basisname + ".tmp"));
 }
 
 TEST(Index, NeuEinordnenMitGleichemSchluesselGehtHinterDieGleichen) {
@@ -190,7 +192,7 @@ TEST(Index, NeuEinordnenMitGleichemSchluesselGehtHinterDieGleichen) {
     kb.buchen({.bunr = "1", .text = "Miete"});
     kb.buchen({.bunr = "2", .text = "Miete"});
     TBuchung b = buchungLesen(kb.datei(), 0);
-    indexNeuEinordnen(kb.s, 1, 0, b, false);
+    indexNeuEinordnen(kb.s.verein.datei, kb.s.person, 1, 0, b, false);
     EXPECT_EQ(kb.eintraege(1), (E{1, 0}));
 }
 
@@ -198,7 +200,7 @@ TEST(Index, NeuEinordnenOhneIndexMeldetWieBeimEinordnen) {
     Kassenbuch kb;
     kb.buchen({});
     dateiLoeschen(kb.index(3));
-    indexNeuEinordnen(kb.s, 3, 0, buchungLesen(kb.datei(), 0), false);
+    indexNeuEinordnen(kb.s.verein.datei, kb.s.person, 3, 0, buchungLesen(kb.datei(), 0), false);
     ASSERT_EQ(kb.person.meldungen().size(), 1u);
     EXPECT_EQ(kb.person.meldungen()[0].text, "Eine Indexdatei fehlt! Bitte Reorganisieren!");
 }
@@ -210,7 +212,7 @@ TEST(Index, LoeschenLaesstIndizesUnveraendert) {
     EXPECT_EQ(satzAnzahl(kb.datei()), 7u);
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(kb.eintraege(k), kErwartet[static_cast<std::size_t>(k)]) << "Index " << k;
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::InOrdnung);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::InOrdnung);
 }
 
 TEST(Index, IndexPaareDerSortierungen) {
@@ -244,7 +246,7 @@ TEST(IndexCheck, StimmigeIndizesFragenNichts) {
 
 TEST(IndexCheck, LeereDateiWirdNichtGeprueft) {
     Kassenbuch kb;
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::Fehlt);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::Fehlt);
     EXPECT_EQ(indexCheckBeimOeffnen(kb.s), IndexBefund::InOrdnung);
     EXPECT_TRUE(kb.person.eintraege().empty());
 }
@@ -269,7 +271,7 @@ TEST(IndexCheck, FehlenderIndexHatVorrang) {
     trickreichBuchen(kb);
     test::bytesSchreiben(kb.index(2), {});
     dateiLoeschen(kb.index(7));
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::Fehlt);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::Fehlt);
     kb.person.antworte(Knopf::Nein);
     indexCheckBeimOeffnen(kb.s);
     ASSERT_EQ(kb.person.meldungen().size(), 1u);
@@ -300,9 +302,9 @@ TEST(IndexCheck, AnzahlenZaehlenModulo65536) {
     std::vector<std::uint8_t> gross(65537 * 2, 0);
     for (int k = 1; k <= 9; ++k)
         test::bytesSchreiben(kb.index(k), gross);
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::InOrdnung);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::InOrdnung);
     test::bytesSchreiben(kb.index(9), std::vector<std::uint8_t>(65536 * 2, 0));
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::Beschaedigt);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::Beschaedigt);
 }
 
 TEST(IndexCheck, UnvollstaendigerSatzZaehltNicht) {
@@ -312,7 +314,7 @@ TEST(IndexCheck, UnvollstaendigerSatzZaehltNicht) {
     auto bytes = test::bytesLesen(kb.datei());
     bytes.resize(bytes.size() + 30, 0xEE);
     test::bytesSchreiben(kb.datei(), bytes);
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::InOrdnung);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::InOrdnung);
 }
 
 TEST(IndexCheck, JaStartetDieReorganisation) {
@@ -323,7 +325,7 @@ TEST(IndexCheck, JaStartetDieReorganisation) {
     EXPECT_EQ(indexCheckBeimOeffnen(kb.s), IndexBefund::Fehlt);
     // The deleted record 3 is gone, the indexes are whole again.
     EXPECT_EQ(satzAnzahl(kb.datei()), 6u);
-    EXPECT_EQ(indizesPruefen(kb.s.datei), IndexBefund::InOrdnung);
+    EXPECT_EQ(indizesPruefen(kb.s.verein.datei), IndexBefund::InOrdnung);
     EXPECT_TRUE(dateiExistiert(kb.dir.datei("~erein.26")));
     EXPECT_EQ(kb.person.meldungen().back().titel, "Fertig");
 }

@@ -6,6 +6,7 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/files/buchungsdatei.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
 #include "core/files/indexdatei.h"
 #include "core/files/naechstesjahr.h"
@@ -42,15 +43,15 @@ class NaechstesJahrTest : public ::testing::Test {
 
     void anlegen(const std::string& jahr, const std::vector<TBuchung>& saetze) {
         s.masken = &masken;
-        s.datei.basisname = dir.datei("Verein");
-        s.datei.jahr = jahr;
-        definitionenSchreiben(s.datei.basisname, s.def, person);
-        leereDateiAnlegen(s.datei.dateiname());
+        s.verein.datei.basisname = dir.datei("Verein");
+        s.verein.datei.jahr = jahr;
+        definitionenSchreiben(s.verein.datei.basisname, s.verein.def, person);
+        leereDateiAnlegen(s.verein.datei.dateiname());
         for (const auto& b : saetze)
-            buchungAnhaengen(s, b, {false, false, true, true});
+            buchungAnhaengen(s.verein, s.person, b, {false, false, true, true});
         person.leeren();
     }
-    std::vector<TBuchung> neueSaetze() { return alleBuchungenLesen(s.datei.dateiname()); }
+    std::vector<TBuchung> neueSaetze() { return alleBuchungenLesen(s.verein.datei.dateiname()); }
 };
 
 TEST_F(NaechstesJahrTest, VorschlagUndJahrhundertwechsel) {
@@ -65,7 +66,7 @@ TEST_F(NaechstesJahrTest, VorschlagUndJahrhundertwechsel) {
     masken.jahre.push_back(std::nullopt);
     naechstesJahr(s);
     EXPECT_EQ(masken.gezeigteJahre[0], "06");
-    EXPECT_EQ(s.datei.jahr, "05"); // cancelled: nothing changed
+    EXPECT_EQ(s.verein.datei.jahr, "05"); // cancelled: nothing changed
 }
 
 TEST_F(NaechstesJahrTest, UngueltigesJahrWirdGemeldetUndEingabeBleibt) {
@@ -93,8 +94,8 @@ TEST_F(NaechstesJahrTest, BestaendeUndPlanungenWerdenUebertragen) {
     masken.jahre.push_back(std::string("00"));
     naechstesJahr(s);
 
-    EXPECT_EQ(s.datei.jahr, "00");
-    EXPECT_EQ(s.datei.dateiname(), dir.datei("Verein.00"));
+    EXPECT_EQ(s.verein.datei.jahr, "00");
+    EXPECT_EQ(s.verein.datei.dateiname(), dir.datei("Verein.00"));
     auto saetze = neueSaetze();
     // Balances 69.50 (account 1) and two carried planned bookings; zero balances dropped.
     ASSERT_EQ(saetze.size(), 3u);
@@ -111,7 +112,7 @@ TEST_F(NaechstesJahrTest, BestaendeUndPlanungenWerdenUebertragen) {
     EXPECT_EQ(saetze[2].typcode, 3);
     EXPECT_EQ(saetze[2].kontoVon, 2);
     for (int k = 1; k <= 9; ++k)
-        EXPECT_EQ(indexLesen(s.datei, k).size(), 3u);
+        EXPECT_EQ(indexLesen(s.verein.datei, k).size(), 3u);
 
     auto m = person.meldungen();
     ASSERT_GE(m.size(), 2u);
@@ -127,7 +128,7 @@ TEST_F(NaechstesJahrTest, BestaendeUndPlanungenWerdenUebertragen) {
 }
 
 TEST_F(NaechstesJahrTest, EuroUmstellungRechnetUm) {
-    s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
+    s.verein.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
     anlegen("01", {buchung(true, 1, 195.58L), buchung(false, 2, 10, true)});
     masken.jahre.push_back(std::string("02"));
     person.antworte(Knopf::Ok);
@@ -144,7 +145,7 @@ TEST_F(NaechstesJahrTest, EuroUmstellungRechnetUm) {
 }
 
 TEST_F(NaechstesJahrTest, EuroUmstellungOhneKursBrichtAb) {
-    s.def.waehrung = WaehrungsEinstellungen{"DM", 0.000001L, "04", "05"};
+    s.verein.def.waehrung = WaehrungsEinstellungen{"DM", 0.000001L, "04", "05"};
     anlegen("03", {buchung(true, 1, 10)});
     masken.jahre.push_back(std::string("04"));
     naechstesJahr(s);
@@ -152,7 +153,7 @@ TEST_F(NaechstesJahrTest, EuroUmstellungOhneKursBrichtAb) {
     ASSERT_EQ(m.size(), 1u);
     EXPECT_EQ(m[0].titel, "Achtung!");
     EXPECT_EQ(m[0].symbol, Symbol::Warnung);
-    EXPECT_EQ(s.datei.jahr, "03");
+    EXPECT_EQ(s.verein.datei.jahr, "03");
     EXPECT_FALSE(dateiExistiert(dir.datei("Verein.04")));
 }
 
@@ -160,7 +161,7 @@ TEST_F(NaechstesJahrTest, EuroUmstellungOhneKursBrichtAb) {
 // written: the existing next-year file the person agreed to overwrite, its index and the
 // templates stay as they were.
 TEST_F(NaechstesJahrTest, UeberlaufLaesstAlleDateienStehen) {
-    s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(0.001L), "02", "03"};
+    s.verein.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(0.001L), "02", "03"};
     anlegen("01", {buchung(true, 1, 1e36L)});
     const std::vector<std::uint8_t> alt{1, 2, 3};
     for (const char* name : {"Verein.02", "Verein.021", "Verein.SBD"})
@@ -169,17 +170,17 @@ TEST_F(NaechstesJahrTest, UeberlaufLaesstAlleDateienStehen) {
     person.antworte(Knopf::Ok);
     person.antworte(Knopf::Ja);
     EXPECT_THROW(naechstesJahr(s), UeberlaufFehler);
-    EXPECT_EQ(s.datei.jahr, "01");
+    EXPECT_EQ(s.verein.datei.jahr, "01");
     for (const char* name : {"Verein.02", "Verein.021", "Verein.SBD"})
         EXPECT_EQ(test::bytesLesen(dir.datei(name)), alt) << name;
 }
 
 // Another program has the next year open: nothing of it is written, the lock stays theirs.
 TEST_F(NaechstesJahrTest, GesperrtesNaechstesJahrBleibtUnberuehrt) {
-    s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
+    s.verein.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
     anlegen("04", {buchung(true, 1, 10)});
     s.sperrenBeimOeffnen = true;
-    TBuchungsdatei neu = s.datei;
+    TBuchungsdatei neu = s.verein.datei;
     neu.jahr = "05";
     Sperre andere;
     ASSERT_TRUE(andere.nehmen(neu.dateien().sperre()));
@@ -188,27 +189,27 @@ TEST_F(NaechstesJahrTest, GesperrtesNaechstesJahrBleibtUnberuehrt) {
     ASSERT_FALSE(person.meldungen().empty());
     EXPECT_EQ(person.meldungen().back().titel, "Gesperrt");
     EXPECT_FALSE(dateiExistiert(neu.dateiname()));
-    EXPECT_EQ(s.datei.jahr, "04");
+    EXPECT_EQ(s.verein.datei.jahr, "04");
 }
 
 TEST_F(NaechstesJahrTest, OhneEuroWirdNichtsUmgerechnet) {
     // A Swiss club: rate 0 and changeover year 89, which lies after every two-digit year.
-    s.def.waehrung = WaehrungsEinstellungen{"SFr", 0, "89", "03"};
+    s.verein.def.waehrung = WaehrungsEinstellungen{"SFr", 0, "89", "03"};
     anlegen("26", {buchung(true, 1, 195.58L)});
     masken.jahre.push_back(std::string("27"));
     naechstesJahr(s);
-    EXPECT_EQ(s.datei.jahr, "27");
+    EXPECT_EQ(s.verein.datei.jahr, "27");
     ASSERT_EQ(neueSaetze().size(), 1u);
     EXPECT_EQ(neueSaetze()[0].betrag.wert(), durchReal6(195.58L));
 }
 
 TEST_F(NaechstesJahrTest, AbbruchBeiWichtigAendertNichts) {
-    s.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
+    s.verein.def.waehrung = WaehrungsEinstellungen{"DM", durchReal6(1.95583L), "02", "03"};
     anlegen("01", {buchung(true, 1, 10)});
     masken.jahre.push_back(std::string("02"));
     person.antworte(Knopf::Abbruch);
     naechstesJahr(s);
-    EXPECT_EQ(s.datei.jahr, "01");
+    EXPECT_EQ(s.verein.datei.jahr, "01");
     EXPECT_FALSE(dateiExistiert(dir.datei("Verein.02")));
 }
 
@@ -226,12 +227,12 @@ TEST_F(NaechstesJahrTest, VorhandeneDateiNeinOeffnetSieAbbruchEndet) {
     EXPECT_EQ(m[0].text,
               dir.datei("Verein.27") + " existiert bereits. Überschreiben?\r\r(Nein : Öffnen)");
     EXPECT_EQ(m[0].vorwahl, Knopf::Abbruch);
-    EXPECT_EQ(s.datei.jahr, "26");
+    EXPECT_EQ(s.verein.datei.jahr, "26");
 
     masken.jahre.push_back(std::string("27"));
     person.antworte(Knopf::Nein);
     naechstesJahr(s);
-    EXPECT_EQ(s.datei.jahr, "27");
+    EXPECT_EQ(s.verein.datei.jahr, "27");
     EXPECT_EQ(test::bytesLesen(dir.datei("Verein.27")), vorher);
 }
 
@@ -247,9 +248,9 @@ TEST_F(NaechstesJahrTest, KontostandZaehltNurGebuchtes) {
     TBuchung umbuchung = buchung(false, 4, 25);
     umbuchung.typcode = kCodeUmbuchung;
     umbuchung.kontoNach = 5;
-    buchungAnhaengen(s, umbuchung, {});
-    EXPECT_EQ(kontostand(s, 4), durchReal6(100) - durchReal6(40) - durchReal6(25));
-    EXPECT_EQ(kontostand(s, 5), durchReal6(25));
+    buchungAnhaengen(s.verein, s.person, umbuchung, {});
+    EXPECT_EQ(kontostand(s.verein, 4), durchReal6(100) - durchReal6(40) - durchReal6(25));
+    EXPECT_EQ(kontostand(s.verein, 5), durchReal6(25));
 }
 
 } // namespace
@@ -263,8 +264,8 @@ TEST(OhneDatei, AnhaengenSchreibtNichtInEineNamenloseDatei) {
     test::AufzeichnendePerson person;
     FesteUhr uhr{Datum{2026, 1, 2}};
     Sitzung s{person, uhr};
-    s.datei.jahr = "26";
-    EXPECT_THROW(buchungAnhaengen(s, TBuchung{}, {}), BefehlAbgebrochen);
+    s.verein.datei.jahr = "26";
+    EXPECT_THROW(buchungAnhaengen(s.verein, s.person, TBuchung{}, {}), BefehlAbgebrochen);
     ASSERT_EQ(person.meldungen().size(), 1u);
     EXPECT_EQ(person.meldungen()[0].titel, "Fehler!");
     EXPECT_FALSE(dateiExistiert(".26"));

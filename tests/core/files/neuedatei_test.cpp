@@ -27,11 +27,11 @@ class NeueDateiTest : public ::testing::Test {
 
     void SetUp() override {
         s.masken = &masken;
-        s.datei.jahr = "26";
+        s.verein.datei.jahr = "26";
         s.vorgabeDatumZuruecksetzen();
         // The currency form confirms with the values it is shown with.
         masken.waehrung = [](Sitzung& si, bool) {
-            return definitionenSchreiben(si.datei.basisname, si.def, si.person);
+            return definitionenSchreiben(si.verein.datei.basisname, si.verein.def, si.person);
         };
     }
     std::string basis() const { return dir.datei("Verein"); }
@@ -44,14 +44,14 @@ TEST_F(NeueDateiTest, NameOhneJahrNimmtKalenderjahrUndLegtDateienAn) {
     masken.bestaende.push_back(test::bestaendeAus({"100", "12,5"}));
     ASSERT_TRUE(neueDatei(s));
 
-    EXPECT_EQ(s.datei.basisname, basis());
-    EXPECT_EQ(s.datei.jahr, "26");
-    EXPECT_EQ(s.datei.naechsteNummer, 1);
+    EXPECT_EQ(s.verein.datei.basisname, basis());
+    EXPECT_EQ(s.verein.datei.jahr, "26");
+    EXPECT_EQ(s.verein.datei.naechsteNummer, 1);
     EXPECT_TRUE(dateiExistiert(basis() + ".26"));
     EXPECT_TRUE(dateiExistiert(basis() + ".MGB"));
     EXPECT_TRUE(dateiExistiert(basis() + ".def"));
     for (int k = 1; k <= 9; ++k)
-        EXPECT_TRUE(dateiExistiert(indexdateiName(s.datei, k))) << k;
+        EXPECT_TRUE(dateiExistiert(s.verein.datei.dateien().index(k))) << k;
 
     // The zero balances were dropped by the reorganisation; 12,5 became 12.50.
     auto saetze = alleBuchungenLesen(basis() + ".26");
@@ -92,7 +92,7 @@ TEST_F(NeueDateiTest, NameMitPunktUndJahrGiltUnabhaengigVomKalenderjahr) {
     person.antworte(std::string(basis() + ".98"));
     masken.bestaende.push_back(test::bestaendeAus({"1"}));
     ASSERT_TRUE(neueDatei(s));
-    EXPECT_EQ(s.datei.jahr, "98");
+    EXPECT_EQ(s.verein.datei.jahr, "98");
     EXPECT_TRUE(dateiExistiert(basis() + ".98"));
     EXPECT_FALSE(dateiExistiert(basis() + ".26"));
 }
@@ -101,7 +101,7 @@ TEST_F(NeueDateiTest, LeererNameOderAbbruchEndetOhneDatei) {
     person.antworte({std::string(""), std::nullopt});
     EXPECT_FALSE(neueDatei(s));
     EXPECT_FALSE(neueDatei(s));
-    EXPECT_FALSE(s.datei.aktiv());
+    EXPECT_FALSE(s.verein.datei.aktiv());
     EXPECT_EQ(masken.waehrungGezeigt, 0);
 }
 
@@ -170,16 +170,16 @@ TEST_F(NeueDateiTest, BeideFormulareAbgebrochenSchreibtTrotzdemDefinitionen) {
 }
 
 TEST_F(NeueDateiTest, VorigerVereinWirdNichtUebernommen) {
-    s.def.konten[1] = "Altkasse";
-    s.def.typen.setzeTypName(Seite::Ausgabe, 3, "Alt");
-    s.def.mwstSatz = 16;
-    s.def.mitgliedEinstellung = 13;
+    s.verein.def.konten[1] = "Altkasse";
+    s.verein.def.typen.setzeTypName(Seite::Ausgabe, 3, "Alt");
+    s.verein.def.mwstSatz = 16;
+    s.verein.def.mitgliedEinstellung = 13;
     person.antworte(std::string(basis()));
     ASSERT_TRUE(neueDatei(s));
-    EXPECT_EQ(s.def.konten[1], "unbenannt");
-    EXPECT_EQ(s.def.typen.typName(Seite::Ausgabe, 3), "");
-    EXPECT_EQ(s.def.mwstSatz, 0);
-    EXPECT_EQ(s.def.mitgliedEinstellung, 1);
+    EXPECT_EQ(s.verein.def.konten[1], "unbenannt");
+    EXPECT_EQ(s.verein.def.typen.typName(Seite::Ausgabe, 3), "");
+    EXPECT_EQ(s.verein.def.mwstSatz, 0);
+    EXPECT_EQ(s.verein.def.mitgliedEinstellung, 1);
 }
 
 TEST_F(NeueDateiTest, VorhandeneMitgliederBleibenErhalten) {
@@ -193,7 +193,7 @@ TEST_F(NeueDateiTest, NichtAnlegbareDateienMeldenFehlerUndLassenKeinenNamen) {
     person.antworte(std::string(dir.datei("fehlt/Verein")));
     masken.waehrung = [](Sitzung&, bool) { return false; };
     ASSERT_TRUE(neueDatei(s));
-    EXPECT_FALSE(s.datei.aktiv());
+    EXPECT_FALSE(s.verein.datei.aktiv());
     bool gemeldet = false;
     for (const auto& e : person.meldungen())
         if (e.text == "Schreiben der Dateien nicht möglich!" && e.titel == "Fehler!")

@@ -38,23 +38,23 @@ class OeffnenTest : public ::testing::Test {
     ProtokollOberflaeche ui;
 
     void SetUp() override {
-        s.datei.jahr = "26";
+        s.verein.datei.jahr = "26";
         s.oberflaeche = &ui;
     }
 
     // A file with n bookings, consistent indexes and a definitions file.
     void anlegen(const std::string& name, int n) {
         Sitzung a{person, uhr};
-        a.datei.basisname = dir.datei(name);
-        a.datei.jahr = "26";
-        a.def.konten[1] = "Kasse";
-        definitionenSchreiben(a.datei.basisname, a.def, person);
-        leereDateiAnlegen(a.datei.dateiname());
+        a.verein.datei.basisname = dir.datei(name);
+        a.verein.datei.jahr = "26";
+        a.verein.def.konten[1] = "Kasse";
+        definitionenSchreiben(a.verein.datei.basisname, a.verein.def, person);
+        leereDateiAnlegen(a.verein.datei.dateiname());
         for (int i = 0; i < n; ++i) {
             TBuchung b;
             b.betrag = Real6::aus(i + 1);
             b.bunr.setze(std::to_string(i + 1));
-            buchungAnhaengen(a, b, {false, false, true, true});
+            buchungAnhaengen(a.verein, a.person, b, {false, false, true, true});
         }
         person.leeren();
     }
@@ -63,10 +63,10 @@ class OeffnenTest : public ::testing::Test {
 TEST_F(OeffnenTest, NameOhneEndungBekommtDasAktiveJahr) {
     anlegen("Verein", 2);
     EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein")), OeffnenErgebnis::Geoeffnet);
-    EXPECT_EQ(s.datei.basisname, dir.datei("Verein"));
-    EXPECT_EQ(s.datei.jahr, "26");
-    EXPECT_EQ(s.datei.naechsteNummer, 3);
-    EXPECT_EQ(s.def.konten[1], "Kasse");
+    EXPECT_EQ(s.verein.datei.basisname, dir.datei("Verein"));
+    EXPECT_EQ(s.verein.datei.jahr, "26");
+    EXPECT_EQ(s.verein.datei.naechsteNummer, 3);
+    EXPECT_EQ(s.verein.def.konten[1], "Kasse");
     EXPECT_TRUE(s.dateiOffen);
     EXPECT_TRUE(person.meldungen().empty());
     std::vector<std::string> erwartet{"freigeben", "titel " + dir.datei("Verein.26"),
@@ -85,31 +85,31 @@ TEST_F(OeffnenTest, SicherungskopieWirdAbgelehntAuchWennSieExistiert) {
                          "i.A. Sicherungskopien einer Reorganisation, für die keine "
                          "Definitionsdatei besteht!");
     EXPECT_EQ(m[0].symbol, Symbol::Fehler);
-    EXPECT_FALSE(s.datei.aktiv());
+    EXPECT_FALSE(s.verein.datei.aktiv());
 }
 
 TEST_F(OeffnenTest, TildeNurInDenLetzten13Zeichen) {
     // "~" far before the end (a folder name) does not count.
     Dateiwahl erwartet{"/a~b/sehr-langer-Vereinsname", "26"};
-    auto w = dateinamePruefen(s, "/a~b/sehr-langer-Vereinsname.26");
+    auto w = dateinamePruefen("/a~b/sehr-langer-Vereinsname.26", s.verein.datei.jahr, s.person);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->basisname, erwartet.basisname);
-    EXPECT_FALSE(dateinamePruefen(s, "/x/Verei~n.26"));
+    EXPECT_FALSE(dateinamePruefen("/x/Verei~n.26", s.verein.datei.jahr, s.person));
 }
 
 TEST_F(OeffnenTest, NichtNumerischeEndungIstKeineBuchungsdatei) {
     for (const char* name : {"Verein.a1", "Verein.2b", "Verein.xy"}) {
         person.leeren();
-        EXPECT_FALSE(dateinamePruefen(s, name)) << name;
+        EXPECT_FALSE(dateinamePruefen(name, s.verein.datei.jahr, s.person)) << name;
         ASSERT_EQ(person.meldungen().size(), 1u);
         EXPECT_EQ(person.meldungen()[0].text, "Es handelt sich hier NICHT um eine Buchungsdatei!");
     }
 }
 
 TEST_F(OeffnenTest, FehlendeDateiLaesstAllesUnveraendert) {
-    s.datei.basisname = "vorher";
+    s.verein.datei.basisname = "vorher";
     EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Nichts.26")), OeffnenErgebnis::NichtVorhanden);
-    EXPECT_EQ(s.datei.basisname, "vorher");
+    EXPECT_EQ(s.verein.datei.basisname, "vorher");
     EXPECT_TRUE(ui.schritte.empty());
 }
 
@@ -129,7 +129,7 @@ TEST_F(OeffnenTest, LeereDateiPrueftKeineIndizes) {
     anlegen("Leer", 0);
     EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Leer.26")), OeffnenErgebnis::Geoeffnet);
     EXPECT_TRUE(person.meldungen().empty());
-    EXPECT_EQ(s.datei.naechsteNummer, 1);
+    EXPECT_EQ(s.verein.datei.naechsteNummer, 1);
 }
 
 TEST_F(OeffnenTest, UnvollstaendigeDateiWirdEinmalGemeldetUndGelesen) {
@@ -144,7 +144,7 @@ TEST_F(OeffnenTest, UnvollstaendigeDateiWirdEinmalGemeldetUndGelesen) {
     EXPECT_EQ(m[0].titel, "Achtung!");
     EXPECT_NE(m[0].text.find("endet mit 11 Bytes"), std::string::npos);
     EXPECT_EQ(satzAnzahl(dir.datei("Kaputt.26")), 2u);
-    EXPECT_EQ(statuszeilenTexte(s)[3], "  2 Datens\xE4tze");
+    EXPECT_EQ(statuszeilenTexte(s.verein)[3], "  2 Datens\xE4tze");
     // The loose bytes are still there: opening wrote nothing.
     EXPECT_EQ(test::bytesLesen(dir.datei("Kaputt.26")).size(), 2 * 70u + 11);
 }
@@ -152,7 +152,7 @@ TEST_F(OeffnenTest, UnvollstaendigeDateiWirdEinmalGemeldetUndGelesen) {
 TEST_F(OeffnenTest, StatuszeileZeigtDateienUndAnzahl) {
     anlegen("Verein", 3);
     ASSERT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
-    auto t = statuszeilenTexte(s);
+    auto t = statuszeilenTexte(s.verein);
     EXPECT_EQ(t[0], "");
     EXPECT_EQ(t[1], "");
     EXPECT_EQ(t[2], "");
@@ -162,7 +162,7 @@ TEST_F(OeffnenTest, StatuszeileZeigtDateienUndAnzahl) {
     test::textSchreiben(dir.datei("Verein.pwd"), "x\r\n");
     test::textSchreiben(dir.datei("Verein.26s"), "");
     ASSERT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
-    t = statuszeilenTexte(s);
+    t = statuszeilenTexte(s.verein);
     EXPECT_EQ(t[0], "Planvorgaben");
     EXPECT_EQ(t[1], "Schablonen");
     EXPECT_EQ(t[2], "Code");
@@ -190,11 +190,11 @@ TEST_F(OeffnenTest, DefinitionenDesVorigenVereinsBleibenNichtHaengen) {
         alt += (i >= 30 && i < 39 ? "Konto\r\n"
                                   : (i == 39 ? "1\r\n" : (i == 40 ? "0.00\r\n" : "\r\n")));
     test::textSchreiben(dir.datei("Verein.def"), alt);
-    s.def.waehrung.Waehrung = "CHF";
+    s.verein.def.waehrung.Waehrung = "CHF";
     person.antworte({});
     EXPECT_EQ(dateiOeffnenBefehl(s, dir.datei("Verein.26")), OeffnenErgebnis::Geoeffnet);
-    EXPECT_EQ(s.def.waehrung.Waehrung, "DM");
-    EXPECT_EQ(s.def.konten[1], "Konto");
+    EXPECT_EQ(s.verein.def.waehrung.Waehrung, "DM");
+    EXPECT_EQ(s.verein.def.konten[1], "Konto");
 }
 
 } // namespace

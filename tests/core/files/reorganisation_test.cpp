@@ -58,7 +58,7 @@ TEST(Reorganisation, ZehnSaetzeDreiGeloescht) {
     for (int k = 1; k <= 9; ++k)
         altIndex[static_cast<std::size_t>(k)] = test::bytesLesen(kb.index(k));
 
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
 
     const auto neu = alleBuchungenLesen(kb.datei());
     ASSERT_EQ(neu.size(), 7u);
@@ -68,13 +68,13 @@ TEST(Reorganisation, ZehnSaetzeDreiGeloescht) {
     // Index 4 (numbers) is file order, index 1 (texts j..a) the reverse.
     EXPECT_EQ(kb.eintraege(4), (std::vector<std::uint16_t>{0, 1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(kb.eintraege(1), (std::vector<std::uint16_t>{6, 5, 4, 3, 2, 1, 0}));
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 110);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 110);
 
     const std::string b = kb.dir.datei("~erein.26");
     EXPECT_EQ(test::bytesLesen(b), altDatei);
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(test::bytesLesen(b + std::to_string(k)), altIndex[static_cast<std::size_t>(k)]);
-    EXPECT_FALSE(dateiExistiert(kb.s.datei.basisname + ".tmp"));
+    EXPECT_FALSE(dateiExistiert(kb.s.verein.datei.basisname + ".tmp"));
 
     const auto& e = kb.person.eintraege();
     ASSERT_GE(e.size(), 2u);
@@ -97,7 +97,7 @@ TEST(Reorganisation, FortschrittNurBeiNeuemProzent) {
         roh.insert(roh.end(), b.begin(), b.end());
     }
     test::bytesSchreiben(kb.datei(), roh);
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     const auto p = kb.person.prozente();
     ASSERT_EQ(p.size(), 101u);
     for (std::size_t i = 0; i < p.size(); ++i)
@@ -107,7 +107,8 @@ TEST(Reorganisation, FortschrittNurBeiNeuemProzent) {
 // Filing record by record from empty indexes, as appending after a new file does.
 void langsamAufbauen(Kassenbuch& ziel, const std::vector<TBuchung>& saetze) {
     for (const auto& b : saetze)
-        if (!b.geloescht()) buchungAnhaengen(ziel.s, b, {false, false, true, true});
+        if (!b.geloescht())
+            buchungAnhaengen(ziel.s.verein, ziel.s.person, b, {false, false, true, true});
 }
 
 std::vector<TBuchung> zufallsBuchungen(unsigned saat, int anzahl) {
@@ -146,18 +147,18 @@ TEST(Reorganisation, GleichBytesWieSatzweisesEinordnen) {
             roh.insert(roh.end(), p.begin(), p.end());
         }
         test::bytesSchreiben(schnell.datei(), roh);
-        schnell.s.datei.naechsteNummer = 40;
-        ASSERT_TRUE(reorganisieren(schnell.s, false));
+        schnell.s.verein.datei.naechsteNummer = 40;
+        ASSERT_TRUE(reorganisieren(schnell.s.verein, schnell.s.person, false));
 
         Kassenbuch langsam;
-        langsam.s.datei.naechsteNummer = 40;
+        langsam.s.verein.datei.naechsteNummer = 40;
         langsamAufbauen(langsam, saetze);
 
         EXPECT_EQ(test::bytesLesen(schnell.datei()), test::bytesLesen(langsam.datei()));
         for (int k = 1; k <= 9; ++k)
             EXPECT_EQ(test::bytesLesen(schnell.index(k)), test::bytesLesen(langsam.index(k)))
                 << "Saat " << saat << " Index " << k;
-        EXPECT_EQ(schnell.s.datei.naechsteNummer, langsam.s.datei.naechsteNummer);
+        EXPECT_EQ(schnell.s.verein.datei.naechsteNummer, langsam.s.verein.datei.naechsteNummer);
     }
 }
 
@@ -174,7 +175,7 @@ TEST(Reorganisation, UeberschreibenAblehnenAendertNichts) {
                          test::AufzeichnendePerson::Antwort(std::nullopt)}) {
         kb.person.leeren();
         kb.person.antworte(antwort);
-        EXPECT_FALSE(reorganisieren(kb.s, false));
+        EXPECT_FALSE(reorganisieren(kb.s.verein, kb.s.person, false));
         ASSERT_EQ(kb.person.eintraege().size(), 1u);
         const auto& f = kb.person.eintraege()[0];
         EXPECT_EQ(f.titel, "Achtung!!!");
@@ -193,24 +194,24 @@ TEST(Reorganisation, UeberschreibenJaErsetztDieSicherung) {
     const auto alt = test::bytesLesen(kb.datei());
     test::textSchreiben(kb.dir.datei("~erein.26"), "alte Sicherung");
     kb.person.antworte(Knopf::Ja);
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     EXPECT_EQ(test::bytesLesen(kb.dir.datei("~erein.26")), alt);
 }
 
 TEST(Reorganisation, LeereDateiBekommtLeereIndizes) {
     Kassenbuch kb;
-    kb.s.datei.naechsteNummer = 17;
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    kb.s.verein.datei.naechsteNummer = 17;
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     EXPECT_EQ(satzAnzahl(kb.datei()), 0u);
     for (int k = 1; k <= 9; ++k) {
         ASSERT_TRUE(dateiExistiert(kb.index(k)));
         EXPECT_TRUE(kb.eintraege(k).empty());
     }
-    EXPECT_EQ(kb.s.datei.naechsteNummer, 1);
+    EXPECT_EQ(kb.s.verein.datei.naechsteNummer, 1);
     EXPECT_EQ(kb.person.prozente(), (std::vector<int>{0, 100}));
     EXPECT_EQ(kb.person.meldungen().back().text, abschluss(kb));
     // The next booking is filed without a missing-index message.
-    buchungAnhaengen(kb.s, test::buchung({}), {false, false, true, false});
+    buchungAnhaengen(kb.s.verein, kb.s.person, test::buchung({}), {false, false, true, false});
     EXPECT_TRUE(kb.person.meldungen().size() == 1u);
     EXPECT_EQ(kb.eintraege(3), (std::vector<std::uint16_t>{0}));
 }
@@ -219,7 +220,7 @@ TEST(Reorganisation, AlleGeloeschtErgibtLeereDatei) {
     Kassenbuch kb;
     for (int i = 1; i <= 9; ++i)
         kb.buchen({.bunr = "AB", .betrag = 0, .konto = static_cast<std::uint8_t>(i)});
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     EXPECT_EQ(satzAnzahl(kb.datei()), 0u);
     EXPECT_EQ(satzAnzahl(kb.dir.datei("~erein.26")), 9u);
     for (int k = 1; k <= 9; ++k)
@@ -232,7 +233,7 @@ TEST(Reorganisation, UnvollstaendigerSatzBleibtInDerSicherung) {
     auto bytes = test::bytesLesen(kb.datei());
     bytes.resize(bytes.size() + 11, 0x55);
     test::bytesSchreiben(kb.datei(), bytes);
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     EXPECT_EQ(test::bytesLesen(kb.datei()).size(), 70u);
     EXPECT_EQ(test::bytesLesen(kb.dir.datei("~erein.26")), bytes);
 }
@@ -244,7 +245,7 @@ TEST(Reorganisation, SchreibfehlerLaesstDieAltenDatenInDerSicherung) {
     const auto alt = test::bytesLesen(kb.datei());
     testhaken::schreibfehlerNach(1, ENOSPC);
     try {
-        reorganisieren(kb.s, false);
+        reorganisieren(kb.s.verein, kb.s.person, false);
         ADD_FAILURE() << "kein Fehler gemeldet";
     } catch (const EAFehler& e) {
         EXPECT_EQ(e.nummer(), ENOSPC);
@@ -257,7 +258,7 @@ TEST(Reorganisation, DateiIstNieIhreEigeneSicherung) {
     Kassenbuch kb("~erein");
     kb.buchen({});
     const auto vorher = alleDateien(kb.dir.pfad());
-    EXPECT_FALSE(reorganisieren(kb.s, false));
+    EXPECT_FALSE(reorganisieren(kb.s.verein, kb.s.person, false));
     ASSERT_EQ(kb.person.meldungen().size(), 1u);
     EXPECT_EQ(kb.person.meldungen()[0].titel, "Fehler!");
     EXPECT_EQ(alleDateien(kb.dir.pfad()), vorher);
@@ -272,7 +273,7 @@ TEST(Reorganisation, ZuVieleLebendeSaetzeWerdenAbgelehnt) {
         roh.insert(roh.end(), satz.begin(), satz.end());
     test::bytesSchreiben(kb.datei(), roh);
     const auto vorher = alleDateien(kb.dir.pfad());
-    EXPECT_FALSE(reorganisieren(kb.s, false));
+    EXPECT_FALSE(reorganisieren(kb.s.verein, kb.s.person, false));
     ASSERT_EQ(kb.person.meldungen().size(), 1u);
     EXPECT_EQ(kb.person.meldungen()[0].titel, "Fehler!");
     EXPECT_EQ(alleDateien(kb.dir.pfad()), vorher);
@@ -294,8 +295,8 @@ TEST(Reorganisation, GeloeschteSchablonenFallenWeg) {
     kb.buchen({});
     schablonenSchreiben(kb, {195.58L, 0, 10});
     const auto alt = test::bytesLesen(kb.dir.datei("Verein.SBD"));
-    kb.s.def.waehrung.Kurs = 1.95583L;
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    kb.s.verein.def.waehrung.Kurs = 1.95583L;
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     const auto neu = alleBuchungenLesen(kb.dir.datei("Verein.SBD"));
     ASSERT_EQ(neu.size(), 2u);
     EXPECT_EQ(neu[0].betrag, Real6::aus(195.58L));
@@ -313,8 +314,8 @@ TEST(Reorganisation, SchablonenWerdenInEuroUmgerechnet) {
     Kassenbuch kb;
     kb.buchen({});
     schablonenSchreiben(kb, {195.58L, 0, 10});
-    kb.s.def.waehrung.Kurs = 1.95583L;
-    ASSERT_TRUE(reorganisieren(kb.s, true));
+    kb.s.verein.def.waehrung.Kurs = 1.95583L;
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, true));
     const auto neu = alleBuchungenLesen(kb.dir.datei("Verein.SBD"));
     ASSERT_EQ(neu.size(), 2u);
     EXPECT_EQ(neu[0].betrag, Real6::aus(100));
@@ -326,7 +327,7 @@ TEST(Reorganisation, LeereSchablonendateiUndAlteSicherungWerdenGeloescht) {
     kb.buchen({});
     test::bytesSchreiben(kb.dir.datei("Verein.SBD"), {1, 2, 3});
     test::textSchreiben(kb.dir.datei("~erein.SBD"), "alt");
-    ASSERT_TRUE(reorganisieren(kb.s, false));
+    ASSERT_TRUE(reorganisieren(kb.s.verein, kb.s.person, false));
     EXPECT_FALSE(dateiExistiert(kb.dir.datei("Verein.SBD")));
     EXPECT_FALSE(dateiExistiert(kb.dir.datei("~erein.SBD")));
 }

@@ -48,7 +48,7 @@ class SortDialog : public ::testing::Test {
 
 TEST_F(SortDialog, VorhandeneIndizesFragenNichts) {
     EXPECT_EQ(sortierungWaehlen(kb.s, Sortierung::Datum), SortierErgebnis::Gesetzt);
-    EXPECT_EQ(kb.s.sortierung, Sortierung::Datum);
+    EXPECT_EQ(kb.s.verein.sortierung, Sortierung::Datum);
     EXPECT_TRUE(kb.person.eintraege().empty());
     EXPECT_TRUE(ui.tabellen.empty());
     EXPECT_EQ(ui.statuszeilen, 1);
@@ -70,7 +70,7 @@ TEST_F(SortDialog, NummerBrauchtNurDieDateiUndIndex4) {
     EXPECT_EQ(f.symbol, Symbol::Warnung);
     EXPECT_EQ(f.knoepfe, (std::vector<Knopf>{Knopf::Ok, Knopf::Abbruch}));
     // Cancel: the order is still the chosen one, nothing was rebuilt.
-    EXPECT_EQ(kb.s.sortierung, Sortierung::Nummer);
+    EXPECT_EQ(kb.s.verein.sortierung, Sortierung::Nummer);
     EXPECT_FALSE(dateiExistiert(kb.index(4)));
     EXPECT_TRUE(ui.tabellen.empty());
 }
@@ -79,7 +79,7 @@ TEST_F(SortDialog, OkReorganisiertUndFuelltDieTabelle) {
     dateiLoeschen(kb.index(6));
     kb.person.antworte(Knopf::Ok);
     EXPECT_EQ(sortierungWaehlen(kb.s, Sortierung::Betrag), SortierErgebnis::Reorganisiert);
-    EXPECT_EQ(kb.s.sortierung, Sortierung::Betrag);
+    EXPECT_EQ(kb.s.verein.sortierung, Sortierung::Betrag);
     EXPECT_EQ(satzAnzahl(kb.datei()), 1u);
     EXPECT_EQ(kb.eintraege(6), (std::vector<std::uint16_t>{0}));
     EXPECT_EQ(ui.tabellen, (std::vector<TabellenModus>{TabellenModus::Voll}));

@@ -37,12 +37,12 @@ TEST(Buchungsstapel, FilesLikeOneAfterTheOtherAndAdvancesTheNumber) {
         einzeln.buchen(s);
         neu.push_back(buchung(s));
     }
-    buchungenAnhaengen(zusammen.s, neu);
+    buchungenAnhaengen(zusammen.s.verein, zusammen.s.person, neu);
     EXPECT_EQ(bytesLesen(zusammen.datei()), bytesLesen(einzeln.datei()));
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(zusammen.eintraege(k), einzeln.eintraege(k)) << "Index " << k;
-    EXPECT_EQ(zusammen.s.datei.naechsteNummer, einzeln.s.datei.naechsteNummer);
-    EXPECT_EQ(indizesPruefen(zusammen.s.datei), IndexBefund::InOrdnung);
+    EXPECT_EQ(zusammen.s.verein.datei.naechsteNummer, einzeln.s.verein.datei.naechsteNummer);
+    EXPECT_EQ(indizesPruefen(zusammen.s.verein.datei), IndexBefund::InOrdnung);
 }
 
 TEST(Buchungsstapel, WritesNothingBeyondTheLastRecordNumberAndReportsAMissingIndexOnce) {
@@ -50,13 +50,13 @@ TEST(Buchungsstapel, WritesNothingBeyondTheLastRecordNumberAndReportsAMissingInd
     k.buchen(Satz{});
     const auto vorher = bytesLesen(k.datei());
     std::vector<TBuchung> zuViele(kMaxSaetze, buchung(Satz{}));
-    EXPECT_THROW(buchungenAnhaengen(k.s, zuViele), BefehlAbgebrochen);
+    EXPECT_THROW(buchungenAnhaengen(k.s.verein, k.s.person, zuViele), BefehlAbgebrochen);
     EXPECT_EQ(bytesLesen(k.datei()), vorher);
     EXPECT_EQ(k.eintraege(1).size(), 1u);
 
     dateiLoeschen(k.index(4));
     dateiLoeschen(k.index(6));
-    buchungenAnhaengen(k.s, {buchung(Satz{}), buchung(Satz{})});
+    buchungenAnhaengen(k.s.verein, k.s.person, {buchung(Satz{}), buchung(Satz{})});
     EXPECT_EQ(k.person.meldungen().size(), 2u); // the refusal above, then one missing index
     EXPECT_EQ(k.eintraege(9).size(), 3u);
 }
@@ -65,29 +65,29 @@ TEST(Buchungsstapel, WritesNothingBeyondTheLastRecordNumberAndReportsAMissingInd
 // bookings and indexes whole (or the damage found at opening) and the register old or new.
 TEST(Buchungsstapel, ContributionsSurviveAFaultAtEveryStep) {
     Kassenbuch k;
-    k.s.def.konten.fill(kUnbenannt);
-    k.s.def.konten[2] = "Bank";
-    k.s.def.mitgliedEinstellung = 2;
-    k.s.def.standardBeitrag = 50;
-    k.s.beitraege = vorgabeSaetze(k.s.def);
+    k.s.verein.def.konten.fill(kUnbenannt);
+    k.s.verein.def.konten[2] = "Bank";
+    k.s.verein.def.mitgliedEinstellung = 2;
+    k.s.verein.def.standardBeitrag = 50;
+    k.s.verein.beitraege = vorgabeSaetze(k.s.verein.def);
     k.buchen(Satz{});
     for (const auto& m :
          {mitglied("Abel", "Anna"), mitglied("Berg", "Bernd"), mitglied("Cord", "Cora")})
-        mitgliedEinfuegen(k.s.datei.dateien().mitglieder(), m);
+        mitgliedEinfuegen(k.s.verein.datei.dateien().mitglieder(), m);
     k.s.dateiOffen = true;
-    k.s.mitgliederVorhanden = true;
-    const std::int32_t nummer = k.s.datei.naechsteNummer;
+    k.s.verein.mitgliederVorhanden = true;
+    const std::int32_t nummer = k.s.verein.datei.naechsteNummer;
     const auto bericht = fehlerlaeufe(
         k.dir.pfad(),
         [&] {
-            k.s.datei.naechsteNummer = nummer;
+            k.s.verein.datei.naechsteNummer = nummer;
             auto d = beitraegeOeffnen(k.s);
             if (!d) return false;
             for (auto& kasten : d->kaestchen)
                 kasten.angehakt = kasten.aktiv;
             return beitraegeBuchen(k.s, *d) == 3;
         },
-        vereinspruefung(k.s.datei.basisname, k.s.datei.jahr),
+        vereinspruefung(k.s.verein.datei.basisname, k.s.verein.datei.jahr),
         // One kind of failure at each step: the other numbers take the same paths.
         Fehlerplan{{ENOSPC}, false});
     EXPECT_GT(bericht.laeufe, 0u);

@@ -21,17 +21,17 @@ using Zeile = std::vector<std::string>;
 class Listen : public ::testing::Test {
   protected:
     void SetUp() override {
-        kb.s.def.konten = {"",         "Kasse",    "Bank",     kUnbenannt, kUnbenannt,
-                           kUnbenannt, kUnbenannt, kUnbenannt, kUnbenannt, kUnbenannt};
-        kb.s.def.typen.setzeTypName(Seite::Ausgabe, 1, "Miete");
-        kb.s.def.typen.setzeTypName(Seite::Einnahme, 1, "Spenden");
+        kb.s.verein.def.konten = {"",         "Kasse",    "Bank",     kUnbenannt, kUnbenannt,
+                                  kUnbenannt, kUnbenannt, kUnbenannt, kUnbenannt, kUnbenannt};
+        kb.s.verein.def.typen.setzeTypName(Seite::Ausgabe, 1, "Miete");
+        kb.s.verein.def.typen.setzeTypName(Seite::Einnahme, 1, "Spenden");
     }
     void umbuchen(const std::string& nr, long double betrag, int von, int nach) {
         TBuchung b = test::buchung({.bunr = nr, .text = "Umbuchung", .betrag = betrag});
         b.typcode = 21;
         b.kontoVon = static_cast<std::uint8_t>(von);
         b.kontoNach = static_cast<std::uint8_t>(nach);
-        buchungAnhaengen(kb.s, b, {false, false, true, true});
+        buchungAnhaengen(kb.s.verein, kb.s.person, b, {false, false, true, true});
     }
     // AB income 100 on Kasse, expense 30 on Bank (planned), deleted record, transfer 50
     // Kasse > Bank, income 20 on Bank, expense 7 on Kasse.
@@ -71,8 +71,8 @@ class Listen : public ::testing::Test {
 
 TEST_F(Listen, EinfachlisteMitGeldbestand) {
     typischesJahr();
-    const Bericht b = einfachListe(kb.s);
-    EXPECT_EQ(b.fenstertitel, A("Listenübersicht für Datei: ") + kb.s.datei.basisname +
+    const Bericht b = einfachListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
+    EXPECT_EQ(b.fenstertitel, A("Listenübersicht für Datei: ") + kb.s.verein.datei.basisname +
                                   " (Buchungsjahr: 26; Stand: 1.3.26)");
     ASSERT_EQ(b.reiter.size(), 1u);
     ASSERT_EQ(b.reiter[0].raster.size(), 1u);
@@ -99,7 +99,7 @@ TEST_F(Listen, EinfachlisteMitGeldbestand) {
 
 TEST_F(Listen, EAListeOhneUmbuchungUndAnfangsbestand) {
     typischesJahr();
-    const Bericht b = eaListe(kb.s);
+    const Bericht b = eaListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
     EXPECT_EQ(b.fenstertitel.rfind("Ein/Aus - Liste f", 0), 0u);
     ASSERT_EQ(b.reiter[0].raster.size(), 2u);
     const Raster& oben = b.reiter[0].raster[0];
@@ -121,25 +121,27 @@ TEST_F(Listen, EAListeOhneUmbuchungUndAnfangsbestand) {
 
 TEST_F(Listen, NurAusgabenLassenDieEinnahmenMitNullsumme) {
     kb.buchen({.bunr = "1", .betrag = 12.5L});
-    const Raster unten = eaListe(kb.s).reiter[0].raster[1];
+    const Raster unten =
+        eaListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText).reiter[0].raster[1];
     ASSERT_EQ(unten.zeilen.size(), 2u);
     EXPECT_EQ(unten.zeilen[0][6], "----------");
     EXPECT_EQ(unten.zeilen[1][6], "      0.00");
 }
 
 TEST_F(Listen, LeereDateiOhneIndizesHatNurSummenzeilen) {
-    kb.s.sortierung = Sortierung::Datum;
-    const Raster r = einfachListe(kb.s).reiter[0].raster[0];
+    kb.s.verein.sortierung = Sortierung::Datum;
+    const Raster r =
+        einfachListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText).reiter[0].raster[0];
     ASSERT_EQ(r.zeilen.size(), 2u);
     EXPECT_EQ(r.zeilen[1][6], "      0.00");
-    const Bericht ea = eaListe(kb.s);
+    const Bericht ea = eaListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
     EXPECT_EQ(ea.reiter[0].raster[1].zeilen.size(), 2u);
     EXPECT_TRUE(kb.person.meldungen().empty());
 }
 
 TEST_F(Listen, KontenlisteZeigtUmbuchungInBeidenKontenUndABAlsEingang) {
     typischesJahr();
-    const Bericht kasse = kontenListe(kb.s, 1);
+    const Bericht kasse = kontenListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText, 1);
     EXPECT_EQ(kasse.fenstertitel.rfind("Kontenliste \"Kasse\" f", 0), 0u);
     const Raster& aus = kasse.reiter[0].raster[0];
     const Raster& ein = kasse.reiter[0].raster[1];
@@ -152,9 +154,11 @@ TEST_F(Listen, KontenlisteZeigtUmbuchungInBeidenKontenUndABAlsEingang) {
     EXPECT_EQ(aus.zeilen[3][6], "     57.00");
     EXPECT_EQ(bunrSpalte(ein), (Zeile{"AB", "", ""}));
 
-    const Raster bankAus = kontenListe(kb.s, 2).reiter[0].raster[0];
+    const Raster bankAus =
+        kontenListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText, 2).reiter[0].raster[0];
     EXPECT_EQ(bankAus.zeilen[0].back(), "*PL*");
-    const Raster bankEin = kontenListe(kb.s, 2).reiter[0].raster[1];
+    const Raster bankEin =
+        kontenListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText, 2).reiter[0].raster[1];
     EXPECT_EQ(bunrSpalte(bankEin), (Zeile{"4", "5", "", ""}));
     EXPECT_EQ(bankEin.zeilen[0].back(), "1");
     EXPECT_EQ(bankEin.zeilen[3][6], "     70.00");
@@ -162,7 +166,7 @@ TEST_F(Listen, KontenlisteZeigtUmbuchungInBeidenKontenUndABAlsEingang) {
 
 TEST_F(Listen, AlleKontenMitUnbenanntemKontoOhneRaster) {
     typischesJahr();
-    const Bericht b = kontenListe(kb.s, 0);
+    const Bericht b = kontenListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText, 0);
     EXPECT_EQ(b.fenstertitel.rfind("Alle Kontenlisten f", 0), 0u);
     ASSERT_EQ(b.reiter.size(), 9u);
     EXPECT_EQ(b.reiter[0].titel, "1: Kasse");
@@ -172,7 +176,11 @@ TEST_F(Listen, AlleKontenMitUnbenanntemKontoOhneRaster) {
         EXPECT_FALSE(r.sichtbar);
         EXPECT_EQ(r.gefuellteZeilen(), 0u);
     }
-    EXPECT_EQ(b.reiter[1].raster[1].zeilen, kontenListe(kb.s, 2).reiter[0].raster[1].zeilen);
+    EXPECT_EQ(b.reiter[1].raster[1].zeilen,
+              kontenListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText, 2)
+                  .reiter[0]
+                  .raster[1]
+                  .zeilen);
 }
 
 TEST_F(Listen, ListenFolgenDemIndexDerSortierung) {
@@ -191,11 +199,13 @@ TEST_F(Listen, ListenFolgenDemIndexDerSortierung) {
         {Sortierung::Datum, {"3", "2", "1"}, {"3", "2"}},
     };
     for (const auto& f : faelle) {
-        kb.s.sortierung = f.sortierung;
-        Zeile einfach = bunrSpalte(einfachListe(kb.s).reiter[0].raster[0]);
+        kb.s.verein.sortierung = f.sortierung;
+        Zeile einfach = bunrSpalte(
+            einfachListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText).reiter[0].raster[0]);
         einfach.resize(3);
         EXPECT_EQ(einfach, f.einfach) << sortierungName(f.sortierung);
-        Zeile aus = bunrSpalte(eaListe(kb.s).reiter[0].raster[0]);
+        Zeile aus = bunrSpalte(
+            eaListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText).reiter[0].raster[0]);
         aus.resize(2);
         EXPECT_EQ(aus, f.ausgaben) << sortierungName(f.sortierung);
     }
@@ -206,7 +216,10 @@ TEST_F(Listen, NummernfolgeBrauchtKeineIndexdatei) {
     typischesJahr();
     for (int k = 1; k <= 9; ++k)
         if (k != 4) dateiLoeschen(kb.index(k));
-    EXPECT_EQ(bunrSpalte(einfachListe(kb.s).reiter[0].raster[0])[0], "AB");
+    EXPECT_EQ(
+        bunrSpalte(
+            einfachListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText).reiter[0].raster[0])[0],
+        "AB");
 }
 
 const char* const kBeschaedigt =
@@ -217,9 +230,10 @@ TEST_F(Listen, BeschaedigterIndexGibtDateifolgeUndSetztSortierungZurueck) {
     kb.buchen({.bunr = "2", .text = "Bahn", .betrag = 9});
     kb.buchen({.bunr = "3", .text = "Miete", .betrag = 1});
     // Count right, one entry past the end of the file.
-    indexSchreiben(kb.s.datei, 1, {1, 7, 0});
-    kb.s.sortierung = Sortierung::Text;
-    const Raster r = einfachListe(kb.s).reiter[0].raster[0];
+    indexSchreiben(kb.s.verein.datei, 1, {1, 7, 0});
+    kb.s.verein.sortierung = Sortierung::Text;
+    const Raster r =
+        einfachListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText).reiter[0].raster[0];
     EXPECT_EQ(bunrSpalte(r), (Zeile{"1", "2", "3", "", ""}));
     auto m = kb.person.meldungen();
     ASSERT_EQ(m.size(), 1u);
@@ -227,8 +241,8 @@ TEST_F(Listen, BeschaedigterIndexGibtDateifolgeUndSetztSortierungZurueck) {
     EXPECT_EQ(m[0].text, kBeschaedigt);
     EXPECT_EQ(m[0].symbol, Symbol::Fehler);
     // The order stays reset: the next list asks nothing.
-    EXPECT_EQ(kb.s.sortierung, Sortierung::Nummer);
-    einfachListe(kb.s);
+    EXPECT_EQ(kb.s.verein.sortierung, Sortierung::Nummer);
+    einfachListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
     EXPECT_EQ(kb.person.meldungen().size(), 1u);
 }
 
@@ -249,11 +263,16 @@ TEST_F(Listen, BeschaedigterEAIndexTeiltDieDateifolge) {
     };
     for (const auto& f : faelle) {
         kb.person.leeren();
-        indexSchreiben(kb.s.datei, 4, f.index);
-        const Bericht b = eaListe(kb.s);
+        indexSchreiben(kb.s.verein.datei, 4, f.index);
+        const Bericht b = eaListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
         EXPECT_EQ(bunrSpalte(b.reiter[0].raster[0]), (Zeile{"2", "4", "", ""})) << f.name;
         EXPECT_EQ(bunrSpalte(b.reiter[0].raster[1]), (Zeile{"1", "3", "", ""})) << f.name;
-        EXPECT_EQ(kontenListe(kb.s, 1).reiter[0].raster[0].zeilen[0][0], "2") << f.name;
+        EXPECT_EQ(kontenListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText, 1)
+                      .reiter[0]
+                      .raster[0]
+                      .zeilen[0][0],
+                  "2")
+            << f.name;
         ASSERT_EQ(kb.person.meldungen().size(), 2u) << f.name;
         EXPECT_EQ(kb.person.meldungen()[0].text, kBeschaedigt);
     }
@@ -268,7 +287,9 @@ TEST(ListenBetrag, GleichtDemAllgemeinenBetragstext) {
 
 TEST_F(Listen, StandMitZweistelligemJahr) {
     kb.uhr.setze(Datum{2005, 12, 24});
-    EXPECT_NE(eaListe(kb.s).fenstertitel.find("; Stand: 24.12.05)"), std::string::npos);
+    EXPECT_NE(eaListe(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText)
+                  .fenstertitel.find("; Stand: 24.12.05)"),
+              std::string::npos);
 }
 
 } // namespace

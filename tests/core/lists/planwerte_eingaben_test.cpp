@@ -4,6 +4,7 @@
 #include "ordnerbild.h"
 
 #include "core/common/fehler.h"
+#include "core/files/oeffnen.h"
 #include "core/lists/planvorgaben.h"
 #include "core/lists/planwerte.h"
 #include "core/lists/sollist.h"
@@ -57,19 +58,20 @@ TEST(SchlechteEingaben, PlanFile) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
-        bytesSchreiben(k.s.datei.dateien().planwerte(), f.inhalt);
+        bytesSchreiben(k.s.verein.datei.dateien().planwerte(), f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
-        planwerteLaden(k.s);
-        EXPECT_TRUE(k.s.planvorgaben);
-        EXPECT_EQ(k.s.plan[static_cast<int>(Seite::Ausgabe)][1].wert, f.wert);
+        planwerteEinlesen(k.s.verein, k.s.person);
+        EXPECT_TRUE(k.s.verein.planvorgaben);
+        EXPECT_EQ(k.s.verein.plan[static_cast<int>(Seite::Ausgabe)][1].wert, f.wert);
         for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
-            const Planvorgabenmodell modell(k.s, seite);
+            const Planvorgabenmodell modell(k.s.verein, k.s.person, seite);
             EXPECT_EQ(modell.raster().zeilen.size(), 99u);
         }
         if (f.ueberlauf)
-            EXPECT_THROW(sollIstVergleich(k.s), UeberlaufFehler);
+            EXPECT_THROW(sollIstVergleich(k.s.verein, k.s.person, k.s.uhr, k.s.euroText),
+                         UeberlaufFehler);
         else
-            EXPECT_TRUE(sollIstVergleich(k.s));
+            EXPECT_TRUE(sollIstVergleich(k.s.verein, k.s.person, k.s.uhr, k.s.euroText));
         EXPECT_TRUE(k.person.meldungen().empty());
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }

@@ -3,6 +3,8 @@
 
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateischreiben.h"
+#include "core/files/oeffnen.h"
 #include "core/lists/planvorgaben.h"
 #include "core/lists/planwerte.h"
 #include "core/lists/sollist.h"
@@ -23,30 +25,30 @@ constexpr std::size_t kAus = 0, kEin = 1;
 class Plan : public ::testing::Test {
   protected:
     void SetUp() override {
-        auto& t = kb.s.def.typen;
+        auto& t = kb.s.verein.def.typen;
         t.setzeTypName(Seite::Ausgabe, 1, "Miete");
         t.setzeTypName(Seite::Ausgabe, 2, "Strom");
         t.setzeGruppenName(Seite::Ausgabe, 1, "Haus");
         t.setzeGruppeVon(Seite::Ausgabe, 1, 1);
         t.setzeGruppeVon(Seite::Ausgabe, 2, 1);
-        planvorgabenBeginnen(kb.s);
+        planvorgabenBeginnen(kb.s.verein);
     }
-    std::string planDatei() const { return kb.s.datei.dateien().planwerte(); }
+    std::string planDatei() const { return kb.s.verein.datei.dateien().planwerte(); }
     Kassenbuch kb;
 };
 
 TEST_F(Plan, DateiTraegtBeideTabellenInIhrerSatzfolge) {
-    kb.s.plan[kAus][1] = {12.5, false};
-    kb.s.plan[kAus][69] = {3, false}; // group 19: record 39
-    kb.s.plan[kEin][21] = {7, false}; // first block, second record
-    kb.s.plan[kAus][99] = {0, true};  // last block, third record
-    ASSERT_TRUE(planwerteSchreiben(kb.s));
+    kb.s.verein.plan[kAus][1] = {12.5, false};
+    kb.s.verein.plan[kAus][69] = {3, false}; // group 19: record 39
+    kb.s.verein.plan[kEin][21] = {7, false}; // first block, second record
+    kb.s.verein.plan[kAus][99] = {0, true};  // last block, third record
+    ASSERT_TRUE(planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person));
     EXPECT_EQ(dateiGroesse(planDatei()), 198u * 9);
-    const Planwerte geschrieben = kb.s.plan;
-    kb.s.plan = {};
-    planwerteLaden(kb.s);
-    EXPECT_TRUE(kb.s.planvorgaben);
-    EXPECT_EQ(kb.s.plan, geschrieben);
+    const Planwerte geschrieben = kb.s.verein.plan;
+    kb.s.verein.plan = {};
+    planwerteEinlesen(kb.s.verein, kb.s.person);
+    EXPECT_TRUE(kb.s.verein.planvorgaben);
+    EXPECT_EQ(kb.s.verein.plan, geschrieben);
     // Offsets of the fixed order: record 39 and record 79 + 1.
     std::ifstream in(planDatei(), std::ios::binary);
     std::vector<unsigned char> roh((std::istreambuf_iterator<char>(in)), {});
@@ -59,37 +61,37 @@ TEST_F(Plan, DateiTraegtBeideTabellenInIhrerSatzfolge) {
 }
 
 TEST_F(Plan, KurzeDateiUndFehlendeDatei) {
-    kb.s.plan[kAus][30] = {9, true};
-    kb.s.plan[kEin][80] = {9, false};
+    kb.s.verein.plan[kAus][30] = {9, true};
+    kb.s.verein.plan[kEin][80] = {9, false};
     std::vector<std::uint8_t> roh(78 * 9, 0);
     roh[0 * 9 + 7] = 0x40; // 2.0 for expense type 1
     dateiErsetzen(planDatei(), roh);
-    planwerteLaden(kb.s);
-    EXPECT_EQ(kb.s.plan[kAus][1].wert, 2.0);
-    EXPECT_EQ(kb.s.plan[kAus][30], Planeintrag{});
-    EXPECT_EQ(kb.s.plan[kEin][80], Planeintrag{});
+    planwerteEinlesen(kb.s.verein, kb.s.person);
+    EXPECT_EQ(kb.s.verein.plan[kAus][1].wert, 2.0);
+    EXPECT_EQ(kb.s.verein.plan[kAus][30], Planeintrag{});
+    EXPECT_EQ(kb.s.verein.plan[kEin][80], Planeintrag{});
     dateiLoeschen(planDatei());
-    kb.s.plan[kAus][1].wert = 4;
-    planwerteLaden(kb.s);
-    EXPECT_FALSE(kb.s.planvorgaben);
-    EXPECT_EQ(kb.s.plan[kAus][1].wert, 4); // the tables keep their contents
+    kb.s.verein.plan[kAus][1].wert = 4;
+    planwerteEinlesen(kb.s.verein, kb.s.person);
+    EXPECT_FALSE(kb.s.verein.planvorgaben);
+    EXPECT_EQ(kb.s.verein.plan[kAus][1].wert, 4); // the tables keep their contents
 }
 
 TEST_F(Plan, FehlgeschlagenesSpeichernLaesstDieAlteDatei) {
-    kb.s.plan[kAus][1] = {1, false};
-    ASSERT_TRUE(planwerteSchreiben(kb.s));
-    kb.s.plan[kAus][1] = {2, false};
+    kb.s.verein.plan[kAus][1] = {1, false};
+    ASSERT_TRUE(planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person));
+    kb.s.verein.plan[kAus][1] = {2, false};
     testhaken::schreibfehlerNach(0, ENOSPC);
-    EXPECT_FALSE(planwerteSchreiben(kb.s));
+    EXPECT_FALSE(planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person));
     testhaken::zuruecksetzen();
     ASSERT_EQ(kb.person.meldungen().size(), 1u);
     EXPECT_EQ(kb.person.meldungen()[0].text, "Datei konnte nicht erstellt werden!");
-    planwerteLaden(kb.s);
-    EXPECT_EQ(kb.s.plan[kAus][1].wert, 1);
+    planwerteEinlesen(kb.s.verein, kb.s.person);
+    EXPECT_EQ(kb.s.verein.plan[kAus][1].wert, 1);
 }
 
 TEST_F(Plan, BetragsformatImDialog) {
-    Planvorgabenmodell m(kb.s, Seite::Ausgabe);
+    Planvorgabenmodell m(kb.s.verein, kb.s.person, Seite::Ausgabe);
     EXPECT_EQ(m.zeilenText(1), " 1: Miete");
     EXPECT_EQ(m.zeilenText(51), "51: Haus");
     EXPECT_TRUE(m.uebernehmen(2, "12,5"));
@@ -101,7 +103,7 @@ TEST_F(Plan, BetragsformatImDialog) {
 }
 
 TEST_F(Plan, GruppenregelFragtUndLoestAuf) {
-    Planvorgabenmodell m(kb.s, Seite::Ausgabe);
+    Planvorgabenmodell m(kb.s.verein, kb.s.person, Seite::Ausgabe);
     ASSERT_TRUE(m.uebernehmen(1, "100"));
     kb.person.antworte(Knopf::Nein);
     EXPECT_FALSE(m.uebernehmen(51, "500"));
@@ -119,16 +121,16 @@ TEST_F(Plan, GruppenregelFragtUndLoestAuf) {
     EXPECT_EQ(kb.person.meldungen().size(), 2u);
     ASSERT_TRUE(m.uebernehmen(51, "300"));
     ASSERT_TRUE(m.speichern());
-    EXPECT_EQ(kb.s.plan[kAus][1], (Planeintrag{0, true}));
-    EXPECT_EQ(kb.s.plan[kAus][51], (Planeintrag{300, false}));
+    EXPECT_EQ(kb.s.verein.plan[kAus][1], (Planeintrag{0, true}));
+    EXPECT_EQ(kb.s.verein.plan[kAus][51], (Planeintrag{300, false}));
     EXPECT_EQ(dateiGroesse(planDatei()), 198u * 9);
 }
 
 TEST_F(Plan, ZyklischeGruppenWerdenEinmalGesammelt) {
-    auto& t = kb.s.def.typen;
+    auto& t = kb.s.verein.def.typen;
     t.setzeGruppeVon(Seite::Ausgabe, 51, 2); // Haus under group 2
     t.setzeGruppeVon(Seite::Ausgabe, 52, 1); // group 2 under Haus
-    Planvorgabenmodell m(kb.s, Seite::Ausgabe);
+    Planvorgabenmodell m(kb.s.verein, kb.s.person, Seite::Ausgabe);
     EXPECT_EQ(m.mitglieder(51), (std::vector<int>{52, 2, 1}));
 }
 
@@ -140,8 +142,8 @@ class Vergleich : public Plan {
 };
 
 TEST_F(Vergleich, OhnePlanvorgabenEineNachricht) {
-    kb.s.planvorgaben = false;
-    EXPECT_FALSE(sollIstVergleich(kb.s));
+    kb.s.verein.planvorgaben = false;
+    EXPECT_FALSE(sollIstVergleich(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText));
     ASSERT_EQ(kb.person.meldungen().size(), 1u);
     EXPECT_EQ(kb.person.meldungen()[0].text,
               "\rSie haben noch keine Planvorgaben getätigt! (Menü Buchungen...)");
@@ -152,10 +154,10 @@ TEST_F(Vergleich, GruppeMitAllenMitgliedernGeplantesNurInPlanungen) {
     buchen(2, 30, true);
     buchen(1, 5, false, true); // income of the same type number: other side
     buchen(1, 0);              // deleted
-    kb.s.plan[kAus][1] = {0, true};
-    kb.s.plan[kAus][51] = {200, false};
-    kb.s.plan[kEin][1] = {10, false};
-    const auto b = sollIstVergleich(kb.s);
+    kb.s.verein.plan[kAus][1] = {0, true};
+    kb.s.verein.plan[kAus][51] = {200, false};
+    kb.s.verein.plan[kEin][1] = {10, false};
+    const auto b = sollIstVergleich(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
     ASSERT_TRUE(b);
     EXPECT_EQ(b->waehrungszeile, A("Alle Beträge in DM"));
     EXPECT_EQ(b->fenstertitel.rfind("Soll-Ist-Vergleich f", 0), 0u);
@@ -174,11 +176,11 @@ TEST_F(Vergleich, GruppeMitAllenMitgliedernGeplantesNurInPlanungen) {
 
 TEST_F(Vergleich, ZyklusZaehltNullMitMeldung) {
     buchen(1, 100);
-    auto& t = kb.s.def.typen;
+    auto& t = kb.s.verein.def.typen;
     t.setzeGruppeVon(Seite::Ausgabe, 51, 2);
     t.setzeGruppeVon(Seite::Ausgabe, 52, 1);
-    kb.s.plan[kAus][51] = {50, false};
-    const auto b = sollIstVergleich(kb.s);
+    kb.s.verein.plan[kAus][51] = {50, false};
+    const auto b = sollIstVergleich(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
     ASSERT_TRUE(b);
     EXPECT_EQ(b->reiter[0].raster[0].zeilen[0][3], "     100.00");
     ASSERT_EQ(kb.person.meldungen().size(), 1u);

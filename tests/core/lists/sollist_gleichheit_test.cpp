@@ -9,6 +9,7 @@
 #include "core/common/betrag.h"
 #include "core/common/real6.h"
 #include "core/common/typverwaltung.h"
+#include "core/files/dateischreiben.h"
 #include "core/lists/planwerte.h"
 #include "core/lists/sollist.h"
 #include "fehlerlauf.h"
@@ -27,7 +28,7 @@ Tripel wieBeschrieben(const Sitzung& s, Seite seite, int n) {
     Tripel t;
     if (!Typverwaltung::istGruppe(n)) {
         const std::uint8_t code = Typverwaltung::postenZuTypcode(n);
-        for (const TBuchung& b : alleBuchungenLesen(s.datei.dateiname())) {
+        for (const TBuchung& b : alleBuchungenLesen(s.verein.datei.dateiname())) {
             if (b.typcode != code || b.istEinnahme() != (seite == Seite::Einnahme)) continue;
             long double& feld = b.istGeplant() ? t.geplant : t.real;
             feld = durchReal6(feld + b.betrag.wert());
@@ -36,7 +37,7 @@ Tripel wieBeschrieben(const Sitzung& s, Seite seite, int n) {
         return t;
     }
     for (int m = 1; m <= kPosten; ++m)
-        if (m != n && s.def.typen.gruppeVon(seite, m) == Typverwaltung::postenZuGruppe(n))
+        if (m != n && s.verein.def.typen.gruppeVon(seite, m) == Typverwaltung::postenZuGruppe(n))
             t.addieren(wieBeschrieben(s, seite, m));
     return t;
 }
@@ -46,12 +47,12 @@ std::vector<std::vector<std::string>> erwarteteZeilen(const Sitzung& s, Seite se
     std::array<long double, 5> spalten{};
     for (int n = 1; n <= kPosten; ++n) {
         const double soll =
-            s.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(n)].wert;
+            s.verein.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(n)].wert;
         if (soll == 0) continue;
         const Tripel t = wieBeschrieben(s, seite, n);
         const std::array<long double, 5> w{t.real, t.geplant, t.summe, soll,
                                            durchReal6(soll - t.summe)};
-        std::vector<std::string> z{s.def.typen.postenName(seite, n)};
+        std::vector<std::string> z{s.verein.def.typen.postenName(seite, n)};
         for (std::size_t c = 0; c < 5; ++c) {
             z.push_back(BetragText(w[c], 11));
             spalten[c] = durchReal6(spalten[c] + w[c]);
@@ -71,7 +72,7 @@ std::vector<std::vector<std::string>> erwarteteZeilen(const Sitzung& s, Seite se
 void vereinErzeugen(Kassenbuch& kb, unsigned saat, int buchungen) {
     std::mt19937 zufall(saat);
     auto w = [&](unsigned m) { return static_cast<int>(zufall() % m); };
-    auto& t = kb.s.def.typen;
+    auto& t = kb.s.verein.def.typen;
     for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
         for (int n = 1; n <= kTypen; ++n) {
             t.setzeTypName(seite, n, "T" + std::to_string(n));
@@ -85,10 +86,10 @@ void vereinErzeugen(Kassenbuch& kb, unsigned saat, int buchungen) {
                                                       : g + 1 + w(static_cast<unsigned>(hoeher)));
         }
         for (int n = 1; n <= kPosten; ++n)
-            kb.s.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(n)] =
+            kb.s.verein.plan[static_cast<std::size_t>(seite)][static_cast<std::size_t>(n)] =
                 w(10) == 0 ? Planeintrag{0, true} : Planeintrag{(1 + w(500000)) / 100.0, false};
     }
-    kb.s.planvorgaben = true;
+    kb.s.verein.planvorgaben = true;
     std::vector<std::uint8_t> roh;
     for (int i = 0; i < buchungen; ++i) {
         test::Satz satz;
@@ -107,7 +108,7 @@ TEST(SollIstGleichheit, EinDurchlaufGleichDerRegelWieBeschrieben) {
     for (unsigned saat : {1u, 2u, 3u}) {
         Kassenbuch kb;
         vereinErzeugen(kb, saat, 3000);
-        const auto b = sollIstVergleich(kb.s);
+        const auto b = sollIstVergleich(kb.s.verein, kb.s.person, kb.s.uhr, kb.s.euroText);
         ASSERT_TRUE(b);
         EXPECT_TRUE(kb.person.meldungen().empty()) << "no cycle, no message";
         const auto& raster = b->reiter.at(0).raster;
@@ -123,12 +124,13 @@ TEST(SollIstGleichheit, EinDurchlaufGleichDerRegelWieBeschrieben) {
 // file or the new one is there, never a part, and no temporary file stays.
 TEST(PlanwerteSchreiben, FehlerLassenAlteOderNeueDateiGanz) {
     Kassenbuch kb;
-    kb.s.plan[0][1] = {10, false};
-    ASSERT_TRUE(planwerteSchreiben(kb.s));
-    kb.s.plan[0][1] = {20, false};
-    kb.s.plan[1][99] = {0, true};
+    kb.s.verein.plan[0][1] = {10, false};
+    ASSERT_TRUE(planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person));
+    kb.s.verein.plan[0][1] = {20, false};
+    kb.s.verein.plan[1][99] = {0, true};
     const auto bericht = test::fehlerlaeufe(
-        kb.dir.pfad(), [&] { return planwerteSchreiben(kb.s); },
+        kb.dir.pfad(),
+        [&] { return planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person); },
         [](const test::Laufbefund& l) { return test::dateienGanz(l); });
     EXPECT_GE(bericht.schritte, 3u);
     EXPECT_TRUE(bericht.probleme.empty()) << ::testing::PrintToString(bericht.probleme);

@@ -68,10 +68,10 @@ TEST(Tabelle, KopfMitWaehrung) {
     EXPECT_EQ(betragsKopf("EUR"), "Betrag(EUR)");
     test::Kassenbuch kb;
     kb.s.euroText = "\x80";
-    auto kopf = tabellenKopf(kb.s);
+    auto kopf = tabellenKopf(kb.s.waehrungstext());
     EXPECT_EQ(kopf[4], "Betrag (DM)"); // no rate: national currency
-    kb.s.def.waehrung.Kurs = 1.95583L;
-    kopf = tabellenKopf(kb.s);
+    kb.s.verein.def.waehrung.Kurs = 1.95583L;
+    kopf = tabellenKopf(kb.s.waehrungstext());
     EXPECT_EQ(ansiNachUtf8(kopf[4]), "Betrag (€)");
     EXPECT_EQ(kopf[0], "BuNr");
     EXPECT_EQ(kopf[3], "Buchungstext");

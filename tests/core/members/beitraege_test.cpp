@@ -1,5 +1,6 @@
 // Further rates, member settings, booking contributions, the reset, the Euro changeover and
 // the member list.
+#include "core/files/oeffnen.h"
 #include "core/members/beitraegebuchen.h"
 #include "core/members/karteikarte.h"
 #include "core/members/mitgliedereinstellungen.h"
@@ -32,28 +33,28 @@ TEST(SatzBetrag, ReadsTheFormsOfTheGrid) {
 class Verein : public ::testing::Test {
   protected:
     void SetUp() override {
-        k.s.def.konten.fill(kUnbenannt);
-        k.s.def.konten[2] = "Bank";
-        k.s.def.mitgliedEinstellung = 12; // account 2, guarded
-        k.s.def.standardBeitrag = 50;
-        k.s.beitraege = vorgabeSaetze(k.s.def);
-        k.s.beitraege.eintraege[1].name.setze("Jugend");
-        k.s.beitraege.eintraege[1].cent = 2500;
-        k.s.beitraege.eintraege[3].cent = 3000; // amount without a name
+        k.s.verein.def.konten.fill(kUnbenannt);
+        k.s.verein.def.konten[2] = "Bank";
+        k.s.verein.def.mitgliedEinstellung = 12; // account 2, guarded
+        k.s.verein.def.standardBeitrag = 50;
+        k.s.verein.beitraege = vorgabeSaetze(k.s.verein.def);
+        k.s.verein.beitraege.eintraege[1].name.setze("Jugend");
+        k.s.verein.beitraege.eintraege[1].cent = 2500;
+        k.s.verein.beitraege.eintraege[3].cent = 3000; // amount without a name
         for (const auto& m : {mitglied("Abel", "Anna", 0), mitglied("Berg", "Bernd", 1),
                               mitglied("Cord", "Cora", 3)})
             mitgliedEinfuegen(pfad(), m);
         for (int i = 1; i <= 9; ++i)
             leereDateiAnlegen(k.index(i));
         k.s.dateiOffen = true;
-        k.s.mitgliederVorhanden = true;
+        k.s.verein.mitgliederVorhanden = true;
     }
-    std::string pfad() const { return k.s.datei.dateien().mitglieder(); }
+    std::string pfad() const { return k.s.verein.datei.dateien().mitglieder(); }
     Kassenbuch k;
 };
 
 TEST_F(Verein, FurtherRatesRefuseABadRowWithItsNumberAndStoreNothing) {
-    SaetzeEingaben e = beitrSaetzeFuellen(k.s);
+    SaetzeEingaben e = beitrSaetzeFuellen(k.s.verein.beitraege);
     EXPECT_EQ(e[0].betrag, "25,00");
     e[0] = {"Erwachsene", "12,5"};
     e[6].betrag = "1,2,3";
@@ -61,11 +62,11 @@ TEST_F(Verein, FurtherRatesRefuseABadRowWithItsNumberAndStoreNothing) {
     ASSERT_EQ(k.person.meldungen().size(), 1u);
     EXPECT_EQ(k.person.meldungen()[0].titel, "Falsches Zahlenformat");
     EXPECT_NE(k.person.meldungen()[0].text.find("In Zeile 7 wurde"), std::string::npos);
-    EXPECT_EQ(k.s.beitraege.eintraege[1].name.text(), "Jugend");
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[1].name.text(), "Jugend");
     e[6].betrag = "";
     EXPECT_EQ(beitrSaetzeOk(k.s, e), Speicherausgang::Gespeichert);
-    EXPECT_EQ(k.s.beitraege.eintraege[1].cent, 1250);
-    EXPECT_EQ(bytesLesen(k.s.datei.dateien().beitraege()).size(), 924u);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[1].cent, 1250);
+    EXPECT_EQ(bytesLesen(k.s.verein.datei.dateien().beitraege()).size(), 924u);
 }
 
 TEST_F(Verein, SettingsCheckInOrderAndKeepTheCodeWordAddition) {
@@ -80,22 +81,22 @@ TEST_F(Verein, SettingsCheckInOrderAndKeepTheCodeWordAddition) {
           Fall{2, "655,36", "\r655.36 hat kein gültiges Betragsformat!"},
           Fall{2, "-1", "\r-1 hat kein gültiges Betragsformat!"}}) {
         k.person.leeren();
-        MglEinstEingaben e = mglEinstFuellen(k.s);
+        MglEinstEingaben e = mglEinstFuellen(k.s.verein.def);
         e.konto = f.konto;
         e.betrag = f.betrag;
         EXPECT_EQ(mglEinstOk(k.s, e), Speicherausgang::Abgewiesen) << f.betrag;
         ASSERT_EQ(k.person.meldungen().size(), 1u);
         EXPECT_EQ(k.person.meldungen()[0].text, f.meldung);
     }
-    EXPECT_EQ(k.s.def.standardBeitrag, 50);
-    MglEinstEingaben e = mglEinstFuellen(k.s);
+    EXPECT_EQ(k.s.verein.def.standardBeitrag, 50);
+    MglEinstEingaben e = mglEinstFuellen(k.s.verein.def);
     EXPECT_EQ(e.betrag, "50.00");
     e.betrag = "12,5";
     e.felder[1] = "Telefonnummer";
     EXPECT_EQ(mglEinstOk(k.s, e), Speicherausgang::Gespeichert);
-    EXPECT_EQ(k.s.def.mitgliedEinstellung, 12);
-    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 1250);
-    EXPECT_EQ(k.s.def.freiFelder[2], "Telefonnum");
+    EXPECT_EQ(k.s.verein.def.mitgliedEinstellung, 12);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[0].cent, 1250);
+    EXPECT_EQ(k.s.verein.def.freiFelder[2], "Telefonnum");
 }
 
 TEST_F(Verein, BoxesFollowPaidMarkAndBookableRate) {
@@ -164,49 +165,49 @@ TEST_F(Verein, ResetWithEverybodyPaidAsksOnlyOnce) {
 }
 
 TEST_F(Verein, ChangeoverConvertsStandardAndFurtherRatesOnYes) {
-    k.s.def.waehrung.Kurs = 1.95583L;
+    k.s.verein.def.waehrung.Kurs = 1.95583L;
     k.person.antworte(Knopf::Nein);
-    EXPECT_TRUE(beitragssaetzeUmstellen(k.s));
-    EXPECT_EQ(k.s.def.standardBeitrag, 50);
+    EXPECT_TRUE(beitragssaetzeUmstellen(k.s.verein, k.s.person));
+    EXPECT_EQ(k.s.verein.def.standardBeitrag, 50);
     k.person.antworte(Knopf::Abbruch);
-    EXPECT_FALSE(beitragssaetzeUmstellen(k.s));
+    EXPECT_FALSE(beitragssaetzeUmstellen(k.s.verein, k.s.person));
     k.person.antworte(Knopf::Ja);
-    EXPECT_TRUE(beitragssaetzeUmstellen(k.s));
+    EXPECT_TRUE(beitragssaetzeUmstellen(k.s.verein, k.s.person));
     EXPECT_NE(k.person.meldungen().back().text.find("von 50.00 DM."), std::string::npos);
     EXPECT_NE(k.person.meldungen().back().text.find("von 25.56 EUR."), std::string::npos);
-    EXPECT_NEAR(static_cast<double>(k.s.def.standardBeitrag), 25.56, 1e-9);
-    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 2556);
-    EXPECT_EQ(k.s.beitraege.eintraege[3].cent, 1534);
-    EXPECT_EQ(k.s.beitraege.eintraege[1].cent, 1278);
-    k.s.def.standardBeitrag = 0;
-    EXPECT_TRUE(beitragssaetzeUmstellen(k.s)); // nothing asked
+    EXPECT_NEAR(static_cast<double>(k.s.verein.def.standardBeitrag), 25.56, 1e-9);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[0].cent, 2556);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[3].cent, 1534);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[1].cent, 1278);
+    k.s.verein.def.standardBeitrag = 0;
+    EXPECT_TRUE(beitragssaetzeUmstellen(k.s.verein, k.s.person)); // nothing asked
 }
 
 // A failed write during the changeover leaves both files as they were and stops the year
 // (the write that puts the rates back succeeds: the failure is one operation).
 TEST_F(Verein, ChangeoverWithAFailedWriteChangesNeither) {
-    k.s.def.waehrung.Kurs = 1.95583L;
-    ASSERT_TRUE(definitionenSchreiben(k.s.datei.basisname, k.s.def, k.person));
-    ASSERT_TRUE(beitragssaetzeSchreiben(k.s));
-    const std::string def = k.s.datei.dateien().definitionen();
-    const std::string btr = k.s.datei.dateien().beitraege();
+    k.s.verein.def.waehrung.Kurs = 1.95583L;
+    ASSERT_TRUE(definitionenSchreiben(k.s.verein.datei.basisname, k.s.verein.def, k.person));
+    ASSERT_TRUE(beitragssaetzeSchreiben(k.s.verein.dateien(), k.s.verein.beitraege, k.s.person));
+    const std::string def = k.s.verein.datei.dateien().definitionen();
+    const std::string btr = k.s.verein.datei.dateien().beitraege();
     const auto defVorher = bytesLesen(def);
     const auto btrVorher = bytesLesen(btr);
-    const auto saetzeVorher = k.s.beitraege.eintraege;
+    const auto saetzeVorher = k.s.verein.beitraege.eintraege;
     bool gelungen = false;
     for (std::uint64_t schritt = 1; !gelungen && schritt < 200; ++schritt) {
         k.person.antworte(Knopf::Ja);
         testhaken::fehlerBeiSchritt(schritt, ENOSPC);
-        gelungen = beitragssaetzeUmstellen(k.s);
+        gelungen = beitragssaetzeUmstellen(k.s.verein, k.s.person);
         testhaken::zuruecksetzen();
         if (gelungen) break;
         EXPECT_EQ(bytesLesen(def), defVorher) << schritt;
         EXPECT_EQ(bytesLesen(btr), btrVorher) << schritt;
-        EXPECT_EQ(k.s.def.standardBeitrag, 50) << schritt;
-        EXPECT_EQ(k.s.beitraege.eintraege[3].cent, saetzeVorher[3].cent) << schritt;
+        EXPECT_EQ(k.s.verein.def.standardBeitrag, 50) << schritt;
+        EXPECT_EQ(k.s.verein.beitraege.eintraege[3].cent, saetzeVorher[3].cent) << schritt;
     }
     EXPECT_TRUE(gelungen);
-    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 2556);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[0].cent, 2556);
     EXPECT_NE(bytesLesen(btr), btrVorher);
 }
 
@@ -237,7 +238,7 @@ TEST_F(Verein, MemberListShowsChosenColumnsInOrder) {
     ASSERT_TRUE(leer);
     EXPECT_EQ(leer->reiter[0].raster[0].kopf, (std::vector<std::string>{"Mitglied", "Bez"}));
     EXPECT_EQ(leer->fenstertitel,
-              A("Mitgliederliste für Datei: ") + k.s.datei.basisname + " (Stand: 1.3.26)");
+              A("Mitgliederliste für Datei: ") + k.s.verein.datei.basisname + " (Stand: 1.3.26)");
     wahl.frei[3] = wahl.frei[1] = wahl.beschreibung = wahl.betrag = true;
     const auto b = mitgliederlisteErstellen(k.s, wahl);
     const Raster& r = b->reiter[0].raster[0];
@@ -252,35 +253,38 @@ TEST_F(Verein, OldMemberFileIsImportedOnceWithRateIndexZero) {
         const auto b = m.packen();
         alt.insert(alt.end(), b.begin(), b.begin() + 173);
     }
-    bytesSchreiben(k.s.datei.dateien().mitgliederAlt(), alt);
-    EXPECT_FALSE(altesMitgliederformatImportieren(k.s)); // the new file exists
+    bytesSchreiben(k.s.verein.datei.dateien().mitgliederAlt(), alt);
+    EXPECT_FALSE(
+        altesMitgliederformatImportieren(k.s.verein.dateien(), k.s.person)); // the new file exists
     dateiLoeschen(pfad());
-    EXPECT_TRUE(altesMitgliederformatImportieren(k.s));
+    EXPECT_TRUE(altesMitgliederformatImportieren(k.s.verein.dateien(), k.s.person));
     EXPECT_EQ(k.person.meldungen().back().titel, "Import erfolgt");
     EXPECT_EQ(dateiGroesse(pfad()), 3u * 174u);
     for (const auto& m : mitgliederLesen(pfad()))
         EXPECT_EQ(m.satz, 0);
-    EXPECT_TRUE(dateiExistiert(k.s.datei.dateien().mitgliederAlt()));
+    EXPECT_TRUE(dateiExistiert(k.s.verein.datei.dateien().mitgliederAlt()));
 }
 
 // Rates that exist but cannot be read are defaults in memory: nothing may write them over
 // the file, use their amounts or reset a member's rate by them.
 TEST_F(Verein, UnreadableRatesAreNeverWrittenOverOrBookedWith) {
-    ASSERT_EQ(beitrSaetzeOk(k.s, beitrSaetzeFuellen(k.s)), Speicherausgang::Gespeichert);
-    const std::string btr = k.s.datei.dateien().beitraege();
+    ASSERT_EQ(beitrSaetzeOk(k.s, beitrSaetzeFuellen(k.s.verein.beitraege)),
+              Speicherausgang::Gespeichert);
+    const std::string btr = k.s.verein.datei.dateien().beitraege();
     const auto datei = bytesLesen(btr);
     testhaken::fehlerBeiSchritt(1, EIO);
-    beitragssaetzeLesen(k.s);
+    beitragssaetzeEinlesen(k.s.verein, k.s.person);
     testhaken::zuruecksetzen();
-    ASSERT_TRUE(k.s.beitraege.unlesbar);
-    const std::string standardVorher = std::to_string(k.s.def.standardBeitrag);
+    ASSERT_TRUE(k.s.verein.beitraege.unlesbar);
+    const std::string standardVorher = std::to_string(k.s.verein.def.standardBeitrag);
 
     k.person.leeren();
-    MglEinstEingaben e = mglEinstFuellen(k.s);
+    MglEinstEingaben e = mglEinstFuellen(k.s.verein.def);
     e.betrag = "12";
     EXPECT_EQ(mglEinstOk(k.s, e), Speicherausgang::Schreibfehler);
-    EXPECT_EQ(std::to_string(k.s.def.standardBeitrag), standardVorher);
-    EXPECT_EQ(beitrSaetzeOk(k.s, beitrSaetzeFuellen(k.s)), Speicherausgang::Schreibfehler);
+    EXPECT_EQ(std::to_string(k.s.verein.def.standardBeitrag), standardVorher);
+    EXPECT_EQ(beitrSaetzeOk(k.s, beitrSaetzeFuellen(k.s.verein.beitraege)),
+              Speicherausgang::Schreibfehler);
     for (const auto& m : k.person.meldungen())
         EXPECT_EQ(m.text, "Fehler beim Speichern der Beitragssätze!");
     EXPECT_EQ(k.person.meldungen().size(), 2u);
@@ -304,7 +308,7 @@ TEST_F(Verein, NewMemberImportsTheOldRegisterFirst) {
         const auto b = m.packen();
         alt.insert(alt.end(), b.begin(), b.begin() + 173);
     }
-    bytesSchreiben(k.s.datei.dateien().mitgliederAlt(), alt);
+    bytesSchreiben(k.s.verein.datei.dateien().mitgliederAlt(), alt);
     dateiLoeschen(pfad());
     EXPECT_EQ(karteDialog(k.s, std::nullopt,
                           [](Karteikarte& c) {

@@ -1,4 +1,5 @@
 // Member record layout, the rates file and the contribution of a member.
+#include "core/files/oeffnen.h"
 #include "core/members/beitragssaetze.h"
 #include "mitglieder_testdaten.h"
 
@@ -70,32 +71,32 @@ TEST(Beitragssaetze, BookableOnlyWithNameOtherThanDashesAndAnAmount) {
 
 TEST(Beitragssaetze, OpeningWithoutFileGivesDefaultsAndWritingReadsBack) {
     Kassenbuch k;
-    k.s.def.standardBeitrag = 12.345L;
-    beitragssaetzeLesen(k.s);
+    k.s.verein.def.standardBeitrag = 12.345L;
+    beitragssaetzeEinlesen(k.s.verein, k.s.person);
     EXPECT_TRUE(k.person.meldungen().empty());
-    EXPECT_EQ(k.s.beitraege.eintraege[0].name.text(), "Standard");
-    EXPECT_EQ(k.s.beitraege.eintraege[0].cent, 1235);
-    EXPECT_EQ(k.s.beitraege.eintraege[5].cent, 0);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[0].name.text(), "Standard");
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[0].cent, 1235);
+    EXPECT_EQ(k.s.verein.beitraege.eintraege[5].cent, 0);
 
-    k.s.beitraege.eintraege[3].name.setze("Jugend");
-    k.s.beitraege.eintraege[3].cent = 2500;
-    ASSERT_TRUE(beitragssaetzeSchreiben(k.s));
-    EXPECT_EQ(bytesLesen(k.s.datei.dateien().beitraege()).size(), 924u);
-    const Beitragssaetze geschrieben = k.s.beitraege;
-    k.s.beitraege = {};
-    beitragssaetzeLesen(k.s);
-    EXPECT_EQ(k.s.beitraege, geschrieben);
+    k.s.verein.beitraege.eintraege[3].name.setze("Jugend");
+    k.s.verein.beitraege.eintraege[3].cent = 2500;
+    ASSERT_TRUE(beitragssaetzeSchreiben(k.s.verein.dateien(), k.s.verein.beitraege, k.s.person));
+    EXPECT_EQ(bytesLesen(k.s.verein.datei.dateien().beitraege()).size(), 924u);
+    const Beitragssaetze geschrieben = k.s.verein.beitraege;
+    k.s.verein.beitraege = {};
+    beitragssaetzeEinlesen(k.s.verein, k.s.person);
+    EXPECT_EQ(k.s.verein.beitraege, geschrieben);
 }
 
 TEST(Beitragssaetze, ShortFileIsReportedAndGivesDefaults) {
     Kassenbuch k;
-    k.s.def.standardBeitrag = 30;
-    bytesSchreiben(k.s.datei.dateien().beitraege(), std::vector<std::uint8_t>(100, 7));
-    beitragssaetzeLesen(k.s);
+    k.s.verein.def.standardBeitrag = 30;
+    bytesSchreiben(k.s.verein.datei.dateien().beitraege(), std::vector<std::uint8_t>(100, 7));
+    beitragssaetzeEinlesen(k.s.verein, k.s.person);
     ASSERT_EQ(k.person.meldungen().size(), 1u);
     EXPECT_EQ(k.person.meldungen()[0].text, "Die Beitragssätze ließen sich nicht einlesen!");
     EXPECT_EQ(k.person.meldungen()[0].titel, "Fehler");
-    EXPECT_EQ(k.s.beitraege, vorgabeSaetze(k.s.def));
+    EXPECT_EQ(k.s.verein.beitraege, vorgabeSaetze(k.s.verein.def));
 }
 
 TEST(Beitragssaetze, CentsAreRoundedAndLimitedToTheEntry) {
@@ -108,19 +109,25 @@ TEST(Beitragssaetze, CentsAreRoundedAndLimitedToTheEntry) {
 
 TEST(Beitragssaetze, DemandPerPeriodSumsEveryMembersContribution) {
     Kassenbuch k;
-    k.s.def.standardBeitrag = 50;
-    EXPECT_EQ(forderungJePeriode(k.s), 0); // no member file
-    k.s.beitraege = vorgabeSaetze(k.s.def);
-    k.s.beitraege.eintraege[1].name.setze("Jugend");
-    k.s.beitraege.eintraege[1].cent = 2550;
-    k.s.beitraege.eintraege[2].cent = 999; // no name: the standard rate applies
-    mitgliederSchreiben(k.s.datei.dateien().mitglieder(),
+    k.s.verein.def.standardBeitrag = 50;
+    EXPECT_EQ(forderungJePeriode(mitgliederLesen(k.s.verein.dateien().mitglieder()),
+                                 k.s.verein.beitraege, k.s.verein.def),
+              0); // no member file
+    k.s.verein.beitraege = vorgabeSaetze(k.s.verein.def);
+    k.s.verein.beitraege.eintraege[1].name.setze("Jugend");
+    k.s.verein.beitraege.eintraege[1].cent = 2550;
+    k.s.verein.beitraege.eintraege[2].cent = 999; // no name: the standard rate applies
+    mitgliederSchreiben(k.s.verein.datei.dateien().mitglieder(),
                         {mitglied("Abel", "A", 0), mitglied("Berg", "B", 1),
                          mitglied("Cord", "C", 2), mitglied("Dorn", "D", 200)});
-    EXPECT_EQ(mitgliederLesen(k.s.datei.dateien().mitglieder()).size(), 4u);
+    EXPECT_EQ(mitgliederLesen(k.s.verein.datei.dateien().mitglieder()).size(), 4u);
+    EXPECT_DOUBLE_EQ(static_cast<double>(beitragsBetrag(mitglied("X", "Y", 1), k.s.verein.beitraege,
+                                                        k.s.verein.def)),
+                     25.5);
     EXPECT_DOUBLE_EQ(
-        static_cast<double>(beitragsBetrag(mitglied("X", "Y", 1), k.s.beitraege, k.s.def)), 25.5);
-    EXPECT_DOUBLE_EQ(static_cast<double>(forderungJePeriode(k.s)), 50 + 25.5 + 50 + 50);
+        static_cast<double>(forderungJePeriode(mitgliederLesen(k.s.verein.dateien().mitglieder()),
+                                               k.s.verein.beitraege, k.s.verein.def)),
+        50 + 25.5 + 50 + 50);
 }
 
 } // namespace

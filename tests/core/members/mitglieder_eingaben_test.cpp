@@ -4,6 +4,7 @@
 #include "mitglieder_testdaten.h"
 #include "ordnerbild.h"
 
+#include "core/files/oeffnen.h"
 #include "core/members/beitragssaetze.h"
 #include "core/members/mitgliederimport.h"
 #include "core/members/mitgliederliste.h"
@@ -51,21 +52,23 @@ TEST(SchlechteEingaben, MemberFile) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
         k.s.dateiOffen = true;
-        k.s.def.standardBeitrag = 50;
-        k.s.beitraege = vorgabeSaetze(k.s.def);
-        const std::string pfad = k.s.datei.dateien().mitglieder();
+        k.s.verein.def.standardBeitrag = 50;
+        k.s.verein.beitraege = vorgabeSaetze(k.s.verein.def);
+        const std::string pfad = k.s.verein.datei.dateien().mitglieder();
         bytesSchreiben(pfad, f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         const auto liste = mitgliederLesen(pfad);
         ASSERT_EQ(liste.size(), f.mitglieder);
         for (const TMitglied& m : liste)
             EXPECT_LE(mitgliedName(m).size(), 42u);
-        EXPECT_EQ(forderungJePeriode(k.s), 50.0L * static_cast<long double>(f.mitglieder));
+        EXPECT_EQ(forderungJePeriode(mitgliederLesen(k.s.verein.dateien().mitglieder()),
+                                     k.s.verein.beitraege, k.s.verein.def),
+                  50.0L * static_cast<long double>(f.mitglieder));
         Spaltenwahl alles;
         alles.frei.fill(true);
         alles.beschreibung = alles.betrag = true;
-        k.s.mitgliederVorhanden = !liste.empty();
-        if (k.s.mitgliederVorhanden) {
+        k.s.verein.mitgliederVorhanden = !liste.empty();
+        if (k.s.verein.mitgliederVorhanden) {
             const auto bericht = mitgliederlisteErstellen(k.s, alles);
             ASSERT_TRUE(bericht);
         }
@@ -76,7 +79,7 @@ TEST(SchlechteEingaben, MemberFile) {
 
 TEST(SchlechteEingaben, MemberFileOf65536Members) {
     Kassenbuch k;
-    const std::string pfad = k.s.datei.dateien().mitglieder();
+    const std::string pfad = k.s.verein.datei.dateien().mitglieder();
     bytesSchreiben(pfad, {});
     std::filesystem::resize_file(pfad, 65536u * TMitglied::kGroesse);
     EXPECT_EQ(mitgliederAnzahl(pfad), 65536u);
@@ -95,9 +98,9 @@ TEST(SchlechteEingaben, OldMemberFile) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
-        const Dateisatz d = k.s.datei.dateien();
+        const Dateisatz d = k.s.verein.datei.dateien();
         bytesSchreiben(d.mitgliederAlt(), f.inhalt);
-        EXPECT_TRUE(altesMitgliederformatImportieren(k.s));
+        EXPECT_TRUE(altesMitgliederformatImportieren(k.s.verein.dateien(), k.s.person));
         EXPECT_NE(meldungstexte(k.person).find("Import erfolgt"), std::string::npos);
         EXPECT_EQ(bytesLesen(d.mitgliederAlt()), f.inhalt);
         const auto neu = mitgliederLesen(d.mitglieder());
@@ -106,7 +109,7 @@ TEST(SchlechteEingaben, OldMemberFile) {
             EXPECT_EQ(m.satz, 0);
         // Imported once: the next opening leaves both files alone.
         const Ordnerbild nachher = ordnerbild(k.dir.pfad());
-        EXPECT_FALSE(altesMitgliederformatImportieren(k.s));
+        EXPECT_FALSE(altesMitgliederformatImportieren(k.s.verein.dateien(), k.s.person));
         EXPECT_EQ(ordnerbild(k.dir.pfad()), nachher);
     }
 }
@@ -139,19 +142,19 @@ TEST(SchlechteEingaben, RatesFile) {
     for (const RatenFall& f : faelle) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
-        k.s.def.standardBeitrag = 12;
-        bytesSchreiben(k.s.datei.dateien().beitraege(), f.inhalt);
+        k.s.verein.def.standardBeitrag = 12;
+        bytesSchreiben(k.s.verein.datei.dateien().beitraege(), f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
-        beitragssaetzeLesen(k.s);
+        beitragssaetzeEinlesen(k.s.verein, k.s.person);
         const std::string texte = meldungstexte(k.person);
         if (f.vorgabe) {
             EXPECT_NE(texte.find(ansiNachUtf8(A("Die Beitragssätze ließen sich nicht einlesen!"))),
                       std::string::npos);
-            EXPECT_EQ(k.s.beitraege, vorgabeSaetze(k.s.def));
+            EXPECT_EQ(k.s.verein.beitraege, vorgabeSaetze(k.s.verein.def));
         } else {
             EXPECT_EQ(texte, "");
-            EXPECT_EQ(k.s.beitraege.eintraege[1].cent, f.cent1);
-            EXPECT_LE(k.s.beitraege.eintraege[1].name.text().size(), 40u);
+            EXPECT_EQ(k.s.verein.beitraege.eintraege[1].cent, f.cent1);
+            EXPECT_LE(k.s.verein.beitraege.eintraege[1].name.text().size(), 40u);
         }
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }

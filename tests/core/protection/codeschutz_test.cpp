@@ -6,6 +6,7 @@
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
 #include "core/files/oeffnen.h"
 #include "core/protection/codeschutz.h"
@@ -49,14 +50,14 @@ class CodeschutzTest : public ::testing::Test {
     void TearDown() override { testhaken::zuruecksetzen(); }
 
     void oeffnen() {
-        s.datei.basisname = basis;
-        s.datei.jahr = "26";
+        s.verein.datei.basisname = basis;
+        s.verein.datei.jahr = "26";
         buchungsdateiOeffnen(s);
     }
     std::string pwd() const { return basis + ".PWD"; }
     // Guards the file on disk directly: definitions 13, the code word file as given.
     void schuetzen(const std::string& inhalt) {
-        TDefinitionen d = s.def;
+        TDefinitionen d = s.verein.def;
         d.mitgliedEinstellung = 13;
         ASSERT_TRUE(definitionenSchreiben(basis, d, person));
         test::textSchreiben(pwd(), inhalt);
@@ -81,23 +82,23 @@ class CodeschutzTest : public ::testing::Test {
 };
 
 TEST_F(CodeschutzTest, OeffnenMitHauptcodeNurLeseCodeUndOhneSchutz) {
-    EXPECT_FALSE(s.nurLesen); // not guarded: no entry asked
+    EXPECT_FALSE(s.verein.nurLesen); // not guarded: no entry asked
     EXPECT_TRUE(eingaben().empty());
 
     schuetzen(codewortKodieren("Haupt") + "\r\n" + codewortKodieren("Lesen") + "\r\n");
     person.antworte(std::string("Lesen"));
     oeffnen();
-    EXPECT_TRUE(s.nurLesen);
-    EXPECT_FALSE(befehlVerfuegbar(s, "codeschutz"));
-    EXPECT_FALSE(befehlVerfuegbar(s, "buchen"));
-    EXPECT_TRUE(befehlVerfuegbar(s, "eaListe"));
+    EXPECT_TRUE(s.verein.nurLesen);
+    EXPECT_FALSE(befehlVerfuegbar(s, Befehlsart::Codeschutz));
+    EXPECT_FALSE(befehlVerfuegbar(s, Befehlsart::Buchen));
+    EXPECT_TRUE(befehlVerfuegbar(s, Befehlsart::EaListe));
     EXPECT_EQ(eingaben(), (std::vector<std::pair<std::string, CodeBild>>{
                               {"Bitte Codewort eingeben!", CodeBild::VorhandenerCode}}));
 
     person.antworte(std::string("Haupt"));
     oeffnen();
-    EXPECT_FALSE(s.nurLesen);
-    EXPECT_TRUE(befehlVerfuegbar(s, "codeschutz"));
+    EXPECT_FALSE(s.verein.nurLesen);
+    EXPECT_TRUE(befehlVerfuegbar(s, Befehlsart::Codeschutz));
 }
 
 TEST_F(CodeschutzTest, ProgrammEndeVorDerTabelle) {
@@ -127,7 +128,7 @@ TEST_F(CodeschutzTest, ProgrammEndeVorDerTabelle) {
         EXPECT_THROW(oeffnen(), ProgrammEnde);
         EXPECT_EQ(ui.gefuellt, vorher); // nothing of the file was shown
         EXPECT_FALSE(s.dateiOffen);
-        EXPECT_FALSE(befehlVerfuegbar(s, "eaListe"));
+        EXPECT_FALSE(befehlVerfuegbar(s, Befehlsart::EaListe));
         const auto* m = letzteMeldung();
         if (*f.titel) {
             ASSERT_NE(m, nullptr);
@@ -158,7 +159,7 @@ TEST_F(CodeschutzTest, SchutznummerZehnGiltAlsGeschuetzt) {
     person.antworte(std::string("x"));
     oeffnen();
     EXPECT_EQ(eingaben().size(), 1u);
-    EXPECT_TRUE(s.def.codeGeschuetzt());
+    EXPECT_TRUE(s.verein.def.codeGeschuetzt());
 }
 
 TEST_F(CodeschutzTest, SetzenMitUndOhneNurLeseCode) {
@@ -191,7 +192,7 @@ TEST_F(CodeschutzTest, SetzenMitUndOhneNurLeseCode) {
 
     person.antworte(std::string("abc"));
     oeffnen();
-    EXPECT_TRUE(s.nurLesen);
+    EXPECT_TRUE(s.verein.nurLesen);
 }
 
 TEST_F(CodeschutzTest, NeuerHauptcodeVerwirftDenNurLeseCode) {
@@ -220,7 +221,7 @@ TEST_F(CodeschutzTest, LeereEingabeEntferntDenSchutz) {
     EXPECT_FALSE(dateiExistiert(pwd()));
     EXPECT_EQ(gespeicherteNummer(), 3);
     oeffnen();
-    EXPECT_FALSE(s.nurLesen);
+    EXPECT_FALSE(s.verein.nurLesen);
 }
 
 TEST_F(CodeschutzTest, AbbruchUndFehleingabenAendernNichts) {
@@ -305,7 +306,7 @@ TEST_F(CodeschutzTest, SchreibfehlerLassenDieDateiWieSieWar) {
     EXPECT_THROW(codeschutzBefehl(s), BefehlAbgebrochen);
     testhaken::zuruecksetzen();
     EXPECT_FALSE(dateiExistiert(pwd()));
-    EXPECT_EQ(s.def.mitgliedEinstellung, 3);
+    EXPECT_EQ(s.verein.def.mitgliedEinstellung, 3);
     EXPECT_EQ(gespeicherteNummer(), 3);
     EXPECT_EQ(letzteMeldung()->text, "Definitionsdatei konnte nicht neu geschrieben werden!");
 
@@ -315,7 +316,7 @@ TEST_F(CodeschutzTest, SchreibfehlerLassenDieDateiWieSieWar) {
     EXPECT_THROW(codeschutzBefehl(s), EAFehler);
     testhaken::zuruecksetzen();
     EXPECT_FALSE(dateiExistiert(pwd()));
-    EXPECT_EQ(s.def.mitgliedEinstellung, 3);
+    EXPECT_EQ(s.verein.def.mitgliedEinstellung, 3);
 
     // Removing: the definitions first; when they fail, the guard stays whole.
     schuetzen(codewortKodieren("Haupt") + "\r\n");
@@ -327,7 +328,7 @@ TEST_F(CodeschutzTest, SchreibfehlerLassenDieDateiWieSieWar) {
     testhaken::zuruecksetzen();
     EXPECT_EQ(test::textLesen(pwd()), codewortKodieren("Haupt") + "\r\n");
     EXPECT_EQ(gespeicherteNummer(), 13);
-    EXPECT_TRUE(s.def.codeGeschuetzt());
+    EXPECT_TRUE(s.verein.def.codeGeschuetzt());
 }
 
 } // namespace

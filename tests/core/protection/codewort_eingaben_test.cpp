@@ -40,7 +40,7 @@ TEST(SchlechteEingaben, CodeWordFile) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         Kassenbuch k;
-        const std::string pfad = k.s.datei.dateien().codewort();
+        const std::string pfad = k.s.verein.datei.dateien().codewort();
         textSchreiben(pfad, f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         const Codewoerter c = codewortdateiLesen(pfad);
@@ -50,11 +50,11 @@ TEST(SchlechteEingaben, CodeWordFile) {
         CodePerson person;
         person.code = codewortDekodieren(c.haupt);
         Sitzung s(person, k.uhr);
-        s.datei = k.s.datei;
-        s.def.mitgliedEinstellung = 11;
-        s.nurLesen = true;
+        s.verein.datei = k.s.verein.datei;
+        s.verein.def.mitgliedEinstellung = 11;
+        s.verein.nurLesen = true;
         codewortPruefen(s);
-        EXPECT_FALSE(s.nurLesen);
+        EXPECT_FALSE(s.verein.nurLesen);
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);
     }
 }

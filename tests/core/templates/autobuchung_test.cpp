@@ -37,7 +37,7 @@ void oeffnen(Schablonenumgebung& u, Datum heute, bool automatisch = true) {
 class AutoBuchung : public ::testing::Test {
   protected:
     explicit AutoBuchung(const std::string& jahr = "26") : u(jahr) {
-        definitionenSchreiben(u.s.datei.basisname, u.s.def, u.person);
+        definitionenSchreiben(u.s.verein.datei.basisname, u.s.verein.def, u.person);
     }
     std::vector<int> monate() const {
         std::vector<int> m;
@@ -88,7 +88,7 @@ TEST_F(AutoBuchung, DritterAprilBuchtFebruarUndMaerz) {
 TEST_F(AutoBuchung, JaehrlichAmFuenfzehntenJuni) {
     u.anlegen({{.tag = 15, .monat = 6}});
     u.uhr.setze({2026, 3, 20});
-    wiederholungSetzen(u.s, 0, Wiederholung::Jaehrlich);
+    wiederholungSetzen(u.s.verein.dateien(), u.s.uhr, 0, Wiederholung::Jaehrlich);
     EXPECT_EQ(u.code(), kCodeJaehrlichGerade);
     oeffnen(u, {2026, 6, 14});
     EXPECT_EQ(u.anzahl(), 0u);
@@ -147,7 +147,7 @@ TEST_F(AutoBuchungVorjahr, NaechstesJahrBuchtNachDerLetztenMeldung) {
     u.uhr.setze({2026, 3, 10});
     u.anlegen({{.tag = 5, .code = 15}});
     naechstesJahr(u.s);
-    ASSERT_EQ(u.s.datei.jahr, "26");
+    ASSERT_EQ(u.s.verein.datei.jahr, "26");
     EXPECT_EQ(monate(), (std::vector<int>{1, 2, 3})) << "opening balances of 0 are dropped";
     EXPECT_EQ(u.code(), 4);
     const auto m = u.meldungen();
@@ -159,7 +159,7 @@ TEST_F(AutoBuchungVorjahr, NaechstesJahrBuchtNachDerLetztenMeldung) {
 TEST_F(AutoBuchung, NurLesenBuchtNichts) {
     u.anlegen({{.tag = 5, .code = 2}});
     u.uhr.setze({2026, 4, 10});
-    u.s.nurLesen = true;
+    u.s.verein.nurLesen = true;
     EXPECT_EQ(automatischeBuchungen(u.s), 0);
     EXPECT_EQ(u.anzahl(), 0u);
     EXPECT_EQ(u.code(), 2);

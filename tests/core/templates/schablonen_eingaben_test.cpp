@@ -44,14 +44,17 @@ TEST(SchlechteEingaben, TemplateFile) {
         Kassenbuch k;
         for (int i = 1; i <= 9; ++i)
             bytesSchreiben(k.index(i), {});
-        bytesSchreiben(k.s.datei.dateien().schablonen(), f.inhalt);
+        bytesSchreiben(k.s.verein.datei.dateien().schablonen(), f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
-        const auto alle = schablonenLesen(k.s.datei.dateien().schablonen());
+        const auto alle = schablonenLesen(k.s.verein.datei.dateien().schablonen());
         ASSERT_EQ(alle.size(), f.vorlagen);
-        const Raster r = schablonenRaster(k.s);
+        const Raster r = schablonenRaster(schablonenLesen(k.s.verein.dateien().schablonen()),
+                                          k.s.verein.def, k.s.waehrungstext());
         EXPECT_EQ(r.zeilen.size(), f.vorlagen);
         for (std::uint32_t i = 0; i < alle.size(); ++i)
-            EXPECT_EQ(wiederholungsMaske(k.s, i).vorwahl, Wiederholung::Nie);
+            EXPECT_EQ(
+                wiederholungsMaske(schabloneLesen(k.s.verein.dateien().schablonen(), i)).vorwahl,
+                Wiederholung::Nie);
         EXPECT_EQ(automatischeBuchungen(k.s), 0);
         EXPECT_TRUE(k.person.meldungen().empty());
         EXPECT_EQ(ordnerbild(k.dir.pfad()), vorher);

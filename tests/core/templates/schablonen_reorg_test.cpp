@@ -18,9 +18,9 @@ TEST(SchablonenReorganisation, GeloeschteFallenWegDieAnderenBehaltenIhrenCode) {
     Schablonenumgebung u;
     u.anlegen({{.code = 4, .text = "A"}, {.text = "B"}, {.code = 13, .text = "C"}});
     u.person.antworte(Knopf::Ja);
-    ASSERT_TRUE(schabloneLoeschen(u.s, 1));
+    ASSERT_TRUE(schabloneLoeschen(u.s.verein.dateien(), u.s.person, 1));
     const auto vorher = test::bytesLesen(u.schablonen());
-    ASSERT_TRUE(reorganisieren(u.s, false));
+    ASSERT_TRUE(reorganisieren(u.s.verein, u.s.person, false));
     const auto alle = u.alle();
     ASSERT_EQ(alle.size(), 2u);
     EXPECT_EQ(alle[0].satz.text.text(), "A");
@@ -28,7 +28,10 @@ TEST(SchablonenReorganisation, GeloeschteFallenWegDieAnderenBehaltenIhrenCode) {
     EXPECT_EQ(alle[1].satz.text.text(), "C");
     EXPECT_EQ(alle[1].code(), 13);
     EXPECT_EQ(test::bytesLesen(u.dir.datei("~erein.SBD")), vorher);
-    EXPECT_EQ(schablonenRaster(u.s).zeilen.size(), 2u);
+    EXPECT_EQ(schablonenRaster(schablonenLesen(u.s.verein.dateien().schablonen()), u.s.verein.def,
+                               u.s.waehrungstext())
+                  .zeilen.size(),
+              2u);
 }
 
 struct Jahreswechsel {
@@ -48,11 +51,11 @@ TEST(SchablonenReorganisation, UmrechnungNurBeimWechselInsErsteEurojahr) {
         test::TestMasken masken;
         masken.jahre.push_back(f.nach);
         u.s.masken = &masken;
-        u.s.def.waehrung = {"DM", durchReal6(1.95583L), "02", "03"};
+        u.s.verein.def.waehrung = {"DM", durchReal6(1.95583L), "02", "03"};
         u.anlegen({{.code = 4, .betrag = 195.58L}, {.betrag = 0}});
         u.person.antworte(Knopf::Ok); // the changeover's question
         naechstesJahr(u.s);
-        ASSERT_EQ(u.s.datei.jahr, f.nach) << f.name;
+        ASSERT_EQ(u.s.verein.datei.jahr, f.nach) << f.name;
         const auto alle = u.alle();
         ASSERT_EQ(alle.size(), 1u) << f.name;
         EXPECT_EQ(alle[0].satz.betrag, Real6::aus(f.betrag)) << f.name;

@@ -16,7 +16,7 @@ using test::Vorlage;
 
 TEST(SchabloneAnlegen, AusDemBuchungsdialogMitWaehrungsvermerk) {
     Schablonenumgebung u;
-    u.s.def.waehrung = {"DM", 1.95583L, "27", "27"};
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "27", "27"};
     auto start = buchungStarten(u.s, std::nullopt, true);
     auto d = buchungsDlgFuellen(u.s, start);
     d.eingaben.betrag = "51,13";
@@ -33,7 +33,7 @@ TEST(SchabloneAnlegen, AusDemBuchungsdialogMitWaehrungsvermerk) {
     // A second template is appended; a stray byte in the unused account becomes code 0.
     TBuchung b = u.satz(0);
     b.kontoVon = 7;
-    schabloneAnlegen(u.s, b, false);
+    schabloneAnlegen(u.s.verein, u.s.person, b, false);
     alle = u.alle();
     ASSERT_EQ(alle.size(), 2u);
     EXPECT_EQ(alle[1].code(), kCodeNie);
@@ -84,7 +84,7 @@ TEST(SchablonenFenster, MeldungenVorDemOeffnen) {
 
 TEST(SchablonenFenster, ZellenJeSpalte) {
     Schablonenumgebung u;
-    u.s.def.typen.setzeTypName(Seite::Einnahme, 21, "Zinsen");
+    u.s.verein.def.typen.setzeTypName(Seite::Einnahme, 21, "Zinsen");
     u.anlegen({
         {.tag = 5, .code = 4, .konto = 3, .text = "Hallenmiete", .geplant = true},
         {.einnahme = true,
@@ -103,7 +103,8 @@ TEST(SchablonenFenster, ZellenJeSpalte) {
     alle[3].satz.bunr.setze("AB");
     schabloneSchreiben(u.schablonen(), 3, alle[3]);
 
-    const Raster r = schablonenRaster(u.s);
+    const Raster r = schablonenRaster(schablonenLesen(u.s.verein.dateien().schablonen()),
+                                      u.s.verein.def, u.s.waehrungstext());
     EXPECT_EQ(r.titel, "Schablonen");
     EXPECT_EQ(r.kopf, (std::vector<std::string>{"Typ", "Buchungstext", "Betrag (DM)", "E/A", "Kto",
                                                 "Wiederholung"}));
@@ -117,8 +118,11 @@ TEST(SchablonenFenster, ZellenJeSpalte) {
     };
     EXPECT_EQ(r.zeilen, erwartet);
 
-    u.s.def.waehrung = {"DM", 1.95583L, "02", "03"};
-    EXPECT_EQ(schablonenRaster(u.s).kopf[2], "Betrag(EUR)");
+    u.s.verein.def.waehrung = {"DM", 1.95583L, "02", "03"};
+    EXPECT_EQ(schablonenRaster(schablonenLesen(u.s.verein.dateien().schablonen()), u.s.verein.def,
+                               u.s.waehrungstext())
+                  .kopf[2],
+              "Betrag(EUR)");
 }
 
 TEST(SchablonenFenster, LoeschenFragtUndBehaeltDenPlatz) {
@@ -126,7 +130,7 @@ TEST(SchablonenFenster, LoeschenFragtUndBehaeltDenPlatz) {
     u.anlegen({{.text = "A"}, {.text = "B"}});
     const auto vorher = test::bytesLesen(u.schablonen());
     u.person.antworte(Knopf::Nein);
-    EXPECT_FALSE(schabloneLoeschen(u.s, 1));
+    EXPECT_FALSE(schabloneLoeschen(u.s.verein.dateien(), u.s.person, 1));
     EXPECT_EQ(test::bytesLesen(u.schablonen()), vorher);
     const auto m = u.meldungen();
     ASSERT_EQ(m.size(), 1u);
@@ -136,17 +140,17 @@ TEST(SchablonenFenster, LoeschenFragtUndBehaeltDenPlatz) {
     EXPECT_EQ(m[0].knoepfe, (std::vector<Knopf>{Knopf::Ja, Knopf::Nein}));
 
     u.person.antworte({Knopf::Ja, Knopf::Ja});
-    ASSERT_TRUE(schabloneLoeschen(u.s, 0));
+    ASSERT_TRUE(schabloneLoeschen(u.s.verein.dateien(), u.s.person, 0));
     auto alle = u.alle();
     ASSERT_EQ(alle.size(), 2u);
     EXPECT_TRUE(alle[0].geloescht());
     EXPECT_EQ(alle[1].satz.text.text(), "B");
 
     // Deleting the last live one: the next opening deletes the file with its message.
-    ASSERT_TRUE(schabloneLoeschen(u.s, 1));
+    ASSERT_TRUE(schabloneLoeschen(u.s.verein.dateien(), u.s.person, 1));
     EXPECT_TRUE(dateiExistiert(u.schablonen()));
     u.person.leeren();
-    EXPECT_FALSE(schablonenFensterPruefen(u.s));
+    EXPECT_FALSE(schablonenFensterPruefen(u.s.verein.dateien(), u.s.person));
     EXPECT_FALSE(dateiExistiert(u.schablonen()));
     ASSERT_EQ(u.meldungen().size(), 1u);
     EXPECT_EQ(u.meldungen()[0].text, "\r\r Sie haben alle Schablonen gelöscht!");
@@ -155,8 +159,8 @@ TEST(SchablonenFenster, LoeschenFragtUndBehaeltDenPlatz) {
 TEST(SchablonenFenster, BuchenMitHeutigemDatumUndNaechsterNummer) {
     Schablonenumgebung u;
     u.anlegen({{.einnahme = true, .tag = 28, .monat = 11, .code = 4, .konto = 3}, {.betrag = 0}});
-    u.s.datei.naechsteNummer = 17;
-    schabloneBuchen(u.s, 0);
+    u.s.verein.datei.naechsteNummer = 17;
+    schabloneBuchen(u.s.verein, u.s.person, u.s.uhr, 0);
     ASSERT_EQ(u.anzahl(), 1u);
     const TBuchung b = u.satz(0);
     EXPECT_EQ(b.tag, 5);
@@ -164,19 +168,19 @@ TEST(SchablonenFenster, BuchenMitHeutigemDatumUndNaechsterNummer) {
     EXPECT_EQ(b.bunr.text(), "17");
     EXPECT_EQ(b.kontoVon, 0) << "the repetition byte is cleared";
     EXPECT_EQ(b.kontoNach, 3);
-    EXPECT_EQ(u.s.datei.naechsteNummer, 18);
+    EXPECT_EQ(u.s.verein.datei.naechsteNummer, 18);
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(u.index(k).size(), 2u) << "filed into index " << k;
     EXPECT_EQ(u.code(0), 4) << "the template keeps its code";
 
-    schabloneBuchen(u.s, 1);
+    schabloneBuchen(u.s.verein, u.s.person, u.s.uhr, 1);
     EXPECT_TRUE(u.satz(1).geloescht()) << "a deleted row books a record of amount 0";
 }
 
 TEST(Wiederholungsdialog, ZeigtTagUndMonatUndSchreibtDenCode) {
     Schablonenumgebung u;
     u.anlegen({{.einnahme = true, .tag = 15, .monat = 6, .code = 13, .konto = 7}});
-    WiederholungsMaske m = wiederholungsMaske(u.s, 0);
+    WiederholungsMaske m = wiederholungsMaske(schabloneLesen(u.s.verein.dateien().schablonen(), 0));
     EXPECT_EQ(m.titel, "Wiederholung");
     EXPECT_EQ(m.text, "Bestimmen Sie, ob und wann die Schablone automatisch gebucht werden soll.");
     EXPECT_EQ(m.gruppe, "&Wiederholung (automatische Buchung)");
@@ -186,12 +190,13 @@ TEST(Wiederholungsdialog, ZeigtTagUndMonatUndSchreibtDenCode) {
     EXPECT_EQ(m.vorwahl, Wiederholung::Jaehrlich);
 
     // 5 March: the 15th is still ahead, so March is due.
-    wiederholungSetzen(u.s, 0, Wiederholung::Monatlich);
+    wiederholungSetzen(u.s.verein.dateien(), u.s.uhr, 0, Wiederholung::Monatlich);
     const TSchablone t = u.alle()[0];
     EXPECT_EQ(t.satz.kontoVon, 3) << "an income's code sits in the from-account byte";
     EXPECT_EQ(t.satz.kontoNach, 7);
-    EXPECT_EQ(wiederholungsMaske(u.s, 0).vorwahl, Wiederholung::Monatlich);
-    wiederholungSetzen(u.s, 0, Wiederholung::Nie);
+    EXPECT_EQ(wiederholungsMaske(schabloneLesen(u.s.verein.dateien().schablonen(), 0)).vorwahl,
+              Wiederholung::Monatlich);
+    wiederholungSetzen(u.s.verein.dateien(), u.s.uhr, 0, Wiederholung::Nie);
     EXPECT_EQ(u.code(), kCodeNie);
     EXPECT_EQ(u.alle()[0].satz.kontoNach, 7);
 }

@@ -43,7 +43,7 @@ class Schablonenumgebung : public Eingabeumgebung {
   public:
     using Eingabeumgebung::Eingabeumgebung;
 
-    std::string schablonen() const { return s.datei.dateien().schablonen(); }
+    std::string schablonen() const { return s.verein.datei.dateien().schablonen(); }
     void anlegen(const std::vector<Vorlage>& vorlagen) {
         std::vector<std::uint8_t> roh;
         for (const auto& v : vorlagen) {
