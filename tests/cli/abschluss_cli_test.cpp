@@ -77,7 +77,7 @@ TEST_F(AbschlussCli, TypengruppenZuordnenSchreibtNurNachAenderung) {
     EXPECT_NE(e.out.find("Zinsen\tZuwendungen\n"), std::string::npos);
     test::AufzeichnendePerson p;
     TDefinitionen d;
-    definitionenLesen(dir.pfad() + "/Sportverein", d, p);
+    d = angezeigt(definitionenLaden(dir.pfad() + "/Sportverein"), p);
     EXPECT_EQ(d.typen.gruppeVon(Seite::Einnahme, 7), 1);
     EXPECT_EQ(d.typen.gruppeVon(Seite::Einnahme, 1), 1);
 

@@ -2,30 +2,17 @@
 // file that reads the same.
 #include "fuzzhilfe.h"
 
-#include "core/common/dateisystem.h"
 #include "core/common/typverwaltung.h"
 #include "core/files/definitionen.h"
 #include "core/mainwindow/tabellentexte.h"
 
-#include <fstream>
-#include <iterator>
-
 using namespace zalvor;
-
-namespace {
-
-std::string inhalt(const std::string& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
     fuzz::Umgebung u;
-    u.ablegen("Verein.def", daten, n);
     fuzz::alsBefehl([&] {
-        definitionenLesen(u.s.verein.datei.basisname, u.s.verein.def, u.person);
+        u.s.verein.def =
+            definitionenAusBytes(Dateiinhalt({daten, n}), {}, "Verein.def", false).wert;
         const Typverwaltung& t = u.s.verein.def.typen;
         for (Seite seite : {Seite::Ausgabe, Seite::Einnahme}) {
             for (int posten = 0; posten <= kTypen + kGruppen + 1; ++posten) {
@@ -41,13 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
                             u.s.verein.def.beitragsKonto() <= kKonten,
                         "Beitragskonto 1..9");
         if (u.s.verein.def.unlesbar) return;
-        // Written once, the file reads back to what it was written from.
-        if (!definitionenSchreiben(u.s.verein.datei.basisname, u.s.verein.def, u.person)) return;
-        const std::string erste = inhalt(u.s.verein.datei.dateien().definitionen());
-        TDefinitionen wieder;
-        definitionenLesen(u.s.verein.datei.basisname, wieder, u.person);
-        definitionenSchreiben(u.s.verein.datei.basisname, wieder, u.person);
-        fuzz::verlangen(inhalt(u.s.verein.datei.dateien().definitionen()) == erste,
+        // Written once, the content reads back to what it was written from.
+        const std::vector<std::uint8_t> erste = definitionenInhalt(u.s.verein.def);
+        const TDefinitionen wieder =
+            definitionenAusBytes(Dateiinhalt(erste), {}, "Verein.def", false).wert;
+        fuzz::verlangen(definitionenInhalt(wieder) == erste,
                         "geschriebene Definitionen lesen sich gleich");
     });
     return 0;

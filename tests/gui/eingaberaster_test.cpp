@@ -140,7 +140,7 @@ class EingaberasterTest : public QObject {
         QVERIFY(ablauf.fertig());
         zalvor::TDefinitionen d;
         zalvor::test::AufzeichnendePerson stumm;
-        zalvor::definitionenLesen(basis, d, stumm);
+        d = zalvor::angezeigt(zalvor::definitionenLaden(basis), stumm);
         QCOMPARE(d.typen.typName(zalvor::Seite::Ausgabe, 1), std::string("Hallenmiete"));
         QCOMPARE(zalvor::OemNachAnsi(d.typen.typName(zalvor::Seite::Ausgabe, 2)),
                  zalvor::A("Beiträge"));

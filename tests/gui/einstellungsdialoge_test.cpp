@@ -54,7 +54,7 @@ struct Offen {
     zalvor::TDefinitionen gespeichert() {
         zalvor::TDefinitionen d;
         zalvor::test::AufzeichnendePerson stumm;
-        zalvor::definitionenLesen(basis, d, stumm);
+        d = zalvor::angezeigt(zalvor::definitionenLaden(basis), stumm);
         return d;
     }
 };

@@ -115,7 +115,7 @@ class NeuerNutzerTest : public QObject {
         QVERIFY(ablauf.fertig());
         zalvor::TDefinitionen d;
         zalvor::test::AufzeichnendePerson stumm;
-        zalvor::definitionenLesen(o.basis, d, stumm);
+        d = zalvor::angezeigt(zalvor::definitionenLaden(o.basis), stumm);
         QCOMPARE(d.waehrung.Waehrung, zalvor::A("ÖS"));
         // The table header shows the label with its umlaut.
         QCOMPARE(

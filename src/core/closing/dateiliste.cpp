@@ -45,8 +45,12 @@ std::string listenjahr(const std::string& eintrag) {
     return Dateisatz::ausBuchungsdatei(eintrag).jahr();
 }
 
+Gelesen<std::vector<std::string>> dateilisteAusBytes(std::span<const std::uint8_t> bytes) {
+    return {textzeilen(bytes), {}, Lesestatus::Gelesen};
+}
+
 Dateiliste dateilisteLesen(const std::string& pfad) {
-    return Dateiliste{pfad, textdateiLesen(pfad)};
+    return Dateiliste{pfad, dateilisteAusBytes(dateiLesen(pfad)).wert};
 }
 
 bool dateilisteSpeichern(const Dateiliste& l, Person& person) {

@@ -2,12 +2,15 @@
 // file with one full path per line.
 #pragma once
 
+#include "core/common/lesergebnis.h"
 #include "core/common/person.h"
 #include "core/common/uhr.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,7 +37,9 @@ using Dateiwaehler = std::function<std::optional<std::string>()>;
 // A chooser that gives this name once and then cancels (a name given beforehand).
 Dateiwaehler festeWahl(std::string name);
 
-// The list file's lines (an empty file is an empty list).
+// The entries of a list file's bytes, one a line (an empty file is an empty list).
+Gelesen<std::vector<std::string>> dateilisteAusBytes(std::span<const std::uint8_t> bytes);
+// The list file read from the disk.
 Dateiliste dateilisteLesen(const std::string& pfad);
 
 // Rewrites the list file with every entry except " (leer)". A failure is reported

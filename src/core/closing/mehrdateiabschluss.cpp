@@ -78,7 +78,7 @@ Listenvorgaben listenvorgabenLesen(const std::string& ersteDatei, Person& person
     Listenvorgaben v;
     const Dateisatz erste = Dateisatz::ausBuchungsdatei(ersteDatei);
     v.jahr = erste.jahr();
-    definitionenLesen(erste.basisname(), v.def, person);
+    v.def = angezeigt(definitionenLaden(erste.basisname()), person);
     return v;
 }
 

@@ -309,7 +309,7 @@ std::vector<std::uint8_t> dateiLesen(const std::string& pfad) {
     return inhalt;
 }
 
-std::vector<std::string> textzeilen(const std::vector<std::uint8_t>& inhalt) {
+std::vector<std::string> textzeilen(std::span<const std::uint8_t> inhalt) {
     std::vector<std::string> zeilen;
     std::string zeile;
     for (std::size_t i = 0; i < inhalt.size(); ++i) {

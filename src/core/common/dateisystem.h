@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,7 +69,7 @@ std::vector<std::string> textdateiLesen(const std::string& pfad);
 // The whole content of a file.
 std::vector<std::uint8_t> dateiLesen(const std::string& pfad);
 // The lines of a text, split as textdateiLesen splits them.
-std::vector<std::string> textzeilen(const std::vector<std::uint8_t>& inhalt);
+std::vector<std::string> textzeilen(std::span<const std::uint8_t> inhalt);
 // The content of a text file of these lines, each ended by CR LF.
 std::vector<std::uint8_t> textinhalt(const std::vector<std::string>& zeilen);
 

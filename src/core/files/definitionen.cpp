@@ -7,6 +7,7 @@
 #include "core/common/person.h"
 #include "core/common/real6.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateibytes.h"
 #include "core/files/dateisatz.h"
 #include "core/files/dateischreiben.h"
 
@@ -136,17 +137,23 @@ void jahreVorgabe(WaehrungsEinstellungen& w) {
     w.UmstellungBis = "03";
 }
 
-void vorgaben(const std::string& basisname, TDefinitionen& d) {
+void vorgaben(bool codewortdateiDa, TDefinitionen& d) {
     for (int k = 1; k <= kKonten; ++k)
         d.konten[static_cast<std::size_t>(k)] = kUnbenannt;
     d.mwstSatz = 0;
     d.waehrung.Kurs = 0;
     jahreVorgabe(d.waehrung);
-    d.mitgliedEinstellung = dateiExistiert(Dateisatz(basisname, {}).codewort()) ? 11 : 1;
+    d.mitgliedEinstellung = codewortdateiDa ? 11 : 1;
 }
 
-void versionsHinweis(Person& person, const std::string& titel, const std::string& text) {
-    person.meldung(titel, text, Symbol::Information);
+void versionsHinweis(Gelesen<TDefinitionen>& g, const std::string& titel, const std::string& text) {
+    g.hinweise.push_back({titel, text, Symbol::Information});
+    if (g.status == Lesestatus::Gelesen) g.status = Lesestatus::AltesFormat;
+}
+
+void fehlerHinweis(Gelesen<TDefinitionen>& g, const std::string& text, Symbol symbol) {
+    g.hinweise.push_back({A("Fehler!"), text, symbol});
+    g.status = Lesestatus::Beschaedigt;
 }
 
 // Blocks of 9 lines for the types 21..50 and the groups 20..49.
@@ -202,14 +209,15 @@ bool kopfLesen(Zeilenleser& z, TDefinitionen& d) {
 }
 
 // Lines 47 onwards of a file that has them.
-void restLesen(Zeilenleser& z, TDefinitionen& d, Person& person) {
+void restLesen(Zeilenleser& z, Gelesen<TDefinitionen>& ergebnis) {
+    TDefinitionen& d = ergebnis.wert;
     Typverwaltung& t = d.typen;
     std::string ausgabeText = z.lesen(kKompaktBreite);
     std::string einnahmeText = z.lesen(kKompaktBreite);
     for (int g = 1; g <= kAlteGruppen; ++g)
         t.setzeGruppenName(Seite::Ausgabe, g, typenName(z));
     if (einnahmeText.size() < kKompaktBreite) {
-        versionsHinweis(person, kTitelVersion, kTextV21);
+        versionsHinweis(ergebnis, kTitelVersion, kTextV21);
         einnahmeText.append(kKompaktBreite - einnahmeText.size(), '0');
         for (int g = 1; g <= 9; ++g)
             t.setzeGruppenName(Seite::Einnahme, g, typenName(z));
@@ -222,7 +230,7 @@ void restLesen(Zeilenleser& z, TDefinitionen& d, Person& person) {
     t.kompakttexteLaden(ausgabeText, einnahmeText);
 
     if (z.ende()) {
-        versionsHinweis(person, kTitelVersionOhneAusruf, kTextV30);
+        versionsHinweis(ergebnis, kTitelVersionOhneAusruf, kTextV30);
         d.mwstSatz = 0;
         d.waehrung.Kurs = 0;
         jahreVorgabe(d.waehrung);
@@ -231,12 +239,12 @@ void restLesen(Zeilenleser& z, TDefinitionen& d, Person& person) {
     if (auto mwst = rateLesen(z.lesen(kZeilenBreite))) {
         d.mwstSatz = *mwst;
     } else {
-        person.meldung(A("Fehler!"), A("Ungültiger MwSt-Satz!"), Symbol::Fehler);
+        fehlerHinweis(ergebnis, A("Ungültiger MwSt-Satz!"), Symbol::Fehler);
         d.mwstSatz = 0;
     }
 
     if (z.ende()) {
-        versionsHinweis(person, kTitelVersionOhneAusruf, kTextV301);
+        versionsHinweis(ergebnis, kTitelVersionOhneAusruf, kTextV301);
         d.waehrung.Kurs = 0;
         jahreVorgabe(d.waehrung);
         return;
@@ -245,8 +253,8 @@ void restLesen(Zeilenleser& z, TDefinitionen& d, Person& person) {
     if (auto kurs = rateLesen(z.lesen(kZeilenBreite))) {
         d.waehrung.Kurs = *kurs;
     } else {
-        person.meldung(A("Fehler!"), A("Ungültiger Euro-Kurs, es wird 1.95583 (DM) angenommen!"),
-                       Symbol::Warnung);
+        fehlerHinweis(ergebnis, A("Ungültiger Euro-Kurs, es wird 1.95583 (DM) angenommen!"),
+                      Symbol::Warnung);
         d.waehrung.Kurs = durchReal6(1.95583L);
     }
     d.waehrung.Umstellungsjahr = z.lesen(2);
@@ -266,6 +274,12 @@ std::string mitgliedEinstellungText(std::uint8_t wert) {
     return normal > 10 ? "1" + ziffer : ziffer;
 }
 
+// An account without a name is written as "unbenannt".
+std::string kontoname(const TDefinitionen& d, int k) {
+    const std::string& name = d.konten[static_cast<std::size_t>(k)];
+    return name.empty() ? kUnbenannt : name;
+}
+
 std::vector<std::string> dateiZeilen(const TDefinitionen& d) {
     const Typverwaltung& t = d.typen;
     std::vector<std::string> z;
@@ -276,7 +290,7 @@ std::vector<std::string> dateiZeilen(const TDefinitionen& d) {
     for (int n = 1; n <= 10; ++n)
         name(t.typName(Seite::Einnahme, n));
     for (int k = 1; k <= kKonten; ++k)
-        z.push_back(einzeilig(d.konten[static_cast<std::size_t>(k)]));
+        z.push_back(einzeilig(kontoname(d, k)));
     z.push_back(mitgliedEinstellungText(d.mitgliedEinstellung));
     z.push_back(festkomma(d.standardBeitrag, 2));
     for (int f = 1; f <= 5; ++f)
@@ -313,49 +327,61 @@ std::vector<std::string> dateiZeilen(const TDefinitionen& d) {
 
 } // namespace
 
-void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& person) {
+Gelesen<TDefinitionen> definitionenAusBytes(const Dateiinhalt& inhalt, TDefinitionen bisher,
+                                            const std::string& nameImText, bool codewortdateiDa) {
+    Gelesen<TDefinitionen> g{std::move(bisher), {}, Lesestatus::Gelesen};
+    TDefinitionen& d = g.wert;
     d.typen.namenLeeren();
     d.typen.zuordnungenLeeren();
-    d.unlesbar = false;
-
-    const Dateisatz dateien(basisname, {});
-    const std::string pfad = dateien.definitionen();
-    // A folder of that name holds no settings; a file that cannot be read does.
-    if (!dateiExistiert(pfad) || istOrdner(pfad)) {
-        person.meldung(A("Fehler!"), A("Fehlende Definitionsdatei!!"), Symbol::Fehler);
-        vorgaben(basisname, d);
-        return;
+    // The whole file is read at once: a failure to read falls within the first lines.
+    d.unlesbar = inhalt.status == Lesestatus::Unlesbar;
+    if (inhalt.status == Lesestatus::Fehlt) {
+        g.hinweise.push_back({A("Fehler!"), A("Fehlende Definitionsdatei!!"), Symbol::Fehler});
+        g.status = Lesestatus::Fehlt;
+        vorgaben(codewortdateiDa, d);
+        return g;
     }
     std::optional<Zeilenleser> z;
-    try {
-        z.emplace(textdateiLesen(pfad));
-    } catch (const EAFehler&) {
-        // The whole file is read at once: any failure falls within the first lines.
-        d.unlesbar = true;
-    }
+    if (inhalt.da()) z.emplace(textzeilen(inhalt.bytes));
     if (!z || !kopfLesen(*z, d)) {
-        person.meldung(A("FEHLER!"),
-                       A("Fehler beim Lesen der Definitionsdatei ") +
-                           utf8NachAnsi(dateien.definitionenImText()) + "!",
-                       Symbol::Fehler);
-        vorgaben(basisname, d);
-        return;
+        g.hinweise.push_back({A("FEHLER!"),
+                              A("Fehler beim Lesen der Definitionsdatei ") + nameImText + "!",
+                              Symbol::Fehler});
+        g.status = d.unlesbar ? Lesestatus::Unlesbar : Lesestatus::Beschaedigt;
+        vorgaben(codewortdateiDa, d);
+        return g;
     }
 
     if (z->ende()) {
-        versionsHinweis(person, kTitelVersion, kTextV20);
+        versionsHinweis(g, kTitelVersion, kTextV20);
         d.mwstSatz = 0;
         d.waehrung.Kurs = 0;
         jahreVorgabe(d.waehrung);
     } else {
-        restLesen(*z, d, person);
+        restLesen(*z, g);
     }
 
     if (z->ende()) {
-        versionsHinweis(person, kTitelVersion, kTextV42);
-        return;
+        versionsHinweis(g, kTitelVersion, kTextV42);
+        return g;
     }
     erweiterungLesen(*z, d.typen);
+    return g;
+}
+
+Gelesen<TDefinitionen> definitionenLaden(const std::string& basisname, TDefinitionen bisher) {
+    const Dateisatz dateien(basisname, {});
+    const std::string pfad = dateien.definitionen();
+    // A folder of that name holds no settings; a file that cannot be read does.
+    const Dateibytes datei =
+        istOrdner(pfad) ? Dateibytes{Lesestatus::Fehlt, {}} : dateibytesHolen(pfad);
+    return definitionenAusBytes(datei.inhalt(), std::move(bisher),
+                                utf8NachAnsi(dateien.definitionenImText()),
+                                dateiExistiert(dateien.codewort()));
+}
+
+std::vector<std::uint8_t> definitionenInhalt(const TDefinitionen& d) {
+    return textinhalt(dateiZeilen(d));
 }
 
 bool definitionenSchreiben(const std::string& basisname, TDefinitionen& d, Person& person) {
@@ -366,7 +392,7 @@ bool definitionenSchreiben(const std::string& basisname, TDefinitionen& d, Perso
     try {
         const std::string pfad = Dateisatz(basisname, {}).definitionen();
         if (d.unlesbar) throw EAFehler(EACCES, pfad);
-        textdateiSchreiben(pfad, dateiZeilen(d));
+        dateiErsetzen(pfad, definitionenInhalt(d));
     } catch (const EAFehler&) {
         person.meldung(A("FEHLER!"), A("Definitionsdatei konnte nicht neu geschrieben werden!"),
                        Symbol::Fehler);

@@ -1,12 +1,14 @@
 // The definitions of the active booking file (TDefinitionen) and the definitions file.
 #pragma once
 
+#include "core/common/lesergebnis.h"
 #include "core/common/typverwaltung.h"
 #include "core/common/waehrung.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zalvor {
 
@@ -35,10 +37,20 @@ struct TDefinitionen {
     bool codeGeschuetzt() const { return mitgliedEinstellung > 10; }
 };
 
-// Reads the definitions file of the base name into `d`, with every notice and message of
-// an older or damaged file through the person. Never fails to the caller except through
-// an input/output failure after line 46 (EAFehler).
-void definitionenLesen(const std::string& basisname, TDefinitionen& d, Person& person);
+// The definitions of the file's bytes, with every notice of an older or damaged file. The
+// type and group names start empty; what the file does not hold keeps the value in `bisher`
+// (a fresh TDefinitionen starts afresh). A missing or damaged file gives the defaults; their
+// member setting is guarded when the club has a code word file. `nameImText` names the file
+// in the message about a damaged one.
+Gelesen<TDefinitionen> definitionenAusBytes(const Dateiinhalt& inhalt, TDefinitionen bisher,
+                                            const std::string& nameImText, bool codewortdateiDa);
+// The definitions file of the base name, read from the disk (a folder of that name counts as
+// missing).
+Gelesen<TDefinitionen> definitionenLaden(const std::string& basisname, TDefinitionen bisher = {});
+
+// The content of the file in the current 371-line format (an account without a name as
+// "unbenannt").
+std::vector<std::uint8_t> definitionenInhalt(const TDefinitionen& d);
 
 // Writes the whole file in the current 371-line format. A file that cannot be created is
 // reported ("Definitionsdatei konnte nicht neu geschrieben werden!") and the old file stays;

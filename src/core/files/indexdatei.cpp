@@ -19,15 +19,7 @@ namespace zalvor {
 namespace {
 
 std::vector<std::uint16_t> eintraegeLesen(const std::string& name) {
-    BinaerDatei datei(name, BinaerDatei::Modus::Lesen);
-    const std::uint64_t n = datei.groesse() / 2;
-    std::vector<std::uint8_t> roh(n * 2);
-    if (!roh.empty()) datei.lesen(0, roh.data(), roh.size());
-    datei.schliessen();
-    std::vector<std::uint16_t> eintraege(n);
-    for (std::uint64_t i = 0; i < n; ++i)
-        eintraege[i] = static_cast<std::uint16_t>(roh[2 * i] | (roh[2 * i + 1] << 8));
-    return eintraege;
+    return indexAusBytes(dateiLesen(name)).wert;
 }
 
 void fehlendenIndexMelden(Person& person) {
@@ -87,6 +79,16 @@ bool einfuegen(int k, std::vector<std::uint16_t>& eintraege, std::uint16_t satz,
 }
 
 } // namespace
+
+Gelesen<std::vector<std::uint16_t>> indexAusBytes(std::span<const std::uint8_t> bytes) {
+    Gelesen<std::vector<std::uint16_t>> g;
+    const std::size_t n = bytes.size() / 2;
+    g.wert.resize(n);
+    for (std::size_t i = 0; i < n; ++i)
+        g.wert[i] = static_cast<std::uint16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    if (bytes.size() % 2 != 0) g.status = Lesestatus::Beschaedigt;
+    return g;
+}
 
 Sortierschluessel sortierschluessel(int k, const TBuchung& b) {
     Sortierschluessel s;

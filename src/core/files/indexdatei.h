@@ -2,11 +2,13 @@
 #pragma once
 
 #include "core/common/dateisystem.h"
+#include "core/common/lesergebnis.h"
 #include "core/files/buchung.h"
 #include "core/files/verein.h"
 
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -91,7 +93,9 @@ std::vector<Ersetzung> alleIndizesVorbereiten(const TBuchungsdatei& d, Person& p
 void alleIndizesNeuEinordnen(const TBuchungsdatei& d, Person& person, std::uint16_t satz,
                              const TBuchung& b, const std::function<void()>& satzSchreiben);
 
-// Record numbers of index k in order.
+// The record numbers of an index file's bytes in order (a stray odd byte: damaged).
+Gelesen<std::vector<std::uint16_t>> indexAusBytes(std::span<const std::uint8_t> bytes);
+// Record numbers of index k in order, read from the disk.
 std::vector<std::uint16_t> indexLesen(const TBuchungsdatei& d, int k);
 
 // First problem among indexes 1..9 compared with the record count.

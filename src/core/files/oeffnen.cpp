@@ -8,7 +8,6 @@
 #include "core/files/definitionen.h"
 #include "core/files/indexdatei.h"
 #include "core/files/reorganisation.h"
-#include "core/files/vereinsdateien.h"
 #include "core/lists/planwerte.h"
 #include "core/members/beitragssaetze.h"
 #include "core/members/mitgliederimport.h"
@@ -60,8 +59,7 @@ void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
         s.verein.indexBefund = indexCheckBeimOeffnen(s);
     // 2. Definitions. They start afresh, so that an older or missing definitions file never
     // inherits the currency or field names of the club that was open before.
-    s.verein.def = TDefinitionen{};
-    definitionenLesen(s.verein.datei.basisname, s.verein.def, s.person);
+    s.verein.def = angezeigt(definitionenLaden(s.verein.datei.basisname), s.person);
     // 3./4. Member file, contribution rates, plan values, commands, code word.
     mitgliederBeimOeffnen(s);
     beitragssaetzeEinlesen(s.verein, s.person);
@@ -90,16 +88,13 @@ void mitgliederBeimOeffnen(Sitzung& s) {
 }
 
 void beitragssaetzeEinlesen(Verein& v, Person& person) {
-    auto g = beitragssaetzeLaden(v.dateien(), v.def);
-    hinweiseZeigen(person, g.hinweise);
-    v.beitraege = std::move(g.wert);
+    v.beitraege = angezeigt(beitragssaetzeLaden(v.dateien(), v.def), person);
 }
 
 void planwerteEinlesen(Verein& v, Person& person) {
     auto g = planwerteLaden(v.dateien(), v.plan);
-    hinweiseZeigen(person, g.hinweise);
     v.planvorgaben = g.status != Lesestatus::Fehlt;
-    v.plan = g.wert;
+    v.plan = angezeigt(std::move(g), person);
 }
 
 IndexBefund indexCheckBeimOeffnen(Sitzung& s) {

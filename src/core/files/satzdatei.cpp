@@ -22,19 +22,20 @@ TBuchung buchungLesen(const std::string& dateiname, std::uint32_t satz) {
     return TBuchung::entpacken(puffer.data());
 }
 
-std::vector<TBuchung> buchungenAusBytes(const std::vector<std::uint8_t>& bytes) {
+Gelesen<std::vector<TBuchung>> buchungenAusBytes(std::span<const std::uint8_t> bytes) {
     const std::size_t n = bytes.size() / TBuchung::kGroesse;
-    std::vector<TBuchung> saetze;
-    saetze.reserve(n);
+    Gelesen<std::vector<TBuchung>> g;
+    g.wert.reserve(n);
     for (std::size_t i = 0; i < n; ++i)
-        saetze.push_back(TBuchung::entpacken(bytes.data() + i * TBuchung::kGroesse));
-    return saetze;
+        g.wert.push_back(TBuchung::entpacken(bytes.data() + i * TBuchung::kGroesse));
+    if (bytes.size() % TBuchung::kGroesse != 0) g.status = Lesestatus::Beschaedigt;
+    return g;
 }
 
 std::vector<TBuchung> alleBuchungenLesen(const std::string& dateiname) {
     std::vector<std::uint8_t> puffer;
     satzbytesLesen(dateiname, puffer);
-    return buchungenAusBytes(puffer);
+    return buchungenAusBytes(puffer).wert;
 }
 
 std::uint32_t satzbytesLesen(const std::string& dateiname, std::vector<std::uint8_t>& puffer) {

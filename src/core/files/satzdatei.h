@@ -2,16 +2,19 @@
 // reading records, and the reader of their bytes.
 #pragma once
 
+#include "core/common/lesergebnis.h"
 #include "core/files/buchung.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace zalvor {
 
-// The whole records of the bytes in order; a partial record at the end is left out.
-std::vector<TBuchung> buchungenAusBytes(const std::vector<std::uint8_t>& bytes);
+// The whole records of the bytes in order; a partial record at the end is left out and makes
+// the reading damaged.
+Gelesen<std::vector<TBuchung>> buchungenAusBytes(std::span<const std::uint8_t> bytes);
 
 // Whole records of a file (a partial tail is not counted).
 std::uint32_t satzAnzahl(const std::string& dateiname);

@@ -18,6 +18,12 @@ struct Listenfolge {
     bool beschaedigt = false; // the index was damaged and file order is used instead
 };
 
+// The records in the order of an index's entries. A damaged index (entry count differs from
+// the record count, an entry past the end, a record listed twice, with `eaGeteilt` an expense
+// after an income) gives file order instead, with `eaGeteilt` all expenses first.
+Listenfolge folgeNachIndex(std::vector<TBuchung> saetze, const std::vector<std::uint16_t>& index,
+                           bool eaGeteilt);
+
 // Plain lists (simple list): the plain index of the current sort order, none for
 // "Buchungs&Nummer". A damaged index (entry count differs from the record count, an entry
 // past the end, a record listed twice) is reported and the sort order goes back to

@@ -4,6 +4,7 @@
 #include "core/common/fehler.h"
 #include "core/common/person.h"
 #include "core/common/typverwaltung.h"
+#include "core/files/dateibytes.h"
 #include "core/files/dateisatz.h"
 #include "core/files/dateischreiben.h"
 
@@ -61,22 +62,18 @@ void packen(const Planeintrag& e, std::vector<std::uint8_t>& aus) {
 
 } // namespace
 
-Gelesen<Planwerte> planwerteLesen(const Dateiinhalt& inhalt, Planwerte bisher) {
-    Gelesen<Planwerte> g;
-    g.wert = std::move(bisher);
-    if (inhalt.art == Dateiinhalt::Art::Fehlt) {
-        g.status = Lesestatus::Fehlt;
-        return g;
-    }
-    if (inhalt.art == Dateiinhalt::Art::Unlesbar) {
-        g.status = Lesestatus::Unlesbar;
-        g.hinweis("Fehler!", "Lesefehler beim Laden der Planvorgaben!", Symbol::Fehler);
+Gelesen<Planwerte> planwerteAusBytes(const Dateiinhalt& inhalt, Planwerte bisher) {
+    Gelesen<Planwerte> g{std::move(bisher), {}, inhalt.status};
+    if (g.status == Lesestatus::Fehlt) return g;
+    if (!inhalt.da()) {
+        g.hinweise.push_back(
+            {"Fehler!", "Lesefehler beim Laden der Planvorgaben!", Symbol::Fehler});
         return g;
     }
     const auto folge = satzfolge();
     const std::size_t saetze = std::min(inhalt.bytes.size() / kSatz, folge.size());
-    // Entries past the end of the file (also all of the 30 blocks of a 78-record file) are 0
-    // without flag.
+    // Entries past the end of the file (also all of the 30 blocks of a 78-record file)
+    // are 0 without flag.
     for (std::size_t i = kKurzeDatei; i < folge.size(); ++i)
         g.wert[static_cast<std::size_t>(folge[i].first)]
               [static_cast<std::size_t>(folge[i].second)] = {};
@@ -85,6 +82,10 @@ Gelesen<Planwerte> planwerteLesen(const Dateiinhalt& inhalt, Planwerte bisher) {
               [static_cast<std::size_t>(folge[i].second)] =
             entpacken(inhalt.bytes.data() + i * kSatz);
     return g;
+}
+
+Gelesen<Planwerte> planwerteLaden(const Dateisatz& dateien, Planwerte bisher) {
+    return planwerteAusBytes(dateibytesHolen(dateien.planwerte()).inhalt(), std::move(bisher));
 }
 
 bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person) {

@@ -1,7 +1,7 @@
 // Plan values: two tables of 99 entries (types 1..50, groups as 50 + group), the plan file.
 #pragma once
 
-#include "core/common/gelesen.h"
+#include "core/common/lesergebnis.h"
 
 #include <array>
 
@@ -20,10 +20,13 @@ struct Planeintrag {
 using Plantabelle = std::array<Planeintrag, 100>;
 using Planwerte = std::array<Plantabelle, 2>;
 
-// The plan file's bytes over the tables held so far: a missing file (status Fehlt: no plan
-// values loaded) and an unreadable one (with its notice) leave them; otherwise both tables
-// are read (a 78-record file leaves types 21..50 and groups 20..49 at 0).
-Gelesen<Planwerte> planwerteLesen(const Dateiinhalt& inhalt, Planwerte bisher);
+// Both tables from the plan file (a 78-record file leaves types 21..50 and groups 20..49 at
+// 0; entries of a shorter file beyond its end keep their values). A missing file (status
+// Fehlt: no plan values loaded) and one that cannot be read (with its notice) leave the
+// tables as they were.
+Gelesen<Planwerte> planwerteAusBytes(const Dateiinhalt& inhalt, Planwerte bisher);
+// The plan file of the club's year, read from the disk (at opening).
+Gelesen<Planwerte> planwerteLaden(const Dateisatz& dateien, Planwerte bisher);
 
 // Writes both tables anew, through a temporary file and a rename. Reports "Datei konnte
 // nicht erstellt werden!" and returns false when that fails.

@@ -3,6 +3,7 @@
 
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "core/files/dateibytes.h"
 #include "core/files/dateisatz.h"
 #include "core/files/dateischreiben.h"
 #include "core/files/definitionen.h"
@@ -54,23 +55,24 @@ Beitragssaetze vorgabeSaetze(const TDefinitionen& d) {
     return r;
 }
 
-Gelesen<Beitragssaetze> beitragssaetzeLesen(const Dateiinhalt& inhalt, const TDefinitionen& d) {
+Gelesen<Beitragssaetze> beitragssaetzeAusBytes(const Dateiinhalt& inhalt, const TDefinitionen& d) {
     Gelesen<Beitragssaetze> g;
-    if (inhalt.art == Dateiinhalt::Art::Da && inhalt.bytes.size() >= Beitragssaetze::kGroesse) {
+    // A file cut short holds no table to keep: the defaults may replace it.
+    if (inhalt.da() && inhalt.bytes.size() >= Beitragssaetze::kGroesse) {
         g.wert = Beitragssaetze::entpacken(inhalt.bytes.data());
         return g;
     }
     g.wert = vorgabeSaetze(d);
-    if (inhalt.art == Dateiinhalt::Art::Fehlt) {
-        g.status = Lesestatus::Fehlt;
-        return g;
-    }
-    // A file cut short holds no table to keep: the defaults may replace it.
-    g.status =
-        inhalt.art == Dateiinhalt::Art::Unlesbar ? Lesestatus::Unlesbar : Lesestatus::Beschaedigt;
+    g.status = inhalt.da() ? Lesestatus::Beschaedigt : inhalt.status;
+    if (g.status == Lesestatus::Fehlt) return g;
     g.wert.unlesbar = g.status == Lesestatus::Unlesbar;
-    g.hinweis(A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"), Symbol::Fehler);
+    g.hinweise.push_back(
+        {A("Fehler"), A("Die Beitragssätze ließen sich nicht einlesen!"), Symbol::Fehler});
     return g;
+}
+
+Gelesen<Beitragssaetze> beitragssaetzeLaden(const Dateisatz& dateien, const TDefinitionen& d) {
+    return beitragssaetzeAusBytes(dateibytesHolen(dateien.beitraege()).inhalt(), d);
 }
 
 bool beitragssaetzeSchreiben(const Dateisatz& dateien, const Beitragssaetze& saetze,

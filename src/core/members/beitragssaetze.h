@@ -1,7 +1,7 @@
 // The contribution rates (file .BTR, 21 entries of 44 bytes) and a member's contribution.
 #pragma once
 
-#include "core/common/gelesen.h"
+#include "core/common/lesergebnis.h"
 #include "core/common/textfeld.h"
 #include "core/members/mitglied.h"
 
@@ -52,10 +52,12 @@ std::uint16_t inCent(long double betrag);
 // Without a file: every further rate empty, entry 0 "Standard" with the standard rate.
 Beitragssaetze vorgabeSaetze(const TDefinitionen& d);
 
-// At every opening: the file's 924 bytes, or the defaults (with "Die Beitragssätze ließen
-// sich nicht einlesen!" when the file is there but cut short or unreadable; rates that could
-// not be read are marked so that they are never written over the file).
-Gelesen<Beitragssaetze> beitragssaetzeLesen(const Dateiinhalt& inhalt, const TDefinitionen& d);
+// The first 924 bytes of the file, or the defaults: silently for a missing file, after "Die
+// Beitragssätze ließen sich nicht einlesen!" for one that is shorter or cannot be read (its
+// defaults are marked unreadable, so that they are never written over it).
+Gelesen<Beitragssaetze> beitragssaetzeAusBytes(const Dateiinhalt& inhalt, const TDefinitionen& d);
+// The rates file of the club, read from the disk (at every opening).
+Gelesen<Beitragssaetze> beitragssaetzeLaden(const Dateisatz& dateien, const TDefinitionen& d);
 // Writes the rates whole; a failure is reported ("Fehler beim Speichern der
 // Beitragssätze!") and returns false. Rates that could not be read are never written.
 bool beitragssaetzeSchreiben(const Dateisatz& dateien, const Beitragssaetze& saetze,

@@ -15,19 +15,8 @@ namespace zalvor {
 bool altesMitgliederformatImportieren(const Dateisatz& d, Person& person) {
     if (dateiExistiert(d.mitglieder()) || !dateiExistiert(d.mitgliederAlt())) return false;
     try {
-        BinaerDatei alt(d.mitgliederAlt(), BinaerDatei::Modus::Lesen);
-        const std::uint64_t anzahl = alt.groesse() / TMitglied::kGroesseAlt;
-        std::vector<std::uint8_t> bytes(anzahl * TMitglied::kGroesseAlt);
-        if (!bytes.empty()) alt.lesen(0, bytes.data(), bytes.size());
-        std::vector<TMitglied> liste;
-        liste.reserve(anzahl);
-        std::array<std::uint8_t, TMitglied::kGroesse> satz{};
-        for (std::uint64_t i = 0; i < anzahl; ++i) {
-            std::copy_n(bytes.data() + i * TMitglied::kGroesseAlt, TMitglied::kGroesseAlt,
-                        satz.begin());
-            satz[TMitglied::kGroesseAlt] = 0; // standard rate
-            liste.push_back(TMitglied::entpacken(satz.data()));
-        }
+        const std::vector<TMitglied> liste =
+            alteMitgliederAusBytes(dateiLesen(d.mitgliederAlt())).wert;
         mitgliederSchreiben(d.mitglieder(), liste);
     } catch (const EAFehler&) {
         person.meldung(A("Fehler"),

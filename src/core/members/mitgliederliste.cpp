@@ -37,6 +37,11 @@ std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& w
         s.person.meldung(A("Fehler!"), A("Kann Mitgliederdatei nicht öffnen!"), Symbol::Fehler);
         return std::nullopt;
     }
+    return mitgliederliste(s, liste, wahl);
+}
+
+Bericht mitgliederliste(const Sitzung& s, const std::vector<TMitglied>& liste,
+                        const Spaltenwahl& wahl) {
     const Datum heute = s.uhr.heute();
     Bericht b;
     b.fenstertitel = A("Mitgliederliste für Datei: ") + utf8NachAnsi(s.verein.datei.basisname) +

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zalvor {
 
@@ -26,5 +27,8 @@ std::array<std::string, 7> spaltenwahlTitel(const TDefinitionen& def);
 // The list window's report: caption with today's date, headings, one row per member in file
 // order. nullopt after "Kann Mitgliederdatei nicht öffnen!".
 std::optional<Bericht> mitgliederlisteErstellen(Sitzung& s, const Spaltenwahl& wahl);
+// The report of these members (the member file's records in file order).
+Bericht mitgliederliste(const Sitzung& s, const std::vector<TMitglied>& liste,
+                        const Spaltenwahl& wahl);
 
 } // namespace zalvor

@@ -10,17 +10,41 @@
 
 namespace zalvor {
 
+namespace {
+
+// Whole records of `groesse` bytes; a partial record at the end makes the file damaged.
+template <typename Entpacken>
+Gelesen<std::vector<TMitglied>> saetzeLesen(std::span<const std::uint8_t> bytes,
+                                            std::size_t groesse, Entpacken entpacken) {
+    Gelesen<std::vector<TMitglied>> g;
+    const std::size_t anzahl = bytes.size() / groesse;
+    g.wert.reserve(anzahl);
+    for (std::size_t i = 0; i < anzahl; ++i)
+        g.wert.push_back(entpacken(bytes.subspan(i * groesse, groesse)));
+    if (bytes.size() % groesse != 0) g.status = Lesestatus::Beschaedigt;
+    return g;
+}
+
+} // namespace
+
+Gelesen<std::vector<TMitglied>> mitgliederAusBytes(std::span<const std::uint8_t> bytes) {
+    return saetzeLesen(bytes, TMitglied::kGroesse, [](std::span<const std::uint8_t> b) {
+        return TMitglied::entpacken(b.data());
+    });
+}
+
+Gelesen<std::vector<TMitglied>> alteMitgliederAusBytes(std::span<const std::uint8_t> bytes) {
+    return saetzeLesen(bytes, TMitglied::kGroesseAlt, [](std::span<const std::uint8_t> b) {
+        std::array<std::uint8_t, TMitglied::kGroesse> satz{};
+        std::copy(b.begin(), b.end(), satz.begin());
+        satz[TMitglied::kGroesseAlt] = 0; // standard rate
+        return TMitglied::entpacken(satz.data());
+    });
+}
+
 std::vector<TMitglied> mitgliederLesen(const std::string& pfad) {
-    std::vector<TMitglied> ergebnis;
-    if (!dateiExistiert(pfad)) return ergebnis;
-    BinaerDatei d(pfad, BinaerDatei::Modus::Lesen);
-    const std::uint64_t anzahl = d.groesse() / TMitglied::kGroesse;
-    std::vector<std::uint8_t> bytes(anzahl * TMitglied::kGroesse);
-    if (!bytes.empty()) d.lesen(0, bytes.data(), bytes.size());
-    ergebnis.reserve(anzahl);
-    for (std::uint64_t i = 0; i < anzahl; ++i)
-        ergebnis.push_back(TMitglied::entpacken(bytes.data() + i * TMitglied::kGroesse));
-    return ergebnis;
+    if (!dateiExistiert(pfad)) return {};
+    return mitgliederAusBytes(dateiLesen(pfad)).wert;
 }
 
 std::uint32_t mitgliederAnzahl(const std::string& pfad) {

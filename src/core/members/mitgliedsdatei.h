@@ -1,15 +1,23 @@
 // The member file: 174-byte records kept in name order.
 #pragma once
 
+#include "core/common/lesergebnis.h"
 #include "core/members/mitglied.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace zalvor {
 
-// Every whole record in file order; a missing file holds no member. Read failures throw
+// Every whole record of the member file's bytes in file order (a partial record at the end:
+// damaged).
+Gelesen<std::vector<TMitglied>> mitgliederAusBytes(std::span<const std::uint8_t> bytes);
+// The same for the old member file of 173-byte records, each with the standard rate.
+Gelesen<std::vector<TMitglied>> alteMitgliederAusBytes(std::span<const std::uint8_t> bytes);
+
+// The member file read from the disk; a missing file holds no member. Read failures throw
 // EAFehler.
 std::vector<TMitglied> mitgliederLesen(const std::string& pfad);
 // Number of whole records (0 for a missing file).

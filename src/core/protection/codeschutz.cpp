@@ -164,7 +164,10 @@ void codewortPruefen(Sitzung& s) {
         s.verein.nurLesen = false;
         return;
     }
-    const Codewoerter c = vorhandeneLesen(s);
+    codewortAbfragen(s, vorhandeneLesen(s));
+}
+
+void codewortAbfragen(Sitzung& s, const Codewoerter& c) {
     const auto eingabe =
         s.person.codeEingabe(A("Bitte Codewort eingeben!"), CodeBild::VorhandenerCode);
     if (!eingabe) programmEnde(s, "kein Codewort eingegeben");

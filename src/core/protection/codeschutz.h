@@ -5,6 +5,7 @@
 namespace zalvor {
 
 class Dateisatz;
+struct Codewoerter;
 struct Sitzung;
 
 inline constexpr int kHilfeCodeschutz = 26;
@@ -14,6 +15,8 @@ inline constexpr int kHilfeCodeschutz = 26;
 // code sets it. A missing code word file, a cancelled entry or a wrong code end the
 // program (ProgrammEnde), the first and the last after their message.
 void codewortPruefen(Sitzung& s);
+// The prompt of that step against code words already read.
+void codewortAbfragen(Sitzung& s, const Codewoerter& c);
 
 // "Codeschutz...": asks for the old code word of a guarded file, then the new one twice;
 // an empty new one removes the guard. Offers the read-only code afterwards. A cancelled

@@ -8,12 +8,8 @@
 
 namespace zalvor {
 
-Codewoerter codewortdateiLesen(const std::string& pfad) {
-    BinaerDatei d(pfad, BinaerDatei::Modus::Lesen);
-    std::string inhalt(static_cast<std::size_t>(d.groesse()), '\0');
-    if (!inhalt.empty()) d.lesen(0, inhalt.data(), inhalt.size());
-    d.schliessen();
-
+Gelesen<Codewoerter> codewoerterAusBytes(std::span<const std::uint8_t> bytes) {
+    const std::string inhalt(bytes.begin(), bytes.end());
     std::vector<std::string> zeilen;
     std::size_t anfang = 0;
     while (anfang < inhalt.size() && zeilen.size() < 2) {
@@ -25,10 +21,14 @@ Codewoerter codewortdateiLesen(const std::string& pfad) {
         zeilen.push_back(inhalt.substr(anfang, ende - anfang));
         anfang = ende + 2;
     }
-    Codewoerter c;
-    if (!zeilen.empty()) c.haupt = zeilen[0];
-    if (zeilen.size() > 1) c.nurLese = zeilen[1];
-    return c;
+    Gelesen<Codewoerter> g;
+    if (!zeilen.empty()) g.wert.haupt = zeilen[0];
+    if (zeilen.size() > 1) g.wert.nurLese = zeilen[1];
+    return g;
+}
+
+Codewoerter codewortdateiLesen(const std::string& pfad) {
+    return codewoerterAusBytes(dateiLesen(pfad)).wert;
 }
 
 void codewortdateiSchreiben(const std::string& pfad, const Codewoerter& c) {

@@ -2,7 +2,11 @@
 // line 2, both in their stored form, each line ending with CR LF.
 #pragma once
 
+#include "core/common/lesergebnis.h"
+
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace zalvor {
@@ -12,9 +16,11 @@ struct Codewoerter {
     std::optional<std::string> nurLese; // stored form of line 2, when the file has one
 };
 
-// Reads the file. Only CR LF ends a line, so a lone CR or LF that an older program wrote
-// into a stored code stays part of it; a last line without line end counts too. A failure
-// throws EAFehler.
+// The two lines of the file's bytes. Only CR LF ends a line, so a lone CR or LF that an
+// older program wrote into a stored code stays part of it; a last line without line end
+// counts too.
+Gelesen<Codewoerter> codewoerterAusBytes(std::span<const std::uint8_t> bytes);
+// The file read from the disk; a failure throws EAFehler.
 Codewoerter codewortdateiLesen(const std::string& pfad);
 // Writes the file whole (temporary file, then renamed over the old one): either the old
 // file or the new one is on disk after a failure.

@@ -6,11 +6,17 @@
 
 namespace zalvor {
 
+Gelesen<std::vector<TSchablone>> schablonenAusBytes(std::span<const std::uint8_t> bytes) {
+    const auto saetze = buchungenAusBytes(bytes);
+    Gelesen<std::vector<TSchablone>> g{{}, saetze.hinweise, saetze.status};
+    g.wert.reserve(saetze.wert.size());
+    for (const auto& b : saetze.wert)
+        g.wert.push_back(TSchablone{b});
+    return g;
+}
+
 std::vector<TSchablone> schablonenLesen(const std::string& dateiname) {
-    std::vector<TSchablone> alle;
-    for (const auto& b : alleBuchungenLesen(dateiname))
-        alle.push_back(TSchablone{b});
-    return alle;
+    return schablonenAusBytes(dateiLesen(dateiname)).wert;
 }
 
 TSchablone schabloneLesen(const std::string& dateiname, std::uint32_t satz) {

@@ -14,7 +14,7 @@ using test::Eingabeumgebung;
 
 long double gespeicherterSatz(Eingabeumgebung& u) {
     TDefinitionen d;
-    definitionenLesen(u.s.verein.datei.basisname, d, u.person);
+    d = angezeigt(definitionenLaden(u.s.verein.datei.basisname), u.person);
     return d.mwstSatz;
 }
 

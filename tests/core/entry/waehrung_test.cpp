@@ -146,7 +146,7 @@ TEST(Waehrungsdialog, PruefungenInFesterReihenfolge) {
     EXPECT_TRUE(ok());
     EXPECT_TRUE(u.meldungen().empty());
     TDefinitionen d;
-    definitionenLesen(u.s.verein.datei.basisname, d, u.person);
+    d = angezeigt(definitionenLaden(u.s.verein.datei.basisname), u.person);
     EXPECT_EQ(d.waehrung.Waehrung, "Lir");
     EXPECT_NEAR(static_cast<double>(d.waehrung.Kurs), 1.9, 1e-9);
     EXPECT_EQ(d.waehrung.Umstellungsjahr, "30");

@@ -105,7 +105,7 @@ TEST(SchlechteEingaben, DefinitionsFile) {
         textSchreiben(k.s.verein.datei.dateien().definitionen(), f.inhalt);
         const Ordnerbild vorher = ordnerbild(k.dir.pfad());
         TDefinitionen d;
-        definitionenLesen(k.s.verein.datei.basisname, d, k.person);
+        d = angezeigt(definitionenLaden(k.s.verein.datei.basisname), k.person);
         const std::string texte = meldungstexte(k.person);
         if (f.meldung.empty())
             EXPECT_EQ(texte, "");

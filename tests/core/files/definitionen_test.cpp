@@ -140,7 +140,7 @@ class DefinitionenTest : public ::testing::Test {
             t.push_back(e.titel);
         return t;
     }
-    void lies() { definitionenLesen(basis, d, person); }
+    void lies() { d = angezeigt(definitionenLaden(basis, d), person); }
 };
 
 TEST_F(DefinitionenTest, AktuellesFormatOhneHinweisVollstaendigGelesen) {
@@ -203,7 +203,7 @@ TEST_F(DefinitionenTest, JedesAlteFormatGibtSeineHinweiseInReihenfolge) {
         person.leeren();
         schreibe(f.zeilen);
         TDefinitionen neu;
-        definitionenLesen(basis, neu, person);
+        neu = angezeigt(definitionenLaden(basis), person);
         const auto m = person.meldungen();
         ASSERT_EQ(m.size(), f.hinweise.size());
         for (std::size_t i = 0; i < m.size(); ++i) {
@@ -508,7 +508,7 @@ TEST_F(DefinitionenTest, AltesFormatWirdBeimSchreibenAufgeruestet) {
     EXPECT_EQ(zeilen[98], "0.000000");
     person.leeren();
     TDefinitionen neu;
-    definitionenLesen(basis, neu, person);
+    neu = angezeigt(definitionenLaden(basis), person);
     EXPECT_TRUE(person.meldungen().empty());
     EXPECT_EQ(neu.typen.gruppenName(Seite::Einnahme, 9), "EGr9");
     EXPECT_EQ(neu.konten[1], "Kasse \x84");
@@ -618,7 +618,7 @@ TEST_F(DefinitionenTest, EinstellungsdialogZeigtUndSpeichert) {
     EXPECT_EQ(d.typen.gruppenName(Seite::Ausgabe, 1), "AGr1"); // groups untouched
 
     TDefinitionen neu;
-    definitionenLesen(basis, neu, person);
+    neu = angezeigt(definitionenLaden(basis), person);
     EXPECT_EQ(neu.typen.typName(Seite::Ausgabe, 2), A("Übungsleiterpau"));
     EXPECT_EQ(neu.typen.typName(Seite::Einnahme, 31), "Spenden");
     EXPECT_EQ(textdateiLesen(basis + ".def")[1], "\x9A"

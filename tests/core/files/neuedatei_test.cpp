@@ -165,7 +165,7 @@ TEST_F(NeueDateiTest, BeideFormulareAbgebrochenSchreibtTrotzdemDefinitionen) {
     ASSERT_TRUE(neueDatei(s));
     ASSERT_TRUE(dateiExistiert(basis() + ".def"));
     TDefinitionen d;
-    definitionenLesen(basis(), d, person);
+    d = angezeigt(definitionenLaden(basis()), person);
     EXPECT_EQ(d.konten[1], "unbenannt");
 }
 

@@ -64,7 +64,7 @@ class CodeschutzTest : public ::testing::Test {
     }
     std::uint8_t gespeicherteNummer() {
         TDefinitionen d;
-        definitionenLesen(basis, d, person);
+        d = angezeigt(definitionenLaden(basis), person);
         return d.mitgliedEinstellung;
     }
     // Titles of the code entries asked, with their picture.

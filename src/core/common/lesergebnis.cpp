@@ -1,9 +1,9 @@
-// Showing a reader's notices.
-#include "core/common/gelesen.h"
+// Showing the notices of a reading.
+#include "core/common/lesergebnis.h"
 
 namespace zalvor {
 
-void hinweiseZeigen(Person& person, const std::vector<Hinweis>& hinweise) {
+void hinweiseZeigen(const std::vector<Hinweis>& hinweise, Person& person) {
     for (const Hinweis& h : hinweise) {
         if (h.eigeneBox)
             person.nachricht(h.titel, h.text);
