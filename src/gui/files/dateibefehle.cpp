@@ -43,6 +43,8 @@ void naechstes(TMainForm& f) {
         return;
     }
     f.tabelle()->setHilfeKontext(1);
+    // The new year's table is shown as at opening.
+    f.tabelle()->maximieren();
     // The due templates of the new year are booked like after opening a file.
     emit f.dateiGeoeffnet();
     f.statuszeileAktualisieren();
