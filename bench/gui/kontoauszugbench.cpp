@@ -1,5 +1,5 @@
 // Benchmark: the import preview of a 5,000-entry statement against a file of 60,000 bookings,
-// from the statement's bytes to the window shown (read plan, grid, reconciliation), offscreen.
+// from the statement's bytes to the window shown (read, plan, grid, reconciliation), offscreen.
 #include "core/bank/kontoauszugimport.h"
 #include "core/database/bankkonten.h"
 #include "core/files/satzdatei.h"
