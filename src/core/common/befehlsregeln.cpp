@@ -47,6 +47,9 @@ constexpr std::array kAlle{
     Befehlsart::MitgliedAendern,
     Befehlsart::MitgliedEntfernen,
     Befehlsart::Beitragssaetze,
+    Befehlsart::Glaeubigerdaten,
+    Befehlsart::Lastschrift,
+    Befehlsart::Mandat,
     Befehlsart::Einfachliste,
     Befehlsart::EaListe,
     Befehlsart::Kontenliste,
@@ -101,6 +104,7 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::Mwst:
     case Befehlsart::Waehrung:
     case Befehlsart::Rueckgaengig:
+    case Befehlsart::Glaeubigerdaten:
         return {kDatei, kSchreibt, kOhneMitglieder, kSchreiben};
     // Shows a booking; a change is refused by the dialog in read-only mode.
     case Befehlsart::AnzeigenAendern:
@@ -110,6 +114,8 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::MitgliederEinstellungen:
     case Befehlsart::MitgliedAendern:
     case Befehlsart::MitgliedEntfernen:
+    case Befehlsart::Lastschrift:
+    case Befehlsart::Mandat:
         return {kDatei, kSchreibt, kMitglieder, kSchreiben};
     case Befehlsart::MitgliederListe:
     case Befehlsart::MitgliedAnzeigen:
@@ -184,6 +190,12 @@ std::string_view befehlsId(Befehlsart art) {
         return "mitgliedEntfernen";
     case Befehlsart::Beitragssaetze:
         return "beitragssaetze";
+    case Befehlsart::Glaeubigerdaten:
+        return "glaeubigerdaten";
+    case Befehlsart::Lastschrift:
+        return "lastschrift";
+    case Befehlsart::Mandat:
+        return "mandat";
     case Befehlsart::Einfachliste:
         return "einfachliste";
     case Befehlsart::EaListe:
