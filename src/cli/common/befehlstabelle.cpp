@@ -45,6 +45,8 @@ Befehl befehlMitgliederliste();
 Befehl befehlDrucken();
 Befehl befehlDateiliste();
 Befehl befehlMehrdateiabschluss();
+Befehl befehlBankkonto();
+Befehl befehlImport();
 
 const std::vector<Befehl>& befehle() {
     static const std::vector<Befehl> alle = {
@@ -89,6 +91,8 @@ const std::vector<Befehl>& befehle() {
         befehlDrucken(),
         befehlDateiliste(),
         befehlMehrdateiabschluss(),
+        befehlBankkonto(),
+        befehlImport(),
     };
     return alle;
 }

@@ -11,8 +11,6 @@
 
 namespace zalvor::bank {
 
-enum class Auszugformat { Unbekannt, Camt053, Mt940, Csv, Zip };
-
 inline constexpr std::size_t kHoechstAuszug = 64 * 1024 * 1024; // read and expanded
 
 struct Einleseergebnis {

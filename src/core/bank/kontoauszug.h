@@ -48,6 +48,8 @@ class AuszugFehler : public std::runtime_error {
     Meldung meldung_;
 };
 
+enum class Auszugformat { Unbekannt, Camt053, Mt940, Csv, Zip };
+
 enum class Richtung { Haben, Soll }; // credit (money in), debit (money out)
 
 enum class Status { Gebucht, Vorgemerkt, Information };

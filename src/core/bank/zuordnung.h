@@ -47,7 +47,8 @@ class Lerngedaechtnis {
     std::unordered_map<std::string, Eintrag> seiten_[2];
 };
 
-enum class Typquelle { Regel, Gelernt, Keine };
+// Zuordner: one of the assigners tried before the rules (see kontoauszugimport.h).
+enum class Typquelle { Regel, Gelernt, Keine, Zuordner };
 
 struct Typvorschlag {
     std::uint8_t typcode = 0;

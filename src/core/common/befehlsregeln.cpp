@@ -70,6 +70,9 @@ constexpr std::array kAlle{
     Befehlsart::Definitionen,
     Befehlsart::Export,
     Befehlsart::Drucken,
+    Befehlsart::Kontoauszug,
+    Befehlsart::Bankkonten,
+    Befehlsart::Kontoauszugsvorschau,
 };
 
 } // namespace
@@ -105,6 +108,8 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::Waehrung:
     case Befehlsart::Rueckgaengig:
     case Befehlsart::Glaeubigerdaten:
+    case Befehlsart::Kontoauszug:
+    case Befehlsart::Bankkonten:
         return {kDatei, kSchreibt, kOhneMitglieder, kSchreiben};
     // Shows a booking; a change is refused by the dialog in read-only mode.
     case Befehlsart::AnzeigenAendern:
@@ -135,6 +140,7 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::IndexZeigen:
     case Befehlsart::Definitionen:
     case Befehlsart::Export:
+    case Befehlsart::Kontoauszugsvorschau:
         return {kDatei, kLiest, kOhneMitglieder, kLesen};
     }
     return {};
@@ -236,6 +242,12 @@ std::string_view befehlsId(Befehlsart art) {
         return "export";
     case Befehlsart::Drucken:
         return "drucken";
+    case Befehlsart::Kontoauszug:
+        return "kontoauszug";
+    case Befehlsart::Bankkonten:
+        return "bankkonten";
+    case Befehlsart::Kontoauszugsvorschau:
+        return "kontoauszugsvorschau";
     }
     return {};
 }

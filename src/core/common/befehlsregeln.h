@@ -57,12 +57,15 @@ enum class Befehlsart {
     Suchen,
     Rueckgaengig,
     DruckerEinstellungen,
+    Kontoauszug,
+    Bankkonten,
     // Commands of zalvor-cli alone.
     IndexPruefen,
     IndexZeigen,
     Definitionen,
     Export,
     Drucken,
+    Kontoauszugsvorschau,
 };
 
 // How a command opens the club.

@@ -13,7 +13,6 @@ namespace zalvor {
 namespace {
 
 // The stored names of the enumerations: the ISO 20022 codes where there are some.
-constexpr std::array<std::string_view, 3> kFormate{"camt.053", "mt940", "csv"};
 constexpr std::array<std::string_view, 2> kRichtungen{"CRDT", "DBIT"};
 constexpr std::array<std::string_view, 3> kStatus{"BOOK", "PDNG", "INFO"};
 
@@ -29,11 +28,34 @@ E wert(const std::array<std::string_view, N>& namen, const std::string& text) {
     return static_cast<E>(it - namen.begin());
 }
 
+std::optional<std::string_view> formatName(bank::Auszugformat f) {
+    switch (f) {
+    case bank::Auszugformat::Camt053:
+        return "camt.053";
+    case bank::Auszugformat::Mt940:
+        return "mt940";
+    case bank::Auszugformat::Csv:
+        return "csv";
+    case bank::Auszugformat::Unbekannt:
+    case bank::Auszugformat::Zip:
+        break;
+    }
+    return std::nullopt;
+}
+
+bank::Auszugformat formatWert(const std::string& text) {
+    for (auto f : {bank::Auszugformat::Camt053, bank::Auszugformat::Mt940, bank::Auszugformat::Csv})
+        if (formatName(f) == text) return f;
+    throw DatenbankBeschaedigt("unbekanntes Format " + text);
+}
+
 // The line's columns after import and nr, in the order of the statements below.
 constexpr const char* kZeilenSpalten =
     "buchungsdatum, valutadatum, betrag, richtung, waehrung, status, name, iban, bic, text, "
     "zusatz, bankreferenz, eintragsreferenz, ende_zu_ende, mandatsreferenz, glaeubiger, "
-    "rueckgabegrund, stelle, doppelschluessel, buchung";
+    "rueckgabegrund, stelle, doppelschluessel, buchung, teil, storno, geschaeftsvorfall, "
+    "stelle_datei, stelle_zeile";
+constexpr int kZeilenWerte = 25;
 
 std::optional<std::string> datumOderNichts(const std::optional<Datum>& d) {
     if (!d) return std::nullopt;
@@ -47,52 +69,70 @@ std::optional<Datum> datumSpalte(const Anweisung& a, int spalte) {
     return d;
 }
 
-Auszugszeile zeileLesen(const Anweisung& a) {
-    Auszugszeile z;
+Importzeile zeileLesen(const Anweisung& a) {
+    Importzeile iz;
+    bank::Auszugszeile& z = iz.zeile;
     z.buchungsdatum = datumSpalte(a, 0).value_or(Datum{});
-    z.valutadatum = datumSpalte(a, 1);
-    z.betrag = a.zahl(2);
-    z.richtung = wert<Richtung>(kRichtungen, a.text(3));
+    z.valuta = datumSpalte(a, 1).value_or(Datum{});
+    z.cent = a.zahl(2);
+    z.richtung = wert<bank::Richtung>(kRichtungen, a.text(3));
     z.waehrung = a.text(4);
-    z.status = wert<Zeilenstatus>(kStatus, a.text(5));
+    z.status = wert<bank::Status>(kStatus, a.text(5));
     std::string* texte[] = {&z.name,
                             &z.iban,
                             &z.bic,
                             &z.text,
-                            &z.zusatz,
+                            &z.zusatzinfo,
                             &z.bankreferenz,
                             &z.eintragsreferenz,
-                            &z.endeZuEnde,
+                            &z.endToEndId,
                             &z.mandatsreferenz,
-                            &z.glaeubiger,
+                            &z.glaeubigerId,
                             &z.rueckgabegrund,
-                            &z.stelle,
-                            &z.doppelschluessel};
+                            &z.stelle.element,
+                            &iz.doppelschluessel};
     int spalte = 6;
     for (std::string* t : texte)
         *t = a.text(spalte++);
     if (!a.leer(spalte)) {
         const auto roh = a.bytes(spalte);
         if (roh.size() != TBuchung::kGroesse) throw DatenbankBeschaedigt("Buchung");
-        z.buchung.emplace();
-        std::copy(roh.begin(), roh.end(), z.buchung->begin());
+        iz.buchung.emplace();
+        std::copy(roh.begin(), roh.end(), iz.buchung->begin());
     }
-    return z;
+    z.teil = static_cast<int>(a.zahl(20));
+    z.storno = a.zahl(21) != 0;
+    z.geschaeftsvorfall = a.text(22);
+    z.stelle.datei = a.text(23);
+    z.stelle.zeile = static_cast<int>(a.zahl(24));
+    return iz;
 }
 
-void zeileBinden(Anweisung& a, const Auszugszeile& z) {
-    a.mit(datumText(z.buchungsdatum), datumOderNichts(z.valutadatum), z.betrag,
-          name(kRichtungen, z.richtung), z.waehrung, name(kStatus, z.status), z.name, z.iban, z.bic,
-          z.text, z.zusatz, z.bankreferenz, z.eintragsreferenz, z.endeZuEnde, z.mandatsreferenz,
-          z.glaeubiger, z.rueckgabegrund, z.stelle, z.doppelschluessel);
-    if (z.buchung)
-        a.binden(20, std::span<const std::uint8_t>(*z.buchung));
+void zeileBinden(Anweisung& a, const Importzeile& iz) {
+    const bank::Auszugszeile& z = iz.zeile;
+    a.mit(datumText(z.buchungsdatum), datumText(z.valuta), z.cent, name(kRichtungen, z.richtung),
+          z.waehrung, name(kStatus, z.status), z.name, z.iban, z.bic, z.text, z.zusatzinfo,
+          z.bankreferenz, z.eintragsreferenz, z.endToEndId, z.mandatsreferenz, z.glaeubigerId,
+          z.rueckgabegrund, z.stelle.element, iz.doppelschluessel);
+    if (iz.buchung)
+        a.binden(20, std::span<const std::uint8_t>(*iz.buchung));
     else
         a.binden(20, std::nullopt);
+    a.binden(21, z.teil).binden(22, z.storno ? 1 : 0).binden(23, z.geschaeftsvorfall);
+    a.binden(24, z.stelle.datei).binden(25, z.stelle.zeile);
+}
+
+// ", ?1, ?2, ..." for the line's values.
+std::string werte() {
+    std::string s;
+    for (int i = 1; i <= kZeilenWerte; ++i)
+        s += ", ?" + std::to_string(i);
+    return s;
 }
 
 std::optional<Abweisung> pruefen(const Verbindung& v, const Kontoauszugsimport& im) {
     if (im.konto < 1 || im.konto > 9) return Abweisung{A("Es gibt nur die Konten 1 bis 9!")};
+    if (!formatName(im.format)) return Abweisung{A("Unbekanntes Format des Kontoauszugs!")};
     if (im.jahr.size() != 2 || !datumAus(im.zeitpunkt.substr(0, 10)))
         return Abweisung{A("Ungültiges Jahr oder ungültiger Zeitpunkt des Imports!")};
     std::unordered_set<std::string> gesehen;
@@ -105,7 +145,8 @@ std::optional<Abweisung> pruefen(const Verbindung& v, const Kontoauszugsimport& 
             return Abweisung{A("Zeile ") + std::to_string(i + 1) + A(" des Kontoauszugs ") +
                              A(was)};
         };
-        if (z.status != Zeilenstatus::Gebucht) return zeile("ist bei der Bank nicht gebucht!");
+        if (z.zeile.status != bank::Status::Gebucht)
+            return zeile("ist bei der Bank nicht gebucht!");
         const bool schon = gebucht.mit(im.jahr, z.doppelschluessel).zeile();
         gebucht.zuruecksetzen();
         if (schon || !gesehen.insert(z.doppelschluessel).second) return zeile("ist schon gebucht!");
@@ -119,18 +160,17 @@ Ergebnis<std::int64_t> importEintragen(Transaktion& t, const Kontoauszugsimport&
     const Verbindung& v = t.zumSchreiben();
     if (auto a = pruefen(v, im)) return *a;
     v.anweisung("INSERT INTO import (jahr, datei, format, zeitpunkt, konto, auszug, "
-                "schlusssaldo, schlussdatum) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)")
-        .mit(im.jahr, im.datei, name(kFormate, im.format), im.zeitpunkt, im.konto, im.auszug,
-             im.schlusssaldo, datumOderNichts(im.schlussdatum))
+                "schlusssaldo, schlussdatum, offen) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)")
+        .mit(im.jahr, im.datei, *formatName(im.format), im.zeitpunkt, im.konto, im.auszug,
+             im.schlusssaldo, datumOderNichts(im.schlussdatum), im.offen ? 1 : 0)
         .ausfuehren();
     const std::int64_t id = v.zuletztEingefuegt();
-    auto zeile =
-        v.anweisung(std::string("INSERT INTO auszugszeile (import, jahr, nr, ") + kZeilenSpalten +
-                    ") VALUES (?21, ?22, ?23, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
-                    "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19, ?20)");
+    auto zeile = v.anweisung(std::string("INSERT INTO auszugszeile (import, jahr, nr, ") +
+                             kZeilenSpalten + ") VALUES (?26, ?27, ?28" + werte() + ")");
     for (std::size_t i = 0; i < im.zeilen.size(); ++i) {
         zeileBinden(zeile, im.zeilen[i]);
-        zeile.binden(21, id).binden(22, im.jahr).binden(23, static_cast<std::int64_t>(i));
+        zeile.binden(kZeilenWerte + 1, id).binden(kZeilenWerte + 2, im.jahr);
+        zeile.binden(kZeilenWerte + 3, static_cast<std::int64_t>(i));
         zeile.ausfuehren();
         zeile.zuruecksetzen();
     }
@@ -140,23 +180,49 @@ Ergebnis<std::int64_t> importEintragen(Transaktion& t, const Kontoauszugsimport&
 std::optional<Kontoauszugsimport> importLesen(const Datenbank& db, std::int64_t id) {
     const Verbindung& v = db.verbindung();
     auto kopf = v.anweisung("SELECT jahr, datei, format, zeitpunkt, konto, auszug, "
-                            "schlusssaldo, schlussdatum FROM import WHERE id = ?1");
+                            "schlusssaldo, schlussdatum, offen FROM import WHERE id = ?1");
     if (!kopf.mit(id).zeile()) return std::nullopt;
     Kontoauszugsimport im;
     im.jahr = kopf.text(0);
     im.datei = kopf.text(1);
-    im.format = wert<Auszugsformat>(kFormate, kopf.text(2));
+    im.format = formatWert(kopf.text(2));
     im.zeitpunkt = kopf.text(3);
     im.konto = static_cast<int>(kopf.zahl(4));
     im.auszug = kopf.text(5);
     if (!kopf.leer(6)) im.schlusssaldo = kopf.zahl(6);
     im.schlussdatum = datumSpalte(kopf, 7);
+    im.offen = kopf.zahl(8) != 0;
     auto zeilen = v.anweisung(std::string("SELECT ") + kZeilenSpalten +
                               " FROM auszugszeile WHERE import = ?1 ORDER BY nr");
     zeilen.mit(id);
     while (zeilen.zeile())
         im.zeilen.push_back(zeileLesen(zeilen));
     return im;
+}
+
+std::vector<std::int64_t> offeneImporte(const Datenbank& db, std::string_view jahr) {
+    std::vector<std::int64_t> ids;
+    auto a = db.verbindung().anweisung(
+        "SELECT id FROM import WHERE jahr = ?1 AND offen = 1 ORDER BY id");
+    a.mit(jahr);
+    while (a.zeile())
+        ids.push_back(a.zahl(0));
+    return ids;
+}
+
+void importBestaetigen(Transaktion& t, std::int64_t id, const std::vector<bool>& gefunden) {
+    const Verbindung& v = t.zumSchreiben();
+    auto zeilen =
+        v.anweisung("SELECT id FROM auszugszeile WHERE import = ?1 AND buchung IS NOT NULL "
+                    "ORDER BY nr");
+    zeilen.mit(id);
+    auto loesen = v.anweisung("UPDATE auszugszeile SET buchung = NULL WHERE id = ?1");
+    for (std::size_t i = 0; zeilen.zeile(); ++i) {
+        if (i < gefunden.size() && gefunden[i]) continue;
+        loesen.mit(zeilen.zahl(0)).ausfuehren();
+        loesen.zuruecksetzen();
+    }
+    v.anweisung("UPDATE import SET offen = 0 WHERE id = ?1").mit(id).ausfuehren();
 }
 
 std::unordered_set<std::string> gebuchteSchluessel(const Datenbank& db, std::string_view jahr) {

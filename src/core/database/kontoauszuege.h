@@ -4,10 +4,12 @@
 // booking file year, so no line is booked twice into a year.
 #pragma once
 
+#include "core/bank/kontoauszug.h"
 #include "core/common/uhr.h"
 #include "core/database/buchungsverweis.h"
 #include "core/database/datenbank.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,54 +19,43 @@
 
 namespace zalvor {
 
-enum class Auszugsformat { Camt053, Mt940, Csv };
-enum class Richtung { Gutschrift, Belastung }; // credit, debit
-enum class Zeilenstatus { Gebucht, Vorgemerkt, Information };
-
-// Texts in UTF-8, as the readers deliver them.
-struct Auszugszeile {
-    Datum buchungsdatum;
-    std::optional<Datum> valutadatum;
-    std::int64_t betrag = 0; // cents, not negative; `richtung` gives the sign
-    Richtung richtung = Richtung::Gutschrift;
-    std::string waehrung;
-    Zeilenstatus status = Zeilenstatus::Gebucht;
-    std::string name; // the other party
-    std::string iban;
-    std::string bic;
-    std::string text;             // the whole remittance text
-    std::string zusatz;           // additional entry information
-    std::string bankreferenz;     // account servicer's reference
-    std::string eintragsreferenz; // the entry's reference
-    std::string endeZuEnde;
-    std::string mandatsreferenz;
-    std::string glaeubiger; // creditor id
-    std::string rueckgabegrund;
-    std::string stelle; // where in the file (line, element or record)
+// A statement line as read, with its duplicate key and the booking made from it (only a
+// line the bank has booked is booked).
+struct Importzeile {
+    bank::Auszugszeile zeile;
     std::string doppelschluessel;
-    // The booking made from the line (only a booked line is booked).
     std::optional<std::array<std::uint8_t, TBuchung::kGroesse>> buchung;
-    friend bool operator==(const Auszugszeile&, const Auszugszeile&) = default;
+    friend bool operator==(const Importzeile&, const Importzeile&) = default;
 };
 
 struct Kontoauszugsimport {
     std::string jahr;  // two-digit year of the booking file imported into
     std::string datei; // the statement file's name
-    Auszugsformat format = Auszugsformat::Camt053;
-    std::string zeitpunkt;                    // "JJJJ-MM-TTTHH:MM:SS"
-    int konto = 0;                            // 1..9
-    std::string auszug;                       // the statement's id
-    std::optional<std::int64_t> schlusssaldo; // closing booked balance, signed cents
+    bank::Auszugformat format = bank::Auszugformat::Camt053; // CAMT.053, MT940 or CSV
+    std::string zeitpunkt;                                   // "JJJJ-MM-TTTHH:MM:SS"
+    int konto = 0;                                           // 1..9
+    std::string auszug;                                      // the statement's id
+    std::optional<std::int64_t> schlusssaldo;                // closing booked balance, signed cents
     std::optional<Datum> schlussdatum;
-    std::vector<Auszugszeile> zeilen; // in statement order
+    // Recorded before its bookings are written: until confirmed, the booking file may lack them.
+    bool offen = false;
+    std::vector<Importzeile> zeilen; // in statement order
     friend bool operator==(const Kontoauszugsimport&, const Kontoauszugsimport&) = default;
 };
 
 // Records the import with all its lines; returns its id. Refused: a booked line whose
 // duplicate key is already booked in the year (or twice in the import), a line booked
-// without the bank's "booked" status, an account outside 1..9, a year not of two characters.
+// without the bank's "booked" status, an account outside 1..9, a year not of two characters,
+// a format other than CAMT.053, MT940 or CSV.
 Ergebnis<std::int64_t> importEintragen(Transaktion& t, const Kontoauszugsimport& import);
 std::optional<Kontoauszugsimport> importLesen(const Datenbank& db, std::int64_t id);
+
+// The imports of the year still marked open, in the order they were made.
+std::vector<std::int64_t> offeneImporte(const Datenbank& db, std::string_view jahr);
+// The open import's bookings were found in the booking file: `gefunden` per line (in the
+// order of its lines; lines without booking are ignored). A found line stays linked, the
+// others lose their link; the import is no longer open.
+void importBestaetigen(Transaktion& t, std::int64_t id, const std::vector<bool>& gefunden);
 
 // The duplicate keys of every line booked into the year, for the import's check.
 std::unordered_set<std::string> gebuchteSchluessel(const Datenbank& db, std::string_view jahr);

@@ -1,6 +1,8 @@
 // Version 1 of the club database: bank accounts, statement imports and their lines with the
 // link to the booking made from each, assignment rules, the creditor, mandates, submitted
 // direct debits, counters, and the mark of the last command committed through the journal.
+// Version 2 keeps every field the statement readers deliver, marks an import whose bookings
+// are not yet confirmed in the booking file, and lets a rule hold for both sides.
 // docs/datenbank.md explains the choices.
 #include "core/database/schema.h"
 
@@ -131,7 +133,29 @@ PRAGMA application_id = 1514952260;
 PRAGMA user_version = 1;
 )sql";
 
-constexpr std::array kMigrationen{Migration{kVersion1}};
+constexpr std::string_view kVersion2 = R"sql(
+ALTER TABLE import ADD COLUMN offen INTEGER NOT NULL DEFAULT 0 CHECK (offen IN (0, 1));
+ALTER TABLE auszugszeile ADD COLUMN teil INTEGER NOT NULL DEFAULT 0 CHECK (teil >= 0);
+ALTER TABLE auszugszeile ADD COLUMN storno INTEGER NOT NULL DEFAULT 0 CHECK (storno IN (0, 1));
+ALTER TABLE auszugszeile ADD COLUMN geschaeftsvorfall TEXT NOT NULL DEFAULT '';
+ALTER TABLE auszugszeile ADD COLUMN stelle_datei TEXT NOT NULL DEFAULT '';
+ALTER TABLE auszugszeile ADD COLUMN stelle_zeile INTEGER NOT NULL DEFAULT 0;
+
+CREATE TABLE zuordnungsregel_neu (
+    nr INTEGER PRIMARY KEY CHECK (nr >= 1),
+    muster TEXT NOT NULL CHECK (muster <> ''),
+    seite TEXT CHECK (seite IN ('E', 'A')),
+    typ INTEGER NOT NULL CHECK (typ BETWEEN 0 AND 99)
+) STRICT;
+INSERT INTO zuordnungsregel_neu (nr, muster, seite, typ)
+    SELECT nr, muster, seite, typ FROM zuordnungsregel;
+DROP TABLE zuordnungsregel;
+ALTER TABLE zuordnungsregel_neu RENAME TO zuordnungsregel;
+
+PRAGMA user_version = 2;
+)sql";
+
+constexpr std::array kMigrationen{Migration{kVersion1}, Migration{kVersion2}};
 
 } // namespace
 

@@ -11,7 +11,7 @@ namespace {
 
 TEST(Befehlsregeln, JedeArtHatIhreEigeneId) {
     std::set<std::string_view> ids;
-    for (int i = 0; i <= static_cast<int>(Befehlsart::Drucken); ++i) {
+    for (int i = 0; i <= static_cast<int>(Befehlsart::Kontoauszugsvorschau); ++i) {
         const auto art = static_cast<Befehlsart>(i);
         EXPECT_EQ(befehlsartZuId(befehlsId(art)), art) << befehlsId(art);
         EXPECT_TRUE(ids.insert(befehlsId(art)).second) << befehlsId(art);

@@ -44,19 +44,20 @@ TEST(DatenbankFehlerlauf, MigratingFromAnEmptyDatabase) {
 Kontoauszugsimport auszug(const std::string& referenz, int zeilen) {
     Kontoauszugsimport im{"26",
                           "auszug.xml",
-                          Auszugsformat::Camt053,
+                          bank::Auszugformat::Camt053,
                           "2026-03-05T10:00:00",
                           1,
                           referenz,
                           120000,
                           Datum{2026, 3, 4},
+                          false,
                           {}};
     for (int i = 0; i < zeilen; ++i) {
-        Auszugszeile z;
-        z.buchungsdatum = {2026, 3, 1 + i};
-        z.betrag = 2500 + i;
-        z.waehrung = "EUR";
-        z.text = std::string(300, static_cast<char>('a' + i));
+        Importzeile z;
+        z.zeile.buchungsdatum = {2026, 3, 1 + i};
+        z.zeile.cent = 2500 + i;
+        z.zeile.waehrung = "EUR";
+        z.zeile.text = std::string(300, static_cast<char>('a' + i));
         z.doppelschluessel = referenz + "/" + std::to_string(i);
         TBuchung b;
         b.betrag = Real6::aus(25);

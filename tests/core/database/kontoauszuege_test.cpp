@@ -16,36 +16,57 @@ TBuchung buchung(const char* bunr) {
     return b;
 }
 
-Auszugszeile zeile(const std::string& schluessel, const char* bunr = nullptr) {
-    Auszugszeile z;
-    z.buchungsdatum = {2026, 3, 2};
-    z.betrag = 2500;
-    z.waehrung = "EUR";
+Importzeile zeile(const std::string& schluessel, const char* bunr = nullptr) {
+    Importzeile z;
+    z.zeile.buchungsdatum = {2026, 3, 2};
+    z.zeile.cent = 2500;
+    z.zeile.waehrung = "EUR";
     z.doppelschluessel = schluessel;
     if (bunr) z.buchung = buchung(bunr).packen();
     return z;
 }
 
-Kontoauszugsimport import(std::vector<Auszugszeile> zeilen, const std::string& jahr = "26") {
-    return {jahr,  "auszug.xml", Auszugsformat::Camt053, "2026-03-05T10:00:00", 1,
-            "A-7", std::nullopt, std::nullopt,           std::move(zeilen)};
+Kontoauszugsimport import(std::vector<Importzeile> zeilen, const std::string& jahr = "26") {
+    return {jahr,
+            "auszug.xml",
+            bank::Auszugformat::Camt053,
+            "2026-03-05T10:00:00",
+            1,
+            "A-7",
+            std::nullopt,
+            std::nullopt,
+            false,
+            std::move(zeilen)};
 }
 
 TEST(Kontoauszuege, KeepEveryFieldOfAnImport) {
     Vereinsdatenbank v;
-    Auszugszeile voll{{2026, 3, 2},  Datum{2026, 3, 3},
-                      1990,          Richtung::Belastung,
-                      "EUR",         Zeilenstatus::Gebucht,
-                      "Müller",      "DE02120300000000202051",
-                      "BYLADEM1001", "Beitrag März",
-                      "Lastschrift", "REF1",
-                      "E-1",         "E2E-9",
-                      "M-4",         "DE98ZZZ09999999999",
-                      "AC04",        "Ntry[3]",
-                      "REF1",        buchung("4").packen()};
+    bank::Auszugszeile z{{2026, 3, 2},
+                         Datum{2026, 3, 3},
+                         1990,
+                         bank::Richtung::Soll,
+                         "EUR",
+                         bank::Status::Gebucht,
+                         true,
+                         "Müller",
+                         "DE02120300000000202051",
+                         "BYLADEM1001",
+                         "Beitrag März",
+                         "Lastschrift",
+                         "105",
+                         "REF1",
+                         "E-1",
+                         "E2E-9",
+                         "M-4",
+                         "DE98ZZZ09999999999",
+                         "AC04",
+                         2,
+                         {"a.xml", 40, "Ntry"}};
+    Importzeile voll{z, "REF1", buchung("4").packen()};
     Kontoauszugsimport im = import({voll, zeile("Vorgemerkt")});
-    im.zeilen[1].status = Zeilenstatus::Vorgemerkt;
-    im.format = Auszugsformat::Mt940;
+    im.zeilen[1].zeile.status = bank::Status::Vorgemerkt;
+    im.format = bank::Auszugformat::Mt940;
+    im.offen = true;
     im.schlusssaldo = -1234;
     im.schlussdatum = Datum{2026, 3, 31};
     const auto id = v.aendern([&](Transaktion& t) { return importEintragen(t, im); });
@@ -75,8 +96,20 @@ TEST(Kontoauszuege, ABookedLineIsBookedOncePerYear) {
         EXPECT_EQ(e.ok(), f.angenommen) << f.im.zeilen[0].doppelschluessel << " " << f.im.jahr;
     }
     Kontoauszugsimport vorgemerkt = import({zeile("R9", "5")});
-    vorgemerkt.zeilen[0].status = Zeilenstatus::Vorgemerkt;
+    vorgemerkt.zeilen[0].zeile.status = bank::Status::Vorgemerkt;
     EXPECT_FALSE(v.aendern([&](Transaktion& t) { return importEintragen(t, vorgemerkt); }));
+}
+
+TEST(Kontoauszuege, AConfirmedOpenImportKeepsTheLinksOfTheBookingsFound) {
+    Vereinsdatenbank v;
+    Kontoauszugsimport im = import({zeile("A", "1"), zeile("B"), zeile("C", "2"), zeile("D", "3")});
+    im.offen = true;
+    const auto id = v.aendern([&](Transaktion& t) { return importEintragen(t, im); }).wert();
+    v.aendern([](Transaktion& t) { ASSERT_TRUE(importEintragen(t, import({zeile("E", "4")}))); });
+    EXPECT_EQ(offeneImporte(v.db, "26"), std::vector<std::int64_t>{id});
+    v.aendern([&](Transaktion& t) { importBestaetigen(t, id, {true, false, true}); });
+    EXPECT_TRUE(offeneImporte(v.db, "26").empty());
+    EXPECT_EQ(gebuchteSchluessel(v.db, "26"), (std::unordered_set<std::string>{"A", "D", "E"}));
 }
 
 TEST(Kontoauszuege, ListTheLinksOfAYearAndRenewThem) {

@@ -1,0 +1,59 @@
+// zalvor-cli bankkonto: the IBAN and bank name of the accounts.
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/members/mitgliederoptionen.h"
+#include "core/bank/bankkontenpflege.h"
+#include "core/common/zeichensatz.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+bool abgewiesen(Kontext& k, const std::string& meldung) {
+    if (meldung.empty()) return false;
+    k.sitzung.person.meldung(A("Fehler!"), meldung, Symbol::Fehler);
+    return true;
+}
+
+int bankkonto(Kontext& k) {
+    const auto konto = k.args.wert("--konto");
+    const auto iban = k.args.wert("--iban");
+    const auto bank = k.args.wert("--name");
+    const auto entfernen = k.args.wert("--entfernen");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    if (konto.has_value() != iban.has_value())
+        throw Aufruffehler("--konto und --iban gehören zusammen");
+    if (bank && !konto) throw Aufruffehler("--name nur mit --konto und --iban");
+    const int nummer = konto ? zahlOption(*konto, 1, 9, "--konto") : 0;
+    const int weg = entfernen ? zahlOption(*entfernen, 1, 9, "--entfernen") : 0;
+    dateiLaden(k, datei);
+    const bool aendern = konto || entfernen;
+    const std::string pfad = k.sitzung.verein.dateien().datenbank();
+    auto db = aendern ? Datenbank::schreiben(pfad) : Datenbank::lesen(pfad);
+    if (abgewiesen(k, db.meldung())) return kAbgelehnt;
+    if (aendern) {
+        Transaktion t(*db);
+        if (entfernen && abgewiesen(k, bankkontoEntfernen(t, weg).meldung())) return kAbgelehnt;
+        if (konto &&
+            abgewiesen(k, bank::bankkontoEintragen(t, nummer, *iban, bank.value_or("")).meldung()))
+            return kAbgelehnt;
+        t.festschreiben();
+    }
+    rasterAusgeben(k.out, k.format, bank::bankkontenRaster(*db, k.sitzung.verein.def));
+    return kFertig;
+}
+
+const Befehl kBankkonto{"bankkonto", "DATEI [--konto N --iban IBAN [--name TEXT]] [--entfernen N]",
+                        "zeigt die Bankkonten (IBAN und Bank der Konten), trägt eines ein oder "
+                        "entfernt es",
+                        Befehlsart::Bankkonten, bankkonto};
+
+} // namespace
+
+Befehl befehlBankkonto() {
+    return kBankkonto;
+}
+
+} // namespace zalvor::cli

@@ -1,0 +1,99 @@
+// zalvor-cli import: a bank statement booked into the file, or only shown with --vorschau.
+#include "cli/common/ausgabe.h"
+#include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
+#include "cli/members/mitgliederoptionen.h"
+#include "core/bank/kontoauszugimport.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
+#include "core/database/zuordnungsregeln.h"
+#include "core/files/dateibytes.h"
+#include "core/files/satzdatei.h"
+
+#include <cerrno>
+#include <filesystem>
+
+namespace zalvor::cli {
+
+namespace {
+
+std::string holen(const std::string& pfad) {
+    const Dateibytes d = dateibytesHolen(pfad);
+    if (d.status != Lesestatus::Gelesen)
+        throw EAFehler(d.status == Lesestatus::Fehlt ? ENOENT : EIO, pfad);
+    return {d.bytes.begin(), d.bytes.end()};
+}
+
+bool fehlerMelden(Kontext& k, const std::vector<bank::Meldung>& fehler) {
+    for (const auto& f : fehler)
+        k.sitzung.person.meldung(A("Fehler!"), f.vollText(), Symbol::Fehler);
+    return !fehler.empty();
+}
+
+int importBefehl(Kontext& k) {
+    const auto konto = k.args.wert("--konto");
+    const auto regeldatei = k.args.wert("--regeln");
+    const bool vorschau = k.args.schalter("--vorschau");
+    const std::string datei = k.args.position("DATEI");
+    const std::string auszug = k.args.position("AUSZUG");
+    k.args.fertig();
+    bank::Importwahl wahl;
+    if (konto) wahl.konto = zahlOption(*konto, 1, 9, "--konto");
+    dateiLaden(k, datei, vorschau ? Befehlsart::Kontoauszugsvorschau : Befehlsart::Kontoauszug);
+    Sitzung& s = k.sitzung;
+
+    bank::Regeldatei regeln;
+    if (regeldatei) {
+        const std::string name = std::filesystem::path(*regeldatei).filename().string();
+        auto gelesen = bank::regelnLesen(holen(*regeldatei), utf8NachAnsi(name));
+        if (fehlerMelden(k, gelesen.fehler) ||
+            fehlerMelden(
+                k, bank::regelnPruefen(gelesen.regeln, s.verein.def.typen, utf8NachAnsi(name))))
+            return kAbgelehnt;
+        regeln = std::move(gelesen.regeln);
+    }
+    auto gelesen = bank::auszugEinlesen(holen(auszug), regeln.csv ? &*regeln.csv : nullptr);
+    if (!gelesen.ok()) {
+        fehlerMelden(k, {*gelesen.fehler});
+        return kAbgelehnt;
+    }
+
+    const std::string pfad = s.verein.dateien().datenbank();
+    auto db = vorschau ? Datenbank::lesen(pfad) : Datenbank::schreiben(pfad);
+    if (!db) {
+        s.person.meldung(A("Fehler!"), db.meldung(), Symbol::Fehler);
+        return kAbgelehnt;
+    }
+    wahl.regeln = std::move(regeln.regeln);
+    for (auto& r : gespeicherteRegeln(*db))
+        wahl.regeln.push_back(std::move(r));
+
+    auto saetze = alleBuchungenLesen(s.verein.datei.dateiname());
+    const std::string name = std::filesystem::path(auszug).filename().string();
+    auto plan =
+        bank::importPlanen(s.verein, *db, saetze, utf8NachAnsi(name), std::move(gelesen), wahl);
+    if (!plan) throw Aufruffehler(ansiNachUtf8(plan.meldung()) + " (--konto N)");
+    for (const auto& h : plan->hinweise)
+        k.err << "zalvor-cli import: " << ansiNachUtf8(h.vollText()) << "\n";
+    if (!vorschau) {
+        bank::importBuchen(s, *db, *plan);
+        saetze = alleBuchungenLesen(s.verein.datei.dateiname());
+    }
+    rasterAusgeben(k.out, k.format, bank::importRaster(*plan, s.verein.def.typen));
+    for (const auto& a : bank::abgleichen(s.verein, *plan, saetze, vorschau))
+        k.out << "# " << ansiNachUtf8(bank::abgleichText(a)) << "\n";
+    return kFertig;
+}
+
+const Befehl kImport{"import", "DATEI AUSZUG [--konto N] [--regeln DATEI] [--vorschau]",
+                     "bucht einen Kontoauszug (CAMT.053, MT940, CSV mit Regeldatei) und gleicht "
+                     "den Kontostand ab; --vorschau zeigt nur, was gebucht würde",
+                     Befehlsart::Kontoauszug, importBefehl};
+
+} // namespace
+
+Befehl befehlImport() {
+    return kImport;
+}
+
+} // namespace zalvor::cli
