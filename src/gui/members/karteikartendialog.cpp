@@ -122,6 +122,18 @@ void TDMglKrt::mandatNehmen(sepa::MandatsKarte& m) const {
     m.datum = nachAnsi(EUnterschrift->text().trimmed());
 }
 
+void TDMglKrt::accept() {
+    if (s_) {
+        sepa::MandatsKarte m;
+        mandatNehmen(m);
+        if (const auto fehler = sepa::mandatsKarteFehler(m, s_->uhr.heute())) {
+            s_->person.meldung(A("Fehler!"), *fehler, Symbol::Fehler);
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
 namespace {
 
 std::vector<TMitglied> kartei(const Sitzung& s) {
@@ -141,16 +153,11 @@ std::optional<std::uint32_t> karteZeigen(Sitzung& s, std::optional<std::uint32_t
     const std::string db = s.verein.dateien().datenbank();
     sepa::MandatsKarte mandat = sepa::mandatsKarteFuellen(db, kartei(s), n);
     karte.mandatFuellen(mandat);
+    karte.pruefenMit(&s);
     const auto nummer = karteDialog(s, n, [&](Karteikarte& k) {
         karte.fuellen(k, schreiben);
-        // A refused mandate entry keeps the card open: nothing is stored yet.
-        for (;;) {
-            if (karte.exec() != QDialog::Accepted) return false;
-            karte.mandatNehmen(mandat);
-            const auto fehler = sepa::mandatsKarteFehler(mandat, s.uhr.heute());
-            if (!fehler) break;
-            s.person.meldung(A("Fehler!"), *fehler, Symbol::Fehler);
-        }
+        if (karte.exec() != QDialog::Accepted) return false;
+        karte.mandatNehmen(mandat);
         karte.nehmen(k);
         return true;
     });

@@ -33,6 +33,10 @@ class TDMglKrt : public QDialog {
     void nehmen(zalvor::Karteikarte& k) const;
     void mandatFuellen(const zalvor::sepa::MandatsKarte& m);
     void mandatNehmen(zalvor::sepa::MandatsKarte& m) const;
+    // With a session the mandate entries are checked at OK: a refusal is shown there and the
+    // card stays open, with nothing stored.
+    void pruefenMit(zalvor::Sitzung* s) { s_ = s; }
+    void accept() override;
 
     QLineEdit* EName;
     QLineEdit* EVorname;
@@ -46,6 +50,9 @@ class TDMglKrt : public QDialog {
     QLineEdit* EUnterschrift;
     QLabel* LSequenz;
     QPushButton* BtnOk;
+
+  private:
+    zalvor::Sitzung* s_ = nullptr;
 };
 
 // The card of member n (none: a new member) with its mandate; the record number when

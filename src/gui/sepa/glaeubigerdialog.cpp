@@ -7,6 +7,7 @@
 #include "core/sepa/glaeubigerdaten.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
+#include "gui/members/mitgliederhilfe.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,10 +31,8 @@ TDGlaeubiger::TDGlaeubiger(Sitzung& s, QWidget* parent) : QDialog(parent), s_(s)
     form->addRow(beschriftung(QString::fromUtf8("Gläubiger-&ID:"), EId), EId);
     form->addRow(beschriftung(QStringLiteral("&Name:"), EName), EName);
     form->addRow(beschriftung(QStringLiteral("Einzug auf &Konto:"), CBKonto), CBKonto);
-    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    BtnOk = knoepfe->button(QDialogButtonBox::Ok);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* knoepfe = new QDialogButtonBox;
+    BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeMitglieder);
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(form);
     haupt->addWidget(knoepfe);

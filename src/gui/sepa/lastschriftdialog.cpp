@@ -46,9 +46,10 @@ TDLastschrift::TDLastschrift(Sitzung& s, QWidget* parent)
     TVLastschriften = tabelle("TVLastschriften", lastschriften_);
     TVOhneMandat = tabelle("TVOhneMandat", ohneMandat_);
     LSumme = benannt(new QLabel, "LSumme");
-    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Close);
+    auto* knoepfe = new QDialogButtonBox;
     BtnSpeichern =
-        knoepfe->addButton(QStringLiteral("&Speichern..."), QDialogButtonBox::ActionRole);
+        neuerKnopf(knoepfe, QStringLiteral("&Speichern..."), QDialogButtonBox::ActionRole);
+    neuerKnopf(knoepfe, QString::fromUtf8("S&chließen"), QDialogButtonBox::RejectRole);
     connect(BtnSpeichern, &QPushButton::clicked, this, &TDLastschrift::speichernFragen);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
