@@ -1,5 +1,6 @@
 // zalvor-cli demo: a sports club with a year of bookings, built through the engine's own
 // operations so that every file and index is consistent.
+#include "cli/bank/demoauszuege.h"
 #include "cli/common/befehl.h"
 #include "cli/members/demomitglieder.h"
 #include "core/closing/dateiliste.h"
@@ -338,8 +339,8 @@ int demo(Kontext& k) {
     // A fresh demo each time: earlier files of the demo clubs, their backups and lists go.
     for (const auto& eintrag : std::filesystem::directory_iterator(verzeichnis)) {
         const std::string name = eintrag.path().filename().string();
-        for (const char* vorsatz :
-             {"Sportverein", "~portverein", "Jugendabteilung", "~ugendabteilung", "Vereine"})
+        for (const char* vorsatz : {"Sportverein", "~portverein", "Jugendabteilung",
+                                    "~ugendabteilung", "Vereine", "Kontoauszug-"})
             if (name.rfind(vorsatz, 0) == 0) std::filesystem::remove(eintrag.path());
     }
 
@@ -361,6 +362,7 @@ int demo(Kontext& k) {
     schablonen(s);
     planvorgabenSetzen(s);
     demoMitgliederAnlegen(s);
+    demoauszuegeAnlegen(s, verzeichnis);
     const std::string jugend = jugendAnlegen(k, verzeichnis);
     if (jugend.empty() || !dateilistenAnlegen(verzeichnis, {s.verein.datei.dateiname(), jugend},
                                               s.verein.datei.jahr, person))
@@ -371,7 +373,7 @@ int demo(Kontext& k) {
 
 const Befehl kDemo{"demo", "VERZEICHNIS",
                    "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
-                   "Jugendabteilung.JJ und die Dateilisten " +
+                   "Jugendabteilung.JJ, zwei Kontoauszüge des Girokontos und die Dateilisten " +
                        Dateisatz::listenname("Vereine") + " und " +
                        Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
                    Befehlsart::Neu, demo};

@@ -8,11 +8,13 @@
 
 #include "core/bank/offeneimporte.h"
 #include "core/common/befehlsregeln.h"
+#include "core/common/fehler.h"
 #include "core/database/kontoauszuege.h"
 #include "core/files/buchungsdatei.h"
 #include "core/files/satzdatei.h"
 #include "core/files/sitzung.h"
 
+#include <cerrno>
 #include <cstdio>
 
 namespace zalvor::bank {
@@ -78,6 +80,7 @@ std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p) {
     befehlPruefen(s, Befehlsart::Kontoauszug);
     Verein& v = s.verein;
     dateiErforderlich(v.datei, s.person);
+    if (v.def.unlesbar) throw EAFehler(EIO, v.dateien().definitionen());
     const auto saetze = alleBuchungenLesen(v.datei.dateiname());
     const auto klaerungen = offeneImporteKlaeren(db, v.datei.jahr, saetze);
     klaerungenSchreiben(db, klaerungen);

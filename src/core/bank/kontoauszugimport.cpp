@@ -5,11 +5,13 @@
 #include "core/bank/dublette.h"
 #include "core/bank/offeneimporte.h"
 #include "core/common/betrag.h"
+#include "core/common/fehler.h"
 #include "core/common/waehrung.h"
 #include "core/common/zeichensatz.h"
 #include "core/database/bankkonten.h"
 #include "core/files/buchungsdatei.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -102,6 +104,8 @@ std::string zeilenstatusText(Zeilenstatus s) {
 Ergebnis<Importplan> importPlanen(const Verein& v, const Datenbank& db,
                                   std::span<const TBuchung> saetze, std::string datei,
                                   Einleseergebnis gelesen, const Importwahl& wahl) {
+    // Without the definitions the file's currency and type names would be the defaults.
+    if (v.def.unlesbar) throw EAFehler(EIO, v.dateien().definitionen());
     Importplan p;
     p.datei = std::move(datei);
     p.format = gelesen.format;

@@ -16,7 +16,7 @@ class TMainForm;
 //
 // Stable action ids (TMainForm::aktion):
 //   "&Datei":       neu, naechstesJahr, oeffnen, reorganisieren, dateilisteNeu,
-//                   dateilisteOeffnen, codeschutz, verlassen
+//                   dateilisteOeffnen, codeschutz, kontoauszug, verlassen
 //   "&Buchungen":   buchen, umbuchen, anzeigenAendern, loeschen, planvorgaben, schablonen,
 //                   einstellungen, typengruppen, rueckgaengig
 //   "&Mitglieder":  mitgliederListe, mitgliedNeu, mitgliedAnzeigen, beitraegeBuchen,
@@ -25,7 +25,7 @@ class TMainForm;
 //                   sortieren
 //   "&Abschluß":    monatsabschluss, jahresabschluss, sollIst, mwst, waehrung
 //   "&Optionen":    druckerEinstellungen, optionenMwst (runs "mwst"), optionenWaehrung (runs
-//                   "waehrung"), euroSymbol, tabelleNeu, suchen
+//                   "waehrung"), euroSymbol, bankkonten, tabelleNeu, suchen
 //   "&Fenster":     voriges, naechstes
 //   "&Hilfe":       hilfe, hilfeIndex, hilfeZurHilfe, hilfeSchliessen, about
 // Tool bar buttons use the same actions as their menu items.

@@ -61,6 +61,7 @@ void TMainForm::menuesAnlegen() {
     neueAktion(dateiliste, "dateilisteNeu", u("&Neu..."));
     neueAktion(dateiliste, "dateilisteOeffnen", u("Ö&ffnen..."));
     spaeter(neueAktion(datei, "codeschutz", u("Codeschutz...")));
+    spaeter(neueAktion(datei, "kontoauszug", u("&Kontoauszug importieren...")));
     datei->addSeparator();
     neueAktion(datei, "verlassen", u("&Verlassen"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -117,6 +118,7 @@ void TMainForm::menuesAnlegen() {
     spaeter(neueAktion(optionen, "optionenMwst", u("Mehrwerts&teuer...")));
     spaeter(neueAktion(optionen, "optionenWaehrung", u("&Währung / Euro...")));
     neueAktion(optionen, "euroSymbol", u("&Euro-Symbol..."));
+    spaeter(neueAktion(optionen, "bankkonten", u("&Bankkonten...")));
     optionen->addSeparator();
     spaeter(neueAktion(optionen, "tabelleNeu", u("Tabelle neu zeichnen!")));
     spaeter(neueAktion(optionen, "suchen", u("Tabelle &durchsuchen..."), QKeySequence::Find));
