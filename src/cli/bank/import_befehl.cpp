@@ -9,6 +9,7 @@
 #include "core/database/zuordnungsregeln.h"
 #include "core/files/dateibytes.h"
 #include "core/files/satzdatei.h"
+#include "core/sepa/beitragsimport.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -68,6 +69,9 @@ int importBefehl(Kontext& k) {
     for (auto& r : gespeicherteRegeln(*db))
         wahl.regeln.push_back(std::move(r));
 
+    // Contributions come before the rules.
+    sepa::Beitragsimport beitraege(s.verein, *db);
+    wahl.zuordner.push_back(beitraege.zuordner());
     auto saetze = alleBuchungenLesen(s.verein.datei.dateiname());
     const std::string name = std::filesystem::path(auszug).filename().string();
     auto plan =
@@ -77,6 +81,7 @@ int importBefehl(Kontext& k) {
         k.err << "zalvor-cli import: " << ansiNachUtf8(h.vollText()) << "\n";
     if (!vorschau) {
         bank::importBuchen(s, *db, *plan);
+        beitraege.nachDemBuchen(s, *plan);
         saetze = alleBuchungenLesen(s.verein.datei.dateiname());
     }
     rasterAusgeben(k.out, k.format, bank::importRaster(*plan, s.verein.def.typen));

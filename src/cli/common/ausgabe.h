@@ -15,6 +15,10 @@ inline void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
     rasterAusgeben(out, format, std::vector<Raster>{r});
 }
 
+// Grids, then text lines ("# text"), in one output (one JSON list).
+void rasterUndTexteAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster,
+                            const std::vector<std::string>& texte);
+
 // One grid as a table file: the header row and the rows only, without a title or a closing
 // empty line, so that a spreadsheet or a CSV reader takes the header for the header.
 void tabelleAusgeben(std::ostream& out, Format format, const Raster& r);

@@ -38,6 +38,9 @@ Befehl befehlMitgliederEinstellungen();
 Befehl befehlBeitragssaetze();
 Befehl befehlBeitraegeBuchen();
 Befehl befehlBeitraegeReset();
+Befehl befehlGlaeubiger();
+Befehl befehlMandat();
+Befehl befehlLastschrift();
 Befehl befehlMitgliederliste();
 Befehl befehlDrucken();
 Befehl befehlDateiliste();
@@ -81,6 +84,9 @@ const std::vector<Befehl>& befehle() {
         befehlBeitragssaetze(),
         befehlBeitraegeBuchen(),
         befehlBeitraegeReset(),
+        befehlGlaeubiger(),
+        befehlMandat(),
+        befehlLastschrift(),
         befehlMitgliederliste(),
         befehlDrucken(),
         befehlDateiliste(),

@@ -40,11 +40,14 @@ Zeilenstatus statusNachGrund(Nichtgebucht g) {
     return Zeilenstatus::Gebucht;
 }
 
-Typvorschlag vorschlagen(const Importwahl& wahl, const Lerngedaechtnis& gedaechtnis,
-                         const Auszugszeile& z, int konto) {
+void vorschlagen(const Importwahl& wahl, const Lerngedaechtnis& gedaechtnis, Vorschauzeile& z) {
     for (const Zuordner& zuordner : wahl.zuordner)
-        if (const auto t = zuordner(z, konto)) return {*t, Typquelle::Zuordner};
-    return typVorschlagen(wahl.regeln, gedaechtnis, z);
+        if (auto t = zuordner(z.zeile, z.konto)) {
+            z.typ = {t->typcode, Typquelle::Zuordner};
+            z.zuordnung = std::move(t);
+            return;
+        }
+    z.typ = typVorschlagen(wahl.regeln, gedaechtnis, z.zeile);
 }
 
 // MT940 names a German account as "BLZ/Kontonummer": its IBAN is DE, the check digits of
@@ -134,7 +137,7 @@ Ergebnis<Importplan> importPlanen(const Verein& v, const Datenbank& db,
                     z.status = Zeilenstatus::Doppelt;
                 } else {
                     z.buchbar = true;
-                    z.typ = vorschlagen(wahl, gedaechtnis, z.zeile, *konto);
+                    vorschlagen(wahl, gedaechtnis, z);
                 }
             }
             p.zeilen.push_back(std::move(z));
@@ -164,6 +167,7 @@ std::vector<TBuchung> importBuchungen(const Verein& v, const Importplan& p) {
     for (const Vorschauzeile& z : p.zeilen) {
         if (!z.zuBuchen()) continue;
         TBuchung b = alsBuchung(z.felder, z.konto, z.typ.typcode);
+        if (const Zuordnung* zu = z.zugeordnet(); zu && !zu->text.empty()) b.text.setze(zu->text);
         b.bunr.setze(nummerText(zaehler.naechsteNummer));
         naechsteNummerNachAnhaengen(zaehler, b);
         neu.push_back(b);
@@ -223,11 +227,15 @@ Raster importRaster(const Importplan& p, const Typverwaltung& typen) {
     for (const Vorschauzeile& z : p.zeilen) {
         const bool einnahme = z.zeile.richtung == Richtung::Haben;
         std::string typ;
-        if (z.buchbar)
+        const Zuordnung* zu = z.zugeordnet();
+        if (zu && !zu->anzeige.empty())
+            typ = zu->anzeige;
+        else if (z.buchbar)
             typ = typen.typcodeName(einnahme ? Seite::Einnahme : Seite::Ausgabe, z.typ.typcode);
+        const std::string text = zu && !zu->text.empty() ? zu->text : z.felder.text;
         r.zeilen.push_back({datumText(z.zeile.buchungsdatum), betrag(z.zeile.cent),
-                            einnahme ? "E" : "A", OemNachAnsi(z.felder.anVon),
-                            OemNachAnsi(z.felder.text), typ, zeilenstatusText(z.status), z.bunr});
+                            einnahme ? "E" : "A", OemNachAnsi(z.felder.anVon), OemNachAnsi(text),
+                            typ, zeilenstatusText(z.status), z.bunr});
     }
     return r;
 }

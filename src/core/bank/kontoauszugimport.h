@@ -29,9 +29,21 @@ enum class Zeilenstatus { Gebucht, Doppelt, Vorgemerkt, AnderesJahr, AndereWaehr
 // "gebucht", "doppelt", "vorgemerkt", "anderes Jahr", "andere Währung", "ausgelassen".
 std::string zeilenstatusText(Zeilenstatus s);
 
-// Assigns a line before the rules are tried (a contribution credit to its member, say): the
-// type, or nothing to leave the line to the next assigner. `konto` is the line's account.
-using Zuordner = std::function<std::optional<std::uint8_t>(const Auszugszeile& z, int konto)>;
+// What an assigner gives a line: the type, and optionally the booking text (DOS form) that
+// replaces the statement's, what the preview shows instead of the type's name, and the
+// assigner's own number for the line (to find it again after booking). Text and display
+// hold while the person keeps the type.
+struct Zuordnung {
+    Zuordnung(std::uint8_t typ = 0) : typcode(typ) {} // an assigner may give the type alone
+    std::uint8_t typcode;
+    std::string text;
+    std::string anzeige; // Windows form
+    std::int64_t marke = -1;
+};
+
+// Assigns a line before the rules are tried (a contribution credit to its member, say), or
+// nothing to leave the line to the next assigner. `konto` is the line's account.
+using Zuordner = std::function<std::optional<Zuordnung>(const Auszugszeile& z, int konto)>;
 
 struct Importwahl {
     std::optional<int> konto;            // overrides the account found by the IBAN
@@ -47,10 +59,15 @@ struct Vorschauzeile {
     Zeilenstatus status = Zeilenstatus::Gebucht; // before booking: what booking would do
     bool buchbar = false;                        // the person may book it or leave it out
     Typvorschlag typ;
+    std::optional<Zuordnung> zuordnung; // the assigner's, if one took the line
     int konto = 0;
     std::string bunr; // the booking number once booked
 
     bool zuBuchen() const { return buchbar && status == Zeilenstatus::Gebucht; }
+    // The assigner's text and display while the person keeps its type.
+    const Zuordnung* zugeordnet() const {
+        return zuordnung && typ.typcode == zuordnung->typcode ? &*zuordnung : nullptr;
+    }
 };
 
 struct Importplan {

@@ -47,6 +47,9 @@ constexpr std::array kAlle{
     Befehlsart::MitgliedAendern,
     Befehlsart::MitgliedEntfernen,
     Befehlsart::Beitragssaetze,
+    Befehlsart::Glaeubigerdaten,
+    Befehlsart::Lastschrift,
+    Befehlsart::Mandat,
     Befehlsart::Einfachliste,
     Befehlsart::EaListe,
     Befehlsart::Kontenliste,
@@ -104,6 +107,7 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::Mwst:
     case Befehlsart::Waehrung:
     case Befehlsart::Rueckgaengig:
+    case Befehlsart::Glaeubigerdaten:
     case Befehlsart::Kontoauszug:
     case Befehlsart::Bankkonten:
         return {kDatei, kSchreibt, kOhneMitglieder, kSchreiben};
@@ -115,6 +119,8 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::MitgliederEinstellungen:
     case Befehlsart::MitgliedAendern:
     case Befehlsart::MitgliedEntfernen:
+    case Befehlsart::Lastschrift:
+    case Befehlsart::Mandat:
         return {kDatei, kSchreibt, kMitglieder, kSchreiben};
     case Befehlsart::MitgliederListe:
     case Befehlsart::MitgliedAnzeigen:
@@ -190,6 +196,12 @@ std::string_view befehlsId(Befehlsart art) {
         return "mitgliedEntfernen";
     case Befehlsart::Beitragssaetze:
         return "beitragssaetze";
+    case Befehlsart::Glaeubigerdaten:
+        return "glaeubigerdaten";
+    case Befehlsart::Lastschrift:
+        return "lastschrift";
+    case Befehlsart::Mandat:
+        return "mandat";
     case Befehlsart::Einfachliste:
         return "einfachliste";
     case Befehlsart::EaListe:

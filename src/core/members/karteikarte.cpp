@@ -8,6 +8,7 @@
 #include "core/files/sitzung.h"
 #include "core/members/mitgliederimport.h"
 #include "core/members/mitgliedsdatei.h"
+#include "core/sepa/mandatsfolge.h"
 
 #include <cerrno>
 
@@ -99,10 +100,21 @@ std::optional<std::uint32_t> karteSpeichern(Sitzung& s, const Karteikarte& k) {
         if (k.nummer && gleicherName(m, k.bisher)) {
             mitgliedUeberschreiben(pfad(s.verein), *k.nummer, m);
             nummer = *k.nummer;
-        } else if (k.nummer) {
-            nummer = mitgliedUmsortieren(pfad(s.verein), *k.nummer, m);
         } else {
-            nummer = mitgliedEinfuegen(pfad(s.verein), m);
+            // A new or renamed member moves others of its name: their mandates follow.
+            sepa::Mandatsfolge mandate(s.verein.dateien().datenbank());
+            const auto vorher =
+                mandate.aktiv() ? mitgliederLesen(pfad(s.verein)) : std::vector<TMitglied>{};
+            nummer = k.nummer ? mitgliedUmsortieren(pfad(s.verein), *k.nummer, m)
+                              : mitgliedEinfuegen(pfad(s.verein), m);
+            if (mandate.aktiv()) {
+                const auto nachher = mitgliederLesen(pfad(s.verein));
+                if (k.nummer)
+                    mandate.geaendert(vorher, *k.nummer, nachher, nummer);
+                else
+                    mandate.eingefuegt(nachher, nummer);
+                mandate.festschreiben();
+            }
         }
     } catch (const EAFehler&) {
         s.person.meldung(A("Schreibfehler"), A("Datensatz konnte nicht geschrieben werden!"),
@@ -125,7 +137,10 @@ bool mitgliedLoeschen(Sitzung& s, std::uint32_t n) {
     befehlPruefen(s, Befehlsart::MitgliedEntfernen);
     Frage f = jaNeinFrage(A("Bestätigen"), A("Mitglied wirklich löschen?"), Symbol::Frage);
     if (s.person.frage(f) != Knopf::Ja) return false;
+    sepa::Mandatsfolge mandate(s.verein.dateien().datenbank());
+    if (mandate.aktiv()) mandate.entfernt(mitgliederLesen(pfad(s.verein)), n);
     mitgliedEntfernen(pfad(s.verein), n);
+    mandate.festschreiben();
     mitgliederGeaendert(s);
     return true;
 }

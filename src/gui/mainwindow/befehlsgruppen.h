@@ -20,7 +20,7 @@ class TMainForm;
 //   "&Buchungen":   buchen, umbuchen, anzeigenAendern, loeschen, planvorgaben, schablonen,
 //                   einstellungen, typengruppen, rueckgaengig
 //   "&Mitglieder":  mitgliederListe, mitgliedNeu, mitgliedAnzeigen, beitraegeBuchen,
-//                   beitraegeReset, mitgliederEinstellungen
+//                   beitraegeReset, mitgliederEinstellungen, glaeubigerdaten, lastschrift
 //   "&Listen":      einfachliste, eaListe, kontenliste1 .. kontenliste9, kontenlistenAlle,
 //                   sortieren
 //   "&Abschluß":    monatsabschluss, jahresabschluss, sollIst, mwst, waehrung

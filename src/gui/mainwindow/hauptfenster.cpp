@@ -35,9 +35,9 @@ namespace zalvor::gui {
 namespace {
 
 // Items of "&Mitglieder" that follow whether the member file holds a member.
-const std::set<QString> kMitgliederAbhaengig = {"mitgliederListe", "mitgliedAnzeigen",
-                                                "beitraegeBuchen", "beitraegeReset",
-                                                "mitgliederEinstellungen"};
+const std::set<QString> kMitgliederAbhaengig = {"mitgliederListe",         "mitgliedAnzeigen",
+                                                "beitraegeBuchen",         "beitraegeReset",
+                                                "mitgliederEinstellungen", "lastschrift"};
 
 int kontenlisteNummer(const QString& id) {
     if (!id.startsWith("kontenliste") || id.size() != 12) return 0;

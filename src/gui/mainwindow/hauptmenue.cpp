@@ -87,6 +87,9 @@ void TMainForm::menuesAnlegen() {
     spaeter(neueAktion(mitglieder, "beitraegeBuchen", u("&Beiträge buchen...")));
     spaeter(neueAktion(mitglieder, "beitraegeReset", u("Beiträge &Reset...")));
     spaeter(neueAktion(mitglieder, "mitgliederEinstellungen", u("&Einstellungen")));
+    mitglieder->addSeparator();
+    spaeter(neueAktion(mitglieder, "glaeubigerdaten", u("&Gläubigerdaten...")));
+    spaeter(neueAktion(mitglieder, "lastschrift", u("&Lastschrift erstellen...")));
 
     QMenu* listen = menue("listen", "&Listen");
     neueAktion(listen, "einfachliste", u("&Einfachliste"));

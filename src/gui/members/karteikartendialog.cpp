@@ -2,7 +2,10 @@
 #include "gui/members/karteikartendialog.h"
 
 #include "core/common/befehlsregeln.h"
+#include "core/common/fehler.h"
+#include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
+#include "core/members/mitgliedsdatei.h"
 #include "gui/common/qtext.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/files/namensraster.h"
@@ -11,6 +14,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +39,24 @@ TDMglKrt::TDMglKrt(QWidget* parent) : QDialog(parent) {
     form->addRow(beschriftung(QStringLiteral("&Vorname:"), EVorname), EVorname);
     auto* felder = beschriftung(QStringLiteral("&Benutzerdefinierte Felder:"), SGFelder);
 
+    GBMandat = benannt(new QGroupBox(QStringLiteral("Lastschriftmandat")), "GBMandat");
+    EIban = neuesFeld("EIban", 34, QLatin1Char('W'));
+    EBic = neuesFeld("EBic", 11, QLatin1Char('W'));
+    EInhaber = neuesFeld("EInhaber", 30, QLatin1Char('W'));
+    EInhaber->setMaxLength(70);
+    EReferenz = neuesFeld("EReferenz", 20, QLatin1Char('W'));
+    EReferenz->setMaxLength(35);
+    EUnterschrift = neuesFeld("EUnterschrift", 10);
+    LSequenz = benannt(new QLabel, "LSequenz");
+    auto* mandat = new QFormLayout(GBMandat);
+    mandat->addRow(beschriftung(QStringLiteral("&IBAN:"), EIban), EIban);
+    mandat->addRow(beschriftung(QStringLiteral("BI&C:"), EBic), EBic);
+    mandat->addRow(beschriftung(QStringLiteral("&Kontoinhaber:"), EInhaber), EInhaber);
+    mandat->addRow(beschriftung(QStringLiteral("&Mandatsreferenz:"), EReferenz), EReferenz);
+    mandat->addRow(beschriftung(QStringLiteral("&Unterschrieben am:"), EUnterschrift),
+                   EUnterschrift);
+    mandat->addRow(LSequenz);
+
     auto* knoepfe = new QDialogButtonBox;
     BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeMitglieder);
 
@@ -44,12 +66,18 @@ TDMglKrt::TDMglKrt(QWidget* parent) : QDialog(parent) {
     haupt->addWidget(SGFelder);
     haupt->addWidget(beschriftung(QString::fromUtf8("Beitrags&satz:"), CBSatz));
     haupt->addWidget(CBSatz);
+    haupt->addWidget(GBMandat);
     haupt->addWidget(knoepfe);
     haupt->setSizeConstraint(QLayout::SetFixedSize);
     // Reading order; the fields were made before the dialog took them in.
     setTabOrder(EName, EVorname);
     setTabOrder(EVorname, SGFelder);
     setTabOrder(SGFelder, CBSatz);
+    setTabOrder(CBSatz, EIban);
+    setTabOrder(EIban, EBic);
+    setTabOrder(EBic, EInhaber);
+    setTabOrder(EInhaber, EReferenz);
+    setTabOrder(EReferenz, EUnterschrift);
 }
 
 void TDMglKrt::fuellen(const Karteikarte& k, bool schreiben) {
@@ -77,16 +105,67 @@ void TDMglKrt::nehmen(Karteikarte& k) const {
     k.eingaben.satz = CBSatz->currentIndex();
 }
 
+void TDMglKrt::mandatFuellen(const sepa::MandatsKarte& m) {
+    EIban->setText(ausAnsi(m.iban));
+    EBic->setText(ausAnsi(m.bic));
+    EInhaber->setText(ausAnsi(m.inhaber));
+    EReferenz->setText(ausAnsi(m.referenz));
+    EUnterschrift->setText(ausAnsi(m.datum));
+    LSequenz->setText(ausAnsi(m.sequenz));
+}
+
+void TDMglKrt::mandatNehmen(sepa::MandatsKarte& m) const {
+    m.iban = nachAnsi(EIban->text().trimmed());
+    m.bic = nachAnsi(EBic->text().trimmed());
+    m.inhaber = nachAnsi(EInhaber->text().trimmed());
+    m.referenz = nachAnsi(EReferenz->text().trimmed());
+    m.datum = nachAnsi(EUnterschrift->text().trimmed());
+}
+
+void TDMglKrt::accept() {
+    if (s_) {
+        sepa::MandatsKarte m;
+        mandatNehmen(m);
+        if (const auto fehler = sepa::mandatsKarteFehler(m, s_->uhr.heute())) {
+            s_->person.meldung(A("Fehler!"), *fehler, Symbol::Fehler);
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+namespace {
+
+std::vector<TMitglied> kartei(const Sitzung& s) {
+    try {
+        return mitgliederLesen(s.verein.dateien().mitglieder());
+    } catch (const EAFehler&) {
+        return {};
+    }
+}
+
+} // namespace
+
 std::optional<std::uint32_t> karteZeigen(Sitzung& s, std::optional<std::uint32_t> n,
                                          QWidget* eltern) {
     TDMglKrt karte(eltern);
     const bool schreiben = befehlVerfuegbar(s, Befehlsart::MitgliedNeu);
-    return karteDialog(s, n, [&](Karteikarte& k) {
+    const std::string db = s.verein.dateien().datenbank();
+    sepa::MandatsKarte mandat = sepa::mandatsKarteFuellen(db, kartei(s), n);
+    karte.mandatFuellen(mandat);
+    karte.pruefenMit(&s);
+    const auto nummer = karteDialog(s, n, [&](Karteikarte& k) {
         karte.fuellen(k, schreiben);
         if (karte.exec() != QDialog::Accepted) return false;
+        karte.mandatNehmen(mandat);
         karte.nehmen(k);
         return true;
     });
+    if (nummer) {
+        const auto r = sepa::mandatsKarteSpeichern(db, kartei(s), *nummer, mandat, s.uhr.heute());
+        if (!r) s.person.meldung(A("Fehler!"), r.meldung(), Symbol::Fehler);
+    }
+    return nummer;
 }
 
 } // namespace zalvor::gui

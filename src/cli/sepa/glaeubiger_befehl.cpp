@@ -1,0 +1,41 @@
+// zalvor-cli glaeubiger: the creditor data of the direct debits.
+#include "cli/common/ausgabe.h"
+#include "cli/common/dateiargument.h"
+#include "cli/members/mitgliederoptionen.h"
+#include "cli/sepa/sepadatenbank.h"
+#include "core/sepa/glaeubigerdaten.h"
+
+namespace zalvor::cli {
+
+namespace {
+
+int glaeubiger(Kontext& k) {
+    sepa::GlaeubigerEingabe e;
+    e.id = k.args.wert("--id");
+    e.name = k.args.wert("--name");
+    if (const auto konto = k.args.wert("--konto")) e.konto = zahlOption(*konto, 1, 9, "--konto");
+    const std::string datei = k.args.position("DATEI");
+    k.args.fertig();
+    const bool aendern = e.id || e.name || e.konto;
+    dateiLaden(k, datei);
+    auto db = vereinsdatenbank(k, aendern);
+    if (!db) return kEAFehler;
+    if (aendern) {
+        const auto r = sepa::glaeubigerAendern(*db, e);
+        if (!r) return abgewiesen(k, r.meldung());
+    }
+    rasterAusgeben(k.out, k.format, sepa::glaeubigerRaster(*db));
+    return kFertig;
+}
+
+const Befehl kGlaeubiger{"glaeubiger", "DATEI [--id ID] [--name NAME] [--konto N]",
+                         "zeigt oder ändert die Gläubigerdaten der Lastschriften",
+                         Befehlsart::Glaeubigerdaten, glaeubiger};
+
+} // namespace
+
+Befehl befehlGlaeubiger() {
+    return kGlaeubiger;
+}
+
+} // namespace zalvor::cli
