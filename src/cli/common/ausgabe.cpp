@@ -4,6 +4,7 @@
 #include "core/common/zeichensatz.h"
 
 #include <cstdio>
+#include <string_view>
 
 namespace zalvor::cli {
 
@@ -17,17 +18,55 @@ std::string tsvZelle(const std::string& ansi) {
     return t;
 }
 
+// Plain ASCII without any of `sonder` is its own UTF-8 and its own cell: by far the most
+// cells of a list.
+bool schlicht(const std::string& ansi, std::string_view sonder) {
+    for (char c : ansi)
+        if (static_cast<unsigned char>(c) >= 0x80 || sonder.find(c) != std::string_view::npos)
+            return false;
+    return true;
+}
+
+// The rows of a grid are gathered in one text and written in pieces, instead of going into
+// the stream cell by cell.
+class Sammler {
+  public:
+    explicit Sammler(std::ostream& out) : out_(out) {}
+    std::string text;
+    void zeileFertig() {
+        if (text.size() >= kStueck) schreiben();
+    }
+    void schreiben() {
+        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    }
+
+  private:
+    static constexpr std::size_t kStueck = 1 << 16;
+    std::ostream& out_;
+};
+
+void tsvAnhaengen(std::string& ziel, const std::string& ansi) {
+    if (schlicht(ansi, "\t\r\n"))
+        ziel += ansi;
+    else
+        ziel += tsvZelle(ansi);
+}
+
 void tsvZeilen(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    Sammler s(out);
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
-            if (i) out << '\t';
-            out << tsvZelle(zellen[i]);
+            if (i) s.text += '\t';
+            tsvAnhaengen(s.text, zellen[i]);
         }
-        out << '\n';
+        s.text += '\n';
+        s.zeileFertig();
     };
     zeile(r.kopf);
     for (std::size_t z = 0; z < zeilen; ++z)
         zeile(r.zeilen[z]);
+    s.schreiben();
 }
 
 void tsv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
@@ -46,18 +85,28 @@ std::string csvZelle(const std::string& ansi) {
     return o + "\"";
 }
 
+void csvAnhaengen(std::string& ziel, const std::string& ansi) {
+    if (schlicht(ansi, ";\"\n\r\t"))
+        ziel += ansi;
+    else
+        ziel += csvZelle(ansi);
+}
+
 // Semicolons, as German spreadsheets expect.
 void csvZeilen(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    Sammler s(out);
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
-            if (i) out << ';';
-            out << csvZelle(zellen[i]);
+            if (i) s.text += ';';
+            csvAnhaengen(s.text, zellen[i]);
         }
-        out << "\r\n";
+        s.text += "\r\n";
+        s.zeileFertig();
     };
     zeile(r.kopf);
     for (std::size_t z = 0; z < zeilen; ++z)
         zeile(r.zeilen[z]);
+    s.schreiben();
 }
 
 // The title as a comment-like first row, an empty line after the grid.
@@ -160,6 +209,10 @@ void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>&
     for (const auto& r : raster)
         e.push_back({&r, r.titel, r.zeilen.size()});
     ausgeben(out, format, e);
+}
+
+void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
+    ausgeben(out, format, {{&r, r.titel, r.zeilen.size()}});
 }
 
 void tabelleAusgeben(std::ostream& out, Format format, const Raster& r) {

@@ -11,9 +11,7 @@ namespace zalvor::cli {
 
 // Grids that stand alone, each titled with its own title; every row is printed.
 void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster);
-inline void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
-    rasterAusgeben(out, format, std::vector<Raster>{r});
-}
+void rasterAusgeben(std::ostream& out, Format format, const Raster& r);
 
 // One grid as a table file: the header row and the rows only, without a title or a closing
 // empty line, so that a spreadsheet or a CSV reader takes the header for the header.
