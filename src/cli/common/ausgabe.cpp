@@ -4,7 +4,6 @@
 #include "core/common/zeichensatz.h"
 
 #include <cstdio>
-#include <string_view>
 
 namespace zalvor::cli {
 
@@ -18,13 +17,19 @@ std::string tsvZelle(const std::string& ansi) {
     return t;
 }
 
-// Plain ASCII without any of `sonder` is its own UTF-8 and its own cell: by far the most
-// cells of a list.
-bool schlicht(const std::string& ansi, std::string_view sonder) {
-    for (char c : ansi)
-        if (static_cast<unsigned char>(c) >= 0x80 || sonder.find(c) != std::string_view::npos)
-            return false;
+// Plain ASCII without a byte the format marks is its own UTF-8 and its own cell: by far the
+// most cells of a list.
+template <typename Besonders>
+bool schlicht(const std::string& ansi, Besonders besonders) {
+    for (char c : ansi) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 || besonders(b)) return false;
+    }
     return true;
+}
+
+bool zeilenwechselOderTab(unsigned char b) {
+    return b < 0x20 && (b == '\t' || b == '\r' || b == '\n');
 }
 
 // The rows of a grid are gathered in one text and written in pieces, instead of going into
@@ -47,7 +52,7 @@ class Sammler {
 };
 
 void tsvAnhaengen(std::string& ziel, const std::string& ansi) {
-    if (schlicht(ansi, "\t\r\n"))
+    if (schlicht(ansi, zeilenwechselOderTab))
         ziel += ansi;
     else
         ziel += tsvZelle(ansi);
@@ -86,7 +91,8 @@ std::string csvZelle(const std::string& ansi) {
 }
 
 void csvAnhaengen(std::string& ziel, const std::string& ansi) {
-    if (schlicht(ansi, ";\"\n\r\t"))
+    if (schlicht(ansi,
+                 [](unsigned char b) { return b == ';' || b == '"' || zeilenwechselOderTab(b); }))
         ziel += ansi;
     else
         ziel += csvZelle(ansi);
