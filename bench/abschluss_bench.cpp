@@ -12,25 +12,11 @@ namespace {
 
 constexpr std::uint32_t kVoll = 65535;
 
-// Every type named, nested groups on both sides, VAT: the closing's full work.
 struct Vereinsdatei {
     Vereinsdatei() {
         o.fuellen(buchungenErzeugen(kVoll));
         TDefinitionen& d = o.s.verein.def;
-        for (int n = 1; n <= 9; ++n)
-            d.konten[static_cast<std::size_t>(n)] = "Konto " + std::to_string(n);
-        for (Seite s : {Seite::Ausgabe, Seite::Einnahme}) {
-            for (int t = 1; t <= kTypen; ++t) {
-                d.typen.setzeTypName(s, t, "Typ " + std::to_string(t));
-                d.typen.setzeGruppeVon(s, t, 1 + (t - 1) / 5);
-            }
-            for (int g = 1; g <= 12; ++g) {
-                d.typen.setzeGruppenName(s, g, "Gruppe " + std::to_string(g));
-                if (g <= 10)
-                    d.typen.setzeGruppeVon(s, Typverwaltung::gruppeZuPosten(g), 11 + (g > 5));
-            }
-        }
-        d.mwstSatz = 19;
+        vollDefinieren(d);
         definitionenSchreiben(o.s.verein.datei.basisname, d, o.person);
     }
     Arbeitsordner o;

@@ -2,6 +2,7 @@
 #include "benchdaten.h"
 
 #include "core/common/dateisystem.h"
+#include "core/common/typverwaltung.h"
 #include "core/files/indexdatei.h"
 #include "core/files/reorganisation.h"
 
@@ -46,6 +47,22 @@ std::vector<TBuchung> buchungenErzeugen(std::uint32_t n, unsigned saat) {
     return out;
 }
 
+void vollDefinieren(TDefinitionen& d) {
+    for (int n = 1; n <= 9; ++n)
+        d.konten[static_cast<std::size_t>(n)] = "Konto " + std::to_string(n);
+    for (Seite s : {Seite::Ausgabe, Seite::Einnahme}) {
+        for (int t = 1; t <= kTypen; ++t) {
+            d.typen.setzeTypName(s, t, "Typ " + std::to_string(t));
+            d.typen.setzeGruppeVon(s, t, 1 + (t - 1) / 5);
+        }
+        for (int g = 1; g <= 12; ++g) {
+            d.typen.setzeGruppenName(s, g, "Gruppe " + std::to_string(g));
+            if (g <= 10) d.typen.setzeGruppeVon(s, Typverwaltung::gruppeZuPosten(g), 11 + (g > 5));
+        }
+    }
+    d.mwstSatz = 19;
+}
+
 Arbeitsordner::Arbeitsordner() {
     std::string vorlage = (std::filesystem::temp_directory_path() / "zalvor-bench-XXXXXX").string();
     if (::mkdtemp(vorlage.data()) == nullptr) throw std::runtime_error("mkdtemp");
@@ -55,7 +72,15 @@ Arbeitsordner::Arbeitsordner() {
     s.verein.datei.naechsteNummer = 1;
 }
 
+Arbeitsordner::Arbeitsordner(std::string ordner, const std::string& basis)
+    : pfad(std::move(ordner)), eigenerOrdner(false) {
+    s.verein.datei.basisname = pfad + "/" + basis;
+    s.verein.datei.jahr = "26";
+    s.verein.datei.naechsteNummer = 1;
+}
+
 Arbeitsordner::~Arbeitsordner() {
+    if (!eigenerOrdner) return;
     std::error_code ec;
     std::filesystem::remove_all(pfad, ec);
 }

@@ -4,6 +4,7 @@
 #include "core/common/person.h"
 #include "core/common/uhr.h"
 #include "core/files/buchung.h"
+#include "core/files/definitionen.h"
 #include "core/files/sitzung.h"
 
 #include <cstdint>
@@ -32,10 +33,15 @@ class StillePerson : public Person {
 // n bookings with keys spread as a year's bookings are; every tenth is deleted.
 std::vector<TBuchung> buchungenErzeugen(std::uint32_t n, unsigned saat = 7);
 
+// Every type and group named, nested groups on both sides, VAT: the closing's full work.
+void vollDefinieren(TDefinitionen& d);
+
 // A folder of its own, removed when the object goes; the booking file Verein.26 in it.
 class Arbeitsordner {
   public:
     Arbeitsordner();
+    // The booking file `basis`.26 in a folder that stays when the object goes.
+    Arbeitsordner(std::string ordner, const std::string& basis);
     ~Arbeitsordner();
     Arbeitsordner(const Arbeitsordner&) = delete;
     Arbeitsordner& operator=(const Arbeitsordner&) = delete;
@@ -49,6 +55,9 @@ class Arbeitsordner {
     FesteUhr uhr{Datum{2026, 6, 1}};
     Sitzung s{person, uhr};
     std::string pfad;
+
+  private:
+    bool eigenerOrdner = true;
 };
 
 // Runs a program to its end, its output into `ausgabe` (/dev/null unless given); its exit

@@ -17,17 +17,61 @@ std::string tsvZelle(const std::string& ansi) {
     return t;
 }
 
+// Plain ASCII without a byte the format marks is its own UTF-8 and its own cell: by far the
+// most cells of a list.
+template <typename Besonders>
+bool schlicht(const std::string& ansi, Besonders besonders) {
+    for (char c : ansi) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80 || besonders(b)) return false;
+    }
+    return true;
+}
+
+bool zeilenwechselOderTab(unsigned char b) {
+    return b < 0x20 && (b == '\t' || b == '\r' || b == '\n');
+}
+
+// The rows of a grid are gathered in one text and written in pieces, instead of going into
+// the stream cell by cell.
+class Sammler {
+  public:
+    explicit Sammler(std::ostream& out) : out_(out) {}
+    std::string text;
+    void zeileFertig() {
+        if (text.size() >= kStueck) schreiben();
+    }
+    void schreiben() {
+        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+        text.clear();
+    }
+
+  private:
+    static constexpr std::size_t kStueck = 1 << 16;
+    std::ostream& out_;
+};
+
+void tsvAnhaengen(std::string& ziel, const std::string& ansi) {
+    if (schlicht(ansi, zeilenwechselOderTab))
+        ziel += ansi;
+    else
+        ziel += tsvZelle(ansi);
+}
+
 void tsvZeilen(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    Sammler s(out);
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
-            if (i) out << '\t';
-            out << tsvZelle(zellen[i]);
+            if (i) s.text += '\t';
+            tsvAnhaengen(s.text, zellen[i]);
         }
-        out << '\n';
+        s.text += '\n';
+        s.zeileFertig();
     };
     zeile(r.kopf);
     for (std::size_t z = 0; z < zeilen; ++z)
         zeile(r.zeilen[z]);
+    s.schreiben();
 }
 
 void tsv(std::ostream& out, const Raster& r, const std::string& titel, std::size_t zeilen) {
@@ -46,18 +90,29 @@ std::string csvZelle(const std::string& ansi) {
     return o + "\"";
 }
 
+void csvAnhaengen(std::string& ziel, const std::string& ansi) {
+    if (schlicht(ansi,
+                 [](unsigned char b) { return b == ';' || b == '"' || zeilenwechselOderTab(b); }))
+        ziel += ansi;
+    else
+        ziel += csvZelle(ansi);
+}
+
 // Semicolons, as German spreadsheets expect.
 void csvZeilen(std::ostream& out, const Raster& r, std::size_t zeilen) {
+    Sammler s(out);
     auto zeile = [&](const std::vector<std::string>& zellen) {
         for (std::size_t i = 0; i < zellen.size(); ++i) {
-            if (i) out << ';';
-            out << csvZelle(zellen[i]);
+            if (i) s.text += ';';
+            csvAnhaengen(s.text, zellen[i]);
         }
-        out << "\r\n";
+        s.text += "\r\n";
+        s.zeileFertig();
     };
     zeile(r.kopf);
     for (std::size_t z = 0; z < zeilen; ++z)
         zeile(r.zeilen[z]);
+    s.schreiben();
 }
 
 // The title as a comment-like first row, an empty line after the grid.
@@ -170,6 +225,10 @@ void rasterUndTexteAusgeben(std::ostream& out, Format format, const std::vector<
     for (const auto& t : texte)
         e.push_back({nullptr, t, 0});
     ausgeben(out, format, e);
+}
+
+void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
+    ausgeben(out, format, {{&r, r.titel, r.zeilen.size()}});
 }
 
 void tabelleAusgeben(std::ostream& out, Format format, const Raster& r) {

@@ -11,9 +11,7 @@ namespace zalvor::cli {
 
 // Grids that stand alone, each titled with its own title; every row is printed.
 void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster);
-inline void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
-    rasterAusgeben(out, format, std::vector<Raster>{r});
-}
+void rasterAusgeben(std::ostream& out, Format format, const Raster& r);
 
 // Grids, then text lines ("# text"), in one output (one JSON list).
 void rasterUndTexteAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster,

@@ -5,6 +5,8 @@
 #include "core/files/buchungsdatei.h"
 #include "core/mainwindow/tabellentexte.h"
 
+#include <iterator>
+
 namespace zalvor::cli {
 
 namespace {
@@ -15,8 +17,9 @@ Raster buchungstabelle(const Sitzung& s) {
     const auto kopf = tabellenKopf(s.waehrungstext());
     r.kopf.assign(kopf.begin(), kopf.end());
     for (const auto& b : alleBuchungenLesen(s.verein.datei.dateiname())) {
-        const auto zeile = tabellenZeile(b, s.verein.def.typen);
-        r.zeilen.emplace_back(zeile.begin(), zeile.end());
+        auto zeile = tabellenZeile(b, s.verein.def.typen);
+        r.zeilen.emplace_back(std::make_move_iterator(zeile.begin()),
+                              std::make_move_iterator(zeile.end()));
     }
     return r;
 }

@@ -94,6 +94,8 @@ Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int
 void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat) {
     for (std::size_t i = 0; i < anzahl; ++i) {
         const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
+        // A zero amount (a deleted booking among them) leaves every stored total as it is.
+        if (b.betrag.istNull()) continue;
         const long double betrag = b.betrag.wert();
         if (monat == 0 || b.monat <= monat) {
             if (b.istUmbuchung()) {

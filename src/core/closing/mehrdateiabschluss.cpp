@@ -57,7 +57,8 @@ Dateisummen dateisummenBilden(const std::vector<std::uint8_t>& satzbytes, int mo
     Dateisummen z;
     for (std::size_t i = 0; i + TBuchung::kGroesse <= satzbytes.size(); i += TBuchung::kGroesse) {
         const Summenfelder b = TBuchung::summenfelder(satzbytes.data() + i);
-        if (monat != 0 && b.monat != monat) continue;
+        // A zero amount (a deleted booking among them) leaves every stored total as it is.
+        if (b.betrag.istNull() || (monat != 0 && b.monat != monat)) continue;
         if (b.typcode == kCodeUmbuchung) continue;
         const long double betrag = b.betrag.wert();
         // A contribution is income even where its income flag is clear; it never counts

@@ -8,6 +8,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 namespace zalvor {
 
@@ -48,8 +50,57 @@ std::optional<long double> BetragLesen(std::string_view text) {
     return durchReal6(*wert);
 }
 
+namespace {
+
+__extension__ using Gross = unsigned __int128;
+
+// Every amount of a list or closing is shown through here, so the extended format's value
+// m * 2^e is rounded to the places in integers: exactly, halves to even, as to_chars does
+// it. Nullopt where it does not reach (other formats, huge or tiny values, over 6 places).
+std::optional<std::string> festkommaGanzzahlig(long double wert, int nachkommastellen) {
+    if constexpr (!real6intern::kErweitert) return std::nullopt;
+    if (nachkommastellen < 0 || nachkommastellen > 6) return std::nullopt;
+    std::uint64_t m = 0;
+    std::uint16_t vorzeichenExponent = 0;
+    std::memcpy(&m, &wert, 8);
+    std::memcpy(&vorzeichenExponent, reinterpret_cast<const unsigned char*>(&wert) + 8, 2);
+    const int e = static_cast<int>(vorzeichenExponent & 0x7FFF);
+    if (e == 0 || e == 0x7FFF || (m >> 63) == 0) return std::nullopt;
+    // The value is m * 2^-verschiebung.
+    const int verschiebung = 16383 + 63 - e;
+    if (verschiebung < 0 || verschiebung > 120) return std::nullopt;
+    Gross skaliert = m;
+    for (int i = 0; i < nachkommastellen; ++i)
+        skaliert *= 10;
+    Gross q = skaliert >> verschiebung;
+    if (verschiebung > 0) {
+        const Gross eins = 1;
+        const Gross rest = skaliert & ((eins << verschiebung) - 1);
+        const Gross haelfte = eins << (verschiebung - 1);
+        if (rest > haelfte || (rest == haelfte && (q & 1) != 0)) ++q;
+    }
+    if ((q >> 64) != 0) return std::nullopt;
+    auto ziffern = static_cast<std::uint64_t>(q);
+    char puffer[32];
+    char* ende = puffer + sizeof puffer;
+    char* p = ende;
+    for (int i = 0; i < nachkommastellen; ++i, ziffern /= 10)
+        *--p = static_cast<char>('0' + ziffern % 10);
+    if (nachkommastellen > 0) *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + ziffern % 10);
+        ziffern /= 10;
+    } while (ziffern != 0);
+    // A negative value that rounds to zero shows without its sign.
+    if ((vorzeichenExponent & 0x8000) != 0 && q != 0) *--p = '-';
+    return std::string(p, ende);
+}
+
+} // namespace
+
 std::string festkomma(long double wert, int nachkommastellen) {
     if (wert == 0.0L) wert = 0.0L; // no "-0.00"
+    if (auto schnell = festkommaGanzzahlig(wert, nachkommastellen)) return *std::move(schnell);
     std::array<char, 128> puffer{};
     auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), wert,
                                         std::chars_format::fixed, nachkommastellen);

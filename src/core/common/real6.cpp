@@ -10,7 +10,7 @@
 namespace zalvor {
 
 namespace {
-constexpr std::uint64_t kVersteckt = std::uint64_t{1} << 39;
+using real6intern::kVersteckt;
 
 Real6 gepackt(bool negativ, int exponent, std::uint64_t mantisse) {
     Real6 r;
@@ -38,12 +38,10 @@ Real6 allgemein(long double wert) {
     return gepackt(negativ, exp2 + 128, static_cast<std::uint64_t>(std::floor(skaliert + 0.5L)));
 }
 
-// Every running total of a closing or list goes through here, so the x87 extended format is
-// taken apart by hand: its 64-bit mantissa m with the leading bit and exponent E give
-// frexp's exponent E - 16382 and floor(m / 2^24 + 1/2) as the 40-bit mantissa, exactly.
-constexpr bool kErweitert = std::numeric_limits<long double>::digits == 64 &&
-                            std::numeric_limits<long double>::max_exponent == 16384 &&
-                            sizeof(long double) >= 10;
+// The x87 extended format taken apart by hand: its 64-bit mantissa m with the leading bit
+// and exponent E give frexp's exponent E - 16382 and floor(m / 2^24 + 1/2) as the 40-bit
+// mantissa, exactly.
+using real6intern::kErweitert;
 
 // 2^(e - 168) for every stored exponent e: the value of a mantissa unit.
 struct Stellenwerte {
@@ -90,7 +88,7 @@ Real6 Real6::aus(long double wert) {
     return allgemein(wert);
 }
 
-long double durchReal6(long double wert) {
+long double real6intern::durchReal6Allgemein(long double wert) {
     if constexpr (kErweitert) {
         if (wert == 0.0L || std::isnan(wert)) return 0.0L;
         if (std::isinf(wert)) throw UeberlaufFehler();
@@ -111,15 +109,15 @@ long double durchReal6(long double wert) {
     return Real6::aus(wert).wert();
 }
 
-long double Real6::wert() const {
-    if (bytes[0] == 0) return 0.0L;
+long double real6intern::wertAllgemein(const Real6& r) {
+    if (r.bytes[0] == 0) return 0.0L;
     std::uint64_t feld = 0;
     for (int i = 0; i < 5; ++i)
-        feld |= std::uint64_t{bytes[1 + i]} << (8 * i);
+        feld |= std::uint64_t{r.bytes[static_cast<std::size_t>(1 + i)]} << (8 * i);
     const bool negativ = (feld & kVersteckt) != 0;
     const std::uint64_t mantisse = (feld & (kVersteckt - 1)) | kVersteckt;
     // A power of two times a 40-bit integer: exact, as ldexp would give it.
-    const long double v = static_cast<long double>(mantisse) * kStellenwerte.wert[bytes[0]];
+    const long double v = static_cast<long double>(mantisse) * kStellenwerte.wert[r.bytes[0]];
     return negativ ? -v : v;
 }
 

@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace zalvor {
 namespace {
@@ -64,6 +69,31 @@ TEST(Zahlentexte, Festkomma) {
     EXPECT_EQ(festkomma(durchReal6(12.5L), 2), "12.50");
     EXPECT_EQ(festkomma(0, 6), "0.000000");
     EXPECT_EQ(festkomma(-2.5L, 0), "-2");
+}
+
+// The integer way of the amount texts against the library's over the stored amounts, their
+// halves, their sums' neighbours and every place count in use.
+TEST(Zahlentexte, FestkommaWieToChars) {
+    std::mt19937_64 zufall(3);
+    std::vector<long double> werte{0.125L, 0.375L, -0.005L, 0.5L, 1.5L, 2.5L, 1e-30L, 1e25L};
+    for (int i = 0; i < 20000; ++i) {
+        const long double cent = static_cast<long double>(zufall() % 100000000000) / 100;
+        werte.push_back(durchReal6(cent));
+        werte.push_back(-durchReal6(cent + 0.005L));
+        werte.push_back(
+            std::ldexp(static_cast<long double>(zufall()), -static_cast<int>(zufall() % 90)));
+    }
+    for (long double x : werte) {
+        for (int stellen : {0, 2, 6}) {
+            std::array<char, 128> puffer{};
+            auto [ende, fehler] = std::to_chars(puffer.data(), puffer.data() + puffer.size(), x,
+                                                std::chars_format::fixed, stellen);
+            std::string erwartet(puffer.data(), ende);
+            if (erwartet.front() == '-' && erwartet.find_first_not_of("-0.") == std::string::npos)
+                erwartet.erase(0, 1);
+            ASSERT_EQ(festkomma(x, stellen), erwartet) << static_cast<double>(x);
+        }
+    }
 }
 
 TEST(Zahlentexte, GanzzahlLesen) {

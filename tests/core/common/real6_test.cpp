@@ -115,6 +115,11 @@ TEST(Real6, GleichtDerDefinitionUeberDenGanzenBereich) {
         ASSERT_EQ(r.bytes, erwartet->bytes) << static_cast<double>(x);
         const long double gespeichert = durchReal6(x), gelesen = r.wert();
         ASSERT_EQ(std::memcmp(&gespeichert, &gelesen, 10), 0) << static_cast<double>(x);
+        // The inline ways on the bits against the careful ones.
+        const long double allgemein = real6intern::durchReal6Allgemein(x);
+        const long double allgemeinGelesen = real6intern::wertAllgemein(r);
+        ASSERT_EQ(std::memcmp(&gespeichert, &allgemein, 10), 0) << static_cast<double>(x);
+        ASSERT_EQ(std::memcmp(&gelesen, &allgemeinGelesen, 10), 0) << static_cast<double>(x);
         if (r.istNull()) continue;
         std::uint64_t feld = 0;
         for (int b = 0; b < 5; ++b)
