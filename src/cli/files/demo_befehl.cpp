@@ -30,6 +30,9 @@ class DemoPerson : public Person {
     void meldung(const std::string& t, const std::string& x, Symbol s) override {
         if (s == Symbol::Fehler || s == Symbol::Stopp) innen_.meldung(t, x, s);
     }
+    void fehlermeldung(Ausgang a, const std::string& t, const std::string& x, Symbol s) override {
+        innen_.fehlermeldung(a, t, x, s);
+    }
     void nachricht(const std::string&, const std::string&) override {}
     std::optional<Knopf> frage(const Frage& f) override {
         for (Knopf k : {Knopf::Ja, Knopf::Ok})
