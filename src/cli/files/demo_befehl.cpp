@@ -1,6 +1,7 @@
 // zalvor-cli demo: a sports club with a year of bookings, built through the engine's own
 // operations so that every file and index is consistent.
 #include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
 #include "cli/members/demomitglieder.h"
 #include "core/closing/dateiliste.h"
 #include "core/common/dateisystem.h"
@@ -305,10 +306,8 @@ void vorgaengeBuchen(Sitzung& s, const std::vector<Vorgang>& vorgaenge) {
 std::string jugendAnlegen(Kontext& k, const std::string& verzeichnis) {
     const std::string basis = pfadVerbinden(verzeichnis, "Jugendabteilung");
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
-    s.euroText = k.sitzung.euroText;
-    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
-    s.vorgabeDatumZuruecksetzen();
+    const auto sitzung = sitzungFuerNeueDatei(k, person);
+    Sitzung& s = *sitzung;
     JugendMasken masken;
     s.masken = &masken;
     if (!neueDatei(s) || !s.verein.datei.aktiv()) return {};
@@ -347,10 +346,8 @@ int demo(Kontext& k) {
     }
 
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
-    s.euroText = k.sitzung.euroText;
-    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
-    s.vorgabeDatumZuruecksetzen();
+    const auto sitzung = sitzungFuerNeueDatei(k, person);
+    Sitzung& s = *sitzung;
     DemoMasken masken;
     s.masken = &masken;
     if (!neueDatei(s) || !s.verein.datei.aktiv()) return kAbgelehnt;

@@ -60,10 +60,8 @@ int neu(Kontext& k) {
     k.args.fertig();
 
     NamensPerson person(k.sitzung.person, datei);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
-    s.euroText = k.sitzung.euroText;
-    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
-    s.vorgabeDatumZuruecksetzen();
+    const auto sitzung = sitzungFuerNeueDatei(k, person);
+    Sitzung& s = *sitzung;
     s.masken = &masken;
     if (!neueDatei(s)) return kAbgelehnt;
     if (!s.verein.datei.aktiv()) return kAbgelehnt; // the files could not be created
