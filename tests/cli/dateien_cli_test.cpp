@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -203,6 +204,49 @@ TEST(CliNaechstesJahr, JahrhundertwechselMitPlanungen) {
     e = cli({"naechstes-jahr", dir.pfad() + "/Club.00", "--jahr", "1x"});
     EXPECT_EQ(e.status, 1);
     EXPECT_NE(e.err.find("[Fehler!] \n\n1x ist kein Jahr (zweistellige Zahl!)"), std::string::npos);
+}
+
+// A refusal and a Cancel at any question of the year change end the command with 1.
+TEST(CliNaechstesJahr, AbgelehntOderAbgebrochenEndetMitEins) {
+    struct Fall {
+        const char* was;
+        const char* kurs; // the rate typed into the currency mask of the new club
+        const char* antworten;
+        int status;
+    };
+    const Fall faelle[] = {
+        {"Euro-Jahr ohne Kurs", "0", "", 1},
+        {"Umstellung abgebrochen", "1.95583", "abbruch", 1},
+        {"Beitragssatz abgebrochen", "1.95583", "ok,abbruch", 1},
+        {"Beitragssatz umgerechnet", "1.95583", "ok,ja", 0},
+    };
+    for (const Fall& f : faelle) {
+        test::TempVerzeichnis dir;
+        const std::string datei = dir.pfad() + "/Club.26";
+        ASSERT_EQ(
+            cli({"--antworten", "ok", "neu", datei, "--waehrung", "DM", "--kurs", f.kurs,
+                 "--umstellungsjahr", "27", "--konto", "1=Kasse", "--anfangsbestand", "1=100"})
+                .status,
+            0)
+            << f.was;
+        // A standard rate, so that the year change offers it converted.
+        ASSERT_EQ(cli({"mitglied", datei, "--nachname", "Meier"}).status, 0) << f.was;
+        ASSERT_EQ(cli({"mitglieder-einstellungen", datei, "--konto", "1", "--betrag", "50"}).status,
+                  0)
+            << f.was;
+        const auto e = cli({"--antworten", f.antworten, "naechstes-jahr", datei});
+        EXPECT_EQ(e.status, f.status) << f.was << "\n" << e.err;
+        EXPECT_EQ(std::filesystem::exists(dir.pfad() + "/Club.27"), f.status == 0) << f.was;
+    }
+}
+
+TEST(CliNaechstesJahr, AbbruchBeimUeberschreibenEndetMitEins) {
+    test::TempVerzeichnis dir;
+    const std::string datei = dir.pfad() + "/Club.26";
+    ASSERT_EQ(cli({"neu", datei, "--waehrung", "EUR", "--anfangsbestand", "1=5"}).status, 0);
+    ASSERT_EQ(cli({"naechstes-jahr", datei}).status, 0);
+    EXPECT_EQ(cli({"--antworten", "abbruch", "naechstes-jahr", datei}).status, 1);
+    EXPECT_EQ(cli({"--antworten", "nein", "naechstes-jahr", datei}).status, 0);
 }
 
 } // namespace

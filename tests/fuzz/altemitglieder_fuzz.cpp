@@ -9,8 +9,11 @@ using namespace zalvor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
     fuzz::Umgebung u;
-    u.ablegen("Verein.MGL", daten, n);
     fuzz::alsBefehl([&] {
+        const auto alt = alteMitgliederAusBytes({daten, n}).wert;
+        fuzz::verlangen(alt.size() == n / TMitglied::kGroesseAlt, "jeder alte Satz gelesen");
+        // The import at opening is a command over the club's folder.
+        u.ablegen("Verein.MGL", daten, n);
         mitgliederBeimOeffnen(u.s);
         const auto neu = mitgliederLesen(u.s.verein.datei.dateien().mitglieder());
         fuzz::verlangen(neu.size() == n / TMitglied::kGroesseAlt, "jeder alte Satz importiert");

@@ -1,7 +1,6 @@
 // The contribution rates file, with a member of every rate index.
 #include "fuzzhilfe.h"
 
-#include "core/files/oeffnen.h"
 #include "core/members/beitragssaetze.h"
 #include "core/members/mitgliederliste.h"
 #include "core/members/mitgliedsdatei.h"
@@ -12,7 +11,6 @@ using namespace zalvor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
     fuzz::Umgebung u;
-    u.ablegen("Verein.BTR", daten, n);
     // Members with the rate indexes 0, 20, 21 and 255.
     std::vector<std::uint8_t> mitglieder;
     for (std::uint8_t satz : {0, 20, 21, 255}) {
@@ -25,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) 
     u.ablegen("Verein.MGB", mitglieder.data(), mitglieder.size());
     u.s.verein.mitgliederVorhanden = true;
     fuzz::alsBefehl([&] {
-        beitragssaetzeEinlesen(u.s.verein, u.s.person);
+        u.s.verein.beitraege = beitragssaetzeAusBytes(Dateiinhalt({daten, n}), u.s.verein.def).wert;
         for (int i = 0; i <= 255; ++i)
             (void)u.s.verein.beitraege.eintrag(static_cast<std::uint8_t>(i)).buchbar();
         (void)forderungJePeriode(mitgliederLesen(u.s.verein.dateien().mitglieder()),

@@ -9,15 +9,16 @@ using namespace zalvor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
     fuzz::Umgebung u;
-    const std::string pfad = u.ablegen("Verein.PWD", daten, n);
     fuzz::alsBefehl([&] {
-        const Codewoerter c = codewortdateiLesen(pfad);
+        const Codewoerter c = codewoerterAusBytes({daten, n}).wert;
         fuzz::verlangen(codewortKodieren(codewortDekodieren(c.haupt)) == c.haupt,
                         "Codewort kodiert sich zurueck");
         (void)alsZeileSpeicherbar(c.haupt);
         if (c.nurLese) (void)codewortDekodieren(*c.nurLese);
         u.s.verein.def.mitgliedEinstellung = 11;
         u.person.code = codewortDekodieren(c.haupt);
+        // The check at opening reads the club's file as the command does.
+        u.ablegen("Verein.PWD", daten, n);
         codewortPruefen(u.s);
         fuzz::verlangen(!u.s.verein.nurLesen, "Hauptcode oeffnet zum Schreiben");
         (void)nurLeseCodeVorhanden(u.s.verein.dateien());

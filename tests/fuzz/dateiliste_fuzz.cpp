@@ -27,15 +27,17 @@ class ZustimmendePerson : public fuzz::SchweigendePerson {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
     fuzz::Umgebung u;
-    const std::string pfad = u.ablegen("Liste.FL", daten, n);
     fuzz::alsBefehl([&] {
-        const Dateiliste l = dateilisteLesen(pfad);
+        const std::string pfad = u.ordner() + "/Liste.FL";
+        const Dateiliste l{pfad, dateilisteAusBytes({daten, n}).wert};
         fuzz::verlangen(!l.anzeige().empty(), "Anzeige leer");
         (void)l.fenstertitel();
         for (const std::string& d : l.dateien)
             (void)listenjahr(d);
 
-        // What is saved reads back as the same list (" (leer)" is never saved).
+        // What is saved reads back as the same list (" (leer)" is never saved); opening the
+        // list is a command over the folder.
+        u.ablegen("Liste.FL", daten, n);
         if (std::find(l.dateien.begin(), l.dateien.end(), kLeereListe) == l.dateien.end()) {
             fuzz::verlangen(dateilisteSpeichern(l, u.person), "Speichern");
             fuzz::verlangen(dateilisteLesen(pfad).dateien == l.dateien, "Liste anders gelesen");

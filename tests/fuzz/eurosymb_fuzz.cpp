@@ -1,17 +1,16 @@
 // The Euro label file beside the program.
 #include "fuzzhilfe.h"
 
+#include "core/common/eurotextdatei.h"
 #include "core/common/waehrung.h"
-#include "core/files/eurotext.h"
 #include "core/mainwindow/tabellentexte.h"
 
 using namespace zalvor;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n) {
     fuzz::Umgebung u;
-    u.ablegen("EUROSYMB", daten, n);
     fuzz::alsBefehl([&] {
-        u.s.euroText = euroTextLaden({u.ordner(), {}});
+        u.s.euroText = euroTextAusBytes({daten, n}).wert;
         fuzz::verlangen(u.s.euroText.size() <= 3, "hoechstens 3 Zeichen");
         u.s.verein.def.waehrung.Kurs = 1.95583L;
         (void)tabellenKopf(u.s.waehrungstext());

@@ -34,6 +34,13 @@ class AufzeichnendePerson : public Person {
     }
 
     void meldung(const std::string& titel, const std::string& text, Symbol symbol) override;
+    // Recorded as a message; the heaviest outcome so far is kept beside it.
+    void fehlermeldung(Ausgang ausgang, const std::string& titel, const std::string& text,
+                       Symbol symbol) override {
+        gemeldeterAusgang_ = schwerer(gemeldeterAusgang_, ausgang);
+        meldung(titel, text, symbol);
+    }
+    Ausgang gemeldeterAusgang() const { return gemeldeterAusgang_; }
     void nachricht(const std::string& titel, const std::string& text) override;
     std::optional<Knopf> frage(const Frage& f) override;
     std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
@@ -52,12 +59,14 @@ class AufzeichnendePerson : public Person {
     bool antwortenAufgebraucht() const { return antworten_.empty(); }
     void leeren() {
         eintraege_.clear();
+        gemeldeterAusgang_ = Ausgang::Erledigt;
         prozente_.clear();
     }
 
   private:
     std::optional<std::string> textAntwort(const std::string& wofuer);
     std::vector<Eintrag> eintraege_;
+    Ausgang gemeldeterAusgang_ = Ausgang::Erledigt;
     std::deque<Antwort> antworten_;
     std::vector<int> prozente_;
 };

@@ -7,6 +7,22 @@
 
 namespace zalvor::cli {
 
+std::optional<AbschlussParameter> abschlussParameter(const std::optional<std::string>& monatText,
+                                                     bool umrechnen, Person& person) {
+    AbschlussParameter p;
+    p.umrechnen = umrechnen;
+    if (monatText) {
+        const std::string text = utf8NachAnsi(*monatText);
+        const auto monat = monatLesen(text);
+        if (!monat) {
+            monatFehlerMelden(person, text);
+            return std::nullopt;
+        }
+        p.monat = *monat;
+    }
+    return p;
+}
+
 std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::string> datei) {
     const auto monatText = k.args.wert("--monat");
     const bool umrechnen = k.args.schalter("--umrechnen");
@@ -14,21 +30,12 @@ std::optional<Abschluss> abschlussAusArgumenten(Kontext& k, std::optional<std::s
     k.args.fertig();
     dateiLaden(k, *datei, monatText ? Befehlsart::Monatsabschluss : Befehlsart::Jahresabschluss);
     Sitzung& s = k.sitzung;
-    AbschlussParameter p;
-    p.umrechnen = umrechnen;
-    if (monatText) {
-        const std::string text = utf8NachAnsi(*monatText);
-        const auto monat = monatLesen(text);
-        if (!monat) {
-            monatFehlerMelden(s.person, text);
-            return std::nullopt;
-        }
-        p.monat = *monat;
-    }
+    const auto p = abschlussParameter(monatText, umrechnen, s.person);
+    if (!p) return std::nullopt;
     if (umrechnen && !s.verein.beideWaehrungen())
         throw Aufruffehler("--umrechnen: das Jahr " + s.verein.datei.jahr +
                            " kennt keine zweite Währung");
-    return abschlussErstellen(s.verein, s.euroText, s.person, p);
+    return abschlussErstellen(s.verein, s.euroText, s.person, *p);
 }
 
 } // namespace zalvor::cli

@@ -8,6 +8,11 @@
 
 namespace zalvor::cli {
 
+// The parameters of "--monat M" (0 without it) and "--umrechnen"; nullopt when the month was
+// not one (its message is shown).
+std::optional<AbschlussParameter> abschlussParameter(const std::optional<std::string>& monatText,
+                                                     bool umrechnen, Person& person);
+
 // Reads the options (and DATEI when `datei` is not given), loads the file under the closing's
 // command rule and computes the closing. nullopt when the month was not one (its message is shown,
 // exit 1); a conversion where the year knows no second currency is wrong usage.

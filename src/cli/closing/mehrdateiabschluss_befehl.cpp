@@ -1,11 +1,10 @@
 // zalvor-cli mehrdateiabschluss: the closing of a file list as it stands on disk.
+#include "cli/closing/abschlussargumente.h"
 #include "cli/common/ausgabe.h"
 #include "cli/common/befehl.h"
 #include "core/closing/abschlussbericht.h"
 #include "core/closing/dateilisteoeffnen.h"
 #include "core/closing/mehrdateiabschluss.h"
-#include "core/closing/monatsfrage.h"
-#include "core/common/zeichensatz.h"
 
 namespace zalvor::cli {
 
@@ -17,17 +16,8 @@ int mehrdateiabschluss(Kontext& k) {
     const std::string name = k.args.position("LISTE");
     k.args.fertig();
     Person& person = k.sitzung.person;
-    AbschlussParameter p;
-    p.umrechnen = umrechnen;
-    if (monatText) {
-        const std::string text = utf8NachAnsi(*monatText);
-        const auto monat = monatLesen(text);
-        if (!monat) {
-            monatFehlerMelden(person, text);
-            return kAbgelehnt;
-        }
-        p.monat = *monat;
-    }
+    const auto p = abschlussParameter(monatText, umrechnen, person);
+    if (!p) return kAbgelehnt;
     const auto geladen = dateilisteLaden(festeWahl(name), person);
     if (!geladen) return kAbgelehnt;
     const Dateiliste& l = *geladen;
@@ -38,7 +28,7 @@ int mehrdateiabschluss(Kontext& k) {
         throw Aufruffehler("--umrechnen: das Jahr " + v.jahr + " kennt keine zweite Währung");
     berichtAusgeben(
         k.out, k.format,
-        mehrdateiBericht(mehrdateiabschlussRechnen(v, l.dateien, p, k.sitzung.euroText, person)));
+        mehrdateiBericht(mehrdateiabschlussRechnen(v, l.dateien, *p, k.sitzung.euroText, person)));
     return kFertig;
 }
 

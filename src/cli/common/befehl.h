@@ -1,6 +1,7 @@
 // Command registry and the context every zalvor-cli command runs in.
 #pragma once
 
+#include "core/common/ausgang.h"
 #include "core/common/befehlsregeln.h"
 #include "core/files/sitzung.h"
 
@@ -20,6 +21,20 @@ inline constexpr int kFertig = 0;
 inline constexpr int kAbgelehnt = 1; // refused by a check; its message was printed
 inline constexpr int kFalscherAufruf = 2;
 inline constexpr int kEAFehler = 3;
+
+// The exit status of an operation's outcome: a refusal and a cancel both end with 1.
+constexpr int exitStatus(Ausgang a) {
+    switch (a) {
+    case Ausgang::Erledigt:
+        return kFertig;
+    case Ausgang::Abgebrochen:
+    case Ausgang::Abgelehnt:
+        return kAbgelehnt;
+    case Ausgang::EAFehler:
+        return kEAFehler;
+    }
+    return kAbgelehnt;
+}
 
 class Argumente {
   public:

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 
 namespace zalvor::cli {
 
@@ -54,40 +53,16 @@ std::string knopfText(const Frage& f, Knopf k) {
 }
 
 void CliPerson::ausgeben(const std::string& titel, const std::string& text) {
-    ++meldungen_;
     err_ << "[" << ansiNachUtf8(titel) << "] " << ansiNachUtf8(zeilenumbrueche(text)) << "\n";
 }
 
-namespace {
-
-// The engine's messages that say a save did not happen.
-bool meldetNichtGespeichert(const std::string& text) {
-    static const std::string texte[] = {
-        A("Definitionsdatei konnte nicht neu geschrieben werden!"),
-        A("Schreiben der Datei nicht möglich!"),
-        A("Schreiben der Dateien nicht möglich!"),
-    };
-    return std::find(std::begin(texte), std::end(texte), text) != std::end(texte);
-}
-
-bool meldetEAFehler(const std::string& text) {
-    static const std::string texte[] = {
-        A("Schreibfehler, konnte Temporärdatei nicht erstellen!!"),
-        A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu importieren, ist ein "
-          "Fehler aufgetreten!"),
-        A("Fehler beim Speichern der Beitragssätze!"),
-        "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
-        "Fehler beim Speichern der Rand-Einstellungen!",
-        "Fehler beim Speichern der erweiterten Einstellungen!",
-    };
-    return std::find(std::begin(texte), std::end(texte), text) != std::end(texte);
-}
-
-} // namespace
-
 void CliPerson::meldung(const std::string& titel, const std::string& text, Symbol) {
-    if (meldetNichtGespeichert(text)) nichtGespeichert_ = true;
-    if (meldetEAFehler(text)) eaFehler_ = true;
+    ausgeben(titel, text);
+}
+
+void CliPerson::fehlermeldung(Ausgang ausgang, const std::string& titel, const std::string& text,
+                              Symbol) {
+    gemeldeterAusgang_ = schwerer(gemeldeterAusgang_, ausgang);
     ausgeben(titel, text);
 }
 
@@ -107,8 +82,15 @@ std::optional<Knopf> sichereAntwort(const Frage& f) {
 } // namespace
 
 std::optional<Knopf> CliPerson::frage(const Frage& f) {
+    const auto antwort = beantworten(f);
+    // Whatever the question, Cancel ends the command as cancelled.
+    if (antwort == Knopf::Abbruch)
+        gemeldeterAusgang_ = schwerer(gemeldeterAusgang_, Ausgang::Abgebrochen);
+    return antwort;
+}
+
+std::optional<Knopf> CliPerson::beantworten(const Frage& f) {
     ausgeben(f.titel, f.text);
-    --meldungen_; // a question is not a refusal
     // A used-up list and an empty item both take the safe answer.
     const bool aufgebraucht = antworten_.empty();
     std::string antwort;
@@ -134,7 +116,6 @@ std::optional<Knopf> CliPerson::frage(const Frage& f) {
 std::optional<std::string> CliPerson::naechsterText(const std::string& titel,
                                                     const std::string& prompt, bool verdeckt) {
     ausgeben(titel, prompt);
-    --meldungen_;
     if (antworten_.empty()) {
         err_ << "-> (Abbruch)  (keine Antwort mehr in --antworten)\n";
         return std::nullopt;

@@ -15,6 +15,8 @@ class CliPerson : public Person {
         : err_(err), antworten_(std::move(antworten)) {}
 
     void meldung(const std::string& titel, const std::string& text, Symbol symbol) override;
+    void fehlermeldung(Ausgang ausgang, const std::string& titel, const std::string& text,
+                       Symbol symbol) override;
     void nachricht(const std::string& titel, const std::string& text) override;
     std::optional<Knopf> frage(const Frage& f) override;
     std::optional<std::string> eingabe(const std::string& titel, const std::string& prompt,
@@ -26,24 +28,20 @@ class CliPerson : public Person {
     void fortschrittText(const std::string& text) override;
     void fortschrittSchliessen() override;
 
-    // Messages shown so far (a refused check prints at least one).
-    int anzahlMeldungen() const { return meldungen_; }
-    // A message said that something could not be stored: the command must not end as done.
-    bool nichtGespeichert() const { return nichtGespeichert_; }
-    // A message reported a failed write after which the engine goes on as the desktop does
-    // (the list opened unchanged, the import tried again at the next opening).
-    bool eaFehlerGemeldet() const { return eaFehler_; }
+    // The heaviest failure the engine reported and went on from (something not stored, a
+    // failed write after which it goes on as the desktop does), or a question answered with
+    // Cancel: the command must not end as done.
+    Ausgang gemeldeterAusgang() const { return gemeldeterAusgang_; }
 
   private:
     void ausgeben(const std::string& titel, const std::string& text);
+    std::optional<Knopf> beantworten(const Frage& f);
     std::optional<std::string> naechsterText(const std::string& titel, const std::string& prompt,
                                              bool verdeckt);
     std::ostream& err_;
     std::deque<std::string> antworten_;
     std::string fortschrittTitel_;
-    int meldungen_ = 0;
-    bool nichtGespeichert_ = false;
-    bool eaFehler_ = false;
+    Ausgang gemeldeterAusgang_ = Ausgang::Erledigt;
 };
 
 // Button caption as the CLI prints and matches it.

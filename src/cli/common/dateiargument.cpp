@@ -48,4 +48,12 @@ void dateiLaden(Kontext& k, const std::string& name, std::optional<Befehlsart> r
     befehlPruefen(k.sitzung, art);
 }
 
+std::unique_ptr<Sitzung> sitzungFuerNeueDatei(Kontext& k, Person& person) {
+    auto s = std::make_unique<Sitzung>(person, k.sitzung.uhr, k.sitzung.euroablage);
+    s->euroText = k.sitzung.euroText;
+    s->verein.datei.jahr = k.sitzung.verein.datei.jahr;
+    s->vorgabeDatumZuruecksetzen();
+    return s;
+}
+
 } // namespace zalvor::cli

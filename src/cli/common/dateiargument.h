@@ -5,6 +5,7 @@
 #include "core/common/befehlsregeln.h"
 #include "core/files/oeffnen.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,5 +19,9 @@ namespace zalvor::cli {
 // rule is checked (read-only mode refuses a command that writes).
 void dateiLaden(Kontext& k, const std::string& name, std::optional<Befehlsart> regel = {},
                 const OeffnenOptionen& optionen = {});
+
+// A session of its own for a club the command makes, whose questions `person` answers: the
+// command's clock, Euro label and year, the default date of a fresh start.
+std::unique_ptr<Sitzung> sitzungFuerNeueDatei(Kontext& k, Person& person);
 
 } // namespace zalvor::cli

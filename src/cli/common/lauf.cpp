@@ -138,9 +138,8 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
                   befehl->regel};
         try {
             const int status = befehl->ausfuehren(k);
-            // Never "done" after the person was told that something was not stored.
-            if (status == kFertig && person->eaFehlerGemeldet()) return kEAFehler;
-            return status == kFertig && person->nichtGespeichert() ? kAbgelehnt : status;
+            // Never "done" after the engine reported a failure it went on from.
+            return status == kFertig ? exitStatus(person->gemeldeterAusgang()) : status;
         } catch (const Aufruffehler& e) {
             err << "zalvor-cli " << befehl->name << ": " << e.what() << "\n"
                 << "Aufruf: zalvor-cli " << befehl->name << " " << befehl->aufruf << "\n";

@@ -2,6 +2,7 @@
 // operations so that every file and index is consistent.
 #include "cli/bank/demoauszuege.h"
 #include "cli/common/befehl.h"
+#include "cli/common/dateiargument.h"
 #include "cli/members/demomitglieder.h"
 #include "core/closing/dateiliste.h"
 #include "core/common/dateisystem.h"
@@ -30,6 +31,9 @@ class DemoPerson : public Person {
     DemoPerson(Person& innen, std::string name) : innen_(innen), name_(std::move(name)) {}
     void meldung(const std::string& t, const std::string& x, Symbol s) override {
         if (s == Symbol::Fehler || s == Symbol::Stopp) innen_.meldung(t, x, s);
+    }
+    void fehlermeldung(Ausgang a, const std::string& t, const std::string& x, Symbol s) override {
+        innen_.fehlermeldung(a, t, x, s);
     }
     void nachricht(const std::string&, const std::string&) override {}
     std::optional<Knopf> frage(const Frage& f) override {
@@ -303,10 +307,8 @@ void vorgaengeBuchen(Sitzung& s, const std::vector<Vorgang>& vorgaenge) {
 std::string jugendAnlegen(Kontext& k, const std::string& verzeichnis) {
     const std::string basis = pfadVerbinden(verzeichnis, "Jugendabteilung");
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
-    s.euroText = k.sitzung.euroText;
-    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
-    s.vorgabeDatumZuruecksetzen();
+    const auto sitzung = sitzungFuerNeueDatei(k, person);
+    Sitzung& s = *sitzung;
     JugendMasken masken;
     s.masken = &masken;
     if (!neueDatei(s) || !s.verein.datei.aktiv()) return {};
@@ -345,10 +347,8 @@ int demo(Kontext& k) {
     }
 
     DemoPerson person(k.sitzung.person, basis);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
-    s.euroText = k.sitzung.euroText;
-    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
-    s.vorgabeDatumZuruecksetzen();
+    const auto sitzung = sitzungFuerNeueDatei(k, person);
+    Sitzung& s = *sitzung;
     DemoMasken masken;
     s.masken = &masken;
     if (!neueDatei(s) || !s.verein.datei.aktiv()) return kAbgelehnt;

@@ -21,6 +21,9 @@ class NamensPerson : public Person {
     void meldung(const std::string& t, const std::string& x, Symbol s) override {
         innen_.meldung(t, x, s);
     }
+    void fehlermeldung(Ausgang a, const std::string& t, const std::string& x, Symbol s) override {
+        innen_.fehlermeldung(a, t, x, s);
+    }
     void nachricht(const std::string& t, const std::string& x) override { innen_.nachricht(t, x); }
     std::optional<Knopf> frage(const Frage& f) override { return innen_.frage(f); }
     std::optional<std::string> eingabe(const std::string& t, const std::string& p,
@@ -57,10 +60,8 @@ int neu(Kontext& k) {
     k.args.fertig();
 
     NamensPerson person(k.sitzung.person, datei);
-    Sitzung s(person, k.sitzung.uhr, k.sitzung.euroablage);
-    s.euroText = k.sitzung.euroText;
-    s.verein.datei.jahr = k.sitzung.verein.datei.jahr;
-    s.vorgabeDatumZuruecksetzen();
+    const auto sitzung = sitzungFuerNeueDatei(k, person);
+    Sitzung& s = *sitzung;
     s.masken = &masken;
     if (!neueDatei(s)) return kAbgelehnt;
     if (!s.verein.datei.aktiv()) return kAbgelehnt; // the files could not be created
@@ -74,8 +75,8 @@ int naechstesJahrBefehl(Kontext& k) {
     k.args.fertig();
     dateiLaden(k, datei, Befehlsart::NaechstesJahr);
     k.sitzung.masken = &masken;
-    naechstesJahr(k.sitzung);
-    return masken.abgelehnt ? kAbgelehnt : kFertig;
+    const Ausgang ausgang = naechstesJahr(k.sitzung);
+    return masken.abgelehnt ? kAbgelehnt : exitStatus(ausgang);
 }
 
 const Befehl kNeu{"neu",

@@ -8,10 +8,8 @@
 #include "core/closing/abschlussbericht.h"
 #include "core/closing/dateilisteoeffnen.h"
 #include "core/closing/mehrdateiabschluss.h"
-#include "core/closing/monatsfrage.h"
 #include "core/common/betrag.h"
 #include "core/common/fehler.h"
-#include "core/common/zeichensatz.h"
 #include "core/files/dateisatz.h"
 #include "core/lists/buchungslisten.h"
 #include "core/lists/sollist.h"
@@ -64,19 +62,11 @@ Bericht listeBauen(Kontext& k, const std::string& datei) {
 // after a message (a month that is none, a list that cannot be opened or names no file).
 std::optional<Bericht> mehrdateiBauen(Kontext& k, const std::string& liste) {
     const auto monatText = k.args.wert("--monat");
-    AbschlussParameter p;
-    p.umrechnen = k.args.schalter("--umrechnen");
+    const bool umrechnen = k.args.schalter("--umrechnen");
     k.args.fertig();
     Person& person = k.sitzung.person;
-    if (monatText) {
-        const std::string text = utf8NachAnsi(*monatText);
-        const auto monat = monatLesen(text);
-        if (!monat) {
-            monatFehlerMelden(person, text);
-            return std::nullopt;
-        }
-        p.monat = *monat;
-    }
+    const auto p = abschlussParameter(monatText, umrechnen, person);
+    if (!p) return std::nullopt;
     const auto l = dateilisteLaden(festeWahl(liste), person);
     if (!l) return std::nullopt;
     if (l->dateien.empty()) {
@@ -84,10 +74,10 @@ std::optional<Bericht> mehrdateiBauen(Kontext& k, const std::string& liste) {
         return std::nullopt;
     }
     const Listenvorgaben v = listenvorgabenLesen(l->dateien.front(), person);
-    if (p.umrechnen && !BeideWaehrungen(v.def.waehrung, v.jahr))
+    if (umrechnen && !BeideWaehrungen(v.def.waehrung, v.jahr))
         throw Aufruffehler("--umrechnen: das Jahr " + v.jahr + " kennt keine zweite Währung");
     return mehrdateiBericht(
-        mehrdateiabschlussRechnen(v, l->dateien, p, k.sitzung.euroText, person));
+        mehrdateiabschlussRechnen(v, l->dateien, *p, k.sitzung.euroText, person));
 }
 
 int drucken(Kontext& k) {

@@ -83,10 +83,16 @@ Raster gruppenRaster(const Abschluss& a, const TDefinitionen& def, Seite s) {
     return r;
 }
 
-Raster ausgabenRaster(const Abschluss& a, const TDefinitionen& def) {
+// The tab of one side: its header and the rows of its types and groups.
+Raster seitenRaster(const Abschluss& a, const TDefinitionen& def, Seite seite) {
     Raster r;
     r.kopf = {"Typengruppe", "Typ", "real", "Planungen", "Summe"};
-    typZeilen(r, a, def, Seite::Ausgabe);
+    typZeilen(r, a, def, seite);
+    return r;
+}
+
+Raster ausgabenRaster(const Abschluss& a, const TDefinitionen& def) {
+    Raster r = seitenRaster(a, def, Seite::Ausgabe);
     r.zeilen.push_back(tripelZeile("Ausgaben gesamt:", "", a.ausgabenGesamt));
     if (a.mwstSatz > 0)
         r.zeilen.push_back(
@@ -95,9 +101,7 @@ Raster ausgabenRaster(const Abschluss& a, const TDefinitionen& def) {
 }
 
 Raster einnahmenRaster(const Abschluss& a, const TDefinitionen& def) {
-    Raster r;
-    r.kopf = {"Typengruppe", "Typ", "real", "Planungen", "Summe"};
-    typZeilen(r, a, def, Seite::Einnahme);
+    Raster r = seitenRaster(a, def, Seite::Einnahme);
     r.zeilen.push_back(tripelZeile("Zwischensummen:", "", a.zwischensummen));
     r.zeilen.push_back({A("B e i t r ä g e :"), "Perioden", "bezahlt", "ausstehend", "gefordert"});
     char perioden[16];

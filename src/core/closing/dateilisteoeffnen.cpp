@@ -15,11 +15,6 @@ namespace zalvor {
 
 namespace {
 
-Frage frageMit(std::string titel, std::string text, Symbol symbol, std::vector<Knopf> knoepfe,
-               Knopf vorwahl) {
-    return Frage{std::move(titel), std::move(text), symbol, std::move(knoepfe), vorwahl, {}, 0, {}};
-}
-
 // A leftover temporary file is harmless; its removal must not end the command.
 void tempEntfernen(const std::string& temp) {
     try {
@@ -36,8 +31,9 @@ Dateiliste jahrKorrigieren(const Dateiliste& l, const std::string& jahr, Person&
         leereDateiAnlegen(temp);
     } catch (const EAFehler&) {
         tempEntfernen(temp);
-        person.meldung("Fehler", A("Schreibfehler, konnte Temporärdatei nicht erstellen!!"),
-                       Symbol::Fehler);
+        person.fehlermeldung(Ausgang::EAFehler, "Fehler",
+                             A("Schreibfehler, konnte Temporärdatei nicht erstellen!!"),
+                             Symbol::Fehler);
         return l;
     }
     Dateiliste neu{l.pfad, {}};

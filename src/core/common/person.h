@@ -1,6 +1,8 @@
 // The one interface through which the engine talks to the person at the keyboard.
 #pragma once
 
+#include "core/common/ausgang.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +38,14 @@ class Person {
 
     // The platform message box with one OK button.
     virtual void meldung(const std::string& titel, const std::string& text, Symbol symbol) = 0;
+    // The message box of a failure the operation reports and then goes on from: `ausgang`
+    // says what it means for the end of the command (a front end with an exit status takes
+    // it from there, never from the text).
+    virtual void fehlermeldung(Ausgang ausgang, const std::string& titel, const std::string& text,
+                               Symbol symbol) {
+        (void)ausgang;
+        meldung(titel, text, symbol);
+    }
     // The program's own message box (caption, text with line breaks and markup, OK).
     virtual void nachricht(const std::string& titel, const std::string& text) = 0;
     // A question with buttons; the answer is the button pressed, or nullopt when the box was
@@ -57,11 +67,16 @@ class Person {
     virtual void fortschrittSchliessen() = 0;
 };
 
+// A question in the platform message box, without help or buttons of its own.
+inline Frage frageMit(std::string titel, std::string text, Symbol symbol,
+                      std::vector<Knopf> knoepfe, Knopf vorwahl) {
+    return Frage{std::move(titel), std::move(text), symbol, std::move(knoepfe), vorwahl, {}, 0, {}};
+}
+
 // Convenience for the common two-button questions.
 inline Frage jaNeinFrage(std::string titel, std::string text, Symbol symbol,
                          Knopf vorwahl = Knopf::Ja) {
-    return Frage{
-        std::move(titel), std::move(text), symbol, {Knopf::Ja, Knopf::Nein}, vorwahl, {}, 0, {}};
+    return frageMit(std::move(titel), std::move(text), symbol, {Knopf::Ja, Knopf::Nein}, vorwahl);
 }
 
 } // namespace zalvor

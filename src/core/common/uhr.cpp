@@ -12,4 +12,12 @@ Datum SystemUhr::heute() const {
     return Datum{ortszeit.tm_year + 1900, ortszeit.tm_mon + 1, ortszeit.tm_mday};
 }
 
+std::string tagMonatText(int tag, int monat) {
+    const auto rechts2 = [](int wert) {
+        std::string s = std::to_string(wert);
+        return s.size() < 2 ? " " + s : s;
+    };
+    return rechts2(tag) + "." + rechts2(monat) + ".";
+}
+
 } // namespace zalvor

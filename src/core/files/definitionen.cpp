@@ -394,8 +394,9 @@ bool definitionenSchreiben(const std::string& basisname, TDefinitionen& d, Perso
         if (d.unlesbar) throw EAFehler(EACCES, pfad);
         dateiErsetzen(pfad, definitionenInhalt(d));
     } catch (const EAFehler&) {
-        person.meldung(A("FEHLER!"), A("Definitionsdatei konnte nicht neu geschrieben werden!"),
-                       Symbol::Fehler);
+        person.fehlermeldung(Ausgang::Abgelehnt, A("FEHLER!"),
+                             A("Definitionsdatei konnte nicht neu geschrieben werden!"),
+                             Symbol::Fehler);
         return false;
     }
     return true;

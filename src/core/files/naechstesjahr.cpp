@@ -48,8 +48,8 @@ std::optional<std::string> jahrErfragen(Sitzung& s) {
     }
 }
 
-// Asks before the first Euro year; false ends the year change.
-bool euroUmstellungBestaetigt(Sitzung& s) {
+// Asks before the first Euro year: a year without a rate is refused, Cancel ends the change.
+Ausgang euroUmstellungBestaetigt(Sitzung& s) {
     const auto& w = s.verein.def.waehrung;
     if (w.Kurs < kKursSchwelle) {
         s.person.meldung(
@@ -58,22 +58,18 @@ bool euroUmstellungBestaetigt(Sitzung& s) {
               "gerechnet werden, aber es wurde noch kein Euro-Kurs eingegeben! Modifizieren Sie "
               "die Währungseinstellungen!"),
             Symbol::Warnung);
-        return false;
+        return Ausgang::Abgelehnt;
     }
-    Frage f{A("WICHTIG!"),
-            A("Laut Euro-Einstellungen (Menü Optionen) soll im ausgewählten Jahr in Euro "
-              "gerechnet werden! Sie haben den EuroKurs ") +
-                festkomma(w.Kurs, 6) +
-                A(" eingestellt! Falls der nicht stimmt, oder falls Sie die Umstellung auf ein "
-                  "späteres Jahr verschieben wollen, BRECHEN SIE JETZT AB und ändern Sie die "
-                  "Währungseinstellungen!"),
-            Symbol::Warnung,
-            {Knopf::Ok, Knopf::Abbruch},
-            Knopf::Ok,
-            {},
-            0,
-            {}};
-    return s.person.frage(f) == Knopf::Ok;
+    const Frage f = frageMit(
+        A("WICHTIG!"),
+        A("Laut Euro-Einstellungen (Menü Optionen) soll im ausgewählten Jahr in Euro "
+          "gerechnet werden! Sie haben den EuroKurs ") +
+            festkomma(w.Kurs, 6) +
+            A(" eingestellt! Falls der nicht stimmt, oder falls Sie die Umstellung auf ein "
+              "späteres Jahr verschieben wollen, BRECHEN SIE JETZT AB und ändern Sie die "
+              "Währungseinstellungen!"),
+        Symbol::Warnung, {Knopf::Ok, Knopf::Abbruch}, Knopf::Ok);
+    return s.person.frage(f) == Knopf::Ok ? Ausgang::Erledigt : Ausgang::Abgebrochen;
 }
 
 long double saldo(const std::vector<TBuchung>& saetze, int konto) {
@@ -92,37 +88,33 @@ long double kontostand(const Verein& v, int konto) {
     return saldo(alleBuchungenLesen(v.datei.dateiname()), konto);
 }
 
-void naechstesJahr(Sitzung& s) {
+Ausgang naechstesJahr(Sitzung& s) {
     s.dateiErforderlich();
     auto neuesJahr = jahrErfragen(s);
-    if (!neuesJahr) return;
+    if (!neuesJahr) return Ausgang::Abgebrochen;
 
     const auto& w = s.verein.def.waehrung;
     const bool umstellung =
         JahrVor(s.verein.datei.jahr, w.Umstellungsjahr) && !JahrVor(*neuesJahr, w.Umstellungsjahr);
-    if (umstellung &&
-        (!euroUmstellungBestaetigt(s) || !beitragssaetzeUmstellen(s.verein, s.person)))
-        return;
+    if (umstellung) {
+        if (const Ausgang a = euroUmstellungBestaetigt(s); a != Ausgang::Erledigt) return a;
+        if (!beitragssaetzeUmstellen(s.verein, s.person)) return Ausgang::Abgebrochen;
+    }
 
     const std::string neuerName = s.verein.datei.dateien().imJahr(*neuesJahr).buchungsdateiName();
     if (dateiExistiert(neuerName)) {
-        Frage f{"",
-                utf8NachAnsi(neuerName) +
-                    A(" existiert bereits. Überschreiben?\r\r(Nein : Öffnen)"),
-                Symbol::Frage,
-                {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
-                Knopf::Abbruch,
-                {},
-                0,
-                {}};
+        const Frage f = frageMit(
+            "",
+            utf8NachAnsi(neuerName) + A(" existiert bereits. Überschreiben?\r\r(Nein : Öffnen)"),
+            Symbol::Frage, {Knopf::Ja, Knopf::Nein, Knopf::Abbruch}, Knopf::Abbruch);
         auto antwort = s.person.frage(f);
         if (antwort == Knopf::Nein) {
             s.verein.datei.jahr = *neuesJahr;
             buchungsdateiOeffnen(s);
             s.statuszeile();
-            return;
+            return Ausgang::Erledigt;
         }
-        if (antwort != Knopf::Ja) return;
+        if (antwort != Knopf::Ja) return Ausgang::Abgebrochen;
     }
 
     // The previous year's records, read before anything of the new year is written.
@@ -156,7 +148,8 @@ void naechstesJahr(Sitzung& s) {
 
     TBuchungsdatei neu = s.verein.datei;
     neu.jahr = *neuesJahr;
-    if (!namenPassen(neu.dateien(), s.person) || !sperreFuerNeueDatei(s, neu)) return;
+    if (!namenPassen(neu.dateien(), s.person) || !sperreFuerNeueDatei(s, neu))
+        return Ausgang::Abgelehnt;
     // Indexes of an earlier file of that year go first: a booking file without its indexes
     // is found by the check at opening, one with the wrong indexes might not be.
     for (int k = 1; k <= 9; ++k)
@@ -164,10 +157,11 @@ void naechstesJahr(Sitzung& s) {
     try {
         dateiErsetzen(neu.dateiname(), inhalt);
     } catch (const EAFehler&) {
-        s.person.meldung(A("Fehler!"), A("Schreiben der Datei nicht möglich!"), Symbol::Fehler);
+        s.person.fehlermeldung(Ausgang::Abgelehnt, A("Fehler!"),
+                               A("Schreiben der Datei nicht möglich!"), Symbol::Fehler);
         s.melden({Ereignis::Art::DateiGewechselt});
         s.verein.datei.basisname.clear();
-        return;
+        return Ausgang::Abgelehnt;
     }
     s.verein.datei.jahr = *neuesJahr;
     s.melden({Ereignis::Art::DateiGewechselt});
@@ -187,6 +181,7 @@ void naechstesJahr(Sitzung& s) {
                      Symbol::Warnung);
     automatischeBuchungen(s);
     s.statuszeile();
+    return Ausgang::Erledigt;
 }
 
 } // namespace zalvor

@@ -147,7 +147,8 @@ bool neueDatei(Sitzung& s) {
 
     s.verein.sortierung = Sortierung::Nummer;
     if (!dateienAnlegen(s)) {
-        s.person.meldung(A("Fehler!"), A("Schreiben der Dateien nicht möglich!"), Symbol::Fehler);
+        s.person.fehlermeldung(Ausgang::Abgelehnt, A("Fehler!"),
+                               A("Schreiben der Dateien nicht möglich!"), Symbol::Fehler);
         s.verein.datei.basisname.clear();
         return true;
     }

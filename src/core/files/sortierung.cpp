@@ -63,16 +63,12 @@ SortierErgebnis sortierungWaehlen(Sitzung& s, Sortierung neu) {
         return SortierErgebnis::Gesetzt;
     }
 
-    Frage f{A("Hinweis"),
-            A("Eine Indexdatei existiert nicht, die für diese Sortierung notwendig ist. Sie muß "
-              "durch eine Reorganisation neu erstellt werden. Mit OK starten Sie eine "
-              "Reorganisation..."),
-            Symbol::Warnung,
-            {Knopf::Ok, Knopf::Abbruch},
-            Knopf::Ok,
-            {},
-            0,
-            {}};
+    const Frage f = frageMit(
+        A("Hinweis"),
+        A("Eine Indexdatei existiert nicht, die für diese Sortierung notwendig ist. Sie muß "
+          "durch eine Reorganisation neu erstellt werden. Mit OK starten Sie eine "
+          "Reorganisation..."),
+        Symbol::Warnung, {Knopf::Ok, Knopf::Abbruch}, Knopf::Ok);
     if (s.person.frage(f) != Knopf::Ok) {
         s.statuszeile();
         return SortierErgebnis::OhneReorganisation;

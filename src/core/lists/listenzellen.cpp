@@ -2,6 +2,7 @@
 #include "core/lists/listenzellen.h"
 
 #include "core/common/betrag.h"
+#include "core/common/uhr.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/verein.h"
 
@@ -9,17 +10,8 @@
 
 namespace zalvor {
 
-namespace {
-
-std::string rechts2(int wert) {
-    std::string s = std::to_string(wert);
-    return s.size() < 2 ? " " + s : s;
-}
-
-} // namespace
-
 std::string listenDatum(const TBuchung& b) {
-    return rechts2(b.tag) + "." + rechts2(b.monat) + ".";
+    return tagMonatText(b.tag, b.monat);
 }
 
 std::string listenTyp(const TBuchung& b, const Typverwaltung& typen) {

@@ -2,18 +2,10 @@
 #include "core/mainwindow/tabellentexte.h"
 
 #include "core/common/betrag.h"
+#include "core/common/uhr.h"
 #include "core/common/zeichensatz.h"
 
 namespace zalvor {
-
-namespace {
-
-std::string rechts2(int wert) {
-    std::string s = std::to_string(wert);
-    return s.size() < 2 ? " " + s : s;
-}
-
-} // namespace
 
 std::string betragsKopf(const std::string& waehrungstext) {
     return std::string("Betrag") + (waehrungstext.size() < 3 ? " " : "") + "(" + waehrungstext +
@@ -38,7 +30,7 @@ TabellenZeile tabellenZeile(const TBuchung& b, const Typverwaltung& typen) {
     }
     const bool ab = b.istAnfangsbestand();
     const bool umbuchung = b.istUmbuchung();
-    z[1] = rechts2(b.tag) + "." + rechts2(b.monat) + ".";
+    z[1] = tagMonatText(b.tag, b.monat);
     if (b.typcode == 0 && ab)
         z[2] = "";
     else

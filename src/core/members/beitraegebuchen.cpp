@@ -122,32 +122,24 @@ std::size_t beitraegeBuchen(Sitzung& s, const BeitragsDialog& d) {
 bool beitraegeZuruecksetzen(Sitzung& s) {
     befehlPruefen(s, Befehlsart::BeitraegeReset);
     grundlagenPruefen(s);
-    Frage erste{A("Information"),
-                A("Diese Funktion löscht für sämtliche Mitglieder den \"Bezahlt-Eintrag\", so daß "
-                  "für die Mitglieder wieder Beiträge gebucht werden können (Neue "
-                  "Beitragsperiode)"),
-                Symbol::Information,
-                {Knopf::Ok, Knopf::Abbruch},
-                Knopf::Ok,
-                {},
-                0,
-                {}};
+    const Frage erste =
+        frageMit(A("Information"),
+                 A("Diese Funktion löscht für sämtliche Mitglieder den \"Bezahlt-Eintrag\", so daß "
+                   "für die Mitglieder wieder Beiträge gebucht werden können (Neue "
+                   "Beitragsperiode)"),
+                 Symbol::Information, {Knopf::Ok, Knopf::Abbruch}, Knopf::Ok);
     if (s.person.frage(erste) != Knopf::Ok) return false;
     std::vector<TMitglied> liste = mitgliederLesen(pfad(s));
     bool offeneBeitraege = false;
     for (const TMitglied& m : liste)
         offeneBeitraege = offeneBeitraege || offen(s, m);
     if (offeneBeitraege) {
-        Frage planen{A("Bestätigen"),
+        const Frage planen =
+            frageMit(A("Bestätigen"),
                      A("Es haben noch nicht alle Mitglieder bezahlt!!!! Wenn Sie diese Beiträge "
                        "noch erwarten, müssen Sie entweder den Reset zeitlich aufschieben, oder "
                        "diese als Planungen buchen.\rWollen Sie die restlichen Beiträge planen?"),
-                     Symbol::Frage,
-                     {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
-                     Knopf::Ja,
-                     {},
-                     0,
-                     {}};
+                     Symbol::Frage, {Knopf::Ja, Knopf::Nein, Knopf::Abbruch}, Knopf::Ja);
         const auto antwort = s.person.frage(planen);
         if (antwort == Knopf::Ja) {
             Buchungsstapel stapel(s);
@@ -155,15 +147,11 @@ bool beitraegeZuruecksetzen(Sitzung& s) {
                 if (offen(s, m)) stapel.dazu(s, m, mitgliedName(m), true);
             stapel.anhaengen(s);
         } else if (antwort == Knopf::Nein) {
-            Frage sicher{A("V O R S I C H T !!!"),
+            const Frage sicher =
+                frageMit(A("V O R S I C H T !!!"),
                          A("Sind Sie wirklich sicher, daß diese Beiträge nicht gebucht werden "
                            "sollen?"),
-                         Symbol::Warnung,
-                         {Knopf::Ok, Knopf::Abbruch},
-                         Knopf::Abbruch,
-                         {},
-                         0,
-                         {}};
+                         Symbol::Warnung, {Knopf::Ok, Knopf::Abbruch}, Knopf::Abbruch);
             if (s.person.frage(sicher) != Knopf::Ok) return false;
         } else {
             return false;
@@ -182,28 +170,24 @@ bool beitragssaetzeUmstellen(Verein& v, Person& person) {
     const long double neu = InEuro(v.def.waehrung, alt);
     const std::string altText = BetragText(alt, 0);
     const std::string neuText = BetragText(neu, 0);
-    Frage f{A("W I C H T I G !"),
-            A("Sie benutzen die Beitragsfunktion von Zalvor und haben einen "
-              "Standard-Beitragssatz von ") +
-                altText + " " + v.def.waehrung.Waehrung +
-                A(". Da die Abrechnung jetzt auf den Euro umgestellt wird, muß auch der "
-                  "Beitragssatz nun in Euro angegeben werden. Durch Umrechnung ergibt sich ein "
-                  "neuer Beitragssatz von ") +
-                neuText +
-                A(" EUR. Wollen Sie nun diesen Betrag als Beitragssatz einstellen (\"Ja\"), oder "
-                  "den Satz bei ") +
-                altText +
-                A(" EUR belassen (\"Nein\")? Wählen Sie \"Abbruch\", um das Jahr noch nicht "
-                  "umzustellen!\r(Wenn Sie noch weitere Beitragssätze verwenden, so werden diese "
-                  "ebenfalls in Euro umgerechnet, wenn Sie \"Ja\" wählen, bzw. unverändert "
-                  "gelassen, wenn Sie \"Nein\" wählen.)\rSie können in den "
-                  "Mitglieder-Einstellungen den Beitragssatz jederzeit ändern!"),
-            Symbol::Warnung,
-            {Knopf::Ja, Knopf::Nein, Knopf::Abbruch},
-            Knopf::Ja,
-            {},
-            0,
-            {}};
+    const Frage f = frageMit(
+        A("W I C H T I G !"),
+        A("Sie benutzen die Beitragsfunktion von Zalvor und haben einen "
+          "Standard-Beitragssatz von ") +
+            altText + " " + v.def.waehrung.Waehrung +
+            A(". Da die Abrechnung jetzt auf den Euro umgestellt wird, muß auch der "
+              "Beitragssatz nun in Euro angegeben werden. Durch Umrechnung ergibt sich ein "
+              "neuer Beitragssatz von ") +
+            neuText +
+            A(" EUR. Wollen Sie nun diesen Betrag als Beitragssatz einstellen (\"Ja\"), oder "
+              "den Satz bei ") +
+            altText +
+            A(" EUR belassen (\"Nein\")? Wählen Sie \"Abbruch\", um das Jahr noch nicht "
+              "umzustellen!\r(Wenn Sie noch weitere Beitragssätze verwenden, so werden diese "
+              "ebenfalls in Euro umgerechnet, wenn Sie \"Ja\" wählen, bzw. unverändert "
+              "gelassen, wenn Sie \"Nein\" wählen.)\rSie können in den "
+              "Mitglieder-Einstellungen den Beitragssatz jederzeit ändern!"),
+        Symbol::Warnung, {Knopf::Ja, Knopf::Nein, Knopf::Abbruch}, Knopf::Ja);
     const auto antwort = person.frage(f);
     if (antwort == Knopf::Nein) return true;
     if (antwort != Knopf::Ja) return false;

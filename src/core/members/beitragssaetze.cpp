@@ -83,7 +83,8 @@ bool beitragssaetzeSchreiben(const Dateisatz& dateien, const Beitragssaetze& sae
         dateiErsetzen(dateien.beitraege(), std::vector<std::uint8_t>(b.begin(), b.end()));
         return true;
     } catch (const EAFehler&) {
-        person.meldung(A("Fehler"), A("Fehler beim Speichern der Beitragssätze!"), Symbol::Fehler);
+        person.fehlermeldung(Ausgang::EAFehler, A("Fehler"),
+                             A("Fehler beim Speichern der Beitragssätze!"), Symbol::Fehler);
         return false;
     }
 }

@@ -19,10 +19,10 @@ bool altesMitgliederformatImportieren(const Dateisatz& d, Person& person) {
             alteMitgliederAusBytes(dateiLesen(d.mitgliederAlt())).wert;
         mitgliederSchreiben(d.mitglieder(), liste);
     } catch (const EAFehler&) {
-        person.meldung(A("Fehler"),
-                       A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu "
-                         "importieren, ist ein Fehler aufgetreten!"),
-                       Symbol::Fehler);
+        person.fehlermeldung(Ausgang::EAFehler, A("Fehler"),
+                             A("Beim Versuch, Ihre alte Mitgliederkartei ins neue Format zu "
+                               "importieren, ist ein Fehler aufgetreten!"),
+                             Symbol::Fehler);
         return false;
     }
     person.meldung(A("Import erfolgt"),

@@ -105,8 +105,9 @@ bool druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druck
     // Reported on a first run too: the person has just typed these values and must learn
     // that they are kept only until the program ends.
     if (s.oeffnen() == Einstellungsspeicher::Zugang::Fehlt) {
-        p.meldung("FEHLER!", "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
-                  Symbol::Fehler);
+        p.fehlermeldung(Ausgang::EAFehler, "FEHLER!",
+                        "Fehler beim Zugriff auf die Windows-Registrierung (\"Registry\")!",
+                        Symbol::Fehler);
         return false;
     }
     if (ersterLauf)
@@ -117,14 +118,15 @@ bool druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druck
                     "entfernt."),
                   Symbol::Information);
     if (!s.schluesselOeffnen(kDruck, true)) {
-        p.meldung(kRegistryFehler, "Fehler beim Speichern der Rand-Einstellungen!", Symbol::Fehler);
+        p.fehlermeldung(Ausgang::EAFehler, kRegistryFehler,
+                        "Fehler beim Speichern der Rand-Einstellungen!", Symbol::Fehler);
         return false;
     }
     bool alles = true;
     for (const Byteeintrag& b : kRand) {
         if (!s.byteSchreiben(kDruck, b.name, e.*b.wert)) {
-            p.meldung(kRegistryFehler, "Fehler beim Speichern der Rand-Einstellungen!",
-                      Symbol::Fehler);
+            p.fehlermeldung(Ausgang::EAFehler, kRegistryFehler,
+                            "Fehler beim Speichern der Rand-Einstellungen!", Symbol::Fehler);
             alles = false;
             break;
         }
@@ -133,13 +135,13 @@ bool druckeinstellungenSchreiben(Einstellungsspeicher& s, Person& p, const Druck
                            s.byteSchreiben(kDruck, "SPAnVon", e.anVon ? 1 : 0) &&
                            s.byteSchreiben(kDruck, "Italic", e.italic);
     if (!erweitert)
-        p.meldung(kRegistryFehler, "Fehler beim Speichern der erweiterten Einstellungen!",
-                  Symbol::Fehler);
+        p.fehlermeldung(Ausgang::EAFehler, kRegistryFehler,
+                        "Fehler beim Speichern der erweiterten Einstellungen!", Symbol::Fehler);
     const bool schriften = schriftSchreiben(s, "Druck/Font1", e.schrift1) &&
                            schriftSchreiben(s, "Druck/Font2", e.schrift2);
     if (!schriften)
-        p.meldung(kRegistryFehler, "Fehler beim Speichern der erweiterten Einstellungen!",
-                  Symbol::Fehler);
+        p.fehlermeldung(Ausgang::EAFehler, kRegistryFehler,
+                        "Fehler beim Speichern der erweiterten Einstellungen!", Symbol::Fehler);
     return alles && erweitert && schriften;
 }
 

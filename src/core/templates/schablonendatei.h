@@ -2,11 +2,13 @@
 // template made from a booking, and booking a template.
 #pragma once
 
+#include "core/common/lesergebnis.h"
 #include "core/common/uhr.h"
 #include "core/files/verein.h"
 #include "core/templates/schablone.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,8 @@ namespace zalvor {
 
 class Person;
 
+// The whole records of a template file's bytes, in file order.
+Gelesen<std::vector<TSchablone>> schablonenAusBytes(std::span<const std::uint8_t> bytes);
 // Whole records in file order.
 std::vector<TSchablone> schablonenLesen(const std::string& dateiname);
 TSchablone schabloneLesen(const std::string& dateiname, std::uint32_t satz);
