@@ -5,6 +5,7 @@
 #include "core/common/raster.h"
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace zalvor::cli {
@@ -14,6 +15,11 @@ void rasterAusgeben(std::ostream& out, Format format, const std::vector<Raster>&
 inline void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
     rasterAusgeben(out, format, std::vector<Raster>{r});
 }
+
+// A grid that stands alone followed by text lines ("# text"; in JSON {"text": ...}), texts in
+// the engine's Windows form.
+void rasterMitTextAusgeben(std::ostream& out, Format format, const Raster& r,
+                           const std::vector<std::string>& texte);
 
 // One grid as a table file: the header row and the rows only, without a title or a closing
 // empty line, so that a spreadsheet or a CSV reader takes the header for the header.
