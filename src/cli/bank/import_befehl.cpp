@@ -84,9 +84,11 @@ int importBefehl(Kontext& k) {
         beitraege.nachDemBuchen(s, *plan);
         saetze = alleBuchungenLesen(s.verein.datei.dateiname());
     }
-    rasterAusgeben(k.out, k.format, bank::importRaster(*plan, s.verein.def.typen));
+    std::vector<std::string> abgleiche;
     for (const auto& a : bank::abgleichen(s.verein, *plan, saetze, vorschau))
-        k.out << "# " << ansiNachUtf8(bank::abgleichText(a)) << "\n";
+        abgleiche.push_back(bank::abgleichText(a));
+    rasterMitTextAusgeben(k.out, k.format, bank::importRaster(*plan, s.verein.def.typen),
+                          abgleiche);
     return kFertig;
 }
 

@@ -100,7 +100,17 @@ TEST_F(Import, BooksTheChosenLinesOnceAndReconciles) {
 }
 
 TEST_F(Import, AStatementOfAnUnknownAccountNeedsTheAccount) {
+    // MT940 names the account by bank code and number: its IBAN is the first account's.
     const auto gelesen = auszugEinlesen(test::dateiInhalt("data/bank/mt940_musterbank.sta"));
+    const auto gefunden = importPlanen(k.s.verein, db, saetze(), "m", gelesen, {});
+    ASSERT_TRUE(gefunden);
+    for (const int konto : gefunden->konten)
+        EXPECT_EQ(konto, 1);
+    {
+        Transaktion t(db);
+        ASSERT_TRUE(bankkontoEntfernen(t, 1));
+        t.festschreiben();
+    }
     EXPECT_FALSE(importPlanen(k.s.verein, db, saetze(), "m", gelesen, {}));
     Importwahl wahl;
     wahl.konto = 3;

@@ -3,6 +3,7 @@
 #include "datenbankhilfe.h"
 
 #include "core/database/kontoauszuege.h"
+#include "core/database/zuordnungsregeln.h"
 
 namespace zalvor::test {
 namespace {
@@ -110,6 +111,39 @@ TEST(Kontoauszuege, AConfirmedOpenImportKeepsTheLinksOfTheBookingsFound) {
     v.aendern([&](Transaktion& t) { importBestaetigen(t, id, {true, false, true}); });
     EXPECT_TRUE(offeneImporte(v.db, "26").empty());
     EXPECT_EQ(gebuchteSchluessel(v.db, "26"), (std::unordered_set<std::string>{"A", "D", "E"}));
+}
+
+// A database of the first version keeps its imports, lines and rules when brought up to date.
+TEST(Kontoauszuege, AFirstVersionDatabaseKeepsItsRowsWhenMigrated) {
+    TempVerzeichnis dir;
+    const std::string pfad = dir.datei("Alt.zdb");
+    {
+        auto alt = Datenbank::schreiben(pfad, vereinsschema().first(1)).wert();
+        Transaktion t(alt);
+        t.zumSchreiben().ausfuehren(
+            "INSERT INTO import VALUES (1, '26', 'a.xml', 'camt.053', '2026-03-05T10:00:00', 2, "
+            "'A-1', 500, '2026-03-31');"
+            "INSERT INTO auszugszeile (import, jahr, nr, buchungsdatum, valutadatum, betrag, "
+            "richtung, waehrung, status, name, iban, bic, text, zusatz, bankreferenz, "
+            "eintragsreferenz, ende_zu_ende, mandatsreferenz, glaeubiger, rueckgabegrund, "
+            "stelle, doppelschluessel) VALUES (1, '26', 0, '2026-03-02', NULL, 2500, 'CRDT', "
+            "'EUR', 'BOOK', 'Anna', '', '', 'Spende', '', 'R1', '', '', '', '', '', 'Zeile 9', "
+            "'R|R1');"
+            "INSERT INTO zuordnungsregel VALUES (1, 'miete', 'A', 3);");
+        t.festschreiben();
+    }
+    const auto db = Datenbank::lesen(pfad).wert();
+    const auto im = importLesen(db, 1);
+    ASSERT_TRUE(im);
+    EXPECT_FALSE(im->offen);
+    ASSERT_EQ(im->zeilen.size(), 1u);
+    EXPECT_EQ(im->zeilen[0].zeile.name, "Anna");
+    EXPECT_EQ(im->zeilen[0].zeile.stelle.element, "Zeile 9");
+    EXPECT_EQ(im->zeilen[0].zeile.teil, 0);
+    const auto regeln = gespeicherteRegeln(db);
+    ASSERT_EQ(regeln.size(), 1u);
+    EXPECT_EQ(regeln[0].seite, Seite::Ausgabe);
+    EXPECT_EQ(regeln[0].typ, 3);
 }
 
 TEST(Kontoauszuege, ListTheLinksOfAYearAndRenewThem) {
