@@ -87,8 +87,8 @@ int importBefehl(Kontext& k) {
     std::vector<std::string> abgleiche;
     for (const auto& a : bank::abgleichen(s.verein, *plan, saetze, vorschau))
         abgleiche.push_back(bank::abgleichText(a));
-    rasterMitTextAusgeben(k.out, k.format, bank::importRaster(*plan, s.verein.def.typen),
-                          abgleiche);
+    rasterUndTexteAusgeben(k.out, k.format, {bank::importRaster(*plan, s.verein.def.typen)},
+                           abgleiche);
     return kFertig;
 }
 

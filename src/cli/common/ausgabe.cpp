@@ -227,14 +227,6 @@ void rasterUndTexteAusgeben(std::ostream& out, Format format, const std::vector<
     ausgeben(out, format, e);
 }
 
-void rasterMitTextAusgeben(std::ostream& out, Format format, const Raster& r,
-                           const std::vector<std::string>& texte) {
-    std::vector<Eintrag> e{{&r, r.titel, r.zeilen.size()}};
-    for (const auto& t : texte)
-        e.push_back({nullptr, t, 0});
-    ausgeben(out, format, e);
-}
-
 void rasterAusgeben(std::ostream& out, Format format, const Raster& r) {
     ausgeben(out, format, {{&r, r.titel, r.zeilen.size()}});
 }

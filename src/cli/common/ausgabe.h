@@ -18,11 +18,6 @@ void rasterAusgeben(std::ostream& out, Format format, const Raster& r);
 void rasterUndTexteAusgeben(std::ostream& out, Format format, const std::vector<Raster>& raster,
                             const std::vector<std::string>& texte);
 
-// A grid that stands alone followed by text lines ("# text"; in JSON {"text": ...}), texts in
-// the engine's Windows form.
-void rasterMitTextAusgeben(std::ostream& out, Format format, const Raster& r,
-                           const std::vector<std::string>& texte);
-
 // One grid as a table file: the header row and the rows only, without a title or a closing
 // empty line, so that a spreadsheet or a CSV reader takes the header for the header.
 void tabelleAusgeben(std::ostream& out, Format format, const Raster& r);
