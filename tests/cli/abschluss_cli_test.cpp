@@ -78,8 +78,12 @@ TEST_F(AbschlussCli, TypengruppenZuordnenSchreibtNurNachAenderung) {
     test::AufzeichnendePerson p;
     TDefinitionen d;
     d = angezeigt(definitionenLaden(dir.pfad() + "/Sportverein"), p);
-    EXPECT_EQ(d.typen.gruppeVon(Seite::Einnahme, 7), 1);
+    // Declined, the command stores none of its changes.
+    EXPECT_EQ(d.typen.gruppeVon(Seite::Einnahme, 7), 0);
     EXPECT_EQ(d.typen.gruppeVon(Seite::Einnahme, 1), 1);
+    EXPECT_EQ(lauf({"typengruppen", datei, "--einnahme", "--zuordnen", "7=1"}).status, 0);
+    d = angezeigt(definitionenLaden(dir.pfad() + "/Sportverein"), p);
+    EXPECT_EQ(d.typen.gruppeVon(Seite::Einnahme, 7), 1);
 
     // Wrong usage changes nothing.
     EXPECT_EQ(lauf({"typengruppen", datei, "--ausgabe", "--zuordnen", "30=1"}).status, 2);

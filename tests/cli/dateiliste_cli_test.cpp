@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace zalvor {
 namespace {
 
@@ -80,6 +82,12 @@ TEST_F(DateilisteCli, VorjahreslisteKorrigierenUndAendernMitAllenPruefungen) {
     EXPECT_EQ(e.status, 1);
     EXPECT_EQ(e.out, "## Dateiliste: DIR/Neu.FL\nDatei\nDIR/Jugendabteilung.26\n");
     EXPECT_NE(e.err.find("Die Datei steht bereits in der Liste!"), std::string::npos);
+    // A command with a refused change stores none of its changes.
+    EXPECT_FALSE(std::filesystem::exists(dir.datei("Neu.FL")));
+    e = lauf({"dateiliste", dir.datei("Neu"), "--neu", "--hinzufuegen", sport, "--hinzufuegen",
+              dir.datei("Jugendabteilung.26"), "--entfernen", "0"},
+             "Ja");
+    EXPECT_EQ(e.status, 0) << e.err;
     EXPECT_EQ(test::textLesen(dir.datei("Neu.FL")), dir.datei("Jugendabteilung.26") + "\r\n");
 
     // Overwriting is asked; the safe answer keeps the list.
@@ -90,7 +98,7 @@ TEST_F(DateilisteCli, VorjahreslisteKorrigierenUndAendernMitAllenPruefungen) {
     e = lauf({"dateiliste", dir.datei("Neu.FL"), "--neu", "--entfernen", "0"}, "Ja");
     EXPECT_EQ(e.status, 1);
     EXPECT_EQ(e.out, "## Dateiliste: DIR/Neu.FL\nDatei\n (leer)\n");
-    EXPECT_EQ(lauf({"mehrdateiabschluss", dir.datei("Neu.FL")}).out, "");
+    EXPECT_EQ(test::textLesen(dir.datei("Neu.FL")), dir.datei("Jugendabteilung.26") + "\r\n");
 
     EXPECT_EQ(lauf({"dateiliste", dir.datei("Neu.FL"), "--entfernen", "x"}).status, 2);
     e = lauf({"mehrdateiabschluss", sport});

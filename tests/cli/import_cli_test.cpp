@@ -129,5 +129,22 @@ TEST_F(Import, AFailedImportIsCompletedByTheRetryWithoutBookingTwice) {
         ADD_FAILURE() << bericht.probleme[i];
 }
 
+// Booking file, indexes and database change together or not at all, also when the program is
+// killed at any step and the club is opened again.
+TEST_F(Import, IsAllOrNothingAlsoWhenKilled) {
+    test::Fehlerplan plan{{ENOSPC}, true};
+    plan.oeffnen = [&] { lauf({"tabelle", datei}); };
+    const auto bericht = test::fehlerlaeufe(
+        dir.pfad(),
+        [&] {
+            return lauf({"import", datei, maerz}).status == 0;
+        },
+        test::ganzOderGarNicht, plan);
+    std::cout << "[ Fehlerläufe ] import: " << bericht.schritte << " Schritte, " << bericht.laeufe
+              << " Läufe, " << bericht.abbrueche << " Abbrüche\n";
+    for (std::size_t i = 0; i < bericht.probleme.size() && i < 10; ++i)
+        ADD_FAILURE() << bericht.probleme[i];
+}
+
 } // namespace
 } // namespace zalvor

@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace zalvor {
 namespace {
@@ -32,6 +34,7 @@ class Zuverlaessigkeit : public ::testing::Test {
 };
 
 TEST_F(Zuverlaessigkeit, GesperrterVereinLiestNurSchreibtNicht) {
+    Sperre::wartezeit = std::chrono::milliseconds(200);
     Sperre andere;
     ASSERT_TRUE(andere.nehmen(Dateisatz::ausBuchungsdatei(datei).sperre()));
     Sperre zweite; // a second open file of the same process is another program to flock
@@ -43,7 +46,33 @@ TEST_F(Zuverlaessigkeit, GesperrterVereinLiestNurSchreibtNicht) {
     EXPECT_EQ(test::bytesLesen(datei), vorher);
     EXPECT_EQ(lauf({"tabelle", datei}).status, 0);
     andere.freigeben();
+    Sperre::wartezeit = std::chrono::milliseconds(10000);
     EXPECT_EQ(lauf({"buchen", datei, "--einnahme", "--betrag", "1", "--konto", "1"}).status, 0);
+}
+
+// Two programs booking at the same time wait for each other: every booking is made once.
+TEST_F(Zuverlaessigkeit, ZweiSchreiberZugleichWartenAufeinander) {
+    const std::size_t vorher = test::bytesLesen(datei).size();
+    std::vector<pid_t> kinder;
+    for (int k = 0; k < 2; ++k) {
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            int fehler = 0;
+            for (int i = 0; i < 10; ++i)
+                fehler +=
+                    lauf({"buchen", datei, "--einnahme", "--betrag", "1", "--konto", "1"}).status !=
+                    0;
+            ::_exit(fehler);
+        }
+        kinder.push_back(kind);
+    }
+    for (pid_t kind : kinder) {
+        int status = 0;
+        ::waitpid(kind, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(test::bytesLesen(datei).size(), vorher + 20 * 70);
+    EXPECT_EQ(lauf({"pruefen", datei}).status, 0);
 }
 
 TEST_F(Zuverlaessigkeit, NichtGespeicherteEinstellungenEndenNieMitNull) {

@@ -36,12 +36,16 @@ using Pruefung = std::function<std::vector<std::string>(const Laufbefund&)>;
 struct Fehlerbericht {
     std::uint64_t schritte = 0; // file operations of the run without a fault
     std::size_t laeufe = 0;     // runs with a fault
+    std::size_t abbrueche = 0;  // runs killed at a step
     std::vector<std::string> probleme;
 };
 
 struct Fehlerplan {
     std::vector<int> fehlernummern{EIO, ENOSPC, EACCES, EROFS};
     bool auchDauerhaft = true; // also runs where the step and all after it fail (a full disk)
+    // When set, also one run per step in a child process killed at that step, after which
+    // this opens the club; the check then sees the folder as the opening left it.
+    std::function<void()> oeffnen = {};
 };
 
 // `befehl` returns true when it reported success. The folder is restored before every run
@@ -66,5 +70,9 @@ std::vector<std::string> vereinGanz(const Laufbefund& b, const std::string& basi
 
 // Both checks, the club's files (booking file and indexes) being left to the second one.
 Pruefung vereinspruefung(const std::string& basisname, const std::string& jahr);
+
+// All or nothing: every file of the folder (the database by content, the lock files aside)
+// as before the command, or, when it reported success, as after the run without a fault.
+std::vector<std::string> ganzOderGarNicht(const Laufbefund& b);
 
 } // namespace zalvor::test

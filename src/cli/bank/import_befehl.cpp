@@ -79,14 +79,20 @@ int importBefehl(Kontext& k) {
     if (!plan) throw Aufruffehler(ansiNachUtf8(plan.meldung()) + " (--konto N)");
     for (const auto& h : plan->hinweise)
         k.err << "zalvor-cli import: " << ansiNachUtf8(h.vollText()) << "\n";
-    if (!vorschau) {
-        bank::importBuchen(s, *db, *plan);
-        beitraege.nachDemBuchen(s, *plan);
-        saetze = alleBuchungenLesen(s.verein.datei.dateiname());
-    }
     std::vector<std::string> abgleiche;
-    for (const auto& a : bank::abgleichen(s.verein, *plan, saetze, vorschau))
-        abgleiche.push_back(bank::abgleichText(a));
+    const auto abgleichen = [&] {
+        for (const auto& a : bank::abgleichen(s.verein, *plan, saetze, vorschau))
+            abgleiche.push_back(bank::abgleichText(a));
+    };
+    if (vorschau) {
+        abgleichen();
+    } else {
+        bank::importBuchen(s, *db, *plan, [&] {
+            beitraege.nachDemBuchen(s, *plan);
+            saetze = alleBuchungenLesen(s.verein.datei.dateiname());
+            abgleichen();
+        });
+    }
     rasterUndTexteAusgeben(k.out, k.format, {bank::importRaster(*plan, s.verein.def.typen)},
                            abgleiche);
     return kFertig;

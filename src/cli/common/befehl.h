@@ -71,6 +71,9 @@ struct Kontext {
     Format format;
     Argumente args;
     Befehlsart regel; // the command's rule, from the command table
+    // The status reports a finding, not a failure: what the command changed (a repair the
+    // person accepted) stays.
+    bool statusIstBefund = false;
 };
 
 using Befehlsfunktion = std::function<int(Kontext&)>;

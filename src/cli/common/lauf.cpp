@@ -7,6 +7,7 @@
 #include "core/common/fehler.h"
 #include "core/common/waehrung.h"
 #include "core/common/zeichensatz.h"
+#include "core/transaction/schreibtransaktion.h"
 
 #include <deque>
 #include <memory>
@@ -137,9 +138,18 @@ int ausfuehren(const std::vector<std::string>& argumente, std::ostream& out, std
         Kontext k{*sitzung,     out, err, format, Argumente(std::move(befehlsArgumente)),
                   befehl->regel};
         try {
+            // All or nothing: a command that does not end as done leaves the club as before.
+            Schreibtransaktion transaktion(*sitzung);
             const int status = befehl->ausfuehren(k);
             // Never "done" after the engine reported a failure it went on from.
-            return status == kFertig ? exitStatus(person->gemeldeterAusgang()) : status;
+            const int ergebnis =
+                status == kFertig ? exitStatus(person->gemeldeterAusgang()) : status;
+            if (ergebnis == kFertig ||
+                (k.statusIstBefund && person->gemeldeterAusgang() == Ausgang::Erledigt))
+                transaktion.abschliessen();
+            else if (!transaktion.zuruecknehmen())
+                return kEAFehler;
+            return ergebnis;
         } catch (const Aufruffehler& e) {
             err << "zalvor-cli " << befehl->name << ": " << e.what() << "\n"
                 << "Aufruf: zalvor-cli " << befehl->name << " " << befehl->aufruf << "\n";

@@ -47,6 +47,7 @@ int pruefenBefehl(Kontext& k) {
     dateiLaden(k, datei);
     const IndexBefund befund = k.sitzung.verein.indexBefund;
     k.out << befundText(befund) << "\n";
+    k.statusIstBefund = true;
     return befund == IndexBefund::InOrdnung ? kFertig : kAbgelehnt;
 }
 

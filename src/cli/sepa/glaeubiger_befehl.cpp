@@ -3,6 +3,7 @@
 #include "cli/common/dateiargument.h"
 #include "cli/members/mitgliederoptionen.h"
 #include "cli/sepa/sepadatenbank.h"
+#include "core/database/bankkonten.h"
 #include "core/sepa/glaeubigerdaten.h"
 
 namespace zalvor::cli {
@@ -20,11 +21,16 @@ int glaeubiger(Kontext& k) {
     dateiLaden(k, datei);
     auto db = vereinsdatenbank(k, aendern);
     if (!db) return kEAFehler;
-    if (aendern) {
-        const auto r = sepa::glaeubigerAendern(*db, e);
-        if (!r) return abgewiesen(k, r.meldung());
+    if (!aendern) {
+        rasterAusgeben(k.out, k.format, sepa::glaeubigerRaster(*db));
+        return kFertig;
     }
-    rasterAusgeben(k.out, k.format, sepa::glaeubigerRaster(*db));
+    // After the change the grid shows what was stored, without reading again: the command
+    // must not fail once its change is committed.
+    const auto konten = bankkontenLesen(*db);
+    const auto r = sepa::glaeubigerAendern(*db, e);
+    if (!r) return abgewiesen(k, r.meldung());
+    rasterAusgeben(k.out, k.format, sepa::glaeubigerRaster(*r, konten));
     return kFertig;
 }
 

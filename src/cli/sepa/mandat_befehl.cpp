@@ -30,13 +30,19 @@ int mandat(Kontext& k) {
     const bool aendern = entfernen || !e.leer();
     auto db = vereinsdatenbank(k, aendern);
     if (!db) return kEAFehler;
+    // After a change the grid shows what was stored, without reading again: the command
+    // must not fail once its change is committed.
+    std::optional<Mandat> gespeichert;
     if (entfernen) {
         sepa::mandatBeenden(*db, kartei, n);
     } else if (aendern) {
         const auto r = sepa::mandatAendern(*db, kartei, n, e, k.sitzung.uhr.heute());
         if (!r) return abgewiesen(k, r.meldung());
+        gespeichert = *r;
+    } else {
+        gespeichert = sepa::mandatDes(*db, kartei, n);
     }
-    rasterAusgeben(k.out, k.format, sepa::mandatRaster(kartei, n, sepa::mandatDes(*db, kartei, n)));
+    rasterAusgeben(k.out, k.format, sepa::mandatRaster(kartei, n, gespeichert));
     return kFertig;
 }
 

@@ -1,9 +1,6 @@
-// The write path of an import. The booking file and the club database cannot change in one
-// step, so the import is recorded first, marked open, with the bookings its lines will
-// become; then the bookings are written as one batch; then the import is confirmed. A failure
-// between leaves an open import, which the next import settles against the booking file
-// before it looks for duplicates: lines whose bookings are there stay booked, the others are
-// free to be booked again. So no line is booked twice and none is lost.
+// The write path of an import: the import's rows, its bookings and their confirmation in one
+// step of the command's journal. Imports left open by an earlier program (which recorded them
+// before booking) are still settled against the booking file before duplicates are looked for.
 #include "core/bank/kontoauszugimport.h"
 
 #include "core/bank/offeneimporte.h"
@@ -76,7 +73,8 @@ void neuPruefen(Importplan& p, const std::unordered_set<std::string>& gebucht) {
 
 } // namespace
 
-std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p) {
+std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p,
+                         const std::function<void()>& zuletzt) {
     befehlPruefen(s, Befehlsart::Kontoauszug);
     Verein& v = s.verein;
     dateiErforderlich(v.datei, s.person);
@@ -87,39 +85,27 @@ std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p) {
     neuPruefen(p, zalvor::gebuchteSchluessel(db, v.datei.jahr));
 
     const std::vector<TBuchung> neu = importBuchungen(v, p);
+    // One database transaction around the bookings: its commit carries the mark of the
+    // command's journal and is the commit point of the whole import. A failure before it
+    // rolls back the database and, from the journal, the booking file and its indexes.
+    Transaktion t(db);
     std::vector<std::int64_t> ids;
-    {
-        Transaktion t(db);
-        for (const Kontoauszugsimport& im : importe(v, p, neu, s.uhr)) {
-            auto id = importEintragen(t, im);
-            if (!id) {
-                s.person.meldung(A("Fehler!"), id.meldung(), Symbol::Fehler);
-                throw BefehlAbgebrochen();
-            }
-            ids.push_back(*id);
+    for (const Kontoauszugsimport& im : importe(v, p, neu, s.uhr)) {
+        auto id = importEintragen(t, im);
+        if (!id) {
+            s.person.meldung(A("Fehler!"), id.meldung(), Symbol::Fehler);
+            throw BefehlAbgebrochen();
         }
-        t.festschreiben();
+        ids.push_back(*id);
     }
-    try {
-        buchungenAnhaengen(v, s.person, neu);
-    } catch (...) {
-        // Settled at once where the disk still allows it; else by the next import.
-        try {
-            klaerungenSchreiben(db, offeneImporteKlaeren(db, v.datei.jahr,
-                                                         alleBuchungenLesen(v.datei.dateiname())));
-        } catch (...) {
-        }
-        throw;
-    }
-    {
-        Transaktion t(db);
-        for (const std::int64_t id : ids)
-            importBestaetigen(t, id, std::vector<bool>(neu.size(), true));
-        t.festschreiben();
-    }
+    buchungenAnhaengen(v, s.person, neu);
+    for (const std::int64_t id : ids)
+        importBestaetigen(t, id, std::vector<bool>(neu.size(), true));
     std::size_t n = 0;
     for (Vorschauzeile& z : p.zeilen)
         if (z.zuBuchen()) z.bunr = neu[n++].bunr.text();
+    if (zuletzt) zuletzt();
+    t.festschreiben();
     for (std::size_t i = 0; i < neu.size(); ++i)
         s.tabelle(TabellenModus::Anhaengen);
     return neu.size();

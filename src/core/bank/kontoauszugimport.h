@@ -96,8 +96,11 @@ std::vector<TBuchung> importBuchungen(const Verein& v, const Importplan& p);
 
 // Books the chosen lines as one batch and records the import with all its lines in the club
 // database; the booked lines get their numbers. Lines booked in the meantime become
-// duplicates. Returns the number of bookings.
-std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p);
+// duplicates. `zuletzt` runs after the bookings and before the database commits (the
+// contributions' paid marks, what is read for the reconciliation), so that nothing of the
+// import can fail once it is committed. Returns the number of bookings.
+std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p,
+                         const std::function<void()>& zuletzt = {});
 
 struct Abgleich {
     int konto = 0;

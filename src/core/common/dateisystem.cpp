@@ -27,10 +27,18 @@ int gSchrittFehlernummer = 0;
 bool gDauerhaft = false;
 std::optional<Vorgang> gAusgeloest;
 bool gOhneSync = false;
+std::uint64_t gAbbruchSchritt = 0; // 0: none
+aenderungen::Beobachter* gBeobachter = nullptr;
+
+void melden(const std::string& pfad, aenderungen::Art art, std::uint64_t offset = 0,
+            std::uint64_t n = 0) {
+    if (gBeobachter) gBeobachter->vorAenderung(pfad, art, offset, n);
+}
 
 // Counts the operation; true when the test wants it to fail.
 bool scheitert(Vorgang v) {
     ++gSchritte;
+    if (gAbbruchSchritt != 0 && gSchritte == gAbbruchSchritt) ::_exit(testhaken::kAbbruchStatus);
     if (gFehlerSchritt == 0) return false;
     if (gSchritte == gFehlerSchritt || (gDauerhaft && gSchritte > gFehlerSchritt)) {
         if (!gAusgeloest) gAusgeloest = v;
@@ -55,6 +63,7 @@ void schreibHaken() {
 
 void allesSchreiben(int fd, std::uint64_t offset, const void* quelle, std::size_t n,
                     const std::string& pfad) {
+    melden(pfad, aenderungen::Art::Schreiben, offset, n);
     haken(Vorgang::Schreiben, pfad);
     schreibHaken();
     const auto* p = static_cast<const char*>(quelle);
@@ -105,7 +114,12 @@ void ohneSynchronisation(bool an) {
 bool synchronisationAus() {
     return gOhneSync;
 }
+void abbrechenBeiSchritt(std::uint64_t schritt) {
+    gSchritte = 0;
+    gAbbruchSchritt = schritt;
+}
 void zuruecksetzen() {
+    gAbbruchSchritt = 0;
     gSchreibenBisFehler = -1;
     gSchritte = 0;
     gFehlerSchritt = 0;
@@ -113,6 +127,15 @@ void zuruecksetzen() {
     gAusgeloest.reset();
 }
 } // namespace testhaken
+
+namespace aenderungen {
+void beobachten(Beobachter* b) {
+    gBeobachter = b;
+}
+Beobachter* beobachter() {
+    return gBeobachter;
+}
+} // namespace aenderungen
 
 BinaerDatei::BinaerDatei(const std::string& pfad, Modus modus) : pfad_(pfad) {
     // Non-blocking only for the open itself: a pipe in place of a file must not wait for a
@@ -129,6 +152,7 @@ BinaerDatei::BinaerDatei(const std::string& pfad, Modus modus) : pfad_(pfad) {
         flags |= O_RDWR | O_CREAT | O_TRUNC;
         break;
     }
+    if (modus == Modus::Neu) melden(pfad, aenderungen::Art::Ersetzen);
     haken(Vorgang::Oeffnen, pfad);
     if (modus == Modus::Neu) schreibHaken();
     fd_ = ::open(pfad.c_str(), flags, 0644);
@@ -183,6 +207,7 @@ void BinaerDatei::anhaengen(const void* quelle, std::size_t n) {
 }
 
 void BinaerDatei::kuerzen(std::uint64_t laenge) {
+    melden(pfad_, aenderungen::Art::Ersetzen);
     haken(Vorgang::Kuerzen, pfad_);
     schreibHaken();
     if (::ftruncate(fd_, static_cast<off_t>(laenge)) != 0) fehler(pfad_);
@@ -246,11 +271,14 @@ std::string aufgeloest(const std::string& pfad) {
 }
 
 void dateiLoeschen(const std::string& pfad) {
+    melden(pfad, aenderungen::Art::Ersetzen);
     haken(Vorgang::Loeschen, pfad);
     if (::unlink(pfad.c_str()) != 0 && errno != ENOENT) fehler(pfad);
 }
 
 void dateiUmbenennen(const std::string& von, const std::string& nach) {
+    melden(nach, aenderungen::Art::Ersetzen);
+    melden(von, aenderungen::Art::Ersetzen);
     haken(Vorgang::Umbenennen, von);
     if (::rename(von.c_str(), nach.c_str()) != 0) fehler(von);
 }
@@ -282,6 +310,7 @@ void ordnerSichern(const std::string& pfad) {
 
 void zweiterName(const std::string& von, const std::string& nach, const std::string& temp,
                  const std::function<void(const std::vector<std::uint8_t>&)>& kopieren) {
+    melden(temp, aenderungen::Art::Ersetzen);
     ::unlink(temp.c_str());
     haken(Vorgang::Umbenennen, von);
     if (::link(von.c_str(), temp.c_str()) == 0) {

@@ -101,6 +101,30 @@ class Ersetzung {
     bool offen_ = false;
 };
 
+// Changes announced before they are made, so that the journal of a writing command can
+// record what each one overwrites (see core/transaction).
+namespace aenderungen {
+enum class Art {
+    Schreiben, // bytes [offset, offset + n) are written, perhaps beyond the end
+    Ersetzen   // the file is created, truncated, replaced, renamed away or deleted
+};
+
+class Beobachter {
+  public:
+    virtual ~Beobachter() = default;
+    virtual void vorAenderung(const std::string& pfad, Art art, std::uint64_t offset,
+                              std::uint64_t n) = 0;
+    // Before the club database `datenbank` commits: the mark that its commit is to carry,
+    // empty when nothing else was changed.
+    virtual std::string vorDatenbankCommit(const std::string& datenbank) = 0;
+    virtual void nachDatenbankCommit() = 0;
+};
+
+// At most one; nullptr ends the watch.
+void beobachten(Beobachter* b);
+Beobachter* beobachter();
+} // namespace aenderungen
+
 std::string pfadVerbinden(const std::string& verzeichnis, const std::string& name);
 // Folder part of a path ("" when none) and the part after the last separator.
 std::string verzeichnisTeil(const std::string& pfad);
@@ -137,6 +161,10 @@ std::optional<Vorgang> ausgeloesterFehler();
 void ohneSynchronisation(bool an);
 // Whether syncs are left out, for a library's own file layer that makes them itself.
 bool synchronisationAus();
+// The process ends at once (status 86) when operation number `schritt` is reached, before it
+// is made: a program killed at that step.
+void abbrechenBeiSchritt(std::uint64_t schritt);
+constexpr int kAbbruchStatus = 86;
 // Ends every fault and starts the count afresh.
 void zuruecksetzen();
 } // namespace testhaken

@@ -135,6 +135,16 @@ Transaktion::~Transaktion() {
 }
 
 void Transaktion::festschreiben() {
+    // Within a command that has changed files, the commit carries the mark of its journal.
+    aenderungen::Beobachter* b = aenderungen::beobachter();
+    if (b && db_.schreibbar() && !db_.imSpeicher()) {
+        const std::string marke = b->vorDatenbankCommit(db_.verbindung().pfad());
+        if (!marke.empty()) {
+            festschreiben(marke);
+            b->nachDatenbankCommit();
+            return;
+        }
+    }
     db_.verbindung().ausfuehren("COMMIT");
     offen_ = false;
 }
@@ -145,7 +155,8 @@ void Transaktion::festschreiben(std::string_view journal) {
                    "ON CONFLICT (nr) DO UPDATE SET journal = excluded.journal")
         .mit(journal)
         .ausfuehren();
-    festschreiben();
+    db_.verbindung().ausfuehren("COMMIT");
+    offen_ = false;
 }
 
 const Verbindung& Transaktion::zumSchreiben() const {

@@ -2,6 +2,7 @@
 #include "core/files/oeffnen.h"
 
 #include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
 #include "core/files/dateiname.h"
@@ -13,6 +14,7 @@
 #include "core/members/mitgliederimport.h"
 #include "core/protection/codeschutz.h"
 #include "core/templates/autobuchung.h"
+#include "core/transaction/schreibtransaktion.h"
 
 namespace zalvor {
 
@@ -45,11 +47,31 @@ bool vonAnderemGesperrt(Sitzung& s) {
     return true;
 }
 
+// A reader holds the shared change lock while it reads, so that it never sees another
+// program's change half made. zalvor-cli keeps it to the end of its command; the desktop
+// program, which keeps a club open for long, only while it opens one it cannot write.
+void lesesperreNehmen(Sitzung& s, Sperre& kurz) {
+    if (s.sperre.gehalten()) return;
+    const std::string datei = s.verein.datei.dateien().sperre();
+    Sperre& sperre = s.sperrenBeimOeffnen ? kurz : s.sperre;
+    if (sperre.lesen(datei)) return;
+    s.person.meldung(A("Gesperrt"),
+                     A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
+                         A(" wird gerade von einem anderen Programm geändert. Versuchen Sie es "
+                           "später noch einmal."),
+                     Symbol::Fehler);
+    throw BefehlAbgebrochen();
+}
+
 } // namespace
 
 void buchungsdateiOeffnen(Sitzung& s, const OeffnenOptionen& optionen) {
     s.melden({Ereignis::Art::DateiGewechselt});
     const bool nurLesen = vonAnderemGesperrt(s);
+    // 0. What a killed program left half done is undone first.
+    liegengebliebeneJournale(s);
+    Sperre lesesperre;
+    lesesperreNehmen(s, lesesperre);
     // 1. Next booking number; index check when there is anything to check. While another
     // program writes, its files may be half-way through a change: no repair is offered.
     naechsteNummerFinden(s.verein.datei);

@@ -117,8 +117,8 @@ std::optional<std::uint32_t> karteSpeichern(Sitzung& s, const Karteikarte& k) {
             }
         }
     } catch (const EAFehler&) {
-        s.person.meldung(A("Schreibfehler"), A("Datensatz konnte nicht geschrieben werden!"),
-                         Symbol::Fehler);
+        s.person.fehlermeldung(Ausgang::EAFehler, A("Schreibfehler"),
+                               A("Datensatz konnte nicht geschrieben werden!"), Symbol::Fehler);
         mitgliederGeaendert(s);
         return std::nullopt;
     }

@@ -34,13 +34,19 @@ Ergebnis<zalvor::Glaeubiger> glaeubigerAendern(Datenbank& db, const GlaeubigerEi
 }
 
 Raster glaeubigerRaster(const Datenbank& db) {
+    const auto g = glaeubigerLesen(db);
+    if (!g) return glaeubigerRaster(std::nullopt, {});
+    return glaeubigerRaster(*g, bankkontenLesen(db));
+}
+
+Raster glaeubigerRaster(const std::optional<zalvor::Glaeubiger>& g,
+                        std::span<const Bankkonto> konten) {
     Raster r;
     r.titel = A("Gläubiger");
     r.kopf = {A("Gläubiger-ID"), "Name", "Konto", "IBAN"};
-    const auto g = glaeubigerLesen(db);
     if (!g) return r;
     std::string iban;
-    for (const Bankkonto& b : bankkontenLesen(db))
+    for (const Bankkonto& b : konten)
         if (b.konto == g->konto) iban = b.iban;
     r.zeilen.push_back({g->kennung, utf8NachAnsi(g->name), std::to_string(g->konto), iban});
     return r;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include "core/common/raster.h"
+#include "core/database/bankkonten.h"
 #include "core/database/mandate.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 namespace zalvor::sepa {
@@ -25,5 +27,8 @@ Ergebnis<zalvor::Glaeubiger> glaeubigerAendern(Datenbank& db, const GlaeubigerEi
 
 // "Gläubiger": Gläubiger-ID, Name, Konto, IBAN; no row while nothing is stored.
 Raster glaeubigerRaster(const Datenbank& db);
+// The same of a creditor already at hand, with the IBAN from `konten`.
+Raster glaeubigerRaster(const std::optional<zalvor::Glaeubiger>& g,
+                        std::span<const Bankkonto> konten);
 
 } // namespace zalvor::sepa

@@ -89,8 +89,10 @@ Ergebnis<Mandat> mandatAendern(Datenbank& db, std::span<const TMitglied> kartei,
     Transaktion t(db);
     auto r = m->referenz.empty() ? mitNeuerReferenz(t, s, *m) : mandatSetzen(t, s, *m);
     if (!r) return Abweisung{r.meldung()};
+    // Read before the commit: once committed, nothing of the change may fail.
+    Mandat gespeichert = *mandatLesen(db, s);
     t.festschreiben();
-    return *mandatLesen(db, s);
+    return gespeichert;
 }
 
 void mandatBeenden(Datenbank& db, std::span<const TMitglied> kartei, std::size_t nummer) {

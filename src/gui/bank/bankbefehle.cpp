@@ -78,6 +78,9 @@ void importieren(TMainForm& f) {
         return;
     }
     bank::Importwahl wahl;
+    // Contributions come before the rules.
+    sepa::Beitragsimport beitraege(s.verein, *db);
+    wahl.zuordner.push_back(beitraege.zuordner());
     wahl.regeln = std::move(regeln->regeln);
     for (auto& r : gespeicherteRegeln(*db))
         wahl.regeln.push_back(std::move(r));
@@ -100,7 +103,7 @@ void importieren(TMainForm& f) {
         plan = bank::importPlanen(s.verein, *db, saetze, name, gelesen, wahl);
         if (!plan) return;
     }
-    KontoauszugFenster fenster(s, *db, std::move(*plan), &f);
+    KontoauszugFenster fenster(s, *db, std::move(*plan), &f, &beitraege);
     fenster.exec();
     s.tabelle(TabellenModus::Voll);
     f.statuszeileAktualisieren();

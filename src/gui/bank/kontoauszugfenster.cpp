@@ -5,6 +5,7 @@
 #include "core/common/zeichensatz.h"
 #include "core/files/satzdatei.h"
 #include "core/files/sitzung.h"
+#include "core/transaction/schreibtransaktion.h"
 #include "gui/common/qtext.h"
 
 #include <QComboBox>
@@ -138,8 +139,8 @@ void Kontoauszugmodell::auffrischen() {
 }
 
 KontoauszugFenster::KontoauszugFenster(Sitzung& s, Datenbank& db, bank::Importplan plan,
-                                       QWidget* eltern)
-    : QDialog(eltern), s_(s), db_(db), plan_(std::move(plan)) {
+                                       QWidget* eltern, sepa::Beitragsimport* beitraege)
+    : QDialog(eltern), s_(s), db_(db), plan_(std::move(plan)), beitraege_(beitraege) {
     setObjectName("kontoauszugFenster");
     setWindowTitle(QStringLiteral("Kontoauszug importieren - ") + ausAnsi(plan_.datei));
     modell_ = new Kontoauszugmodell(s_, plan_, this);
@@ -181,10 +182,13 @@ void KontoauszugFenster::abgleichZeigen(bool vorschau) {
 
 void KontoauszugFenster::buchen() {
     try {
-        bank::importBuchen(s_, db_, plan_);
+        bank::importBuchen(s_, db_, plan_, [this] {
+            if (beitraege_) beitraege_->nachDemBuchen(s_, plan_);
+        });
     } catch (const BefehlAbgebrochen&) {
     } catch (const EAFehler& e) {
-        // Settled by the next import: nothing is booked twice.
+        // The database rolled back; the files are undone before the message waits.
+        if (auto* t = Schreibtransaktion::laufende()) t->zuruecknehmen();
         QMessageBox::critical(this, QStringLiteral("Fehler!"),
                               QStringLiteral("Der Kontoauszug konnte nicht gebucht werden (%1).")
                                   .arg(QString::fromStdString(e.what())));

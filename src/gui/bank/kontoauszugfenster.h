@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/bank/kontoauszugimport.h"
+#include "core/sepa/beitragsimport.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
@@ -44,7 +45,9 @@ class Kontoauszugmodell : public QAbstractTableModel {
 
 class KontoauszugFenster : public QDialog {
   public:
-    KontoauszugFenster(Sitzung& s, Datenbank& db, bank::Importplan plan, QWidget* eltern);
+    // `beitraege` (may be null) marks the members whose contributions the import books.
+    KontoauszugFenster(Sitzung& s, Datenbank& db, bank::Importplan plan, QWidget* eltern,
+                       sepa::Beitragsimport* beitraege = nullptr);
     QTableView* tabelle() const { return tabelle_; }
 
   private:
@@ -54,6 +57,7 @@ class KontoauszugFenster : public QDialog {
     Sitzung& s_;
     Datenbank& db_;
     bank::Importplan plan_;
+    sepa::Beitragsimport* beitraege_;
     Kontoauszugmodell* modell_;
     QTableView* tabelle_;
     QLabel* abgleich_;

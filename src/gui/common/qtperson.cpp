@@ -70,7 +70,14 @@ Tcodeinput& QtPerson::codeinput() {
     return *codeinput_;
 }
 
+void QtPerson::fehlermeldung(Ausgang ausgang, const std::string& titel, const std::string& text,
+                             Symbol symbol) {
+    ausgang_ = schwerer(ausgang_, ausgang);
+    meldung(titel, text, symbol);
+}
+
 void QtPerson::meldung(const std::string& titel, const std::string& text, Symbol symbol) {
+    const ImGespraech gespraech(gespraeche_);
     QMessageBox box(icon(symbol), ausAnsi(titel), meldungstext(text), QMessageBox::Ok,
                     QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
     box.setTextFormat(Qt::PlainText);
@@ -78,10 +85,12 @@ void QtPerson::meldung(const std::string& titel, const std::string& text, Symbol
 }
 
 void QtPerson::nachricht(const std::string& titel, const std::string& text) {
+    const ImGespraech gespraech(gespraeche_);
     msgBox().zeigen(ausAnsi(titel), ausAnsi(text));
 }
 
 std::optional<Knopf> QtPerson::frage(const Frage& f) {
+    const ImGespraech gespraech(gespraeche_);
     if (f.dialog == "TDEinoderAus" && f.eigeneTexte.size() >= 2) {
         switch (einOderAus().fragen(ausAnsi(f.titel), meldungstext(f.text),
                                     ausAnsi(f.eigeneTexte[0]), ausAnsi(f.eigeneTexte[1]),
@@ -141,6 +150,7 @@ std::optional<Knopf> QtPerson::frage(const Frage& f) {
 
 std::optional<std::string> QtPerson::eingabe(const std::string& titel, const std::string& prompt,
                                              const std::string& vorgabe) {
+    const ImGespraech gespraech(gespraeche_);
     QInputDialog box(QApplication::activeWindow() ? QApplication::activeWindow() : fenster_);
     box.setWindowTitle(ausAnsi(titel));
     box.setLabelText(ausAnsi(prompt));
@@ -152,6 +162,7 @@ std::optional<std::string> QtPerson::eingabe(const std::string& titel, const std
 }
 
 std::optional<std::string> QtPerson::codeEingabe(const std::string& titel, CodeBild bild) {
+    const ImGespraech gespraech(gespraeche_);
     auto eingabe = codeinput().abfragen(ausAnsi(titel), bild);
     if (!eingabe) return std::nullopt;
     return nachAnsi(*eingabe);

@@ -5,6 +5,7 @@
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/mainwindow/statuszeile.h"
+#include "core/transaction/schreibtransaktion.h"
 #include "gui/common/dialoglage.h"
 #include "gui/common/hilfeaufruf.h"
 #include "gui/common/oeffnendialog.h"
@@ -141,8 +142,25 @@ void TMainForm::befehl(const std::function<void()>& f) {
         ~Auffrischen() { f.statuszeileAktualisieren(); }
     } auffrischen{*this};
     auto& p = *person_;
+    // All or nothing for each step: what the command changes is undone when it fails, and
+    // kept as soon as the program waits for the person's next input.
+    zalvor::Schreibtransaktion transaktion(*sitzung_);
+    auto* qt = dynamic_cast<QtPerson*>(person_);
+    transaktion.beimBeginn([this, qt] {
+        if (qt) qt->ausgangZuruecksetzen();
+        zwischenabschlussPlanen();
+    });
     try {
-        f();
+        try {
+            f();
+        } catch (...) {
+            transaktion.zuruecknehmen();
+            throw;
+        }
+        if (!qt || qt->gemeldeterAusgang() == zalvor::Ausgang::Erledigt)
+            transaktion.abschliessen();
+        else
+            transaktion.zuruecknehmen();
     } catch (const zalvor::EAFehler& e) {
         p.meldung(kProgrammTitel, "E/A-Fehler " + std::to_string(e.nummer()), Symbol::Stopp);
     } catch (const zalvor::BefehlAbgebrochen&) {
@@ -160,6 +178,25 @@ void TMainForm::befehl(const std::function<void()>& f) {
         p.meldung(kProgrammTitel, zalvor::A("Interner Fehler: ") + zalvor::utf8NachAnsi(e.what()),
                   Symbol::Stopp);
     }
+}
+
+void TMainForm::zwischenabschlussPlanen() {
+    // A timer of 0 ms runs when an event loop (also a dialog's) next waits for input, that is
+    // after the step the person started; while a message or question of that step is open,
+    // the step is not complete yet.
+    auto* qt = dynamic_cast<QtPerson*>(person_);
+    QTimer::singleShot(qt && qt->imGespraech() ? 50 : 0, this, [this, qt] {
+        auto* t = zalvor::Schreibtransaktion::laufende();
+        if (!t) return;
+        if (qt && qt->imGespraech()) {
+            zwischenabschlussPlanen();
+            return;
+        }
+        if (!qt || qt->gemeldeterAusgang() == zalvor::Ausgang::Erledigt)
+            t->zwischenabschluss();
+        else
+            t->zuruecknehmen();
+    });
 }
 
 void TMainForm::tabelleFuellen(zalvor::TabellenModus modus) {

@@ -61,6 +61,7 @@ class TMainForm : public QMainWindow, public zalvor::Oberflaeche {
 
     // Runs a command inside the general error report.
     void befehl(const std::function<void()>& f);
+    void zwischenabschlussPlanen();
 
     // The open command after the file dialog (name checks, open, templates, status bar).
     zalvor::OeffnenErgebnis dateiOeffnen(const QString& name);
