@@ -107,5 +107,19 @@ TEST_F(DateilisteCli, VorjahreslisteKorrigierenUndAendernMitAllenPruefungen) {
     EXPECT_EQ(lauf({"mehrdateiabschluss", dir.datei("Fehlt.FL")}).status, 1);
 }
 
+// A new list whose save fails (a folder holds the name of its temporary file) leaves no file
+// and ends as an input/output failure; without changes its first save still makes it.
+TEST_F(DateilisteCli, NeueListeErstNachDemSpeichernAufDerPlatte) {
+    const std::string neu = dir.datei("Neu.FL");
+    std::filesystem::create_directory(neu + ".zlv-neu");
+    auto e = lauf({"dateiliste", neu, "--neu", "--hinzufuegen", dir.datei("Sportverein.26")});
+    EXPECT_EQ(e.status, 3) << e.err;
+    EXPECT_FALSE(std::filesystem::exists(neu));
+    std::filesystem::remove(neu + ".zlv-neu");
+    e = lauf({"dateiliste", neu, "--neu"});
+    EXPECT_EQ(e.status, 0) << e.err;
+    EXPECT_EQ(test::textLesen(neu), "");
+}
+
 } // namespace
 } // namespace zalvor

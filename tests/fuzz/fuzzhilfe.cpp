@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace zalvor::fuzz {
@@ -37,6 +39,76 @@ void verlangen(bool bedingung, const char* was) {
     if (bedingung) return;
     std::fprintf(stderr, "Eigenschaft verletzt: %s\n", was);
     std::abort();
+}
+
+Wachhund::Wachhund(std::chrono::milliseconds grenze) : grenze_(grenze) {
+    // Runs as long as the process; the object is never destroyed while it does.
+    std::thread([this] { wachen(); }).detach();
+}
+
+void Wachhund::beginnen() {
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        anfang_ = std::chrono::steady_clock::now();
+        was_ = "Aufbau";
+    }
+    signal_.notify_one();
+}
+
+void Wachhund::schritt(const char* was) {
+    const auto jetzt = std::chrono::steady_clock::now();
+    const std::lock_guard<std::mutex> sperre(mutex_);
+    pruefen(jetzt);
+    was_ = was;
+}
+
+void Wachhund::beenden() {
+    const auto jetzt = std::chrono::steady_clock::now();
+    {
+        const std::lock_guard<std::mutex> sperre(mutex_);
+        pruefen(jetzt);
+        anfang_.reset();
+    }
+    signal_.notify_one();
+}
+
+void Wachhund::pruefen(std::chrono::steady_clock::time_point jetzt) {
+    if (!anfang_ || jetzt - *anfang_ <= grenze_) return;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(jetzt - *anfang_);
+    std::fprintf(stderr, "Zeitgrenze %lld ms ueberschritten (%lld ms), zuletzt bei: %s\n",
+                 static_cast<long long>(grenze_.count()), static_cast<long long>(ms.count()), was_);
+    std::abort();
+}
+
+void Wachhund::wachen() {
+    std::unique_lock<std::mutex> sperre(mutex_);
+    for (;;) {
+        if (!anfang_) {
+            signal_.wait(sperre);
+            continue;
+        }
+        const auto anfang = *anfang_;
+        signal_.wait_until(sperre, anfang + grenze_ + std::chrono::milliseconds(1));
+        // Still the same input past its limit: it is not coming back.
+        if (anfang_ == anfang) pruefen(std::chrono::steady_clock::now());
+    }
+}
+
+std::chrono::milliseconds grenzeAusArgumenten(int argc, char** argv,
+                                              std::chrono::milliseconds vorgabe) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        std::string_view wert;
+        if (arg == "--grenze" && i + 1 < argc)
+            wert = argv[i + 1];
+        else if (arg.rfind("--grenze=", 0) == 0)
+            wert = arg.substr(9);
+        else
+            continue;
+        const long long ms = std::atoll(std::string(wert).c_str());
+        if (ms > 0) return std::chrono::milliseconds(ms);
+    }
+    return vorgabe;
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // Shared pieces of the fuzz targets: a person who only takes the safe answer, a folder of
-// this process for the files of one input, and a session of one club in that folder.
+// this process for the files of one input, a session of one club in that folder, and a
+// watchdog of the time one input takes.
 #pragma once
 
 #include "fuzzverlangen.h"
@@ -9,8 +10,11 @@
 #include "core/common/uhr.h"
 #include "core/files/sitzung.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,6 +74,37 @@ class Umgebung {
   private:
     std::string ordner_;
 };
+
+// Ends the process (a finding) when one input runs longer than its limit: a thread of its
+// own watches the clock, so that an input that never ends is found too, and each step checks
+// the time when it is done. The steps are named in the message.
+class Wachhund {
+  public:
+    explicit Wachhund(std::chrono::milliseconds grenze);
+    Wachhund(const Wachhund&) = delete;
+    Wachhund& operator=(const Wachhund&) = delete;
+    // The clock of one input starts.
+    void beginnen();
+    // The step `was` starts; the time so far is checked first.
+    void schritt(const char* was);
+    // The input is done (checked as a step).
+    void beenden();
+
+  private:
+    void wachen();
+    void pruefen(std::chrono::steady_clock::time_point jetzt);
+
+    std::chrono::milliseconds grenze_;
+    std::mutex mutex_;
+    std::condition_variable signal_;
+    std::optional<std::chrono::steady_clock::time_point> anfang_;
+    const char* was_ = "";
+};
+
+// The limit of a target's option "--grenze MS" (or "--grenze=MS") among the arguments;
+// `vorgabe` without one.
+std::chrono::milliseconds grenzeAusArgumenten(int argc, char** argv,
+                                              std::chrono::milliseconds vorgabe);
 
 // Runs one step as a command of a front end does: the failures the command boundary reports
 // ("E/A-Fehler", overflow, cancel, program end) end the step; anything else escapes and is

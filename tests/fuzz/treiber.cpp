@@ -1,6 +1,8 @@
 // A portable stand-in for libFuzzer, so that every fuzz target also runs as an ordinary test
 // with any compiler: each corpus file once, then simple mutations of them for a while, with a
-// fixed seed. Usage: <target> [--sekunden S] CORPUS-FOLDER...
+// fixed seed. Usage: <target> [--sekunden S] [--OPTION WERT]... CORPUS-FOLDER...; every other
+// "--" option (also as --OPTION=WERT) is the target's, which reads it in LLVMFuzzerInitialize
+// as under libFuzzer.
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t n);
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 namespace {
 
@@ -84,12 +87,17 @@ void mutieren(Bytes& b, std::mt19937& zufall) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
     double sekunden = 2;
     std::vector<Bytes> korpus;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sekunden" && i + 1 < argc) {
             sekunden = std::atof(argv[++i]);
+            continue;
+        }
+        if (arg.rfind("--", 0) == 0) {
+            if (arg.find('=') == std::string::npos) ++i;
             continue;
         }
         std::vector<std::filesystem::path> dateien;

@@ -62,7 +62,8 @@ int dateiliste(Kontext& k) {
         }
         abgelehnt = !dateiEntfernen(l, a.nr, person) || abgelehnt;
     }
-    if (!aenderungen.empty() && !dateilisteSpeichern(l, person)) return kAbgelehnt;
+    // A new list is saved even without changes: that is when its file is made.
+    if ((neu || !aenderungen.empty()) && !dateilisteSpeichern(l, person)) return kEAFehler;
     Raster r;
     r.titel = l.fenstertitel();
     r.kopf = {"Datei"};

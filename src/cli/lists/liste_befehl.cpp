@@ -42,8 +42,11 @@ int liste(Kontext& k) {
     }
     k.args.fertig();
     dateiLaden(k, datei, regel);
-    // As OK in the sort dialog: a missing index file offers the reorganisation.
-    if (*sortierung != Sortierung::Nummer) sortierungWaehlen(k.sitzung, *sortierung);
+    // As OK in the sort dialog: a missing index file offers the reorganisation. Without it
+    // there is no list in that order: the person cancelled, or the failure was reported.
+    if (*sortierung != Sortierung::Nummer &&
+        sortierungWaehlen(k.sitzung, *sortierung) == SortierErgebnis::OhneReorganisation)
+        return kAbgelehnt;
     const Bericht b = konto < 0
                           ? (art == "einfach" ? einfachListe(k.sitzung.verein, k.sitzung.person,
                                                              k.sitzung.uhr, k.sitzung.euroText)

@@ -5,6 +5,8 @@
 #include "core/common/zeichensatz.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace zalvor {
 
@@ -81,6 +83,55 @@ std::vector<Gruppenabschnitt> gruppenabschnitte(const TDefinitionen& def, Seite 
         abschnitte.push_back(std::move(a));
     }
     return abschnitte;
+}
+
+struct Perioden {
+    int anzahl = 0;
+    long double gefordert = 0; // converted
+};
+
+// Adds the demand period by period, each total stored as a 6-byte real, until its converted
+// copy is not less than the payment. Between two powers of two every addition adds the same
+// rounded step (the totals are multiples of one unit there), so the periods of one binary
+// exponent are counted by bisection instead of one by one: whatever the amounts, a few
+// thousand additions at most. Empty when the total stops growing or the count leaves int.
+template <class Umrechnen>
+std::optional<Perioden> periodenZaehlen(long double forderung, long double bezahlt,
+                                        Umrechnen umgerechnet) {
+    auto erreicht = [&](long double gefordert) { return !(umgerechnet(gefordert) < bezahlt); };
+    constexpr long long kGrenze = std::numeric_limits<int>::max();
+    long double gefordert = 0;
+    long long anzahl = 0;
+    for (;;) {
+        const long double weiter = durchReal6(gefordert + forderung);
+        ++anzahl;
+        if (erreicht(weiter)) return Perioden{static_cast<int>(anzahl), umgerechnet(weiter)};
+        if (weiter == gefordert || anzahl >= kGrenze) return std::nullopt;
+        gefordert = weiter;
+        // The same step for every total that, with the next addition, stays below the next
+        // power of two; the margin keeps the last jumped total clear of it.
+        const long double schritt = durchReal6(gefordert + forderung) - gefordert;
+        int exponent = 0;
+        std::frexp(gefordert, &exponent);
+        const long double raum = std::ldexp(1.0L, exponent) - gefordert - 2 * forderung - schritt;
+        if (!(schritt > 0) || !(raum >= schritt)) continue;
+        const auto sprung = static_cast<long long>(
+            std::min(std::floor(raum / schritt), static_cast<long double>(kGrenze - anzahl)));
+        const auto nach = [&](long long k) {
+            return gefordert + static_cast<long double>(k) * schritt;
+        };
+        if (erreicht(nach(sprung))) {
+            long long unten = 0;     // not reached
+            long long oben = sprung; // reached
+            while (oben - unten > 1) {
+                const long long mitte = unten + (oben - unten) / 2;
+                (erreicht(nach(mitte)) ? oben : unten) = mitte;
+            }
+            return Perioden{static_cast<int>(anzahl + oben), umgerechnet(nach(oben))};
+        }
+        gefordert = nach(sprung);
+        anzahl += sprung;
+    }
 }
 
 } // namespace
@@ -176,20 +227,18 @@ Abschluss abschlussRechnen(const TDefinitionen& def, const std::string& jahr,
     for (int m = 1; m < p.monat; ++m)
         plus(b.vorherBezahlt, r.umgerechnet(summen.beitragJeMonat[static_cast<std::size_t>(m)]));
     b.bezahlt = r.typSumme(Seite::Einnahme, kBeitragsMarke).real;
-    if (forderungJePeriode <= 0) {
-        // No demand (no members or no rates): the periods would never reach what was paid.
+    const auto perioden = forderungJePeriode > 0
+                              ? periodenZaehlen(forderungJePeriode, b.bezahlt,
+                                                [&](long double x) { return r.umgerechnet(x); })
+                              : std::nullopt;
+    if (perioden) {
+        b.perioden = perioden->anzahl;
+        b.gefordert = perioden->gefordert;
+    } else {
+        // No demand (no members or no rates), or one the periods never reach what was paid
+        // with: one period, demanded = paid.
         b.perioden = 1;
         b.gefordert = b.bezahlt;
-    } else {
-        long double gefordert = 0;
-        long double kopie = 0;
-        b.perioden = 0;
-        do {
-            plus(gefordert, forderungJePeriode);
-            ++b.perioden;
-            kopie = r.umgerechnet(gefordert);
-        } while (kopie < b.bezahlt);
-        b.gefordert = kopie;
     }
     b.ausstehend = durchReal6(durchReal6(b.gefordert - b.bezahlt) - b.vorherBezahlt);
     a.einnahmenGesamt = a.zwischensummen;

@@ -60,7 +60,8 @@ bool dateilisteSpeichern(const Dateiliste& l, Person& person) {
     try {
         textdateiSchreiben(l.pfad, zeilen);
     } catch (const EAFehler&) {
-        person.meldung("FEHLER", "Datei konnte nicht geschrieben werden!", Symbol::Fehler);
+        person.fehlermeldung(Ausgang::EAFehler, "FEHLER", "Datei konnte nicht geschrieben werden!",
+                             Symbol::Fehler);
         return false;
     }
     return true;

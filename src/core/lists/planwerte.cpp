@@ -89,6 +89,14 @@ Gelesen<Planwerte> planwerteLaden(const Dateisatz& dateien, Planwerte bisher) {
 }
 
 bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person) {
+    // A plan file that is there but cannot be read left the tables without its values:
+    // writing them would put them in place of the stored plan.
+    if (dateibytesHolen(dateien.planwerte()).status == Lesestatus::Unlesbar) {
+        person.fehlermeldung(Ausgang::EAFehler, "Fehler!",
+                             "Lesefehler beim Laden der Planvorgaben! Nichts gespeichert.",
+                             Symbol::Fehler);
+        return false;
+    }
     std::vector<std::uint8_t> inhalt;
     const auto folge = satzfolge();
     inhalt.reserve(folge.size() * kSatz);

@@ -29,7 +29,8 @@ Gelesen<Planwerte> planwerteAusBytes(const Dateiinhalt& inhalt, Planwerte bisher
 Gelesen<Planwerte> planwerteLaden(const Dateisatz& dateien, Planwerte bisher);
 
 // Writes both tables anew, through a temporary file and a rename. Reports "Datei konnte
-// nicht erstellt werden!" and returns false when that fails.
+// nicht erstellt werden!" and returns false when that fails; refuses (reported, nothing
+// written) when the stored plan file is there but cannot be read.
 bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person);
 
 } // namespace zalvor

@@ -334,6 +334,62 @@ TEST_F(Fenster, BeitragsperiodenBisZumGezahlten) {
     }
 }
 
+// The periods one addition at a time, as the rule reads.
+std::pair<int, long double> periodenEinzeln(long double forderung, long double bezahlt,
+                                            const WaehrungsEinstellungen* umrechnen) {
+    long double gefordert = 0;
+    long double kopie = 0;
+    int n = 0;
+    do {
+        gefordert = durchReal6(gefordert + forderung);
+        ++n;
+        kopie = umrechnen ? InLandeswaehrung(*umrechnen, gefordert) : gefordert;
+    } while (kopie < bezahlt);
+    return {n, kopie};
+}
+
+TEST_F(Fenster, BeitragsperiodenWieEinzelnGezaehltAuchBeiVielenPerioden) {
+    struct Fall {
+        const char* bezahlt;
+        long double forderung;
+        bool umrechnen;
+    };
+    const Fall faelle[] = {{"100", 30, false},
+                           {"100", 0.07L, false},
+                           {"99999.99", 0.1L, false},
+                           {"123456.78", 1.0L / 3, false},
+                           {"250000", 12.34L, true},
+                           {"5000000", 47.11L, false},
+                           {"0.01", 1e-3L, true},
+                           {"1024", 1.0L / 1024, false},
+                           {"1099511627776", 1e6L, false}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.bezahlt);
+        buchungen = {buchung(22, true, 1, f.bezahlt, 0, 1)};
+        bericht(0, f.umrechnen, f.forderung, f.umrechnen ? "02" : "26");
+        const auto [n, gefordert] = periodenEinzeln(f.forderung, abschluss.beitraege.bezahlt,
+                                                    f.umrechnen ? &def.waehrung : nullptr);
+        EXPECT_EQ(abschluss.beitraege.perioden, n);
+        EXPECT_EQ(abschluss.beitraege.gefordert, gefordert);
+    }
+}
+
+TEST_F(Fenster, BeitragsperiodenUeberIntOderOhneWachstumWieOhneForderung) {
+    // 2^35 paid at 1000 per period: exact multiples, counted without adding each one.
+    buchungen = {buchung(22, true, 1, "34359738368", 0, 1)};
+    bericht(0, false, 1000);
+    EXPECT_EQ(abschluss.beitraege.perioden, 34359739);
+    EXPECT_EQ(abschluss.beitraege.gefordert, 34359739000.0L);
+    // 2^43 at 1 per period needs more periods than int holds; a demand below the smallest
+    // stored amount never makes the total grow.
+    buchungen = {buchung(22, true, 1, "8796093022208", 0, 1)};
+    for (long double f : {1.0L, 1e-45L}) {
+        bericht(0, false, f);
+        EXPECT_EQ(abschluss.beitraege.perioden, 1);
+        EXPECT_EQ(abschluss.beitraege.gefordert, abschluss.beitraege.bezahlt);
+    }
+}
+
 TEST_F(Fenster, GrafikFolgtDerWaehrungUndEndetMitDenBeitraegen) {
     buchungen = {buchung(1, false, 1, "100", 1, 0), buchung(1, false, 2, "50", 1, 0, true),
                  buchung(0, true, 1, "3", 0, 1), buchung(22, true, 1, "20", 0, 1)};

@@ -90,6 +90,20 @@ TEST_F(Plan, FehlgeschlagenesSpeichernLaesstDieAlteDatei) {
     EXPECT_EQ(kb.s.verein.plan[kAus][1].wert, 1);
 }
 
+TEST_F(Plan, UnlesbareDateiWirdNichtUeberschrieben) {
+    kb.s.verein.plan[kAus][1] = {7, false};
+    ASSERT_TRUE(planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person));
+    const auto vorher = test::bytesLesen(planDatei());
+    // The stored file opens but its read fails; writing would work.
+    kb.s.verein.plan[kAus][1] = {0, false};
+    testhaken::fehlerBeiSchritt(2, EIO);
+    EXPECT_FALSE(planwerteSchreiben(kb.s.verein.dateien(), kb.s.verein.plan, kb.s.person));
+    EXPECT_EQ(testhaken::ausgeloesterFehler(), testhaken::Vorgang::Lesen);
+    testhaken::zuruecksetzen();
+    EXPECT_EQ(kb.person.gemeldeterAusgang(), Ausgang::EAFehler);
+    EXPECT_EQ(test::bytesLesen(planDatei()), vorher);
+}
+
 TEST_F(Plan, BetragsformatImDialog) {
     Planvorgabenmodell m(kb.s.verein, kb.s.person, Seite::Ausgabe);
     EXPECT_EQ(m.zeilenText(1), " 1: Miete");
