@@ -62,8 +62,7 @@ int dateiliste(Kontext& k) {
         }
         abgelehnt = !dateiEntfernen(l, a.nr, person) || abgelehnt;
     }
-    // A new list is saved even without changes: that is when its file is made.
-    if ((neu || !aenderungen.empty()) && !dateilisteSpeichern(l, person)) return kEAFehler;
+    if (!aenderungen.empty() && !dateilisteSpeichern(l, person)) return kEAFehler;
     Raster r;
     r.titel = l.fenstertitel();
     r.kopf = {"Datei"};

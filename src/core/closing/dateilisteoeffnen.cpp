@@ -82,11 +82,9 @@ std::optional<Dateiliste> neueDateiliste(const Dateiwaehler& nameFragen, Person&
             Symbol::Warnung));
         if (antwort == Knopf::Ja) break;
     }
-    // Nothing is written here: the list file appears whole with the list's first save, so
-    // a list given up or failing before that leaves no empty file (nor an emptied old one).
-    // A name no file can take is refused now, as creating it would have been.
-    const std::string ordner = verzeichnisTeil(name);
-    if (istOrdner(name) || !istOrdner(ordner.empty() ? "." : ordner)) {
+    try {
+        textdateiSchreiben(name, {});
+    } catch (const EAFehler&) {
         person.fehlermeldung(Ausgang::EAFehler, "Achtung!",
                              "Datei " + utf8NachAnsi(name) + " konnte nicht erstellt werden!!!",
                              Symbol::Fehler);

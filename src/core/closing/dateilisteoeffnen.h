@@ -9,10 +9,8 @@
 namespace zalvor {
 
 // "&Neu...": asks for the name through `nameFragen` (the input box "Neue Datei-Liste" /
-// "Listen-Dateiname:"), asks before overwriting (No asks for the name again) and gives the
-// empty list, not yet saved: its file is written by the first dateilisteSpeichern. nullopt
-// when cancelled or when no file can be created under the name (a folder, a missing folder;
-// reported).
+// "Listen-Dateiname:"), asks before overwriting (No asks for the name again) and creates
+// the empty list. nullopt when cancelled or when the file could not be created (reported).
 std::optional<Dateiliste> neueDateiliste(const Dateiwaehler& nameFragen, Person& person);
 
 // The input box of a new list's name.
