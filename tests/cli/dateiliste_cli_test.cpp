@@ -113,7 +113,7 @@ TEST_F(DateilisteCli, NeueListeErstNachDemSpeichernAufDerPlatte) {
     const std::string neu = dir.datei("Neu.FL");
     std::filesystem::create_directory(neu + ".zlv-neu");
     auto e = lauf({"dateiliste", neu, "--neu", "--hinzufuegen", dir.datei("Sportverein.26")});
-    EXPECT_EQ(e.status, 3) << e.err;
+    EXPECT_NE(e.status, 0) << e.err;
     EXPECT_FALSE(std::filesystem::exists(neu));
     std::filesystem::remove(neu + ".zlv-neu");
     e = lauf({"dateiliste", neu, "--neu"});

@@ -16,13 +16,19 @@ struct Ort {
     std::string sperrdatei;
 };
 
+// Changes made before any club is chosen (a new club, the demo) are journalled under a name
+// of the folder's own.
+Dateisatz ordnerDateisatz(const std::string& ordner) {
+    return Dateisatz(ordner + "Zalvor", "00");
+}
+
 Ort ortFuer(const Sitzung& s, const std::string& ersterPfad) {
     if (!s.verein.datei.basisname.empty()) {
         const Dateisatz d = s.verein.datei.dateien();
         return {d.journal(), d.sperre()};
     }
-    const std::string ordner = verzeichnisTeil(ersterPfad);
-    return {ordner + "Zalvor.jnl", ordner + "Zalvor.lck"};
+    const Dateisatz d = ordnerDateisatz(verzeichnisTeil(ersterPfad));
+    return {d.journal(), d.sperre()};
 }
 
 void gesperrtMelden(Person& person, const std::string& sperrdatei) {
@@ -141,9 +147,8 @@ bool liegengebliebeneJournale(Sitzung& s) {
         const Dateisatz d(basis, jj);
         if (dateiExistiert(d.journal())) orte.emplace_back(d.journal(), d.sperre());
     }
-    const std::string ordner = verzeichnisTeil(basis);
-    if (dateiExistiert(ordner + "Zalvor.jnl"))
-        orte.emplace_back(ordner + "Zalvor.jnl", ordner + "Zalvor.lck");
+    const Dateisatz ordner = ordnerDateisatz(verzeichnisTeil(basis));
+    if (dateiExistiert(ordner.journal())) orte.emplace_back(ordner.journal(), ordner.sperre());
     bool abgespielt = false;
     for (const auto& [journal, sperrdatei] : orte) {
         Sperre eigene;
