@@ -3,6 +3,7 @@
 
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
+#include "core/common/gesperrtmeldung.h"
 #include "core/common/sperre.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/dateiname.h"
@@ -24,11 +25,9 @@ void sperren(Kontext& k, const std::string& name) {
     if (!namenPassen(s.verein.datei.dateien(), s.person)) throw BefehlAbgebrochen();
     // Another command may be at work on the club: it is waited for.
     if (s.sperre.nehmen(s.verein.datei.dateien().sperre(), Sperre::wartezeit)) return;
-    s.person.meldung(A("Gesperrt"),
-                     A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
-                         A(" wird gerade von einem anderen Programm bearbeitet. Der Befehl "
-                           "ändert nichts; lesende Befehle sind weiter möglich."),
-                     Symbol::Fehler);
+    gesperrtMelden(s.person, s.verein.datei.dateiname(),
+                   A("wird gerade von einem anderen Programm bearbeitet. Der Befehl ändert "
+                     "nichts; lesende Befehle sind weiter möglich."));
     throw BefehlAbgebrochen();
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/common/dateisystem.h"
 #include "core/common/fehler.h"
+#include "core/common/gesperrtmeldung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
 #include "core/files/dateiname.h"
@@ -55,11 +56,9 @@ void lesesperreNehmen(Sitzung& s, Sperre& kurz) {
     const std::string datei = s.verein.datei.dateien().sperre();
     Sperre& sperre = s.sperrenBeimOeffnen ? kurz : s.sperre;
     if (sperre.lesen(datei)) return;
-    s.person.meldung(A("Gesperrt"),
-                     A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
-                         A(" wird gerade von einem anderen Programm geändert. Versuchen Sie es "
-                           "später noch einmal."),
-                     Symbol::Fehler);
+    gesperrtMelden(s.person, s.verein.datei.dateiname(),
+                   A("wird gerade von einem anderen Programm geändert. Versuchen Sie es später "
+                     "noch einmal."));
     throw BefehlAbgebrochen();
 }
 
@@ -116,6 +115,7 @@ void beitragssaetzeEinlesen(Verein& v, Person& person) {
 void planwerteEinlesen(Verein& v, Person& person) {
     auto g = planwerteLaden(v.dateien(), v.plan);
     v.planvorgaben = g.status != Lesestatus::Fehlt;
+    v.planUnlesbar = g.status == Lesestatus::Unlesbar;
     v.plan = angezeigt(std::move(g), person);
 }
 
@@ -141,11 +141,9 @@ IndexBefund indexCheckBeimOeffnen(Sitzung& s) {
     if (antwort != Knopf::Ja) return befund;
     // The repair writes: only while no other program has the club.
     if (!s.sperre.gehalten() && !vereinSperren(s)) {
-        s.person.meldung(A("Gesperrt"),
-                         A("Die Datei ") + utf8NachAnsi(s.verein.datei.dateiname()) +
-                             A(" wird gerade von einem anderen Programm bearbeitet. Die "
-                               "Reorganisation wird nicht durchgeführt."),
-                         Symbol::Fehler);
+        gesperrtMelden(s.person, s.verein.datei.dateiname(),
+                       A("wird gerade von einem anderen Programm bearbeitet. Die "
+                         "Reorganisation wird nicht durchgeführt."));
         return befund;
     }
     reorganisieren(s.verein, s.person, false);
@@ -160,11 +158,8 @@ bool sperreFuerNeueDatei(Sitzung& s, const TBuchungsdatei& neu) {
     if (!s.sperrenBeimOeffnen && !s.sperre.gehalten()) return true;
     Sperre sperre;
     if (!sperre.nehmen(neu.dateien().sperre())) {
-        s.person.meldung(A("Gesperrt"),
-                         A("Die Datei ") + utf8NachAnsi(neu.dateiname()) +
-                             A(" ist in einem anderen Programm geöffnet. Sie wird nicht neu "
-                               "angelegt."),
-                         Symbol::Fehler);
+        gesperrtMelden(s.person, neu.dateiname(),
+                       A("ist in einem anderen Programm geöffnet. Sie wird nicht neu angelegt."));
         return false;
     }
     s.sperre = std::move(sperre);

@@ -46,6 +46,7 @@ struct Verein {
     Beitragssaetze beitraege;         // contribution rates, read at every opening
     Planwerte plan{};                 // [Seite][entry 1..99]
     bool planvorgaben = false;        // plan values loaded for the file
+    bool planUnlesbar = false;        // the plan file was there but could not be read
     bool mitgliederVorhanden = false; // the member file holds a member (member items enabled)
     bool nurLesen = false;            // opened with the read-only code or held by another program
     Sortierung sortierung = Sortierung::Nummer;

@@ -120,7 +120,7 @@ bool Planvorgabenmodell::speichern() {
         }
         t[i(n)] = {static_cast<double>(*wert), false};
     }
-    return planwerteSchreiben(v_.dateien(), v_.plan, person_);
+    return planwerteSchreiben(v_.dateien(), v_.plan, person_, v_.planUnlesbar);
 }
 
 Raster Planvorgabenmodell::raster() const {

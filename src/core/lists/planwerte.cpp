@@ -1,6 +1,5 @@
 // The plan file: 9-byte records (a little-endian double and a flag byte) in a fixed order.
 #include "core/lists/planwerte.h"
-#include <set>
 
 #include "core/common/fehler.h"
 #include "core/common/person.h"
@@ -13,16 +12,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <set>
 #include <utility>
 #include <vector>
 
 namespace zalvor {
-
-namespace {
-// Plan files whose last load in this program failed: tables loaded from them hold defaults.
-std::set<std::string> gUnlesbarGeladen;
-} // namespace
 
 namespace {
 
@@ -92,20 +85,15 @@ Gelesen<Planwerte> planwerteAusBytes(const Dateiinhalt& inhalt, Planwerte bisher
 }
 
 Gelesen<Planwerte> planwerteLaden(const Dateisatz& dateien, Planwerte bisher) {
-    const auto bytes = dateibytesHolen(dateien.planwerte());
-    if (bytes.status == Lesestatus::Unlesbar)
-        gUnlesbarGeladen.insert(dateien.planwerte());
-    else
-        gUnlesbarGeladen.erase(dateien.planwerte());
-    return planwerteAusBytes(bytes.inhalt(), std::move(bisher));
+    return planwerteAusBytes(dateibytesHolen(dateien.planwerte()).inhalt(), std::move(bisher));
 }
 
-bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person) {
+bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person,
+                        bool geladenUnlesbar) {
     // A plan file that is there but cannot be read (now, or when the tables were loaded)
     // left the tables without its values: writing them would put them in place of the
     // stored plan.
-    if (gUnlesbarGeladen.count(dateien.planwerte()) ||
-        dateibytesHolen(dateien.planwerte()).status == Lesestatus::Unlesbar) {
+    if (geladenUnlesbar || dateibytesHolen(dateien.planwerte()).status == Lesestatus::Unlesbar) {
         person.fehlermeldung(Ausgang::EAFehler, "Fehler!",
                              "Lesefehler beim Laden der Planvorgaben! Nichts gespeichert.",
                              Symbol::Fehler);

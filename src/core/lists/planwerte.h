@@ -31,6 +31,9 @@ Gelesen<Planwerte> planwerteLaden(const Dateisatz& dateien, Planwerte bisher);
 // Writes both tables anew, through a temporary file and a rename. Reports "Datei konnte
 // nicht erstellt werden!" and returns false when that fails; refuses (reported, nothing
 // written) when the stored plan file is there but cannot be read.
-bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person);
+// `geladenUnlesbar`: the tables were loaded from a plan file that could not be read (they
+// hold defaults); then nothing is written, as when the file cannot be read now.
+bool planwerteSchreiben(const Dateisatz& dateien, const Planwerte& plan, Person& person,
+                        bool geladenUnlesbar = false);
 
 } // namespace zalvor

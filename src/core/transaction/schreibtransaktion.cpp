@@ -2,6 +2,7 @@
 #include "core/transaction/schreibtransaktion.h"
 
 #include "core/common/fehler.h"
+#include "core/common/gesperrtmeldung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
 
@@ -29,14 +30,6 @@ Ort ortFuer(const Sitzung& s, const std::string& ersterPfad) {
     }
     const Dateisatz d = ordnerDateisatz(verzeichnisTeil(ersterPfad));
     return {d.journal(), d.sperre()};
-}
-
-void gesperrtMelden(Person& person, const std::string& sperrdatei) {
-    person.meldung(A("Gesperrt"),
-                   A("Der Verein (") + utf8NachAnsi(sperrdatei) +
-                       A(") wird gerade von einem anderen Programm geändert. Der Befehl ändert "
-                         "nichts; versuchen Sie es später noch einmal."),
-                   Symbol::Fehler);
 }
 
 // The change lock of `sperrdatei`: through the session's lock when it is on that file.
@@ -76,7 +69,9 @@ void Schreibtransaktion::beginnen(const std::string& ersterPfad) {
     const Ort ort = ortFuer(s_, ersterPfad);
     sperre_ = aenderungssperre(s_, eigeneSperre_, ort.sperrdatei);
     if (!sperre_) {
-        gesperrtMelden(s_.person, ort.sperrdatei);
+        gesperrtMelden(s_.person, ort.sperrdatei,
+                       A("wird gerade von einem anderen Programm geändert. Der Befehl ändert "
+                         "nichts; versuchen Sie es später noch einmal."));
         throw BefehlAbgebrochen();
     }
     // A journal of a program killed before is undone before this one begins.

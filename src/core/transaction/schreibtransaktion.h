@@ -26,11 +26,9 @@ class Schreibtransaktion : private aenderungen::Beobachter {
     Schreibtransaktion(const Schreibtransaktion&) = delete;
     Schreibtransaktion& operator=(const Schreibtransaktion&) = delete;
 
-    // The command is complete: its changes stay.
+    // The command, or a complete step of it (the desktop program between two inputs of the
+    // person), is done: its changes stay, and a later change begins a new journal.
     void abschliessen();
-    // The changes so far are a complete step (the desktop program between two inputs of the
-    // person): they stay, and the next change begins a new journal.
-    void zwischenabschluss() { abschliessen(); }
     // Called when the first change of a journal is about to be made.
     void beimBeginn(std::function<void()> f) { beimBeginn_ = std::move(f); }
     // The outermost scope at work, if any.

@@ -193,7 +193,7 @@ void TMainForm::zwischenabschlussPlanen() {
             return;
         }
         if (!qt || qt->gemeldeterAusgang() == zalvor::Ausgang::Erledigt)
-            t->zwischenabschluss();
+            t->abschliessen();
         else
             t->zuruecknehmen();
     });
