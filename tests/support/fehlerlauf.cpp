@@ -45,6 +45,14 @@ void ordnerHerstellen(const std::string& ordner, const Ordnerstand& stand) {
     }
 }
 
+// A killed run walks only a prefix of the path the fault runs have walked already; under the
+// address checker, where every fork copies its shadow memory, the other tree kills them alone.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool mitAdressPruefung = true;
+#else
+constexpr bool mitAdressPruefung = false;
+#endif
+
 Fehlerbericht fehlerlaeufe(const std::string& ordner, const std::function<bool()>& befehl,
                            const Pruefung& pruefen, const Fehlerplan& plan) {
     Fehlerbericht bericht;
@@ -80,7 +88,7 @@ Fehlerbericht fehlerlaeufe(const std::string& ordner, const std::function<bool()
             }
         }
     }
-    if (plan.oeffnen) {
+    if (plan.oeffnen && !mitAdressPruefung) {
         for (std::uint64_t n = 1; n <= bericht.schritte; ++n) {
             ordnerHerstellen(ordner, vorher);
             const pid_t kind = ::fork();

@@ -6,7 +6,6 @@
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
 
-#include <cstdio>
 
 namespace zalvor {
 
@@ -137,8 +136,8 @@ bool liegengebliebeneJournale(Sitzung& s) {
     if (basis.empty()) return false;
     std::vector<std::pair<std::string, std::string>> orte; // journal, lock
     for (int jahr = 0; jahr < 100; ++jahr) {
-        char jj[3];
-        std::snprintf(jj, sizeof jj, "%02d", jahr);
+        const std::string jj{static_cast<char>('0' + jahr / 10),
+                             static_cast<char>('0' + jahr % 10)};
         const Dateisatz d(basis, jj);
         if (dateiExistiert(d.journal())) orte.emplace_back(d.journal(), d.sperre());
     }
