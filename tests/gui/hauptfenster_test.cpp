@@ -3,11 +3,13 @@
 
 #include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
+#include "gui/bank/bankhilfe.h"
 #include "gui/common/hilfeaufruf.h"
 #include "gui/files/dialoghilfe.h"
 #include "gui/mainwindow/buchungsmodell.h"
 #include "gui/mainwindow/buchungstabelle.h"
 #include "gui/mainwindow/hilfe.h"
+#include "gui/members/mitgliederhilfe.h"
 
 #include <QAction>
 #include <QLabel>
@@ -46,9 +48,10 @@ class HauptfensterTest : public QObject {
   private slots:
     void jederDialogHatSeinHilfethema() {
         using namespace zalvor::gui;
-        for (int kontext : {kHilfeBuchung, kHilfeUmbuchung, kHilfeMwSt, kHilfeWaehrung,
-                            kHilfeEuroSymbol, kHilfeEinstellungen, kHilfeSortieren,
-                            kHilfeAnfangsbestaende, kHilfeNaechstesJahr, 1, 18, 19, 26, 40})
+        for (int kontext :
+             {kHilfeBuchung, kHilfeUmbuchung, kHilfeMwSt, kHilfeWaehrung, kHilfeEuroSymbol,
+              kHilfeEinstellungen, kHilfeSortieren, kHilfeAnfangsbestaende, kHilfeNaechstesJahr,
+              kHilfeKontoauszug, kHilfeLastschrift, 1, 18, 19, 26, 40})
             QVERIFY2(hilfethema(kontext) != nullptr, qPrintable(QString::number(kontext)));
     }
 

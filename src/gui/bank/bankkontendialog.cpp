@@ -4,7 +4,9 @@
 #include "core/bank/bankkontenpflege.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
+#include "gui/bank/bankhilfe.h"
 #include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -84,6 +86,7 @@ void bankkontenDialog(Sitzung& s, QWidget* eltern) {
         if (speichern(s, *tabelle, &d)) d.accept();
     });
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    hilfeKnopf(knoepfe, kHilfeKontoauszug);
     auto* layout = new QVBoxLayout(&d);
     layout->addWidget(tabelle);
     layout->addWidget(knoepfe);

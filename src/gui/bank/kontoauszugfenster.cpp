@@ -6,9 +6,12 @@
 #include "core/files/satzdatei.h"
 #include "core/files/sitzung.h"
 #include "core/transaction/schreibtransaktion.h"
+#include "gui/bank/bankhilfe.h"
 #include "gui/common/qtext.h"
+#include "gui/files/dialoghilfe.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -165,6 +168,9 @@ KontoauszugFenster::KontoauszugFenster(Sitzung& s, Datenbank& db, bank::Importpl
     knoepfe->addWidget(abgleich_, 1);
     knoepfe->addWidget(buchenKnopf_);
     knoepfe->addWidget(schliessenKnopf_);
+    auto* hilfe = new QDialogButtonBox(this);
+    hilfeKnopf(hilfe, kHilfeKontoauszug);
+    knoepfe->addWidget(hilfe);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabelle_);
     layout->addLayout(knoepfe);

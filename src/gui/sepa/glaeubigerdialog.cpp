@@ -32,7 +32,7 @@ TDGlaeubiger::TDGlaeubiger(Sitzung& s, QWidget* parent) : QDialog(parent), s_(s)
     form->addRow(beschriftung(QStringLiteral("&Name:"), EName), EName);
     form->addRow(beschriftung(QStringLiteral("Einzug auf &Konto:"), CBKonto), CBKonto);
     auto* knoepfe = new QDialogButtonBox;
-    BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeMitglieder);
+    BtnOk = hilfeOkAbbruch(this, knoepfe, kHilfeLastschrift);
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(form);
     haupt->addWidget(knoepfe);

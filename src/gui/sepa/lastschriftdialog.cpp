@@ -10,6 +10,7 @@
 #include "gui/common/qtext.h"
 #include "gui/common/rastertabelle.h"
 #include "gui/files/dialoghilfe.h"
+#include "gui/members/mitgliederhilfe.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -50,6 +51,7 @@ TDLastschrift::TDLastschrift(Sitzung& s, QWidget* parent)
     BtnSpeichern =
         neuerKnopf(knoepfe, QStringLiteral("&Speichern..."), QDialogButtonBox::ActionRole);
     neuerKnopf(knoepfe, QString::fromUtf8("S&chließen"), QDialogButtonBox::RejectRole);
+    hilfeKnopf(knoepfe, kHilfeLastschrift);
     connect(BtnSpeichern, &QPushButton::clicked, this, &TDLastschrift::speichernFragen);
     connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
