@@ -3,9 +3,9 @@
 
 #include "core/common/fehler.h"
 #include "core/common/gesperrtmeldung.h"
+#include "core/common/waehrung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
-
 
 namespace zalvor {
 
@@ -136,9 +136,7 @@ bool liegengebliebeneJournale(Sitzung& s) {
     if (basis.empty()) return false;
     std::vector<std::pair<std::string, std::string>> orte; // journal, lock
     for (int jahr = 0; jahr < 100; ++jahr) {
-        const std::string jj{static_cast<char>('0' + jahr / 10),
-                             static_cast<char>('0' + jahr % 10)};
-        const Dateisatz d(basis, jj);
+        const Dateisatz d(basis, zweistellig(jahr));
         if (dateiExistiert(d.journal())) orte.emplace_back(d.journal(), d.sperre());
     }
     const Dateisatz ordner = ordnerDateisatz(verzeichnisTeil(basis));
