@@ -146,39 +146,39 @@ void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t 
     for (std::size_t i = 0; i < anzahl; ++i) {
         const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
         // A zero amount (a deleted booking among them) leaves every stored total as it is.
-        if (b.betrag.istNull()) continue;
-        const long double betrag = b.betrag.wert();
-        if (monat == 0 || b.monat <= monat) {
+        if (b.betragNull()) continue;
+        const long double betrag = b.betrag();
+        if (monat == 0 || b.monat() <= monat) {
             if (b.istUmbuchung()) {
-                if (kontoGueltig(b.kontoVon)) minus(z.konten[b.kontoVon].real, betrag);
-                if (kontoGueltig(b.kontoNach)) plus(z.konten[b.kontoNach].real, betrag);
-            } else if (b.einnahme) {
-                if (kontoGueltig(b.kontoNach)) {
-                    Tripel& k = z.konten[b.kontoNach];
-                    plus(b.geplant ? k.geplant : k.real, betrag);
+                if (kontoGueltig(b.kontoVon())) minus(z.konten[b.kontoVon()].real, betrag);
+                if (kontoGueltig(b.kontoNach())) plus(z.konten[b.kontoNach()].real, betrag);
+            } else if (b.einnahme()) {
+                if (kontoGueltig(b.kontoNach())) {
+                    Tripel& k = z.konten[b.kontoNach()];
+                    plus(b.geplant() ? k.geplant : k.real, betrag);
                 }
-            } else if (kontoGueltig(b.kontoVon)) {
-                Tripel& k = z.konten[b.kontoVon];
-                minus(b.geplant ? k.geplant : k.real, betrag);
+            } else if (kontoGueltig(b.kontoVon())) {
+                Tripel& k = z.konten[b.kontoVon()];
+                minus(b.geplant() ? k.geplant : k.real, betrag);
             }
         }
-        if (monat == 0 || b.monat == monat) {
-            if (!b.einnahme) {
-                Tripel& t = z.ausgaben[b.typcode];
-                plus(b.geplant ? t.geplant : t.real, betrag);
+        if (monat == 0 || b.monat() == monat) {
+            if (!b.einnahme()) {
+                Tripel& t = z.ausgaben[b.typcode()];
+                plus(b.geplant() ? t.geplant : t.real, betrag);
             }
-            if (!b.anfangsbestand) {
-                Tripel& t = z.einnahmen[b.typcode];
-                if (!b.geplant) {
-                    if (b.typcode == kCodeBeitrag || b.einnahme) plus(t.real, betrag);
-                } else if (b.einnahme) {
+            if (!b.anfangsbestand()) {
+                Tripel& t = z.einnahmen[b.typcode()];
+                if (!b.geplant()) {
+                    if (b.typcode() == kCodeBeitrag || b.einnahme()) plus(t.real, betrag);
+                } else if (b.einnahme()) {
                     plus(t.geplant, betrag);
                 }
             }
         }
-        if (!b.anfangsbestand && !b.geplant && b.typcode == kCodeBeitrag && b.monat >= 1 &&
-            b.monat <= 12)
-            plus(z.beitragJeMonat[b.monat], betrag);
+        if (!b.anfangsbestand() && !b.geplant() && b.typcode() == kCodeBeitrag && b.monat() >= 1 &&
+            b.monat() <= 12)
+            plus(z.beitragJeMonat[b.monat()], betrag);
     }
 }
 

@@ -58,17 +58,17 @@ Dateisummen dateisummenBilden(const std::vector<std::uint8_t>& satzbytes, int mo
     for (std::size_t i = 0; i + TBuchung::kGroesse <= satzbytes.size(); i += TBuchung::kGroesse) {
         const Summenfelder b = TBuchung::summenfelder(satzbytes.data() + i);
         // A zero amount (a deleted booking among them) leaves every stored total as it is.
-        if (b.betrag.istNull() || (monat != 0 && b.monat != monat)) continue;
-        if (b.typcode == kCodeUmbuchung) continue;
-        const long double betrag = b.betrag.wert();
+        if (b.betragNull() || (monat != 0 && b.monat() != monat)) continue;
+        if (b.typcode() == kCodeUmbuchung) continue;
+        const long double betrag = b.betrag();
         // A contribution is income even where its income flag is clear; it never counts
         // twice.
-        if (!b.einnahme && b.typcode != kCodeBeitrag)
-            plus(b.geplant ? z.ausgaben.geplant : z.ausgaben.real, betrag);
-        if (b.anfangsbestand) continue;
-        if (!b.geplant) {
-            if (b.typcode == kCodeBeitrag || b.einnahme) plus(z.einnahmen.real, betrag);
-        } else if (b.einnahme) {
+        if (!b.einnahme() && b.typcode() != kCodeBeitrag)
+            plus(b.geplant() ? z.ausgaben.geplant : z.ausgaben.real, betrag);
+        if (b.anfangsbestand()) continue;
+        if (!b.geplant()) {
+            if (b.typcode() == kCodeBeitrag || b.einnahme()) plus(z.einnahmen.real, betrag);
+        } else if (b.einnahme()) {
             plus(z.einnahmen.geplant, betrag);
         }
     }

@@ -1,7 +1,9 @@
 // The 6-byte real in which booking amounts and rates are stored.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -16,7 +18,9 @@ struct Real6 {
     // Rounds the magnitude to nearest, halves away from zero; underflow gives 0;
     // throws UeberlaufFehler when the exponent does not fit.
     static Real6 aus(long double wert);
-    long double wert() const;
+    long double wert() const { return wertAus(bytes.data()); }
+    // The value of the six bytes at `sechs`, read where they lie.
+    static long double wertAus(const std::uint8_t* sechs);
     bool istNull() const { return bytes[0] == 0; }
 
     friend bool operator==(const Real6&, const Real6&) = default;
@@ -74,17 +78,26 @@ inline long double durchReal6(long double wert) {
 }
 
 // A power of two times a 40-bit integer: exact, as ldexp would give it.
-inline long double Real6::wert() const {
-    if constexpr (!real6intern::kErweitert) return real6intern::wertAllgemein(*this);
-    if (bytes[0] == 0) return 0.0L;
+inline long double Real6::wertAus(const std::uint8_t* sechs) {
+    if constexpr (!real6intern::kErweitert) {
+        Real6 r;
+        std::copy_n(sechs, 6, r.bytes.begin());
+        return real6intern::wertAllgemein(r);
+    }
+    if (sechs[0] == 0) return 0.0L;
+    // The five fraction bytes, least significant first (one load on a little-endian host).
     std::uint64_t feld = 0;
-    for (int i = 0; i < 5; ++i)
-        feld |= std::uint64_t{bytes[static_cast<std::size_t>(1 + i)]} << (8 * i);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&feld, sechs + 1, 5);
+    } else {
+        for (int i = 0; i < 5; ++i)
+            feld |= std::uint64_t{sechs[1 + i]} << (8 * i);
+    }
     const bool negativ = (feld & real6intern::kVersteckt) != 0;
     const std::uint64_t mantisse = (feld & (real6intern::kVersteckt - 1)) | real6intern::kVersteckt;
     return real6intern::ausBits(
         mantisse << 24,
-        static_cast<std::uint16_t>((bytes[0] + real6intern::kVersatz) | (negativ ? 0x8000u : 0u)));
+        static_cast<std::uint16_t>((sechs[0] + real6intern::kVersatz) | (negativ ? 0x8000u : 0u)));
 }
 
 } // namespace zalvor

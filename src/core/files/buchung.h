@@ -10,18 +10,25 @@
 
 namespace zalvor {
 
-// The fields a closing sums, read straight from a record's bytes (no text is copied).
-struct Summenfelder {
-    std::uint8_t typcode = 0;
-    bool einnahme = false;
-    bool geplant = false;
-    std::uint8_t monat = 0;
-    bool anfangsbestand = false; // booking number "AB"
-    Real6 betrag;
-    std::uint8_t kontoVon = 0;
-    std::uint8_t kontoNach = 0;
+// The fields a closing sums, read in place from a record's bytes: nothing is copied, so the
+// loops over a whole file decode only what they use.
+class Summenfelder {
+  public:
+    explicit Summenfelder(const std::uint8_t* satz) : s_(satz) {}
+    std::uint8_t typcode() const { return s_[0]; }
+    bool einnahme() const { return s_[1] != 0; }
+    bool geplant() const { return s_[2] != 0; }
+    std::uint8_t monat() const { return s_[35]; }
+    // Zero is also the amount of a deleted booking.
+    bool betragNull() const { return s_[36] == 0; }
+    long double betrag() const { return Real6::wertAus(s_ + 36); }
+    bool anfangsbestand() const { return s_[47] == 2 && s_[48] == 'A' && s_[49] == 'B'; } // "AB"
+    std::uint8_t kontoVon() const { return s_[68]; }
+    std::uint8_t kontoNach() const { return s_[69]; }
+    bool istUmbuchung() const { return typcode() == 21; }
 
-    bool istUmbuchung() const { return typcode == 21; }
+  private:
+    const std::uint8_t* s_;
 };
 
 struct TBuchung {
@@ -49,18 +56,7 @@ struct TBuchung {
     std::array<std::uint8_t, kGroesse> packen() const;
     static TBuchung entpacken(const std::uint8_t* bytes);
     // Inline: a closing decodes every record of a file through it.
-    static Summenfelder summenfelder(const std::uint8_t* bytes) {
-        Summenfelder f;
-        f.typcode = bytes[0];
-        f.einnahme = bytes[1] != 0;
-        f.geplant = bytes[2] != 0;
-        f.monat = bytes[35];
-        std::copy_n(bytes + 36, 6, f.betrag.bytes.begin());
-        f.anfangsbestand = bytes[47] == 2 && bytes[48] == 'A' && bytes[49] == 'B';
-        f.kontoVon = bytes[68];
-        f.kontoNach = bytes[69];
-        return f;
-    }
+    static Summenfelder summenfelder(const std::uint8_t* bytes) { return Summenfelder(bytes); }
 
     friend bool operator==(const TBuchung&, const TBuchung&) = default;
 };

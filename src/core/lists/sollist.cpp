@@ -29,13 +29,13 @@ std::array<Typsummen, 2> typsummen(const Verein& v) {
     satzbytesLesen(v.datei.dateiname(), bytes);
     for (std::size_t i = 0; i + TBuchung::kGroesse <= bytes.size(); i += TBuchung::kGroesse) {
         const Summenfelder b = TBuchung::summenfelder(bytes.data() + i);
-        if (b.betrag.istNull() || b.typcode == kCodeUmbuchung || b.typcode == kCodeBeitrag)
+        if (b.betragNull() || b.typcode() == kCodeUmbuchung || b.typcode() == kCodeBeitrag)
             continue;
-        const int posten = Typverwaltung::typcodeZuPosten(b.typcode);
+        const int posten = Typverwaltung::typcodeZuPosten(b.typcode());
         if (posten < 1 || posten > kTypen) continue;
-        Tripel& z = t[b.einnahme ? 1 : 0][static_cast<std::size_t>(posten)];
-        long double& feld = b.geplant ? z.geplant : z.real;
-        feld = durchReal6(feld + b.betrag.wert());
+        Tripel& z = t[b.einnahme() ? 1 : 0][static_cast<std::size_t>(posten)];
+        long double& feld = b.geplant() ? z.geplant : z.real;
+        feld = durchReal6(feld + b.betrag());
     }
     for (auto& seite : t)
         for (Tripel& z : seite)
