@@ -216,6 +216,12 @@ TEST_F(Fehlerlauf, NeueDateiUndNaechstesJahr) {
     pruefen("naechstes-jahr", [&] { return lauf({"naechstes-jahr", datei}); });
 }
 
+TEST_F(Fehlerlauf, Zuordnungsregeln) {
+    pruefen("regeln", [&] {
+        return lauf({"regeln", datei, "--hinzufuegen", "halle", "--typ", "1", "--seite", "A"});
+    });
+}
+
 TEST_F(Fehlerlauf, GlaeubigerMandatLastschrift) {
     ASSERT_TRUE(lauf({"bankkonto", datei, "--konto", "2", "--iban", "DE89370400440532013000"}));
     pruefen("glaeubiger", [&] {

@@ -1,6 +1,7 @@
-// The desktop's bank: the bank accounts dialog shows the demo's current account, and the
-// import preview of the demo's March statement proposes, lets a line be left out and
-// another account be chosen, books the chosen lines and shows the books agreeing.
+// The desktop's bank: the bank accounts dialog shows the demo's current account, the rules
+// dialog hands on the rules as it shows them, and the import preview of the demo's March
+// statement proposes, lets a line be left out and another account be chosen, books the chosen
+// lines and shows the books agreeing.
 #include "dialogablauf.h"
 #include "guitesthilfen.h"
 
@@ -10,8 +11,10 @@
 #include "core/files/dateibytes.h"
 #include "core/files/satzdatei.h"
 #include "gui/bank/kontoauszugfenster.h"
+#include "gui/bank/zuordnungsregelndialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -53,6 +56,33 @@ class KontoauszugTest : public QObject {
         });
         f_.form->aktion("bankkonten")->trigger();
         QVERIFY(ablauf.fertig());
+    }
+
+    void zuordnungsregelnSammeln() {
+        const Sitzung& s = f_.form->sitzung();
+        const auto db = Datenbank::lesen(s.verein.dateien().datenbank()).wert();
+        std::vector<bank::Zuordnungsregel> uebernommen;
+        gui::ZuordnungsregelnDialog d(s.verein.def, gespeicherteRegeln(db),
+                                      [&](const std::vector<bank::Zuordnungsregel>& r) {
+                                          uebernommen = r;
+                                          return std::string();
+                                      });
+        auto* t = d.findChild<QTableWidget*>("zuordnungsregeln");
+        QCOMPARE(t->rowCount(), 2);
+        // The second rule moved up and put on the expense side keeps its type, named there too.
+        t->setCurrentCell(1, 0);
+        d.findChild<QPushButton*>("hoch")->click();
+        static_cast<QComboBox*>(t->cellWidget(0, 1))->setCurrentIndex(2);
+        t->item(1, 0)->setText(u("kurs"));
+        d.findChild<QPushButton*>("ok")->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(uebernommen.size(), std::size_t{2});
+        QCOMPARE(uebernommen[0].muster, std::string("spende"));
+        QVERIFY(uebernommen[0].seite == Seite::Ausgabe);
+        QCOMPARE(uebernommen[0].typ, 1);
+        QCOMPARE(uebernommen[1].muster, std::string("kurs"));
+        QVERIFY(uebernommen[1].seite == Seite::Einnahme);
+        QCOMPARE(uebernommen[1].typ, 5);
     }
 
     void vorschauUndBuchen() {

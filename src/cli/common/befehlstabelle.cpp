@@ -46,6 +46,7 @@ Befehl befehlDrucken();
 Befehl befehlDateiliste();
 Befehl befehlMehrdateiabschluss();
 Befehl befehlBankkonto();
+Befehl befehlRegeln();
 Befehl befehlImport();
 
 const std::vector<Befehl>& befehle() {
@@ -92,6 +93,7 @@ const std::vector<Befehl>& befehle() {
         befehlDateiliste(),
         befehlMehrdateiabschluss(),
         befehlBankkonto(),
+        befehlRegeln(),
         befehlImport(),
     };
     return alle;

@@ -72,6 +72,7 @@ constexpr std::array kAlle{
     Befehlsart::Drucken,
     Befehlsart::Kontoauszug,
     Befehlsart::Bankkonten,
+    Befehlsart::Zuordnungsregeln,
     Befehlsart::Kontoauszugsvorschau,
 };
 
@@ -110,6 +111,7 @@ Befehlsregel regel(Befehlsart art) {
     case Befehlsart::Glaeubigerdaten:
     case Befehlsart::Kontoauszug:
     case Befehlsart::Bankkonten:
+    case Befehlsart::Zuordnungsregeln:
         return {kDatei, kSchreibt, kOhneMitglieder, kSchreiben};
     // Shows a booking; a change is refused by the dialog in read-only mode.
     case Befehlsart::AnzeigenAendern:
@@ -246,6 +248,8 @@ std::string_view befehlsId(Befehlsart art) {
         return "kontoauszug";
     case Befehlsart::Bankkonten:
         return "bankkonten";
+    case Befehlsart::Zuordnungsregeln:
+        return "zuordnungsregeln";
     case Befehlsart::Kontoauszugsvorschau:
         return "kontoauszugsvorschau";
     }

@@ -59,6 +59,7 @@ enum class Befehlsart {
     DruckerEinstellungen,
     Kontoauszug,
     Bankkonten,
+    Zuordnungsregeln,
     // Commands of zalvor-cli alone.
     IndexPruefen,
     IndexZeigen,

@@ -1,5 +1,7 @@
-// "Datei | Kontoauszug importieren..." and "&Optionen | &Bankkonten...".
+// "Datei | Kontoauszug importieren...", "&Optionen | &Bankkonten..." and
+// "&Optionen | &Zuordnungsregeln...".
 #include "core/bank/kontoauszugimport.h"
+#include "core/bank/regelpflege.h"
 #include "core/common/befehlsregeln.h"
 #include "core/common/zeichensatz.h"
 #include "core/database/zuordnungsregeln.h"
@@ -8,6 +10,7 @@
 #include "core/files/sitzung.h"
 #include "gui/bank/bankkontendialog.h"
 #include "gui/bank/kontoauszugfenster.h"
+#include "gui/bank/zuordnungsregelndialog.h"
 #include "gui/common/qtext.h"
 #include "gui/mainwindow/befehlsgruppen.h"
 #include "gui/mainwindow/hauptfenster.h"
@@ -109,12 +112,39 @@ void importieren(TMainForm& f) {
     f.statuszeileAktualisieren();
 }
 
+// The rules the dialog collected replace the stored ones in one transaction: a refused rule
+// leaves all as they were.
+void regelnBearbeiten(TMainForm& f) {
+    Sitzung& s = f.sitzung();
+    zalvor::befehlPruefen(s, Befehlsart::Zuordnungsregeln);
+    const std::string pfad = s.verein.dateien().datenbank();
+    auto db = Datenbank::lesen(pfad);
+    if (!db) {
+        QMessageBox::critical(&f, QStringLiteral("Fehler!"), ausAnsi(db.meldung()));
+        return;
+    }
+    ZuordnungsregelnDialog d(
+        s.verein.def, gespeicherteRegeln(*db),
+        [&](const std::vector<bank::Zuordnungsregel>& regeln) -> std::string {
+            auto schreiben = Datenbank::schreiben(pfad);
+            if (!schreiben) return schreiben.meldung();
+            Transaktion t(*schreiben);
+            const auto e = bank::regelnUebernehmen(t, regeln, s.verein.def);
+            if (!e) return e.meldung();
+            t.festschreiben();
+            return {};
+        },
+        &f);
+    d.exec();
+}
+
 void verbinden(TMainForm& f) {
     f.verdrahten("kontoauszug", [&f] { importieren(f); });
     f.verdrahten("bankkonten", [&f] {
         zalvor::befehlPruefen(f.sitzung(), Befehlsart::Bankkonten);
         bankkontenDialog(f.sitzung(), &f);
     });
+    f.verdrahten("zuordnungsregeln", [&f] { regelnBearbeiten(f); });
 }
 
 const BefehlsgruppeAnmeldung anmeldung{{"Bank", verbinden, {}}};

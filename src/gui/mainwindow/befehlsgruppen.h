@@ -25,7 +25,8 @@ class TMainForm;
 //                   sortieren
 //   "&Abschluß":    monatsabschluss, jahresabschluss, sollIst, mwst, waehrung
 //   "&Optionen":    druckerEinstellungen, optionenMwst (runs "mwst"), optionenWaehrung (runs
-//                   "waehrung"), euroSymbol, bankkonten, tabelleNeu, suchen
+//                   "waehrung"), euroSymbol, bankkonten, zuordnungsregeln,
+//                   tabelleNeu, suchen
 //   "&Fenster":     voriges, naechstes
 //   "&Hilfe":       hilfe, hilfeIndex, hilfeZurHilfe, hilfeSchliessen, about
 // Tool bar buttons use the same actions as their menu items.

@@ -119,6 +119,7 @@ void TMainForm::menuesAnlegen() {
     spaeter(neueAktion(optionen, "optionenWaehrung", u("&Währung / Euro...")));
     neueAktion(optionen, "euroSymbol", u("&Euro-Symbol..."));
     spaeter(neueAktion(optionen, "bankkonten", u("&Bankkonten...")));
+    spaeter(neueAktion(optionen, "zuordnungsregeln", u("&Zuordnungsregeln...")));
     optionen->addSeparator();
     spaeter(neueAktion(optionen, "tabelleNeu", u("Tabelle neu zeichnen!")));
     spaeter(neueAktion(optionen, "suchen", u("Tabelle &durchsuchen..."), QKeySequence::Find));
