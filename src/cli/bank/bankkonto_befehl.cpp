@@ -45,15 +45,13 @@ int bankkonto(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kBankkonto{"bankkonto", "DATEI [--konto N --iban IBAN [--name TEXT]] [--entfernen N]",
-                        "zeigt die Bankkonten (IBAN und Bank der Konten), trägt eines ein oder "
-                        "entfernt es",
-                        Befehlsart::Bankkonten, bankkonto};
-
 } // namespace
 
 Befehl befehlBankkonto() {
-    return kBankkonto;
+    return {"bankkonto", "DATEI [--konto N --iban IBAN [--name TEXT]] [--entfernen N]",
+            "zeigt die Bankkonten (IBAN und Bank der Konten), trägt eines ein oder "
+            "entfernt es",
+            Befehlsart::Bankkonten, bankkonto};
 }
 
 } // namespace zalvor::cli

@@ -98,15 +98,13 @@ int importBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kImport{"import", "DATEI AUSZUG [--konto N] [--regeln DATEI] [--vorschau]",
-                     "bucht einen Kontoauszug (CAMT.053, MT940, CSV mit Regeldatei) und gleicht "
-                     "den Kontostand ab; --vorschau zeigt nur, was gebucht würde",
-                     Befehlsart::Kontoauszug, importBefehl};
-
 } // namespace
 
 Befehl befehlImport() {
-    return kImport;
+    return {"import", "DATEI AUSZUG [--konto N] [--regeln DATEI] [--vorschau]",
+            "bucht einen Kontoauszug (CAMT.053, MT940, CSV mit Regeldatei) und gleicht "
+            "den Kontostand ab; --vorschau zeigt nur, was gebucht würde",
+            Befehlsart::Kontoauszug, importBefehl};
 }
 
 } // namespace zalvor::cli

@@ -30,16 +30,14 @@ int exportieren(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kExport{"export", "DATEI [--journal]",
-                     "alle gültigen Buchungen: --journal als Journal der doppelten Buchführung "
-                     "im Klartext, sonst als "
-                     "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
-                     Befehlsart::Export, exportieren};
-
 } // namespace
 
 Befehl befehlExport() {
-    return kExport;
+    return {"export", "DATEI [--journal]",
+            "alle gültigen Buchungen: --journal als Journal der doppelten Buchführung "
+            "im Klartext, sonst als "
+            "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
+            Befehlsart::Export, exportieren};
 }
 
 } // namespace zalvor::cli

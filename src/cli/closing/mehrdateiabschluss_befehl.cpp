@@ -32,16 +32,13 @@ int mehrdateiabschluss(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kMehrdateiabschluss{
-    "mehrdateiabschluss", "LISTE [--monat M] [--umrechnen]",
-    "der Mehr-Datei-Jahres- oder (--monat) Monatsabschluss der Dateien einer Dateiliste, "
-    "--umrechnen in die andere Währung",
-    Befehlsart::DateilisteOeffnen, mehrdateiabschluss};
-
 } // namespace
 
 Befehl befehlMehrdateiabschluss() {
-    return kMehrdateiabschluss;
+    return {"mehrdateiabschluss", "LISTE [--monat M] [--umrechnen]",
+            "der Mehr-Datei-Jahres- oder (--monat) Monatsabschluss der Dateien einer Dateiliste, "
+            "--umrechnen in die andere Währung",
+            Befehlsart::DateilisteOeffnen, mehrdateiabschluss};
 }
 
 } // namespace zalvor::cli

@@ -89,16 +89,13 @@ int typengruppen(Kontext& k) {
     return abgelehnt ? kAbgelehnt : kFertig;
 }
 
-const Befehl kTypengruppen{
-    "typengruppen", "DATEI (--einnahme | --ausgabe) [--zuordnen ITEM=ZIEL]...",
-    "ordnet Typen (1-50) und Gruppen (51-99) einer Gruppe zu (ZIEL: neu:NAME, keine, "
-    "Gruppennummer) wie der Dialog der Typen-Gruppen-Zuordnung",
-    Befehlsart::Typengruppen, typengruppen};
-
 } // namespace
 
 Befehl befehlTypengruppen() {
-    return kTypengruppen;
+    return {"typengruppen", "DATEI (--einnahme | --ausgabe) [--zuordnen ITEM=ZIEL]...",
+            "ordnet Typen (1-50) und Gruppen (51-99) einer Gruppe zu (ZIEL: neu:NAME, keine, "
+            "Gruppennummer) wie der Dialog der Typen-Gruppen-Zuordnung",
+            Befehlsart::Typengruppen, typengruppen};
 }
 
 } // namespace zalvor::cli

@@ -178,30 +178,26 @@ int umbuchen(Kontext& k) {
     return ergebnis(k, gespeichert, satz);
 }
 
-const Befehl kBuchen{
-    "buchen",
-    "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
-    "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
-    "[--schablone] [--aendern SATZNR]",
-    "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
-    "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
-    "weggelassene Felder behalten den Vorschlag des Dialogs",
-    Befehlsart::Buchen, buchen};
-
-const Befehl kUmbuchen{
-    "umbuchen",
-    "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
-    "[--text T] [--euro] [--aendern SATZNR]",
-    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog",
-    Befehlsart::Umbuchen, umbuchen};
-
 } // namespace
 
 Befehl befehlBuchen() {
-    return kBuchen;
+    return {
+        "buchen",
+        "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
+        "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
+        "[--schablone] [--aendern SATZNR]",
+        "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
+        "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
+        "weggelassene Felder behalten den Vorschlag des Dialogs",
+        Befehlsart::Buchen, buchen};
 }
 Befehl befehlUmbuchen() {
-    return kUmbuchen;
+    return {
+        "umbuchen",
+        "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
+        "[--text T] [--euro] [--aendern SATZNR]",
+        "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog",
+        Befehlsart::Umbuchen, umbuchen};
 }
 
 } // namespace zalvor::cli

@@ -25,16 +25,13 @@ int loeschen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kLoeschen{
-    "loeschen", "DATEI SATZNR",
-    "löscht Satz SATZNR (ab 0) nach der Frage \"Satz wirklich löschen?\" (--antworten ja): "
-    "der Betrag wird 0, Satz und Indexe bleiben",
-    Befehlsart::Loeschen, loeschen};
-
 } // namespace
 
 Befehl befehlLoeschen() {
-    return kLoeschen;
+    return {"loeschen", "DATEI SATZNR",
+            "löscht Satz SATZNR (ab 0) nach der Frage \"Satz wirklich löschen?\" (--antworten ja): "
+            "der Betrag wird 0, Satz und Indexe bleiben",
+            Befehlsart::Loeschen, loeschen};
 }
 
 } // namespace zalvor::cli

@@ -31,16 +31,13 @@ int mwst(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kMwst{
-    "mwst", "DATEI (--aus | --satz TEXT)",
-    "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
-    "schaltet die Berechnung aus",
-    Befehlsart::Mwst, mwst};
-
 } // namespace
 
 Befehl befehlMwst() {
-    return kMwst;
+    return {"mwst", "DATEI (--aus | --satz TEXT)",
+            "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
+            "schaltet die Berechnung aus",
+            Befehlsart::Mwst, mwst};
 }
 
 } // namespace zalvor::cli

@@ -46,16 +46,14 @@ int waehrung(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kWaehrung{
-    "waehrung", "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
-    "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
-    "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
-    Befehlsart::Waehrung, waehrung};
-
 } // namespace
 
 Befehl befehlWaehrung() {
-    return kWaehrung;
+    return {"waehrung",
+            "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
+            "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
+            "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
+            Befehlsart::Waehrung, waehrung};
 }
 
 } // namespace zalvor::cli

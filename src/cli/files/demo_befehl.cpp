@@ -371,17 +371,15 @@ int demo(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDemo{"demo", "VERZEICHNIS",
-                   "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
-                   "Jugendabteilung.JJ, zwei Kontoauszüge des Girokontos und die Dateilisten " +
-                       Dateisatz::listenname("Vereine") + " und " +
-                       Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
-                   Befehlsart::Neu, demo};
-
 } // namespace
 
 Befehl befehlDemo() {
-    return kDemo;
+    return {"demo", "VERZEICHNIS",
+            "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
+            "Jugendabteilung.JJ, zwei Kontoauszüge des Girokontos und die Dateilisten " +
+                Dateisatz::listenname("Vereine") + " und " +
+                Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
+            Befehlsart::Neu, demo};
 }
 
 } // namespace zalvor::cli

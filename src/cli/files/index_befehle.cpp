@@ -66,28 +66,25 @@ int indexBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kReorganisieren{"reorganisieren", "DATEI",
-                             "entfernt gelöschte Buchungen und Schablonen, baut die neun "
-                             "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
-                             Befehlsart::Reorganisieren, reorganisierenBefehl};
-const Befehl kPruefen{"pruefen", "DATEI",
-                      "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
-                      "Befund); Ja startet die Reorganisation",
-                      Befehlsart::IndexPruefen, pruefenBefehl};
-const Befehl kIndex{"index", "DATEI K",
-                    "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
-                    "Zeile",
-                    Befehlsart::IndexZeigen, indexBefehl};
 } // namespace
 
 Befehl befehlReorganisieren() {
-    return kReorganisieren;
+    return {"reorganisieren", "DATEI",
+            "entfernt gelöschte Buchungen und Schablonen, baut die neun "
+            "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
+            Befehlsart::Reorganisieren, reorganisierenBefehl};
 }
 Befehl befehlPruefen() {
-    return kPruefen;
+    return {"pruefen", "DATEI",
+            "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
+            "Befund); Ja startet die Reorganisation",
+            Befehlsart::IndexPruefen, pruefenBefehl};
 }
 Befehl befehlIndex() {
-    return kIndex;
+    return {"index", "DATEI K",
+            "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
+            "Zeile",
+            Befehlsart::IndexZeigen, indexBefehl};
 }
 
 } // namespace zalvor::cli

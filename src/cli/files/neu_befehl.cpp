@@ -79,26 +79,21 @@ int naechstesJahrBefehl(Kontext& k) {
     return masken.abgelehnt ? kAbgelehnt : exitStatus(ausgang);
 }
 
-const Befehl kNeu{"neu",
-                  "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ] "
-                  "[--konto N=NAME]... [--ausgabetyp N=NAME]... [--einnahmetyp N=NAME]... "
-                  "[--anfangsbestand N=BETRAG]...",
-                  "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
-                  "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
-                  Befehlsart::Neu, neu};
-
-const Befehl kNaechstesJahr{
-    "naechstes-jahr", "DATEI [--jahr JJ]",
-    "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
-    Befehlsart::NaechstesJahr, naechstesJahrBefehl};
-
 } // namespace
 
 Befehl befehlNeu() {
-    return kNeu;
+    return {"neu",
+            "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ] "
+            "[--konto N=NAME]... [--ausgabetyp N=NAME]... [--einnahmetyp N=NAME]... "
+            "[--anfangsbestand N=BETRAG]...",
+            "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
+            "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
+            Befehlsart::Neu, neu};
 }
 Befehl befehlNaechstesJahr() {
-    return kNaechstesJahr;
+    return {"naechstes-jahr", "DATEI [--jahr JJ]",
+            "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
+            Befehlsart::NaechstesJahr, naechstesJahrBefehl};
 }
 
 } // namespace zalvor::cli

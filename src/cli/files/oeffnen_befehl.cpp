@@ -20,16 +20,13 @@ int oeffnen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kOeffnen{
-    "oeffnen", "DATEI",
-    "öffnet die Datei wie das Programm (Index-Check, Hinweise, fällige Schablonen werden "
-    "automatisch gebucht) und zeigt die vier Felder der Statuszeile, eines je Zeile",
-    Befehlsart::Oeffnen, oeffnen};
-
 } // namespace
 
 Befehl befehlOeffnen() {
-    return kOeffnen;
+    return {"oeffnen", "DATEI",
+            "öffnet die Datei wie das Programm (Index-Check, Hinweise, fällige Schablonen werden "
+            "automatisch gebucht) und zeigt die vier Felder der Statuszeile, eines je Zeile",
+            Befehlsart::Oeffnen, oeffnen};
 }
 
 } // namespace zalvor::cli

@@ -53,22 +53,17 @@ int sollIstBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kPlanvorgaben{
-    "planvorgaben", "DATEI (--einnahme | --ausgabe) [--setzen N=BETRAG]...",
-    "Planvorgaben: jedes --setzen übernimmt einen Betrag in Zeile N (1..50 Typen, 51..99 "
-    "Gruppen), dann wird gespeichert; zeigt die 99 Zeilen",
-    Befehlsart::Planvorgaben, planvorgabenBefehl};
-const Befehl kSollIst{"soll-ist", "DATEI",
-                      "Soll-Ist-Vergleich der Planvorgaben mit den gebuchten Summen",
-                      Befehlsart::SollIst, sollIstBefehl};
-
 } // namespace
 
 Befehl befehlPlanvorgaben() {
-    return kPlanvorgaben;
+    return {"planvorgaben", "DATEI (--einnahme | --ausgabe) [--setzen N=BETRAG]...",
+            "Planvorgaben: jedes --setzen übernimmt einen Betrag in Zeile N (1..50 Typen, 51..99 "
+            "Gruppen), dann wird gespeichert; zeigt die 99 Zeilen",
+            Befehlsart::Planvorgaben, planvorgabenBefehl};
 }
 Befehl befehlSollIst() {
-    return kSollIst;
+    return {"soll-ist", "DATEI", "Soll-Ist-Vergleich der Planvorgaben mit den gebuchten Summen",
+            Befehlsart::SollIst, sollIstBefehl};
 }
 
 } // namespace zalvor::cli

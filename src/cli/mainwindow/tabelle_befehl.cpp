@@ -32,15 +32,13 @@ int tabelle(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kTabelle{"tabelle", "DATEI",
-                      "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
-                      "in Dateireihenfolge",
-                      Befehlsart::TabelleNeu, tabelle};
-
 } // namespace
 
 Befehl befehlTabelle() {
-    return kTabelle;
+    return {"tabelle", "DATEI",
+            "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
+            "in Dateireihenfolge",
+            Befehlsart::TabelleNeu, tabelle};
 }
 
 } // namespace zalvor::cli

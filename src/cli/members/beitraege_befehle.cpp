@@ -61,27 +61,23 @@ int mitgliederliste(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kBuchen{"beitraege-buchen", "DATEI (--alle | --mitglied NR...)",
-                     "bucht die Beiträge wie der Dialog \"Beiträge buchen\"",
-                     Befehlsart::BeitraegeBuchen, beitraegeBuchenBefehl};
-const Befehl kReset{"beitraege-reset", "DATEI",
-                    "löscht die Bezahlt-Einträge (neue Beitragsperiode), fragt wie das Programm",
-                    Befehlsart::BeitraegeReset, beitraegeReset};
-const Befehl kListe{"mitgliederliste",
-                    "DATEI [--spalten frei1,frei2,frei3,frei4,frei5,beschreibung,betrag]",
-                    "zeigt die Mitgliederliste mit den gewählten Spalten",
-                    Befehlsart::MitgliederListe, mitgliederliste};
-
 } // namespace
 
 Befehl befehlBeitraegeBuchen() {
-    return kBuchen;
+    return {"beitraege-buchen", "DATEI (--alle | --mitglied NR...)",
+            "bucht die Beiträge wie der Dialog \"Beiträge buchen\"", Befehlsart::BeitraegeBuchen,
+            beitraegeBuchenBefehl};
 }
 Befehl befehlBeitraegeReset() {
-    return kReset;
+    return {"beitraege-reset", "DATEI",
+            "löscht die Bezahlt-Einträge (neue Beitragsperiode), fragt wie das Programm",
+            Befehlsart::BeitraegeReset, beitraegeReset};
 }
 Befehl befehlMitgliederliste() {
-    return kListe;
+    return {"mitgliederliste",
+            "DATEI [--spalten frei1,frei2,frei3,frei4,frei5,beschreibung,betrag]",
+            "zeigt die Mitgliederliste mit den gewählten Spalten", Befehlsart::MitgliederListe,
+            mitgliederliste};
 }
 
 } // namespace zalvor::cli

@@ -83,23 +83,19 @@ int beitragssaetze(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kEinstellungen{
-    "mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
-    "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
-    "\"Mitgliederverwaltung: Einstellungen\"",
-    Befehlsart::MitgliederEinstellungen, einstellungen};
-const Befehl kBeitragssaetze{
-    "beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
-    "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt alle 21",
-    Befehlsart::Beitragssaetze, beitragssaetze};
-
 } // namespace
 
 Befehl befehlMitgliederEinstellungen() {
-    return kEinstellungen;
+    return {"mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
+            "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
+            "\"Mitgliederverwaltung: Einstellungen\"",
+            Befehlsart::MitgliederEinstellungen, einstellungen};
 }
 Befehl befehlBeitragssaetze() {
-    return kBeitragssaetze;
+    return {"beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
+            "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt "
+            "alle 21",
+            Befehlsart::Beitragssaetze, beitragssaetze};
 }
 
 } // namespace zalvor::cli

@@ -69,28 +69,23 @@ int mitgliedEntfernen(Kontext& k) {
     return mitgliedLoeschen(k.sitzung, static_cast<std::uint32_t>(n)) ? kFertig : kAbgelehnt;
 }
 
-const Befehl kMitglieder{"mitglieder", "DATEI",
-                         "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
-                         Befehlsart::MitgliedAnzeigen, mitglieder};
-const Befehl kMitglied{
-    "mitglied", "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
-    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr",
-    Befehlsart::MitgliedNeu, mitglied};
-const Befehl kMitgliedEntfernen{
-    "mitglied-entfernen", "DATEI NR",
-    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"",
-    Befehlsart::MitgliedEntfernen, mitgliedEntfernen};
-
 } // namespace
 
 Befehl befehlMitglieder() {
-    return kMitglieder;
+    return {"mitglieder", "DATEI",
+            "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
+            Befehlsart::MitgliedAnzeigen, mitglieder};
 }
 Befehl befehlMitglied() {
-    return kMitglied;
+    return {"mitglied",
+            "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
+            "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr",
+            Befehlsart::MitgliedNeu, mitglied};
 }
 Befehl befehlMitgliedEntfernen() {
-    return kMitgliedEntfernen;
+    return {"mitglied-entfernen", "DATEI NR",
+            "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"",
+            Befehlsart::MitgliedEntfernen, mitgliedEntfernen};
 }
 
 } // namespace zalvor::cli

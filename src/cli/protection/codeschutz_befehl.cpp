@@ -18,18 +18,16 @@ int codeschutz(Kontext& k) {
     return geaendert ? kFertig : kAbgelehnt;
 }
 
-const Befehl kCodeschutz{
-    "codeschutz", "DATEI",
-    "setzt, ändert oder entfernt das Codewort wie \"Codeschutz...\": altes Codewort (falls "
-    "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
-    "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
-    "verschlüsselt nichts",
-    Befehlsart::Codeschutz, codeschutz};
-
 } // namespace
 
 Befehl befehlCodeschutz() {
-    return kCodeschutz;
+    return {
+        "codeschutz", "DATEI",
+        "setzt, ändert oder entfernt das Codewort wie \"Codeschutz...\": altes Codewort (falls "
+        "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
+        "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
+        "verschlüsselt nichts",
+        Befehlsart::Codeschutz, codeschutz};
 }
 
 } // namespace zalvor::cli

@@ -34,14 +34,12 @@ int glaeubiger(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kGlaeubiger{"glaeubiger", "DATEI [--id ID] [--name NAME] [--konto N]",
-                         "zeigt oder ändert die Gläubigerdaten der Lastschriften",
-                         Befehlsart::Glaeubigerdaten, glaeubiger};
-
 } // namespace
 
 Befehl befehlGlaeubiger() {
-    return kGlaeubiger;
+    return {"glaeubiger", "DATEI [--id ID] [--name NAME] [--konto N]",
+            "zeigt oder ändert die Gläubigerdaten der Lastschriften", Befehlsart::Glaeubigerdaten,
+            glaeubiger};
 }
 
 } // namespace zalvor::cli

@@ -34,15 +34,12 @@ int lastschrift(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kLastschrift{"lastschrift",
-                          "DATEI --faellig JJJJ-MM-TT --ausgabe DATEI.xml [--vorschau]",
-                          "schreibt die Lastschriftdatei (pain.008) der offenen Beiträge",
-                          Befehlsart::Lastschrift, lastschrift};
-
 } // namespace
 
 Befehl befehlLastschrift() {
-    return kLastschrift;
+    return {"lastschrift", "DATEI --faellig JJJJ-MM-TT --ausgabe DATEI.xml [--vorschau]",
+            "schreibt die Lastschriftdatei (pain.008) der offenen Beiträge",
+            Befehlsart::Lastschrift, lastschrift};
 }
 
 } // namespace zalvor::cli

@@ -46,16 +46,14 @@ int mandat(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kMandat{"mandat",
-                     "DATEI NR ([--iban IBAN] [--bic BIC] [--inhaber NAME] [--referenz REF] "
-                     "[--datum JJJJ-MM-TT] | --entfernen)",
-                     "zeigt, ändert oder entfernt das Lastschriftmandat des Mitglieds NR",
-                     Befehlsart::Mandat, mandat};
-
 } // namespace
 
 Befehl befehlMandat() {
-    return kMandat;
+    return {"mandat",
+            "DATEI NR ([--iban IBAN] [--bic BIC] [--inhaber NAME] [--referenz REF] "
+            "[--datum JJJJ-MM-TT] | --entfernen)",
+            "zeigt, ändert oder entfernt das Lastschriftmandat des Mitglieds NR",
+            Befehlsart::Mandat, mandat};
 }
 
 } // namespace zalvor::cli

@@ -52,32 +52,25 @@ int wiederholung(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kBuchen{"schablone-buchen", "DATEI NR",
-                     "bucht Schablone NR (ab 0) wie \"&Buchen\" im Fenster \"Schablonen\": "
-                     "heutiges Datum, nächste Buchungsnummer; zeigt die neue Buchung",
-                     Befehlsart::Schablonen, buchen};
-
-const Befehl kLoeschen{"schablone-loeschen", "DATEI NR",
-                       "löscht Schablone NR nach der Frage \"Wollen Sie diese Schablone "
-                       "wirklich löschen?\" (--antworten ja): der Betrag wird 0, der Satz bleibt",
-                       Befehlsart::Schablonen, loeschen};
-
-const Befehl kWiederholung{
-    "schablone-wiederholung", "DATEI NR (nie | monatlich | jaehrlich)",
-    "setzt die Wiederholung von Schablone NR wie der Dialog \"Wiederholung\": fällig ab "
-    "dem nächsten Tag der Schablone nach --heute; oeffnen bucht Fälliges automatisch",
-    Befehlsart::Schablonen, wiederholung};
-
 } // namespace
 
 Befehl befehlSchabloneBuchen() {
-    return kBuchen;
+    return {"schablone-buchen", "DATEI NR",
+            "bucht Schablone NR (ab 0) wie \"&Buchen\" im Fenster \"Schablonen\": "
+            "heutiges Datum, nächste Buchungsnummer; zeigt die neue Buchung",
+            Befehlsart::Schablonen, buchen};
 }
 Befehl befehlSchabloneLoeschen() {
-    return kLoeschen;
+    return {"schablone-loeschen", "DATEI NR",
+            "löscht Schablone NR nach der Frage \"Wollen Sie diese Schablone "
+            "wirklich löschen?\" (--antworten ja): der Betrag wird 0, der Satz bleibt",
+            Befehlsart::Schablonen, loeschen};
 }
 Befehl befehlSchabloneWiederholung() {
-    return kWiederholung;
+    return {"schablone-wiederholung", "DATEI NR (nie | monatlich | jaehrlich)",
+            "setzt die Wiederholung von Schablone NR wie der Dialog \"Wiederholung\": fällig ab "
+            "dem nächsten Tag der Schablone nach --heute; oeffnen bucht Fälliges automatisch",
+            Befehlsart::Schablonen, wiederholung};
 }
 
 } // namespace zalvor::cli

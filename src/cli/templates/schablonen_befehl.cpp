@@ -16,16 +16,13 @@ int schablonen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kSchablonen{
-    "schablonen", "DATEI",
-    "zeigt die Schablonen wie das Fenster \"Schablonen\" (Zeile NR ab 0); ohne Schablonen "
-    "dessen Hinweis, eine leere oder ganz gelöschte Schablonendatei wird dabei gelöscht",
-    Befehlsart::Schablonen, schablonen};
-
 } // namespace
 
 Befehl befehlSchablonen() {
-    return kSchablonen;
+    return {"schablonen", "DATEI",
+            "zeigt die Schablonen wie das Fenster \"Schablonen\" (Zeile NR ab 0); ohne Schablonen "
+            "dessen Hinweis, eine leere oder ganz gelöschte Schablonendatei wird dabei gelöscht",
+            Befehlsart::Schablonen, schablonen};
 }
 
 } // namespace zalvor::cli
