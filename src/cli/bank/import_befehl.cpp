@@ -36,8 +36,7 @@ int importBefehl(Kontext& k) {
     const auto regeldatei = k.args.wert("--regeln");
     const bool vorschau = k.args.schalter("--vorschau");
     const std::string datei = k.args.position("DATEI");
-    const std::string auszug = k.args.position("AUSZUG");
-    k.args.fertig();
+    const std::string auszug = k.args.letzte("AUSZUG");
     bank::Importwahl wahl;
     if (konto) wahl.konto = zahlOption(*konto, 1, 9, "--konto");
     dateiLaden(k, datei, vorschau ? Befehlsart::Kontoauszugsvorschau : Befehlsart::Kontoauszug);

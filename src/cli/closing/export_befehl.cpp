@@ -12,8 +12,7 @@ namespace {
 
 int exportieren(Kontext& k) {
     const bool journal = k.args.schalter("--journal");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (journal && k.format != Format::Tsv)
         throw Aufruffehler("--journal schreibt ein Journal; --format gilt nur ohne --journal");
     dateiLaden(k, datei);

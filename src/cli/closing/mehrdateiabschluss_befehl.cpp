@@ -13,8 +13,7 @@ namespace {
 int mehrdateiabschluss(Kontext& k) {
     const auto monatText = k.args.wert("--monat");
     const bool umrechnen = k.args.schalter("--umrechnen");
-    const std::string name = k.args.position("LISTE");
-    k.args.fertig();
+    const std::string name = k.args.letzte("LISTE");
     Person& person = k.sitzung.person;
     const auto p = abschlussParameter(monatText, umrechnen, person);
     if (!p) return kAbgelehnt;

@@ -54,8 +54,7 @@ int typengruppen(Kontext& k) {
     const bool einnahme = k.args.schalter("--einnahme");
     const bool ausgabe = k.args.schalter("--ausgabe");
     const auto texte = k.args.werte("--zuordnen");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (einnahme == ausgabe) throw Aufruffehler("entweder --einnahme oder --ausgabe");
     dateiLaden(k, datei, Befehlsart::Typengruppen);
     Sitzung& s = k.sitzung;

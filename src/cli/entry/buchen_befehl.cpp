@@ -135,8 +135,7 @@ int buchen(Kontext& k) {
     const bool ausgabe = k.args.schalter("--ausgabe");
     const auto aendern = k.args.wert("--aendern");
     Felder felder = felderLesen(k.args, true);
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
     // A change writes through the display command: its rule with the writing intent.
     dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Buchen);
@@ -160,9 +159,8 @@ int buchen(Kontext& k) {
 int umbuchen(Kontext& k) {
     const auto aendern = k.args.wert("--aendern");
     Felder felder = felderLesen(k.args, false);
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Umbuchen);
+    dateiLaden(k, k.args.letzte("DATEI"),
+               aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Umbuchen);
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;

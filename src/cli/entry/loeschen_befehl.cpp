@@ -11,8 +11,7 @@ namespace {
 
 int loeschen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("SATZNR");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("SATZNR");
     dateiLaden(k, datei, Befehlsart::Loeschen);
     const std::uint32_t satz = satzNummer(k.sitzung, "SATZNR", nummer);
     if (satz == satzAnzahl(k.sitzung.verein.datei.dateiname())) {

@@ -334,8 +334,7 @@ bool dateilistenAnlegen(const std::string& verzeichnis, const std::vector<std::s
 }
 
 int demo(Kontext& k) {
-    const std::string verzeichnis = k.args.position("VERZEICHNIS");
-    k.args.fertig();
+    const std::string verzeichnis = k.args.letzte("VERZEICHNIS");
     std::filesystem::create_directories(verzeichnis);
     const std::string basis = pfadVerbinden(verzeichnis, "Sportverein");
     // A fresh demo each time: earlier files of the demo clubs, their backups and lists go.

@@ -17,9 +17,7 @@ void zusammenfassung(Kontext& k) {
 }
 
 int reorganisierenBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Reorganisieren);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Reorganisieren);
     // Templates are converted only by the year change into the Euro, never by the menu.
     if (!reorganisieren(k.sitzung.verein, k.sitzung.person, false)) return kAbgelehnt;
     zusammenfassung(k);
@@ -41,8 +39,7 @@ const char* befundText(IndexBefund b) {
 }
 
 int pruefenBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     // The check is the opening's first step; its finding is what this command reports.
     dateiLaden(k, datei);
     const IndexBefund befund = k.sitzung.verein.indexBefund;
@@ -53,8 +50,7 @@ int pruefenBefehl(Kontext& k) {
 
 int indexBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("K");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("K");
     const auto kWert = ganzzahlLesen(nummer);
     if (!kWert || *kWert < 1 || *kWert > 9)
         throw Aufruffehler("K ist eine Indexnummer von 1 bis 9: " + nummer);

@@ -56,8 +56,7 @@ int neu(Kontext& k) {
     nummerierteWerte(k.args, "--ausgabetyp", 50, masken.ausgabetypen);
     nummerierteWerte(k.args, "--einnahmetyp", 50, masken.einnahmetypen);
     nummerierteWerte(k.args, "--anfangsbestand", 9, masken.bestaende);
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
 
     NamensPerson person(k.sitzung.person, datei);
     const auto sitzung = sitzungFuerNeueDatei(k, person);
@@ -71,9 +70,7 @@ int neu(Kontext& k) {
 int naechstesJahrBefehl(Kontext& k) {
     CliMasken masken;
     masken.jahr = k.args.wert("--jahr");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::NaechstesJahr);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::NaechstesJahr);
     k.sitzung.masken = &masken;
     const Ausgang ausgang = naechstesJahr(k.sitzung);
     return masken.abgelehnt ? kAbgelehnt : exitStatus(ausgang);

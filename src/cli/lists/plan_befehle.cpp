@@ -15,8 +15,7 @@ int planvorgabenBefehl(Kontext& k) {
     const bool einnahme = k.args.schalter("--einnahme");
     const bool ausgabe = k.args.schalter("--ausgabe");
     const std::vector<std::string> setzen = k.args.werte("--setzen");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (einnahme == ausgabe) throw Aufruffehler("genau eines von --einnahme und --ausgabe");
     std::vector<std::pair<int, std::string>> auftraege;
     for (const std::string& a : setzen) {
@@ -43,9 +42,7 @@ int planvorgabenBefehl(Kontext& k) {
 }
 
 int sollIstBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::SollIst);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::SollIst);
     const auto bericht =
         sollIstVergleich(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
     if (!bericht) return kAbgelehnt;

@@ -25,9 +25,7 @@ Raster buchungstabelle(const Sitzung& s) {
 }
 
 int tabelle(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei);
+    dateiLaden(k, k.args.letzte("DATEI"));
     rasterAusgeben(k.out, k.format, buchungstabelle(k.sitzung));
     return kFertig;
 }

@@ -14,8 +14,7 @@ namespace {
 int beitraegeBuchenBefehl(Kontext& k) {
     const bool alle = k.args.schalter("--alle");
     const auto nummern = k.args.werte("--mitglied");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (alle == !nummern.empty()) throw Aufruffehler("entweder --alle oder --mitglied NR...");
     dateiLaden(k, datei, Befehlsart::BeitraegeBuchen);
     auto dialog = beitraegeOeffnen(k.sitzung);
@@ -43,16 +42,13 @@ int beitraegeBuchenBefehl(Kontext& k) {
 }
 
 int beitraegeReset(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::BeitraegeReset);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::BeitraegeReset);
     return beitraegeZuruecksetzen(k.sitzung) ? kFertig : kAbgelehnt;
 }
 
 int mitgliederliste(Kontext& k) {
     const auto spalten = k.args.wert("--spalten");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
     dateiLaden(k, datei, Befehlsart::MitgliederListe);
     const auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);

@@ -30,9 +30,7 @@ int einstellungen(Kontext& k) {
     const auto konto = k.args.wert("--konto");
     const auto betrag = k.args.wert("--betrag");
     const auto felder = k.args.werte("--feld");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::MitgliederEinstellungen);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     MglEinstEingaben e = mglEinstFuellen(s.verein.def);
     if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
@@ -62,9 +60,7 @@ Raster saetzeRaster(const Sitzung& s) {
 
 int beitragssaetze(Kontext& k) {
     const auto saetze = k.args.werte("--satz");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei,
+    dateiLaden(k, k.args.letzte("DATEI"),
                saetze.empty() ? Befehlsart::Beitragssaetze : Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     if (!saetze.empty()) {

@@ -8,9 +8,7 @@ namespace zalvor::cli {
 namespace {
 
 int codeschutz(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Codeschutz);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Codeschutz);
     const bool geaendert = codeschutzBefehl(k.sitzung);
     k.out << "Codeschutz\t" << (k.sitzung.verein.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
           << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung.verein.dateien()) ? "ja" : "nein")

@@ -13,8 +13,7 @@ namespace {
 
 int buchen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("NR");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("NR");
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
     schabloneBuchen(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
                     schablonenNummer(k.sitzung, nummer));
@@ -24,8 +23,7 @@ int buchen(Kontext& k) {
 
 int loeschen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("NR");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("NR");
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
     const std::uint32_t satz = schablonenNummer(k.sitzung, nummer);
     if (!schabloneLoeschen(k.sitzung.verein.dateien(), k.sitzung.person, satz)) return kAbgelehnt;

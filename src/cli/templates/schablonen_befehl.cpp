@@ -9,9 +9,7 @@ namespace zalvor::cli {
 namespace {
 
 int schablonen(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Schablonen);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Schablonen);
     schablonenBefehl(k.sitzung, [&k](const Raster& r) { rasterAusgeben(k.out, k.format, r); });
     return kFertig;
 }
