@@ -17,12 +17,9 @@ bool abgewiesen(Kontext& k, const std::string& meldung) {
 }
 
 int bankkonto(Kontext& k) {
-    const auto konto = k.args.wert("--konto");
-    const auto iban = k.args.wert("--iban");
-    const auto bank = k.args.wert("--name");
-    const auto entfernen = k.args.wert("--entfernen");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const auto [konto, iban, bank, entfernen] =
+        k.args.optionen<4>({"--konto", "--iban", "--name", "--entfernen"});
+    const std::string datei = k.args.letzte("DATEI");
     if (konto.has_value() != iban.has_value())
         throw Aufruffehler("--konto und --iban gehören zusammen");
     if (bank && !konto) throw Aufruffehler("--name nur mit --konto und --iban");
@@ -45,15 +42,13 @@ int bankkonto(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kBankkonto{"bankkonto", "DATEI [--konto N --iban IBAN [--name TEXT]] [--entfernen N]",
-                        "zeigt die Bankkonten (IBAN und Bank der Konten), trägt eines ein oder "
-                        "entfernt es",
-                        Befehlsart::Bankkonten, bankkonto};
-
 } // namespace
 
 Befehl befehlBankkonto() {
-    return kBankkonto;
+    return {"bankkonto", "DATEI [--konto N --iban IBAN [--name TEXT]] [--entfernen N]",
+            "zeigt die Bankkonten (IBAN und Bank der Konten), trägt eines ein oder "
+            "entfernt es",
+            Befehlsart::Bankkonten, bankkonto};
 }
 
 } // namespace zalvor::cli

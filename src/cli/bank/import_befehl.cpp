@@ -36,8 +36,7 @@ int importBefehl(Kontext& k) {
     const auto regeldatei = k.args.wert("--regeln");
     const bool vorschau = k.args.schalter("--vorschau");
     const std::string datei = k.args.position("DATEI");
-    const std::string auszug = k.args.position("AUSZUG");
-    k.args.fertig();
+    const std::string auszug = k.args.letzte("AUSZUG");
     bank::Importwahl wahl;
     if (konto) wahl.konto = zahlOption(*konto, 1, 9, "--konto");
     dateiLaden(k, datei, vorschau ? Befehlsart::Kontoauszugsvorschau : Befehlsart::Kontoauszug);
@@ -98,15 +97,13 @@ int importBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kImport{"import", "DATEI AUSZUG [--konto N] [--regeln DATEI] [--vorschau]",
-                     "bucht einen Kontoauszug (CAMT.053, MT940, CSV mit Regeldatei) und gleicht "
-                     "den Kontostand ab; --vorschau zeigt nur, was gebucht würde",
-                     Befehlsart::Kontoauszug, importBefehl};
-
 } // namespace
 
 Befehl befehlImport() {
-    return kImport;
+    return {"import", "DATEI AUSZUG [--konto N] [--regeln DATEI] [--vorschau]",
+            "bucht einen Kontoauszug (CAMT.053, MT940, CSV mit Regeldatei) und gleicht "
+            "den Kontostand ab; --vorschau zeigt nur, was gebucht würde",
+            Befehlsart::Kontoauszug, importBefehl};
 }
 
 } // namespace zalvor::cli

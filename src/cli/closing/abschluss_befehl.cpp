@@ -15,15 +15,13 @@ int abschluss(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kAbschluss{"abschluss", "DATEI [--monat M] [--umrechnen]",
-                        "der Jahres- oder (--monat) Monatsabschluss mit allen Reitern, "
-                        "--umrechnen in die andere Währung",
-                        Befehlsart::Jahresabschluss, abschluss};
-
 } // namespace
 
 Befehl befehlAbschluss() {
-    return kAbschluss;
+    return {"abschluss", "DATEI [--monat M] [--umrechnen]",
+            "der Jahres- oder (--monat) Monatsabschluss mit allen Reitern, "
+            "--umrechnen in die andere Währung",
+            Befehlsart::Jahresabschluss, abschluss};
 }
 
 } // namespace zalvor::cli

@@ -72,16 +72,14 @@ int dateiliste(Kontext& k) {
     return abgelehnt ? kAbgelehnt : kFertig;
 }
 
-const Befehl kDateiliste{
-    "dateiliste", "LISTE [--neu] [--hinzufuegen DATEI]... [--entfernen NR]...",
-    "öffnet (mit der Jahresfrage) oder legt (--neu) eine Dateiliste an, fügt Dateien hinzu und "
-    "entfernt Einträge (NR ab 0) in der angegebenen Folge, speichert und zeigt die Liste",
-    Befehlsart::DateilisteOeffnen, dateiliste};
-
 } // namespace
 
 Befehl befehlDateiliste() {
-    return kDateiliste;
+    return {
+        "dateiliste", "LISTE [--neu] [--hinzufuegen DATEI]... [--entfernen NR]...",
+        "öffnet (mit der Jahresfrage) oder legt (--neu) eine Dateiliste an, fügt Dateien hinzu und "
+        "entfernt Einträge (NR ab 0) in der angegebenen Folge, speichert und zeigt die Liste",
+        Befehlsart::DateilisteOeffnen, dateiliste};
 }
 
 } // namespace zalvor::cli

@@ -12,8 +12,7 @@ namespace {
 
 int exportieren(Kontext& k) {
     const bool journal = k.args.schalter("--journal");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (journal && k.format != Format::Tsv)
         throw Aufruffehler("--journal schreibt ein Journal; --format gilt nur ohne --journal");
     dateiLaden(k, datei);
@@ -30,16 +29,14 @@ int exportieren(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kExport{"export", "DATEI [--journal]",
-                     "alle gültigen Buchungen: --journal als Journal der doppelten Buchführung "
-                     "im Klartext, sonst als "
-                     "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
-                     Befehlsart::Export, exportieren};
-
 } // namespace
 
 Befehl befehlExport() {
-    return kExport;
+    return {"export", "DATEI [--journal]",
+            "alle gültigen Buchungen: --journal als Journal der doppelten Buchführung "
+            "im Klartext, sonst als "
+            "Tabelle mit ISO-Datum (--format csv|json für Tabellenkalkulationen)",
+            Befehlsart::Export, exportieren};
 }
 
 } // namespace zalvor::cli

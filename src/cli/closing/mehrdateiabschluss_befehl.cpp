@@ -13,8 +13,7 @@ namespace {
 int mehrdateiabschluss(Kontext& k) {
     const auto monatText = k.args.wert("--monat");
     const bool umrechnen = k.args.schalter("--umrechnen");
-    const std::string name = k.args.position("LISTE");
-    k.args.fertig();
+    const std::string name = k.args.letzte("LISTE");
     Person& person = k.sitzung.person;
     const auto p = abschlussParameter(monatText, umrechnen, person);
     if (!p) return kAbgelehnt;
@@ -32,16 +31,13 @@ int mehrdateiabschluss(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kMehrdateiabschluss{
-    "mehrdateiabschluss", "LISTE [--monat M] [--umrechnen]",
-    "der Mehr-Datei-Jahres- oder (--monat) Monatsabschluss der Dateien einer Dateiliste, "
-    "--umrechnen in die andere Währung",
-    Befehlsart::DateilisteOeffnen, mehrdateiabschluss};
-
 } // namespace
 
 Befehl befehlMehrdateiabschluss() {
-    return kMehrdateiabschluss;
+    return {"mehrdateiabschluss", "LISTE [--monat M] [--umrechnen]",
+            "der Mehr-Datei-Jahres- oder (--monat) Monatsabschluss der Dateien einer Dateiliste, "
+            "--umrechnen in die andere Währung",
+            Befehlsart::DateilisteOeffnen, mehrdateiabschluss};
 }
 
 } // namespace zalvor::cli

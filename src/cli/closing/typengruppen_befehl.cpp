@@ -54,8 +54,7 @@ int typengruppen(Kontext& k) {
     const bool einnahme = k.args.schalter("--einnahme");
     const bool ausgabe = k.args.schalter("--ausgabe");
     const auto texte = k.args.werte("--zuordnen");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (einnahme == ausgabe) throw Aufruffehler("entweder --einnahme oder --ausgabe");
     dateiLaden(k, datei, Befehlsart::Typengruppen);
     Sitzung& s = k.sitzung;
@@ -89,16 +88,13 @@ int typengruppen(Kontext& k) {
     return abgelehnt ? kAbgelehnt : kFertig;
 }
 
-const Befehl kTypengruppen{
-    "typengruppen", "DATEI (--einnahme | --ausgabe) [--zuordnen ITEM=ZIEL]...",
-    "ordnet Typen (1-50) und Gruppen (51-99) einer Gruppe zu (ZIEL: neu:NAME, keine, "
-    "Gruppennummer) wie der Dialog der Typen-Gruppen-Zuordnung",
-    Befehlsart::Typengruppen, typengruppen};
-
 } // namespace
 
 Befehl befehlTypengruppen() {
-    return kTypengruppen;
+    return {"typengruppen", "DATEI (--einnahme | --ausgabe) [--zuordnen ITEM=ZIEL]...",
+            "ordnet Typen (1-50) und Gruppen (51-99) einer Gruppe zu (ZIEL: neu:NAME, keine, "
+            "Gruppennummer) wie der Dialog der Typen-Gruppen-Zuordnung",
+            Befehlsart::Typengruppen, typengruppen};
 }
 
 } // namespace zalvor::cli

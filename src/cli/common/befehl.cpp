@@ -56,6 +56,12 @@ std::string Argumente::position(const std::string& bezeichnung) {
     return w;
 }
 
+std::string Argumente::letzte(const std::string& bezeichnung) {
+    std::string w = position(bezeichnung);
+    fertig();
+    return w;
+}
+
 void Argumente::fertig() const {
     if (!liste_.empty()) throw Aufruffehler("unbekanntes Argument: " + liste_.front());
 }

@@ -5,6 +5,8 @@
 #include "core/common/befehlsregeln.h"
 #include "core/files/sitzung.h"
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -41,6 +43,14 @@ class Argumente {
     explicit Argumente(std::vector<std::string> a) : liste_(std::move(a)) {}
     // Takes "--name WERT" out of the list; nullopt when absent. Throws on a missing value.
     std::optional<std::string> wert(const std::string& name);
+    // Takes several single options as wert() does, in the order named.
+    template <std::size_t N>
+    std::array<std::optional<std::string>, N> optionen(const std::array<std::string, N>& namen) {
+        std::array<std::optional<std::string>, N> alle;
+        for (std::size_t i = 0; i < N; ++i)
+            alle[i] = wert(namen[i]);
+        return alle;
+    }
     // All values of a repeated option.
     std::vector<std::string> werte(const std::string& name);
     // The values of several repeated options in the order given: (option, value) pairs.
@@ -50,6 +60,8 @@ class Argumente {
     bool schalter(const std::string& name);
     // The next positional argument; throws a usage error when missing.
     std::string position(const std::string& bezeichnung);
+    // The last positional argument: after it nothing may be left.
+    std::string letzte(const std::string& bezeichnung);
     // Fails with a usage error when anything is left.
     void fertig() const;
     bool leer() const { return liste_.empty(); }

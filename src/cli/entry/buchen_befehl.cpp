@@ -135,8 +135,7 @@ int buchen(Kontext& k) {
     const bool ausgabe = k.args.schalter("--ausgabe");
     const auto aendern = k.args.wert("--aendern");
     Felder felder = felderLesen(k.args, true);
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (einnahme && ausgabe) throw Aufruffehler("--einnahme oder --ausgabe, nicht beides");
     // A change writes through the display command: its rule with the writing intent.
     dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Buchen);
@@ -160,9 +159,8 @@ int buchen(Kontext& k) {
 int umbuchen(Kontext& k) {
     const auto aendern = k.args.wert("--aendern");
     Felder felder = felderLesen(k.args, false);
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Umbuchen);
+    dateiLaden(k, k.args.letzte("DATEI"),
+               aendern ? Befehlsart::AnzeigenAendern : Befehlsart::Umbuchen);
     Sitzung& s = k.sitzung;
 
     std::optional<std::uint32_t> satz;
@@ -178,30 +176,26 @@ int umbuchen(Kontext& k) {
     return ergebnis(k, gespeichert, satz);
 }
 
-const Befehl kBuchen{
-    "buchen",
-    "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
-    "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
-    "[--schablone] [--aendern SATZNR]",
-    "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
-    "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
-    "weggelassene Felder behalten den Vorschlag des Dialogs",
-    Befehlsart::Buchen, buchen};
-
-const Befehl kUmbuchen{
-    "umbuchen",
-    "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
-    "[--text T] [--euro] [--aendern SATZNR]",
-    "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog",
-    Befehlsart::Umbuchen, umbuchen};
-
 } // namespace
 
 Befehl befehlBuchen() {
-    return kBuchen;
+    return {
+        "buchen",
+        "DATEI [--einnahme|--ausgabe] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] "
+        "[--beleg B] [--typ NR] [--konto N] [--text T] [--an-von P] [--planen] [--euro] "
+        "[--schablone] [--aendern SATZNR]",
+        "bucht eine Einnahme oder Ausgabe wie der Buchungsdialog (\"Bu&chen\", mit --planen "
+        "\"&Planen\"); --typ ist die angezeigte Typnummer, --aendern ändert Satz SATZNR (ab 0); "
+        "weggelassene Felder behalten den Vorschlag des Dialogs",
+        Befehlsart::Buchen, buchen};
 }
 Befehl befehlUmbuchen() {
-    return kUmbuchen;
+    return {
+        "umbuchen",
+        "DATEI [--von N] [--nach N] [--betrag TEXT] [--tag T] [--monat M] [--bunr N] [--beleg B] "
+        "[--text T] [--euro] [--aendern SATZNR]",
+        "bucht eine Umbuchung von Konto --von nach Konto --nach wie der Umbuchungsdialog",
+        Befehlsart::Umbuchen, umbuchen};
 }
 
 } // namespace zalvor::cli

@@ -17,16 +17,13 @@ int eurosymbol(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kEurosymbol{
-    "eurosymbol", "(--ja | --nein)",
-    "beantwortet \"Euro-Symbol verwenden?\": --ja nimmt das Zeichen €, --nein \"EUR\"; "
-    "geschrieben in die Datei EUROSYMB beim Programm",
-    Befehlsart::EuroSymbol, eurosymbol};
-
 } // namespace
 
 Befehl befehlEurosymbol() {
-    return kEurosymbol;
+    return {"eurosymbol", "(--ja | --nein)",
+            "beantwortet \"Euro-Symbol verwenden?\": --ja nimmt das Zeichen €, --nein \"EUR\"; "
+            "geschrieben in die Datei EUROSYMB beim Programm",
+            Befehlsart::EuroSymbol, eurosymbol};
 }
 
 } // namespace zalvor::cli

@@ -11,8 +11,7 @@ namespace {
 
 int loeschen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("SATZNR");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("SATZNR");
     dateiLaden(k, datei, Befehlsart::Loeschen);
     const std::uint32_t satz = satzNummer(k.sitzung, "SATZNR", nummer);
     if (satz == satzAnzahl(k.sitzung.verein.datei.dateiname())) {
@@ -25,16 +24,13 @@ int loeschen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kLoeschen{
-    "loeschen", "DATEI SATZNR",
-    "löscht Satz SATZNR (ab 0) nach der Frage \"Satz wirklich löschen?\" (--antworten ja): "
-    "der Betrag wird 0, Satz und Indexe bleiben",
-    Befehlsart::Loeschen, loeschen};
-
 } // namespace
 
 Befehl befehlLoeschen() {
-    return kLoeschen;
+    return {"loeschen", "DATEI SATZNR",
+            "löscht Satz SATZNR (ab 0) nach der Frage \"Satz wirklich löschen?\" (--antworten ja): "
+            "der Betrag wird 0, Satz und Indexe bleiben",
+            Befehlsart::Loeschen, loeschen};
 }
 
 } // namespace zalvor::cli

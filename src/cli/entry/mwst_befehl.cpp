@@ -11,8 +11,7 @@ namespace {
 int mwst(Kontext& k) {
     const bool aus = k.args.schalter("--aus");
     const auto satz = k.args.wert("--satz");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (aus == satz.has_value()) throw Aufruffehler("entweder --aus oder --satz TEXT");
     dateiLaden(k, datei, Befehlsart::Mwst);
     Sitzung& s = k.sitzung;
@@ -31,16 +30,13 @@ int mwst(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kMwst{
-    "mwst", "DATEI (--aus | --satz TEXT)",
-    "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
-    "schaltet die Berechnung aus",
-    Befehlsart::Mwst, mwst};
-
 } // namespace
 
 Befehl befehlMwst() {
-    return kMwst;
+    return {"mwst", "DATEI (--aus | --satz TEXT)",
+            "setzt den Mehrwertsteuersatz wie der Dialog \"Mehrwertsteuer\" (Zahl mit \".\") oder "
+            "schaltet die Berechnung aus",
+            Befehlsart::Mwst, mwst};
 }
 
 } // namespace zalvor::cli

@@ -12,13 +12,9 @@ namespace zalvor::cli {
 namespace {
 
 int waehrung(Kontext& k) {
-    const auto name = k.args.wert("--waehrung");
-    const auto kurs = k.args.wert("--kurs");
-    const auto jahr = k.args.wert("--umstellungsjahr");
-    const auto bis = k.args.wert("--umstellung-bis");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Waehrung);
+    const auto [name, kurs, jahr, bis] =
+        k.args.optionen<4>({"--waehrung", "--kurs", "--umstellungsjahr", "--umstellung-bis"});
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Waehrung);
     Sitzung& s = k.sitzung;
     bool gezeigt = false;
     const bool gespeichert = waehrungsDialog(s, true, [&](WaehrungsEingaben& e) {
@@ -46,16 +42,14 @@ int waehrung(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kWaehrung{
-    "waehrung", "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
-    "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
-    "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
-    Befehlsart::Waehrung, waehrung};
-
 } // namespace
 
 Befehl befehlWaehrung() {
-    return kWaehrung;
+    return {"waehrung",
+            "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ]",
+            "ändert Währung, Euro-Kurs und Umstellungsjahre wie der Dialog aus dem Menü (mit "
+            "Warnungen); DM, ÖS und SFr füllen den Kurs wie die Auswahlliste",
+            Befehlsart::Waehrung, waehrung};
 }
 
 } // namespace zalvor::cli

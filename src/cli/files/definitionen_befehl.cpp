@@ -86,20 +86,19 @@ int definitionen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDefinitionen{
-    "definitionen", "DATEI [--neu-schreiben]",
-    "zeigt die Definitionen der Datei als Zeilen Schlüssel<TAB>Wert, in dieser Reihenfolge: "
-    "Ausgabetyp.1..50, Einnahmetyp.1..50, Ausgabegruppe.1..49, Einnahmegruppe.1..49, "
-    "Ausgabetyp.N.Gruppe, Ausgabegruppe.N.Gruppe, Einnahmetyp.N.Gruppe, Einnahmegruppe.N.Gruppe "
-    "(Gruppennummer, 0 = keine), Konto.1..9, Mitgliedseinstellung, Standardbeitrag, "
-    "FreiesFeld.1..5, MwSt, Waehrung, Kurs, Umstellungsjahr, UmstellungBis; Hinweise zu "
-    "älteren Formaten auf stderr. --neu-schreiben schreibt die Datei im aktuellen Format neu.",
-    Befehlsart::Definitionen, definitionen};
-
 } // namespace
 
 Befehl befehlDefinitionen() {
-    return kDefinitionen;
+    return {
+        "definitionen", "DATEI [--neu-schreiben]",
+        "zeigt die Definitionen der Datei als Zeilen Schlüssel<TAB>Wert, in dieser Reihenfolge: "
+        "Ausgabetyp.1..50, Einnahmetyp.1..50, Ausgabegruppe.1..49, Einnahmegruppe.1..49, "
+        "Ausgabetyp.N.Gruppe, Ausgabegruppe.N.Gruppe, Einnahmetyp.N.Gruppe, "
+        "Einnahmegruppe.N.Gruppe "
+        "(Gruppennummer, 0 = keine), Konto.1..9, Mitgliedseinstellung, Standardbeitrag, "
+        "FreiesFeld.1..5, MwSt, Waehrung, Kurs, Umstellungsjahr, UmstellungBis; Hinweise zu "
+        "älteren Formaten auf stderr. --neu-schreiben schreibt die Datei im aktuellen Format neu.",
+        Befehlsart::Definitionen, definitionen};
 }
 
 } // namespace zalvor::cli

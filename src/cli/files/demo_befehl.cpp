@@ -334,8 +334,7 @@ bool dateilistenAnlegen(const std::string& verzeichnis, const std::vector<std::s
 }
 
 int demo(Kontext& k) {
-    const std::string verzeichnis = k.args.position("VERZEICHNIS");
-    k.args.fertig();
+    const std::string verzeichnis = k.args.letzte("VERZEICHNIS");
     std::filesystem::create_directories(verzeichnis);
     const std::string basis = pfadVerbinden(verzeichnis, "Sportverein");
     // A fresh demo each time: earlier files of the demo clubs, their backups and lists go.
@@ -371,17 +370,15 @@ int demo(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDemo{"demo", "VERZEICHNIS",
-                   "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
-                   "Jugendabteilung.JJ, zwei Kontoauszüge des Girokontos und die Dateilisten " +
-                       Dateisatz::listenname("Vereine") + " und " +
-                       Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
-                   Befehlsart::Neu, demo};
-
 } // namespace
 
 Befehl befehlDemo() {
-    return kDemo;
+    return {"demo", "VERZEICHNIS",
+            "legt dort den Demo-Verein an (Sportverein.JJ des laufenden Jahres, dazu "
+            "Jugendabteilung.JJ, zwei Kontoauszüge des Girokontos und die Dateilisten " +
+                Dateisatz::listenname("Vereine") + " und " +
+                Dateisatz::listenname("Vereine-Vorjahr") + ") und nennt die Datei",
+            Befehlsart::Neu, demo};
 }
 
 } // namespace zalvor::cli

@@ -17,9 +17,7 @@ void zusammenfassung(Kontext& k) {
 }
 
 int reorganisierenBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Reorganisieren);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Reorganisieren);
     // Templates are converted only by the year change into the Euro, never by the menu.
     if (!reorganisieren(k.sitzung.verein, k.sitzung.person, false)) return kAbgelehnt;
     zusammenfassung(k);
@@ -41,8 +39,7 @@ const char* befundText(IndexBefund b) {
 }
 
 int pruefenBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     // The check is the opening's first step; its finding is what this command reports.
     dateiLaden(k, datei);
     const IndexBefund befund = k.sitzung.verein.indexBefund;
@@ -53,8 +50,7 @@ int pruefenBefehl(Kontext& k) {
 
 int indexBefehl(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("K");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("K");
     const auto kWert = ganzzahlLesen(nummer);
     if (!kWert || *kWert < 1 || *kWert > 9)
         throw Aufruffehler("K ist eine Indexnummer von 1 bis 9: " + nummer);
@@ -66,28 +62,25 @@ int indexBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kReorganisieren{"reorganisieren", "DATEI",
-                             "entfernt gelöschte Buchungen und Schablonen, baut die neun "
-                             "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
-                             Befehlsart::Reorganisieren, reorganisierenBefehl};
-const Befehl kPruefen{"pruefen", "DATEI",
-                      "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
-                      "Befund); Ja startet die Reorganisation",
-                      Befehlsart::IndexPruefen, pruefenBefehl};
-const Befehl kIndex{"index", "DATEI K",
-                    "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
-                    "Zeile",
-                    Befehlsart::IndexZeigen, indexBefehl};
 } // namespace
 
 Befehl befehlReorganisieren() {
-    return kReorganisieren;
+    return {"reorganisieren", "DATEI",
+            "entfernt gelöschte Buchungen und Schablonen, baut die neun "
+            "Indexdateien neu auf; die alten Dateien bleiben unter ~... erhalten",
+            Befehlsart::Reorganisieren, reorganisierenBefehl};
 }
 Befehl befehlPruefen() {
-    return kPruefen;
+    return {"pruefen", "DATEI",
+            "die Prüfung der Indexdateien beim Öffnen (Rückgabewert 1 bei einem "
+            "Befund); Ja startet die Reorganisation",
+            Befehlsart::IndexPruefen, pruefenBefehl};
 }
 Befehl befehlIndex() {
-    return kIndex;
+    return {"index", "DATEI K",
+            "die Satznummern der Indexdatei K (1..9) in ihrer Reihenfolge, eine je "
+            "Zeile",
+            Befehlsart::IndexZeigen, indexBefehl};
 }
 
 } // namespace zalvor::cli

@@ -56,8 +56,7 @@ int neu(Kontext& k) {
     nummerierteWerte(k.args, "--ausgabetyp", 50, masken.ausgabetypen);
     nummerierteWerte(k.args, "--einnahmetyp", 50, masken.einnahmetypen);
     nummerierteWerte(k.args, "--anfangsbestand", 9, masken.bestaende);
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
 
     NamensPerson person(k.sitzung.person, datei);
     const auto sitzung = sitzungFuerNeueDatei(k, person);
@@ -71,34 +70,27 @@ int neu(Kontext& k) {
 int naechstesJahrBefehl(Kontext& k) {
     CliMasken masken;
     masken.jahr = k.args.wert("--jahr");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::NaechstesJahr);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::NaechstesJahr);
     k.sitzung.masken = &masken;
     const Ausgang ausgang = naechstesJahr(k.sitzung);
     return masken.abgelehnt ? kAbgelehnt : exitStatus(ausgang);
 }
 
-const Befehl kNeu{"neu",
-                  "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ] "
-                  "[--konto N=NAME]... [--ausgabetyp N=NAME]... [--einnahmetyp N=NAME]... "
-                  "[--anfangsbestand N=BETRAG]...",
-                  "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
-                  "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
-                  Befehlsart::Neu, neu};
-
-const Befehl kNaechstesJahr{
-    "naechstes-jahr", "DATEI [--jahr JJ]",
-    "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
-    Befehlsart::NaechstesJahr, naechstesJahrBefehl};
-
 } // namespace
 
 Befehl befehlNeu() {
-    return kNeu;
+    return {"neu",
+            "DATEI [--waehrung W] [--kurs K] [--umstellungsjahr JJ] [--umstellung-bis JJ] "
+            "[--konto N=NAME]... [--ausgabetyp N=NAME]... [--einnahmetyp N=NAME]... "
+            "[--anfangsbestand N=BETRAG]...",
+            "legt eine neue Datei an wie \"Datei|Neu...\": Währung, Typen- und Kontennamen, "
+            "Anfangsbestände; DATEI ohne .JJ nimmt das Kalenderjahr",
+            Befehlsart::Neu, neu};
 }
 Befehl befehlNaechstesJahr() {
-    return kNaechstesJahr;
+    return {"naechstes-jahr", "DATEI [--jahr JJ]",
+            "erstellt die Datei des nächsten Jahres mit Anfangsbeständen und Planungen",
+            Befehlsart::NaechstesJahr, naechstesJahrBefehl};
 }
 
 } // namespace zalvor::cli

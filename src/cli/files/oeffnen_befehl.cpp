@@ -10,8 +10,7 @@ namespace zalvor::cli {
 namespace {
 
 int oeffnen(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     // Opening is where due templates are booked, as after "Ö&ffnen..." in the program; they
     // write, so the club is locked as for every writing command.
     dateiLaden(k, datei, {}, {.automatischeBuchungen = true});
@@ -20,16 +19,13 @@ int oeffnen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kOeffnen{
-    "oeffnen", "DATEI",
-    "öffnet die Datei wie das Programm (Index-Check, Hinweise, fällige Schablonen werden "
-    "automatisch gebucht) und zeigt die vier Felder der Statuszeile, eines je Zeile",
-    Befehlsart::Oeffnen, oeffnen};
-
 } // namespace
 
 Befehl befehlOeffnen() {
-    return kOeffnen;
+    return {"oeffnen", "DATEI",
+            "öffnet die Datei wie das Programm (Index-Check, Hinweise, fällige Schablonen werden "
+            "automatisch gebucht) und zeigt die vier Felder der Statuszeile, eines je Zeile",
+            Befehlsart::Oeffnen, oeffnen};
 }
 
 } // namespace zalvor::cli

@@ -58,17 +58,15 @@ int liste(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kListe{"liste",
-                    "DATEI (einfach | ea | konto N | alle) [--sortierung "
-                    "nummer|typ|text|betrag|datum]",
-                    "Einfachliste mit Geldbestand, E/A-Liste oder Kontenlisten in der "
-                    "gewählten Sortierung",
-                    Befehlsart::Einfachliste, liste};
-
 } // namespace
 
 Befehl befehlListe() {
-    return kListe;
+    return {"liste",
+            "DATEI (einfach | ea | konto N | alle) [--sortierung "
+            "nummer|typ|text|betrag|datum]",
+            "Einfachliste mit Geldbestand, E/A-Liste oder Kontenlisten in der "
+            "gewählten Sortierung",
+            Befehlsart::Einfachliste, liste};
 }
 
 } // namespace zalvor::cli

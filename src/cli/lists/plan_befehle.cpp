@@ -15,8 +15,7 @@ int planvorgabenBefehl(Kontext& k) {
     const bool einnahme = k.args.schalter("--einnahme");
     const bool ausgabe = k.args.schalter("--ausgabe");
     const std::vector<std::string> setzen = k.args.werte("--setzen");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (einnahme == ausgabe) throw Aufruffehler("genau eines von --einnahme und --ausgabe");
     std::vector<std::pair<int, std::string>> auftraege;
     for (const std::string& a : setzen) {
@@ -43,9 +42,7 @@ int planvorgabenBefehl(Kontext& k) {
 }
 
 int sollIstBefehl(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::SollIst);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::SollIst);
     const auto bericht =
         sollIstVergleich(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr, k.sitzung.euroText);
     if (!bericht) return kAbgelehnt;
@@ -53,22 +50,17 @@ int sollIstBefehl(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kPlanvorgaben{
-    "planvorgaben", "DATEI (--einnahme | --ausgabe) [--setzen N=BETRAG]...",
-    "Planvorgaben: jedes --setzen übernimmt einen Betrag in Zeile N (1..50 Typen, 51..99 "
-    "Gruppen), dann wird gespeichert; zeigt die 99 Zeilen",
-    Befehlsart::Planvorgaben, planvorgabenBefehl};
-const Befehl kSollIst{"soll-ist", "DATEI",
-                      "Soll-Ist-Vergleich der Planvorgaben mit den gebuchten Summen",
-                      Befehlsart::SollIst, sollIstBefehl};
-
 } // namespace
 
 Befehl befehlPlanvorgaben() {
-    return kPlanvorgaben;
+    return {"planvorgaben", "DATEI (--einnahme | --ausgabe) [--setzen N=BETRAG]...",
+            "Planvorgaben: jedes --setzen übernimmt einen Betrag in Zeile N (1..50 Typen, 51..99 "
+            "Gruppen), dann wird gespeichert; zeigt die 99 Zeilen",
+            Befehlsart::Planvorgaben, planvorgabenBefehl};
 }
 Befehl befehlSollIst() {
-    return kSollIst;
+    return {"soll-ist", "DATEI", "Soll-Ist-Vergleich der Planvorgaben mit den gebuchten Summen",
+            Befehlsart::SollIst, sollIstBefehl};
 }
 
 } // namespace zalvor::cli

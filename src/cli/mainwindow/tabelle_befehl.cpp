@@ -25,22 +25,18 @@ Raster buchungstabelle(const Sitzung& s) {
 }
 
 int tabelle(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei);
+    dateiLaden(k, k.args.letzte("DATEI"));
     rasterAusgeben(k.out, k.format, buchungstabelle(k.sitzung));
     return kFertig;
 }
 
-const Befehl kTabelle{"tabelle", "DATEI",
-                      "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
-                      "in Dateireihenfolge",
-                      Befehlsart::TabelleNeu, tabelle};
-
 } // namespace
 
 Befehl befehlTabelle() {
-    return kTabelle;
+    return {"tabelle", "DATEI",
+            "die Buchungstabelle: Kopfzeile und eine Zeile je Datensatz "
+            "in Dateireihenfolge",
+            Befehlsart::TabelleNeu, tabelle};
 }
 
 } // namespace zalvor::cli

@@ -14,8 +14,7 @@ namespace {
 int beitraegeBuchenBefehl(Kontext& k) {
     const bool alle = k.args.schalter("--alle");
     const auto nummern = k.args.werte("--mitglied");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (alle == !nummern.empty()) throw Aufruffehler("entweder --alle oder --mitglied NR...");
     dateiLaden(k, datei, Befehlsart::BeitraegeBuchen);
     auto dialog = beitraegeOeffnen(k.sitzung);
@@ -43,16 +42,13 @@ int beitraegeBuchenBefehl(Kontext& k) {
 }
 
 int beitraegeReset(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::BeitraegeReset);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::BeitraegeReset);
     return beitraegeZuruecksetzen(k.sitzung) ? kFertig : kAbgelehnt;
 }
 
 int mitgliederliste(Kontext& k) {
     const auto spalten = k.args.wert("--spalten");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     const Spaltenwahl wahl = spalten ? spaltenwahlLesen(*spalten) : Spaltenwahl{};
     dateiLaden(k, datei, Befehlsart::MitgliederListe);
     const auto bericht = mitgliederlisteErstellen(k.sitzung, wahl);
@@ -61,27 +57,23 @@ int mitgliederliste(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kBuchen{"beitraege-buchen", "DATEI (--alle | --mitglied NR...)",
-                     "bucht die Beiträge wie der Dialog \"Beiträge buchen\"",
-                     Befehlsart::BeitraegeBuchen, beitraegeBuchenBefehl};
-const Befehl kReset{"beitraege-reset", "DATEI",
-                    "löscht die Bezahlt-Einträge (neue Beitragsperiode), fragt wie das Programm",
-                    Befehlsart::BeitraegeReset, beitraegeReset};
-const Befehl kListe{"mitgliederliste",
-                    "DATEI [--spalten frei1,frei2,frei3,frei4,frei5,beschreibung,betrag]",
-                    "zeigt die Mitgliederliste mit den gewählten Spalten",
-                    Befehlsart::MitgliederListe, mitgliederliste};
-
 } // namespace
 
 Befehl befehlBeitraegeBuchen() {
-    return kBuchen;
+    return {"beitraege-buchen", "DATEI (--alle | --mitglied NR...)",
+            "bucht die Beiträge wie der Dialog \"Beiträge buchen\"", Befehlsart::BeitraegeBuchen,
+            beitraegeBuchenBefehl};
 }
 Befehl befehlBeitraegeReset() {
-    return kReset;
+    return {"beitraege-reset", "DATEI",
+            "löscht die Bezahlt-Einträge (neue Beitragsperiode), fragt wie das Programm",
+            Befehlsart::BeitraegeReset, beitraegeReset};
 }
 Befehl befehlMitgliederliste() {
-    return kListe;
+    return {"mitgliederliste",
+            "DATEI [--spalten frei1,frei2,frei3,frei4,frei5,beschreibung,betrag]",
+            "zeigt die Mitgliederliste mit den gewählten Spalten", Befehlsart::MitgliederListe,
+            mitgliederliste};
 }
 
 } // namespace zalvor::cli

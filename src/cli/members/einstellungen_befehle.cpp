@@ -30,9 +30,7 @@ int einstellungen(Kontext& k) {
     const auto konto = k.args.wert("--konto");
     const auto betrag = k.args.wert("--betrag");
     const auto felder = k.args.werte("--feld");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::MitgliederEinstellungen);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     MglEinstEingaben e = mglEinstFuellen(s.verein.def);
     if (konto) e.konto = zahlOption(*konto, 1, 9, "--konto");
@@ -62,9 +60,7 @@ Raster saetzeRaster(const Sitzung& s) {
 
 int beitragssaetze(Kontext& k) {
     const auto saetze = k.args.werte("--satz");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei,
+    dateiLaden(k, k.args.letzte("DATEI"),
                saetze.empty() ? Befehlsart::Beitragssaetze : Befehlsart::MitgliederEinstellungen);
     Sitzung& s = k.sitzung;
     if (!saetze.empty()) {
@@ -83,23 +79,19 @@ int beitragssaetze(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kEinstellungen{
-    "mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
-    "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
-    "\"Mitgliederverwaltung: Einstellungen\"",
-    Befehlsart::MitgliederEinstellungen, einstellungen};
-const Befehl kBeitragssaetze{
-    "beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
-    "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt alle 21",
-    Befehlsart::Beitragssaetze, beitragssaetze};
-
 } // namespace
 
 Befehl befehlMitgliederEinstellungen() {
-    return kEinstellungen;
+    return {"mitglieder-einstellungen", "DATEI [--konto N] [--betrag T] [--feld N=NAME]...",
+            "Beitragskonto, Standard-Beitragssatz und Namen der freien Felder wie der Dialog "
+            "\"Mitgliederverwaltung: Einstellungen\"",
+            Befehlsart::MitgliederEinstellungen, einstellungen};
 }
 Befehl befehlBeitragssaetze() {
-    return kBeitragssaetze;
+    return {"beitragssaetze", "DATEI [--satz N=BESCHREIBUNG:BETRAG]...",
+            "setzt weitere Beitragssätze 1-20 wie der Dialog \"Weitere Beitragssätze\" und zeigt "
+            "alle 21",
+            Befehlsart::Beitragssaetze, beitragssaetze};
 }
 
 } // namespace zalvor::cli

@@ -13,9 +13,7 @@ namespace zalvor::cli {
 namespace {
 
 int mitglieder(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::MitgliedAnzeigen);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::MitgliedAnzeigen);
     rasterAusgeben(k.out, k.format, karteiRaster(k.sitzung.verein));
     return kFertig;
 }
@@ -28,14 +26,12 @@ int mitgliedNummer(Kontext& k, const std::string& text, const std::string& optio
 }
 
 int mitglied(Kontext& k) {
-    const auto aendern = k.args.wert("--aendern");
-    const auto nachname = k.args.wert("--nachname");
-    const auto vorname = k.args.wert("--vorname");
+    const auto [aendern, nachname, vorname] =
+        k.args.optionen<3>({"--aendern", "--nachname", "--vorname"});
     const auto felder = k.args.werte("--feld");
     const auto satz = k.args.wert("--satz");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, aendern ? Befehlsart::MitgliedAendern : Befehlsart::MitgliedNeu);
+    dateiLaden(k, k.args.letzte("DATEI"),
+               aendern ? Befehlsart::MitgliedAendern : Befehlsart::MitgliedNeu);
     std::optional<std::uint32_t> nummer;
     if (aendern) nummer = static_cast<std::uint32_t>(mitgliedNummer(k, *aendern, "--aendern"));
     // Without readable rates the card offers none; the asked-for rate cannot be set.
@@ -62,35 +58,29 @@ int mitglied(Kontext& k) {
 
 int mitgliedEntfernen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nr = k.args.position("NR");
-    k.args.fertig();
+    const std::string nr = k.args.letzte("NR");
     dateiLaden(k, datei, Befehlsart::MitgliedEntfernen);
     const int n = mitgliedNummer(k, nr, "NR");
     return mitgliedLoeschen(k.sitzung, static_cast<std::uint32_t>(n)) ? kFertig : kAbgelehnt;
 }
 
-const Befehl kMitglieder{"mitglieder", "DATEI",
-                         "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
-                         Befehlsart::MitgliedAnzeigen, mitglieder};
-const Befehl kMitglied{
-    "mitglied", "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
-    "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr",
-    Befehlsart::MitgliedNeu, mitglied};
-const Befehl kMitgliedEntfernen{
-    "mitglied-entfernen", "DATEI NR",
-    "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"",
-    Befehlsart::MitgliedEntfernen, mitgliedEntfernen};
-
 } // namespace
 
 Befehl befehlMitglieder() {
-    return kMitglieder;
+    return {"mitglieder", "DATEI",
+            "zeigt die Mitgliederkartei (Nr, Namen, freie Felder, Bezahlt, Satz)",
+            Befehlsart::MitgliedAnzeigen, mitglieder};
 }
 Befehl befehlMitglied() {
-    return kMitglied;
+    return {"mitglied",
+            "DATEI [--aendern NR] [--nachname T] [--vorname T] [--feld N=WERT]... [--satz N]",
+            "legt ein Mitglied an oder ändert es wie die Karteikarte; nennt seine neue Nr",
+            Befehlsart::MitgliedNeu, mitglied};
 }
 Befehl befehlMitgliedEntfernen() {
-    return kMitgliedEntfernen;
+    return {"mitglied-entfernen", "DATEI NR",
+            "entfernt ein Mitglied nach der Frage \"Mitglied wirklich löschen?\"",
+            Befehlsart::MitgliedEntfernen, mitgliedEntfernen};
 }
 
 } // namespace zalvor::cli

@@ -151,24 +151,21 @@ int drucken(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDrucken{
-    "drucken",
-    "DATEI --pdf AUSGABE.pdf [--quer] (liste (einfach | ea | konto N | alle) | soll-ist | "
-    "abschluss [--monat M] [--umrechnen] | "
-    "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
-    "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
-    "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
-    "einer Dateiliste (DATEI ist dann die " +
-        Dateisatz::listenEndung() +
-        "-Datei) oder die Mitgliederliste "
-        "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
-        "Querformat",
-    Befehlsart::Drucken, drucken};
-
 } // namespace
 
 Befehl befehlDrucken() {
-    return kDrucken;
+    return {"drucken",
+            "DATEI --pdf AUSGABE.pdf [--quer] (liste (einfach | ea | konto N | alle) | soll-ist | "
+            "abschluss [--monat M] [--umrechnen] | "
+            "mehrdateiabschluss [--monat M] [--umrechnen] | mitgliederliste [--spalten "
+            "frei1,...,beschreibung,betrag] [--bez-stil 0-3])",
+            "druckt eine Liste, den Soll-Ist-Vergleich, den Abschluss, den Abschluss "
+            "einer Dateiliste (DATEI ist dann die " +
+                Dateisatz::listenEndung() +
+                "-Datei) oder die Mitgliederliste "
+                "mit den gespeicherten Druckoptionen in eine PDF-Datei, mit --quer im "
+                "Querformat",
+            Befehlsart::Drucken, drucken};
 }
 
 } // namespace zalvor::cli

@@ -74,18 +74,15 @@ int druckoptionen(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kDruckoptionen{
-    "druckoptionen",
-    "[--oben N] [--links N] [--unten N] [--zeilenabstand N] [--spaltenabstand N] "
-    "[--seitennummern ja|nein] [--anvon ja|nein] [--ueberschriften 0|1|2] "
-    "[--schrift1 NAME:GROESSE] [--schrift2 NAME:GROESSE]",
-    "zeigt und setzt die gespeicherten Druckoptionen wie der Dialog \"Druckoptionen\"",
-    Befehlsart::DruckerEinstellungen, druckoptionen};
-
 } // namespace
 
 Befehl befehlDruckoptionen() {
-    return kDruckoptionen;
+    return {"druckoptionen",
+            "[--oben N] [--links N] [--unten N] [--zeilenabstand N] [--spaltenabstand N] "
+            "[--seitennummern ja|nein] [--anvon ja|nein] [--ueberschriften 0|1|2] "
+            "[--schrift1 NAME:GROESSE] [--schrift2 NAME:GROESSE]",
+            "zeigt und setzt die gespeicherten Druckoptionen wie der Dialog \"Druckoptionen\"",
+            Befehlsart::DruckerEinstellungen, druckoptionen};
 }
 
 } // namespace zalvor::cli

@@ -8,9 +8,7 @@ namespace zalvor::cli {
 namespace {
 
 int codeschutz(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Codeschutz);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Codeschutz);
     const bool geaendert = codeschutzBefehl(k.sitzung);
     k.out << "Codeschutz\t" << (k.sitzung.verein.def.codeGeschuetzt() ? "ja" : "nein") << "\n"
           << "Nur-Lese-Code\t" << (nurLeseCodeVorhanden(k.sitzung.verein.dateien()) ? "ja" : "nein")
@@ -18,18 +16,16 @@ int codeschutz(Kontext& k) {
     return geaendert ? kFertig : kAbgelehnt;
 }
 
-const Befehl kCodeschutz{
-    "codeschutz", "DATEI",
-    "setzt, ändert oder entfernt das Codewort wie \"Codeschutz...\": altes Codewort (falls "
-    "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
-    "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
-    "verschlüsselt nichts",
-    Befehlsart::Codeschutz, codeschutz};
-
 } // namespace
 
 Befehl befehlCodeschutz() {
-    return kCodeschutz;
+    return {
+        "codeschutz", "DATEI",
+        "setzt, ändert oder entfernt das Codewort wie \"Codeschutz...\": altes Codewort (falls "
+        "geschützt), neues zweimal (leer entfernt den Schutz), dann ja/nein und der Nur-Lese-Code "
+        "zweimal; alles aus --antworten. Schützt nur den Zugang über dieses Programm, "
+        "verschlüsselt nichts",
+        Befehlsart::Codeschutz, codeschutz};
 }
 
 } // namespace zalvor::cli

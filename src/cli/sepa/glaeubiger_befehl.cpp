@@ -15,8 +15,7 @@ int glaeubiger(Kontext& k) {
     e.id = k.args.wert("--id");
     e.name = k.args.wert("--name");
     if (const auto konto = k.args.wert("--konto")) e.konto = zahlOption(*konto, 1, 9, "--konto");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     const bool aendern = e.id || e.name || e.konto;
     dateiLaden(k, datei);
     auto db = vereinsdatenbank(k, aendern);
@@ -34,14 +33,12 @@ int glaeubiger(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kGlaeubiger{"glaeubiger", "DATEI [--id ID] [--name NAME] [--konto N]",
-                         "zeigt oder ändert die Gläubigerdaten der Lastschriften",
-                         Befehlsart::Glaeubigerdaten, glaeubiger};
-
 } // namespace
 
 Befehl befehlGlaeubiger() {
-    return kGlaeubiger;
+    return {"glaeubiger", "DATEI [--id ID] [--name NAME] [--konto N]",
+            "zeigt oder ändert die Gläubigerdaten der Lastschriften", Befehlsart::Glaeubigerdaten,
+            glaeubiger};
 }
 
 } // namespace zalvor::cli

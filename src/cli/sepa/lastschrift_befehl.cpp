@@ -12,8 +12,7 @@ int lastschrift(Kontext& k) {
     const auto faellig = k.args.wert("--faellig");
     const auto ausgabe = k.args.wert("--ausgabe");
     const bool vorschau = k.args.schalter("--vorschau");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (!faellig) throw Aufruffehler("--faellig JJJJ-MM-TT fehlt");
     if (!ausgabe && !vorschau) throw Aufruffehler("--ausgabe DATEI.xml fehlt");
     const Datum tag = datumOption(*faellig, "--faellig");
@@ -34,15 +33,12 @@ int lastschrift(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kLastschrift{"lastschrift",
-                          "DATEI --faellig JJJJ-MM-TT --ausgabe DATEI.xml [--vorschau]",
-                          "schreibt die Lastschriftdatei (pain.008) der offenen Beiträge",
-                          Befehlsart::Lastschrift, lastschrift};
-
 } // namespace
 
 Befehl befehlLastschrift() {
-    return kLastschrift;
+    return {"lastschrift", "DATEI --faellig JJJJ-MM-TT --ausgabe DATEI.xml [--vorschau]",
+            "schreibt die Lastschriftdatei (pain.008) der offenen Beiträge",
+            Befehlsart::Lastschrift, lastschrift};
 }
 
 } // namespace zalvor::cli

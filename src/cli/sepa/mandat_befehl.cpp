@@ -19,8 +19,7 @@ int mandat(Kontext& k) {
     if (const auto d = k.args.wert("--datum")) e.datum = datumOption(*d, "--datum");
     const bool entfernen = k.args.schalter("--entfernen");
     const std::string datei = k.args.position("DATEI");
-    const std::string nr = k.args.position("NR");
-    k.args.fertig();
+    const std::string nr = k.args.letzte("NR");
     if (entfernen && !e.leer()) throw Aufruffehler("--entfernen steht ohne weitere Angaben");
     dateiLaden(k, datei);
     const auto kartei = mitgliederLesen(k.sitzung.verein.dateien().mitglieder());
@@ -46,16 +45,14 @@ int mandat(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kMandat{"mandat",
-                     "DATEI NR ([--iban IBAN] [--bic BIC] [--inhaber NAME] [--referenz REF] "
-                     "[--datum JJJJ-MM-TT] | --entfernen)",
-                     "zeigt, ändert oder entfernt das Lastschriftmandat des Mitglieds NR",
-                     Befehlsart::Mandat, mandat};
-
 } // namespace
 
 Befehl befehlMandat() {
-    return kMandat;
+    return {"mandat",
+            "DATEI NR ([--iban IBAN] [--bic BIC] [--inhaber NAME] [--referenz REF] "
+            "[--datum JJJJ-MM-TT] | --entfernen)",
+            "zeigt, ändert oder entfernt das Lastschriftmandat des Mitglieds NR",
+            Befehlsart::Mandat, mandat};
 }
 
 } // namespace zalvor::cli

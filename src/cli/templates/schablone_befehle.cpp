@@ -13,8 +13,7 @@ namespace {
 
 int buchen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("NR");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("NR");
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
     schabloneBuchen(k.sitzung.verein, k.sitzung.person, k.sitzung.uhr,
                     schablonenNummer(k.sitzung, nummer));
@@ -24,8 +23,7 @@ int buchen(Kontext& k) {
 
 int loeschen(Kontext& k) {
     const std::string datei = k.args.position("DATEI");
-    const std::string nummer = k.args.position("NR");
-    k.args.fertig();
+    const std::string nummer = k.args.letzte("NR");
     if (!schablonenLaden(k, datei)) return kAbgelehnt;
     const std::uint32_t satz = schablonenNummer(k.sitzung, nummer);
     if (!schabloneLoeschen(k.sitzung.verein.dateien(), k.sitzung.person, satz)) return kAbgelehnt;
@@ -52,32 +50,25 @@ int wiederholung(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kBuchen{"schablone-buchen", "DATEI NR",
-                     "bucht Schablone NR (ab 0) wie \"&Buchen\" im Fenster \"Schablonen\": "
-                     "heutiges Datum, nächste Buchungsnummer; zeigt die neue Buchung",
-                     Befehlsart::Schablonen, buchen};
-
-const Befehl kLoeschen{"schablone-loeschen", "DATEI NR",
-                       "löscht Schablone NR nach der Frage \"Wollen Sie diese Schablone "
-                       "wirklich löschen?\" (--antworten ja): der Betrag wird 0, der Satz bleibt",
-                       Befehlsart::Schablonen, loeschen};
-
-const Befehl kWiederholung{
-    "schablone-wiederholung", "DATEI NR (nie | monatlich | jaehrlich)",
-    "setzt die Wiederholung von Schablone NR wie der Dialog \"Wiederholung\": fällig ab "
-    "dem nächsten Tag der Schablone nach --heute; oeffnen bucht Fälliges automatisch",
-    Befehlsart::Schablonen, wiederholung};
-
 } // namespace
 
 Befehl befehlSchabloneBuchen() {
-    return kBuchen;
+    return {"schablone-buchen", "DATEI NR",
+            "bucht Schablone NR (ab 0) wie \"&Buchen\" im Fenster \"Schablonen\": "
+            "heutiges Datum, nächste Buchungsnummer; zeigt die neue Buchung",
+            Befehlsart::Schablonen, buchen};
 }
 Befehl befehlSchabloneLoeschen() {
-    return kLoeschen;
+    return {"schablone-loeschen", "DATEI NR",
+            "löscht Schablone NR nach der Frage \"Wollen Sie diese Schablone "
+            "wirklich löschen?\" (--antworten ja): der Betrag wird 0, der Satz bleibt",
+            Befehlsart::Schablonen, loeschen};
 }
 Befehl befehlSchabloneWiederholung() {
-    return kWiederholung;
+    return {"schablone-wiederholung", "DATEI NR (nie | monatlich | jaehrlich)",
+            "setzt die Wiederholung von Schablone NR wie der Dialog \"Wiederholung\": fällig ab "
+            "dem nächsten Tag der Schablone nach --heute; oeffnen bucht Fälliges automatisch",
+            Befehlsart::Schablonen, wiederholung};
 }
 
 } // namespace zalvor::cli

@@ -9,23 +9,18 @@ namespace zalvor::cli {
 namespace {
 
 int schablonen(Kontext& k) {
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
-    dateiLaden(k, datei, Befehlsart::Schablonen);
+    dateiLaden(k, k.args.letzte("DATEI"), Befehlsart::Schablonen);
     schablonenBefehl(k.sitzung, [&k](const Raster& r) { rasterAusgeben(k.out, k.format, r); });
     return kFertig;
 }
 
-const Befehl kSchablonen{
-    "schablonen", "DATEI",
-    "zeigt die Schablonen wie das Fenster \"Schablonen\" (Zeile NR ab 0); ohne Schablonen "
-    "dessen Hinweis, eine leere oder ganz gelöschte Schablonendatei wird dabei gelöscht",
-    Befehlsart::Schablonen, schablonen};
-
 } // namespace
 
 Befehl befehlSchablonen() {
-    return kSchablonen;
+    return {"schablonen", "DATEI",
+            "zeigt die Schablonen wie das Fenster \"Schablonen\" (Zeile NR ab 0); ohne Schablonen "
+            "dessen Hinweis, eine leere oder ganz gelöschte Schablonendatei wird dabei gelöscht",
+            Befehlsart::Schablonen, schablonen};
 }
 
 } // namespace zalvor::cli

@@ -9,12 +9,11 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zalvor::gui {
 
-TDMwSt::TDMwSt(QWidget* parent) : QDialog(parent) {
+TDMwSt::TDMwSt(QWidget* parent) : TWerteDialog(parent) {
     setObjectName(QStringLiteral("TDMwSt"));
     setWindowTitle(QStringLiteral("Mehrwertsteuer"));
 
@@ -33,12 +32,7 @@ TDMwSt::TDMwSt(QWidget* parent) : QDialog(parent) {
     form->addRow(QString(), CBAktiv);
 
     auto* knoepfe = new QDialogButtonBox;
-    BtnOk = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    BtnOk->setDefault(true);
-    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    hilfeKnopf(knoepfe, kHilfeMwSt);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    BtnOk = okAbbruchHilfe(this, knoepfe, kHilfeMwSt);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(text);
@@ -60,12 +54,7 @@ MwStEingaben TDMwSt::eingaben() const {
 
 bool mwstBefehl(Sitzung& s, QWidget* eltern) {
     TDMwSt dlg(eltern);
-    return mwstDialog(s.verein, s.person, [&dlg](MwStEingaben& e) {
-        dlg.fuellen(e);
-        bool ok = dlg.exec() == QDialog::Accepted;
-        e = dlg.eingaben();
-        return ok;
-    });
+    return mwstDialog(s.verein, s.person, [&dlg](MwStEingaben& e) { return dlg.abfragen(e); });
 }
 
 } // namespace zalvor::gui

@@ -3,26 +3,23 @@
 
 #include "core/entry/mwstsatz.h"
 #include "core/files/sitzung.h"
-
-#include <QDialog>
+#include "gui/common/wertedialog.h"
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace zalvor::gui {
 
-class TDMwSt : public QDialog {
+class TDMwSt : public TWerteDialog<MwStEingaben> {
     Q_OBJECT
   public:
     explicit TDMwSt(QWidget* parent = nullptr);
 
-    void fuellen(const MwStEingaben& e);
-    MwStEingaben eingaben() const;
+    void fuellen(const MwStEingaben& e) override;
+    MwStEingaben eingaben() const override;
 
     QLineEdit* EditSatz;
     QCheckBox* CBAktiv;
-    QPushButton* BtnOk;
 };
 
 // The menu command: the dialog until a valid rate is confirmed or it is cancelled.

@@ -27,7 +27,7 @@ QLabel* text(const QString& t) {
 
 } // namespace
 
-TDSetEuro::TDSetEuro(QWidget* parent) : QDialog(parent) {
+TDSetEuro::TDSetEuro(QWidget* parent) : TWerteDialog(parent) {
     setObjectName(QStringLiteral("TDSetEuro"));
     setWindowTitle(QStringLiteral("\"Alte\" Währung und Euro"));
     const int zeichen = fontMetrics().averageCharWidth();
@@ -142,12 +142,7 @@ WaehrungsEingaben TDSetEuro::eingaben() const {
 
 bool waehrungsBefehl(Sitzung& s, bool ausMenue, QWidget* eltern) {
     TDSetEuro dlg(eltern);
-    return waehrungsDialog(s, ausMenue, [&dlg](WaehrungsEingaben& e) {
-        dlg.fuellen(e);
-        bool ok = dlg.exec() == QDialog::Accepted;
-        e = dlg.eingaben();
-        return ok;
-    });
+    return waehrungsDialog(s, ausMenue, [&dlg](WaehrungsEingaben& e) { return dlg.abfragen(e); });
 }
 
 } // namespace zalvor::gui

@@ -2,29 +2,26 @@
 #pragma once
 
 #include "core/entry/waehrungspruefung.h"
-
-#include <QDialog>
+#include "gui/common/wertedialog.h"
 
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace zalvor::gui {
 
-class TDSetEuro : public QDialog {
+class TDSetEuro : public TWerteDialog<WaehrungsEingaben> {
     Q_OBJECT
   public:
     explicit TDSetEuro(QWidget* parent = nullptr);
 
     // The entries; their year texts count as accepted.
-    void fuellen(const WaehrungsEingaben& e);
-    WaehrungsEingaben eingaben() const;
+    void fuellen(const WaehrungsEingaben& e) override;
+    WaehrungsEingaben eingaben() const override;
 
     QComboBox* CBWaehrg;
     QLineEdit* EditKurs;
     QLineEdit* EditUJ;
     QLineEdit* EditUBis;
-    QPushButton* BtnOk;
 
   private:
     void jahrGeaendert(QLineEdit* feld, std::string& zuletzt);

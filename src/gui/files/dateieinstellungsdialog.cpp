@@ -33,7 +33,7 @@ void nehmen(const QTableWidget* raster, std::array<SetDefZeile, N>& zeilen) {
 
 } // namespace
 
-TDSetDef::TDSetDef(QWidget* parent) : QDialog(parent) {
+TDSetDef::TDSetDef(QWidget* parent) : TWerteDialog(parent) {
     setObjectName(QStringLiteral("TDSetDef"));
     setWindowTitle(ausAnsi(kSetDefTitel));
 
@@ -88,7 +88,7 @@ void TDSetDef::fuellen(const SetDefZellen& zellen) {
     SGAus->setFocus();
 }
 
-SetDefZellen TDSetDef::zellen() const {
+SetDefZellen TDSetDef::eingaben() const {
     SetDefZellen z;
     nehmen(SGAus, z.ausgaben);
     nehmen(SGEin, z.einnahmen);
@@ -107,9 +107,8 @@ void TDSetDef::accept() {
 bool einstellungenDialog(Sitzung& s, QWidget* eltern) {
     TDSetDef dlg(eltern);
     SetDefZellen zellen = setDefZellen(s.verein.def);
-    dlg.fuellen(zellen);
-    if (dlg.exec() != QDialog::Accepted) return false;
-    return setDefUebernehmen(dlg.zellen(), s.verein.datei.basisname, s.verein.def, s.person);
+    if (!dlg.abfragen(zellen)) return false;
+    return setDefUebernehmen(zellen, s.verein.datei.basisname, s.verein.def, s.person);
 }
 
 } // namespace zalvor::gui

@@ -3,27 +3,23 @@
 
 #include "core/files/dateieinstellungen.h"
 #include "core/files/sitzung.h"
-
-#include <QDialog>
-
-class QPushButton;
+#include "gui/common/wertedialog.h"
 
 namespace zalvor::gui {
 
 class TNamensraster;
 
-class TDSetDef : public QDialog {
+class TDSetDef : public TWerteDialog<SetDefZellen> {
     Q_OBJECT
   public:
     explicit TDSetDef(QWidget* parent = nullptr);
 
-    void fuellen(const SetDefZellen& zellen);
-    SetDefZellen zellen() const;
+    void fuellen(const SetDefZellen& zellen) override;
+    SetDefZellen eingaben() const override;
 
     TNamensraster* SGAus;
     TNamensraster* SGEin;
     TNamensraster* SGKonto;
-    QPushButton* BtnOk;
 
     void accept() override;
 };

@@ -69,13 +69,27 @@ QLabel* beschriftung(const QString& text, QWidget* feld) {
     return l;
 }
 
-QPushButton* hilfeOkAbbruch(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext) {
-    hilfeKnopf(knoepfe, kontext);
+namespace {
+
+QPushButton* okAbbruch(QDialog* dialog, QDialogButtonBox* knoepfe) {
     QPushButton* ok = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
     QObject::connect(knoepfe, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(knoepfe, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return ok;
+}
+
+} // namespace
+
+QPushButton* hilfeOkAbbruch(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext) {
+    hilfeKnopf(knoepfe, kontext);
+    return okAbbruch(dialog, knoepfe);
+}
+
+QPushButton* okAbbruchHilfe(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext) {
+    QPushButton* ok = okAbbruch(dialog, knoepfe);
+    hilfeKnopf(knoepfe, kontext);
     return ok;
 }
 

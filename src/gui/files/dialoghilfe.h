@@ -50,6 +50,8 @@ void hilfeTaste(QAbstractButton* knopf);
 // "&Hilfe", "OK" (the default button, accepts the dialog) and "&Abbruch" (rejects it) in that
 // order; returns the OK button.
 QPushButton* hilfeOkAbbruch(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext);
+// The same buttons with "&Hilfe" last.
+QPushButton* okAbbruchHilfe(QDialog* dialog, QDialogButtonBox* knoepfe, int kontext);
 
 // A push button with a role in the box (own texts with mnemonics instead of the standard ones).
 QPushButton* neuerKnopf(QDialogButtonBox* knoepfe, const QString& text, int rolle);

@@ -7,12 +7,11 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zalvor::gui {
 
-TDNJahr::TDNJahr(QWidget* parent) : QDialog(parent) {
+TDNJahr::TDNJahr(QWidget* parent) : TWerteDialog(parent) {
     setObjectName(QStringLiteral("TDNJahr"));
     setWindowTitle(QString::fromUtf8("Nächstes Jahr"));
     const int zeichen = fontMetrics().averageCharWidth();
@@ -32,12 +31,7 @@ TDNJahr::TDNJahr(QWidget* parent) : QDialog(parent) {
     hinweis->setMinimumWidth(zeichen * 45);
 
     auto* knoepfe = new QDialogButtonBox;
-    BtnOk = neuerKnopf(knoepfe, QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    BtnOk->setDefault(true);
-    neuerKnopf(knoepfe, QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
-    hilfeKnopf(knoepfe, kHilfeNaechstesJahr);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    BtnOk = okAbbruchHilfe(this, knoepfe, kHilfeNaechstesJahr);
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(text);
@@ -53,7 +47,7 @@ void TDNJahr::fuellen(const QString& jahr) {
     EditJahr->selectAll();
 }
 
-QString TDNJahr::jahr() const {
+QString TDNJahr::eingaben() const {
     return EditJahr->text();
 }
 

@@ -2,24 +2,21 @@
 #pragma once
 
 #include "core/files/naechstesjahr.h"
-
-#include <QDialog>
+#include "gui/common/wertedialog.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace zalvor::gui {
 
-class TDNJahr : public QDialog {
+class TDNJahr : public TWerteDialog<QString> {
     Q_OBJECT
   public:
     explicit TDNJahr(QWidget* parent = nullptr);
 
-    void fuellen(const QString& jahr);
-    QString jahr() const;
+    void fuellen(const QString& jahr) override;
+    QString eingaben() const override;
 
     QLineEdit* EditJahr;
-    QPushButton* BtnOk;
 };
 
 } // namespace zalvor::gui

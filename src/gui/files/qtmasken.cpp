@@ -29,9 +29,9 @@ QtMasken::anfangsbestaende(Sitzung& s, const std::array<std::string, 9>& vorher)
 
 std::optional<std::string> QtMasken::naechstesJahr(Sitzung&, const std::string& vorschlag) {
     TDNJahr dlg(eltern_);
-    dlg.fuellen(ausAnsi(vorschlag));
-    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
-    return nachAnsi(dlg.jahr());
+    QString jahr = ausAnsi(vorschlag);
+    if (!dlg.abfragen(jahr)) return std::nullopt;
+    return nachAnsi(jahr);
 }
 
 } // namespace zalvor::gui

@@ -35,7 +35,7 @@ QLineEdit* zahlfeld(const char* name) {
 
 } // namespace
 
-Tprintdlg::Tprintdlg(QWidget* parent) : QDialog(parent) {
+Tprintdlg::Tprintdlg(QWidget* parent) : TWerteDialog(parent) {
     setObjectName(QStringLiteral("Tprintdlg"));
     setWindowTitle(QStringLiteral("Druckoptionen"));
 

@@ -3,8 +3,8 @@
 
 #include "core/common/person.h"
 #include "core/printing/druckeinstellungen.h"
+#include "gui/common/wertedialog.h"
 
-#include <QDialog>
 #include <QFont>
 
 class QCheckBox;
@@ -15,13 +15,13 @@ class QRadioButton;
 
 namespace zalvor::gui {
 
-class Tprintdlg : public QDialog {
+class Tprintdlg : public TWerteDialog<Druckeingaben> {
     Q_OBJECT
   public:
     explicit Tprintdlg(QWidget* parent = nullptr);
 
-    void fuellen(const Druckeingaben& d);
-    Druckeingaben eingaben() const;
+    void fuellen(const Druckeingaben& d) override;
+    Druckeingaben eingaben() const override;
 
     QLineEdit* EditOben;
     QLineEdit* EditLinks;
@@ -34,7 +34,6 @@ class Tprintdlg : public QDialog {
     QPushButton* BtnSchrift1;
     QPushButton* BtnSchrift2;
     QPushButton* BtnDrucker;
-    QPushButton* BtnOk;
 
   private:
     void schriftWaehlen(Schrift& s);
