@@ -41,8 +41,7 @@ int regeln(Kontext& k) {
     const auto typ = k.args.wert("--typ");
     const auto seite = k.args.wert("--seite");
     const auto entfernen = k.args.wert("--entfernen");
-    const std::string datei = k.args.position("DATEI");
-    k.args.fertig();
+    const std::string datei = k.args.letzte("DATEI");
     if (muster.has_value() != typ.has_value())
         throw Aufruffehler("--hinzufuegen und --typ gehören zusammen");
     if (seite && !muster) throw Aufruffehler("--seite nur mit --hinzufuegen und --typ");
@@ -73,17 +72,14 @@ int regeln(Kontext& k) {
     return kFertig;
 }
 
-const Befehl kRegeln{"regeln",
-                     "DATEI [--hinzufuegen MUSTER --typ N [--seite E|A]] [--entfernen NR]",
-                     "zeigt die Zuordnungsregeln des Vereins (Muster => Typ, nach denen der "
-                     "Kontoauszug-Import nach einer Regeldatei Typen vorschlägt), fügt eine hinzu "
-                     "oder entfernt eine",
-                     Befehlsart::Zuordnungsregeln, regeln};
-
 } // namespace
 
 Befehl befehlRegeln() {
-    return kRegeln;
+    return {"regeln", "DATEI [--hinzufuegen MUSTER --typ N [--seite E|A]] [--entfernen NR]",
+            "zeigt die Zuordnungsregeln des Vereins (Muster => Typ, nach denen der "
+            "Kontoauszug-Import nach einer Regeldatei Typen vorschlägt), fügt eine hinzu "
+            "oder entfernt eine",
+            Befehlsart::Zuordnungsregeln, regeln};
 }
 
 } // namespace zalvor::cli

@@ -16,7 +16,7 @@ Abschluss abschlussErstellen(const Verein& v, const std::string& euroText, Perso
     // The file in pieces through one small buffer that stays in the cache.
     constexpr std::size_t kSaetzeJeStueck = 1024;
     std::vector<std::uint8_t> puffer(kSaetzeJeStueck * TBuchung::kGroesse);
-    Abschlusssummen summen;
+    Abschlusssummierer summierer(p.monat);
     {
         BinaerDatei datei(v.datei.dateiname(), BinaerDatei::Modus::Lesen);
         const std::uint64_t n = datei.groesse() / TBuchung::kGroesse;
@@ -24,13 +24,14 @@ Abschluss abschlussErstellen(const Verein& v, const std::string& euroText, Perso
             const auto stueck =
                 static_cast<std::size_t>(std::min<std::uint64_t>(kSaetzeJeStueck, n - i));
             datei.lesen(i * TBuchung::kGroesse, puffer.data(), stueck * TBuchung::kGroesse);
-            summenAddieren(summen, puffer.data(), stueck, p.monat);
+            summierer.addieren(puffer.data(), stueck);
         }
         datei.schliessen();
     }
     const long double forderung =
         forderungJePeriode(mitgliederLesen(v.dateien().mitglieder()), v.beitraege, v.def);
-    return abschlussRechnen(v.def, v.datei.jahr, euroText, summen, p, forderung, person);
+    return abschlussRechnen(v.def, v.datei.jahr, euroText, summierer.summen(), p, forderung,
+                            person);
 }
 
 } // namespace zalvor

@@ -20,10 +20,6 @@ void plus(long double& summe, long double betrag) {
     summe = durchReal6(summe + betrag);
 }
 
-void minus(long double& summe, long double betrag) {
-    summe = durchReal6(summe - betrag);
-}
-
 class Rechnung {
   public:
     Rechnung(const TDefinitionen& def, const std::string& jahr, const Abschlusssummen& summen,
@@ -137,49 +133,67 @@ std::optional<Perioden> periodenZaehlen(long double forderung, long double bezah
 } // namespace
 
 Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat) {
-    Abschlusssummen z;
-    summenAddieren(z, saetze, anzahl, monat);
-    return z;
+    Abschlusssummierer s(monat);
+    s.addieren(saetze, anzahl);
+    return s.summen();
 }
 
-void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat) {
+void Abschlusssummierer::addieren(const std::uint8_t* saetze, std::size_t anzahl) {
+    const int monat = monat_;
     for (std::size_t i = 0; i < anzahl; ++i) {
-        const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
+        const std::uint8_t* satz = saetze + i * TBuchung::kGroesse;
+        const Summenfelder b = TBuchung::summenfelder(satz);
         // A zero amount (a deleted booking among them) leaves every stored total as it is.
         if (b.betragNull()) continue;
-        const long double betrag = b.betrag();
+        const std::uint8_t* betrag = b.betragBytes();
         if (monat == 0 || b.monat() <= monat) {
             if (b.istUmbuchung()) {
-                if (kontoGueltig(b.kontoVon())) minus(z.konten[b.kontoVon()].real, betrag);
-                if (kontoGueltig(b.kontoNach())) plus(z.konten[b.kontoNach()].real, betrag);
+                if (kontoGueltig(b.kontoVon())) konten_[b.kontoVon()].real.addieren(betrag, true);
+                if (kontoGueltig(b.kontoNach())) konten_[b.kontoNach()].real.addieren(betrag);
             } else if (b.einnahme()) {
                 if (kontoGueltig(b.kontoNach())) {
-                    Tripel& k = z.konten[b.kontoNach()];
-                    plus(b.geplant() ? k.geplant : k.real, betrag);
+                    Paar& k = konten_[b.kontoNach()];
+                    (b.geplant() ? k.geplant : k.real).addieren(betrag);
                 }
             } else if (kontoGueltig(b.kontoVon())) {
-                Tripel& k = z.konten[b.kontoVon()];
-                minus(b.geplant() ? k.geplant : k.real, betrag);
+                Paar& k = konten_[b.kontoVon()];
+                (b.geplant() ? k.geplant : k.real).addieren(betrag, true);
             }
         }
         if (monat == 0 || b.monat() == monat) {
             if (!b.einnahme()) {
-                Tripel& t = z.ausgaben[b.typcode()];
-                plus(b.geplant() ? t.geplant : t.real, betrag);
+                Paar& t = ausgaben_[b.typcode()];
+                (b.geplant() ? t.geplant : t.real).addieren(betrag);
             }
             if (!b.anfangsbestand()) {
-                Tripel& t = z.einnahmen[b.typcode()];
+                Paar& t = einnahmen_[b.typcode()];
                 if (!b.geplant()) {
-                    if (b.typcode() == kCodeBeitrag || b.einnahme()) plus(t.real, betrag);
+                    if (b.typcode() == kCodeBeitrag || b.einnahme()) t.real.addieren(betrag);
                 } else if (b.einnahme()) {
-                    plus(t.geplant, betrag);
+                    t.geplant.addieren(betrag);
                 }
             }
         }
         if (!b.anfangsbestand() && !b.geplant() && b.typcode() == kCodeBeitrag && b.monat() >= 1 &&
             b.monat() <= 12)
-            plus(z.beitragJeMonat[b.monat()], betrag);
+            beitragJeMonat_[b.monat()].addieren(betrag);
     }
+}
+
+Abschlusssummen Abschlusssummierer::summen() const {
+    Abschlusssummen z;
+    const auto uebertragen = [](const auto& von, auto& nach) {
+        for (std::size_t i = 0; i < von.size(); ++i) {
+            nach[i].real = von[i].real.wert();
+            nach[i].geplant = von[i].geplant.wert();
+        }
+    };
+    uebertragen(konten_, z.konten);
+    uebertragen(ausgaben_, z.ausgaben);
+    uebertragen(einnahmen_, z.einnahmen);
+    for (std::size_t m = 0; m < beitragJeMonat_.size(); ++m)
+        z.beitragJeMonat[m] = beitragJeMonat_[m].wert();
+    return z;
 }
 
 Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat) {

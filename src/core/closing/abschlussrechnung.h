@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/closing/gruppensumme.h"
+#include "core/common/real6summe.h"
 #include "core/files/buchung.h"
 #include "core/files/definitionen.h"
 
@@ -31,8 +32,24 @@ struct Abschlusssummen {
 // One pass over the records' bytes (`anzahl` whole records) in file order feeding every
 // accumulator; only the fields a closing sums are decoded.
 Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat);
-// Continues the pass with the next records of the file.
-void summenAddieren(Abschlusssummen& z, const std::uint8_t* saetze, std::size_t anzahl, int monat);
+// The same pass fed piece by piece: the records of the file in their order.
+class Abschlusssummierer {
+  public:
+    explicit Abschlusssummierer(int monat) : monat_(monat) {}
+    void addieren(const std::uint8_t* saetze, std::size_t anzahl);
+    Abschlusssummen summen() const;
+
+  private:
+    struct Paar {
+        Real6Summe real;
+        Real6Summe geplant;
+    };
+    int monat_;
+    std::array<Paar, kKonten + 1> konten_{};
+    std::array<Paar, 256> ausgaben_{};
+    std::array<Paar, 256> einnahmen_{};
+    std::array<Real6Summe, 13> beitragJeMonat_{};
+};
 // The same over decoded records.
 Abschlusssummen summenBilden(const std::vector<TBuchung>& buchungen, int monat);
 

@@ -22,6 +22,7 @@ class Summenfelder {
     // Zero is also the amount of a deleted booking.
     bool betragNull() const { return s_[36] == 0; }
     long double betrag() const { return Real6::wertAus(s_ + 36); }
+    const std::uint8_t* betragBytes() const { return s_ + 36; }
     bool anfangsbestand() const { return s_[47] == 2 && s_[48] == 'A' && s_[49] == 'B'; } // "AB"
     std::uint8_t kontoVon() const { return s_[68]; }
     std::uint8_t kontoNach() const { return s_[69]; }
