@@ -47,6 +47,19 @@ inline long double ausBits(std::uint64_t mantisse, std::uint16_t vorzeichenExpon
     return wert;
 }
 
+// The five fraction bytes after the exponent byte, least significant first (one load on a
+// little-endian host).
+inline std::uint64_t bruchfeld(const std::uint8_t* sechs) {
+    std::uint64_t feld = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&feld, sechs + 1, 5);
+    } else {
+        for (int i = 0; i < 5; ++i)
+            feld |= std::uint64_t{sechs[1 + i]} << (8 * i);
+    }
+    return feld;
+}
+
 // The cases the bits do not handle: other formats, zero, subnormal, infinite, NaN, and
 // exponents at the ends of the range.
 long double durchReal6Allgemein(long double wert);
@@ -85,14 +98,7 @@ inline long double Real6::wertAus(const std::uint8_t* sechs) {
         return real6intern::wertAllgemein(r);
     }
     if (sechs[0] == 0) return 0.0L;
-    // The five fraction bytes, least significant first (one load on a little-endian host).
-    std::uint64_t feld = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&feld, sechs + 1, 5);
-    } else {
-        for (int i = 0; i < 5; ++i)
-            feld |= std::uint64_t{sechs[1 + i]} << (8 * i);
-    }
+    const std::uint64_t feld = real6intern::bruchfeld(sechs);
     const bool negativ = (feld & real6intern::kVersteckt) != 0;
     const std::uint64_t mantisse = (feld & (real6intern::kVersteckt - 1)) | real6intern::kVersteckt;
     return real6intern::ausBits(

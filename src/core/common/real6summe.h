@@ -21,6 +21,16 @@ namespace real6intern {
 inline constexpr std::uint64_t kFuehrend = std::uint64_t{1} << 39;
 // GCC's and Clang's 128-bit integer: the exact sum of two totals needs up to 103 bits.
 __extension__ typedef unsigned __int128 U128;
+
+// The magnitude of (na ? -a : a) + (nb ? -b : b); `negativ` becomes its sign unless it is 0.
+template <class Z>
+Z betragsSumme(Z a, Z b, bool na, bool nb, bool& negativ) {
+    negativ = na;
+    if (na == nb) return a + b;
+    if (a >= b) return a - b;
+    negativ = nb;
+    return b - a;
+}
 } // namespace real6intern
 
 class Real6Summe {
@@ -34,6 +44,8 @@ class Real6Summe {
 
   private:
     void ueberGleitkomma(const std::uint8_t* betrag6, bool abziehen);
+    void nullSetzen();
+    bool ablegen(std::uint64_t q, int oben, int eb, bool negativ);
 
     std::uint64_t mantisse_ = 0; // 40 bits with the leading one; 0: the total is 0
     int exponent_ = 0;           // as stored in byte 0
@@ -47,14 +59,7 @@ inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
         return;
     }
     if (betrag6[0] == 0) return; // x + 0 is x again
-    // The five fraction bytes, least significant first (one load on a little-endian host).
-    std::uint64_t feld = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&feld, betrag6 + 1, 5);
-    } else {
-        for (int i = 0; i < 5; ++i)
-            feld |= std::uint64_t{betrag6[1 + i]} << (8 * i);
-    }
+    const std::uint64_t feld = real6intern::bruchfeld(betrag6);
     std::uint64_t mb = (feld & (real6intern::kFuehrend - 1)) | real6intern::kFuehrend;
     int eb = betrag6[0];
     bool nb = ((feld & real6intern::kFuehrend) != 0) != abziehen;
@@ -75,60 +80,20 @@ inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
     }
     const int abstand = ea - eb;
     if (abstand > 62) return ueberGleitkomma(betrag6, abziehen);
+    bool negativ = na;
     if (abstand <= 23) {
         // The common case: the exact sum has at most 64 bits, so the extended format holds
         // it without rounding.
-        const std::uint64_t a = ma << abstand;
-        std::uint64_t x;
-        bool negativ = na;
-        if (na == nb) {
-            x = a + mb;
-        } else if (a >= mb) {
-            x = a - mb;
-        } else {
-            x = mb - a;
-            negativ = nb;
-        }
-        if (x == 0) {
-            mantisse_ = 0;
-            negativ_ = false;
-            return;
-        }
-        int oben = 63 - std::countl_zero(x);
-        const std::uint64_t q = x << (63 - oben);
-        const std::uint64_t gerundet = q + (std::uint64_t{1} << 23);
-        std::uint64_t m40;
-        if (gerundet < q) {
-            m40 = real6intern::kFuehrend;
-            ++oben;
-        } else {
-            m40 = gerundet >> 24;
-        }
-        const int exponent = eb + oben - 39;
-        if (exponent < 3 || exponent > 252) return ueberGleitkomma(betrag6, abziehen);
-        mantisse_ = m40;
-        exponent_ = exponent;
-        negativ_ = negativ;
+        const std::uint64_t x = real6intern::betragsSumme(ma << abstand, mb, na, nb, negativ);
+        if (x == 0) return nullSetzen();
+        const int oben = 63 - std::countl_zero(x);
+        if (!ablegen(x << (63 - oben), oben, eb, negativ)) ueberGleitkomma(betrag6, abziehen);
         return;
     }
     // The exact sum in units of the smaller operand's last bit: below 2^103.
-    const real6intern::U128 a = real6intern::U128{ma} << abstand;
-    const real6intern::U128 b = mb;
-    real6intern::U128 x;
-    bool negativ = na;
-    if (na == nb) {
-        x = a + b;
-    } else if (a >= b) {
-        x = a - b;
-    } else {
-        x = b - a;
-        negativ = nb;
-    }
-    if (x == 0) { // exact cancellation gives +0
-        mantisse_ = 0;
-        negativ_ = false;
-        return;
-    }
+    using real6intern::U128;
+    const U128 x = real6intern::betragsSumme(U128{ma} << abstand, U128{mb}, na, nb, negativ);
+    if (x == 0) return nullSetzen();
     const auto hoch = static_cast<std::uint64_t>(x >> 64);
     int oben = hoch != 0 ? 127 - std::countl_zero(hoch)
                          : 63 - std::countl_zero(static_cast<std::uint64_t>(x));
@@ -137,8 +102,8 @@ inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
     if (oben > 63) {
         const int weg = oben - 63;
         q = static_cast<std::uint64_t>(x >> weg);
-        const real6intern::U128 rest = x & ((real6intern::U128{1} << weg) - 1);
-        const real6intern::U128 halb = real6intern::U128{1} << (weg - 1);
+        const U128 rest = x & ((U128{1} << weg) - 1);
+        const U128 halb = U128{1} << (weg - 1);
         if (rest > halb || (rest == halb && (q & 1) != 0)) {
             if (++q == 0) {
                 q = std::uint64_t{1} << 63;
@@ -148,7 +113,19 @@ inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
     } else {
         q = static_cast<std::uint64_t>(x) << (63 - oben);
     }
-    // To the 40 bits of the 6-byte format, half away from zero.
+    if (!ablegen(q, oben, eb, negativ)) ueberGleitkomma(betrag6, abziehen);
+}
+
+// Exact cancellation gives +0.
+inline void Real6Summe::nullSetzen() {
+    mantisse_ = 0;
+    negativ_ = false;
+}
+
+// `q`: 64 bits with the leading one, which stands at bit `oben` of the exact sum in units of
+// the last bit of a mantissa of exponent `eb`. Rounded to the 40 bits of the 6-byte format,
+// half away from zero; false near the ends of the exponent range.
+inline bool Real6Summe::ablegen(std::uint64_t q, int oben, int eb, bool negativ) {
     const std::uint64_t gerundet = q + (std::uint64_t{1} << 23);
     std::uint64_t m40;
     if (gerundet < q) {
@@ -158,10 +135,11 @@ inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
         m40 = gerundet >> 24;
     }
     const int exponent = eb + oben - 39;
-    if (exponent < 3 || exponent > 252) return ueberGleitkomma(betrag6, abziehen);
+    if (exponent < 3 || exponent > 252) return false;
     mantisse_ = m40;
     exponent_ = exponent;
     negativ_ = negativ;
+    return true;
 }
 
 } // namespace zalvor
