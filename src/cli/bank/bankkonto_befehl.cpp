@@ -1,4 +1,5 @@
 // zalvor-cli bankkonto: the IBAN and bank name of the accounts.
+#include "cli/common/abweisung.h"
 #include "cli/common/ausgabe.h"
 #include "cli/common/befehl.h"
 #include "cli/common/dateiargument.h"
@@ -9,12 +10,6 @@
 namespace zalvor::cli {
 
 namespace {
-
-bool abgewiesen(Kontext& k, const std::string& meldung) {
-    if (meldung.empty()) return false;
-    k.sitzung.person.meldung(A("Fehler!"), meldung, Symbol::Fehler);
-    return true;
-}
 
 int bankkonto(Kontext& k) {
     const auto [konto, iban, bank, entfernen] =
@@ -29,12 +24,14 @@ int bankkonto(Kontext& k) {
     const bool aendern = konto || entfernen;
     const std::string pfad = k.sitzung.verein.dateien().datenbank();
     auto db = aendern ? Datenbank::schreiben(pfad) : Datenbank::lesen(pfad);
-    if (abgewiesen(k, db.meldung())) return kAbgelehnt;
+    if (abweisungGemeldet(k, db.meldung())) return kAbgelehnt;
     if (aendern) {
         Transaktion t(*db);
-        if (entfernen && abgewiesen(k, bankkontoEntfernen(t, weg).meldung())) return kAbgelehnt;
+        if (entfernen && abweisungGemeldet(k, bankkontoEntfernen(t, weg).meldung()))
+            return kAbgelehnt;
         if (konto &&
-            abgewiesen(k, bank::bankkontoEintragen(t, nummer, *iban, bank.value_or("")).meldung()))
+            abweisungGemeldet(
+                k, bank::bankkontoEintragen(t, nummer, *iban, bank.value_or("")).meldung()))
             return kAbgelehnt;
         t.festschreiben();
     }

@@ -1,5 +1,6 @@
 // zalvor-cli regeln: the club's stored assignment rules, tried by the statement import after
 // those of a rules file.
+#include "cli/common/abweisung.h"
 #include "cli/common/ausgabe.h"
 #include "cli/common/befehl.h"
 #include "cli/common/dateiargument.h"
@@ -15,12 +16,6 @@
 namespace zalvor::cli {
 
 namespace {
-
-bool abgewiesen(Kontext& k, const std::string& meldung) {
-    if (meldung.empty()) return false;
-    k.sitzung.person.meldung(A("Fehler!"), meldung, Symbol::Fehler);
-    return true;
-}
 
 std::optional<Seite> seiteOption(const std::optional<std::string>& seite) {
     if (!seite) return std::nullopt;
@@ -56,15 +51,17 @@ int regeln(Kontext& k) {
     const bool aendern = muster || entfernen;
     const std::string pfad = k.sitzung.verein.dateien().datenbank();
     auto db = aendern ? Datenbank::schreiben(pfad) : Datenbank::lesen(pfad);
-    if (abgewiesen(k, db.meldung())) return kAbgelehnt;
+    if (abweisungGemeldet(k, db.meldung())) return kAbgelehnt;
     const TDefinitionen& def = k.sitzung.verein.def;
     if (!aendern) {
         rasterAusgeben(k.out, k.format, bank::regelnRaster(gespeicherteRegeln(*db), def));
         return kFertig;
     }
     Transaktion t(*db);
-    if (entfernen && abgewiesen(k, bank::regelEntfernen(t, weg).meldung())) return kAbgelehnt;
-    if (muster && abgewiesen(k, bank::regelHinzufuegen(t, neu, def).meldung())) return kAbgelehnt;
+    if (entfernen && abweisungGemeldet(k, bank::regelEntfernen(t, weg).meldung()))
+        return kAbgelehnt;
+    if (muster && abweisungGemeldet(k, bank::regelHinzufuegen(t, neu, def).meldung()))
+        return kAbgelehnt;
     // Built before the commit, so that nothing read after it can fail the command.
     const Raster raster = bank::regelnRaster(gespeicherteRegeln(*db), def);
     t.festschreiben();
