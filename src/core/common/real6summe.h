@@ -10,13 +10,6 @@
 
 namespace zalvor {
 
-// The value of durchReal6(summe + betrag) after each addition, bit for bit. In the extended
-// format the sum is computed on integers: the exact sum rounded to the 64 bits of the
-// extended format (to nearest, ties to even) and then to the 40 of the 6-byte format (half
-// away from zero), as the two roundings of the floating-point path do. A closing adds every
-// booking into two or three totals, and there the round trips between the extended format
-// and its bits cost more than the additions. Sums near the ends of the exponent range, and
-// other formats, take the floating-point path itself.
 namespace real6intern {
 inline constexpr std::uint64_t kFuehrend = std::uint64_t{1} << 39;
 // GCC's and Clang's 128-bit integer: the exact sum of two totals needs up to 103 bits.
@@ -33,6 +26,13 @@ Z betragsSumme(Z a, Z b, bool na, bool nb, bool& negativ) {
 }
 } // namespace real6intern
 
+// The value of durchReal6(summe + betrag) after each addition, bit for bit. In the extended
+// format the sum is computed on integers: the exact sum rounded to the 64 bits of the
+// extended format (to nearest, ties to even) and then to the 40 of the 6-byte format (half
+// away from zero), as the two roundings of the floating-point path do. A closing adds every
+// booking into two or three totals, and there the round trips between the extended format
+// and its bits cost more than the additions. Sums near the ends of the exponent range, and
+// other formats, take the floating-point path itself.
 class Real6Summe {
   public:
     Real6Summe() = default;
