@@ -32,7 +32,8 @@ Z betragsSumme(Z a, Z b, bool na, bool nb, bool& negativ) {
 // away from zero), as the two roundings of the floating-point path do. A closing adds every
 // booking into two or three totals, and there the round trips between the extended format
 // and its bits cost more than the additions. Sums near the ends of the exponent range, and
-// other formats, take the floating-point path itself.
+// other formats, take the floating-point path itself. The total is always a value of the
+// 6-byte format, so its fields hold it on every platform.
 class Real6Summe {
   public:
     Real6Summe() = default;
@@ -50,7 +51,6 @@ class Real6Summe {
     std::uint64_t mantisse_ = 0; // 40 bits with the leading one; 0: the total is 0
     int exponent_ = 0;           // as stored in byte 0
     bool negativ_ = false;
-    long double gleitkomma_ = 0; // the total where the extended format is not at hand
 };
 
 inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
