@@ -12,10 +12,6 @@ namespace zalvor {
 
 namespace {
 
-bool kontoGueltig(int k) {
-    return k >= 1 && k <= kKonten;
-}
-
 void plus(long double& summe, long double betrag) {
     summe = durchReal6(summe + betrag);
 }
@@ -139,42 +135,50 @@ Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int
 }
 
 void Abschlusssummierer::addieren(const std::uint8_t* saetze, std::size_t anzahl) {
+    kontenAddieren(saetze, anzahl);
+    typenAddieren(saetze, anzahl);
+}
+
+// Income or expense, booked or planned, vary from record to record without a pattern a branch
+// predictor could learn; both loops select the total by index instead.
+void Abschlusssummierer::kontenAddieren(const std::uint8_t* saetze, std::size_t anzahl) {
+    const int monat = monat_;
+    // An account byte outside 1..9 goes to slot 0, which no closing reads.
+    const auto konto = [](std::uint8_t k) { return k >= 1 && k <= kKonten ? k : 0; };
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
+        // A zero amount (a deleted booking among them) leaves every stored total as it is.
+        if (b.betragNull() || (monat != 0 && b.monat() > monat)) continue;
+        const std::uint8_t* betrag = b.betragBytes();
+        if (b.istUmbuchung()) {
+            konten_[konto(b.kontoVon())][0].addieren(betrag, true);
+            konten_[konto(b.kontoNach())][0].addieren(betrag);
+        } else {
+            const bool einnahme = b.einnahme();
+            konten_[konto(einnahme ? b.kontoNach() : b.kontoVon())][b.geplant() ? 1 : 0].addieren(
+                betrag, !einnahme);
+        }
+    }
+}
+
+void Abschlusssummierer::typenAddieren(const std::uint8_t* saetze, std::size_t anzahl) {
     const int monat = monat_;
     for (std::size_t i = 0; i < anzahl; ++i) {
-        const std::uint8_t* satz = saetze + i * TBuchung::kGroesse;
-        const Summenfelder b = TBuchung::summenfelder(satz);
-        // A zero amount (a deleted booking among them) leaves every stored total as it is.
+        const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
         if (b.betragNull()) continue;
         const std::uint8_t* betrag = b.betragBytes();
-        if (monat == 0 || b.monat() <= monat) {
-            if (b.istUmbuchung()) {
-                if (kontoGueltig(b.kontoVon())) konten_[b.kontoVon()].real.addieren(betrag, true);
-                if (kontoGueltig(b.kontoNach())) konten_[b.kontoNach()].real.addieren(betrag);
-            } else if (b.einnahme()) {
-                if (kontoGueltig(b.kontoNach())) {
-                    Paar& k = konten_[b.kontoNach()];
-                    (b.geplant() ? k.geplant : k.real).addieren(betrag);
-                }
-            } else if (kontoGueltig(b.kontoVon())) {
-                Paar& k = konten_[b.kontoVon()];
-                (b.geplant() ? k.geplant : k.real).addieren(betrag, true);
-            }
-        }
+        const bool einnahme = b.einnahme();
+        const std::size_t geplant = b.geplant() ? 1 : 0;
+        const bool anfangsbestand = b.anfangsbestand();
+        const std::uint8_t typ = b.typcode();
         if (monat == 0 || b.monat() == monat) {
-            if (!b.einnahme()) {
-                Paar& t = ausgaben_[b.typcode()];
-                (b.geplant() ? t.geplant : t.real).addieren(betrag);
-            }
-            if (!b.anfangsbestand()) {
-                Paar& t = einnahmen_[b.typcode()];
-                if (!b.geplant()) {
-                    if (b.typcode() == kCodeBeitrag || b.einnahme()) t.real.addieren(betrag);
-                } else if (b.einnahme()) {
-                    t.geplant.addieren(betrag);
-                }
-            }
+            if (!einnahme || !anfangsbestand)
+                (einnahme ? einnahmen_ : ausgaben_)[typ][geplant].addieren(betrag);
+            // A refunded contribution also lowers the contributions received.
+            if (!einnahme && typ == kCodeBeitrag && geplant == 0 && !anfangsbestand)
+                einnahmen_[typ][0].addieren(betrag);
         }
-        if (!b.anfangsbestand() && !b.geplant() && b.typcode() == kCodeBeitrag && b.monat() >= 1 &&
+        if (!anfangsbestand && geplant == 0 && typ == kCodeBeitrag && b.monat() >= 1 &&
             b.monat() <= 12)
             beitragJeMonat_[b.monat()].addieren(betrag);
     }
@@ -184,11 +188,12 @@ Abschlusssummen Abschlusssummierer::summen() const {
     Abschlusssummen z;
     const auto uebertragen = [](const auto& von, auto& nach) {
         for (std::size_t i = 0; i < von.size(); ++i) {
-            nach[i].real = von[i].real.wert();
-            nach[i].geplant = von[i].geplant.wert();
+            nach[i].real = von[i][0].wert();
+            nach[i].geplant = von[i][1].wert();
         }
     };
     uebertragen(konten_, z.konten);
+    z.konten[0] = {}; // the bookings with an account byte outside 1..9
     uebertragen(ausgaben_, z.ausgaben);
     uebertragen(einnahmen_, z.einnahmen);
     for (std::size_t m = 0; m < beitragJeMonat_.size(); ++m)

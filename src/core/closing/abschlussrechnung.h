@@ -32,18 +32,21 @@ struct Abschlusssummen {
 // One pass over the records' bytes (`anzahl` whole records) in file order feeding every
 // accumulator; only the fields a closing sums are decoded.
 Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int monat);
+// The same pass over a booking file, read piece by piece.
+Abschlusssummen summenAusDatei(const std::string& datei, int monat);
 // The same pass fed piece by piece: the records of the file in their order.
 class Abschlusssummierer {
   public:
     explicit Abschlusssummierer(int monat) : monat_(monat) {}
     void addieren(const std::uint8_t* saetze, std::size_t anzahl);
+    // The two halves of `addieren`. They share no total, so each may run on its own thread
+    // as long as each sees the records in file order.
+    void kontenAddieren(const std::uint8_t* saetze, std::size_t anzahl);
+    void typenAddieren(const std::uint8_t* saetze, std::size_t anzahl);
     Abschlusssummen summen() const;
 
   private:
-    struct Paar {
-        Real6Summe real;
-        Real6Summe geplant;
-    };
+    using Paar = std::array<Real6Summe, 2>; // booked, planned
     int monat_;
     std::array<Paar, kKonten + 1> konten_{};
     std::array<Paar, 256> ausgaben_{};

@@ -5,11 +5,14 @@
 
 #include "core/closing/abschlussbericht.h"
 #include "core/closing/grafikdaten.h"
+#include "core/common/dateisystem.h"
+#include "core/common/fehler.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/buchungsdatei.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <random>
 
@@ -88,9 +91,9 @@ void schreiben(const std::string& datei, const std::vector<TBuchung>& buchungen)
     test::bytesSchreiben(datei, bytes);
 }
 
-TEST(Abschluss, EinLesedurchgangGleichtDerWoertlichenRechnungBitFuerBit) {
-    test::TempVerzeichnis dir;
-    const std::string datei = dir.datei("Zufall.26");
+// Random records: every type, account and month byte, a third of them planned, some opening
+// balances and deleted ones.
+std::vector<TBuchung> zufallsbuchungen() {
     std::mt19937 zufall(20260308);
     std::uniform_int_distribution<int> code(0, 54), konto(0, 10), monat(0, 13), cent(-5000, 900000);
     std::vector<TBuchung> buchungen;
@@ -108,6 +111,13 @@ TEST(Abschluss, EinLesedurchgangGleichtDerWoertlichenRechnungBitFuerBit) {
         if (i % 50 == 0) b.betrag = Real6{};
         buchungen.push_back(b);
     }
+    return buchungen;
+}
+
+TEST(Abschluss, EinLesedurchgangGleichtDerWoertlichenRechnungBitFuerBit) {
+    test::TempVerzeichnis dir;
+    const std::string datei = dir.datei("Zufall.26");
+    const std::vector<TBuchung> buchungen = zufallsbuchungen();
     schreiben(datei, buchungen);
     for (int m : {0, 1, 3, 12}) {
         const Abschlusssummen z = summenBilden(alleBuchungenLesen(datei), m);
@@ -128,6 +138,29 @@ TEST(Abschluss, EinLesedurchgangGleichtDerWoertlichenRechnungBitFuerBit) {
         for (int vm = 1; vm <= 12; ++vm)
             EXPECT_EQ(z.beitragJeMonat[static_cast<std::size_t>(vm)], w.einnahme(22, vm).real);
     }
+}
+
+// The program reads the file in pieces and adds accounts and types on two threads.
+TEST(Abschluss, DateiInStueckenGleichtEinemDurchgangUndMeldetLesefehler) {
+    test::TempVerzeichnis dir;
+    const std::string datei = dir.datei("Zufall.26");
+    const std::vector<TBuchung> buchungen = zufallsbuchungen();
+    schreiben(datei, buchungen);
+    for (int m : {0, 3}) {
+        const Abschlusssummen a = summenAusDatei(datei, m);
+        const Abschlusssummen b = summenBilden(buchungen, m);
+        for (std::size_t k = 1; k <= 9; ++k)
+            bitgleich(a.konten[k], b.konten[k], "Konto " + std::to_string(k));
+        for (std::size_t c = 0; c < 256; ++c) {
+            bitgleich(a.ausgaben[c], b.ausgaben[c], "Ausgabe " + std::to_string(c));
+            bitgleich(a.einnahmen[c], b.einnahmen[c], "Einnahme " + std::to_string(c));
+        }
+        EXPECT_EQ(a.beitragJeMonat, b.beitragJeMonat);
+    }
+    testhaken::fehlerBeiSchritt(5, EIO);
+    EXPECT_THROW(summenAusDatei(datei, 0), EAFehler);
+    EXPECT_EQ(testhaken::ausgeloesterFehler(), testhaken::Vorgang::Lesen);
+    testhaken::zuruecksetzen();
 }
 
 class Fenster : public ::testing::Test {
