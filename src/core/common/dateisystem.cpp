@@ -2,11 +2,11 @@
 #include "core/common/dateisystem.h"
 
 #include "core/common/fehler.h"
+#include "core/common/ordnerliste.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -255,19 +255,11 @@ std::string dateinameTeil(const std::string& pfad) {
 
 std::string aufgeloest(const std::string& pfad) {
     if (dateiExistiert(pfad)) return pfad;
-    std::string verzeichnis = verzeichnisTeil(pfad);
-    std::string name = dateinameTeil(pfad);
-    DIR* d = ::opendir(verzeichnis.empty() ? "." : verzeichnis.c_str());
-    if (d == nullptr) return pfad;
-    std::string treffer;
-    while (dirent* e = ::readdir(d)) {
-        if (::strcasecmp(e->d_name, name.c_str()) == 0) {
-            treffer = verzeichnis + e->d_name;
-            break;
-        }
-    }
-    ::closedir(d);
-    return treffer.empty() ? pfad : treffer;
+    const std::string verzeichnis = verzeichnisTeil(pfad);
+    const std::string name = dateinameTeil(pfad);
+    for (const std::string& n : ordnerNamen(verzeichnis))
+        if (::strcasecmp(n.c_str(), name.c_str()) == 0) return verzeichnis + n;
+    return pfad;
 }
 
 void dateiLoeschen(const std::string& pfad) {

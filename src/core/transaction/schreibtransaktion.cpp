@@ -3,9 +3,12 @@
 
 #include "core/common/fehler.h"
 #include "core/common/gesperrtmeldung.h"
+#include "core/common/ordnerliste.h"
 #include "core/common/waehrung.h"
 #include "core/common/zeichensatz.h"
 #include "core/files/sitzung.h"
+
+#include <unordered_set>
 
 namespace zalvor {
 
@@ -135,9 +138,13 @@ bool liegengebliebeneJournale(Sitzung& s) {
     const std::string& basis = s.verein.datei.basisname;
     if (basis.empty()) return false;
     std::vector<std::pair<std::string, std::string>> orte; // journal, lock
+    // One look at the folder instead of a hundred at names that are almost never there.
+    const std::vector<std::string> namen = ordnerNamen(verzeichnisTeil(basis));
+    const std::unordered_set<std::string> vorhanden(namen.begin(), namen.end());
     for (int jahr = 0; jahr < 100; ++jahr) {
         const Dateisatz d(basis, zweistellig(jahr));
-        if (dateiExistiert(d.journal())) orte.emplace_back(d.journal(), d.sperre());
+        if (vorhanden.contains(dateinameTeil(d.journal())) && dateiExistiert(d.journal()))
+            orte.emplace_back(d.journal(), d.sperre());
     }
     const Dateisatz ordner = ordnerDateisatz(verzeichnisTeil(basis));
     if (dateiExistiert(ordner.journal())) orte.emplace_back(ordner.journal(), ordner.sperre());
