@@ -112,6 +112,9 @@ Ergebnis<Importplan> importPlanen(const Verein& v, const Datenbank& db,
     p.hinweise = std::move(gelesen.hinweise);
     const int jahr = volljahr(v.datei.jahr);
     const std::string waehrung = dateiwaehrung(v);
+    // The open imports, the booked keys, the accounts and what the assigners look up per
+    // line, all from one state of the database.
+    const Lesetransaktion lesen(db);
     const auto klaerungen = offeneImporteKlaeren(db, v.datei.jahr, saetze);
     auto gebucht = gebuchteSchluessel(db, v.datei.jahr, klaerungen);
     const Lerngedaechtnis gedaechtnis(std::vector<TBuchung>(saetze.begin(), saetze.end()));
