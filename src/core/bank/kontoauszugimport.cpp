@@ -117,7 +117,11 @@ Ergebnis<Importplan> importPlanen(const Verein& v, const Datenbank& db,
     const Lesetransaktion lesen(db);
     const auto klaerungen = offeneImporteKlaeren(db, v.datei.jahr, saetze);
     auto gebucht = gebuchteSchluessel(db, v.datei.jahr, klaerungen);
-    const Lerngedaechtnis gedaechtnis(std::vector<TBuchung>(saetze.begin(), saetze.end()));
+    const Lerngedaechtnis gedaechtnis(saetze);
+    std::size_t zeilen = 0;
+    for (const Kontoauszug& a : gelesen.auszuege)
+        zeilen += a.zeilen.size();
+    p.zeilen.reserve(zeilen);
     for (Kontoauszug& a : gelesen.auszuege) {
         std::optional<int> konto = wahl.konto;
         if (!konto) konto = kontoZurIban(db, kontoIban(a.iban));
