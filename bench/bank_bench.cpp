@@ -1,12 +1,16 @@
 // Bank statements: a camt.053 year statement of 5,000 entries read, and its lines assigned
-// against a booking file of 60,000 records (learned types, rules, booking fields, keys).
+// against a booking file of 60,000 records (learned types, rules, booking fields, keys); the
+// whole import command for that statement and for the credits of a direct debit.
 #include "core/bank/auszugbuchung.h"
 #include "core/bank/auszugeinlesen.h"
 #include "core/bank/dublette.h"
 #include "core/bank/zuordnung.h"
 #include "core/common/zeichensatz.h"
+#include "core/database/bankkonten.h"
+#include "core/database/mandate.h"
 #include "core/files/dateisatz.h"
 #include "core/files/definitionen.h"
+#include "core/members/mitgliedsdatei.h"
 
 #include "benchdaten.h"
 
@@ -14,6 +18,7 @@
 
 #include <cstdio>
 #include <random>
+#include <stdexcept>
 
 namespace zalvor::bench {
 namespace {
@@ -168,6 +173,121 @@ void ProzessZalvorCliImport(benchmark::State& state) {
     state.counters["Buchungen"] = kBuchungen;
 }
 BENCHMARK(ProzessZalvorCliImport)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+constexpr int kMitglieder = 5000;
+
+// 5,000 members owing the standard rate of 50.00, each with a mandate; account 2 with the
+// club's IBAN collects. Returns the booking file's name.
+std::string lastschriftvereinEinrichten(Arbeitsordner& o) {
+    o.fuellen(daten().buchungen);
+    o.s.verein.def.waehrung.Kurs = 1.95583L;
+    o.s.verein.def.konten.fill("Bank");
+    o.s.verein.def.mitgliedEinstellung = 2;
+    o.s.verein.def.standardBeitrag = 50;
+    definitionenSchreiben(o.s.verein.datei.basisname, o.s.verein.def, o.person);
+    std::vector<TMitglied> kartei;
+    for (int i = 0; i < kMitglieder; ++i) {
+        TMitglied m;
+        m.nachname.setze("Name" + std::to_string(10000 + i));
+        m.vorname.setze("Vorname");
+        kartei.push_back(m);
+    }
+    const Dateisatz satz = o.s.verein.dateien();
+    mitgliederSchreiben(satz.mitglieder(), kartei);
+    auto db = Datenbank::schreiben(satz.datenbank());
+    if (!db) throw std::runtime_error("Vereinsdatenbank");
+    Transaktion t(*db);
+    if (!bankkontoSetzen(t, 2, "DE89370400440532013000", "") ||
+        !glaeubigerSetzen(t, {"DE98ZZZ09999999999", "Turnverein 1911 e.V.", 2}))
+        throw std::runtime_error("Bankkonto");
+    for (std::size_t i = 0; i < kartei.size(); ++i) {
+        Mandat m;
+        m.iban = "DE02120300000000202051";
+        m.inhaber = "Vorname Name" + std::to_string(10000 + i);
+        m.referenz = "MGL-" + std::to_string(10000 + i);
+        m.unterschrieben = {2025, 6, 1};
+        if (!mandatSetzen(t, mitgliedsschluessel(kartei, i), m)) throw std::runtime_error("Mandat");
+    }
+    t.festschreiben();
+    return o.s.verein.datei.dateiname();
+}
+
+// The bank's statement of the direct debit: one credit per debit the database recorded,
+// with its end-to-end id and amount.
+std::string gutschriftenAuszug(const std::string& datenbank) {
+    auto db = Datenbank::lesen(datenbank);
+    if (!db) throw std::runtime_error("Vereinsdatenbank");
+    std::string x = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Document "
+                    "xmlns=\"urn:iso:std:iso:20022:tech:xsd:camt.053.001.08\"><BkToCstmrStmt>"
+                    "<GrpHdr><MsgId>L</MsgId><CreDtTm>2026-03-18T20:00:00</CreDtTm></GrpHdr><Stmt>"
+                    "<Id>S1</Id><Acct><Id><IBAN>DE89370400440532013000</IBAN></Id><Ccy>EUR</Ccy>"
+                    "</Acct>\n";
+    auto a = db->verbindung().anweisung("SELECT ende_zu_ende, betrag FROM lastschrift ORDER BY id");
+    for (int n = 0; a.zeile(); ++n) {
+        char betrag[24];
+        std::snprintf(betrag, sizeof betrag, "%lld.%02lld", static_cast<long long>(a.zahl(1) / 100),
+                      static_cast<long long>(a.zahl(1) % 100));
+        x += std::string("<Ntry><Amt Ccy=\"EUR\">") + betrag +
+             "</Amt><CdtDbtInd>CRDT</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts><BookgDt><Dt>2026-03-18"
+             "</Dt></BookgDt><AcctSvcrRef>L" +
+             std::to_string(n) + "</AcctSvcrRef><BkTxCd/><NtryDtls><TxDtls><Refs><EndToEndId>" +
+             a.text(0) +
+             "</EndToEndId></Refs><RmtInf><Ustrd>Beitrag 2026</Ustrd></RmtInf>"
+             "</TxDtls></NtryDtls></Ntry>\n";
+    }
+    return x + "</Stmt></BkToCstmrStmt></Document>\n";
+}
+
+// The whole command for the credits of a direct debit: zalvor-cli imports the bank's
+// statement of the 5,000 credits of the file it wrote before, each line matched to its
+// member by end-to-end id, booked as a contribution and the member marked paid, into the
+// file of 60,000 bookings; each run on the files as they were before.
+void ProzessZalvorCliLastschriftImport(benchmark::State& state) {
+    Arbeitsordner ordner;
+    const std::string datei = lastschriftvereinEinrichten(ordner);
+    const Dateisatz satz = ordner.s.verein.dateien();
+    if (ausfuehren({cliPfad(), "--heute", "2026-03-15", "lastschrift", datei, "--faellig",
+                    "2026-03-18", "--ausgabe", ordner.pfad + "/lastschrift.xml"}) != 0) {
+        state.SkipWithError("zalvor-cli lastschrift");
+        return;
+    }
+    const std::string auszug = ordner.pfad + "/gutschriften.xml";
+    const std::string xml = gutschriftenAuszug(satz.datenbank());
+    dateiSchreiben(auszug, std::vector<std::uint8_t>(xml.begin(), xml.end()));
+    // Every line must be taken as a member's contribution, or the figure measures less.
+    const std::string vorschau = ordner.pfad + "/vorschau.txt";
+    ausfuehren({cliPfad(), "import", datei, auszug, "--vorschau"}, vorschau);
+    const auto gezeigt = dateiLesen(vorschau);
+    const std::string text(gezeigt.begin(), gezeigt.end());
+    int beitraege = 0;
+    for (std::size_t p = text.find("\tBeitrag "); p != std::string::npos;
+         p = text.find("\tBeitrag ", p + 1))
+        ++beitraege;
+    if (beitraege != kMitglieder) {
+        state.SkipWithError("nicht jede Gutschrift einem Mitglied zugeordnet");
+        return;
+    }
+    std::vector<std::string> namen{datei, satz.datenbank(), satz.mitglieder()};
+    for (int k = 1; k <= 9; ++k)
+        namen.push_back(satz.index(k));
+    std::vector<std::vector<std::uint8_t>> vorher;
+    for (const auto& n : namen)
+        vorher.push_back(dateiLesen(n));
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (std::size_t i = 0; i < namen.size(); ++i)
+            dateiSchreiben(namen[i], vorher[i]);
+        state.ResumeTiming();
+        if (ausfuehren({cliPfad(), "import", datei, auszug}) != 0)
+            state.SkipWithError("zalvor-cli import");
+    }
+    state.counters["Gutschriften"] = kMitglieder;
+    state.counters["Buchungen"] = kBuchungen;
+}
+BENCHMARK(ProzessZalvorCliLastschriftImport)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10);
 
 } // namespace
 } // namespace zalvor::bench

@@ -11,18 +11,24 @@
 #include "core/files/satzdatei.h"
 #include "core/sepa/beitragsimport.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 
 namespace zalvor::cli {
 
 namespace {
 
-std::string holen(const std::string& pfad) {
-    const Dateibytes d = dateibytesHolen(pfad);
+std::vector<std::uint8_t> holen(const std::string& pfad) {
+    Dateibytes d = dateibytesHolen(pfad);
     if (d.status != Lesestatus::Gelesen)
         throw EAFehler(d.status == Lesestatus::Fehlt ? ENOENT : EIO, pfad);
-    return {d.bytes.begin(), d.bytes.end()};
+    return std::move(d.bytes);
+}
+
+std::string_view alsText(const std::vector<std::uint8_t>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
 bool fehlerMelden(Kontext& k, const std::vector<bank::Meldung>& fehler) {
@@ -45,14 +51,15 @@ int importBefehl(Kontext& k) {
     bank::Regeldatei regeln;
     if (regeldatei) {
         const std::string name = std::filesystem::path(*regeldatei).filename().string();
-        auto gelesen = bank::regelnLesen(holen(*regeldatei), utf8NachAnsi(name));
+        auto gelesen = bank::regelnLesen(alsText(holen(*regeldatei)), utf8NachAnsi(name));
         if (fehlerMelden(k, gelesen.fehler) ||
             fehlerMelden(
                 k, bank::regelnPruefen(gelesen.regeln, s.verein.def.typen, utf8NachAnsi(name))))
             return kAbgelehnt;
         regeln = std::move(gelesen.regeln);
     }
-    auto gelesen = bank::auszugEinlesen(holen(auszug), regeln.csv ? &*regeln.csv : nullptr);
+    auto gelesen =
+        bank::auszugEinlesen(alsText(holen(auszug)), regeln.csv ? &*regeln.csv : nullptr);
     if (!gelesen.ok()) {
         fehlerMelden(k, {*gelesen.fehler});
         return kAbgelehnt;
@@ -88,8 +95,13 @@ int importBefehl(Kontext& k) {
     } else {
         bank::importBuchen(s, *db, *plan, [&] {
             beitraege.nachDemBuchen(s, *plan);
-            saetze = alleBuchungenLesen(s.verein.datei.dateiname());
-            abgleichen();
+            // The file as booked, read only when a closing balance is to be reconciled.
+            if (std::any_of(
+                    plan->auszuege.begin(), plan->auszuege.end(),
+                    [](const bank::Kontoauszug& a) { return a.schlusssaldo.has_value(); })) {
+                saetze = alleBuchungenLesen(s.verein.datei.dateiname());
+                abgleichen();
+            }
         });
     }
     rasterUndTexteAusgeben(k.out, k.format, {bank::importRaster(*plan, s.verein.def.typen)},

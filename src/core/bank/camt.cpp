@@ -8,16 +8,68 @@
 #include "core/bank/bankwerte.h"
 #include "core/bank/xmlsicher.h"
 
+#include <exception>
+#include <iterator>
+#include <unordered_map>
+
 namespace zalvor::bank {
 
 namespace {
 
 constexpr std::string_view kNamensraum = "urn:iso:std:iso:20022:tech:xsd:camt.053.001.";
 
+// The XML library's line numbers are exact below this line; beyond it an element's line is
+// looked up at its neighbours.
+constexpr int kGenaueZeilen = 65535;
+
 class CamtLeser {
   public:
     CamtLeser(std::string datei, std::vector<Meldung>& hinweise)
-        : datei_(std::move(datei)), hinweise_(hinweise) {}
+        : datei_(std::move(datei)), hinweise_(&hinweise) {}
+
+    // While the document is read: an entry of a statement whose account came before it is
+    // read as soon as it ends, and its children are freed, so that a year statement does not
+    // stand whole in memory. What it gives (lines, notes, the first fault) waits for its
+    // statement's turn below, so the result is the one of reading the whole tree; an entry
+    // that cannot be read yet (no account before it, lines beyond the exact ones) stays in
+    // the tree with every later one of its statement.
+    void elementEnde(xmlNode* n, int zeile) {
+        if (xmlName(n) != "Ntry") return;
+        const xmlNode* stmt = n->parent;
+        if (stmt == nullptr || xmlName(stmt) != "Stmt") return;
+        const xmlNode* nachricht = stmt->parent;
+        if (nachricht == nullptr || xmlName(nachricht) != "BkToCstmrStmt") return;
+        const xmlNode* wurzel = nachricht->parent;
+        if (wurzel == nullptr || wurzel->type != XML_ELEMENT_NODE || wurzel->parent == nullptr ||
+            wurzel->parent->type != XML_DOCUMENT_NODE ||
+            xmlKind(wurzel, "BkToCstmrStmt") != nachricht)
+            return;
+        Vorab& v = vorab_[stmt];
+        if (v.angehalten) return;
+        const xmlNode* konto = xmlKind(stmt, "Acct");
+        if (konto == nullptr || zeile >= kGenaueZeilen) {
+            v.angehalten = true;
+            return;
+        }
+        if (!v.fehler) {
+            Kontoauszug a;
+            a.iban = kontoIban(konto);
+            a.zeilen = std::move(v.zeilen);
+            std::vector<Meldung>* ziel = hinweise_;
+            hinweise_ = &v.hinweise;
+            try {
+                eintrag(n, a);
+            } catch (...) {
+                v.fehler = std::current_exception();
+            }
+            hinweise_ = ziel;
+            v.zeilen = std::move(a.zeilen);
+        }
+        xmlFreeNodeList(n->children);
+        n->children = nullptr;
+        n->last = nullptr;
+        ++v.gelesen;
+    }
 
     std::vector<Kontoauszug> lesen(const xmlNode* wurzel) {
         const std::string version = versionPruefen(wurzel);
@@ -31,8 +83,18 @@ class CamtLeser {
     }
 
   private:
+    // What was read of a statement's first entries while the document was read.
+    struct Vorab {
+        std::size_t gelesen = 0; // entries read; their elements are left empty
+        std::vector<Auszugszeile> zeilen;
+        std::vector<Meldung> hinweise;
+        std::exception_ptr fehler; // the first; the entries after it were not read
+        bool angehalten = false;
+    };
+
     std::string datei_;
-    std::vector<Meldung>& hinweise_;
+    std::vector<Meldung>* hinweise_;
+    std::unordered_map<const xmlNode*, Vorab> vorab_;
 
     Fundstelle stelle(const xmlNode* n) const {
         return Fundstelle{datei_, xmlZeile(n), std::string(xmlName(n))};
@@ -94,14 +156,32 @@ class CamtLeser {
         a.stelle = stelle(stmt);
         a.id = xmlText(xmlKind(stmt, "Id"));
         const xmlNode* konto = pflicht(stmt, "Acct");
-        a.iban = xmlText(xmlPfad(konto, {"Id", "IBAN"}));
-        if (a.iban.empty()) a.iban = xmlText(xmlPfad(konto, {"Id", "Othr", "Id"}));
+        a.iban = kontoIban(konto);
         a.waehrung = xmlText(xmlKind(konto, "Ccy"));
         for (const xmlNode* bal : xmlKinder(stmt, "Bal"))
             saldo(bal, a);
-        for (const xmlNode* ntry : xmlKinder(stmt, "Ntry"))
+        std::size_t gelesen = 0;
+        if (auto v = vorab_.find(stmt); v != vorab_.end()) {
+            a.zeilen = std::move(v->second.zeilen);
+            hinweise_->insert(hinweise_->end(), std::make_move_iterator(v->second.hinweise.begin()),
+                              std::make_move_iterator(v->second.hinweise.end()));
+            if (v->second.fehler) std::rethrow_exception(v->second.fehler);
+            gelesen = v->second.gelesen;
+        }
+        for (const xmlNode* ntry : xmlKinder(stmt, "Ntry")) {
+            if (gelesen > 0) {
+                --gelesen;
+                continue;
+            }
             eintrag(ntry, a);
+        }
         return a;
+    }
+
+    static std::string kontoIban(const xmlNode* konto) {
+        std::string iban = xmlText(xmlPfad(konto, {"Id", "IBAN"}));
+        if (iban.empty()) iban = xmlText(xmlPfad(konto, {"Id", "Othr", "Id"}));
+        return iban;
     }
 
     void saldo(const xmlNode* bal, Kontoauszug& a) {
@@ -121,7 +201,7 @@ class CamtLeser {
         if (code == "BOOK") return Status::Gebucht;
         if (code == "PDNG") return Status::Vorgemerkt;
         if (code != "INFO")
-            hinweise_.push_back(
+            hinweise_->push_back(
                 {stelle(sts), "unbekannter Status " + zitat(code) + ", als Information gelesen"});
         return Status::Information;
     }
@@ -202,8 +282,8 @@ class CamtLeser {
             a.zeilen.push_back(std::move(z));
         }
         if (summe != basis.cent)
-            hinweise_.push_back({basis.stelle, "Summe der Einzelbuchungen weicht vom Betrag des "
-                                               "Eintrags ab"});
+            hinweise_->push_back({basis.stelle, "Summe der Einzelbuchungen weicht vom Betrag des "
+                                                "Eintrags ab"});
     }
 
     Auszugszeile detail(const xmlNode* tx, const Auszugszeile& basis, bool einzig,
@@ -259,10 +339,12 @@ bool siehtNachXmlAus(std::string_view daten) {
 
 std::vector<Kontoauszug> camtLesen(std::string_view xml, std::vector<Meldung>& hinweise,
                                    const std::string& datei) {
-    const XmlDokument dok = xmlSicherLesen(xml, datei, kHoechstXml);
+    CamtLeser leser(datei, hinweise);
+    const XmlDokument dok = xmlSicherLesen(
+        xml, datei, kHoechstXml, [&leser](xmlNode* n, int zeile) { leser.elementEnde(n, zeile); });
     const xmlNode* wurzel = xmlDocGetRootElement(dok.get());
     if (wurzel == nullptr) throw AuszugFehler(Fundstelle{datei, 0, {}}, "leeres XML-Dokument");
-    return CamtLeser(datei, hinweise).lesen(wurzel);
+    return leser.lesen(wurzel);
 }
 
 } // namespace zalvor::bank

@@ -79,9 +79,10 @@ std::size_t importBuchen(Sitzung& s, Datenbank& db, Importplan& p,
     Verein& v = s.verein;
     dateiErforderlich(v.datei, s.person);
     if (v.def.unlesbar) throw EAFehler(EIO, v.dateien().definitionen());
-    const auto saetze = alleBuchungenLesen(v.datei.dateiname());
-    const auto klaerungen = offeneImporteKlaeren(db, v.datei.jahr, saetze);
-    klaerungenSchreiben(db, klaerungen);
+    // The booking file is read for the imports an earlier program left open, if there are any.
+    if (!offeneImporte(db, v.datei.jahr).empty())
+        klaerungenSchreiben(
+            db, offeneImporteKlaeren(db, v.datei.jahr, alleBuchungenLesen(v.datei.dateiname())));
     neuPruefen(p, zalvor::gebuchteSchluessel(db, v.datei.jahr));
 
     const std::vector<TBuchung> neu = importBuchungen(v, p);

@@ -112,9 +112,16 @@ Ergebnis<Importplan> importPlanen(const Verein& v, const Datenbank& db,
     p.hinweise = std::move(gelesen.hinweise);
     const int jahr = volljahr(v.datei.jahr);
     const std::string waehrung = dateiwaehrung(v);
+    // The open imports, the booked keys, the accounts and what the assigners look up per
+    // line, all from one state of the database.
+    const Lesetransaktion lesen(db);
     const auto klaerungen = offeneImporteKlaeren(db, v.datei.jahr, saetze);
     auto gebucht = gebuchteSchluessel(db, v.datei.jahr, klaerungen);
-    const Lerngedaechtnis gedaechtnis(std::vector<TBuchung>(saetze.begin(), saetze.end()));
+    const Lerngedaechtnis gedaechtnis(saetze);
+    std::size_t zeilen = 0;
+    for (const Kontoauszug& a : gelesen.auszuege)
+        zeilen += a.zeilen.size();
+    p.zeilen.reserve(zeilen);
     for (Kontoauszug& a : gelesen.auszuege) {
         std::optional<int> konto = wahl.konto;
         if (!konto) konto = kontoZurIban(db, kontoIban(a.iban));
@@ -193,11 +200,9 @@ std::int64_t kassenbuchStand(std::span<const TBuchung> saetze, int konto, const 
 
 std::vector<Abgleich> abgleichen(const Verein& v, const Importplan& p,
                                  std::span<const TBuchung> saetze, bool mitVorschau) {
-    std::vector<TBuchung> alle(saetze.begin(), saetze.end());
-    if (mitVorschau) {
-        const auto neu = importBuchungen(v, p);
-        alle.insert(alle.end(), neu.begin(), neu.end());
-    }
+    // The balance is a sum over the records: the chosen lines' bookings are added on their own
+    // instead of to a copy of the file.
+    const std::vector<TBuchung> neu = mitVorschau ? importBuchungen(v, p) : std::vector<TBuchung>{};
     // The latest closing balance per account; of equal dates the later statement.
     std::map<int, Saldo> saldi;
     for (std::size_t i = 0; i < p.auszuege.size(); ++i) {
@@ -210,7 +215,9 @@ std::vector<Abgleich> abgleichen(const Verein& v, const Importplan& p,
     std::vector<Abgleich> abgleiche;
     const int jahr = volljahr(v.datei.jahr);
     for (const auto& [konto, saldo] : saldi)
-        abgleiche.push_back({konto, saldo, kassenbuchStand(alle, konto, saldo.datum, jahr)});
+        abgleiche.push_back({konto, saldo,
+                             kassenbuchStand(saetze, konto, saldo.datum, jahr) +
+                                 kassenbuchStand(neu, konto, saldo.datum, jahr)});
     return abgleiche;
 }
 

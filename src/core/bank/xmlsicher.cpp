@@ -6,6 +6,7 @@
 #include "core/bank/bankwerte.h"
 #include "core/bank/kontoauszug.h"
 
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 #include <libxml/xmlerror.h>
@@ -18,6 +19,8 @@ struct Zustand {
     bool doctype = false;
     int zeile = 0;
     std::string fehler;
+    const XmlElementEnde* elementEnde = nullptr;
+    std::exception_ptr ausnahme; // of elementEnde; from then on it is no longer called
 };
 
 Zustand& zustand(void* kontext) {
@@ -43,14 +46,29 @@ void doctypeAblehnen(void* kontext, const xmlChar*, const xmlChar*, const xmlCha
     xmlStopParser(ctxt);
 }
 
+void elementBeenden(void* kontext, const xmlChar* name, const xmlChar* praefix,
+                    const xmlChar* uri) {
+    auto* ctxt = static_cast<xmlParserCtxt*>(kontext);
+    xmlNode* element = ctxt->node;
+    xmlSAX2EndElementNs(kontext, name, praefix, uri);
+    Zustand& z = zustand(kontext);
+    if (element == nullptr || z.ausnahme) return;
+    // Nothing may be thrown through the parser's frames.
+    try {
+        (*z.elementEnde)(element, ctxt->input != nullptr ? ctxt->input->line : 0);
+    } catch (...) {
+        z.ausnahme = std::current_exception();
+    }
+}
+
 struct KontextFreigabe {
     void operator()(xmlParserCtxt* c) const { xmlFreeParserCtxt(c); }
 };
 
 } // namespace
 
-XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei,
-                           std::size_t hoechstens) {
+XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei, std::size_t hoechstens,
+                           const XmlElementEnde& elementEnde) {
     if (text.size() > hoechstens)
         throw AuszugFehler(Fundstelle{datei, 0, {}},
                            A("Datei größer als ") + std::to_string(hoechstens) + " Bytes");
@@ -63,6 +81,10 @@ XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei,
     ctxt->sax->error = nullptr;
     ctxt->sax->warning = nullptr;
     ctxt->sax->internalSubset = doctypeAblehnen;
+    if (elementEnde) {
+        z.elementEnde = &elementEnde;
+        ctxt->sax->endElementNs = elementBeenden;
+    }
     const int optionen =
         XML_PARSE_NONET | XML_PARSE_BIG_LINES | XML_PARSE_NOWARNING | XML_PARSE_COMPACT;
     XmlDokument dok(xmlCtxtReadMemory(ctxt.get(), text.data(), static_cast<int>(text.size()),
@@ -72,6 +94,7 @@ XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei,
     if (!dok || !z.fehler.empty() || ctxt->wellFormed == 0)
         throw AuszugFehler(Fundstelle{datei, z.zeile, {}},
                            "fehlerhaftes XML: " + (z.fehler.empty() ? "unlesbar" : z.fehler));
+    if (z.ausnahme) std::rethrow_exception(z.ausnahme);
     return dok;
 }
 

@@ -5,6 +5,8 @@
 #include <libxml/tree.h>
 
 #include <cstddef>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -17,8 +19,15 @@ struct XmlFreigabe {
 };
 using XmlDokument = std::unique_ptr<xmlDoc, XmlFreigabe>;
 
+// Called at the end of each element while the document is read, with the element and the
+// line the reader has reached; it may free the element's children once it has used them, so
+// that a large document need not stand whole in memory. What it throws is thrown after the
+// whole document was read without a fault.
+using XmlElementEnde = std::function<void(xmlNode* element, int zeile)>;
+
 // Throws AuszugFehler with the line (and `datei`) of the first fault.
-XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei, std::size_t hoechstens);
+XmlDokument xmlSicherLesen(std::string_view text, const std::string& datei, std::size_t hoechstens,
+                           const XmlElementEnde& elementEnde = {});
 
 // Element children by local name (namespaces are the caller's concern).
 const xmlNode* xmlKind(const xmlNode* n, std::string_view name);

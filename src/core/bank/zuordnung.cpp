@@ -47,7 +47,7 @@ std::string Lerngedaechtnis::schluessel(std::string_view anVon) {
     return s;
 }
 
-Lerngedaechtnis::Lerngedaechtnis(const std::vector<TBuchung>& buchungen) {
+Lerngedaechtnis::Lerngedaechtnis(std::span<const TBuchung> buchungen) {
     for (const TBuchung& b : buchungen)
         lernen(b);
 }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,7 +28,7 @@ std::optional<std::uint8_t> typNachRegel(const std::vector<Zuordnungsregel>& reg
 class Lerngedaechtnis {
   public:
     Lerngedaechtnis() = default;
-    explicit Lerngedaechtnis(const std::vector<TBuchung>& buchungen);
+    explicit Lerngedaechtnis(std::span<const TBuchung> buchungen);
 
     // Counts as later than everything learned before on the same date.
     void lernen(const TBuchung& b);

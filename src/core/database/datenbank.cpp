@@ -164,6 +164,21 @@ const Verbindung& Transaktion::zumSchreiben() const {
     return db_.verbindung();
 }
 
+Lesetransaktion::Lesetransaktion(const Datenbank& db)
+    : db_(db), eigene_(!db.verbindung().inTransaktion()) {
+    if (eigene_) db_.verbindung().ausfuehren("BEGIN");
+}
+
+Lesetransaktion::~Lesetransaktion() {
+    if (!eigene_ || !db_.verbindung().inTransaktion()) return;
+    try {
+        db_.verbindung().ausfuehren("COMMIT");
+    } catch (...) {
+        // Ending a transaction that wrote nothing only gives up the shared lock; SQLite
+        // gives it up with the connection at the latest.
+    }
+}
+
 bool journalFestgeschrieben(const std::string& pfad, std::string_view journal) {
     if (!vorhanden(pfad)) return false;
     Verbindung v = Verbindung::oeffnen(pfad, false);

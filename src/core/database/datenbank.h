@@ -60,6 +60,22 @@ class Transaktion {
     bool offen_ = true;
 };
 
+// Reads of several statements under one shared lock: one view of the database for all of
+// them, and SQLite takes its lock and checks the file once instead of for every statement.
+// It writes nothing and takes no write lock; inside a transaction already open it does
+// nothing.
+class Lesetransaktion {
+  public:
+    explicit Lesetransaktion(const Datenbank& db);
+    ~Lesetransaktion();
+    Lesetransaktion(const Lesetransaktion&) = delete;
+    Lesetransaktion& operator=(const Lesetransaktion&) = delete;
+
+  private:
+    const Datenbank& db_;
+    bool eigene_;
+};
+
 // Whether the command of the club's journal `journal` committed its database transaction.
 // Asked when a journal is found (at opening, or after a commit whose outcome is unknown):
 // yes means the command is complete and its journal only has to be removed; no means its

@@ -108,26 +108,53 @@ Importzeile zeileLesen(const Anweisung& a) {
     return iz;
 }
 
-void zeileBinden(Anweisung& a, const Importzeile& iz) {
+// A line's values from parameter `erster` on: its 25 columns, then import, year and number.
+constexpr int kWerteJeZeile = kZeilenWerte + 3;
+
+void zeileBinden(Anweisung& a, int erster, const Importzeile& iz, std::int64_t import,
+                 const std::string& jahr, std::size_t nr) {
     const bank::Auszugszeile& z = iz.zeile;
-    a.mit(datumText(z.buchungsdatum), datumText(z.valuta), z.cent, name(kRichtungen, z.richtung),
-          z.waehrung, name(kStatus, z.status), z.name, z.iban, z.bic, z.text, z.zusatzinfo,
-          z.bankreferenz, z.eintragsreferenz, z.endToEndId, z.mandatsreferenz, z.glaeubigerId,
-          z.rueckgabegrund, z.stelle.element, iz.doppelschluessel);
+    int p = erster;
+    a.binden(p++, datumText(z.buchungsdatum));
+    a.binden(p++, datumText(z.valuta));
+    a.binden(p++, z.cent);
+    a.binden(p++, name(kRichtungen, z.richtung));
+    a.binden(p++, z.waehrung);
+    a.binden(p++, name(kStatus, z.status));
+    for (const std::string* text :
+         {&z.name, &z.iban, &z.bic, &z.text, &z.zusatzinfo, &z.bankreferenz, &z.eintragsreferenz,
+          &z.endToEndId, &z.mandatsreferenz, &z.glaeubigerId, &z.rueckgabegrund, &z.stelle.element,
+          &iz.doppelschluessel})
+        a.binden(p++, *text);
     if (iz.buchung)
-        a.binden(20, std::span<const std::uint8_t>(*iz.buchung));
+        a.binden(p++, std::span<const std::uint8_t>(*iz.buchung));
     else
-        a.binden(20, std::nullopt);
-    a.binden(21, z.teil).binden(22, z.storno ? 1 : 0).binden(23, z.geschaeftsvorfall);
-    a.binden(24, z.stelle.datei).binden(25, z.stelle.zeile);
+        a.binden(p++, std::nullopt);
+    a.binden(p++, z.teil);
+    a.binden(p++, z.storno ? 1 : 0);
+    a.binden(p++, z.geschaeftsvorfall);
+    a.binden(p++, z.stelle.datei);
+    a.binden(p++, z.stelle.zeile);
+    a.binden(p++, import);
+    a.binden(p++, jahr);
+    a.binden(p, static_cast<std::int64_t>(nr));
 }
 
-// ", ?1, ?2, ..." for the line's values.
-std::string werte() {
-    std::string s;
-    for (int i = 1; i <= kZeilenWerte; ++i)
-        s += ", ?" + std::to_string(i);
-    return s;
+// Lines go in by this many per statement: SQLite's work per statement (its plan, the lists
+// of its checks) is done once for them.
+constexpr std::size_t kZeilenJeAnweisung = 64;
+
+// The insert of `n` lines, the values of line i from parameter 28 * i + 1.
+std::string zeilenEinfuegen(std::size_t n) {
+    std::string sql =
+        std::string("INSERT INTO auszugszeile (") + kZeilenSpalten + ", import, jahr, nr) VALUES ";
+    for (std::size_t i = 0; i < n; ++i) {
+        sql += i == 0 ? "(" : ", (";
+        for (int j = 1; j <= kWerteJeZeile; ++j)
+            sql += (j == 1 ? "?" : ", ?") + std::to_string(static_cast<int>(i) * kWerteJeZeile + j);
+        sql += ")";
+    }
+    return sql;
 }
 
 std::optional<Abweisung> pruefen(const Verbindung& v, const Kontoauszugsimport& im) {
@@ -165,14 +192,18 @@ Ergebnis<std::int64_t> importEintragen(Transaktion& t, const Kontoauszugsimport&
              im.schlusssaldo, datumOderNichts(im.schlussdatum), im.offen ? 1 : 0)
         .ausfuehren();
     const std::int64_t id = v.zuletztEingefuegt();
-    auto zeile = v.anweisung(std::string("INSERT INTO auszugszeile (import, jahr, nr, ") +
-                             kZeilenSpalten + ") VALUES (?26, ?27, ?28" + werte() + ")");
-    for (std::size_t i = 0; i < im.zeilen.size(); ++i) {
-        zeileBinden(zeile, im.zeilen[i]);
-        zeile.binden(kZeilenWerte + 1, id).binden(kZeilenWerte + 2, im.jahr);
-        zeile.binden(kZeilenWerte + 3, static_cast<std::int64_t>(i));
-        zeile.ausfuehren();
-        zeile.zuruecksetzen();
+    std::optional<Anweisung> voll;
+    for (std::size_t anfang = 0; anfang < im.zeilen.size(); anfang += kZeilenJeAnweisung) {
+        const std::size_t n = std::min(kZeilenJeAnweisung, im.zeilen.size() - anfang);
+        std::optional<Anweisung> rest;
+        if (n == kZeilenJeAnweisung && !voll) voll.emplace(v.anweisung(zeilenEinfuegen(n)));
+        if (n < kZeilenJeAnweisung) rest.emplace(v.anweisung(zeilenEinfuegen(n)));
+        Anweisung& zeilen = rest ? *rest : *voll;
+        for (std::size_t i = 0; i < n; ++i)
+            zeileBinden(zeilen, static_cast<int>(i) * kWerteJeZeile + 1, im.zeilen[anfang + i], id,
+                        im.jahr, anfang + i);
+        zeilen.ausfuehren();
+        zeilen.zuruecksetzen();
     }
     return id;
 }

@@ -60,32 +60,43 @@ Ergebnis<std::int64_t> lastschriftdateiEintragen(Transaktion& t, const Lastschri
 
 std::optional<EingereichteLastschrift> lastschriftSuchen(const Datenbank& db,
                                                          std::string_view endeZuEnde) {
-    auto a = db.verbindung().anweisung(
-        "SELECT l.mandat, l.name, l.referenz, l.betrag, l.ende_zu_ende, l.zahlung, l.sequenz, "
-        "l.faellig, l.datei, d.nachricht, m.nachname, m.vorname, m.vorkommen "
-        "FROM lastschrift l JOIN lastschriftdatei d ON d.id = l.datei "
-        "JOIN mandat m ON m.id = l.mandat WHERE l.ende_zu_ende = ?1");
-    if (!a.mit(endeZuEnde).zeile()) return std::nullopt;
+    return Lastschriftsuche(db)(endeZuEnde);
+}
+
+Lastschriftsuche::Lastschriftsuche(const Datenbank& db)
+    : a_(db.verbindung().anweisung(
+          "SELECT l.mandat, l.name, l.referenz, l.betrag, l.ende_zu_ende, l.zahlung, l.sequenz, "
+          "l.faellig, l.datei, d.nachricht, m.nachname, m.vorname, m.vorkommen "
+          "FROM lastschrift l JOIN lastschriftdatei d ON d.id = l.datei "
+          "JOIN mandat m ON m.id = l.mandat WHERE l.ende_zu_ende = ?1")) {}
+
+std::optional<EingereichteLastschrift> Lastschriftsuche::operator()(std::string_view endeZuEnde) {
+    // Reset after every search, so that no read stays open between two.
+    struct Zuruecksetzen {
+        Anweisung& a;
+        ~Zuruecksetzen() { a.zuruecksetzen(); }
+    } danach{a_};
+    if (!a_.mit(endeZuEnde).zeile()) return std::nullopt;
     EingereichteLastschrift e;
     auto& l = e.lastschrift;
-    l.mandat = a.zahl(0);
-    l.name = a.text(1);
-    l.referenz = a.text(2);
-    l.betrag = a.zahl(3);
-    l.endeZuEnde = a.text(4);
-    l.zahlung = a.text(5);
-    l.sequenz = a.text(6) == "FRST" ? Sequenz::Erst : Sequenz::Folge;
-    const auto faellig = datumAus(a.text(7));
-    if (!faellig) throw DatenbankBeschaedigt("Datum " + a.text(7));
+    l.mandat = a_.zahl(0);
+    l.name = a_.text(1);
+    l.referenz = a_.text(2);
+    l.betrag = a_.zahl(3);
+    l.endeZuEnde = a_.text(4);
+    l.zahlung = a_.text(5);
+    l.sequenz = a_.text(6) == "FRST" ? Sequenz::Erst : Sequenz::Folge;
+    const auto faellig = datumAus(a_.text(7));
+    if (!faellig) throw DatenbankBeschaedigt("Datum " + a_.text(7));
     l.faellig = *faellig;
-    e.datei = a.zahl(8);
-    e.nachricht = a.text(9);
-    if (!a.leer(10)) {
-        const auto n = a.bytes(10);
-        const auto v = a.bytes(11);
+    e.datei = a_.zahl(8);
+    e.nachricht = a_.text(9);
+    if (!a_.leer(10)) {
+        const auto n = a_.bytes(10);
+        const auto v = a_.bytes(11);
         e.mitglied =
             Mitgliedsschluessel{std::string(n.begin(), n.end()), std::string(v.begin(), v.end()),
-                                static_cast<int>(a.zahl(12))};
+                                static_cast<int>(a_.zahl(12))};
     }
     return e;
 }

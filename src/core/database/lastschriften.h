@@ -51,6 +51,17 @@ struct EingereichteLastschrift {
 std::optional<EingereichteLastschrift> lastschriftSuchen(const Datenbank& db,
                                                          std::string_view endeZuEnde);
 
+// The same for many ids (every line of a statement): the statement is prepared once. The
+// database must outlive it.
+class Lastschriftsuche {
+  public:
+    explicit Lastschriftsuche(const Datenbank& db);
+    std::optional<EingereichteLastschrift> operator()(std::string_view endeZuEnde);
+
+  private:
+    Anweisung a_;
+};
+
 // The counter's next value: 1, 2, 3, ... per name, never given twice.
 std::int64_t zaehlerWeiter(Transaktion& t, std::string_view name);
 

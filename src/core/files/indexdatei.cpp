@@ -268,6 +268,8 @@ std::vector<Ersetzung> alleIndizesVorbereiten(const TBuchungsdatei& d, Person& p
         neueNummern[i] = static_cast<std::uint16_t>(erster + i);
     std::vector<Ersetzung> r;
     bool gemeldet = false;
+    // Each record's key is made once per index, not at every comparison.
+    std::vector<Sortierschluessel> schluessel(erster + neu.size());
     for (int k = 1; k <= 9; ++k) {
         const std::string name = d.dateien().index(k);
         if (!dateiExistiert(name)) {
@@ -275,9 +277,14 @@ std::vector<Ersetzung> alleIndizesVorbereiten(const TBuchungsdatei& d, Person& p
             gemeldet = true;
             continue;
         }
+        for (std::size_t nr = 0; nr < schluessel.size(); ++nr)
+            schluessel[nr] = sortierschluessel(k, satz(static_cast<std::uint16_t>(nr)));
+        const Sortierschluessel leerSchluessel = sortierschluessel(k, leer);
+        auto schluesselVon = [&](std::uint16_t nr) -> const Sortierschluessel& {
+            return nr < schluessel.size() ? schluessel[nr] : leerSchluessel;
+        };
         auto vor = [&](std::uint16_t a, std::uint16_t b) {
-            return vergleicheSchluessel(k, sortierschluessel(k, satz(a)),
-                                        sortierschluessel(k, satz(b))) < 0;
+            return vergleicheSchluessel(k, schluesselVon(a), schluesselVon(b)) < 0;
         };
         // Filing one after the other puts a record after every record of an equal key, old
         // or new: a stable sort of the new ones and a merge that prefers the old entries.

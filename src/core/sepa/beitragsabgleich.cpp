@@ -54,9 +54,10 @@ std::optional<std::uint32_t> Beitragsabgleich::mitgliedZuMandat(std::int64_t man
     return i->second;
 }
 
-std::optional<std::uint32_t> Beitragsabgleich::perEndeZuEnde(const std::string& id) const {
+std::optional<std::uint32_t> Beitragsabgleich::perEndeZuEnde(const std::string& id) {
     if (keineKennung(id)) return std::nullopt;
-    const auto l = lastschriftSuchen(db_, id);
+    if (!suche_) suche_.emplace(db_);
+    const auto l = (*suche_)(id);
     if (!l) return std::nullopt;
     return mitgliedZuMandat(l->lastschrift.mandat);
 }

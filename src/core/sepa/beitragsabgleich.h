@@ -5,6 +5,7 @@
 
 #include "core/bank/kontoauszug.h"
 #include "core/database/datenbank.h"
+#include "core/database/lastschriften.h"
 #include "core/files/buchung.h"
 #include "core/files/verein.h"
 #include "core/members/mitglied.h"
@@ -48,10 +49,11 @@ class Beitragsabgleich {
 
   private:
     std::optional<std::uint32_t> mitgliedZuMandat(std::int64_t mandat) const;
-    std::optional<std::uint32_t> perEndeZuEnde(const std::string& id) const;
+    std::optional<std::uint32_t> perEndeZuEnde(const std::string& id);
     Beitragstreffer treffer(Beitragsart art, std::uint32_t nr);
 
     const Datenbank& db_;
+    std::optional<Lastschriftsuche> suche_; // prepared at the first line that needs it
     std::vector<TMitglied> kartei_;
     std::vector<std::int64_t> beitrag_; // cents, per member; 0: nothing to book
     std::unordered_map<std::int64_t, std::uint32_t> mandatMitglied_;

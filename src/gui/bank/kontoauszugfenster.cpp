@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zalvor::gui {
 
 namespace {
@@ -179,6 +181,10 @@ KontoauszugFenster::KontoauszugFenster(Sitzung& s, Datenbank& db, bank::Importpl
 }
 
 void KontoauszugFenster::abgleichZeigen(bool vorschau) {
+    // Without a closing balance there is nothing to reconcile, and the file is not read.
+    if (std::none_of(plan_.auszuege.begin(), plan_.auszuege.end(),
+                     [](const bank::Kontoauszug& a) { return a.schlusssaldo.has_value(); }))
+        return;
     const auto saetze = alleBuchungenLesen(s_.verein.datei.dateiname());
     QStringList zeilen;
     for (const auto& a : bank::abgleichen(s_.verein, plan_, saetze, vorschau))

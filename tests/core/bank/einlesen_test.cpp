@@ -34,6 +34,16 @@ TEST(AuszugEinlesen, ProbenWieGespeichert) {
     }
 }
 
+// Entries are read while the document is read; whatever the order of account, balances and
+// entries, the reading (lines, notes, the first fault) is the one of the whole tree.
+TEST(AuszugEinlesen, CamtInJederReihenfolgeWieGespeichert) {
+    for (const char* datei : {"camt_konto_nach_eintrag.xml", "camt_saldofehler_nach_eintraegen.xml",
+                              "camt_hinweis_dann_fehler.xml", "camt_zwei_nachrichten.xml"})
+        test::mitErwartetVergleichen(
+            test::alsText(auszugEinlesen(test::dateiInhalt(kOrdner + datei))),
+            kOrdner + "erwartet/" + datei + ".txt");
+}
+
 TEST(AuszugEinlesen, KaputteDateienNennenDieStelle) {
     struct Fall {
         const char* datei;

@@ -185,6 +185,28 @@ TEST(Transaktion, AReaderHasNoConnectionToChange) {
     EXPECT_THROW(t.zumSchreiben(), std::logic_error);
 }
 
+// Reading takes no write lock (another writer may begin), and inside a transaction already
+// open it neither ends nor commits it.
+TEST(Lesetransaktion, TakesNoWriteLockAndLeavesAnOpenTransactionAlone) {
+    Ordner o;
+    auto db = Datenbank::schreiben(o.pfad);
+    auto anderer = Datenbank::schreiben(o.pfad);
+    ASSERT_TRUE(db && anderer);
+    {
+        const Lesetransaktion lesen(*db);
+        EXPECT_TRUE(db->verbindung().inTransaktion());
+        EXPECT_EQ(zahl(*db, "SELECT count(*) FROM zaehler"), 0);
+        EXPECT_NO_THROW(Transaktion{*anderer});
+    }
+    EXPECT_FALSE(db->verbindung().inTransaktion());
+    Transaktion t(*db);
+    t.zumSchreiben().anweisung("INSERT INTO zaehler (name, wert) VALUES ('x', 1)").ausfuehren();
+    { const Lesetransaktion lesen(*db); }
+    EXPECT_TRUE(db->verbindung().inTransaktion());
+    t.festschreiben();
+    EXPECT_EQ(zahl(*db, "SELECT count(*) FROM zaehler"), 1);
+}
+
 TEST(Transaktion, RecordsTheJournalOfTheCommandItCommits) {
     Ordner o;
     EXPECT_FALSE(journalFestgeschrieben(o.pfad, "1"));

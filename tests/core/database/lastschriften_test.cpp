@@ -39,6 +39,28 @@ TEST(Lastschriften, AreFoundByEndToEndIdAndMakeTheirMandatesRecurring) {
     EXPECT_FALSE(mandatLesen(v.db, {"Berg", "Bernd", 0})->eingezogen);
 }
 
+// One search for every line of a statement: each id found or not as alone, and no read left
+// open between two (a writer can commit).
+TEST(Lastschriften, OneSearchServesManyIdsAndHoldsNoLockBetween) {
+    MitMandaten v;
+    const Lastschriftdatei d{"l.xml",
+                             "MSG-1",
+                             "2026-03-01T09:00:00",
+                             {lastschrift(v.anna, "E-1"), lastschrift(v.bernd, "E-2")}};
+    ASSERT_TRUE(v.aendern([&](Transaktion& t) { return lastschriftdateiEintragen(t, d); }));
+    Lastschriftsuche suche(v.db);
+    const std::vector<std::pair<const char*, std::optional<std::int64_t>>> faelle{
+        {"E-2", v.bernd}, {"E-9", std::nullopt}, {"E-1", v.anna}, {"E-2", v.bernd}};
+    for (const auto& [id, mandat] : faelle) {
+        const auto e = suche(id);
+        EXPECT_EQ(e ? std::optional(e->lastschrift.mandat) : std::nullopt, mandat) << id;
+        auto anderer = Datenbank::schreiben(v.pfad).wert();
+        Transaktion t(anderer);
+        zaehlerWeiter(t, "Test");
+        EXPECT_NO_THROW(t.festschreiben()) << id;
+    }
+}
+
 TEST(Lastschriften, RefuseIdsUsedBeforeAndDebitsWithoutMandateOrAmount) {
     MitMandaten v;
     ASSERT_TRUE(v.aendern([&](Transaktion& t) {
