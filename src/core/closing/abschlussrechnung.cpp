@@ -135,40 +135,27 @@ Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int
 }
 
 void Abschlusssummierer::addieren(const std::uint8_t* saetze, std::size_t anzahl) {
-    kontenAddieren(saetze, anzahl);
-    typenAddieren(saetze, anzahl);
-}
-
-// Income or expense, booked or planned, vary from record to record without a pattern a branch
-// predictor could learn; both loops select the total by index instead.
-void Abschlusssummierer::kontenAddieren(const std::uint8_t* saetze, std::size_t anzahl) {
-    const int monat = monat_;
-    // An account byte outside 1..9 goes to slot 0, which no closing reads.
+    // Income or expense, booked or planned, vary from record to record without a pattern a
+    // branch predictor could learn; they select the total by index instead. An account byte
+    // outside 1..9 goes to slot 0, which no closing reads.
     const auto konto = [](std::uint8_t k) { return k >= 1 && k <= kKonten ? k : 0; };
+    const int monat = monat_;
     for (std::size_t i = 0; i < anzahl; ++i) {
         const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
         // A zero amount (a deleted booking among them) leaves every stored total as it is.
-        if (b.betragNull() || (monat != 0 && b.monat() > monat)) continue;
-        const std::uint8_t* betrag = b.betragBytes();
-        if (b.istUmbuchung()) {
-            konten_[konto(b.kontoVon())][0].addieren(betrag, true);
-            konten_[konto(b.kontoNach())][0].addieren(betrag);
-        } else {
-            const bool einnahme = b.einnahme();
-            konten_[konto(einnahme ? b.kontoNach() : b.kontoVon())][b.geplant() ? 1 : 0].addieren(
-                betrag, !einnahme);
-        }
-    }
-}
-
-void Abschlusssummierer::typenAddieren(const std::uint8_t* saetze, std::size_t anzahl) {
-    const int monat = monat_;
-    for (std::size_t i = 0; i < anzahl; ++i) {
-        const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
         if (b.betragNull()) continue;
         const std::uint8_t* betrag = b.betragBytes();
         const bool einnahme = b.einnahme();
         const std::size_t geplant = b.geplant() ? 1 : 0;
+        if (monat == 0 || b.monat() <= monat) {
+            if (b.istUmbuchung()) {
+                konten_[konto(b.kontoVon())][0].addieren(betrag, true);
+                konten_[konto(b.kontoNach())][0].addieren(betrag);
+            } else {
+                konten_[konto(einnahme ? b.kontoNach() : b.kontoVon())][geplant].addieren(
+                    betrag, !einnahme);
+            }
+        }
         const bool anfangsbestand = b.anfangsbestand();
         const std::uint8_t typ = b.typcode();
         if (monat == 0 || b.monat() == monat) {

@@ -39,10 +39,6 @@ class Abschlusssummierer {
   public:
     explicit Abschlusssummierer(int monat) : monat_(monat) {}
     void addieren(const std::uint8_t* saetze, std::size_t anzahl);
-    // The two halves of `addieren`. They share no total, so each may run on its own thread
-    // as long as each sees the records in file order.
-    void kontenAddieren(const std::uint8_t* saetze, std::size_t anzahl);
-    void typenAddieren(const std::uint8_t* saetze, std::size_t anzahl);
     Abschlusssummen summen() const;
 
   private:
