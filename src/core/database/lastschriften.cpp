@@ -21,11 +21,13 @@ std::optional<Abweisung> pruefen(const Verbindung& v, const Lastschriftdatei& d)
     if (!datumAus(d.erstellt.substr(0, 10)))
         return Abweisung{A("Ungültiger Zeitpunkt der Lastschriftdatei!")};
     std::unordered_set<std::string> gesehen;
+    auto vergeben = v.anweisung("SELECT 1 FROM lastschrift WHERE ende_zu_ende = ?1");
     auto mandat = v.anweisung("SELECT 1 FROM mandat WHERE id = ?1");
     for (const auto& l : d.lastschriften) {
         if (l.endeZuEnde.empty() || !gesehen.insert(l.endeZuEnde).second ||
-            vorhanden(v, "SELECT 1 FROM lastschrift WHERE ende_zu_ende = ?1", l.endeZuEnde))
+            vergeben.mit(l.endeZuEnde).zeile())
             return Abweisung{A("Die Ende-zu-Ende-ID ") + l.endeZuEnde + A(" ist schon vergeben!")};
+        vergeben.zuruecksetzen();
         const bool bekannt = mandat.mit(l.mandat).zeile();
         mandat.zuruecksetzen();
         if (!bekannt) return Abweisung{A("Lastschrift ohne Mandat!")};
