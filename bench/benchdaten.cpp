@@ -3,14 +3,19 @@
 
 #include "core/common/dateisystem.h"
 #include "core/common/typverwaltung.h"
+#include "core/database/bankkonten.h"
+#include "core/database/mandate.h"
 #include "core/files/indexdatei.h"
 #include "core/files/reorganisation.h"
+#include "core/members/mitgliedsdatei.h"
+#include "core/sepa/mandatsdaten.h"
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -148,6 +153,61 @@ void dateiSchreiben(const std::string& name, const std::vector<std::uint8_t>& in
     BinaerDatei d(name, BinaerDatei::Modus::Neu);
     if (!inhalt.empty()) d.schreiben(0, inhalt.data(), inhalt.size());
     d.schliessen();
+}
+
+} // namespace zalvor::bench
+
+namespace zalvor::bench {
+
+std::string lastschriftvereinAnlegen(const std::string& ordner, int mitglieder) {
+    if (ausfuehren({cliPfad(), "--heute", "2026-03-15", "demo", ordner}) != 0)
+        throw std::runtime_error("zalvor-cli demo");
+    const std::string datei = ordner + "/Sportverein.26";
+    // DOS bytes: ü 0x81, ä 0x84, ö 0x94, ß 0xE1.
+    const char* const nachnamen[] = {"M\x81ller",
+                                     "Schmidt",
+                                     "Sch\x84"
+                                     "fer",
+                                     "K\x94hler",
+                                     "Wei\xe1",
+                                     "Becker",
+                                     "Hoffmann",
+                                     "Kr\x84mer"};
+    const char* const vornamen[] = {"J\x81rgen", "Anna", "J\x94rg", "Karin", "Stefan", "Lena"};
+    std::vector<TMitglied> kartei;
+    for (int i = 0; i < mitglieder; ++i) {
+        TMitglied m;
+        m.nachname.setze(nachnamen[i % 8]);
+        m.vorname.setze(std::string(vornamen[i % 6]) + " " + std::to_string(i / 48));
+        m.frei[0].setze("Hauptstra\xe1"
+                        "e " +
+                        std::to_string(i % 200));
+        m.satz = static_cast<std::uint8_t>(1 + i % 3);
+        kartei.push_back(m);
+    }
+    std::stable_sort(kartei.begin(), kartei.end(), sortiertVor);
+    const Dateisatz satz(ordner + "/Sportverein", "26");
+    mitgliederSchreiben(satz.mitglieder(), kartei);
+
+    Datenbank db = Datenbank::schreiben(satz.datenbank()).wert();
+    Transaktion t(db);
+    if (!bankkontoSetzen(t, 2, "DE89370400440532013000", "Musterbank") ||
+        !glaeubigerSetzen(t, {"DE98ZZZ09999999999", "SV Lindenau 1920 e.V.", 2}))
+        throw std::runtime_error("Gläubiger");
+    const char* const ibans[] = {"DE02120300000000202051", "DE02500105170137075030",
+                                 "AT611904300234573201", "DE89370400440532013000"};
+    for (std::size_t i = 0; i < kartei.size(); ++i) {
+        Mandat m;
+        m.iban = ibans[i % 4];
+        m.bic = i % 2 == 0 ? "COBADEFFXXX" : "";
+        m.inhaber = sepa::vollerName(kartei[i]);
+        m.referenz = "MGL-" + std::to_string(10000 + i);
+        m.unterschrieben = {2025, 1 + static_cast<int>(i % 12), 1 + static_cast<int>(i % 28)};
+        m.eingezogen = i % 10 != 0;
+        if (!mandatSetzen(t, mitgliedsschluessel(kartei, i), m)) throw std::runtime_error("Mandat");
+    }
+    t.festschreiben();
+    return datei;
 }
 
 } // namespace zalvor::bench

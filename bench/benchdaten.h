@@ -70,3 +70,12 @@ std::vector<std::uint8_t> dateiLesen(const std::string& name);
 void dateiSchreiben(const std::string& name, const std::vector<std::uint8_t>& inhalt);
 
 } // namespace zalvor::bench
+
+namespace zalvor::bench {
+
+// The demo club in `ordner` with `mitglieder` members on three rates, none paid, each with a
+// mandate (every tenth never collected, so the file has a FRST and a RCUR block), the
+// creditor on account 2. Returns the booking file's path.
+std::string lastschriftvereinAnlegen(const std::string& ordner, int mitglieder);
+
+} // namespace zalvor::bench

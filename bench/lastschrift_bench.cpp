@@ -1,5 +1,8 @@
-// The direct-debit file for 5,000 members: writing it, and the check against the bank schema
-// the program runs before it saves.
+// The direct-debit file for 5,000 members: writing it, the check against the bank schema
+// the program runs before it saves, and the whole command-line process.
+#include "benchdaten.h"
+
+#include "core/files/dateisatz.h"
 #include "core/sepa/bankschema.h"
 #include "core/sepa/pain008.h"
 
@@ -51,6 +54,31 @@ void LastschriftBankschema5000(benchmark::State& state) {
         benchmark::DoNotOptimize(bankschemaFehler(xml));
 }
 BENCHMARK(LastschriftBankschema5000)->Unit(benchmark::kMillisecond);
+
+// zalvor-cli writes the file of 5,000 members with mandates: opening the club, the register
+// and rates, the mandates, the contributions, the file through the bank schema, its record
+// in the club database. Each run starts from the database as it was before the first, so
+// every run writes 500 first and 4,500 recurring debits and records them anew.
+void ProzessZalvorCliLastschrift(benchmark::State& state) {
+    Arbeitsordner ordner;
+    const std::string datei = lastschriftvereinAnlegen(ordner.pfad, kLastschriften);
+    const std::string datenbank = Dateisatz(ordner.pfad + "/Sportverein", "26").datenbank();
+    const std::string xml = ordner.pfad + "/lastschrift.xml";
+    const auto vorher = dateiLesen(datenbank);
+    for (auto _ : state) {
+        state.PauseTiming();
+        dateiSchreiben(datenbank, vorher);
+        state.ResumeTiming();
+        if (ausfuehren({cliPfad(), "--heute", "2026-03-15", "lastschrift", datei, "--faellig",
+                        "2026-03-18", "--ausgabe", xml}) != 0)
+            state.SkipWithError("zalvor-cli lastschrift");
+    }
+    state.counters["Lastschriften"] = kLastschriften;
+}
+BENCHMARK(ProzessZalvorCliLastschrift)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10);
 
 } // namespace
 } // namespace zalvor::bench

@@ -372,7 +372,7 @@ std::string ersetzungsziel(const std::string& pfad) {
     return ergebnis;
 }
 
-Ersetzung::Ersetzung(const std::string& ziel, const std::vector<std::uint8_t>& inhalt,
+Ersetzung::Ersetzung(const std::string& ziel, std::span<const std::uint8_t> inhalt,
                      const std::string& temp)
     : ziel_(ziel), temp_(temp) {
     try {

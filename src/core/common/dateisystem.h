@@ -83,7 +83,7 @@ std::string ersetzungsziel(const std::string& pfad);
 class Ersetzung {
   public:
     // Writes and syncs the temporary file `temp` for the target `ziel` (see ersetzungsziel).
-    Ersetzung(const std::string& ziel, const std::vector<std::uint8_t>& inhalt,
+    Ersetzung(const std::string& ziel, std::span<const std::uint8_t> inhalt,
               const std::string& temp);
     ~Ersetzung();
     Ersetzung(Ersetzung&& andere) noexcept;

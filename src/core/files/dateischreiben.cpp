@@ -5,7 +5,7 @@
 
 namespace zalvor {
 
-Ersetzung ersetzungVorbereiten(const std::string& pfad, const std::vector<std::uint8_t>& inhalt) {
+Ersetzung ersetzungVorbereiten(const std::string& pfad, std::span<const std::uint8_t> inhalt) {
     const std::string ziel = ersetzungsziel(pfad);
     return Ersetzung(ziel, inhalt, Dateisatz::temporaer(ziel));
 }

@@ -5,6 +5,7 @@
 #include "core/common/dateisystem.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace zalvor {
 // Writes the content to a temporary file beside `pfad` and syncs it; `umschalten` then
 // replaces the file. A symbolic link keeps pointing at the new content: its target is
 // rewritten.
-Ersetzung ersetzungVorbereiten(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
+Ersetzung ersetzungVorbereiten(const std::string& pfad, std::span<const std::uint8_t> inhalt);
 // Both steps at once.
 void dateiErsetzen(const std::string& pfad, const std::vector<std::uint8_t>& inhalt);
 // The same with the lines of a text file, each ended by CR LF.

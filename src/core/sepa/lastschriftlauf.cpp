@@ -193,8 +193,8 @@ lastschriftdateiSchreiben(Datenbank& db, const Lastschriftvorschlag& l, const Da
     auto eingetragen = lastschriftdateiEintragen(t, d);
     if (!eingetragen) return Abweisung{eingetragen.meldung()};
 
-    Ersetzung datei =
-        ersetzungVorbereiten(ausgabe, std::vector<std::uint8_t>(xml.begin(), xml.end()));
+    Ersetzung datei = ersetzungVorbereiten(
+        ausgabe, {reinterpret_cast<const std::uint8_t*>(xml.data()), xml.size()});
     datei.umschalten();
     try {
         t.festschreiben();
