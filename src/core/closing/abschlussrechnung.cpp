@@ -12,6 +12,10 @@ namespace zalvor {
 
 namespace {
 
+bool kontoGueltig(int k) {
+    return k >= 1 && k <= kKonten;
+}
+
 void plus(long double& summe, long double betrag) {
     summe = durchReal6(summe + betrag);
 }
@@ -135,37 +139,42 @@ Abschlusssummen summenBilden(const std::uint8_t* saetze, std::size_t anzahl, int
 }
 
 void Abschlusssummierer::addieren(const std::uint8_t* saetze, std::size_t anzahl) {
-    // Income or expense, booked or planned, vary from record to record without a pattern a
-    // branch predictor could learn; they select the total by index instead. An account byte
-    // outside 1..9 goes to slot 0, which no closing reads.
-    const auto konto = [](std::uint8_t k) { return k >= 1 && k <= kKonten ? k : 0; };
     const int monat = monat_;
     for (std::size_t i = 0; i < anzahl; ++i) {
-        const Summenfelder b = TBuchung::summenfelder(saetze + i * TBuchung::kGroesse);
+        const std::uint8_t* satz = saetze + i * TBuchung::kGroesse;
+        const Summenfelder b = TBuchung::summenfelder(satz);
         // A zero amount (a deleted booking among them) leaves every stored total as it is.
         if (b.betragNull()) continue;
         const std::uint8_t* betrag = b.betragBytes();
-        const bool einnahme = b.einnahme();
-        const std::size_t geplant = b.geplant() ? 1 : 0;
         if (monat == 0 || b.monat() <= monat) {
             if (b.istUmbuchung()) {
-                konten_[konto(b.kontoVon())][0].addieren(betrag, true);
-                konten_[konto(b.kontoNach())][0].addieren(betrag);
-            } else {
-                konten_[konto(einnahme ? b.kontoNach() : b.kontoVon())][geplant].addieren(
-                    betrag, !einnahme);
+                if (kontoGueltig(b.kontoVon())) konten_[b.kontoVon()].real.addieren(betrag, true);
+                if (kontoGueltig(b.kontoNach())) konten_[b.kontoNach()].real.addieren(betrag);
+            } else if (b.einnahme()) {
+                if (kontoGueltig(b.kontoNach())) {
+                    Paar& k = konten_[b.kontoNach()];
+                    (b.geplant() ? k.geplant : k.real).addieren(betrag);
+                }
+            } else if (kontoGueltig(b.kontoVon())) {
+                Paar& k = konten_[b.kontoVon()];
+                (b.geplant() ? k.geplant : k.real).addieren(betrag, true);
             }
         }
-        const bool anfangsbestand = b.anfangsbestand();
-        const std::uint8_t typ = b.typcode();
         if (monat == 0 || b.monat() == monat) {
-            if (!einnahme || !anfangsbestand)
-                (einnahme ? einnahmen_ : ausgaben_)[typ][geplant].addieren(betrag);
-            // A refunded contribution also lowers the contributions received.
-            if (!einnahme && typ == kCodeBeitrag && geplant == 0 && !anfangsbestand)
-                einnahmen_[typ][0].addieren(betrag);
+            if (!b.einnahme()) {
+                Paar& t = ausgaben_[b.typcode()];
+                (b.geplant() ? t.geplant : t.real).addieren(betrag);
+            }
+            if (!b.anfangsbestand()) {
+                Paar& t = einnahmen_[b.typcode()];
+                if (!b.geplant()) {
+                    if (b.typcode() == kCodeBeitrag || b.einnahme()) t.real.addieren(betrag);
+                } else if (b.einnahme()) {
+                    t.geplant.addieren(betrag);
+                }
+            }
         }
-        if (!anfangsbestand && geplant == 0 && typ == kCodeBeitrag && b.monat() >= 1 &&
+        if (!b.anfangsbestand() && !b.geplant() && b.typcode() == kCodeBeitrag && b.monat() >= 1 &&
             b.monat() <= 12)
             beitragJeMonat_[b.monat()].addieren(betrag);
     }
@@ -175,12 +184,11 @@ Abschlusssummen Abschlusssummierer::summen() const {
     Abschlusssummen z;
     const auto uebertragen = [](const auto& von, auto& nach) {
         for (std::size_t i = 0; i < von.size(); ++i) {
-            nach[i].real = von[i][0].wert();
-            nach[i].geplant = von[i][1].wert();
+            nach[i].real = von[i].real.wert();
+            nach[i].geplant = von[i].geplant.wert();
         }
     };
     uebertragen(konten_, z.konten);
-    z.konten[0] = {}; // the bookings with an account byte outside 1..9
     uebertragen(ausgaben_, z.ausgaben);
     uebertragen(einnahmen_, z.einnahmen);
     for (std::size_t m = 0; m < beitragJeMonat_.size(); ++m)

@@ -42,7 +42,10 @@ class Abschlusssummierer {
     Abschlusssummen summen() const;
 
   private:
-    using Paar = std::array<Real6Summe, 2>; // booked, planned
+    struct Paar {
+        Real6Summe real;
+        Real6Summe geplant;
+    };
     int monat_;
     std::array<Paar, kKonten + 1> konten_{};
     std::array<Paar, 256> ausgaben_{};

@@ -24,16 +24,6 @@ Z betragsSumme(Z a, Z b, bool na, bool nb, bool& negativ) {
     negativ = nb;
     return b - a;
 }
-// The same with selects instead of branches: income and expense reach an account's total in
-// no order a branch predictor could learn.
-inline std::uint64_t betragsSummeOhneSprung(std::uint64_t a, std::uint64_t b, bool na, bool nb,
-                                            bool& negativ) {
-    const bool aGroesser = a >= b;
-    const std::uint64_t differenz = aGroesser ? a - b : b - a;
-    const bool gleich = na == nb;
-    negativ = gleich || aGroesser ? na : nb;
-    return gleich ? a + b : differenz;
-}
 } // namespace real6intern
 
 // The value of durchReal6(summe + betrag) after each addition, bit for bit. In the extended
@@ -94,8 +84,7 @@ inline void Real6Summe::addieren(const std::uint8_t* betrag6, bool abziehen) {
     if (abstand <= 23) {
         // The common case: the exact sum has at most 64 bits, so the extended format holds
         // it without rounding.
-        const std::uint64_t x =
-            real6intern::betragsSummeOhneSprung(ma << abstand, mb, na, nb, negativ);
+        const std::uint64_t x = real6intern::betragsSumme(ma << abstand, mb, na, nb, negativ);
         if (x == 0) return nullSetzen();
         const int oben = 63 - std::countl_zero(x);
         if (!ablegen(x << (63 - oben), oben, eb, negativ)) ueberGleitkomma(betrag6, abziehen);
