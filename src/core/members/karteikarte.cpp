@@ -29,8 +29,10 @@ TMitglied ausEingaben(const Verein& v, const Karteikarte& k) {
     TMitglied m = k.bisher; // paid mark and bytes after the texts stay
     m.nachname.setze(AnsiNachOem(k.eingaben.nachname));
     m.vorname.setze(AnsiNachOem(k.eingaben.vorname));
+    // Stored in DOS form like the names, since the card reads them back through
+    // OemNachAnsi: stored as typed, an umlaut came back as another character.
     for (std::size_t i = 0; i < kFreiFelder; ++i)
-        m.frei[i].setze(k.eingaben.frei[i]);
+        m.frei[i].setze(AnsiNachOem(k.eingaben.frei[i]));
     const int wahl = k.eingaben.satz;
     const bool gueltig = wahl > 0 && static_cast<std::size_t>(wahl) < k.saetze.size() &&
                          k.saetze[static_cast<std::size_t>(wahl)] != "--";

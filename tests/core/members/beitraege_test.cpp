@@ -232,6 +232,19 @@ TEST_F(Verein, CardRenamesAndKeepsRateAndMark) {
     EXPECT_EQ(namen(pfad()), (std::vector<std::string>{"Cord, Cora", "Zorn, Bernd"}));
 }
 
+TEST_F(Verein, CardFreeFieldWithUmlautComesBackAsTyped) {
+    karteDialog(k.s, 0u, [](Karteikarte& c) {
+        c.eingaben.frei[0] = A("Straße");
+        return true;
+    });
+    EXPECT_EQ(mitgliederLesen(pfad())[0].frei[0].text(), "Stra\xE1"
+                                                         "e");
+    karteDialog(k.s, 0u, [](Karteikarte& c) {
+        EXPECT_EQ(c.eingaben.frei[0], A("Straße"));
+        return false;
+    });
+}
+
 TEST_F(Verein, MemberListShowsChosenColumnsInOrder) {
     Spaltenwahl wahl;
     auto leer = mitgliederlisteErstellen(k.s, wahl);
